@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QString>
+#include <optional>
+
+class CDialog;
+class QPrinter;
+
+// What a file dialog is asked for: its kind, its default extension, the name
+// it starts with and its filter in the "Description|*.ext|..." form.
+struct FileDialogRequest {
+    bool open = true;
+    QString defaultExtension;
+    QString initialFileName;
+    QString filter;
+    bool overwritePrompt = false;
+};
+
+// Every modal interaction of the program (dialogs, message boxes, the file and
+// print dialogs) goes through the current host. The desktop host runs Qt's
+// modal dialogs; tests install a scripted host that answers without a display.
+class ModalHost {
+public:
+    virtual ~ModalHost() = default;
+
+    // Runs the dialog until it ends and returns its result (IDOK, IDCANCEL).
+    virtual int RunDialog(CDialog& dialog) = 0;
+    // Shows a message box with the given MB_ buttons and returns the button pressed.
+    virtual int ShowMessage(const QString& text, unsigned type) = 0;
+    // Returns the chosen path, or nothing when the user cancelled.
+    virtual std::optional<QString> ChooseFile(const FileDialogRequest& request) = 0;
+    // Lets the user choose and set up the printer; false when cancelled.
+    virtual bool ChoosePrinter(QPrinter& printer) = 0;
+
+    static ModalHost& Current();
+    // Makes host the current one; nullptr goes back to the desktop host.
+    static void Install(ModalHost* host);
+};
