@@ -1,0 +1,19 @@
+#pragma once
+
+#include "platform/TreeTypes.h"
+
+#include <QString>
+
+constexpr int kRosterCapacity = 100;
+constexpr int kFirstNameChars = 20;
+constexpr int kLastNameChars = 30;
+
+// One pilot of the roster. A record read from a roster line is cut to the
+// name capacities above, counted in characters (Šťastný is seven).
+struct PilotRecord {
+    int index = 0;                 // the record's own position in the roster
+    HTREEITEM treeItem = nullptr;  // the pilot's node in the result tree, set by a calculation
+    QString firstName;
+    QString lastName;
+    int frequency = 0;             // the radio channel the pilot flies on
+};
