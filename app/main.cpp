@@ -1,8 +1,27 @@
+#include "app/BatchOptions.h"
+#include "app/BatchRun.h"
 #include "app/CRaceApp.h"
 
 #include <QApplication>
+#include <cstdio>
+#include <variant>
 
-int main(int argc, char** argv)
+namespace {
+
+QStringList ArgumentsOf(int argc, char** argv)
+{
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    return arguments;
+}
+
+void Write(std::FILE* stream, const QString& text)
+{
+    std::fputs(text.toUtf8().constData(), stream);
+}
+
+int RunWindow(int argc, char** argv)
 {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Kvorax"));
@@ -10,4 +29,37 @@ int main(int argc, char** argv)
     CRaceApp raceApp;
     raceApp.InitInstance();
     return 0;
+}
+
+// A batch run needs no display: the window is built but never shown.
+int RunBatchFromArguments(int argc, char** argv)
+{
+    const auto parsed = ParseBatchArguments(ArgumentsOf(argc, argv));
+    if (const auto* error = std::get_if<BatchArgumentError>(&parsed)) {
+        Write(stderr, error->reason + u'\n' + BatchUsage());
+        return static_cast<int>(BatchStatus::BadArguments);
+    }
+    const BatchOptions& options = std::get<BatchOptions>(parsed);
+    if (options.help) {
+        Write(stdout, BatchUsage());
+        return 0;
+    }
+    if (options.version) {
+        Write(stdout, QStringLiteral("Kvorax v" KVORAX_VERSION "\n"));
+        return 0;
+    }
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Kvorax"));
+    return RunBatch(options, stderr);
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc > 1)
+        return RunBatchFromArguments(argc, argv);
+    return RunWindow(argc, argv);
 }

@@ -1,0 +1,45 @@
+#pragma once
+
+#include "platform/ModalHost.h"
+
+#include <QString>
+#include <cstdio>
+
+// The modal host of a batch run. It answers every dialog of a command the way
+// the organiser would: types the path it was given into a path dialog, the
+// font size and the new-column choice into the font-size dialog, and presses
+// OK, so the dialog's own checks run. A print dialog prints into the PDF file
+// it was given, on A4. Every message box is written to the error stream as
+// one line and answered OK at once; nothing ever waits for a person.
+class BatchModalHost : public ModalHost {
+public:
+    explicit BatchModalHost(std::FILE* errors);
+    ~BatchModalHost() override;
+    BatchModalHost(const BatchModalHost&) = delete;
+    BatchModalHost& operator=(const BatchModalHost&) = delete;
+
+    // The file that the next path dialog or print dialog is answered with.
+    void AnswerWithPath(const QString& path) { m_path = path; }
+    void AnswerFontSize(int size, bool newColumnPerRound);
+
+    int MessageCount() const { return m_messageCount; }
+    // A dialog that refused its answer (its check failed) or that the run did
+    // not foresee; it was cancelled, so its command did nothing.
+    int RefusedDialogCount() const { return m_refusedDialogCount; }
+
+    int RunDialog(CDialog& dialog) override;
+    int ShowMessage(const QString& text, unsigned type) override;
+    std::optional<QString> ChooseFile(const FileDialogRequest& request) override;
+    bool ChoosePrinter(QPrinter& printer) override;
+
+private:
+    bool FillIn(CDialog& dialog);
+
+    ModalHost* m_previous;
+    std::FILE* m_errors;
+    QString m_path;
+    int m_fontSize = 9;
+    bool m_newColumnPerRound = true;
+    int m_messageCount = 0;
+    int m_refusedDialogCount = 0;
+};

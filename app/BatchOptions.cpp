@@ -1,0 +1,140 @@
+#include "app/BatchOptions.h"
+
+#include <functional>
+#include <set>
+
+namespace {
+
+constexpr int kMinFontSize = 8;
+constexpr int kMaxFontSize = 72;
+
+using ValueSetter = std::function<std::optional<QString>(BatchOptions&, const QString&)>;
+using FlagSetter = std::function<void(BatchOptions&)>;
+
+// One option of the command line: a flag, or an option followed by a value.
+// A value setter returns the reason when it cannot use the value.
+struct OptionSpec {
+    const char* name;
+    const char* valueName;  // nullptr for a flag
+    const char* help;
+    ValueSetter setValue;
+    FlagSetter setFlag;
+};
+
+ValueSetter Text(QString BatchOptions::*member)
+{
+    return [member](BatchOptions& options, const QString& value) -> std::optional<QString> {
+        if (value.isEmpty())
+            return QStringLiteral("is given an empty value");
+        options.*member = value;
+        return std::nullopt;
+    };
+}
+
+std::optional<QString> SetSeed(BatchOptions& options, const QString& value)
+{
+    bool ok = false;
+    const unsigned seed = value.toUInt(&ok);
+    if (!ok || value.startsWith(u'+'))
+        return QStringLiteral("needs a whole number from 0 to 4294967295, not \"%1\"").arg(value);
+    options.seed = seed;
+    return std::nullopt;
+}
+
+// The font size is checked here rather than in the font-size dialog, which
+// opens only after the files are written: a mistyped size must stop the run
+// before anything is done.
+std::optional<QString> SetFontSize(BatchOptions& options, const QString& value)
+{
+    bool ok = false;
+    const int size = value.toInt(&ok);
+    if (!ok || size < kMinFontSize || size > kMaxFontSize)
+        return QStringLiteral("needs a whole number from %1 to %2, not \"%3\"").arg(kMinFontSize).arg(kMaxFontSize).arg(value);
+    options.fontSize = size;
+    return std::nullopt;
+}
+
+const std::vector<OptionSpec>& Options()
+{
+    static const std::vector<OptionSpec> options = {
+        {"--import", "FILE", "import the pilot list from FILE (needed for a batch run)", Text(&BatchOptions::importPath), {}},
+        {"--rounds", "R", "rounds, 1 to 25 (default 6)", Text(&BatchOptions::rounds), {}},
+        {"--heats", "H", "heats per round, 1 to 10 (default 6)", Text(&BatchOptions::heats), {}},
+        {"--pilots-per-heat", "P", "pilots per heat, 2 to 12 (default 8)", Text(&BatchOptions::pilotsPerHeat), {}},
+        {"--seed", "N", "draw with the seed N instead of the clock, for a repeatable schedule", SetSeed, {}},
+        {"--export-pilots", "FILE", "write the pilot list to FILE", Text(&BatchOptions::exportPilotsPath), {}},
+        {"--export-matrix", "FILE", "write the matrix as text to FILE", Text(&BatchOptions::exportMatrixPath), {}},
+        {"--export-heats", "FILE", "write the heat cards as text to FILE", Text(&BatchOptions::exportHeatsPath), {}},
+        {"--print-matrix", "FILE.pdf", "print the matrix into the PDF file FILE.pdf (A4)", Text(&BatchOptions::printMatrixPath), {}},
+        {"--print-heats", "FILE.pdf", "print the heat cards into the PDF file FILE.pdf (A4)", Text(&BatchOptions::printHeatsPath), {}},
+        {"--font-size", "N", "base font size of the printouts, 8 to 72 (default 9)", SetFontSize, {}},
+        {"--no-new-column", nullptr, "do not start a new column for each round in the printed matrix", {},
+         [](BatchOptions& options) { options.newColumnPerRound = false; }},
+        {"--help", nullptr, "show this help and exit", {}, [](BatchOptions& options) { options.help = true; }},
+        {"--version", nullptr, "show the program's version and exit", {}, [](BatchOptions& options) { options.version = true; }},
+    };
+    return options;
+}
+
+const OptionSpec* FindOption(const QString& name)
+{
+    for (const OptionSpec& option : Options()) {
+        if (name == QLatin1String(option.name))
+            return &option;
+    }
+    return nullptr;
+}
+
+BatchArgumentError Error(const QString& reason)
+{
+    return BatchArgumentError{reason};
+}
+
+}  // namespace
+
+std::variant<BatchOptions, BatchArgumentError> ParseBatchArguments(const QStringList& arguments)
+{
+    BatchOptions options;
+    std::set<QString> seen;
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        QString name = arguments[i];
+        std::optional<QString> attachedValue;
+        if (const qsizetype equals = name.indexOf(u'='); name.startsWith(QLatin1String("--")) && equals > 0) {
+            attachedValue = name.mid(equals + 1);
+            name.truncate(equals);
+        }
+        const OptionSpec* option = FindOption(name);
+        if (!option)
+            return Error(QStringLiteral("Unknown argument \"%1\".").arg(arguments[i]));
+        if (!seen.insert(name).second)
+            return Error(QStringLiteral("The option %1 is given more than once.").arg(name));
+        if (!option->valueName) {
+            if (attachedValue)
+                return Error(QStringLiteral("The option %1 takes no value.").arg(name));
+            option->setFlag(options);
+            continue;
+        }
+        if (!attachedValue && (i + 1 == arguments.size() || arguments[i + 1].startsWith(QLatin1String("--"))))
+            return Error(QStringLiteral("The option %1 needs a value %2.").arg(name, QLatin1String(option->valueName)));
+        const QString value = attachedValue ? *attachedValue : arguments[++i];
+        if (const std::optional<QString> reason = option->setValue(options, value))
+            return Error(QStringLiteral("The option %1 %2.").arg(name, *reason));
+    }
+    if (!options.help && !options.version && options.importPath.isEmpty())
+        return Error(QStringLiteral("A batch run needs --import FILE with the pilot list."));
+    return options;
+}
+
+QString BatchUsage()
+{
+    QString usage = QStringLiteral("Usage: kvorax                            opens the window\n"
+                                   "       kvorax --import FILE [OPTION]...   draws the schedule and writes its files, no window\n"
+                                   "Options:\n");
+    for (const OptionSpec& option : Options()) {
+        QString left = QLatin1String(option.name);
+        if (option.valueName)
+            left += u' ' + QLatin1String(option.valueName);
+        usage += QStringLiteral("  %1 %2\n").arg(left, -26).arg(QLatin1String(option.help));
+    }
+    return usage;
+}

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <optional>
+#include <variant>
+
+// What a batch run of the program is asked to do, read from the command line.
+// The three schedule fields stay text: the run types them into the window's
+// fields, so the window's own checks and messages judge them.
+struct BatchOptions {
+    bool help = false;
+    bool version = false;
+
+    QString importPath;
+    QString rounds = QStringLiteral("6");
+    QString heats = QStringLiteral("6");
+    QString pilotsPerHeat = QStringLiteral("8");
+    std::optional<unsigned> seed;
+
+    QString exportPilotsPath;
+    QString exportMatrixPath;
+    QString exportHeatsPath;
+
+    QString printMatrixPath;
+    QString printHeatsPath;
+    int fontSize = 9;
+    bool newColumnPerRound = true;
+};
+
+// Why the command line cannot be used, in one sentence for the organiser.
+struct BatchArgumentError {
+    QString reason;
+};
+
+// Reads the arguments after the program's name.
+std::variant<BatchOptions, BatchArgumentError> ParseBatchArguments(const QStringList& arguments);
+
+// The usage text: how to call the program, then one line per option.
+QString BatchUsage();
