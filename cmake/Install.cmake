@@ -1,0 +1,62 @@
+# Installation where a Linux desktop finds the program: the program in bin,
+# its desktop entry, and its icon in the sizes of the hicolor theme, drawn at
+# build time by our own helper from the same code as the window's icon.
+# CPack turns the same installation into a Debian package.
+
+include(GNUInstallDirs)
+
+set(KVORAX_ICON_SIZES 16 22 24 32 48 64 128 256)
+set(KVORAX_ICON_DIR ${CMAKE_CURRENT_BINARY_DIR}/icons/hicolor)
+
+add_executable(kvorax_icons desktop/RenderAppIcons.cpp)
+target_link_libraries(kvorax_icons PRIVATE kvorax_program)
+
+set(kvorax_icon_files)
+foreach(size IN LISTS KVORAX_ICON_SIZES)
+    list(APPEND kvorax_icon_files ${KVORAX_ICON_DIR}/${size}x${size}/apps/kvorax.png)
+endforeach()
+add_custom_command(
+    OUTPUT ${kvorax_icon_files}
+    COMMAND ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen
+            $<TARGET_FILE:kvorax_icons> ${KVORAX_ICON_DIR} ${KVORAX_ICON_SIZES}
+    DEPENDS kvorax_icons
+    COMMENT "Drawing the application icon for the desktop")
+add_custom_target(kvorax_desktop_icons ALL DEPENDS ${kvorax_icon_files})
+
+install(TARGETS kvorax RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(FILES desktop/kvorax.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(DIRECTORY ${KVORAX_ICON_DIR} DESTINATION ${CMAKE_INSTALL_DATADIR}/icons)
+install(FILES examples/contest.txt DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/kvorax/examples)
+
+if(BUILD_TESTING)
+    list(JOIN KVORAX_ICON_SIZES " " kvorax_icon_size_words)
+    add_test(NAME InstallTest.PutsProgramDesktopEntryAndIconsIntoDestdir
+             COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/tests/install/InstallTest.sh
+                     ${CMAKE_BINARY_DIR} "${kvorax_icon_size_words}")
+endif()
+
+# The Debian package. dpkg-shlibdeps (from dpkg-dev) finds the libraries the
+# program links; without it the Qt 6 libraries are named by hand. The
+# printouts are laid out in Arial's metrics, which Liberation Sans keeps.
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME kvorax)
+set(CPACK_PACKAGE_VENDOR "Kvorax")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Heat schedules for radio-controlled model contests")
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "Kvorax keeps the list of pilots of a model contest and draws the heat
+schedule at random, so that no two pilots in one heat share a radio
+channel. The schedule is shown as a tree, written to text files and
+printed, also into PDF files, from the window or from the command line.")
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_MAINTAINER "Kvorax developers <kvorax@localhost>")
+set(CPACK_DEBIAN_PACKAGE_SECTION utils)
+set(CPACK_STRIP_FILES ON)
+find_program(KVORAX_DPKG_SHLIBDEPS dpkg-shlibdeps)
+if(KVORAX_DPKG_SHLIBDEPS)
+    set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+    set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation")
+else()
+    set(CPACK_DEBIAN_PACKAGE_DEPENDS
+        "libqt6core6 (>= 6.4), libqt6gui6 (>= 6.4), libqt6widgets6 (>= 6.4), libqt6printsupport6 (>= 6.4), fonts-liberation")
+endif()
+include(CPack)
