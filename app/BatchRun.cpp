@@ -4,6 +4,7 @@
 #include "platform/DialogDriver.h"
 #include "res/ResourceIds.h"
 
+#include <QDateTime>
 #include <QFileInfo>
 
 BatchRun::BatchRun(const BatchOptions& options, std::FILE* errors)
@@ -70,13 +71,15 @@ BatchStatus BatchRun::RunFileCommand(int command, const QString& path)
 {
     const int messagesBefore = m_host.MessageCount();
     const int refusedBefore = m_host.RefusedDialogCount();
+    const QDateTime writtenBefore = QFileInfo(path).lastModified();
     m_host.AnswerWithPath(path);
     m_window.OnCommand(command, BN_CLICKED);
     if (m_host.RefusedDialogCount() != refusedBefore)
         return BatchStatus::BadArguments;
     if (m_host.MessageCount() != messagesBefore)
         return BatchStatus::Failed;
-    if (command != ID_IMPORT_PILOTS && !QFileInfo::exists(path)) {
+    const QFileInfo written(path);
+    if (command != ID_IMPORT_PILOTS && (!written.exists() || written.lastModified() == writtenBefore)) {
         m_host.ShowMessage(QStringLiteral("The file %1 was not written.").arg(path), MB_OK);
         return BatchStatus::Failed;
     }

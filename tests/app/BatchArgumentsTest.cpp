@@ -1,0 +1,47 @@
+#include "app/KvoraxProcess.h"
+#include "support/QtPrinters.h"
+
+#include <QDir>
+#include <gtest/gtest.h>
+
+TEST(BatchArguments, VersionNamesTheProgram)
+{
+    const KvoraxRun run = RunKvorax({"--version"});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.output, QStringLiteral("Kvorax v1.06\n"));
+}
+
+TEST(BatchArguments, HelpListsTheOptionsOnStandardOutput)
+{
+    const KvoraxRun run = RunKvorax({"--help"});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_TRUE(run.output.startsWith(QStringLiteral("Usage: kvorax")));
+    EXPECT_TRUE(run.output.contains(QStringLiteral("\n  --print-heats FILE.pdf ")));
+    EXPECT_TRUE(ProgramMessages(run.errors).isEmpty()) << run.errors.toStdString();
+}
+
+TEST(BatchArguments, UnusableArgumentsGiveStatusTwoAndTheUsage)
+{
+    for (const QStringList& arguments : {QStringList{"--frobnicate"}, QStringList{"--rounds", "3"},
+                                         QStringList{"--import", "a.txt", "--seed", "soon"},
+                                         QStringList{"--import", "a.txt", "--font-size", "100"}}) {
+        const KvoraxRun run = RunKvorax(arguments);
+        EXPECT_EQ(run.status, 2) << arguments.join(u' ').toStdString();
+        EXPECT_TRUE(run.errors.contains(QStringLiteral("Usage: kvorax"))) << run.errors.toStdString();
+        EXPECT_TRUE(run.output.isEmpty());
+    }
+}
+
+// The fields are refused by the window's own check, with its message, and
+// nothing is written.
+TEST(BatchArguments, FieldOutsideItsRangeGivesTheWindowsMessageAndStatusTwo)
+{
+    QTemporaryDir folder;
+    const QString roster = folder.filePath(QStringLiteral("roster.txt"));
+    WriteBytes(roster, "Novak,Jan,35\n");
+    const QString matrix = folder.filePath(QStringLiteral("matrix.txt"));
+    const KvoraxRun run = RunKvorax({"--import", roster, "--heats", "11", "--export-matrix", matrix});
+    EXPECT_EQ(run.status, 2);
+    EXPECT_EQ(ProgramMessages(run.errors), QStringList{QStringLiteral("Please enter an integer between 1 and 10.")});
+    EXPECT_FALSE(QFile::exists(matrix));
+}
