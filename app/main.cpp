@@ -21,6 +21,15 @@ void Write(std::FILE* stream, const QString& text)
     std::fputs(text.toUtf8().constData(), stream);
 }
 
+// Standard error of a batch run carries the program's messages, one per line,
+// for scripts to read; Qt's notes about the session (a missing runtime
+// folder, font fallbacks) would mix with them. Only Qt's errors get through.
+void KeepQtNotesOffStandardError(QtMsgType type, const QMessageLogContext&, const QString& text)
+{
+    if (type == QtCriticalMsg || type == QtFatalMsg)
+        std::fputs((text + u'\n').toUtf8().constData(), stderr);
+}
+
 int RunWindow(int argc, char** argv)
 {
     QApplication application(argc, argv);
@@ -50,6 +59,7 @@ int RunBatchFromArguments(int argc, char** argv)
     }
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    qInstallMessageHandler(KeepQtNotesOffStandardError);
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Kvorax"));
     return RunBatch(options, stderr);

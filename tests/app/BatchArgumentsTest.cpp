@@ -17,7 +17,7 @@ TEST(BatchArguments, HelpListsTheOptionsOnStandardOutput)
     EXPECT_EQ(run.status, 0);
     EXPECT_TRUE(run.output.startsWith(QStringLiteral("Usage: kvorax")));
     EXPECT_TRUE(run.output.contains(QStringLiteral("\n  --print-heats FILE.pdf ")));
-    EXPECT_TRUE(ProgramMessages(run.errors).isEmpty()) << run.errors.toStdString();
+    EXPECT_TRUE(MessageLines(run.errors).isEmpty()) << run.errors.toStdString();
 }
 
 TEST(BatchArguments, UnusableArgumentsGiveStatusTwoAndTheUsage)
@@ -42,6 +42,6 @@ TEST(BatchArguments, FieldOutsideItsRangeGivesTheWindowsMessageAndStatusTwo)
     const QString matrix = folder.filePath(QStringLiteral("matrix.txt"));
     const KvoraxRun run = RunKvorax({"--import", roster, "--heats", "11", "--export-matrix", matrix});
     EXPECT_EQ(run.status, 2);
-    EXPECT_EQ(ProgramMessages(run.errors), QStringList{QStringLiteral("Please enter an integer between 1 and 10.")});
+    EXPECT_EQ(MessageLines(run.errors), QStringList{QStringLiteral("Please enter an integer between 1 and 10.")});
     EXPECT_FALSE(QFile::exists(matrix));
 }

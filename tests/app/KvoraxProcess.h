@@ -32,16 +32,10 @@ inline KvoraxRun RunKvorax(const QStringList& arguments, const QString& workingF
     return run;
 }
 
-// The lines of the error stream that are the program's own: Qt may add a note
-// of its own about the session, which is none of the program's messages.
-inline QStringList ProgramMessages(const QString& errors)
+// The messages of a batch run, one per line of its error stream.
+inline QStringList MessageLines(const QString& errors)
 {
-    QStringList lines;
-    for (const QString& line : errors.split(u'\n', Qt::SkipEmptyParts)) {
-        if (!line.startsWith(QLatin1String("QStandardPaths:")))
-            lines << line;
-    }
-    return lines;
+    return errors.split(u'\n', Qt::SkipEmptyParts);
 }
 
 inline QByteArray ReadBytes(const QString& path)
