@@ -1,6 +1,7 @@
 // The pure draw, without widgets or status texts: what a Recalculate command
 // spends on drawing alone.
 #include "matrix/DrawObserver.h"
+#include "matrix/DrawStatusWriter.h"
 #include "matrix/MatrixDraw.h"
 #include "matrix/SeededRandom.h"
 
@@ -18,29 +19,46 @@ std::vector<PilotRecord> Club(int pilots, bool oneChannel)
     return roster;
 }
 
-void DrawClub(benchmark::State& state, bool oneChannel)
+void DrawClub(benchmark::State& state, bool oneChannel, DrawObserver& observer)
 {
     const auto roster = Club(kRosterCapacity, oneChannel);
     std::vector<int> order(roster.size());
     std::iota(order.begin(), order.end(), 0);
     const DrawInput input{roster, order, {kMaxRounds, kMaxHeats, kSlotsPerHeat}};
-    DrawObserver quiet;
     unsigned seed = 1;
     for (auto _ : state) {
         SeededRandom random(seed++);
-        const DrawOutcome outcome = DrawMatrix(input, random, quiet);
+        const DrawOutcome outcome = DrawMatrix(input, random, observer);
         benchmark::DoNotOptimize(outcome.matrix);
         if (outcome.completed == oneChannel)
             state.SkipWithError("the draw did not end as planned");
     }
 }
 
-void HundredPilotsOnHundredChannels(benchmark::State& state) { DrawClub(state, false); }
-void HundredPilotsOnOneChannel(benchmark::State& state) { DrawClub(state, true); }
+void HundredPilotsOnHundredChannels(benchmark::State& state)
+{
+    DrawObserver quiet;
+    DrawClub(state, false, quiet);
+}
+
+void HundredPilotsOnOneChannel(benchmark::State& state)
+{
+    DrawObserver quiet;
+    DrawClub(state, true, quiet);
+}
+
+// The same with the status texts composed, as the command shows them.
+void HundredPilotsOnOneChannelWithStatusTexts(benchmark::State& state)
+{
+    QString statusLine;
+    DrawStatusWriter writer([&statusLine](const QString& text) { statusLine = text; });
+    DrawClub(state, true, writer);
+}
 
 } // namespace
 
 BENCHMARK(HundredPilotsOnHundredChannels)->Unit(benchmark::kMicrosecond);
 BENCHMARK(HundredPilotsOnOneChannel)->Unit(benchmark::kMillisecond);
+BENCHMARK(HundredPilotsOnOneChannelWithStatusTexts)->Unit(benchmark::kMillisecond);
 
 BENCHMARK_MAIN();
