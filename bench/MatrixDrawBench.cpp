@@ -55,7 +55,7 @@ void HundredPilotsOnOneChannelWithStatusTexts(benchmark::State& state)
     DrawClub(state, true, writer);
 }
 
-} // namespace
+}  // namespace
 
 BENCHMARK(HundredPilotsOnHundredChannels)->Unit(benchmark::kMicrosecond);
 BENCHMARK(HundredPilotsOnOneChannel)->Unit(benchmark::kMillisecond);

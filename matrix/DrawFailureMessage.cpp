@@ -59,7 +59,7 @@ QString ChannelOverloaded(const BusiestChannel& busiest, int pilots, int filledH
              Counted(shape.pilotsPerHeat, "pilot", "pilots"), RemedyForChannel(busiest, shape));
 }
 
-} // namespace
+}  // namespace
 
 QString DrawFailureMessage(std::span<const PilotRecord> roster, const MatrixShape& shape)
 {

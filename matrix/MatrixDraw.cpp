@@ -37,7 +37,7 @@ void FillRound(DrawContext& draw, const MatrixShape& shape, int round)
             FillSlot(draw, round, heat, slot);
 }
 
-} // namespace
+}  // namespace
 
 int LinePosition(int value, int lineCount)
 {

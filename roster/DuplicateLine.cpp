@@ -8,7 +8,7 @@ char16_t FoldAsciiLetter(QChar character)
     return unit >= u'A' && unit <= u'Z' ? unit - u'A' + u'a' : unit;
 }
 
-} // namespace
+}  // namespace
 
 bool IsSameLineIgnoringCase(const QString& left, const QString& right)
 {

@@ -91,6 +91,7 @@ void CRaceDlg::OnEditPilot()
     if (dialog.DoModal() != IDOK)
         return;
     m_pilotList.DeleteString(selected);
-    m_pilotList.AddString(FormatRosterLine(dialog.m_lastName, dialog.m_firstName, static_cast<int>(dialog.m_frequency)));
+    m_pilotList.AddString(
+        FormatRosterLine(dialog.m_lastName, dialog.m_firstName, static_cast<int>(dialog.m_frequency)));
     RebuildRoster();
 }
