@@ -3,7 +3,6 @@
 #include "matrix/DrawObserver.h"
 #include "matrix/RandomSource.h"
 
-#include <algorithm>
 #include <cassert>
 
 namespace {
