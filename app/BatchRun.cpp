@@ -1,6 +1,7 @@
 #include "app/BatchRun.h"
 
 #include "app/ScheduleCheck.h"
+#include "matrix/CalculationClock.h"
 #include "platform/DialogDriver.h"
 #include "res/ResourceIds.h"
 
@@ -56,10 +57,15 @@ BatchStatus BatchRun::EnterFields()
     return m_window.UpdateData(true) ? BatchStatus::Success : BatchStatus::BadArguments;
 }
 
-// Whether the draw succeeded is read from its result, not from what it said.
+// A seed stands in for the clock that seeds the draw, so the same seed, pilots
+// and fields draw the same schedule. Whether the draw succeeded is read from
+// its result, not from what it said.
 BatchStatus BatchRun::Recalculate()
 {
+    if (m_options.seed)
+        CalculationClock::Install([seed = *m_options.seed] { return static_cast<long long>(seed); });
     m_window.OnCommand(ID_RECALCULATE, BN_CLICKED);
+    CalculationClock::Install({});
     return PlacesEveryPilotEachRound(m_window.GetResult()) ? BatchStatus::Success : BatchStatus::Failed;
 }
 
