@@ -2,30 +2,12 @@
 
 #include "app/PathDialogs.h"
 #include "app/TextFileExport.h"
-#include "matrix/HeatCardFormat.h"
+#include "matrix/HeatCardsFromTree.h"
 #include "matrix/MatrixFileFormat.h"
 #include "platform/MessageBox.h"
 
-namespace {
-
-// Each pilot of the calculation gets the card the result tree shows for it:
-// its node's text and the heat nodes under it, in the calculation's roster
-// order rather than the tree's alphabetical one.
-std::vector<HeatCard> CollectHeatCards(const CalculationResult& result, const CTreeCtrl& tree)
-{
-    std::vector<HeatCard> cards;
-    for (const PilotRecord& pilot : result.pilots) {
-        if (!pilot.treeItem)
-            continue;
-        HeatCard card{tree.GetItemText(pilot.treeItem), {}};
-        for (HTREEITEM heat = tree.GetChildItem(pilot.treeItem); heat; heat = tree.GetNextSiblingItem(heat))
-            card.heatTexts << tree.GetItemText(heat);
-        cards.push_back(card);
-    }
-    return cards;
-}
-
-} // namespace
+// Both exports show the last calculation's result as the tree shows it,
+// whatever the organiser has edited since; before any calculation they refuse.
 
 void CRaceDlg::OnExportMatrix()
 {
