@@ -1,9 +1,6 @@
-#include "app/CRaceDlg.h"
-
 #include "platform/DialogDriver.h"
-#include "platform/ScriptedModalHost.h"
 #include "res/ResourceIds.h"
-#include "support/QtPrinters.h"
+#include "support/MainWindowFixture.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -11,16 +8,9 @@
 
 namespace {
 
-class RosterFileCommands : public testing::Test {
+class RosterFileCommands : public MainWindowFixture {
 protected:
-    void SetUp() override { m_race.Create(); }
-
-    void TearDown() override
-    {
-        EXPECT_TRUE(m_host.Problems().isEmpty()) << m_host.Problems().join("; ").toStdString();
-        EXPECT_TRUE(m_host.AllAnswered());
-        m_race.DestroyWindow();
-    }
+    void TearDown() override { EXPECT_TRUE(host.AllAnswered()); }
 
     QString PathOf(const QString& name) const { return m_dir.filePath(name); }
 
@@ -40,35 +30,27 @@ protected:
 
     void Import(const QString& path)
     {
-        m_host.ExpectDialog(IDD_IMPORT_PILOTS, [path](DialogDriver& user) {
+        host.ExpectDialog(IDD_IMPORT_PILOTS, [path](DialogDriver& user) {
             user.Type(IDC_IMPORT_PATH, path);
             user.PressOk();
         });
-        m_race.OnImportPilots();
+        window.OnImportPilots();
     }
 
     void Export(const QString& path)
     {
-        m_host.ExpectDialog(IDD_EXPORT_PILOTS, [path](DialogDriver& user) {
+        host.ExpectDialog(IDD_EXPORT_PILOTS, [path](DialogDriver& user) {
             user.Type(IDC_EXPORT_PATH, path);
             user.PressOk();
         });
-        m_race.OnExportPilots();
-    }
-
-    // Pilots as the add command enters them: into the list, then the roster.
-    void AddPilots(const QStringList& lines)
-    {
-        for (const QString& line : lines)
-            m_race.PilotList().AddString(line);
-        m_race.RebuildRoster();
+        window.OnExportPilots();
     }
 
     QStringList RosterLines() const
     {
         QStringList lines;
-        for (int position = 0; position < m_race.GetRosterCount(); ++position) {
-            const PilotRecord& pilot = m_race.GetRoster()[position];
+        for (int position = 0; position < window.GetRosterCount(); ++position) {
+            const PilotRecord& pilot = window.GetRoster()[position];
             lines << QStringLiteral("%1|%2|%3|%4")
                          .arg(pilot.lastName, pilot.firstName, QString::number(pilot.frequency),
                               QString::number(pilot.index));
@@ -76,28 +58,18 @@ protected:
         return lines;
     }
 
-    QStringList ListLines()
-    {
-        QStringList lines;
-        for (int line = 0; line < m_race.PilotList().GetCount(); ++line)
-            lines << m_race.PilotList().GetText(line);
-        return lines;
-    }
-
-    QString CountLabel() const { return m_race.GetDlgItemText(IDC_PILOT_COUNT); }
+    QString CountLabel() const { return window.GetDlgItemText(IDC_PILOT_COUNT); }
 
     QTemporaryDir m_dir;
-    ScriptedModalHost m_host;
-    CRaceDlg m_race;
 };
 
 TEST_F(RosterFileCommands, ImportFillsRosterInFileOrderSkippingBlankLines)
 {
     Import(WriteFile("club.txt", "Zeman,Jan,40\r\n\r\nAdam,Eva,35\r\n\r\n\r\nKral,Petr,21\r\n"));
     EXPECT_EQ(RosterLines(), (QStringList{"Zeman|Jan|40|0", "Adam|Eva|35|1", "Kral|Petr|21|2"}));
-    EXPECT_EQ(ListLines(), (QStringList{"Adam,Eva,35", "Kral,Petr,21", "Zeman,Jan,40"}));
+    EXPECT_EQ(ListedLines(), (QStringList{"Adam,Eva,35", "Kral,Petr,21", "Zeman,Jan,40"}));
     EXPECT_EQ(CountLabel(), QStringLiteral("3"));
-    EXPECT_TRUE(m_host.Messages().isEmpty());
+    EXPECT_TRUE(host.Messages().isEmpty());
 }
 
 TEST_F(RosterFileCommands, ImportReadsLfOnlyFilesAndALastLineWithoutEnd)
@@ -112,7 +84,7 @@ TEST_F(RosterFileCommands, ImportReadsByteOrderMarkAndWindows1250CzechNames)
     EXPECT_EQ(RosterLines(), QStringList{QStringLiteral("Šťastný|Jiří|40|0")});
     Import(WriteFile("1250.txt", "\x8A\x9D" "astn\xFD,Ji\xF8\xED,40\r\n\xC8" "ern\xE1,\x8E" "ofie,35\r\n"));
     EXPECT_EQ(RosterLines(), (QStringList{QStringLiteral("Šťastný|Jiří|40|0"), QStringLiteral("Černá|Žofie|35|1")}));
-    EXPECT_TRUE(m_host.Messages().isEmpty());
+    EXPECT_TRUE(host.Messages().isEmpty());
 }
 
 TEST_F(RosterFileCommands, ImportOfMoreThanHundredPilotsTakesTheFirstHundredAndSaysSo)
@@ -122,11 +94,11 @@ TEST_F(RosterFileCommands, ImportOfMoreThanHundredPilotsTakesTheFirstHundredAndS
         bytes += QStringLiteral("Pilot%1,Jan,%2\r\n").arg(line).arg(10 + line % 50).toUtf8();
     const QString path = WriteFile("big.txt", bytes);
     Import(path);
-    ASSERT_EQ(m_race.GetRosterCount(), 100);
-    EXPECT_EQ(m_race.GetRoster()[99].lastName, QStringLiteral("Pilot100"));
-    EXPECT_EQ(m_race.PilotList().GetCount(), 100);
+    ASSERT_EQ(window.GetRosterCount(), 100);
+    EXPECT_EQ(window.GetRoster()[99].lastName, QStringLiteral("Pilot100"));
+    EXPECT_EQ(window.PilotList().GetCount(), 100);
     EXPECT_EQ(CountLabel(), QStringLiteral("100"));
-    EXPECT_EQ(m_host.Messages(),
+    EXPECT_EQ(host.Messages(),
               QStringList{QStringLiteral("100 pilots were imported from \"%1\". The pilot list holds at most 100 "
                                          "pilots, so 20 lines were left out.")
                               .arg(path)});
@@ -138,7 +110,7 @@ TEST_F(RosterFileCommands, ImportTakesDuplicatesAndAnyChannelWithoutAWord)
     EXPECT_EQ(RosterLines(), (QStringList{"Novak|Jan|35|0", "Novak|Jan|35|1", "Kral|Petr|5|2", "Bily|Ota|999|3",
                                           "Cerny||-7|4", "Alpha||0|5"}));
     EXPECT_EQ(CountLabel(), QStringLiteral("6"));
-    EXPECT_TRUE(m_host.Messages().isEmpty());
+    EXPECT_TRUE(host.Messages().isEmpty());
 }
 
 TEST_F(RosterFileCommands, ImportCutsLongNamesToTheirCapacity)
@@ -149,17 +121,17 @@ TEST_F(RosterFileCommands, ImportCutsLongNamesToTheirCapacity)
 
 TEST_F(RosterFileCommands, ImportOfAnEmptyFileEmptiesTheRoster)
 {
-    AddPilots({"Adam,Eva,35"});
+    ListPilots({"Adam,Eva,35"});
     Import(WriteFile("empty.txt", ""));
-    EXPECT_EQ(m_race.GetRosterCount(), 0);
-    EXPECT_EQ(m_race.PilotList().GetCount(), 0);
+    EXPECT_EQ(window.GetRosterCount(), 0);
+    EXPECT_EQ(window.PilotList().GetCount(), 0);
     EXPECT_EQ(CountLabel(), QStringLiteral("0"));
 }
 
 // A mistyped name must not wipe the organiser's list, which is saved nowhere.
 TEST_F(RosterFileCommands, ImportThatCannotOpenItsFileSaysWhyAndChangesNothing)
 {
-    AddPilots({"Zeman,Jan,40", "Adam,Eva,35"});
+    ListPilots({"Zeman,Jan,40", "Adam,Eva,35"});
     const QStringList roster = RosterLines();
     const struct {
         QString path;
@@ -171,35 +143,35 @@ TEST_F(RosterFileCommands, ImportThatCannotOpenItsFileSaysWhyAndChangesNothing)
     };
     for (const auto& failure : failures) {
         Import(failure.path);
-        const QStringList messages = m_host.TakeMessages();
+        const QStringList messages = host.TakeMessages();
         ASSERT_EQ(messages.size(), 1) << failure.path.toStdString();
         EXPECT_TRUE(messages[0].contains(QLatin1Char('"') + failure.path + QLatin1Char('"'))) << messages[0].toStdString();
         EXPECT_TRUE(messages[0].contains(failure.cause)) << messages[0].toStdString();
         EXPECT_TRUE(messages[0].endsWith(QStringLiteral("The pilot list was not changed.")));
         EXPECT_EQ(RosterLines(), roster);
-        EXPECT_EQ(ListLines(), (QStringList{"Adam,Eva,35", "Zeman,Jan,40"}));
+        EXPECT_EQ(ListedLines(), (QStringList{"Adam,Eva,35", "Zeman,Jan,40"}));
         EXPECT_EQ(CountLabel(), QStringLiteral("2"));
     }
 }
 
 TEST_F(RosterFileCommands, CancelledImportChangesNothing)
 {
-    AddPilots({"Adam,Eva,35"});
-    m_host.ExpectDialog(IDD_IMPORT_PILOTS, [&](DialogDriver& user) {
+    ListPilots({"Adam,Eva,35"});
+    host.ExpectDialog(IDD_IMPORT_PILOTS, [&](DialogDriver& user) {
         user.Type(IDC_IMPORT_PATH, WriteFile("club.txt", "Zeman,Jan,40\n"));
         user.PressCancel();
     });
-    m_race.OnImportPilots();
+    window.OnImportPilots();
     EXPECT_EQ(RosterLines(), QStringList{"Adam|Eva|35|0"});
     EXPECT_EQ(CountLabel(), QStringLiteral("1"));
 }
 
 TEST_F(RosterFileCommands, ExportWritesRosterLinesWithCrLf)
 {
-    AddPilots({"Alpha,Beta,35"});
+    ListPilots({"Alpha,Beta,35"});
     Export(PathOf("one.txt"));
     EXPECT_EQ(ReadFile(PathOf("one.txt")), QByteArray("Alpha,Beta,35\r\n"));
-    EXPECT_TRUE(m_host.Messages().isEmpty());
+    EXPECT_TRUE(host.Messages().isEmpty());
 }
 
 TEST_F(RosterFileCommands, ExportOfAnEmptyRosterEmptiesAnExistingFile)
@@ -219,10 +191,10 @@ TEST_F(RosterFileCommands, ExportAfterImportKeepsFileOrderInRosterLineForm)
 
 TEST_F(RosterFileCommands, ExportThatCannotOpenItsFileSaysWhyAndWritesNothing)
 {
-    AddPilots({"Alpha,Beta,35"});
+    ListPilots({"Alpha,Beta,35"});
     for (const QString& path : {PathOf("no folder/out.txt"), m_dir.path()}) {
         Export(path);
-        const QStringList messages = m_host.TakeMessages();
+        const QStringList messages = host.TakeMessages();
         ASSERT_EQ(messages.size(), 1);
         EXPECT_TRUE(messages[0].contains(QLatin1Char('"') + path + QLatin1Char('"'))) << messages[0].toStdString();
         EXPECT_TRUE(messages[0].endsWith(QStringLiteral("Nothing was written.")));
@@ -232,9 +204,9 @@ TEST_F(RosterFileCommands, ExportThatCannotOpenItsFileSaysWhyAndWritesNothing)
 
 TEST_F(RosterFileCommands, ExportToAFullDiskSaysSo)
 {
-    AddPilots({"Alpha,Beta,35"});
+    ListPilots({"Alpha,Beta,35"});
     Export(QStringLiteral("/dev/full"));
-    const QStringList messages = m_host.TakeMessages();
+    const QStringList messages = host.TakeMessages();
     ASSERT_EQ(messages.size(), 1);
     EXPECT_TRUE(messages[0].contains(QStringLiteral("disk is full"))) << messages[0].toStdString();
     EXPECT_TRUE(messages[0].contains(QStringLiteral("\"/dev/full\"")));
@@ -242,12 +214,12 @@ TEST_F(RosterFileCommands, ExportToAFullDiskSaysSo)
 
 TEST_F(RosterFileCommands, CancelledExportWritesNothing)
 {
-    AddPilots({"Alpha,Beta,35"});
-    m_host.ExpectDialog(IDD_EXPORT_PILOTS, [&](DialogDriver& user) {
+    ListPilots({"Alpha,Beta,35"});
+    host.ExpectDialog(IDD_EXPORT_PILOTS, [&](DialogDriver& user) {
         user.Type(IDC_EXPORT_PATH, PathOf("out.txt"));
         user.PressCancel();
     });
-    m_race.OnExportPilots();
+    window.OnExportPilots();
     EXPECT_FALSE(QFile::exists(PathOf("out.txt")));
 }
 

@@ -1,9 +1,6 @@
-#include "app/CRaceDlg.h"
-
 #include "platform/DialogDriver.h"
-#include "platform/ScriptedModalHost.h"
 #include "res/ResourceIds.h"
-#include "support/QtPrinters.h"
+#include "support/MainWindowFixture.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -17,22 +14,15 @@ qsizetype CharacterCount(const QString& text)
     return text.toUcs4().size();
 }
 
-class RosterFileProperties : public testing::Test {
+class RosterFileProperties : public MainWindowFixture {
 protected:
-    void SetUp() override { m_race.Create(); }
-    void TearDown() override
-    {
-        EXPECT_TRUE(m_host.Problems().isEmpty()) << m_host.Problems().join("; ").toStdString();
-        m_race.DestroyWindow();
-    }
-
     void RunWithPath(int templateId, int pathId, const QString& path, void (CRaceDlg::*command)())
     {
-        m_host.ExpectDialog(templateId, [=](DialogDriver& user) {
+        host.ExpectDialog(templateId, [=](DialogDriver& user) {
             user.Type(pathId, path);
             user.PressOk();
         });
-        (m_race.*command)();
+        (window.*command)();
     }
 
     void Import(const QString& path) { RunWithPath(IDD_IMPORT_PILOTS, IDC_IMPORT_PATH, path, &CRaceDlg::OnImportPilots); }
@@ -53,29 +43,27 @@ protected:
 
     std::vector<PilotRecord> Roster() const
     {
-        return {m_race.GetRoster().begin(), m_race.GetRoster().begin() + m_race.GetRosterCount()};
+        return {window.GetRoster().begin(), window.GetRoster().begin() + window.GetRosterCount()};
     }
 
     // Every record within the roster's capacities, at its own position, and
     // the list and its count showing exactly the roster.
     void ExpectRosterWithinCapacities(const QByteArray& bytes)
     {
-        const int count = m_race.GetRosterCount();
+        const int count = window.GetRosterCount();
         ASSERT_GE(count, 0);
         ASSERT_LE(count, kRosterCapacity);
         for (int position = 0; position < count; ++position) {
-            const PilotRecord& pilot = m_race.GetRoster()[position];
+            const PilotRecord& pilot = window.GetRoster()[position];
             ASSERT_LE(CharacterCount(pilot.lastName), kLastNameChars) << bytes.toHex().toStdString();
             ASSERT_LE(CharacterCount(pilot.firstName), kFirstNameChars) << bytes.toHex().toStdString();
             ASSERT_EQ(pilot.index, position);
         }
-        ASSERT_EQ(m_race.PilotList().GetCount(), count);
-        ASSERT_EQ(m_race.GetDlgItemText(IDC_PILOT_COUNT), QString::number(count));
+        ASSERT_EQ(window.PilotList().GetCount(), count);
+        ASSERT_EQ(window.GetDlgItemText(IDC_PILOT_COUNT), QString::number(count));
     }
 
     QTemporaryDir m_dir;
-    ScriptedModalHost m_host;
-    CRaceDlg m_race;
     std::mt19937 m_random{20261207};
 };
 
@@ -96,13 +84,13 @@ TEST_F(RosterFileProperties, ExportImportExportKeepsBytesAndRoster)
     const QString first = m_dir.filePath("first.txt");
     const QString second = m_dir.filePath("second.txt");
     for (int round = 0; round < 150; ++round) {
-        m_race.PilotList().ResetContent();
+        window.PilotList().ResetContent();
         for (int pilot = int(m_random() % 30); pilot > 0; --pilot) {
             const QString firstName = m_random() % 4 == 0 ? QString() : RandomName(m_random, kFirstNameChars);
-            m_race.PilotList().AddString(RandomName(m_random, kLastNameChars) + u',' + firstName + u','
+            window.PilotList().AddString(RandomName(m_random, kLastNameChars) + u',' + firstName + u','
                                          + QString::number(10 + m_random() % 71));
         }
-        m_race.RebuildRoster();
+        window.RebuildRoster();
         const std::vector<PilotRecord> typed = Roster();
 
         Export(first);
@@ -117,7 +105,7 @@ TEST_F(RosterFileProperties, ExportImportExportKeepsBytesAndRoster)
             ASSERT_EQ(Roster()[position].firstName, typed[position].firstName) << bytes.toStdString();
             ASSERT_EQ(Roster()[position].frequency, typed[position].frequency) << bytes.toStdString();
         }
-        ASSERT_TRUE(m_host.TakeMessages().isEmpty());
+        ASSERT_TRUE(host.TakeMessages().isEmpty());
     }
 }
 
@@ -153,7 +141,7 @@ TEST_F(RosterFileProperties, ImportOfAnyBytesStaysWithinTheRoster)
         WriteFile(path, bytes);
         Import(path);
         ExpectRosterWithinCapacities(bytes);
-        const QStringList messages = m_host.TakeMessages();
+        const QStringList messages = host.TakeMessages();
         ASSERT_LE(messages.size(), 1);
         if (!messages.isEmpty()) {
             ASSERT_TRUE(messages[0].startsWith(QStringLiteral("100 pilots were imported"))) << messages[0].toStdString();
