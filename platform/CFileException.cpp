@@ -29,8 +29,6 @@ QString CFileException::ErrorMessage() const
         return QStringLiteral("%1 is in use by another program.").arg(file);
     case diskFull:
         return QStringLiteral("The disk is full: %1 could not be written completely.").arg(file);
-    case endOfFile:
-        return QStringLiteral("The end of %1 was reached unexpectedly.").arg(file);
     case genericException:
         break;
     }

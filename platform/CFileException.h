@@ -18,7 +18,6 @@ public:
         hardIO = 10,
         sharingViolation = 11,
         diskFull = 13,
-        endOfFile = 14,
     };
 
     CFileException() = default;

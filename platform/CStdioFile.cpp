@@ -110,12 +110,6 @@ void CStdioFile::Abort()
     m_file = nullptr;
 }
 
-bool CStdioFile::GetStatus(const QString& path)
-{
-    const QFileInfo info(path);
-    return info.exists() && !info.isDir();
-}
-
 // The whole file is read at once: whether it is UTF-8 can only be told from
 // all of its bytes.
 void CStdioFile::LoadLines()

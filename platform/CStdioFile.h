@@ -32,9 +32,6 @@ public:
     // Closes without raising, for use after an error.
     void Abort();
 
-    // True when the path names an existing file (not a folder).
-    static bool GetStatus(const QString& path);
-
 private:
     void LoadLines();
     [[noreturn]] void Raise(int osError) const;

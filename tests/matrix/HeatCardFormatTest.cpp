@@ -1,38 +1,27 @@
 #include "matrix/HeatCardFormat.h"
 
+#include "platform/TextFileCodec.h"
 #include "support/QtPrinters.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
-TEST(HeatCardFormat, WritesNameRuleIndentedHeatsAndThreeEmptyLines)
+TEST(HeatCardFormat, WritesCardsInTheirOrderToTheByte)
 {
     const std::vector<HeatCard> cards{
         {"Alpha, Beta (35)", {"Round 01, Heat 02", "Round 02, Heat 05", "Round 03, Heat 01"}},
+        {"Adam, Eva (21)", {}},
     };
-    EXPECT_EQ(HeatCardsText(cards), QStringLiteral("Alpha, Beta (35)\n"
-                                                   "-----------------------------------------\n"
-                                                   "    Round 01, Heat 02\n"
-                                                   "    Round 02, Heat 05\n"
-                                                   "    Round 03, Heat 01\n"
-                                                   "\n\n\n"));
-}
-
-TEST(HeatCardFormat, CardsFollowTheGivenOrderAndMayHaveNoHeats)
-{
-    const std::vector<HeatCard> cards{{"Zeman, Jan (40)", {}}, {"Adam, Eva (35)", {"Round 01, Heat 01"}}};
-    EXPECT_EQ(HeatCardsText(cards), QStringLiteral("Zeman, Jan (40)\n"
-                                                   "-----------------------------------------\n"
-                                                   "\n\n\n"
-                                                   "Adam, Eva (35)\n"
-                                                   "-----------------------------------------\n"
-                                                   "    Round 01, Heat 01\n"
-                                                   "\n\n\n"));
-}
-
-TEST(HeatCardFormat, NoCardsGiveNoText)
-{
+    EXPECT_EQ(EncodeTextForFile(HeatCardsText(cards)), QByteArray("Alpha, Beta (35)\r\n"
+                                                                  "-----------------------------------------\r\n"
+                                                                  "    Round 01, Heat 02\r\n"
+                                                                  "    Round 02, Heat 05\r\n"
+                                                                  "    Round 03, Heat 01\r\n"
+                                                                  "\r\n\r\n\r\n"
+                                                                  "Adam, Eva (21)\r\n"
+                                                                  "-----------------------------------------\r\n"
+                                                                  "\r\n\r\n\r\n"));
     EXPECT_EQ(HeatCardsText({}), QString());
 }
 
