@@ -4,13 +4,13 @@
 #include "platform/CStdioFile.h"
 #include "platform/MessageBox.h"
 
-bool ExportTextFile(const QString& path, const QString& text)
+void ExportTextFile(const QString& path, const QString& text)
 {
     CStdioFile file;
     CFileException error;
     if (!file.Open(path, CStdioFile::modeCreate | CStdioFile::modeWrite, &error)) {
         AfxMessageBox(error.ErrorMessage() + QStringLiteral(" Nothing was written."), MB_OK | MB_ICONEXCLAMATION);
-        return false;
+        return;
     }
     try {
         file.WriteString(text);
@@ -19,7 +19,5 @@ bool ExportTextFile(const QString& path, const QString& text)
         file.Abort();
         AfxMessageBox(failure.ErrorMessage() + QStringLiteral(" The file holds only what was written before the error."),
                       MB_OK | MB_ICONEXCLAMATION);
-        return false;
     }
-    return true;
 }

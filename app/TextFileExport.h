@@ -6,5 +6,4 @@
 // empties an existing one, writes the text, closes it. A file that cannot be
 // opened, written or closed is reported in a message box naming the file and
 // the cause; what was written before a failure stays in the file.
-// True when the file was written completely.
-bool ExportTextFile(const QString& path, const QString& text);
+void ExportTextFile(const QString& path, const QString& text);

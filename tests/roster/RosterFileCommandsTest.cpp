@@ -107,8 +107,9 @@ TEST_F(RosterFileCommands, ImportTakesOddLinesWithoutAWordAndCutsLongNames)
     EXPECT_TRUE(host.Messages().isEmpty());
 }
 
-// A mistyped name must not wipe the organiser's list, which is saved nowhere.
-TEST_F(RosterFileCommands, ImportThatCannotOpenItsFileSaysWhyAndChangesNothing)
+// A mistyped name or a failing device must not wipe the organiser's list,
+// which is saved nowhere.
+TEST_F(RosterFileCommands, ImportThatCannotReadItsFileSaysWhyAndChangesNothing)
 {
     ListPilots({"Zeman,Jan,40", "Adam,Eva,35"});
     const QStringList roster = RosterLines();
@@ -119,6 +120,7 @@ TEST_F(RosterFileCommands, ImportThatCannotOpenItsFileSaysWhyAndChangesNothing)
         {PathOf("missing.txt"), QStringLiteral("does not exist")},
         {PathOf("no folder/club.txt"), QStringLiteral("folder")},
         {m_dir.path(), QStringLiteral("is a folder")},
+        {QStringLiteral("/proc/self/mem"), QStringLiteral("device error")},  // unreadable at address zero
     };
     for (const auto& failure : failures) {
         Import(failure.path);
