@@ -17,7 +17,7 @@ void ExportTextFile(const QString& path, const QString& text)
         file.Close();
     } catch (const CFileException& failure) {
         file.Abort();
-        AfxMessageBox(failure.ErrorMessage() + QStringLiteral(" The file holds only what was written before the error."),
-                      MB_OK | MB_ICONEXCLAMATION);
+        const QString consequence = QStringLiteral(" The file holds only what was written before the error.");
+        AfxMessageBox(failure.ErrorMessage() + consequence, MB_OK | MB_ICONEXCLAMATION);
     }
 }

@@ -12,7 +12,8 @@
 void CRaceDlg::OnExportMatrix()
 {
     if (m_resultTree.GetCount() == 0) {
-        AfxMessageBox(QStringLiteral("Please perform a Matrix Calculation before attempting to export a Matrix."), MB_OK);
+        AfxMessageBox(QStringLiteral("Please perform a Matrix Calculation before attempting to export a Matrix."),
+                      MB_OK);
         return;
     }
     CExportMatrixDlg dialog;

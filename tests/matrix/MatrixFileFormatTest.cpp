@@ -57,7 +57,8 @@ TEST(MatrixFileFormat, WritesEverySlotAndNamesAsTheyAre)
     CalculationResult result = Result(1, 1, {{"Šťastný", "", -3}, {"100%1", "%2", 12}});
     result.matrix.Set(0, 0, 3, 0);
     result.matrix.Set(0, 0, kSlotsPerHeat - 1, 1);
-    EXPECT_EQ(MatrixFileText(result), kHeader.arg("01", "01") + QStringLiteral("  [-3] Šťastný,  \n  [12] 100%1, %2 \n"));
+    EXPECT_EQ(MatrixFileText(result),
+              kHeader.arg("01", "01") + QStringLiteral("  [-3] Šťastný,  \n  [12] 100%1, %2 \n"));
 }
 
 // Counts beyond the matrix are cut and slots naming no pilot of the

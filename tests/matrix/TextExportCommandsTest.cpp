@@ -75,12 +75,13 @@ TEST_F(TextExportCommands, BothFilesShowTheLastCalculationAndAgree)
     SetFields("5", "4", "2");
     ASSERT_TRUE(window.UpdateData(true));
 
-    const std::map<QString, QStringList> heats = HeatsOfMatrixFile(Export(IDD_EXPORT_MATRIX, &CRaceDlg::OnExportMatrix));
+    const auto heats = HeatsOfMatrixFile(Export(IDD_EXPORT_MATRIX, &CRaceDlg::OnExportMatrix));
     ASSERT_EQ(heats.size(), 6u);
     for (const auto& [heat, pilots] : heats)
         EXPECT_EQ(pilots.size(), 3) << heat.toStdString();
 
-    const QStringList cards = Export(IDD_EXPORT_HEATS, &CRaceDlg::OnExportHeatCards).split(QStringLiteral("\r\n\r\n\r\n\r\n"));
+    const QString cardFile = Export(IDD_EXPORT_HEATS, &CRaceDlg::OnExportHeatCards);
+    const QStringList cards = cardFile.split(QStringLiteral("\r\n\r\n\r\n\r\n"));
     const QStringList drawnOrder{"Adam, Eva (35)", "Bily, Ota (22)", QStringLiteral("Cerny, Jiří (23)"),
                                  "Kral, Petr (21)", "Novak, Jan (24)", "Zeman, Jan (40)"};
     ASSERT_EQ(cards.size(), drawnOrder.size() + 1) << cards.join("|").toStdString();
@@ -94,7 +95,8 @@ TEST_F(TextExportCommands, BothFilesShowTheLastCalculationAndAgree)
         for (int round = 1; round <= 3; ++round) {
             const QString heat = lines[1 + round].mid(4);
             EXPECT_TRUE(heat.startsWith(QStringLiteral("Round 0%1, Heat 0").arg(round))) << heat.toStdString();
-            EXPECT_TRUE(heats.at(heat).contains(QStringLiteral("  [%1] %2 ").arg(frequency, name))) << heat.toStdString();
+            const QString pilotLine = QStringLiteral("  [%1] %2 ").arg(frequency, name);
+            EXPECT_TRUE(heats.at(heat).contains(pilotLine)) << heat.toStdString();
         }
     }
 }

@@ -101,7 +101,8 @@ TEST_F(RosterFileCommands, ImportOfMoreThanHundredPilotsTakesTheFirstHundredAndS
 TEST_F(RosterFileCommands, ImportTakesOddLinesWithoutAWordAndCutsLongNames)
 {
     const QString longLine = QString(40, u'Ř') + u',' + QString(25, u'ž') + QStringLiteral(",35");
-    Import(WriteFile("odd.txt", ("Novak,Jan,35\nNovak,Jan,35\nKral,Petr,5\nBily,Ota,999\nAlpha\n" + longLine).toUtf8()));
+    const QString lines = QStringLiteral("Novak,Jan,35\nNovak,Jan,35\nKral,Petr,5\nBily,Ota,999\nAlpha\n") + longLine;
+    Import(WriteFile("odd.txt", lines.toUtf8()));
     EXPECT_EQ(RosterLines(), (QStringList{"Novak|Jan|35|0", "Novak|Jan|35|1", "Kral|Petr|5|2", "Bily|Ota|999|3",
                                           "Alpha||0|4", QString(30, u'Ř') + u'|' + QString(20, u'ž') + "|35|5"}));
     EXPECT_TRUE(host.Messages().isEmpty());
