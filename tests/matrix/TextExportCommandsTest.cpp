@@ -68,8 +68,6 @@ TEST_F(TextExportCommands, BothFilesShowTheLastCalculationAndAgree)
     ListPilots({"Zeman,Jan,40", "Adam,Eva,35", "Kral,Petr,21", "Bily,Ota,22", "Cerny,Jiří,23", "Novak,Jan,24"});
     SetFields("3", "2", "3");
     window.OnRecalculate();
-    if (window.ResultTree().GetCount() == 0)
-        GTEST_SKIP() << "the Recalculate command is not on this branch yet";
     ASSERT_TRUE(host.TakeMessages().isEmpty());
     ListPilots({"Aaron,Bob,50"});
     SetFields("5", "4", "2");
