@@ -117,22 +117,6 @@ TEST_F(TextFiles, FullDiskRaisesDiskFullAtTheWriteOrTheClose)
     }
 }
 
-// No program maps address zero, so reading the process's own memory there
-// fails: a real read error from a real device.
-TEST_F(TextFiles, ReadErrorRaisesItsCause)
-{
-    CStdioFile file;
-    if (!file.Open(QStringLiteral("/proc/self/mem"), CStdioFile::modeRead))
-        GTEST_SKIP() << "/proc/self/mem cannot be opened here";
-    QString line;
-    try {
-        file.ReadString(line);
-        FAIL() << "the read reported no error";
-    } catch (const CFileException& error) {
-        EXPECT_EQ(error.GetCause(), CFileException::hardIO);
-    }
-}
-
 // Whatever the bytes, every LF byte ends a line (no UTF-8 sequence and no
 // Windows-1250 letter holds one), no line keeps a line end, and no byte
 // becomes more than one character.
