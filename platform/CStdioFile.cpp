@@ -21,7 +21,7 @@ const char* FopenMode(unsigned flags)
 }
 
 // A missing file and a missing folder both come back as "no such entry";
-// the organiser needs to know which of the two was mistyped.
+// the user needs to know which of the two was mistyped.
 CFileException::Cause OpenFailureCause(const QString& path, int error)
 {
     if (error == ENOENT && !QFileInfo(path).absoluteDir().exists())
