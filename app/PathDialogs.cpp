@@ -1,0 +1,79 @@
+#include "app/PathDialogs.h"
+
+#include "platform/CFileDialog.h"
+#include "platform/DataExchange.h"
+#include "platform/MessageBox.h"
+#include "res/PathTemplates.h"
+#include "res/ResourceIds.h"
+
+namespace {
+
+constexpr int kMaxPathChars = 128;
+const QString kRosterFilter = QStringLiteral("Text Files (*.txt)|*.txt|Comma Separated Files (*.csv)|*.csv");
+const QString kTextFilter = QStringLiteral("Text Files (*.txt)|*.txt");
+
+} // namespace
+
+CPathDlg::CPathDlg(DialogTemplate dialogTemplate, int pathId, const QString& initialPath, Browsing browsing)
+    : CDialog(std::move(dialogTemplate)), m_pathId(pathId), m_browsing(std::move(browsing)), m_path(initialPath)
+{
+}
+
+bool CPathDlg::OnCommand(int id, int notifyCode)
+{
+    if (id == IDC_BROWSE && notifyCode == BN_CLICKED) {
+        OnBrowse();
+        return true;
+    }
+    return CDialog::OnCommand(id, notifyCode);
+}
+
+void CPathDlg::DoDataExchange(CDataExchange* pDX)
+{
+    DDX_Text(pDX, m_pathId, m_path);
+    DDV_MaxChars(pDX, m_path, kMaxPathChars);
+}
+
+// A cancelled file dialog still answers with its initial file name, which
+// then replaces what the field held. A chosen path too long for the field is
+// refused rather than cut: a cut path names another file.
+void CPathDlg::OnBrowse()
+{
+    CFileDialog fileDialog(m_browsing.openFileDialog, QStringLiteral("TXT"), m_browsing.fileName,
+                           OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT, m_browsing.filter);
+    fileDialog.DoModal();
+    const QString chosen = fileDialog.GetPathName();
+    if (chosen.size() > kMaxPathChars) {
+        AfxMessageBox(QStringLiteral("The path \"%1\" is longer than %2 characters. Choose a file whose path is "
+                                     "shorter.")
+                          .arg(chosen, QString::number(kMaxPathChars)),
+                      MB_OK | MB_ICONEXCLAMATION);
+        return;
+    }
+    m_path = chosen;
+    UpdateData(false);
+}
+
+CImportPilotsDlg::CImportPilotsDlg()
+    : CPathDlg(ImportPilotsTemplate(), IDC_IMPORT_PATH, QStringLiteral("pilots.txt"),
+               {true, QStringLiteral("Pilots.txt"), kRosterFilter})
+{
+}
+
+CExportPilotsDlg::CExportPilotsDlg()
+    : CPathDlg(ExportPilotsTemplate(), IDC_EXPORT_PATH, QStringLiteral("Pilots.txt"),
+               {false, QStringLiteral("Pilots.txt"), kRosterFilter})
+{
+}
+
+CExportMatrixDlg::CExportMatrixDlg()
+    : CPathDlg(ExportMatrixTemplate(), IDC_EXPORT_PATH, QStringLiteral("Matrix.txt"),
+               {false, QStringLiteral("Matrix.txt"), kTextFilter})
+{
+}
+
+CExportHeatsDlg::CExportHeatsDlg()
+    : CPathDlg(ExportHeatsTemplate(), IDC_EXPORT_PATH, QStringLiteral("Heats.txt"),
+               {false, QStringLiteral("Heats.txt"), kTextFilter})
+{
+}

@@ -1,0 +1,50 @@
+#pragma once
+
+#include "platform/CDialog.h"
+
+// A dialog that names one file: a path field of at most 128 characters and a
+// Browse button that fills it from the system's file dialog. The four path
+// dialogs differ only in their template, initial path and file dialog.
+class CPathDlg : public CDialog {
+public:
+    const QString& Path() const { return m_path; }
+
+    bool OnCommand(int id, int notifyCode) override;
+
+protected:
+    struct Browsing {
+        bool openFileDialog;
+        QString fileName;
+        QString filter;
+    };
+
+    CPathDlg(DialogTemplate dialogTemplate, int pathId, const QString& initialPath, Browsing browsing);
+    void DoDataExchange(CDataExchange* pDX) override;
+
+private:
+    void OnBrowse();
+
+    int m_pathId;
+    Browsing m_browsing;
+    QString m_path;
+};
+
+class CImportPilotsDlg : public CPathDlg {
+public:
+    CImportPilotsDlg();
+};
+
+class CExportPilotsDlg : public CPathDlg {
+public:
+    CExportPilotsDlg();
+};
+
+class CExportMatrixDlg : public CPathDlg {
+public:
+    CExportMatrixDlg();
+};
+
+class CExportHeatsDlg : public CPathDlg {
+public:
+    CExportHeatsDlg();
+};

@@ -1,0 +1,72 @@
+#include "platform/CFileException.h"
+
+#include <cerrno>
+
+CFileException::CFileException(Cause cause, const QString& fileName, int osError)
+    : m_cause(cause), m_fileName(fileName), m_osError(osError)
+{
+}
+
+QString CFileException::ErrorMessage() const
+{
+    const QString file = QStringLiteral("\"%1\"").arg(m_fileName);
+    switch (m_cause) {
+    case none:
+        return QStringLiteral("No error occurred with %1.").arg(file);
+    case fileNotFound:
+        return QStringLiteral("The file %1 does not exist.").arg(file);
+    case badPath:
+        return QStringLiteral("The folder of %1 does not exist, or the path is not valid.").arg(file);
+    case tooManyOpenFiles:
+        return QStringLiteral("Too many files are open to open %1.").arg(file);
+    case accessDenied:
+        return QStringLiteral("Access to %1 was denied.").arg(file);
+    case invalidFile:
+        return QStringLiteral("%1 is a folder or a device, not a file.").arg(file);
+    case hardIO:
+        return QStringLiteral("A device error occurred while reading or writing %1.").arg(file);
+    case sharingViolation:
+        return QStringLiteral("%1 is in use by another program.").arg(file);
+    case diskFull:
+        return QStringLiteral("The disk is full: %1 could not be written completely.").arg(file);
+    case genericException:
+        break;
+    }
+    return QStringLiteral("An unexpected error occurred while accessing %1.").arg(file);
+}
+
+CFileException::Cause CFileException::ErrnoToCause(int error)
+{
+    switch (error) {
+    case 0:
+        return none;
+    case ENOENT:
+        return fileNotFound;
+    case ENOTDIR:
+    case ENAMETOOLONG:
+    case ELOOP:
+        return badPath;
+    case EMFILE:
+    case ENFILE:
+        return tooManyOpenFiles;
+    case EACCES:
+    case EPERM:
+    case EROFS:
+        return accessDenied;
+    case EISDIR:
+    case ENXIO:
+    case ENODEV:
+        return invalidFile;
+    case EIO:
+        return hardIO;
+    case EBUSY:
+    case ETXTBSY:
+        return sharingViolation;
+    case ENOSPC:
+    case EDQUOT:
+    case EFBIG:
+        return diskFull;
+    default:
+        return genericException;
+    }
+}

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QString>
+
+// A failed file operation: what went wrong (the cause), on which file, and
+// the operating system's own error number. A failed open fills one of these
+// in place of raising it; reads, writes and closes raise it.
+class CFileException {
+public:
+    enum Cause {
+        none = 0,
+        genericException = 1,
+        fileNotFound = 2,
+        badPath = 3,
+        tooManyOpenFiles = 4,
+        accessDenied = 5,
+        invalidFile = 6,
+        hardIO = 10,
+        sharingViolation = 11,
+        diskFull = 13,
+    };
+
+    CFileException() = default;
+    CFileException(Cause cause, const QString& fileName, int osError = 0);
+
+    Cause GetCause() const { return m_cause; }
+    const QString& GetFileName() const { return m_fileName; }
+    int GetOsError() const { return m_osError; }
+
+    // One sentence for a message box that names the file and the cause.
+    QString ErrorMessage() const;
+
+    // The cause that a C runtime error number stands for.
+    static Cause ErrnoToCause(int error);
+
+private:
+    Cause m_cause = none;
+    QString m_fileName;
+    int m_osError = 0;
+};

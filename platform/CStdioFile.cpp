@@ -1,0 +1,134 @@
+#include "platform/CStdioFile.h"
+
+#include "platform/CFileException.h"
+#include "platform/TextFileCodec.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <cassert>
+#include <cerrno>
+
+namespace {
+
+const char* FopenMode(unsigned flags)
+{
+    if (flags & CStdioFile::modeCreate)
+        return "wb";
+    if (flags & CStdioFile::modeWrite)
+        return "r+b";
+    return "rb";
+}
+
+// A missing file and a missing folder both come back as "no such entry";
+// the user needs to know which of the two was mistyped.
+CFileException::Cause OpenFailureCause(const QString& path, int error)
+{
+    if (error == ENOENT && !QFileInfo(path).absoluteDir().exists())
+        return CFileException::badPath;
+    return CFileException::ErrnoToCause(error);
+}
+
+QStringList SplitLines(const QString& text)
+{
+    QStringList lines = text.split(QLatin1Char('\n'));
+    if (lines.last().isEmpty())
+        lines.removeLast();
+    for (QString& line : lines) {
+        if (line.endsWith(QLatin1Char('\r')))
+            line.chop(1);
+    }
+    return lines;
+}
+
+} // namespace
+
+CStdioFile::~CStdioFile()
+{
+    Abort();
+}
+
+bool CStdioFile::Open(const QString& path, unsigned flags, CFileException* error)
+{
+    Abort();
+    m_path = path;
+    m_loaded = false;
+    m_lines.clear();
+    m_nextLine = 0;
+    // A folder opens for reading on some systems and fails only at the first
+    // read; refuse it here so that the caller hears of it at the open.
+    if (QFileInfo(path).isDir()) {
+        if (error)
+            *error = CFileException(CFileException::invalidFile, path, EISDIR);
+        return false;
+    }
+    errno = 0;
+    m_file = std::fopen(QFile::encodeName(path).constData(), FopenMode(flags));
+    if (m_file)
+        return true;
+    const int osError = errno;
+    if (error)
+        *error = CFileException(OpenFailureCause(path, osError), path, osError);
+    return false;
+}
+
+bool CStdioFile::ReadString(QString& line)
+{
+    assert(m_file && "ReadString on a file that is not open");
+    if (!m_loaded)
+        LoadLines();
+    if (m_nextLine >= m_lines.size())
+        return false;
+    line = m_lines[m_nextLine++];
+    return true;
+}
+
+void CStdioFile::WriteString(const QString& text)
+{
+    assert(m_file && "WriteString on a file that is not open");
+    const QByteArray bytes = EncodeTextForFile(text);
+    errno = 0;
+    if (std::fwrite(bytes.constData(), 1, size_t(bytes.size()), m_file) != size_t(bytes.size()))
+        Raise(errno);
+}
+
+void CStdioFile::Close()
+{
+    if (!m_file)
+        return;
+    std::FILE* file = m_file;
+    m_file = nullptr;
+    errno = 0;
+    if (std::fclose(file) != 0)
+        Raise(errno);
+}
+
+void CStdioFile::Abort()
+{
+    if (m_file)
+        std::fclose(m_file);
+    m_file = nullptr;
+}
+
+// The whole file is read at once: whether it is UTF-8 can only be told from
+// all of its bytes.
+void CStdioFile::LoadLines()
+{
+    QByteArray bytes;
+    char buffer[65536];
+    size_t count = 0;
+    errno = 0;
+    while ((count = std::fread(buffer, 1, sizeof buffer, m_file)) > 0)
+        bytes.append(buffer, qsizetype(count));
+    if (std::ferror(m_file))
+        Raise(errno);
+    m_lines = SplitLines(DecodeTextFile(bytes));
+    m_loaded = true;
+}
+
+void CStdioFile::Raise(int osError) const
+{
+    const CFileException::Cause cause = CFileException::ErrnoToCause(osError);
+    throw CFileException(cause == CFileException::none ? CFileException::genericException : cause,
+                         m_path, osError);
+}

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <cstdio>
+
+class CFileException;
+
+// A text file read line by line or written piece by piece (see
+// TextFileCodec.h for its bytes). A failed open is returned as false and
+// described in the caller's exception object; a failing read, write or close
+// raises a CFileException.
+class CStdioFile {
+public:
+    enum OpenFlags : unsigned {
+        modeRead = 0x0000,
+        modeWrite = 0x0001,
+        modeCreate = 0x1000,  // with modeWrite: a new file, or an existing one emptied
+    };
+
+    CStdioFile() = default;
+    ~CStdioFile();
+    CStdioFile(const CStdioFile&) = delete;
+    CStdioFile& operator=(const CStdioFile&) = delete;
+
+    bool Open(const QString& path, unsigned flags, CFileException* error = nullptr);
+    // The next line without its line end; false after the last line.
+    bool ReadString(QString& line);
+    void WriteString(const QString& text);
+    // Writes out what is buffered and closes; does nothing when not open.
+    void Close();
+    // Closes without raising, for use after an error.
+    void Abort();
+
+private:
+    void LoadLines();
+    [[noreturn]] void Raise(int osError) const;
+
+    std::FILE* m_file = nullptr;
+    QString m_path;
+    bool m_loaded = false;
+    QStringList m_lines;
+    qsizetype m_nextLine = 0;
+};

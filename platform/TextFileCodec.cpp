@@ -1,0 +1,31 @@
+#include "platform/TextFileCodec.h"
+
+#include <QStringDecoder>
+
+namespace {
+
+const QByteArray kUtf8ByteOrderMark("\xEF\xBB\xBF");
+
+} // namespace
+
+QString DecodeTextFile(QByteArray bytes)
+{
+    if (bytes.startsWith(kUtf8ByteOrderMark))
+        bytes.remove(0, kUtf8ByteOrderMark.size());
+    QStringDecoder utf8(QStringDecoder::Utf8,
+                        QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
+    QString text = utf8.decode(bytes);
+    if (!utf8.hasError())
+        return text;
+    // Text files saved on Central European desktops of old are not UTF-8.
+    // Windows-1250 maps every byte to a character, so no name is lost.
+    QStringDecoder windows1250("windows-1250");
+    return windows1250.decode(bytes);
+}
+
+QByteArray EncodeTextForFile(const QString& text)
+{
+    QString withLineEnds = text;
+    withLineEnds.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
+    return withLineEnds.toUtf8();
+}

@@ -1,0 +1,10 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+// How a text file's bytes become text and back. Files are written as UTF-8
+// without a byte-order mark, every "\n" as CR LF. Reading skips a leading
+// byte-order mark and reads a file that is not valid UTF-8 as Windows-1250.
+QString DecodeTextFile(QByteArray bytes);
+QByteArray EncodeTextForFile(const QString& text);

@@ -1,0 +1,74 @@
+#include "res/PathTemplates.h"
+
+#include "platform/Win32Types.h"
+#include "res/ResourceIds.h"
+
+namespace {
+
+const QString kDialogFont = QStringLiteral("MS Sans Serif");
+
+DialogTemplate PathTemplate(int id, const QString& caption, QSize sizeDu)
+{
+    DialogTemplate path;
+    path.id = id;
+    path.caption = caption;
+    path.sizeDu = sizeDu;
+    path.fontFace = kDialogFont;
+    return path;
+}
+
+// The three exports share one layout and differ in caption and description.
+DialogTemplate ExportTemplate(int id, const QString& caption, const QString& description)
+{
+    DialogTemplate path = PathTemplate(id, caption, QSize(249, 95));
+    path.controls = {
+        DefaultButtonControl(IDOK, QRect(192, 7, 50, 14), QStringLiteral("OK")),
+        ButtonControl(IDCANCEL, QRect(192, 24, 50, 14), QStringLiteral("Cancel")),
+        ButtonControl(IDC_BROWSE, QRect(192, 54, 50, 14), QStringLiteral("&Vybrat")),
+        LabelControl(QRect(7, 62, 50, 8), QStringLiteral("&Uložit jako:")),
+        EditControl(IDC_EXPORT_PATH, QRect(7, 74, 235, 14)),
+        LabelControl(QRect(7, 7, 159, 39), description),
+    };
+    return path;
+}
+
+} // namespace
+
+DialogTemplate ImportPilotsTemplate()
+{
+    DialogTemplate path = PathTemplate(IDD_IMPORT_PILOTS, QStringLiteral("Import seznamu pilotů"), QSize(243, 95));
+    path.controls = {
+        DefaultButtonControl(IDOK, QRect(186, 7, 50, 14), QStringLiteral("OK")),
+        ButtonControl(IDCANCEL, QRect(186, 24, 50, 14), QStringLiteral("Cancel")),
+        ButtonControl(IDC_BROWSE, QRect(186, 56, 50, 14), QStringLiteral("&Vybrat")),
+        LabelControl(QRect(7, 61, 110, 8), QStringLiteral("Cesta k importovanému souboru:")),
+        EditControl(IDC_IMPORT_PATH, QRect(7, 74, 229, 14)),
+        LabelControl(QRect(7, 7, 165, 35),
+                     QStringLiteral("Můžete importovat ASCII soubor ve kterém jsou jednotlivé položky odděleny čárkou. "
+                                    "Záznam každého pilota musí být v jedné řádce. Struktura záznamu má tento tvar:")),
+        LabelControl(QRect(7, 45, 165, 8), QStringLiteral("příjmení pilota, jméno pilota, frekvence")),
+    };
+    return path;
+}
+
+DialogTemplate ExportPilotsTemplate()
+{
+    return ExportTemplate(IDD_EXPORT_PILOTS, QStringLiteral("Export seznamu pilotů"),
+                          QStringLiteral("Můžete uložit aktuální seznam pilotů do souboru, který se dá později "
+                                         "importovat a použít. Vložte jméno souboru a vyberte místo pro uložení."));
+}
+
+DialogTemplate ExportMatrixTemplate()
+{
+    return ExportTemplate(IDD_EXPORT_MATRIX, QStringLiteral("Export Matrixu"),
+                          QStringLiteral("Můžete uložit aktuální vypočítaný Matrix do souboru, který se dá upravit "
+                                         "ve vašem oblíbeném textovém editoru. Tento soubor obsahuje všechny heaty, "
+                                         "jména pilotů a použité frekvence."));
+}
+
+DialogTemplate ExportHeatsTemplate()
+{
+    return ExportTemplate(IDD_EXPORT_HEATS, QStringLiteral("Export karty heatů"),
+                          QStringLiteral("Můžete vytvořit kartu s rozpisem heatů pro každého pilota. Exportovaný "
+                                         "textový soubor lze upravit ve vašem oblíbeném textovém editoru."));
+}

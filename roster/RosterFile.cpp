@@ -1,0 +1,33 @@
+#include "roster/RosterFile.h"
+
+#include "roster/RosterLine.h"
+
+QString RosterFileText(std::span<const PilotRecord> pilots)
+{
+    QString text;
+    for (const PilotRecord& pilot : pilots)
+        text += FormatRosterLine(pilot) + QLatin1Char('\n');
+    return text;
+}
+
+RosterFileLines SelectPilotLines(const QStringList& fileLines)
+{
+    RosterFileLines selected;
+    for (const QString& line : fileLines) {
+        if (line.isEmpty())
+            continue;
+        if (selected.pilotLines.size() < kRosterCapacity)
+            selected.pilotLines << line;
+        else
+            ++selected.leftOut;
+    }
+    return selected;
+}
+
+QString LeftOutLinesMessage(const QString& path, int imported, int leftOut)
+{
+    const QString lines = leftOut == 1 ? QStringLiteral("1 line was") : QStringLiteral("%1 lines were").arg(leftOut);
+    return QStringLiteral("%1 pilots were imported from \"%2\". The pilot list holds at most %3 pilots, so %4 "
+                          "left out.")
+        .arg(QString::number(imported), path, QString::number(kRosterCapacity), lines);
+}

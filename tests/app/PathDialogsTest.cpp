@@ -1,0 +1,149 @@
+#include "app/PathDialogs.h"
+
+#include "platform/DialogDriver.h"
+#include "platform/ScriptedModalHost.h"
+#include "res/ResourceIds.h"
+#include "support/QtPrinters.h"
+
+#include <gtest/gtest.h>
+#include <functional>
+#include <memory>
+
+namespace {
+
+const QString kRosterFilter = QStringLiteral("Text Files (*.txt)|*.txt|Comma Separated Files (*.csv)|*.csv");
+const QString kTextFilter = QStringLiteral("Text Files (*.txt)|*.txt");
+
+// What sets one path dialog apart from the others.
+struct PathDialogCase {
+    const char* name;
+    std::function<std::unique_ptr<CPathDlg>()> make;
+    int templateId;
+    QString caption;
+    int pathId;
+    QString initialPath;
+    bool opensFile;
+    QString browseName;
+    QString filter;
+};
+
+void PrintTo(const PathDialogCase& dialog, std::ostream* out)
+{
+    *out << dialog.name;
+}
+
+std::vector<PathDialogCase> AllPathDialogs()
+{
+    return {
+        {"ImportPilots", [] { return std::make_unique<CImportPilotsDlg>(); }, IDD_IMPORT_PILOTS,
+         QStringLiteral("Import seznamu pilotů"), IDC_IMPORT_PATH, "pilots.txt", true, "Pilots.txt", kRosterFilter},
+        {"ExportPilots", [] { return std::make_unique<CExportPilotsDlg>(); }, IDD_EXPORT_PILOTS,
+         QStringLiteral("Export seznamu pilotů"), IDC_EXPORT_PATH, "Pilots.txt", false, "Pilots.txt", kRosterFilter},
+        {"ExportMatrix", [] { return std::make_unique<CExportMatrixDlg>(); }, IDD_EXPORT_MATRIX,
+         QStringLiteral("Export Matrixu"), IDC_EXPORT_PATH, "Matrix.txt", false, "Matrix.txt", kTextFilter},
+        {"ExportHeats", [] { return std::make_unique<CExportHeatsDlg>(); }, IDD_EXPORT_HEATS,
+         QStringLiteral("Export karty heatů"), IDC_EXPORT_PATH, "Heats.txt", false, "Heats.txt", kTextFilter},
+    };
+}
+
+class PathDialogs : public testing::TestWithParam<PathDialogCase> {
+protected:
+    // Runs the dialog with the given user actions and returns how it ended.
+    int Run(CPathDlg& dialog, std::function<void(DialogDriver&)> actions)
+    {
+        m_host.ExpectDialog(GetParam().templateId, std::move(actions));
+        return dialog.DoModal();
+    }
+
+    void TearDown() override
+    {
+        EXPECT_TRUE(m_host.Problems().isEmpty()) << m_host.Problems().join("; ").toStdString();
+        EXPECT_TRUE(m_host.AllAnswered());
+    }
+
+    ScriptedModalHost m_host;
+};
+
+TEST_P(PathDialogs, OkGivesTheShownPathAndCancelGivesNothing)
+{
+    const PathDialogCase& expected = GetParam();
+    const auto untouched = expected.make();
+    EXPECT_EQ(untouched->Template().caption, expected.caption);
+    EXPECT_EQ(Run(*untouched, [&](DialogDriver& user) {
+                  EXPECT_EQ(user.Text(expected.pathId), expected.initialPath);
+                  EXPECT_EQ(user.MaxLength(expected.pathId), 128);
+                  user.PressOk();
+              }),
+              IDOK);
+    EXPECT_EQ(untouched->Path(), expected.initialPath);
+
+    const QString typed = QStringLiteral("/home/pořadatel/závod 2026/soubor.txt");
+    const auto edited = expected.make();
+    EXPECT_EQ(Run(*edited, [&](DialogDriver& user) {
+                  user.Type(expected.pathId, typed);
+                  user.PressOk();
+              }),
+              IDOK);
+    EXPECT_EQ(edited->Path(), typed);
+
+    const auto cancelled = expected.make();
+    EXPECT_EQ(Run(*cancelled, [&](DialogDriver& user) { user.PressCancel(); }), IDCANCEL);
+}
+
+TEST_P(PathDialogs, BrowseAsksForTheRightKindOfFile)
+{
+    const PathDialogCase& expected = GetParam();
+    const auto dialog = expected.make();
+    m_host.AnswerFile(QStringLiteral("/media/stick/club.txt"));
+    QString shown;
+    Run(*dialog, [&](DialogDriver& user) {
+        user.Press(IDC_BROWSE);
+        shown = user.Text(expected.pathId);
+        user.PressOk();
+    });
+    EXPECT_EQ(shown, QStringLiteral("/media/stick/club.txt"));
+    EXPECT_EQ(dialog->Path(), QStringLiteral("/media/stick/club.txt"));
+    ASSERT_EQ(m_host.FileRequests().size(), 1u);
+    const FileDialogRequest& request = m_host.FileRequests().front();
+    EXPECT_EQ(request.open, expected.opensFile);
+    EXPECT_EQ(request.overwritePrompt, !expected.opensFile);
+    EXPECT_EQ(request.defaultExtension, QStringLiteral("TXT"));
+    EXPECT_EQ(request.initialFileName, expected.browseName);
+    EXPECT_EQ(request.filter, expected.filter);
+}
+
+TEST_P(PathDialogs, CancelledBrowsePutsTheBareInitialFileName)
+{
+    const PathDialogCase& expected = GetParam();
+    const auto dialog = expected.make();
+    m_host.AnswerFile(std::nullopt);
+    Run(*dialog, [&](DialogDriver& user) {
+        user.Type(expected.pathId, QStringLiteral("/somewhere/else.txt"));
+        user.Press(IDC_BROWSE);
+        EXPECT_EQ(user.Text(expected.pathId), expected.browseName);
+        user.PressCancel();
+    });
+}
+
+// A browsed path that does not fit the field must not be cut: the cut path
+// would name a different file, and an export would write there.
+TEST_P(PathDialogs, BrowsedPathOverTheLimitIsRefusedNotCut)
+{
+    const PathDialogCase& expected = GetParam();
+    const auto dialog = expected.make();
+    const QString tooLong = QStringLiteral("/media/") + QString(130, QLatin1Char('d')) + QStringLiteral("/a.txt");
+    m_host.AnswerFile(tooLong);
+    Run(*dialog, [&](DialogDriver& user) {
+        user.Press(IDC_BROWSE);
+        EXPECT_EQ(user.Text(expected.pathId), expected.initialPath);
+        user.PressCancel();
+    });
+    ASSERT_EQ(m_host.Messages().size(), 1);
+    EXPECT_TRUE(m_host.Messages().front().contains(tooLong));
+    EXPECT_TRUE(m_host.Messages().front().contains(QStringLiteral("128 characters")));
+}
+
+INSTANTIATE_TEST_SUITE_P(EachPathDialog, PathDialogs, testing::ValuesIn(AllPathDialogs()),
+                         [](const testing::TestParamInfo<PathDialogCase>& info) { return info.param.name; });
+
+} // namespace
