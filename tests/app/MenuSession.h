@@ -1,0 +1,43 @@
+#pragma once
+
+#include "app/CRaceDlg.h"
+#include "matrix/CalculationClock.h"
+#include "platform/DialogDriver.h"
+#include "platform/ScriptedModalHost.h"
+#include "res/ResourceIds.h"
+
+// The organiser at the window: the same pilots, fields and seed, each file
+// through its menu command and dialog.
+class MenuSession {
+public:
+    MenuSession() { m_window.Create(); }
+    ~MenuSession() { CalculationClock::Install({}); }
+
+    void Import(const QString& path) { TypePathAndRun(IDD_IMPORT_PILOTS, IDC_IMPORT_PATH, path, ID_IMPORT_PILOTS); }
+
+    void Recalculate(const QString& rounds, const QString& heats, const QString& pilotsPerHeat, long long seed)
+    {
+        m_window.SetDlgItemText(IDC_ROUNDS, rounds);
+        m_window.SetDlgItemText(IDC_HEATS, heats);
+        m_window.SetDlgItemText(IDC_PILOTS_PER_HEAT, pilotsPerHeat);
+        CalculationClock::Install([seed] { return seed; });
+        m_window.OnCommand(ID_RECALCULATE, BN_CLICKED);
+    }
+
+    void Export(int templateId, int command, const QString& path) { TypePathAndRun(templateId, IDC_EXPORT_PATH, path, command); }
+
+    const ScriptedModalHost& Host() const { return m_host; }
+
+private:
+    void TypePathAndRun(int templateId, int pathControl, const QString& path, int command)
+    {
+        m_host.ExpectDialog(templateId, [pathControl, path](DialogDriver& dialog) {
+            dialog.Type(pathControl, path);
+            dialog.PressOk();
+        });
+        m_window.OnCommand(command, BN_CLICKED);
+    }
+
+    ScriptedModalHost m_host;
+    CRaceDlg m_window;
+};
