@@ -29,6 +29,8 @@ QString CFileException::ErrorMessage() const
         return QStringLiteral("%1 is in use by another program.").arg(file);
     case diskFull:
         return QStringLiteral("The disk is full: %1 could not be written completely.").arg(file);
+    case tooLarge:
+        return QStringLiteral("%1 is too large to be a text file of this program.").arg(file);
     case genericException:
         break;
     }

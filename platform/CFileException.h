@@ -18,6 +18,7 @@ public:
         hardIO = 10,
         sharingViolation = 11,
         diskFull = 13,
+        tooLarge = 15,  // more than a text file of the program can be
     };
 
     CFileException() = default;

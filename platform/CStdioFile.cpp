@@ -8,6 +8,7 @@
 #include <QFileInfo>
 #include <cassert>
 #include <cerrno>
+#include <filesystem>
 
 namespace {
 
@@ -41,6 +42,26 @@ QStringList SplitLines(const QString& text)
     return lines;
 }
 
+// Only a plain file is read: a device like /dev/zero never ends and a pipe
+// blocks until someone writes to it. A pipe is not written either; a device
+// is, so a printer port or /dev/full behave as they should.
+bool IsOpenable(const QString& path, unsigned flags)
+{
+    std::error_code error;
+    const std::filesystem::file_status status = std::filesystem::status(QFile::encodeName(path).toStdString(), error);
+    if (error || status.type() == std::filesystem::file_type::not_found)
+        return true;  // the open itself reports what is wrong
+    if (status.type() == std::filesystem::file_type::directory || status.type() == std::filesystem::file_type::fifo
+        || status.type() == std::filesystem::file_type::socket)
+        return false;
+    const bool reading = (flags & (CStdioFile::modeWrite | CStdioFile::modeCreate)) == 0;
+    return !reading || status.type() == std::filesystem::file_type::regular;
+}
+
+// A pilot list of a hundred lines is a few kilobytes; a file far beyond that
+// is not one, and reading it whole would only exhaust the memory.
+constexpr qsizetype kMaxReadBytes = 64 * 1024 * 1024;
+
 } // namespace
 
 CStdioFile::~CStdioFile()
@@ -57,7 +78,7 @@ bool CStdioFile::Open(const QString& path, unsigned flags, CFileException* error
     m_nextLine = 0;
     // A folder opens for reading on some systems and fails only at the first
     // read; refuse it here so that the caller hears of it at the open.
-    if (QFileInfo(path).isDir()) {
+    if (!IsOpenable(path, flags)) {
         if (error)
             *error = CFileException(CFileException::invalidFile, path, EISDIR);
         return false;
@@ -118,8 +139,11 @@ void CStdioFile::LoadLines()
     char buffer[65536];
     size_t count = 0;
     errno = 0;
-    while ((count = std::fread(buffer, 1, sizeof buffer, m_file)) > 0)
+    while ((count = std::fread(buffer, 1, sizeof buffer, m_file)) > 0) {
         bytes.append(buffer, qsizetype(count));
+        if (bytes.size() > kMaxReadBytes)
+            throw CFileException(CFileException::tooLarge, m_path);
+    }
     if (std::ferror(m_file))
         Raise(errno);
     m_lines = SplitLines(DecodeTextFile(bytes));

@@ -7,6 +7,7 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <random>
+#include <sys/stat.h>
 
 namespace {
 
@@ -86,7 +87,11 @@ TEST_F(TextFiles, OpenFailureNamesFileAndCause)
         {PathOf("no folder/pilots.txt"), kCreate, CFileException::badPath},
         {m_dir.path(), CStdioFile::modeRead, CFileException::invalidFile},
         {m_dir.path(), kCreate, CFileException::invalidFile},
+        {QStringLiteral("/dev/zero"), CStdioFile::modeRead, CFileException::invalidFile},
+        {PathOf("pipe"), CStdioFile::modeRead, CFileException::invalidFile},
+        {PathOf("pipe"), kCreate, CFileException::invalidFile},
     };
+    ASSERT_EQ(mkfifo(QFile::encodeName(PathOf("pipe")).constData(), 0600), 0);
     for (const auto& failure : cases) {
         CStdioFile file;
         CFileException error;
@@ -95,6 +100,23 @@ TEST_F(TextFiles, OpenFailureNamesFileAndCause)
         EXPECT_TRUE(error.ErrorMessage().contains(u'"' + failure.path + u'"')) << error.ErrorMessage().toStdString();
     }
     EXPECT_FALSE(QFile::exists(PathOf("no folder")));
+}
+
+TEST_F(TextFiles, FileTooLargeForAPilotListIsRefusedAtTheRead)
+{
+    QFile big(PathOf("big.txt"));
+    ASSERT_TRUE(big.open(QIODevice::WriteOnly));
+    ASSERT_TRUE(big.resize(65 * 1024 * 1024));
+    big.close();
+    CStdioFile file;
+    ASSERT_TRUE(file.Open(big.fileName(), CStdioFile::modeRead));
+    QString line;
+    try {
+        file.ReadString(line);
+        ADD_FAILURE() << "no error for a file of 65 MiB";
+    } catch (const CFileException& error) {
+        EXPECT_EQ(error.GetCause(), CFileException::tooLarge);
+    }
 }
 
 // /dev/full fails every write with "no space left", as a full disk does. A
