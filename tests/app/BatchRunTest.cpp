@@ -92,6 +92,22 @@ TEST_F(BatchRun, MissingInputFileIsReportedWithStatusOne)
     EXPECT_FALSE(QFile::exists(pilots));
 }
 
+// A schedule drawn without the pilots the import left out would be wrong.
+TEST_F(BatchRun, ImportThatLeavesPilotsOutGivesStatusOne)
+{
+    QByteArray lines;
+    for (int pilot = 1; pilot <= 101; ++pilot)
+        lines += "Pilot" + QByteArray::number(pilot) + ",Jan," + QByteArray::number(10 + pilot % 50) + "\n";
+    const QString roster = Path(QStringLiteral("too-many.txt"));
+    WriteBytes(roster, lines);
+    const QString pilots = Path(QStringLiteral("pilots.txt"));
+    const KvoraxRun run = RunKvorax({"--import", roster, "--rounds", "1", "--heats", "10", "--pilots-per-heat", "12",
+                                     "--export-pilots", pilots});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(MessageLines(run.errors).size(), 1) << run.errors.toStdString();
+    EXPECT_FALSE(QFile::exists(pilots));
+}
+
 TEST_F(BatchRun, FileThatCannotBeWrittenGivesStatusOneAndStopsTheRun)
 {
     const QString heats = Path(QStringLiteral("heats.txt"));
