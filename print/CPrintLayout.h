@@ -1,0 +1,48 @@
+#pragma once
+
+#include "platform/CDC.h"
+#include "platform/CFont.h"
+#include "platform/GdiTypes.h"
+#include "print/PrintFontTable.h"
+
+#include <QString>
+#include <array>
+
+// The print layout both printouts are composed with: the printer device
+// context, the page in logical units, a flow of fixed-width columns across
+// it and the print fonts. A printout sets the column and margin state at its
+// start and drives the flow: text runs down a column from the top margin,
+// then moves to the next column, or to a new page when no column fits.
+class CPrintLayout {
+public:
+    // Maps the printable area onto a page of whole logical units.
+    int ApplyPageMapping();
+    int CreatePrintFonts(int baseSize);
+    int ReleasePrintFonts();
+    // Names the print job; everything else in the document info is left empty.
+    void FillDocumentInfo(const QString& documentName);
+
+    // Switches the printer to a print font, remembering the font it had.
+    void SwitchToFont(int index);
+    void SwitchBack();
+    CSize MeasureText(const QString& text) const { return m_printerDC.GetTextExtent(text); }
+
+    // Draws one line into its rectangle and returns how far y moves down.
+    int DrawTextInRect(CDC* dc, int left, int top, int right, int bottom, const QString& text,
+                       unsigned format, int lineHeight);
+    // Draws a horizontal rule in black and returns how far y moves down.
+    int DrawRule(CDC* dc, int x1, int x2, int y, int width);
+    // Moves to the top of the next column, or of a new page when no further
+    // column fits across this one.
+    void AdvanceColumn(int& y, int newPageTopMargin);
+
+    DOCINFO m_docInfo;
+    CDC m_printerDC;
+    int m_columnLeft = 0;
+    int m_columnWidth = 0;
+    int m_topMargin = 0;
+    int m_pageWidth = 0;
+    int m_pageHeight = 0;
+    CFont* m_previousFont = nullptr;
+    std::array<CFont, kPrintFontCount> m_fonts;
+};
