@@ -3,6 +3,15 @@
 #include "platform/CPen.h"
 #include "print/PageGeometry.h"
 
+namespace {
+
+// The widest heading a column must hold sets the width of every column.
+const char* const kColumnWidthSample = "Combat Event - Round 01  Heat 01";
+// Both printouts are listed by the system under this one name.
+const char* const kDocumentName = "Heat Cards";
+
+} // namespace
+
 int CPrintLayout::ApplyPageMapping()
 {
     m_printerDC.SetMapMode(MM_ANISOTROPIC);
@@ -95,4 +104,82 @@ void CPrintLayout::AdvanceColumn(int& y, int newPageTopMargin)
     m_columnLeft = 0;
     m_printerDC.StartPage();
     ApplyPageMapping();
+}
+
+void CPrintLayout::PreparePrintout(HDC printer, int topMargin, int baseSize)
+{
+    m_printerDC.Attach(std::move(printer));
+    m_topMargin = topMargin;
+    m_columnLeft = 0;
+    m_printerDC.SetBkMode(TRANSPARENT);
+    FillDocumentInfo(kDocumentName);
+    CreatePrintFonts(baseSize);
+}
+
+int CPrintLayout::MeasureColumnWidth()
+{
+    SwitchToFont(kHeadingFont);
+    const int width = MeasureText(kColumnWidthSample).cx;
+    SwitchBack();
+    return width;
+}
+
+bool CPrintLayout::StartFirstPage()
+{
+    if (m_printerDC.StartDoc(&m_docInfo) <= 0)
+        return false;
+    m_printerDC.StartPage();
+    ApplyPageMapping();
+    return true;
+}
+
+void CPrintLayout::FinishDocument()
+{
+    m_printerDC.EndPage();
+    m_printerDC.EndDoc();
+}
+
+void CPrintLayout::ClosePrintout()
+{
+    ReleasePrintFonts();
+    m_printerDC.DeleteDC();
+}
+
+void CPrintLayout::DrawHeading(int& y, const QString& heading)
+{
+    SwitchToFont(kHeadingFont);
+    const int height = MeasureText(heading).cy;
+    y += DrawTextInRect(&m_printerDC, m_columnLeft, m_topMargin + y, m_columnLeft + m_columnWidth,
+                        m_topMargin + y + height, heading, DT_NOPREFIX, height);
+    SwitchBack();
+}
+
+void CPrintLayout::DrawLines(int& y, const QStringList& lines, int indent)
+{
+    SwitchToFont(kLineFont);
+    for (const QString& line : lines) {
+        const int height = MeasureText(line).cy;
+        y += DrawTextInRect(&m_printerDC, m_columnLeft + indent, m_topMargin + y,
+                            m_columnLeft + m_columnWidth, m_topMargin + y + height, line,
+                            DT_NOPREFIX, height);
+    }
+    SwitchBack();
+}
+
+int CPrintLayout::BlockHeight(const QString& heading, const QStringList& lines)
+{
+    SwitchToFont(kHeadingFont);
+    int height = MeasureText(heading).cy;
+    SwitchBack();
+    SwitchToFont(kLineFont);
+    for (const QString& line : lines)
+        height += MeasureText(line).cy;
+    SwitchBack();
+    return height;
+}
+
+void CPrintLayout::AdvanceIfItWouldNotFit(int& y, int height, int newPageTopMargin)
+{
+    if (y > 0 && EndsBelowPage(m_topMargin, y, height, m_pageHeight))
+        AdvanceColumn(y, newPageTopMargin);
 }

@@ -6,6 +6,7 @@
 #include "print/PrintFontTable.h"
 
 #include <QString>
+#include <QStringList>
 #include <array>
 
 // The print layout both printouts are composed with: the printer device
@@ -35,6 +36,27 @@ public:
     // Moves to the top of the next column, or of a new page when no further
     // column fits across this one.
     void AdvanceColumn(int& y, int newPageTopMargin);
+
+    // The steps every printout shares. Prepare takes over the printer, sets
+    // the first column, names the job "Heat Cards" and creates the fonts;
+    // StartFirstPage starts the document and its first page, or says it
+    // could not; Close releases the fonts and the printer, whether or not a
+    // document was printed.
+    void PreparePrintout(HDC printer, int topMargin, int baseSize);
+    int MeasureColumnWidth();
+    bool StartFirstPage();
+    void FinishDocument();
+    void ClosePrintout();
+
+    // Column flow: a heading at the column's left edge in the heading font,
+    // lines indented in the line font, each moving y down by its own height.
+    void DrawHeading(int& y, const QString& heading);
+    void DrawLines(int& y, const QStringList& lines, int indent);
+    int BlockHeight(const QString& heading, const QStringList& lines);
+    // Nothing is cut off at the foot of a column while a fresh column would
+    // hold it: a block that would end below the page starts the next column
+    // first. A block taller than a whole column starts at the top of one.
+    void AdvanceIfItWouldNotFit(int& y, int height, int newPageTopMargin);
 
     DOCINFO m_docInfo;
     CDC m_printerDC;

@@ -1,0 +1,25 @@
+#pragma once
+
+#include "platform/GdiTypes.h"
+#include "print/StatusLine.h"
+
+#include <QString>
+#include <QStringList>
+#include <vector>
+
+class CPrintLayout;
+
+// One pilot's card as the result tree shows it: the pilot node's text and
+// the texts of its heat nodes.
+struct HeatCard {
+    QString heading;
+    QStringList heats;
+};
+
+// What goes before every heat on a card: an indent of seven blanks.
+QString HeatCardLine(const QString& heat);
+
+// Prints the cards in the order given, in columns on the printer, each with
+// a rule under it, then lets the printer go and clears the status line.
+void PrintHeatCards(CPrintLayout& layout, HDC printer, int baseFontSize,
+                    const std::vector<HeatCard>& cards, const StatusLine& showStatus);
