@@ -1,0 +1,8 @@
+#include "app/CAboutDlg.h"
+
+#include "res/MainTemplates.h"
+
+CAboutDlg::CAboutDlg()
+    : CDialog(AboutDialogTemplate())
+{
+}

@@ -1,0 +1,9 @@
+#pragma once
+
+#include "platform/CDialog.h"
+
+// The About box: the program's name, version and credits.
+class CAboutDlg : public CDialog {
+public:
+    CAboutDlg();
+};

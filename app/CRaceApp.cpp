@@ -1,0 +1,10 @@
+#include "app/CRaceApp.h"
+
+#include "app/CRaceDlg.h"
+
+bool CRaceApp::InitInstance()
+{
+    CRaceDlg window;
+    window.DoModal();
+    return false;
+}

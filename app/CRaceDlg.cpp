@@ -1,0 +1,143 @@
+#include "app/CRaceDlg.h"
+
+#include "app/CAboutDlg.h"
+#include "platform/CMenu.h"
+#include "platform/DataExchange.h"
+#include "res/Icons.h"
+#include "res/MainTemplates.h"
+#include "res/ResourceIds.h"
+#include "res/Strings.h"
+
+CRaceDlg::CRaceDlg()
+    : CDialog(RaceDialogTemplate())
+    , m_icon(LoadIcon(IDR_MAINFRAME))
+{
+}
+
+bool CRaceDlg::OnInitDialog()
+{
+    CDialog::OnInitDialog();
+    const QString aboutText = LoadResourceString(IDS_ABOUTBOX);
+    if (CMenu* systemMenu = GetSystemMenu(); systemMenu && !aboutText.isEmpty()) {
+        systemMenu->AppendMenu(MF_SEPARATOR);
+        systemMenu->AppendMenu(MF_STRING, IDM_ABOUTBOX, aboutText);
+    }
+    SetIcon(m_icon);
+    SetUpTreeImages();
+    SetUpTreeInsertTemplate();
+    return true;
+}
+
+void CRaceDlg::DoDataExchange(CDataExchange* pDX)
+{
+    DDX_Control(pDX, IDC_PILOT_LIST, m_pilotList);
+    DDX_Control(pDX, IDC_RESULT_TREE, m_resultTree);
+    DDX_Text(pDX, IDC_ROUNDS, m_rounds);
+    DDV_MinMaxInt(pDX, m_rounds, 1, kMaxRounds);
+    DDX_Text(pDX, IDC_HEATS, m_heats);
+    DDV_MinMaxInt(pDX, m_heats, 1, kMaxHeats);
+    DDX_Text(pDX, IDC_PILOTS_PER_HEAT, m_pilotsPerHeat);
+    DDV_MinMaxInt(pDX, m_pilotsPerHeat, 2, kSlotsPerHeat);
+}
+
+bool CRaceDlg::OnCommand(int id, int notifyCode)
+{
+    if (id == IDC_HEATS && notifyCode == EN_KILLFOCUS)
+        AdjustHeatsToPilots();
+    else if (id == IDC_PILOT_LIST && notifyCode == LBN_DBLCLK)
+        OnEditPilot();
+    else if (notifyCode == BN_CLICKED) {
+        switch (id) {
+        case ID_IMPORT_PILOTS: OnImportPilots(); break;
+        case ID_EXPORT_PILOTS: OnExportPilots(); break;
+        case ID_RECALCULATE: OnRecalculate(); break;
+        case ID_EXPORT_MATRIX: OnExportMatrix(); break;
+        case ID_EXIT: OnClose(); break;
+        case ID_ADD_PILOT: OnAddPilot(); break;
+        case ID_DELETE_PILOT: OnDeletePilot(); break;
+        case ID_EDIT_PILOT: OnEditPilot(); break;
+        case ID_ABOUT: ShowAboutBox(); break;
+        case ID_EXPORT_HEATS: OnExportHeatCards(); break;
+        case ID_PRINT_HEAT_CARDS: OnPrintHeatCards(); break;
+        case ID_PRINT_MATRIX: OnPrintMatrix(); break;
+        default: break;
+        }
+    }
+    return CDialog::OnCommand(id, notifyCode);
+}
+
+void CRaceDlg::OnSysCommand(int id)
+{
+    if ((id & 0xFFF0) == IDM_ABOUTBOX)
+        ShowAboutBox();
+    else
+        CDialog::OnSysCommand(id);
+}
+
+// Enter checks the fields and nothing more: ending the window on a stray key
+// would throw away the pilot list, which is saved nowhere.
+void CRaceDlg::OnEnterKey()
+{
+    UpdateData(true);
+}
+
+void CRaceDlg::OnEscapeKey()
+{
+}
+
+void CRaceDlg::OnClose()
+{
+    EndDialog(IDCANCEL);
+}
+
+void CRaceDlg::SetUpTreeImages()
+{
+    m_treeImages.Create(16, 16);
+    for (int icon : {IDI_PILOT, IDI_HEAT, IDI_SELECTED})
+        m_treeImages.Add(LoadIcon(icon));
+    m_resultTree.SetImageList(&m_treeImages, TVSIL_NORMAL);
+}
+
+// Every node of the result tree is inserted sorted, with the star as the
+// picture of a selected node; each insertion fills in the rest.
+void CRaceDlg::SetUpTreeInsertTemplate()
+{
+    m_treeInsert = TVINSERTSTRUCT{};
+    m_treeInsert.hParent = TVI_ROOT;
+    m_treeInsert.hInsertAfter = TVI_SORT;
+    m_treeInsert.item.mask = TVIF_TEXT | TVIF_IMAGE | TVIF_SELECTEDIMAGE | TVIF_PARAM;
+    m_treeInsert.item.iSelectedImage = 2;
+}
+
+// Leaving the heats field spreads the listed pilots over the heats, or, when
+// there are fewer pilots than heats, puts them all into one heat.
+void CRaceDlg::AdjustHeatsToPilots()
+{
+    UpdateData(true);
+    const int places = m_pilotList.GetCount() + 1;
+    if (m_heats < 1)
+        return;  // the exchange has just reported the field; there is nothing to divide by
+    if (m_heats < places) {
+        m_pilotsPerHeat = places / m_heats;
+    } else {
+        m_heats = 1;
+        m_pilotsPerHeat = places;
+    }
+    UpdateData(false);
+}
+
+void CRaceDlg::ShowPilotCount()
+{
+    SetDlgItemText(IDC_PILOT_COUNT, QString::number(m_pilotList.GetCount()));
+}
+
+void CRaceDlg::ShowAboutBox()
+{
+    CAboutDlg about;
+    about.DoModal();
+}
+
+void CRaceDlg::SetStatusText(const QString& text)
+{
+    SetDlgItemText(IDC_STATUS, text);
+}

@@ -1,0 +1,11 @@
+// Placeholder until the command is built: the menu item does nothing yet.
+
+#include "app/CRaceDlg.h"
+
+void CRaceDlg::OnExportMatrix()
+{
+}
+
+void CRaceDlg::OnExportHeatCards()
+{
+}

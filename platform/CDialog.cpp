@@ -1,0 +1,353 @@
+#include "platform/CDialog.h"
+
+#include "platform/CMenu.h"
+#include "platform/DataExchange.h"
+#include "platform/DialogUnits.h"
+#include "platform/DialogWindow.h"
+#include "platform/ListBoxWidget.h"
+#include "platform/ModalHost.h"
+
+#include <QCheckBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRegularExpressionValidator>
+#include <QShortcut>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr int kIconPixels = 32;
+
+Qt::WindowFlags WindowFlagsFor(const DialogTemplate& dialogTemplate)
+{
+    Qt::WindowFlags flags = Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+    if (dialogTemplate.hasMinMaxBoxes)
+        flags |= Qt::WindowMinMaxButtonsHint;
+    return flags;
+}
+
+QFont DialogFont(const DialogTemplate& dialogTemplate)
+{
+    QFont font(dialogTemplate.fontFace, dialogTemplate.fontPointSize);
+    font.setStyleHint(QFont::SansSerif);
+    return font;
+}
+
+QLabel* MakeLabel(const ControlTemplate& control, QWidget* parent)
+{
+    auto* label = new QLabel(control.text, parent);
+    label->setAlignment((control.style & StyleCentered) ? Qt::AlignHCenter | Qt::AlignTop : Qt::AlignLeft | Qt::AlignTop);
+    label->setWordWrap(control.rectDu.height() > 10);
+    label->setTextFormat(Qt::PlainText);
+    return label;
+}
+
+QLineEdit* MakeEdit(const ControlTemplate& control, QWidget* parent)
+{
+    auto* edit = new QLineEdit(parent);
+    if (control.style & StyleDigitsOnly)
+        edit->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), edit));
+    return edit;
+}
+
+QTreeWidget* MakeTree(QWidget* parent)
+{
+    auto* tree = new QTreeWidget(parent);
+    tree->setHeaderHidden(true);
+    tree->setRootIsDecorated(false);
+    tree->setColumnCount(1);
+    return tree;
+}
+
+QLabel* MakeIcon(const ControlTemplate& control, QWidget* parent)
+{
+    auto* label = new QLabel(parent);
+    label->setPixmap(control.icon.pixmap(kIconPixels, kIconPixels));
+    return label;
+}
+
+// A label whose text has a mnemonic moves the focus to the control after it.
+void LinkMnemonicLabels(const std::vector<QWidget*>& widgets, const DialogTemplate& dialogTemplate)
+{
+    for (size_t i = 0; i + 1 < widgets.size(); ++i) {
+        const ControlTemplate& control = dialogTemplate.controls[i];
+        if (control.kind == ControlKind::Label && control.text.contains(u'&'))
+            static_cast<QLabel*>(widgets[i])->setBuddy(widgets[i + 1]);
+    }
+}
+
+}  // namespace
+
+CDialog::CDialog(DialogTemplate dialogTemplate)
+    : m_template(std::move(dialogTemplate))
+{
+}
+
+CDialog::~CDialog()
+{
+    DestroyWindow();
+}
+
+int CDialog::DoModal()
+{
+    return ModalHost::Current().RunDialog(*this);
+}
+
+bool CDialog::UpdateData(bool saveAndValidate)
+{
+    CDataExchange exchange(this, saveAndValidate);
+    try {
+        DoDataExchange(&exchange);
+    } catch (const CDataExchange::Failure&) {
+        return false;
+    }
+    return true;
+}
+
+void CDialog::EndDialog(int result)
+{
+    m_ended = true;
+    m_result = result;
+    if (m_window)
+        m_window->done(result);
+}
+
+void CDialog::Create(QWidget* parent)
+{
+    DestroyWindow();
+    m_ended = false;
+    m_result = IDCANCEL;
+    m_window = new DialogWindow(*this, parent, WindowFlagsFor(m_template));
+    m_window->setWindowTitle(m_template.caption);
+    m_window->setFont(DialogFont(m_template));
+
+    auto* layout = new QVBoxLayout(m_window);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    auto* client = new QWidget(m_window);
+    client->setFixedSize(DialogUnits(m_window->font()).ToPixels(m_template.sizeDu));
+    layout->addWidget(client);
+
+    BuildMenu();
+    BuildSystemMenu();
+    BuildControls(client);
+    OnInitDialog();
+}
+
+void CDialog::DestroyWindow()
+{
+    m_controls.clear();
+    m_systemMenu.reset();
+    delete m_window;
+    m_window = nullptr;
+}
+
+QDialog* CDialog::Window() const
+{
+    return m_window;
+}
+
+QWidget* CDialog::GetDlgItem(int id) const
+{
+    const auto found = m_controls.find(id);
+    return found == m_controls.end() ? nullptr : found->second;
+}
+
+int CDialog::GetDlgCtrlID(const QWidget* control) const
+{
+    for (const auto& [id, widget] : m_controls) {
+        if (widget == control)
+            return id;
+    }
+    return 0;
+}
+
+void CDialog::SetDlgItemText(int id, const QString& text)
+{
+    QWidget* control = GetDlgItem(id);
+    if (auto* label = qobject_cast<QLabel*>(control))
+        label->setText(text);
+    else if (auto* edit = qobject_cast<QLineEdit*>(control))
+        edit->setText(text);
+    else if (auto* button = qobject_cast<QAbstractButton*>(control))
+        button->setText(text);
+}
+
+QString CDialog::GetDlgItemText(int id) const
+{
+    QWidget* control = GetDlgItem(id);
+    if (auto* label = qobject_cast<QLabel*>(control))
+        return label->text();
+    if (auto* edit = qobject_cast<QLineEdit*>(control))
+        return edit->text();
+    if (auto* button = qobject_cast<QAbstractButton*>(control))
+        return button->text();
+    return QString();
+}
+
+int CDialog::FocusedControlId() const
+{
+    return m_window ? GetDlgCtrlID(m_window->focusWidget()) : 0;
+}
+
+QMenuBar* CDialog::MenuBar() const
+{
+    return m_window ? m_window->findChild<QMenuBar*>() : nullptr;
+}
+
+CMenu* CDialog::GetSystemMenu() const
+{
+    return m_systemMenu.get();
+}
+
+void CDialog::SetIcon(const QIcon& icon)
+{
+    if (m_window)
+        m_window->setWindowIcon(icon);
+}
+
+bool CDialog::OnCommand(int id, int notifyCode)
+{
+    if (notifyCode != BN_CLICKED)
+        return false;
+    if (id == IDOK) {
+        OnOK();
+        return true;
+    }
+    if (id == IDCANCEL) {
+        OnCancel();
+        return true;
+    }
+    return false;
+}
+
+void CDialog::OnSysCommand(int id)
+{
+    if (id == SC_CLOSE)
+        OnClose();
+}
+
+void CDialog::OnEnterKey()
+{
+    OnCommand(DefaultButtonId(), BN_CLICKED);
+}
+
+void CDialog::OnEscapeKey()
+{
+    OnCommand(IDCANCEL, BN_CLICKED);
+}
+
+void CDialog::OnClose()
+{
+    OnCancel();
+}
+
+bool CDialog::OnInitDialog()
+{
+    UpdateData(false);
+    return true;
+}
+
+void CDialog::DoDataExchange(CDataExchange* /*pDX*/)
+{
+}
+
+void CDialog::OnOK()
+{
+    if (UpdateData(true))
+        EndDialog(IDOK);
+}
+
+void CDialog::OnCancel()
+{
+    EndDialog(IDCANCEL);
+}
+
+void CDialog::BuildControls(QWidget* client)
+{
+    const DialogUnits units(m_window->font());
+    std::vector<QWidget*> widgets;
+    for (const ControlTemplate& control : m_template.controls) {
+        QWidget* widget = nullptr;
+        const int id = control.id;
+        switch (control.kind) {
+        case ControlKind::Label:
+            widget = MakeLabel(control, client);
+            break;
+        case ControlKind::Edit:
+            widget = MakeEdit(control, client);
+            m_window->WatchFocusLoss(widget, id);
+            break;
+        case ControlKind::PushButton:
+        case ControlKind::DefaultButton: {
+            auto* button = new QPushButton(control.text, client);
+            button->setAutoDefault(false);
+            button->setDefault(control.kind == ControlKind::DefaultButton);
+            QObject::connect(button, &QPushButton::clicked, m_window, [this, id] { OnCommand(id, BN_CLICKED); });
+            widget = button;
+            break;
+        }
+        case ControlKind::CheckBox:
+            widget = new QCheckBox(control.text, client);
+            break;
+        case ControlKind::ListBox: {
+            auto* list = new ListBoxWidget(control.style & StyleSorted, client);
+            QObject::connect(list, &QListWidget::itemDoubleClicked, m_window, [this, id] { OnCommand(id, LBN_DBLCLK); });
+            widget = list;
+            break;
+        }
+        case ControlKind::TreeView:
+            widget = MakeTree(client);
+            break;
+        case ControlKind::Icon:
+            widget = MakeIcon(control, client);
+            break;
+        }
+        const QRect rect = units.ToPixels(control.rectDu);
+        widget->setGeometry(control.kind == ControlKind::Icon ? QRect(rect.topLeft(), QSize(kIconPixels, kIconPixels)) : rect);
+        if (id != IDC_STATIC)
+            m_controls[id] = widget;
+        widgets.push_back(widget);
+    }
+    LinkMnemonicLabels(widgets, m_template);
+    for (size_t i = 1; i < widgets.size(); ++i)
+        QWidget::setTabOrder(widgets[i - 1], widgets[i]);
+}
+
+void CDialog::BuildMenu()
+{
+    if (m_template.menu.empty())
+        return;
+    auto* menuBar = new QMenuBar(m_window);
+    for (const MenuPopupTemplate& popup : m_template.menu) {
+        CMenu menu(menuBar->addMenu(popup.text), [this](int id) { OnCommand(id, BN_CLICKED); });
+        for (const MenuItemTemplate& item : popup.items)
+            menu.AppendMenu(item.text.isEmpty() ? MF_SEPARATOR : MF_STRING, item.commandId, item.text);
+    }
+    m_window->layout()->setMenuBar(menuBar);
+}
+
+// The window's system menu opens with Alt+Space, as on the desktop the
+// program comes from; the dialog may append items of its own to it.
+void CDialog::BuildSystemMenu()
+{
+    auto* menu = new QMenu(m_window);
+    m_systemMenu = std::make_unique<CMenu>(menu, [this](int id) { OnSysCommand(id); });
+    m_systemMenu->AppendMenu(MF_STRING, SC_CLOSE, QStringLiteral("&Close\tAlt+F4"));
+    auto* shortcut = new QShortcut(QKeySequence(QStringLiteral("Alt+Space")), m_window);
+    QObject::connect(shortcut, &QShortcut::activated, m_window,
+                     [this, menu] { menu->popup(m_window->mapToGlobal(QPoint(0, 0))); });
+}
+
+int CDialog::DefaultButtonId() const
+{
+    for (const ControlTemplate& control : m_template.controls) {
+        if (control.kind == ControlKind::DefaultButton)
+            return control.id;
+    }
+    return IDOK;
+}

@@ -1,0 +1,76 @@
+#pragma once
+
+#include "platform/DialogTemplate.h"
+#include "platform/Win32Types.h"
+
+#include <QString>
+#include <map>
+#include <memory>
+
+class CDataExchange;
+class CMenu;
+class DialogWindow;
+class QDialog;
+class QMenuBar;
+class QWidget;
+
+constexpr int SC_CLOSE = 0xF060;
+
+// A dialog built from a template. Subclasses exchange their members with the
+// controls in DoDataExchange and react to commands in OnCommand; a command
+// runs the dialog with DoModal, through the current modal host.
+class CDialog {
+public:
+    explicit CDialog(DialogTemplate dialogTemplate);
+    virtual ~CDialog();
+    CDialog(const CDialog&) = delete;
+    CDialog& operator=(const CDialog&) = delete;
+
+    int DoModal();
+    bool UpdateData(bool saveAndValidate = true);
+    void EndDialog(int result);
+
+    // Builds the window and its controls, then runs OnInitDialog. The modal
+    // hosts call this; tests call it to keep a main window open.
+    void Create(QWidget* parent = nullptr);
+    void DestroyWindow();
+    QDialog* Window() const;
+    bool HasEnded() const { return m_ended; }
+    int Result() const { return m_result; }
+
+    const DialogTemplate& Template() const { return m_template; }
+    QWidget* GetDlgItem(int id) const;
+    int GetDlgCtrlID(const QWidget* control) const;
+    void SetDlgItemText(int id, const QString& text);
+    QString GetDlgItemText(int id) const;
+    int FocusedControlId() const;
+    QMenuBar* MenuBar() const;
+    CMenu* GetSystemMenu() const;
+    void SetIcon(const QIcon& icon);
+
+    // What the user does to the window. The window calls these; tests do too.
+    virtual bool OnCommand(int id, int notifyCode);
+    virtual void OnSysCommand(int id);
+    virtual void OnEnterKey();
+    virtual void OnEscapeKey();
+    virtual void OnClose();
+
+protected:
+    virtual bool OnInitDialog();
+    virtual void DoDataExchange(CDataExchange* pDX);
+    virtual void OnOK();
+    virtual void OnCancel();
+
+private:
+    void BuildControls(QWidget* client);
+    void BuildMenu();
+    void BuildSystemMenu();
+    int DefaultButtonId() const;
+
+    DialogTemplate m_template;
+    DialogWindow* m_window = nullptr;
+    std::map<int, QWidget*> m_controls;
+    std::unique_ptr<CMenu> m_systemMenu;
+    bool m_ended = false;
+    int m_result = IDCANCEL;
+};

@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QString>
+#include <optional>
+
+class CDialog;
+class CListBox;
+class CTreeCtrl;
+
+// One exchange between a dialog's members and its controls. Loading writes
+// the members into the controls; saving reads them back and validates them,
+// field by field: the first field that fails shows its message, takes the
+// focus and ends the exchange, the fields before it keep what they stored.
+class CDataExchange {
+public:
+    struct Failure {};
+
+    CDataExchange(CDialog* dialog, bool saveAndValidate);
+
+    CDialog* Dialog() const { return m_dialog; }
+    bool IsSaving() const { return m_saveAndValidate; }
+    int LastControlId() const { return m_lastControlId; }
+    void PrepareControl(int id) { m_lastControlId = id; }
+    // Tells the user what is wrong, focuses the last control and ends the exchange.
+    [[noreturn]] void Fail(const QString& message);
+
+private:
+    CDialog* m_dialog;
+    bool m_saveAndValidate;
+    int m_lastControlId = 0;
+};
+
+void DDX_Control(CDataExchange* pDX, int id, CListBox& listBox);
+void DDX_Control(CDataExchange* pDX, int id, CTreeCtrl& tree);
+void DDX_Text(CDataExchange* pDX, int id, int& value);
+void DDX_Text(CDataExchange* pDX, int id, unsigned& value);
+void DDX_Text(CDataExchange* pDX, int id, QString& value);
+void DDX_Check(CDataExchange* pDX, int id, int& value);
+void DDX_Check(CDataExchange* pDX, int id, bool& value);
+
+// Loading sets the edit's limit, so no more can be typed; saving checks it.
+void DDV_MaxChars(CDataExchange* pDX, const QString& value, int maxChars);
+void DDV_MinMaxInt(CDataExchange* pDX, int value, int minValue, int maxValue);
+void DDV_MinMaxUInt(CDataExchange* pDX, unsigned value, unsigned minValue, unsigned maxValue);
+
+// The standard messages of the exchange.
+QString IntegerExpectedMessage();
+QString UnsignedExpectedMessage();
+QString IntegerRangeMessage(long long minValue, long long maxValue);
+QString MaxCharsMessage(int maxChars);
+
+// Reads a whole field as a decimal number, as the exchange does: blanks
+// around it are allowed, anything else is not; nothing when it is no number
+// or does not fit the type.
+std::optional<int> ParseIntField(const QString& text);
+std::optional<unsigned> ParseUnsignedField(const QString& text);

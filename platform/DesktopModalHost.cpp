@@ -1,0 +1,74 @@
+#include "platform/DesktopModalHost.h"
+
+#include "platform/CDialog.h"
+#include "platform/Win32Types.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
+
+namespace {
+
+QWidget* ActiveWindow()
+{
+    if (QWidget* modal = QApplication::activeModalWidget())
+        return modal;
+    return QApplication::activeWindow();
+}
+
+}  // namespace
+
+int DesktopModalHost::RunDialog(CDialog& dialog)
+{
+    dialog.Create(ActiveWindow());
+    if (!dialog.HasEnded())
+        dialog.Window()->exec();
+    const int result = dialog.HasEnded() ? dialog.Result() : IDCANCEL;
+    dialog.DestroyWindow();
+    return result;
+}
+
+int DesktopModalHost::ShowMessage(const QString& text, unsigned type)
+{
+    const QMessageBox::Icon icon = (type & MB_ICONEXCLAMATION) ? QMessageBox::Warning : QMessageBox::Information;
+    QMessageBox box(icon, QApplication::applicationDisplayName(), text, QMessageBox::Ok, ActiveWindow());
+    box.exec();
+    return IDOK;
+}
+
+std::optional<QString> DesktopModalHost::ChooseFile(const FileDialogRequest& request)
+{
+    QFileDialog dialog(ActiveWindow());
+    dialog.setAcceptMode(request.open ? QFileDialog::AcceptOpen : QFileDialog::AcceptSave);
+    dialog.setFileMode(request.open ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+    dialog.setNameFilters(NameFiltersFrom(request.filter));
+    dialog.setDefaultSuffix(request.defaultExtension);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.overwritePrompt);
+    dialog.selectFile(request.initialFileName);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return dialog.selectedFiles().first();
+}
+
+bool DesktopModalHost::ChoosePrinter(QPrinter& printer)
+{
+    QPrintDialog dialog(&printer, ActiveWindow());
+    dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
+    dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
+    dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+QStringList NameFiltersFrom(const QString& filter)
+{
+    const QStringList parts = filter.split(u'|', Qt::SkipEmptyParts);
+    QStringList filters;
+    for (int i = 0; i + 1 < parts.size(); i += 2) {
+        const QString& description = parts[i];
+        const QString patterns = QString(parts[i + 1]).replace(u';', u' ');
+        filters << (description.contains(u'(') ? description : description + QStringLiteral(" (") + patterns + u')');
+    }
+    return filters;
+}

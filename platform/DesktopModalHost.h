@@ -1,0 +1,15 @@
+#pragma once
+
+#include "platform/ModalHost.h"
+
+// Runs every modal interaction as Qt's own modal dialogs on the desktop.
+class DesktopModalHost : public ModalHost {
+public:
+    int RunDialog(CDialog& dialog) override;
+    int ShowMessage(const QString& text, unsigned type) override;
+    std::optional<QString> ChooseFile(const FileDialogRequest& request) override;
+    bool ChoosePrinter(QPrinter& printer) override;
+};
+
+// Turns a filter of the "Description|*.ext|..." form into Qt's name filters.
+QStringList NameFiltersFrom(const QString& filter);

@@ -1,0 +1,73 @@
+#pragma once
+
+#include <QIcon>
+#include <QRect>
+#include <QString>
+#include <vector>
+
+// The kinds of control a dialog template can hold.
+enum class ControlKind {
+    Label,          // static text
+    Edit,           // single-line edit field
+    PushButton,
+    DefaultButton,  // the push button that Enter presses
+    CheckBox,       // a check box that toggles itself
+    ListBox,
+    TreeView,
+    Icon,           // a static picture
+};
+
+// Style bits of a control that change its behaviour, beyond its kind.
+enum ControlStyle : unsigned {
+    StyleNone = 0,
+    StyleCentered = 1u << 0,    // label: text centred
+    StyleSorted = 1u << 1,      // list box: keeps its lines in alphabetical order
+    StyleDigitsOnly = 1u << 2,  // edit: accepts digits only
+};
+
+constexpr int IDC_STATIC = -1;
+
+// One control of a dialog: its id, kind, rectangle in dialog units and text.
+struct ControlTemplate {
+    int id = IDC_STATIC;
+    ControlKind kind = ControlKind::Label;
+    QRect rectDu;
+    QString text;
+    unsigned style = StyleNone;
+    QIcon icon;  // for ControlKind::Icon
+};
+
+// Controls by kind, as a template lists them.
+ControlTemplate LabelControl(const QRect& rectDu, const QString& text, unsigned style = StyleNone, int id = IDC_STATIC);
+ControlTemplate EditControl(int id, const QRect& rectDu, unsigned style = StyleNone);
+ControlTemplate ButtonControl(int id, const QRect& rectDu, const QString& text);
+ControlTemplate DefaultButtonControl(int id, const QRect& rectDu, const QString& text);
+ControlTemplate CheckBoxControl(int id, const QRect& rectDu, const QString& text);
+ControlTemplate ListBoxControl(int id, const QRect& rectDu, unsigned style = StyleNone);
+ControlTemplate TreeControl(int id, const QRect& rectDu);
+ControlTemplate IconControl(const QRect& rectDu, const QIcon& icon);
+
+// One menu entry; an empty text makes a separator.
+struct MenuItemTemplate {
+    QString text;
+    int commandId = 0;
+};
+
+struct MenuPopupTemplate {
+    QString text;
+    std::vector<MenuItemTemplate> items;
+};
+
+// A dialog as data: the window's caption and size in dialog units, its font
+// (which sets the size of a dialog unit), its controls in tab order and, for
+// a main window, its menu.
+struct DialogTemplate {
+    int id = 0;
+    QString caption;
+    QSize sizeDu;
+    QString fontFace;
+    int fontPointSize = 8;
+    std::vector<ControlTemplate> controls;
+    std::vector<MenuPopupTemplate> menu;
+    bool hasMinMaxBoxes = false;
+};

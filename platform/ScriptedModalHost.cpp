@@ -1,0 +1,101 @@
+#include "platform/ScriptedModalHost.h"
+
+#include "platform/CDialog.h"
+#include "platform/DialogDriver.h"
+
+#include <QPageLayout>
+#include <QPrinter>
+
+ScriptedModalHost::ScriptedModalHost()
+    : m_previous(&ModalHost::Current())
+{
+    ModalHost::Install(this);
+}
+
+ScriptedModalHost::~ScriptedModalHost()
+{
+    ModalHost::Install(m_previous);
+}
+
+void ScriptedModalHost::ExpectDialog(int templateId, DialogScript script)
+{
+    m_dialogs.push_back({templateId, std::move(script)});
+}
+
+void ScriptedModalHost::AnswerFile(std::optional<QString> path)
+{
+    m_files.push_back(std::move(path));
+}
+
+void ScriptedModalHost::AnswerPrinter(std::optional<QString> pdfPath)
+{
+    m_printers.push_back(std::move(pdfPath));
+}
+
+QStringList ScriptedModalHost::TakeMessages()
+{
+    return std::exchange(m_messages, {});
+}
+
+bool ScriptedModalHost::AllAnswered() const
+{
+    return m_dialogs.empty() && m_files.empty() && m_printers.empty();
+}
+
+int ScriptedModalHost::RunDialog(CDialog& dialog)
+{
+    const int templateId = dialog.Template().id;
+    if (m_dialogs.empty() || m_dialogs.front().templateId != templateId) {
+        m_problems << QStringLiteral("dialog %1 opened unexpectedly").arg(templateId);
+        return IDCANCEL;
+    }
+    const DialogScript script = std::move(m_dialogs.front().script);
+    m_dialogs.pop_front();
+
+    dialog.Create();
+    DialogDriver driver(dialog);
+    if (!dialog.HasEnded())
+        script(driver);
+    if (!dialog.HasEnded()) {
+        m_problems << QStringLiteral("dialog %1 was left open").arg(templateId);
+        dialog.EndDialog(IDCANCEL);
+    }
+    const int result = dialog.Result();
+    dialog.DestroyWindow();
+    return result;
+}
+
+int ScriptedModalHost::ShowMessage(const QString& text, unsigned /*type*/)
+{
+    m_messages << text;
+    return IDOK;
+}
+
+std::optional<QString> ScriptedModalHost::ChooseFile(const FileDialogRequest& request)
+{
+    m_fileRequests.push_back(request);
+    if (m_files.empty()) {
+        m_problems << QStringLiteral("file dialog opened unexpectedly");
+        return std::nullopt;
+    }
+    std::optional<QString> answer = std::move(m_files.front());
+    m_files.pop_front();
+    return answer;
+}
+
+bool ScriptedModalHost::ChoosePrinter(QPrinter& printer)
+{
+    if (m_printers.empty()) {
+        m_problems << QStringLiteral("print dialog opened unexpectedly");
+        return false;
+    }
+    const std::optional<QString> pdfPath = std::move(m_printers.front());
+    m_printers.pop_front();
+    if (!pdfPath)
+        return false;
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(*pdfPath);
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    printer.setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
+    return true;
+}

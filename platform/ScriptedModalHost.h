@@ -1,0 +1,55 @@
+#pragma once
+
+#include "platform/ModalHost.h"
+
+#include <QStringList>
+#include <deque>
+#include <functional>
+#include <vector>
+
+class DialogDriver;
+
+// The modal host of tests: answers every modal interaction from a script,
+// without a display or an event loop. Dialogs are expected in order, each
+// with what the user does in it; message boxes are recorded and answered
+// OK; file and printer choices come from queued answers. Whatever the script
+// did not foresee is recorded as a problem for the test to assert on.
+// Installs itself while it exists.
+class ScriptedModalHost : public ModalHost {
+public:
+    using DialogScript = std::function<void(DialogDriver&)>;
+
+    ScriptedModalHost();
+    ~ScriptedModalHost() override;
+
+    void ExpectDialog(int templateId, DialogScript script);
+    // A path, or nothing for a cancelled file dialog.
+    void AnswerFile(std::optional<QString> path);
+    // A PDF file to print into, or nothing for a cancelled print dialog.
+    void AnswerPrinter(std::optional<QString> pdfPath);
+
+    const QStringList& Messages() const { return m_messages; }
+    QStringList TakeMessages();
+    const std::vector<FileDialogRequest>& FileRequests() const { return m_fileRequests; }
+    const QStringList& Problems() const { return m_problems; }
+    bool AllAnswered() const;
+
+    int RunDialog(CDialog& dialog) override;
+    int ShowMessage(const QString& text, unsigned type) override;
+    std::optional<QString> ChooseFile(const FileDialogRequest& request) override;
+    bool ChoosePrinter(QPrinter& printer) override;
+
+private:
+    struct ExpectedDialog {
+        int templateId;
+        DialogScript script;
+    };
+
+    ModalHost* m_previous;
+    std::deque<ExpectedDialog> m_dialogs;
+    std::deque<std::optional<QString>> m_files;
+    std::deque<std::optional<QString>> m_printers;
+    std::vector<FileDialogRequest> m_fileRequests;
+    QStringList m_messages;
+    QStringList m_problems;
+};

@@ -1,0 +1,61 @@
+#pragma once
+
+// Dialog templates.
+constexpr int IDD_ABOUTBOX = 100;
+constexpr int IDD_RACE = 102;
+constexpr int IDD_IMPORT_PILOTS = 131;
+constexpr int IDD_EXPORT_PILOTS = 132;
+constexpr int IDD_EXPORT_MATRIX = 133;
+constexpr int IDD_ADD_PILOT = 134;
+constexpr int IDD_EDIT_PILOT = 135;
+constexpr int IDD_EXPORT_HEATS = 136;
+constexpr int IDD_FONT_SIZE = 137;
+
+// Strings, icons and the menu.
+constexpr int IDS_ABOUTBOX = 101;
+constexpr int IDR_MAINFRAME = 128;
+constexpr int IDI_PILOT = 129;
+constexpr int IDI_HEAT = 130;
+constexpr int IDI_SELECTED = 131;
+constexpr int IDR_MENU = 130;
+
+// The system menu's About item.
+constexpr int IDM_ABOUTBOX = 0x0010;
+
+// Controls of the main window.
+constexpr int IDC_ROUNDS = 1000;
+constexpr int IDC_HEATS = 1001;
+constexpr int IDC_PILOTS_PER_HEAT = 1002;
+constexpr int IDC_PILOT_LIST = 1004;
+constexpr int IDC_RESULT_TREE = 1005;
+constexpr int IDC_STATUS = 1009;
+constexpr int IDC_PILOT_COUNT = 1019;
+
+// Controls of the path dialogs.
+constexpr int IDC_IMPORT_PATH = 1011;
+constexpr int IDC_BROWSE = 1012;
+constexpr int IDC_EXPORT_PATH = 1013;
+
+// Controls of the pilot dialogs.
+constexpr int IDC_LAST_NAME = 1015;
+constexpr int IDC_FIRST_NAME = 1016;
+constexpr int IDC_FREQUENCY = 1017;
+constexpr int IDC_ADD_ANOTHER = 1018;
+
+// Controls of the font-size dialog.
+constexpr int IDC_FONT_SIZE = 1020;
+constexpr int IDC_NEW_COLUMN = 1021;
+
+// Menu commands.
+constexpr int ID_IMPORT_PILOTS = 32771;
+constexpr int ID_EXPORT_PILOTS = 32772;
+constexpr int ID_RECALCULATE = 32773;
+constexpr int ID_EXPORT_MATRIX = 32774;
+constexpr int ID_EXIT = 32775;
+constexpr int ID_ADD_PILOT = 32776;
+constexpr int ID_DELETE_PILOT = 32777;
+constexpr int ID_EDIT_PILOT = 32778;
+constexpr int ID_ABOUT = 32779;
+constexpr int ID_EXPORT_HEATS = 32780;
+constexpr int ID_PRINT_HEAT_CARDS = 32781;
+constexpr int ID_PRINT_MATRIX = 32782;

@@ -1,0 +1,15 @@
+// Placeholder until the command is built: the menu item does nothing yet.
+
+#include "app/CRaceDlg.h"
+
+void CRaceDlg::OnAddPilot()
+{
+}
+
+void CRaceDlg::OnDeletePilot()
+{
+}
+
+void CRaceDlg::OnEditPilot()
+{
+}

@@ -1,0 +1,37 @@
+#pragma once
+
+#include "roster/PilotRecord.h"
+
+#include <QString>
+#include <optional>
+
+// The roster line, the one text form of a pilot: last name, comma, first
+// name, comma, channel. The pilot list shows it, the roster file holds it,
+// the duplicate check compares it.
+//
+// Reading keeps every field in its place, empty or not: field 1 is the text
+// before the first comma, field 2 the text up to the second, field 3 the text
+// up to a third comma or the end; later fields are ignored. A field the line
+// does not reach is absent, and leaves its target as it was. So every line
+// the program writes reads back as the record it came from.
+struct RosterLineFields {
+    std::optional<QString> lastName;
+    std::optional<QString> firstName;
+    std::optional<int> frequency;
+};
+
+RosterLineFields ReadRosterLine(const QString& line);
+QString FormatRosterLine(const QString& lastName, const QString& firstName, int frequency);
+QString FormatRosterLine(const PilotRecord& pilot);
+
+// Fills the record's fields that the line has, names cut to their capacities.
+void ApplyRosterLine(const RosterLineFields& fields, PilotRecord& pilot);
+
+// Reads a channel the forgiving way: leading blanks, an optional sign, the
+// digits up to the first other character; 0 without digits. A number too
+// large for an int stops at the int's limit.
+int ConvertLikeAtoi(const QString& text);
+
+// The text cut to at most maxChars characters (not UTF-16 units, so a letter
+// outside the basic plane is never split).
+QString LimitCharacters(const QString& text, int maxChars);

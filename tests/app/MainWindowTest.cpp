@@ -1,0 +1,214 @@
+#include "platform/CMenu.h"
+#include "platform/DataExchange.h"
+#include "platform/DialogDriver.h"
+#include "res/ResourceIds.h"
+#include "support/MainWindowFixture.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDialog>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTreeWidget>
+
+namespace {
+
+QStringList MenuTexts(QMenu* menu)
+{
+    QStringList texts;
+    for (QAction* action : menu->actions())
+        texts << (action->isSeparator() ? QStringLiteral("-") : action->text());
+    return texts;
+}
+
+void PressKey(QWidget* window, int key)
+{
+    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
+    QApplication::sendEvent(window, &press);
+}
+
+}  // namespace
+
+using MainWindow = MainWindowFixture;
+
+TEST_F(MainWindow, OpensWithItsCaptionFieldsAndEmptyLists)
+{
+    EXPECT_EQ(window.Window()->windowTitle(), QStringLiteral("Kvorax"));
+    EXPECT_EQ(window.GetDlgItemText(IDC_ROUNDS), QStringLiteral("6"));
+    EXPECT_EQ(window.GetDlgItemText(IDC_HEATS), QStringLiteral("6"));
+    EXPECT_EQ(window.GetDlgItemText(IDC_PILOTS_PER_HEAT), QStringLiteral("8"));
+    EXPECT_EQ(window.GetDlgItemText(IDC_STATUS), QString());
+    EXPECT_EQ(window.GetDlgItemText(IDC_PILOT_COUNT), QString());
+    EXPECT_EQ(window.PilotList().GetCount(), 0);
+    EXPECT_EQ(window.ResultTree().GetCount(), 0);
+}
+
+TEST_F(MainWindow, MenuHoldsEveryCommandInOrder)
+{
+    QStringList popups;
+    QList<QStringList> items;
+    for (QAction* popup : window.MenuBar()->actions()) {
+        popups << popup->text();
+        items << MenuTexts(popup->menu());
+    }
+    EXPECT_EQ(popups, (QStringList{QStringLiteral("&Soubor"), QStringLiteral("&Matrix"), QStringLiteral("Pi&lot"),
+                                   QStringLiteral("&Tisk"), QStringLiteral("&O programu")}));
+    EXPECT_EQ(items[0], (QStringList{QStringLiteral("&Import seznamu pilotů"), QStringLiteral("&Export seznamu pilotů"),
+                                     QStringLiteral("-"), QStringLiteral("E&xit")}));
+    EXPECT_EQ(items[1], (QStringList{QStringLiteral("&Přepočítat"), QStringLiteral("-"), QStringLiteral("&Export Matrixu"),
+                                     QStringLiteral("Export karty &heatů ")}));
+    EXPECT_EQ(items[2], (QStringList{QStringLiteral("&Vložit"), QStringLiteral("&Odstranit"), QStringLiteral("&Editovat")}));
+    EXPECT_EQ(items[3], (QStringList{QStringLiteral("&Matrix"), QStringLiteral("&Karta heatů")}));
+    EXPECT_EQ(items[4], QStringList{QStringLiteral("&O programu")});
+}
+
+TEST_F(MainWindow, AboutBoxOpensFromTheMenuAndTheSystemMenu)
+{
+    QStringList seen;
+    for (int opening = 0; opening < 2; ++opening) {
+        host.ExpectDialog(IDD_ABOUTBOX, [&seen](DialogDriver& about) {
+            seen << about.Text(IDOK);
+            about.PressOk();
+        });
+    }
+    window.MenuBar()->actions()[4]->menu()->actions()[0]->trigger();
+
+    QMenu* systemMenu = window.GetSystemMenu()->Menu();
+    const QList<QAction*> actions = systemMenu->actions();
+    ASSERT_GE(actions.size(), 2);
+    EXPECT_TRUE(actions[actions.size() - 2]->isSeparator());
+    EXPECT_EQ(actions.last()->text(), QStringLiteral("&O Kvoraxu..."));
+    actions.last()->trigger();
+
+    EXPECT_EQ(seen, (QStringList{QStringLiteral("OK"), QStringLiteral("OK")}));
+    EXPECT_FALSE(window.HasEnded());
+}
+
+TEST_F(MainWindow, LeavingHeatsSpreadsThePilotsOverTheHeats)
+{
+    DialogDriver user(window);
+    user.Leave(IDC_HEATS);
+    EXPECT_EQ(window.Heats(), 1);
+    EXPECT_EQ(window.PilotsPerHeat(), 1);
+    EXPECT_EQ(user.Text(IDC_HEATS), QStringLiteral("1"));
+    EXPECT_EQ(user.Text(IDC_PILOTS_PER_HEAT), QStringLiteral("1"));
+
+    for (int pilot = 0; pilot < 20; ++pilot)
+        window.PilotList().AddString(QStringLiteral("P%1,X,%1").arg(pilot));
+    window.RebuildRoster();
+    user.Type(IDC_HEATS, QStringLiteral("3"));
+    user.Leave(IDC_HEATS);
+    EXPECT_EQ(window.PilotsPerHeat(), 7);
+    user.Type(IDC_HEATS, QStringLiteral("6"));
+    user.Leave(IDC_HEATS);
+    EXPECT_EQ(window.Heats(), 6);
+    EXPECT_EQ(window.PilotsPerHeat(), 3);
+    EXPECT_EQ(user.Text(IDC_PILOTS_PER_HEAT), QStringLiteral("3"));
+}
+
+TEST_F(MainWindow, FewerPilotsThanHeatsGoIntoOneHeat)
+{
+    ListPilots({QStringLiteral("A,a,1"), QStringLiteral("B,b,2"), QStringLiteral("C,c,3"), QStringLiteral("D,d,4"),
+                QStringLiteral("E,e,5")});
+    DialogDriver user(window);
+    user.Leave(IDC_HEATS);
+    EXPECT_EQ(window.Heats(), 1);
+    EXPECT_EQ(window.PilotsPerHeat(), 6);
+}
+
+TEST_F(MainWindow, LeavingTheOtherFieldsChangesNothing)
+{
+    DialogDriver user(window);
+    user.Leave(IDC_ROUNDS);
+    user.Leave(IDC_PILOTS_PER_HEAT);
+    EXPECT_EQ(user.Text(IDC_HEATS), QStringLiteral("6"));
+    EXPECT_EQ(user.Text(IDC_PILOTS_PER_HEAT), QStringLiteral("8"));
+    EXPECT_EQ(window.Heats(), 6);
+}
+
+TEST_F(MainWindow, LeavingHeatsWithZeroReportsItAndDividesByNothing)
+{
+    DialogDriver user(window);
+    user.Type(IDC_HEATS, QStringLiteral("0"));
+    user.Leave(IDC_HEATS);
+    EXPECT_EQ(host.TakeMessages(), QStringList{IntegerRangeMessage(1, 10)});
+    EXPECT_EQ(user.Text(IDC_PILOTS_PER_HEAT), QStringLiteral("8"));
+}
+
+TEST_F(MainWindow, FieldOutOfRangeIsReportedAndFocused)
+{
+    DialogDriver user(window);
+    user.Type(IDC_ROUNDS, QStringLiteral("26"));
+    user.Type(IDC_HEATS, QStringLiteral("3"));
+    window.OnEnterKey();
+    EXPECT_EQ(host.TakeMessages(), QStringList{QStringLiteral("Please enter an integer between 1 and 25.")});
+    EXPECT_EQ(user.FocusedControlId(), IDC_ROUNDS);
+    EXPECT_EQ(window.Rounds(), 26);  // the field that failed keeps the number typed
+    EXPECT_EQ(window.Heats(), 6);    // the fields after it were not read
+
+    user.Type(IDC_ROUNDS, QStringLiteral("25"));
+    user.Type(IDC_PILOTS_PER_HEAT, QStringLiteral("abc"));
+    window.OnEnterKey();
+    EXPECT_EQ(host.TakeMessages(), QStringList{QStringLiteral("Please enter an integer.")});
+    EXPECT_EQ(user.FocusedControlId(), IDC_PILOTS_PER_HEAT);
+    EXPECT_EQ(window.Heats(), 3);
+    EXPECT_FALSE(window.HasEnded());
+}
+
+TEST_F(MainWindow, EnterAndEscapeKeepTheWindowOpen)
+{
+    PressKey(window.Window(), Qt::Key_Escape);
+    PressKey(window.Window(), Qt::Key_Return);
+    PressKey(window.Window(), Qt::Key_Enter);
+    EXPECT_FALSE(window.HasEnded());
+    EXPECT_TRUE(host.Messages().isEmpty());
+}
+
+TEST_F(MainWindow, EnterWithABadFieldShowsTheRangeMessageOnly)
+{
+    DialogDriver user(window);
+    user.Type(IDC_PILOTS_PER_HEAT, QStringLiteral("13"));
+    PressKey(window.Window(), Qt::Key_Return);
+    EXPECT_EQ(host.TakeMessages(), QStringList{QStringLiteral("Please enter an integer between 2 and 12.")});
+    EXPECT_FALSE(window.HasEnded());
+}
+
+TEST_F(MainWindow, ExitFromTheMenuClosesTheWindow)
+{
+    window.OnCommand(ID_EXIT, BN_CLICKED);
+    EXPECT_TRUE(window.HasEnded());
+}
+
+TEST_F(MainWindow, ExitButtonClosesTheWindow)
+{
+    DialogDriver(window).Press(IDCANCEL);
+    EXPECT_TRUE(window.HasEnded());
+}
+
+TEST_F(MainWindow, CloseBoxAndSystemCloseCloseTheWindow)
+{
+    window.Window()->close();
+    EXPECT_TRUE(window.HasEnded());
+    window.Create();
+    EXPECT_FALSE(window.HasEnded());
+    window.GetSystemMenu()->Menu()->actions().first()->trigger();
+    EXPECT_TRUE(window.HasEnded());
+}
+
+TEST_F(MainWindow, DoubleClickOnTheListRunsTheEditCommand)
+{
+    // With nothing selected the edit command refuses, whichever way it started.
+    window.OnCommand(ID_EDIT_PILOT, BN_CLICKED);
+    const QStringList fromMenu = host.TakeMessages();
+    window.OnCommand(IDC_PILOT_LIST, LBN_DBLCLK);
+    EXPECT_EQ(host.TakeMessages(), fromMenu);
+}
+
+TEST_F(MainWindow, ResultTreeShowsNoLinesOrButtons)
+{
+    auto* tree = qobject_cast<QTreeWidget*>(window.GetDlgItem(IDC_RESULT_TREE));
+    ASSERT_NE(tree, nullptr);
+    EXPECT_FALSE(tree->rootIsDecorated());
+    EXPECT_TRUE(tree->isHeaderHidden());
+}

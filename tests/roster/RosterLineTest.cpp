@@ -1,0 +1,97 @@
+#include "roster/RosterLine.h"
+
+#include "support/QtPrinters.h"
+
+#include <gtest/gtest.h>
+#include <limits>
+
+namespace {
+
+PilotRecord Read(const QString& line)
+{
+    PilotRecord pilot;
+    ApplyRosterLine(ReadRosterLine(line), pilot);
+    return pilot;
+}
+
+}  // namespace
+
+TEST(RosterLine, ReadsWhatItWrites)
+{
+    const PilotRecord pilot = Read(QStringLiteral("Novak,Jan,35"));
+    EXPECT_EQ(pilot.lastName, QStringLiteral("Novak"));
+    EXPECT_EQ(pilot.firstName, QStringLiteral("Jan"));
+    EXPECT_EQ(pilot.frequency, 35);
+    EXPECT_EQ(FormatRosterLine(pilot), QStringLiteral("Novak,Jan,35"));
+}
+
+TEST(RosterLine, KeepsEmptyFieldsInTheirPlaces)
+{
+    const PilotRecord emptyFirst = Read(QStringLiteral("Novak,,35"));
+    EXPECT_EQ(emptyFirst.lastName, QStringLiteral("Novak"));
+    EXPECT_EQ(emptyFirst.firstName, QString());
+    EXPECT_EQ(emptyFirst.frequency, 35);
+    EXPECT_EQ(FormatRosterLine(emptyFirst), QStringLiteral("Novak,,35"));
+
+    const PilotRecord leadingComma = Read(QStringLiteral(",Novak,Jan,35"));
+    EXPECT_EQ(leadingComma.lastName, QString());
+    EXPECT_EQ(leadingComma.firstName, QStringLiteral("Novak"));
+    EXPECT_EQ(leadingComma.frequency, 0);
+}
+
+TEST(RosterLine, IgnoresFieldsAfterTheThird)
+{
+    EXPECT_EQ(Read(QStringLiteral("Novak,Jan,35,20")).frequency, 35);
+    EXPECT_EQ(Read(QStringLiteral("Novak,Jan,35,,")).frequency, 35);
+}
+
+TEST(RosterLine, KeepsBlanksInNames)
+{
+    const PilotRecord pilot = Read(QStringLiteral("Novak, Jan, 35"));
+    EXPECT_EQ(pilot.firstName, QStringLiteral(" Jan"));
+    EXPECT_EQ(pilot.frequency, 35);
+}
+
+TEST(RosterLine, MissingFieldsLeaveTheRecordAlone)
+{
+    PilotRecord pilot;
+    pilot.firstName = QStringLiteral("Keep");
+    pilot.frequency = 44;
+    ApplyRosterLine(ReadRosterLine(QStringLiteral("Novak")), pilot);
+    EXPECT_EQ(pilot.lastName, QStringLiteral("Novak"));
+    EXPECT_EQ(pilot.firstName, QStringLiteral("Keep"));
+    EXPECT_EQ(pilot.frequency, 44);
+
+    ApplyRosterLine(ReadRosterLine(QStringLiteral("Novak,Jan")), pilot);
+    EXPECT_EQ(pilot.firstName, QStringLiteral("Jan"));
+    EXPECT_EQ(pilot.frequency, 44);
+}
+
+TEST(RosterLine, ReadsTheChannelLikeAtoi)
+{
+    EXPECT_EQ(ConvertLikeAtoi(QStringLiteral("abc")), 0);
+    EXPECT_EQ(ConvertLikeAtoi(QStringLiteral("35abc")), 35);
+    EXPECT_EQ(ConvertLikeAtoi(QStringLiteral(" \t-7")), -7);
+    EXPECT_EQ(ConvertLikeAtoi(QStringLiteral("+5")), 5);
+    EXPECT_EQ(ConvertLikeAtoi(QStringLiteral("- 5")), 0);
+    EXPECT_EQ(ConvertLikeAtoi(QString()), 0);
+    EXPECT_EQ(ConvertLikeAtoi(QStringLiteral("99999999999999999999")), std::numeric_limits<int>::max());
+    EXPECT_EQ(ConvertLikeAtoi(QStringLiteral("-99999999999999999999")), std::numeric_limits<int>::min());
+}
+
+TEST(RosterLine, CutsNamesToTheirCapacityInCharacters)
+{
+    const QString longLast = QString(40, u'Ž');
+    const QString longFirst = QString(25, u'a');
+    const PilotRecord pilot = Read(longLast + u',' + longFirst + QStringLiteral(",35"));
+    EXPECT_EQ(pilot.lastName, QString(kLastNameChars, u'Ž'));
+    EXPECT_EQ(pilot.firstName, QString(kFirstNameChars, u'a'));
+    EXPECT_EQ(Read(QStringLiteral("Šťastný,Jiří,12")).lastName, QStringLiteral("Šťastný"));
+}
+
+TEST(RosterLine, NeverSplitsALetterOutsideTheBasicPlane)
+{
+    const QString clef = QString::fromUcs4(U"\U0001D11E");
+    const QString cut = LimitCharacters(QStringLiteral("ab") + clef + clef, 3);
+    EXPECT_EQ(cut, QStringLiteral("ab") + clef);
+}

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "app/CRaceDlg.h"
+#include "platform/ScriptedModalHost.h"
+#include "support/QtPrinters.h"
+
+#include <gtest/gtest.h>
+#include <initializer_list>
+
+// An open main window, with a scripted user answering its dialogs.
+class MainWindowFixture : public testing::Test {
+protected:
+    MainWindowFixture() { window.Create(); }
+    ~MainWindowFixture() override { EXPECT_TRUE(host.Problems().isEmpty()) << host.Problems().join(u'\n').toStdString(); }
+
+    // Puts roster lines into the pilot list as the editing commands do.
+    void ListPilots(std::initializer_list<QString> lines)
+    {
+        for (const QString& line : lines)
+            window.PilotList().AddString(line);
+        window.RebuildRoster();
+    }
+
+    QStringList ListedLines()
+    {
+        QStringList lines;
+        for (int line = 0; line < window.PilotList().GetCount(); ++line)
+            lines << window.PilotList().GetText(line);
+        return lines;
+    }
+
+    ScriptedModalHost host;
+    CRaceDlg window;
+};
