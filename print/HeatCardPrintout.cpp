@@ -1,6 +1,8 @@
 #include "print/HeatCardPrintout.h"
 
+#include "platform/CTreeCtrl.h"
 #include "print/CPrintLayout.h"
+#include "roster/PilotRecord.h"
 #include "print/PageGeometry.h"
 
 namespace {
@@ -39,6 +41,21 @@ void PrintCard(CPrintLayout& layout, int& y, const HeatCard& card)
 }
 
 } // namespace
+
+std::vector<HeatCard> ReadHeatCards(const CTreeCtrl& tree, const std::vector<PilotRecord>& pilots)
+{
+    std::vector<HeatCard> cards;
+    for (const PilotRecord& pilot : pilots) {
+        // Every pilot of a calculation has a node; one without would have no card to show.
+        if (!pilot.treeItem)
+            continue;
+        HeatCard card{tree.GetItemText(pilot.treeItem), {}};
+        for (HTREEITEM heat = tree.GetChildItem(pilot.treeItem); heat; heat = tree.GetNextSiblingItem(heat))
+            card.heats << tree.GetItemText(heat);
+        cards.push_back(card);
+    }
+    return cards;
+}
 
 QString HeatCardLine(const QString& heat)
 {

@@ -8,6 +8,8 @@
 #include <vector>
 
 class CPrintLayout;
+class CTreeCtrl;
+struct PilotRecord;
 
 // One pilot's card as the result tree shows it: the pilot node's text and
 // the texts of its heat nodes.
@@ -15,6 +17,10 @@ struct HeatCard {
     QString heading;
     QStringList heats;
 };
+
+// The cards of the drawn pilots in their roster order, each read from the
+// pilot's node in the result tree.
+std::vector<HeatCard> ReadHeatCards(const CTreeCtrl& tree, const std::vector<PilotRecord>& pilots);
 
 // What goes before every heat on a card: an indent of seven blanks.
 QString HeatCardLine(const QString& heat);
