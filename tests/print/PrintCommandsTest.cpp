@@ -1,0 +1,126 @@
+#include "platform/DialogDriver.h"
+#include "print/HeatCardPrintout.h"
+#include "res/ResourceIds.h"
+#include "support/MainWindowFixture.h"
+#include "support/PdfPrinter.h"
+#include "support/RecordedDrawing.h"
+
+#include <QFileInfo>
+#include <QTemporaryDir>
+
+namespace {
+
+const QString kMatrixRefusal = "Please perform a Matrix Calculation before attempting to print a Matrix.";
+const QString kHeatCardsRefusal = "Please perform a Matrix Calculation before attempting to print Heat Cards.";
+
+class PrintCommands : public MainWindowFixture {
+protected:
+    PrintCommands() { window.SetDlgItemText(IDC_STATUS, "Ready"); }
+
+    HTREEITEM AddNode(const QString& text, HTREEITEM parent = TVI_ROOT)
+    {
+        TVINSERTSTRUCT insert;
+        insert.hParent = parent;
+        insert.hInsertAfter = TVI_SORT;
+        insert.item.mask = TVIF_TEXT;
+        insert.item.pszText = text;
+        return window.ResultTree().InsertItem(insert);
+    }
+
+    // What a calculation leaves in the tree, enough for the printouts not to refuse.
+    void ShowSomeResult() { AddNode("Novák, Jan (35)"); }
+
+    void AnswerFontSize(int button)
+    {
+        host.ExpectDialog(IDD_FONT_SIZE, [button](DialogDriver& user) { user.Press(button); });
+    }
+
+    QString PdfPath() const { return m_dir.filePath("printout.pdf"); }
+
+    QTemporaryDir m_dir;
+    RecordedDrawing m_trace;
+};
+
+PilotRecord DrawnPilot(HTREEITEM node)
+{
+    PilotRecord pilot;
+    pilot.treeItem = node;
+    return pilot;
+}
+
+} // namespace
+
+TEST_F(PrintCommands, RefuseBeforeAnyCalculationEvenWithPilotsListed)
+{
+    ListPilots({"Novák,Jan,35", "Adams,Eva,40"});
+
+    EXPECT_EQ(window.OnPrintMatrix(), 0);
+    EXPECT_EQ(window.OnPrintHeatCards(), 0);
+
+    EXPECT_EQ(host.Messages(), QStringList({kMatrixRefusal, kHeatCardsRefusal}));
+    EXPECT_EQ(m_trace.documentsStarted, 0);
+    EXPECT_EQ(window.GetDlgItemText(IDC_STATUS), QString("Ready"));
+}
+
+TEST_F(PrintCommands, PrintNothingWhenTheFontSizeIsCancelled)
+{
+    ShowSomeResult();
+    AnswerFontSize(IDCANCEL);
+    AnswerFontSize(IDCANCEL);
+
+    EXPECT_EQ(window.OnPrintMatrix(), 0);
+    EXPECT_EQ(window.OnPrintHeatCards(), 0);
+
+    EXPECT_TRUE(host.AllAnswered());
+    EXPECT_TRUE(host.Messages().isEmpty());
+    EXPECT_EQ(m_trace.documentsStarted, 0);
+    EXPECT_EQ(window.GetDlgItemText(IDC_STATUS), QString("Ready"));
+}
+
+TEST_F(PrintCommands, PrintNothingWhenThePrinterIsCancelled)
+{
+    ShowSomeResult();
+    for (int command = 0; command < 2; ++command) {
+        AnswerFontSize(IDOK);
+        host.AnswerPrinter(std::nullopt);
+    }
+
+    EXPECT_EQ(window.OnPrintMatrix(), 0);
+    EXPECT_EQ(window.OnPrintHeatCards(), 0);
+
+    EXPECT_TRUE(host.AllAnswered());
+    EXPECT_TRUE(host.Messages().isEmpty());
+    EXPECT_EQ(m_trace.documentsStarted, 0);
+    EXPECT_EQ(window.GetDlgItemText(IDC_STATUS), QString("Ready"));
+}
+
+TEST_F(PrintCommands, PrintToTheChosenFileAndClearTheStatusLine)
+{
+    ShowSomeResult();
+    AnswerFontSize(IDOK);
+    host.AnswerPrinter(PdfPath());
+
+    EXPECT_EQ(window.OnPrintHeatCards(), 1);
+
+    EXPECT_TRUE(host.AllAnswered());
+    EXPECT_EQ(m_trace.documentName, QString("Heat Cards"));
+    EXPECT_EQ(m_trace.documentsEnded, 1);
+    EXPECT_TRUE(QFileInfo::exists(PdfPath()));
+    EXPECT_EQ(window.GetDlgItemText(IDC_STATUS), QString());
+}
+
+TEST_F(PrintCommands, ReadTheCardsInRosterOrderFromThePilotNodes)
+{
+    const HTREEITEM novak = AddNode("Novák, Jan (35)");
+    const HTREEITEM adams = AddNode("Adams, Eva (40)");
+    AddNode("Round 02, Heat 01", novak);
+    AddNode("Round 01, Heat 03", novak);
+
+    const std::vector<HeatCard> cards = ReadHeatCards(window.ResultTree(), {DrawnPilot(novak), DrawnPilot(adams)});
+
+    ASSERT_EQ(cards.size(), 2u);
+    EXPECT_EQ(cards[0].heading, QString("Novák, Jan (35)"));
+    EXPECT_EQ(cards[0].heats, QStringList({"Round 01, Heat 03", "Round 02, Heat 01"}));
+    EXPECT_EQ(cards[1].heading, QString("Adams, Eva (40)"));
+    EXPECT_TRUE(cards[1].heats.isEmpty());
+}
