@@ -52,22 +52,6 @@ protected:
     RecordedDrawing m_trace;
 };
 
-bool IsInked(const QImage& image, int x, int y)
-{
-    return qGray(image.pixel(x, y)) < 128;
-}
-
-// Whether any pixel in the rectangle of the image is dark.
-bool HasInk(const QImage& image, QRect area)
-{
-    area = area.intersected(image.rect());
-    for (int y = area.top(); y <= area.bottom(); ++y)
-        for (int x = area.left(); x <= area.right(); ++x)
-            if (IsInked(image, x, y))
-                return true;
-    return false;
-}
-
 } // namespace
 
 TEST_F(PrintedPage, ReportsThePrintableAreaInMillimetresAndPixels)

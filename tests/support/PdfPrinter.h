@@ -36,6 +36,13 @@ inline QString PdfText(const QString& pdfPath)
     return RunPoppler("pdftotext", {"-layout", pdfPath, "-"});
 }
 
+// The text of one page in the order it was drawn, blanks run together.
+inline QString PdfPageText(const QString& pdfPath, int page)
+{
+    const QString number = QString::number(page);
+    return RunPoppler("pdftotext", {"-raw", "-f", number, "-l", number, pdfPath, "-"}).simplified();
+}
+
 inline int PdfPageCount(const QString& pdfPath)
 {
     const QString info = RunPoppler("pdfinfo", {pdfPath});
@@ -60,4 +67,15 @@ inline QImage RenderFirstPage(const QString& pdfPath, int dpi)
     const QString prefix = pdfPath + ".render";
     RunPoppler("pdftoppm", {"-gray", "-png", "-singlefile", "-r", QString::number(dpi), pdfPath, prefix});
     return QImage(prefix + ".png");
+}
+
+// Whether any pixel in the area of a rendered page is dark.
+inline bool HasInk(const QImage& image, QRect area)
+{
+    area = area.intersected(image.rect());
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            if (qGray(image.pixel(x, y)) < 128)
+                return true;
+    return false;
 }
