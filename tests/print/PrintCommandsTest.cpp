@@ -124,3 +124,22 @@ TEST_F(PrintCommands, ReadTheCardsInRosterOrderFromThePilotNodes)
     EXPECT_EQ(cards[1].heading, QString("Adams, Eva (40)"));
     EXPECT_TRUE(cards[1].heats.isEmpty());
 }
+
+// The schedule fields say 6 rounds of 6 heats and two pilots are listed, but
+// no calculation has put anything in the result: there is nothing to print.
+TEST_F(PrintCommands, PrintTheLastResultNotTheFieldsOrTheListedPilots)
+{
+    ListPilots({"Novák,Jan,35", "Adams,Eva,40"});
+    ShowSomeResult();
+    for (int command = 0; command < 2; ++command) {
+        AnswerFontSize(IDOK);
+        host.AnswerPrinter(PdfPath());
+    }
+
+    EXPECT_EQ(window.OnPrintMatrix(), 1);
+    EXPECT_EQ(window.OnPrintHeatCards(), 1);
+
+    EXPECT_EQ(m_trace.documentsEnded, 2);
+    EXPECT_TRUE(m_trace.texts.empty());
+    EXPECT_TRUE(m_trace.lines.empty());
+}
