@@ -104,19 +104,6 @@ TEST(ScaledFontCell, IsExactlyTheHeightAskedFor)
     }
 }
 
-TEST(ScaledFontCell, WidensInProportionToTheHeight)
-{
-    CDC dc;
-    CFont small = MakeFont(13, FW_BOLD);
-    CFont large = MakeFont(26, FW_BOLD);
-    dc.SelectObject(&small);
-    const int smallWidth = dc.GetTextExtent("Combat Event - Round 01  Heat 01").cx;
-    dc.SelectObject(&large);
-    const int largeWidth = dc.GetTextExtent("Combat Event - Round 01  Heat 01").cx;
-    EXPECT_GT(smallWidth, 150);
-    EXPECT_NEAR(largeWidth, 2 * smallWidth, 1);
-}
-
 TEST(ScaledFontCell, TakesArialAsLiberationSans)
 {
     LOGFONT logFont;

@@ -166,22 +166,6 @@ TEST_F(LayoutOnSheet, DrawsAHairlineRuleAtYAndAWideRuleBelowIt)
     EXPECT_EQ(m_trace.lines[1].penWidth, 3);
 }
 
-TEST_F(LayoutOnSheet, DrawsALineIntoItsRectangleAndAdvancesByItsLineHeight)
-{
-    Open();
-    m_layout.CreatePrintFonts(9);
-    m_layout.SwitchToFont(kLineFont);
-    const int advance = m_layout.DrawTextInRect(&m_layout.m_printerDC, 16, 40, 200, 51,
-                                                "  [35] Novák, Jan \n", DT_NOPREFIX, 11);
-    m_layout.SwitchBack();
-
-    EXPECT_EQ(advance, 11);
-    ASSERT_EQ(m_trace.texts.size(), 1u);
-    EXPECT_EQ(m_trace.texts[0].text, QString("  [35] Novák, Jan \n"));
-    EXPECT_EQ(m_trace.texts[0].rect, (RECT{16, 40, 200, 51}));
-    EXPECT_EQ(m_trace.texts[0].height, 11);
-}
-
 TEST_F(LayoutOnSheet, DrawsNothingForAnEmptyTextButStillAdvances)
 {
     Open();
