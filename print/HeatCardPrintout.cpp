@@ -2,8 +2,8 @@
 
 #include "platform/CTreeCtrl.h"
 #include "print/CPrintLayout.h"
-#include "roster/PilotRecord.h"
 #include "print/PageGeometry.h"
+#include "roster/PilotRecord.h"
 
 namespace {
 
