@@ -18,6 +18,7 @@ public:
     void Clear() { m_slots.fill(kEmptySlot); }
     int At(int round, int heat, int slot) const { return m_slots[Offset(round, heat, slot)]; }
     void Set(int round, int heat, int slot, int position) { m_slots[Offset(round, heat, slot)] = position; }
+    bool operator==(const Matrix&) const = default;
 
 private:
     static int Offset(int round, int heat, int slot)

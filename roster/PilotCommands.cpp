@@ -1,15 +1,97 @@
-// Placeholder until the command is built: the menu item does nothing yet.
+// The pilot editing commands. Each changes the pilot list line by line and
+// then rebuilds the roster from it; neither the matrix nor the result tree
+// changes until the next calculation.
 
 #include "app/CRaceDlg.h"
 
+#include "platform/MessageBox.h"
+#include "roster/CAddPilotDlg.h"
+#include "roster/CEditPilotDlg.h"
+#include "roster/DuplicateLine.h"
+#include "roster/RosterLine.h"
+
+#include <algorithm>
+
+namespace {
+
+QString DuplicatePilotMessage()
+{
+    return QStringLiteral("This Pilot is already in the list! It will not be added again.");
+}
+
+QString RosterFullMessage()
+{
+    return QStringLiteral("The pilot list already holds %1 pilots, the most a schedule can take. "
+                          "No more pilots can be added.")
+        .arg(kRosterCapacity);
+}
+
+bool ListHoldsLine(CListBox& list, const QString& line)
+{
+    for (int position = 0; position < list.GetCount(); ++position)
+        if (IsSameLineIgnoringCase(list.GetText(position), line))
+            return true;
+    return false;
+}
+
+// A channel read from a roster file can be negative; the dialog's field holds
+// no sign, so such a pilot is shown without a channel, to be typed anew.
+unsigned FrequencyForDialog(int frequency)
+{
+    return static_cast<unsigned>(std::max(frequency, 0));
+}
+
+}  // namespace
+
 void CRaceDlg::OnAddPilot()
 {
+    CAddPilotDlg dialog;
+    for (;;) {
+        if (m_pilotList.GetCount() >= kRosterCapacity) {
+            AfxMessageBox(RosterFullMessage());
+            return;
+        }
+        if (dialog.DoModal() != IDOK)
+            return;
+        const QString line =
+            FormatRosterLine(dialog.m_lastName, dialog.m_firstName, static_cast<int>(dialog.m_frequency));
+        if (ListHoldsLine(m_pilotList, line)) {
+            AfxMessageBox(DuplicatePilotMessage());
+        } else {
+            m_pilotList.AddString(line);
+            RebuildRoster();
+        }
+        if (!dialog.m_addAnother)
+            return;
+    }
 }
 
 void CRaceDlg::OnDeletePilot()
 {
+    const int selected = m_pilotList.GetCurSel();
+    if (selected == LB_ERR) {
+        AfxMessageBox(QStringLiteral("You must select a pilot from the Pilots List before attempting to delete."));
+        return;
+    }
+    m_pilotList.DeleteString(selected);
+    RebuildRoster();
 }
 
 void CRaceDlg::OnEditPilot()
 {
+    CEditPilotDlg dialog;
+    const int selected = m_pilotList.GetCurSel();
+    if (selected == LB_ERR) {
+        AfxMessageBox(QStringLiteral("You must select a pilot from the Pilots List before attempting to edit one."));
+        return;
+    }
+    int frequency = 0;
+    SplitPilotLine(m_pilotList.GetText(selected), dialog.m_lastName, dialog.m_firstName, frequency);
+    dialog.m_frequency = FrequencyForDialog(frequency);
+    if (dialog.DoModal() != IDOK)
+        return;
+    m_pilotList.DeleteString(selected);
+    m_pilotList.AddString(
+        FormatRosterLine(dialog.m_lastName, dialog.m_firstName, static_cast<int>(dialog.m_frequency)));
+    RebuildRoster();
 }

@@ -1,0 +1,12 @@
+#pragma once
+
+#include "matrix/MatrixShape.h"
+#include "roster/PilotRecord.h"
+
+#include <QString>
+#include <span>
+
+// What the Recalculate command tells the organiser when every attempt failed.
+// When the pilots and fields rule a schedule out for this draw, it says why,
+// with the numbers; otherwise it is bad luck, and another run may succeed.
+QString DrawFailureMessage(std::span<const PilotRecord> roster, const MatrixShape& shape);

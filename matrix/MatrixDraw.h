@@ -1,0 +1,59 @@
+#pragma once
+
+#include "matrix/Matrix.h"
+#include "matrix/MatrixShape.h"
+#include "roster/PilotRecord.h"
+
+#include <span>
+#include <vector>
+
+class DrawObserver;
+class RandomSource;
+
+// The random draw of the heat schedule, without any widget.
+//
+// The pool is the pilot list during a round: the roster positions of the
+// pilots not yet placed, in the list's sorted order. Each round starts from
+// the whole list again. A drawn pilot is placed unless a pilot already in the
+// heat flies on the same channel; a slot is drawn at most once plus once per
+// roster pilot, and a slot whose draws all clash stays empty.
+
+constexpr int kMaxAttempts = 24;
+
+// The pilots a calculation draws: the roster records and the order in which
+// the pilot list shows them.
+struct DrawInput {
+    std::span<const PilotRecord> roster;
+    std::span<const int> listOrder;
+    MatrixShape shape;
+};
+
+// One attempt's working state.
+struct DrawContext {
+    std::span<const PilotRecord> roster;
+    std::vector<int> pool;
+    Matrix& matrix;
+    RandomSource& random;
+    DrawObserver& observer;
+};
+
+struct DrawOutcome {
+    Matrix matrix;          // the schedule, or what the last attempt left of it
+    bool completed = false;
+    int attempts = 0;
+};
+
+// The pool line that a random value 0..32767 picks among lineCount lines.
+int LinePosition(int value, int lineCount);
+
+// One draw for one slot (all counted from 0). True when the drawn pilot was
+// placed and left the pool; false on a channel clash, which changes nothing.
+bool PlaceRandomPilot(DrawContext& draw, int round, int heat, int slot);
+
+// One attempt: true when every round placed every pilot. Either way the
+// matrix holds what the attempt placed and -1 everywhere else.
+bool CalculateMatrix(const DrawInput& input, RandomSource& random, DrawObserver& observer, Matrix& matrix);
+
+// The whole calculation: attempts until one completes, at most kMaxAttempts,
+// all continuing one random sequence.
+DrawOutcome DrawMatrix(const DrawInput& input, RandomSource& random, DrawObserver& observer);

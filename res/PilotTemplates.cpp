@@ -1,0 +1,59 @@
+#include "res/PilotTemplates.h"
+
+#include "platform/Win32Types.h"
+#include "res/ResourceIds.h"
+
+namespace {
+
+// The two pilot dialogs share their layout; their captions and two labels
+// differ, and only adding offers to go on with another pilot.
+struct PilotDialogTexts {
+    int id;
+    QString caption;
+    QString lastNameLabel;
+    QString frequencyLabel;
+};
+
+DialogTemplate PilotDialogTemplate(const PilotDialogTexts& texts)
+{
+    DialogTemplate pilot;
+    pilot.id = texts.id;
+    pilot.caption = texts.caption;
+    pilot.sizeDu = QSize(208, 97);
+    pilot.fontFace = QStringLiteral("MS Sans Serif");
+    pilot.controls = {
+        LabelControl(QRect(7, 7, 52, 8), texts.lastNameLabel),
+        EditControl(IDC_LAST_NAME, QRect(7, 17, 122, 14)),
+        LabelControl(QRect(7, 36, 50, 8), QStringLiteral("&Jméno pilota:")),
+        EditControl(IDC_FIRST_NAME, QRect(7, 47, 122, 14)),
+        LabelControl(QRect(7, 66, 50, 8), texts.frequencyLabel),
+        EditControl(IDC_FREQUENCY, QRect(7, 76, 39, 14)),
+    };
+    return pilot;
+}
+
+void AddButtons(DialogTemplate& pilot)
+{
+    pilot.controls.push_back(DefaultButtonControl(IDOK, QRect(151, 7, 50, 14), QStringLiteral("OK")));
+    pilot.controls.push_back(ButtonControl(IDCANCEL, QRect(151, 24, 50, 14), QStringLiteral("Cancel")));
+}
+
+}  // namespace
+
+DialogTemplate AddPilotDialogTemplate()
+{
+    DialogTemplate add = PilotDialogTemplate({IDD_ADD_PILOT, QStringLiteral("Vložení pilota"),
+                                              QStringLiteral("&Příjmení Pilota:"), QStringLiteral("&Frekvence:")});
+    add.controls.push_back(
+        CheckBoxControl(IDC_ADD_ANOTHER, QRect(66, 80, 135, 10), QStringLiteral("Chci vložit dalšího pilota")));
+    AddButtons(add);
+    return add;
+}
+
+DialogTemplate EditPilotDialogTemplate()
+{
+    DialogTemplate edit = PilotDialogTemplate({IDD_EDIT_PILOT, QStringLiteral("Editování pilota"),
+                                               QStringLiteral("&Příjmení pilota:"), QStringLiteral("&Frekvence")});
+    AddButtons(edit);
+    return edit;
+}

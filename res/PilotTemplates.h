@@ -1,0 +1,6 @@
+#pragma once
+
+#include "platform/DialogTemplate.h"
+
+DialogTemplate AddPilotDialogTemplate();
+DialogTemplate EditPilotDialogTemplate();

@@ -1,0 +1,18 @@
+#pragma once
+
+#include "platform/CDialog.h"
+
+#include <QString>
+
+// Shows one pilot of the list for changing.
+class CEditPilotDlg : public CDialog {
+public:
+    CEditPilotDlg();
+
+    QString m_firstName;
+    QString m_lastName;
+    unsigned m_frequency = 0;
+
+protected:
+    void DoDataExchange(CDataExchange* pDX) override;
+};

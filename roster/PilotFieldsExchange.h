@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QString>
+
+class CDataExchange;
+
+// The fields that the add and edit dialogs share, exchanged in their order:
+// first name, last name, channel. A name is limited to what the record holds
+// and may not contain a comma, which would split the roster line and turn
+// part of the name into the next field.
+void ExchangePilotFields(CDataExchange* pDX, QString& firstName, QString& lastName, unsigned& frequency,
+                         unsigned maxFrequency);
+
+QString NameWithCommaMessage();

@@ -1,0 +1,12 @@
+#include "roster/DuplicateLine.h"
+
+#include <gtest/gtest.h>
+
+TEST(DuplicateLine, FoldsOnlyTheCaseOfAToZ)
+{
+    EXPECT_TRUE(IsSameLineIgnoringCase(QStringLiteral("novak,jan,35"), QStringLiteral("NoVaK,JAN,35")));
+    EXPECT_FALSE(IsSameLineIgnoringCase(QStringLiteral("Novak,Jan,35"), QStringLiteral("Novak,Jan,350")));
+    EXPECT_FALSE(IsSameLineIgnoringCase(QStringLiteral("Novák,Jan,35"), QStringLiteral("NOVÁK,Jan,35")));
+    // @, [, ` and { lie 32 places from each other, as the cases of a letter do.
+    EXPECT_FALSE(IsSameLineIgnoringCase(QStringLiteral("@[`{"), QStringLiteral("`{@[")));
+}
