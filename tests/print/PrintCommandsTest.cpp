@@ -3,9 +3,11 @@
 #include "res/ResourceIds.h"
 #include "support/MainWindowFixture.h"
 #include "support/PdfPrinter.h"
+#include "support/PrintoutTrace.h"
 #include "support/RecordedDrawing.h"
 
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 
 namespace {
@@ -142,4 +144,42 @@ TEST_F(PrintCommands, PrintTheLastResultNotTheFieldsOrTheListedPilots)
     EXPECT_EQ(m_trace.documentsEnded, 2);
     EXPECT_TRUE(m_trace.texts.empty());
     EXPECT_TRUE(m_trace.lines.empty());
+}
+
+// After a real calculation the organiser adds a pilot; the printouts still
+// show the schedule as drawn, and the newcomer, first in the list now, is in
+// neither of them.
+TEST_F(PrintCommands, PrintWhatTheLastCalculationDrewAfterTheListChanged)
+{
+    ListPilots({"Novák,Jan,35", "Adams,Eva,40", "Dvořák,Petr,45", "Černá,Ivana,50", "Smith,Ann,55", "Zeman,Tomáš,60"});
+    window.SetDlgItemText(IDC_ROUNDS, "2");
+    window.SetDlgItemText(IDC_HEATS, "2");
+    window.SetDlgItemText(IDC_PILOTS_PER_HEAT, "3");
+    window.OnRecalculate();
+    ASSERT_EQ(window.ResultTree().GetCount(), 6 + 6 * 2);
+    ListPilots({"Aaron,Al,65"});
+    for (int command = 0; command < 2; ++command) {
+        AnswerFontSize(IDOK);
+        host.AnswerPrinter(PdfPath());
+    }
+
+    EXPECT_EQ(window.OnPrintMatrix(), 1);
+    const DrawingTrace matrix = m_trace;
+    m_trace.texts.clear();
+    EXPECT_EQ(window.OnPrintHeatCards(), 1);
+    const DrawingTrace& cards = m_trace;
+
+    EXPECT_EQ(TextsOf(TracedHeadings(matrix)),
+              QStringList({"Round 01  Heat 01", "Round 01  Heat 02", "Round 02  Heat 01", "Round 02  Heat 02"}));
+    const QStringList matrixTexts = TextsOf(matrix.texts);
+    ASSERT_EQ(matrixTexts.size(), 4 + 12);
+    for (const char* name : {"Novák, Jan", "Adams, Eva", "Dvořák, Petr", "Černá, Ivana", "Smith, Ann", "Zeman, Tomáš"})
+        EXPECT_EQ(matrixTexts.filter(name).size(), 2) << name;
+    EXPECT_TRUE(matrixTexts.filter("Aaron").isEmpty());
+
+    const QStringList cardTexts = TextsOf(cards.texts);
+    EXPECT_EQ(TracedHeadings(cards).size(), 6u);
+    EXPECT_EQ(cardTexts.size(), 6 + 6 * 2);
+    EXPECT_TRUE(cardTexts.filter("Aaron").isEmpty());
+    EXPECT_EQ(cardTexts.filter(QRegularExpression("^       Round 0[12], Heat 0[12]$")).size(), 12);
 }
