@@ -2,7 +2,7 @@
 
 #include "platform/CFont.h"
 #include "platform/CPen.h"
-#include "platform/GdiTypes.h"
+#include "platform/DrawingTypes.h"
 #include "platform/ScaledFont.h"
 
 #include <QPainter>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/GdiTypes.h"
+#include "platform/DrawingTypes.h"
 
 // A font as the framework creates it: empty until CreateFont, empty again
 // after DeleteObject. The drawing honours the face, the height (the cell

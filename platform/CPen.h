@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/GdiTypes.h"
+#include "platform/DrawingTypes.h"
 
 // A pen for lines: a style, a width in logical units (0 draws the thinnest
 // line the device can) and a colour. Empty until CreatePen.

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/GdiTypes.h"
+#include "platform/DrawingTypes.h"
 
 // Print dialog flags.
 constexpr unsigned PD_ALLPAGES = 0x0;

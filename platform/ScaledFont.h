@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/GdiTypes.h"
+#include "platform/DrawingTypes.h"
 
 #include <QFont>
 #include <QSizeF>

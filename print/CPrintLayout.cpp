@@ -26,10 +26,10 @@ int CPrintLayout::ApplyPageMapping()
 int CPrintLayout::CreatePrintFonts(int baseSize)
 {
     for (int index = 0; index < kPrintFontCount; ++index) {
-        const PrintFontSpec& spec = kPrintFonts[index];
-        m_fonts[index].CreateFont(baseSize + spec.heightAboveBase, 0, 0, 0, spec.weight, 0, 0, 0,
+        const PrintFontEntry& entry = kPrintFonts[index];
+        m_fonts[index].CreateFont(baseSize + entry.heightAboveBase, 0, 0, 0, entry.weight, 0, 0, 0,
                                   DEFAULT_CHARSET, OUT_CHARACTER_PRECIS, CLIP_CHARACTER_PRECIS,
-                                  DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS, spec.face);
+                                  DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS, entry.face);
     }
     return 1;
 }

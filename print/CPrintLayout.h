@@ -2,7 +2,7 @@
 
 #include "platform/CDC.h"
 #include "platform/CFont.h"
-#include "platform/GdiTypes.h"
+#include "platform/DrawingTypes.h"
 #include "print/PrintFontTable.h"
 
 #include <QString>

@@ -6,7 +6,7 @@
 // base size, every other line in the regular face two above; the column
 // width is measured in the heading font. The rest of the table is created
 // with them and never drawn with.
-struct PrintFontSpec {
+struct PrintFontEntry {
     const char* face;
     int heightAboveBase;
     int weight;
@@ -16,7 +16,7 @@ constexpr int kPrintFontCount = 11;
 constexpr int kHeadingFont = 7;
 constexpr int kLineFont = 2;
 
-constexpr std::array<PrintFontSpec, kPrintFontCount> kPrintFonts{{
+constexpr std::array<PrintFontEntry, kPrintFontCount> kPrintFonts{{
     {"Arial", 0, 400},
     {"Arial", 1, 400},
     {"Arial", 2, 400},
