@@ -1,13 +1,64 @@
-// Placeholder until the command is built: the menu item does nothing yet.
-
 #include "app/CRaceDlg.h"
+
+#include "platform/CPrintDialog.h"
+#include "platform/MessageBox.h"
+#include "print/CFontSizeDlg.h"
+#include "print/HeatCardPrintout.h"
+#include "print/MatrixPrintout.h"
+
+#include <optional>
+
+namespace {
+
+const QString kMatrixRefusal =
+    QStringLiteral("Please perform a Matrix Calculation before attempting to print a Matrix.");
+const QString kHeatCardsRefusal =
+    QStringLiteral("Please perform a Matrix Calculation before attempting to print Heat Cards.");
+
+struct PrintChoice {
+    int baseFontSize;
+    bool newColumnPerRound;
+    HDC printer;
+};
+
+// Refuses without a calculated result; otherwise asks for the font size and
+// then the printer. Nothing when the organiser cancelled either dialog.
+std::optional<PrintChoice> AskForPrintout(bool hasResult, const QString& refusal)
+{
+    CFontSizeDlg fontSize;
+    if (!hasResult) {
+        AfxMessageBox(refusal, MB_OK);
+        return std::nullopt;
+    }
+    if (fontSize.DoModal() == IDCANCEL)
+        return std::nullopt;
+    CPrintDialog printDialog(false, PD_USEDEVMODECOPIES | PD_NOPAGENUMS | PD_NOSELECTION);
+    if (printDialog.DoModal() != IDOK)
+        return std::nullopt;
+    return PrintChoice{fontSize.m_baseFontSize, fontSize.m_newColumnPerRound == 1, printDialog.GetPrinterDC()};
+}
+
+} // namespace
 
 int CRaceDlg::OnPrintMatrix()
 {
-    return 0;
+    std::optional<PrintChoice> choice = AskForPrintout(m_resultTree.GetCount() > 0, kMatrixRefusal);
+    if (!choice)
+        return 0;
+    PrintMatrix(m_printLayout, std::move(choice->printer), {choice->baseFontSize, choice->newColumnPerRound},
+                m_result, [this](const QString& text) { SetStatusText(text); });
+    return 1;
 }
 
+// The cards follow the roster of the last calculation, not the tree's
+// alphabetical order; the new-column choice does not apply to them.
 int CRaceDlg::OnPrintHeatCards()
 {
-    return 0;
+    std::optional<PrintChoice> choice = AskForPrintout(m_resultTree.GetCount() > 0, kHeatCardsRefusal);
+    if (!choice)
+        return 0;
+    PrintHeatCards(m_printLayout, std::move(choice->printer), choice->baseFontSize,
+                   ReadHeatCards(m_resultTree, m_result.pilots),
+                   [this](const QString& text) { SetStatusText(text); });
+    return 1;
 }
