@@ -62,13 +62,14 @@ QString HeatCardLine(const QString& heat)
     return QString(7, QChar(' ')) + heat;
 }
 
-void PrintHeatCards(CPrintLayout& layout, HDC printer, int baseFontSize,
+bool PrintHeatCards(CPrintLayout& layout, HDC printer, int baseFontSize,
                     const std::vector<HeatCard>& cards, const StatusLine& showStatus)
 {
     layout.PreparePrintout(std::move(printer), kTopMargin, baseFontSize);
     layout.ApplyPageMapping();
     layout.m_columnWidth = layout.MeasureColumnWidth();
-    if (layout.StartFirstPage()) {
+    const bool started = layout.StartFirstPage();
+    if (started) {
         int y = 0;
         for (const HeatCard& card : cards) {
             showStatus("Printing " + card.heading);
@@ -78,4 +79,5 @@ void PrintHeatCards(CPrintLayout& layout, HDC printer, int baseFontSize,
     }
     layout.ClosePrintout();
     showStatus(QString());
+    return started;
 }

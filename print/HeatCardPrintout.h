@@ -27,5 +27,6 @@ QString HeatCardLine(const QString& heat);
 
 // Prints the cards in the order given, in columns on the printer, each with
 // a rule under it, then lets the printer go and clears the status line.
-void PrintHeatCards(CPrintLayout& layout, HDC printer, int baseFontSize,
+// False when the printer could not start the document.
+bool PrintHeatCards(CPrintLayout& layout, HDC printer, int baseFontSize,
                     const std::vector<HeatCard>& cards, const StatusLine& showStatus);

@@ -49,12 +49,13 @@ HeatBlock MatrixHeatBlock(const CalculationResult& result, int round, int heat)
     return block;
 }
 
-void PrintMatrix(CPrintLayout& layout, HDC printer, const MatrixPrintOptions& options,
+bool PrintMatrix(CPrintLayout& layout, HDC printer, const MatrixPrintOptions& options,
                  const CalculationResult& result, const StatusLine& showStatus)
 {
     layout.PreparePrintout(std::move(printer), kTopMargin, options.baseFontSize);
     layout.m_columnWidth = layout.MeasureColumnWidth();
-    if (layout.StartFirstPage()) {
+    const bool started = layout.StartFirstPage();
+    if (started) {
         int y = 0;
         const int rounds = std::clamp(result.rounds, 0, kMaxRounds);
         const int heats = std::clamp(result.heats, 0, kMaxHeats);
@@ -71,4 +72,5 @@ void PrintMatrix(CPrintLayout& layout, HDC printer, const MatrixPrintOptions& op
     }
     layout.ClosePrintout();
     showStatus(QString());
+    return started;
 }

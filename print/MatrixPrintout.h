@@ -25,5 +25,6 @@ struct MatrixPrintOptions {
 
 // Prints every heat of the calculated matrix in columns on the printer,
 // round by round, then lets the printer go and clears the status line.
-void PrintMatrix(CPrintLayout& layout, HDC printer, const MatrixPrintOptions& options,
+// False when the printer could not start the document.
+bool PrintMatrix(CPrintLayout& layout, HDC printer, const MatrixPrintOptions& options,
                  const CalculationResult& result, const StatusLine& showStatus);

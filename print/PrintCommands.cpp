@@ -38,6 +38,16 @@ std::optional<PrintChoice> AskForPrintout(bool hasResult, const QString& refusal
     return PrintChoice{fontSize.m_baseFontSize, fontSize.m_newColumnPerRound == 1, printDialog.GetPrinterDC()};
 }
 
+// A printer that is gone, or a PDF file in a folder that cannot be written,
+// refuses the document; the organiser must not believe it printed.
+void ReportIfNotPrinted(bool printed)
+{
+    if (!printed)
+        AfxMessageBox(QStringLiteral("Printing could not start. Check that the printer is available, or that the "
+                                     "PDF file can be written where you chose to save it."),
+                      MB_OK | MB_ICONEXCLAMATION);
+}
+
 } // namespace
 
 int CRaceDlg::OnPrintMatrix()
@@ -45,8 +55,9 @@ int CRaceDlg::OnPrintMatrix()
     std::optional<PrintChoice> choice = AskForPrintout(m_resultTree.GetCount() > 0, kMatrixRefusal);
     if (!choice)
         return 0;
-    PrintMatrix(m_printLayout, std::move(choice->printer), {choice->baseFontSize, choice->newColumnPerRound},
-                m_result, [this](const QString& text) { SetStatusText(text); });
+    ReportIfNotPrinted(PrintMatrix(m_printLayout, std::move(choice->printer),
+                                   {choice->baseFontSize, choice->newColumnPerRound}, m_result,
+                                   [this](const QString& text) { SetStatusText(text); }));
     return 1;
 }
 
@@ -57,8 +68,8 @@ int CRaceDlg::OnPrintHeatCards()
     std::optional<PrintChoice> choice = AskForPrintout(m_resultTree.GetCount() > 0, kHeatCardsRefusal);
     if (!choice)
         return 0;
-    PrintHeatCards(m_printLayout, std::move(choice->printer), choice->baseFontSize,
-                   ReadHeatCards(m_resultTree, m_result.pilots),
-                   [this](const QString& text) { SetStatusText(text); });
+    ReportIfNotPrinted(PrintHeatCards(m_printLayout, std::move(choice->printer), choice->baseFontSize,
+                                      ReadHeatCards(m_resultTree, m_result.pilots),
+                                      [this](const QString& text) { SetStatusText(text); }));
     return 1;
 }

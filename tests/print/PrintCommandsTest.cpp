@@ -111,6 +111,25 @@ TEST_F(PrintCommands, PrintToTheChosenFileAndClearTheStatusLine)
     EXPECT_EQ(window.GetDlgItemText(IDC_STATUS), QString());
 }
 
+TEST_F(PrintCommands, SayWhenThePrinterCannotStartTheDocument)
+{
+    ShowSomeResult();
+    const QString unwritable = m_dir.filePath("no such folder/printout.pdf");
+    for (int command = 0; command < 2; ++command) {
+        AnswerFontSize(IDOK);
+        host.AnswerPrinter(unwritable);
+    }
+
+    EXPECT_EQ(window.OnPrintMatrix(), 1);
+    EXPECT_EQ(window.OnPrintHeatCards(), 1);
+
+    ASSERT_EQ(host.Messages().size(), 2);
+    EXPECT_TRUE(host.Messages()[0].startsWith("Printing could not start."));
+    EXPECT_EQ(host.Messages()[1], host.Messages()[0]);
+    EXPECT_EQ(m_trace.documentsEnded, 0);
+    EXPECT_EQ(window.GetDlgItemText(IDC_STATUS), QString());
+}
+
 TEST_F(PrintCommands, ReadTheCardsInRosterOrderFromThePilotNodes)
 {
     const HTREEITEM novak = AddNode("Novák, Jan (35)");
