@@ -1,6 +1,5 @@
 #include "print/HeatCardPrintout.h"
 
-#include "platform/CTreeCtrl.h"
 #include "print/CPrintLayout.h"
 #include "print/PageGeometry.h"
 #include "roster/PilotRecord.h"
@@ -18,7 +17,7 @@ constexpr int kRuleHeight = 1;
 QStringList HeatCardLines(const HeatCard& card)
 {
     QStringList lines;
-    for (const QString& heat : card.heats)
+    for (const QString& heat : card.heatTexts)
         lines << HeatCardLine(heat);
     return lines;
 }
@@ -26,8 +25,8 @@ QStringList HeatCardLines(const HeatCard& card)
 void PrintCard(CPrintLayout& layout, int& y, const HeatCard& card)
 {
     const QStringList lines = HeatCardLines(card);
-    layout.AdvanceIfItWouldNotFit(y, layout.BlockHeight(card.heading, lines) + kRuleHeight, kTopMargin);
-    layout.DrawHeading(y, card.heading);
+    layout.AdvanceIfItWouldNotFit(y, layout.BlockHeight(card.pilotText, lines) + kRuleHeight, kTopMargin);
+    layout.DrawHeading(y, card.pilotText);
     const int cardStart = y;
     layout.DrawLines(y, lines, kHeatLineIndent);
     y += layout.DrawRule(&layout.m_printerDC, layout.m_columnLeft,
@@ -41,21 +40,6 @@ void PrintCard(CPrintLayout& layout, int& y, const HeatCard& card)
 }
 
 } // namespace
-
-std::vector<HeatCard> ReadHeatCards(const CTreeCtrl& tree, const std::vector<PilotRecord>& pilots)
-{
-    std::vector<HeatCard> cards;
-    for (const PilotRecord& pilot : pilots) {
-        // Every pilot of a calculation has a node; one without would have no card to show.
-        if (!pilot.treeItem)
-            continue;
-        HeatCard card{tree.GetItemText(pilot.treeItem), {}};
-        for (HTREEITEM heat = tree.GetChildItem(pilot.treeItem); heat; heat = tree.GetNextSiblingItem(heat))
-            card.heats << tree.GetItemText(heat);
-        cards.push_back(card);
-    }
-    return cards;
-}
 
 QString HeatCardLine(const QString& heat)
 {
@@ -72,7 +56,7 @@ bool PrintHeatCards(CPrintLayout& layout, HDC printer, int baseFontSize,
     if (started) {
         int y = 0;
         for (const HeatCard& card : cards) {
-            showStatus("Printing " + card.heading);
+            showStatus("Printing " + card.pilotText);
             PrintCard(layout, y, card);
         }
         layout.FinishDocument();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "matrix/HeatCardsFromTree.h"
 #include "platform/DrawingTypes.h"
 #include "print/StatusLine.h"
 
@@ -8,19 +9,6 @@
 #include <vector>
 
 class CPrintLayout;
-class CTreeCtrl;
-struct PilotRecord;
-
-// One pilot's card as the result tree shows it: the pilot node's text and
-// the texts of its heat nodes.
-struct HeatCard {
-    QString heading;
-    QStringList heats;
-};
-
-// The cards of the drawn pilots in their roster order, each read from the
-// pilot's node in the result tree.
-std::vector<HeatCard> ReadHeatCards(const CTreeCtrl& tree, const std::vector<PilotRecord>& pilots);
 
 // What goes before every heat on a card: an indent of seven blanks.
 QString HeatCardLine(const QString& heat);

@@ -69,7 +69,7 @@ int CRaceDlg::OnPrintHeatCards()
     if (!choice)
         return 0;
     ReportIfNotPrinted(PrintHeatCards(m_printLayout, std::move(choice->printer), choice->baseFontSize,
-                                      ReadHeatCards(m_resultTree, m_result.pilots),
+                                      CollectHeatCards(m_result, m_resultTree),
                                       [this](const QString& text) { SetStatusText(text); }));
     return 1;
 }

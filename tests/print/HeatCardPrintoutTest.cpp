@@ -15,7 +15,7 @@ HeatCard Card(const QString& heading, int rounds)
 {
     HeatCard card{heading, {}};
     for (int round = 1; round <= rounds; ++round)
-        card.heats << QString("Round %1, Heat 02").arg(round, 2, 10, QChar('0'));
+        card.heatTexts << QString("Round %1, Heat 02").arg(round, 2, 10, QChar('0'));
     return card;
 }
 
@@ -54,7 +54,7 @@ TEST_F(HeatCardPrintout, DrawsEachCardAsHeadingHeatLinesAndARule)
     EXPECT_EQ(m_trace.texts[0].weight, 700);
     for (int line = 1; line <= 3; ++line) {
         const TracedText& heat = m_trace.texts[line];
-        EXPECT_EQ(heat.text, "       " + Card("", 3).heats[line - 1]);
+        EXPECT_EQ(heat.text, "       " + Card("", 3).heatTexts[line - 1]);
         EXPECT_EQ(heat.rect, (RECT{16, 13 + 11 * (line - 1), ColumnWidth(), 13 + 11 * line}));
         EXPECT_EQ(heat.height, 11);
     }

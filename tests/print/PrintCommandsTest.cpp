@@ -43,13 +43,6 @@ protected:
     RecordedDrawing m_trace;
 };
 
-PilotRecord DrawnPilot(HTREEITEM node)
-{
-    PilotRecord pilot;
-    pilot.treeItem = node;
-    return pilot;
-}
-
 } // namespace
 
 TEST_F(PrintCommands, RefuseBeforeAnyCalculationEvenWithPilotsListed)
@@ -128,22 +121,6 @@ TEST_F(PrintCommands, SayWhenThePrinterCannotStartTheDocument)
     EXPECT_EQ(host.Messages()[1], host.Messages()[0]);
     EXPECT_EQ(m_trace.documentsEnded, 0);
     EXPECT_EQ(window.GetDlgItemText(IDC_STATUS), QString());
-}
-
-TEST_F(PrintCommands, ReadTheCardsInRosterOrderFromThePilotNodes)
-{
-    const HTREEITEM novak = AddNode("Novák, Jan (35)");
-    const HTREEITEM adams = AddNode("Adams, Eva (40)");
-    AddNode("Round 02, Heat 01", novak);
-    AddNode("Round 01, Heat 03", novak);
-
-    const std::vector<HeatCard> cards = ReadHeatCards(window.ResultTree(), {DrawnPilot(novak), DrawnPilot(adams)});
-
-    ASSERT_EQ(cards.size(), 2u);
-    EXPECT_EQ(cards[0].heading, QString("Novák, Jan (35)"));
-    EXPECT_EQ(cards[0].heats, QStringList({"Round 01, Heat 03", "Round 02, Heat 01"}));
-    EXPECT_EQ(cards[1].heading, QString("Adams, Eva (40)"));
-    EXPECT_TRUE(cards[1].heats.isEmpty());
 }
 
 // The schedule fields say 6 rounds of 6 heats and two pilots are listed, but
