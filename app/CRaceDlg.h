@@ -5,6 +5,7 @@
 #include "platform/CImageList.h"
 #include "platform/CListBox.h"
 #include "platform/CTreeCtrl.h"
+#include "print/CPrintLayout.h"
 #include "roster/PilotRecord.h"
 
 #include <QIcon>
@@ -81,6 +82,7 @@ private:
     CalculationResult m_result;
     CListBox m_pilotList;
     CTreeCtrl m_resultTree;
+    CPrintLayout m_printLayout;
     int m_rounds = 6;
     int m_heats = 6;
     int m_pilotsPerHeat = 8;

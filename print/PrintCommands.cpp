@@ -1,13 +1,75 @@
-// Placeholder until the command is built: the menu item does nothing yet.
-
 #include "app/CRaceDlg.h"
+
+#include "platform/CPrintDialog.h"
+#include "platform/MessageBox.h"
+#include "print/CFontSizeDlg.h"
+#include "print/HeatCardPrintout.h"
+#include "print/MatrixPrintout.h"
+
+#include <optional>
+
+namespace {
+
+const QString kMatrixRefusal =
+    QStringLiteral("Please perform a Matrix Calculation before attempting to print a Matrix.");
+const QString kHeatCardsRefusal =
+    QStringLiteral("Please perform a Matrix Calculation before attempting to print Heat Cards.");
+
+struct PrintChoice {
+    int baseFontSize;
+    bool newColumnPerRound;
+    HDC printer;
+};
+
+// Refuses without a calculated result; otherwise asks for the font size and
+// then the printer. Nothing when the organiser cancelled either dialog.
+std::optional<PrintChoice> AskForPrintout(bool hasResult, const QString& refusal)
+{
+    CFontSizeDlg fontSize;
+    if (!hasResult) {
+        AfxMessageBox(refusal, MB_OK);
+        return std::nullopt;
+    }
+    if (fontSize.DoModal() == IDCANCEL)
+        return std::nullopt;
+    CPrintDialog printDialog(false, PD_USEDEVMODECOPIES | PD_NOPAGENUMS | PD_NOSELECTION);
+    if (printDialog.DoModal() != IDOK)
+        return std::nullopt;
+    return PrintChoice{fontSize.m_baseFontSize, fontSize.m_newColumnPerRound == 1, printDialog.GetPrinterDC()};
+}
+
+// A printer that is gone, or a PDF file in a folder that cannot be written,
+// refuses the document; the organiser must not believe it printed.
+void ReportIfNotPrinted(bool printed)
+{
+    if (!printed)
+        AfxMessageBox(QStringLiteral("Printing could not start. Check that the printer is available, or that the "
+                                     "PDF file can be written where you chose to save it."),
+                      MB_OK | MB_ICONEXCLAMATION);
+}
+
+} // namespace
 
 int CRaceDlg::OnPrintMatrix()
 {
-    return 0;
+    std::optional<PrintChoice> choice = AskForPrintout(m_resultTree.GetCount() > 0, kMatrixRefusal);
+    if (!choice)
+        return 0;
+    ReportIfNotPrinted(PrintMatrix(m_printLayout, std::move(choice->printer),
+                                   {choice->baseFontSize, choice->newColumnPerRound}, m_result,
+                                   [this](const QString& text) { SetStatusText(text); }));
+    return 1;
 }
 
+// The cards follow the roster of the last calculation, not the tree's
+// alphabetical order; the new-column choice does not apply to them.
 int CRaceDlg::OnPrintHeatCards()
 {
-    return 0;
+    std::optional<PrintChoice> choice = AskForPrintout(m_resultTree.GetCount() > 0, kHeatCardsRefusal);
+    if (!choice)
+        return 0;
+    ReportIfNotPrinted(PrintHeatCards(m_printLayout, std::move(choice->printer), choice->baseFontSize,
+                                      CollectHeatCards(m_result, m_resultTree),
+                                      [this](const QString& text) { SetStatusText(text); }));
+    return 1;
 }

@@ -1,0 +1,26 @@
+#include "platform/CPrintDialog.h"
+
+#include "platform/ModalHost.h"
+#include "platform/Win32Types.h"
+
+#include <QPageLayout>
+#include <QPrinter>
+
+CPrintDialog::CPrintDialog(bool printSetupOnly, unsigned flags)
+{
+    m_pd.Flags = printSetupOnly ? flags : flags | PD_RETURNDC;
+}
+
+int CPrintDialog::DoModal()
+{
+    auto printer = std::make_shared<QPrinter>(QPrinter::HighResolution);
+    printer->setPrintRange(QPrinter::AllPages);
+    if (!ModalHost::Current().ChoosePrinter(*printer))
+        return IDCANCEL;
+    // A PDF file has no hardware margins: its printable area is the whole sheet.
+    if (printer->outputFormat() == QPrinter::PdfFormat)
+        printer->setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
+    if (m_pd.Flags & PD_RETURNDC)
+        m_pd.hDC = std::move(printer);
+    return IDOK;
+}

@@ -1,0 +1,39 @@
+#pragma once
+
+#include "platform/DrawingTypes.h"
+
+#include <QString>
+#include <vector>
+
+// What a device context drew, for tests that check a layout exactly: the
+// documents and pages, each text with its rectangle and font, each line
+// with its pen. Page numbers count from 1 within the recording.
+struct TracedText {
+    int page = 0;
+    QString text;
+    RECT rect;
+    QString face;
+    int height = 0;
+    int weight = 0;
+};
+
+struct TracedLine {
+    int page = 0;
+    CPoint from;
+    CPoint to;
+    int penWidth = 0;
+};
+
+struct DrawingTrace {
+    QString documentName;
+    int documentsStarted = 0;
+    int documentsEnded = 0;
+    int pagesStarted = 0;
+    int pagesEnded = 0;
+    std::vector<TracedText> texts;
+    std::vector<TracedLine> lines;
+
+    // The trace that every device context records into; none by default.
+    static DrawingTrace* Current();
+    static void Install(DrawingTrace* trace);
+};

@@ -1,0 +1,24 @@
+#include "print/CFontSizeDlg.h"
+
+#include "platform/DataExchange.h"
+#include "res/FontSizeTemplate.h"
+#include "res/ResourceIds.h"
+
+namespace {
+
+constexpr int kSmallestBaseSize = 8;
+constexpr int kLargestBaseSize = 72;
+
+} // namespace
+
+CFontSizeDlg::CFontSizeDlg()
+    : CDialog(FontSizeDialogTemplate())
+{
+}
+
+void CFontSizeDlg::DoDataExchange(CDataExchange* pDX)
+{
+    DDX_Text(pDX, IDC_FONT_SIZE, m_baseFontSize);
+    DDV_MinMaxInt(pDX, m_baseFontSize, kSmallestBaseSize, kLargestBaseSize);
+    DDX_Check(pDX, IDC_NEW_COLUMN, m_newColumnPerRound);
+}

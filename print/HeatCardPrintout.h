@@ -1,0 +1,20 @@
+#pragma once
+
+#include "matrix/HeatCardsFromTree.h"
+#include "platform/DrawingTypes.h"
+#include "print/StatusLine.h"
+
+#include <QString>
+#include <QStringList>
+#include <vector>
+
+class CPrintLayout;
+
+// What goes before every heat on a card: an indent of seven blanks.
+QString HeatCardLine(const QString& heat);
+
+// Prints the cards in the order given, in columns on the printer, each with
+// a rule under it, then lets the printer go and clears the status line.
+// False when the printer could not start the document.
+bool PrintHeatCards(CPrintLayout& layout, HDC printer, int baseFontSize,
+                    const std::vector<HeatCard>& cards, const StatusLine& showStatus);

@@ -1,0 +1,76 @@
+#include "print/MatrixPrintout.h"
+
+#include "matrix/CalculationResult.h"
+#include "print/CPrintLayout.h"
+#include "print/PageGeometry.h"
+
+#include <algorithm>
+
+namespace {
+
+// Room above the first heat of every column for punching or pinning the
+// sheet to the board.
+constexpr int kTopMargin = 32;
+constexpr int kPilotLineIndent = 16;
+
+QString HeatHeading(int round, int heat)
+{
+    return QString("Round %1  Heat %2").arg(round + 1, 2, 10, QChar('0')).arg(heat + 1, 2, 10, QChar('0'));
+}
+
+QString PilotLine(const PilotRecord& pilot)
+{
+    const QString name = QString("%1, %2").arg(pilot.lastName, pilot.firstName);
+    return QString("  [%1] %2 \n").arg(pilot.frequency).arg(name);
+}
+
+void PrintHeat(CPrintLayout& layout, int& y, const HeatBlock& block)
+{
+    layout.AdvanceIfItWouldNotFit(y, layout.BlockHeight(block.heading, block.pilotLines), kTopMargin);
+    const int blockStart = y;
+    layout.DrawHeading(y, block.heading);
+    layout.DrawLines(y, block.pilotLines, kPilotLineIndent);
+    // A column closes once a further block as tall as this one would not fit.
+    const int blockHeight = y - blockStart;
+    if (EndsBelowPage(layout.m_topMargin, y, blockHeight, layout.m_pageHeight))
+        layout.AdvanceColumn(y, kTopMargin);
+}
+
+} // namespace
+
+HeatBlock MatrixHeatBlock(const CalculationResult& result, int round, int heat)
+{
+    HeatBlock block{HeatHeading(round, heat), {}};
+    for (int slot = 0; slot < kSlotsPerHeat; ++slot) {
+        const int position = result.matrix.At(round, heat, slot);
+        if (position >= 0 && position < static_cast<int>(result.pilots.size()))
+            block.pilotLines << PilotLine(result.pilots[position]);
+    }
+    return block;
+}
+
+bool PrintMatrix(CPrintLayout& layout, HDC printer, const MatrixPrintOptions& options,
+                 const CalculationResult& result, const StatusLine& showStatus)
+{
+    layout.PreparePrintout(std::move(printer), kTopMargin, options.baseFontSize);
+    layout.m_columnWidth = layout.MeasureColumnWidth();
+    const bool started = layout.StartFirstPage();
+    if (started) {
+        int y = 0;
+        const int rounds = std::clamp(result.rounds, 0, kMaxRounds);
+        const int heats = std::clamp(result.heats, 0, kMaxHeats);
+        for (int round = 0; round < rounds; ++round) {
+            if (options.newColumnPerRound && round > 0)
+                layout.AdvanceColumn(y, kTopMargin);
+            for (int heat = 0; heat < heats; ++heat) {
+                const HeatBlock block = MatrixHeatBlock(result, round, heat);
+                showStatus("Printing " + block.heading);
+                PrintHeat(layout, y, block);
+            }
+        }
+        layout.FinishDocument();
+    }
+    layout.ClosePrintout();
+    showStatus(QString());
+    return started;
+}

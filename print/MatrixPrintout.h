@@ -1,0 +1,30 @@
+#pragma once
+
+#include "platform/DrawingTypes.h"
+#include "print/StatusLine.h"
+
+#include <QString>
+#include <QStringList>
+
+class CPrintLayout;
+struct CalculationResult;
+
+// One heat as printed: its heading and a line per pilot placed in it, in
+// slot order with the empty slots closed up.
+struct HeatBlock {
+    QString heading;
+    QStringList pilotLines;
+};
+
+HeatBlock MatrixHeatBlock(const CalculationResult& result, int round, int heat);
+
+struct MatrixPrintOptions {
+    int baseFontSize = 9;
+    bool newColumnPerRound = true;
+};
+
+// Prints every heat of the calculated matrix in columns on the printer,
+// round by round, then lets the printer go and clears the status line.
+// False when the printer could not start the document.
+bool PrintMatrix(CPrintLayout& layout, HDC printer, const MatrixPrintOptions& options,
+                 const CalculationResult& result, const StatusLine& showStatus);

@@ -1,0 +1,7 @@
+#pragma once
+
+#include <QString>
+#include <functional>
+
+// Where a printout tells the organiser which heat or card it is printing.
+using StatusLine = std::function<void(const QString&)>;

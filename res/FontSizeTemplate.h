@@ -1,0 +1,5 @@
+#pragma once
+
+#include "platform/DialogTemplate.h"
+
+DialogTemplate FontSizeDialogTemplate();

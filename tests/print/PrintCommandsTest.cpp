@@ -1,0 +1,181 @@
+#include "platform/DialogDriver.h"
+#include "print/HeatCardPrintout.h"
+#include "res/ResourceIds.h"
+#include "support/MainWindowFixture.h"
+#include "support/PdfPrinter.h"
+#include "support/PrintoutTrace.h"
+#include "support/RecordedDrawing.h"
+
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+
+namespace {
+
+const QString kMatrixRefusal = "Please perform a Matrix Calculation before attempting to print a Matrix.";
+const QString kHeatCardsRefusal = "Please perform a Matrix Calculation before attempting to print Heat Cards.";
+
+class PrintCommands : public MainWindowFixture {
+protected:
+    PrintCommands() { window.SetDlgItemText(IDC_STATUS, "Ready"); }
+
+    HTREEITEM AddNode(const QString& text, HTREEITEM parent = TVI_ROOT)
+    {
+        TVINSERTSTRUCT insert;
+        insert.hParent = parent;
+        insert.hInsertAfter = TVI_SORT;
+        insert.item.mask = TVIF_TEXT;
+        insert.item.pszText = text;
+        return window.ResultTree().InsertItem(insert);
+    }
+
+    // What a calculation leaves in the tree, enough for the printouts not to refuse.
+    void ShowSomeResult() { AddNode("Novák, Jan (35)"); }
+
+    void AnswerFontSize(int button)
+    {
+        host.ExpectDialog(IDD_FONT_SIZE, [button](DialogDriver& user) { user.Press(button); });
+    }
+
+    QString PdfPath() const { return m_dir.filePath("printout.pdf"); }
+
+    QTemporaryDir m_dir;
+    RecordedDrawing m_trace;
+};
+
+} // namespace
+
+TEST_F(PrintCommands, RefuseBeforeAnyCalculationEvenWithPilotsListed)
+{
+    ListPilots({"Novák,Jan,35", "Adams,Eva,40"});
+
+    EXPECT_EQ(window.OnPrintMatrix(), 0);
+    EXPECT_EQ(window.OnPrintHeatCards(), 0);
+
+    EXPECT_EQ(host.Messages(), QStringList({kMatrixRefusal, kHeatCardsRefusal}));
+    EXPECT_EQ(m_trace.documentsStarted, 0);
+    EXPECT_EQ(window.GetDlgItemText(IDC_STATUS), QString("Ready"));
+}
+
+TEST_F(PrintCommands, PrintNothingWhenTheFontSizeIsCancelled)
+{
+    ShowSomeResult();
+    AnswerFontSize(IDCANCEL);
+    AnswerFontSize(IDCANCEL);
+
+    EXPECT_EQ(window.OnPrintMatrix(), 0);
+    EXPECT_EQ(window.OnPrintHeatCards(), 0);
+
+    EXPECT_TRUE(host.AllAnswered());
+    EXPECT_TRUE(host.Messages().isEmpty());
+    EXPECT_EQ(m_trace.documentsStarted, 0);
+    EXPECT_EQ(window.GetDlgItemText(IDC_STATUS), QString("Ready"));
+}
+
+TEST_F(PrintCommands, PrintNothingWhenThePrinterIsCancelled)
+{
+    ShowSomeResult();
+    for (int command = 0; command < 2; ++command) {
+        AnswerFontSize(IDOK);
+        host.AnswerPrinter(std::nullopt);
+    }
+
+    EXPECT_EQ(window.OnPrintMatrix(), 0);
+    EXPECT_EQ(window.OnPrintHeatCards(), 0);
+
+    EXPECT_TRUE(host.AllAnswered());
+    EXPECT_TRUE(host.Messages().isEmpty());
+    EXPECT_EQ(m_trace.documentsStarted, 0);
+    EXPECT_EQ(window.GetDlgItemText(IDC_STATUS), QString("Ready"));
+}
+
+TEST_F(PrintCommands, PrintToTheChosenFileAndClearTheStatusLine)
+{
+    ShowSomeResult();
+    AnswerFontSize(IDOK);
+    host.AnswerPrinter(PdfPath());
+
+    EXPECT_EQ(window.OnPrintHeatCards(), 1);
+
+    EXPECT_TRUE(host.AllAnswered());
+    EXPECT_EQ(m_trace.documentName, QString("Heat Cards"));
+    EXPECT_EQ(m_trace.documentsEnded, 1);
+    EXPECT_TRUE(QFileInfo::exists(PdfPath()));
+    EXPECT_EQ(window.GetDlgItemText(IDC_STATUS), QString());
+}
+
+TEST_F(PrintCommands, SayWhenThePrinterCannotStartTheDocument)
+{
+    ShowSomeResult();
+    const QString unwritable = m_dir.filePath("no such folder/printout.pdf");
+    for (int command = 0; command < 2; ++command) {
+        AnswerFontSize(IDOK);
+        host.AnswerPrinter(unwritable);
+    }
+
+    EXPECT_EQ(window.OnPrintMatrix(), 1);
+    EXPECT_EQ(window.OnPrintHeatCards(), 1);
+
+    ASSERT_EQ(host.Messages().size(), 2);
+    EXPECT_TRUE(host.Messages()[0].startsWith("Printing could not start."));
+    EXPECT_EQ(host.Messages()[1], host.Messages()[0]);
+    EXPECT_EQ(m_trace.documentsEnded, 0);
+    EXPECT_EQ(window.GetDlgItemText(IDC_STATUS), QString());
+}
+
+// The schedule fields say 6 rounds of 6 heats and two pilots are listed, but
+// no calculation has put anything in the result: there is nothing to print.
+TEST_F(PrintCommands, PrintTheLastResultNotTheFieldsOrTheListedPilots)
+{
+    ListPilots({"Novák,Jan,35", "Adams,Eva,40"});
+    ShowSomeResult();
+    for (int command = 0; command < 2; ++command) {
+        AnswerFontSize(IDOK);
+        host.AnswerPrinter(PdfPath());
+    }
+
+    EXPECT_EQ(window.OnPrintMatrix(), 1);
+    EXPECT_EQ(window.OnPrintHeatCards(), 1);
+
+    EXPECT_EQ(m_trace.documentsEnded, 2);
+    EXPECT_TRUE(m_trace.texts.empty());
+    EXPECT_TRUE(m_trace.lines.empty());
+}
+
+// After a real calculation the organiser adds a pilot; the printouts still
+// show the schedule as drawn, and the newcomer, first in the list now, is in
+// neither of them.
+TEST_F(PrintCommands, PrintWhatTheLastCalculationDrewAfterTheListChanged)
+{
+    ListPilots({"Novák,Jan,35", "Adams,Eva,40", "Dvořák,Petr,45", "Černá,Ivana,50", "Smith,Ann,55", "Zeman,Tomáš,60"});
+    window.SetDlgItemText(IDC_ROUNDS, "2");
+    window.SetDlgItemText(IDC_HEATS, "2");
+    window.SetDlgItemText(IDC_PILOTS_PER_HEAT, "3");
+    window.OnRecalculate();
+    ASSERT_EQ(window.ResultTree().GetCount(), 6 + 6 * 2);
+    ListPilots({"Aaron,Al,65"});
+    for (int command = 0; command < 2; ++command) {
+        AnswerFontSize(IDOK);
+        host.AnswerPrinter(PdfPath());
+    }
+
+    EXPECT_EQ(window.OnPrintMatrix(), 1);
+    const DrawingTrace matrix = m_trace;
+    m_trace.texts.clear();
+    EXPECT_EQ(window.OnPrintHeatCards(), 1);
+    const DrawingTrace& cards = m_trace;
+
+    EXPECT_EQ(TextsOf(TracedHeadings(matrix)),
+              QStringList({"Round 01  Heat 01", "Round 01  Heat 02", "Round 02  Heat 01", "Round 02  Heat 02"}));
+    const QStringList matrixTexts = TextsOf(matrix.texts);
+    ASSERT_EQ(matrixTexts.size(), 4 + 12);
+    for (const char* name : {"Novák, Jan", "Adams, Eva", "Dvořák, Petr", "Černá, Ivana", "Smith, Ann", "Zeman, Tomáš"})
+        EXPECT_EQ(matrixTexts.filter(name).size(), 2) << name;
+    EXPECT_TRUE(matrixTexts.filter("Aaron").isEmpty());
+
+    const QStringList cardTexts = TextsOf(cards.texts);
+    EXPECT_EQ(TracedHeadings(cards).size(), 6u);
+    EXPECT_EQ(cardTexts.size(), 6 + 6 * 2);
+    EXPECT_TRUE(cardTexts.filter("Aaron").isEmpty());
+    EXPECT_EQ(cardTexts.filter(QRegularExpression("^       Round 0[12], Heat 0[12]$")).size(), 12);
+}

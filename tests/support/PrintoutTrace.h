@@ -1,0 +1,35 @@
+#pragma once
+
+#include "platform/DrawingTrace.h"
+
+#include <QStringList>
+#include <vector>
+
+// Readings of a printout's drawing trace: headings are the bold texts.
+inline std::vector<TracedText> TracedHeadings(const DrawingTrace& trace)
+{
+    std::vector<TracedText> headings;
+    for (const TracedText& text : trace.texts)
+        if (text.weight == 700)
+            headings.push_back(text);
+    return headings;
+}
+
+inline QStringList TextsOf(const std::vector<TracedText>& texts)
+{
+    QStringList result;
+    for (const TracedText& text : texts)
+        result << text.text;
+    return result;
+}
+
+// The lowest point that anything was drawn down to.
+inline int LowestDrawn(const DrawingTrace& trace)
+{
+    int lowest = 0;
+    for (const TracedText& text : trace.texts)
+        lowest = std::max(lowest, text.rect.bottom);
+    for (const TracedLine& line : trace.lines)
+        lowest = std::max(lowest, line.from.y);
+    return lowest;
+}
