@@ -26,6 +26,13 @@ public:
 
     void Export(int templateId, int command, const QString& path) { TypePathAndRun(templateId, IDC_EXPORT_PATH, path, command); }
 
+    void Print(int command, const QString& pdf)
+    {
+        m_host.ExpectDialog(IDD_FONT_SIZE, [](DialogDriver& dialog) { dialog.PressOk(); });
+        m_host.AnswerPrinter(pdf);
+        m_window.OnCommand(command, BN_CLICKED);
+    }
+
     const ScriptedModalHost& Host() const { return m_host; }
 
 private:
