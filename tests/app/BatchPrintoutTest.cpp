@@ -98,3 +98,18 @@ TEST_F(BatchPrintout, LargestFontPrintsOnePagePerRoundAndPerCard)
     for (int page = 30; page < pages.size(); ++page)
         EXPECT_TRUE(pages[page].trimmed().isEmpty()) << "page " << page + 1 << ": " << pages[page].toStdString();
 }
+
+// Without a new column per round the three short rounds share the first page.
+TEST_F(BatchPrintout, NoNewColumnKeepsTheRoundsTogether)
+{
+    const QString roster = Path(QStringLiteral("two.txt"));
+    WriteBytes(roster, "Novák,Jan,35\nDvořák,Petr,36\n");
+    const QString matrix = Path(QStringLiteral("matrix.pdf"));
+    const KvoraxRun run = RunKvorax({"--import", roster, "--rounds", "3", "--heats", "1", "--font-size", "72",
+                                     "--no-new-column", "--print-matrix", matrix});
+    ASSERT_EQ(run.status, 0) << run.errors.toStdString();
+    const QStringList pages = PdfPageTexts(matrix);
+    ASSERT_FALSE(pages.isEmpty());
+    for (const char* heading : {"Round 01 Heat 01", "Round 02 Heat 01", "Round 03 Heat 01"})
+        EXPECT_TRUE(pages[0].contains(QLatin1String(heading))) << heading;
+}
