@@ -69,10 +69,11 @@ BatchStatus BatchRun::Recalculate()
     return PlacesEveryPilotEachRound(m_window.GetResult()) ? BatchStatus::Success : BatchStatus::Failed;
 }
 
-// The file commands and printouts speak only to say that they could not do their work (a
-// file that cannot be opened, read or written, or no result to write), so a
-// message during the command is its failure. A written file must also be
-// there afterwards, whatever the command said.
+// The file commands and printouts speak only to say that they could not do
+// their work (a file that cannot be opened, read or written, no result to
+// write, a printer that cannot start), so a message during the command is its
+// failure. A dialog that refused its answer means an unusable argument. A
+// written file must also be there afterwards and be new, whatever was said.
 BatchStatus BatchRun::RunFileCommand(int command, const QString& path)
 {
     const int messagesBefore = m_host.MessageCount();
