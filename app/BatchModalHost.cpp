@@ -29,9 +29,8 @@ void BatchModalHost::AnswerFontSize(int size, bool newColumnPerRound)
 int BatchModalHost::RunDialog(CDialog& dialog)
 {
     dialog.Create();
-    if (!dialog.HasEnded() && !FillIn(dialog))
-        ShowMessage(QStringLiteral("The dialog \"%1\" cannot be answered in a batch run.").arg(dialog.Template().caption),
-                    MB_OK);
+    if (!dialog.HasEnded())
+        FillIn(dialog);
     if (!dialog.HasEnded()) {
         ++m_refusedDialogCount;
         dialog.EndDialog(IDCANCEL);
@@ -41,28 +40,47 @@ int BatchModalHost::RunDialog(CDialog& dialog)
     return result;
 }
 
-// Fills in the dialogs that the batch commands open and presses OK; a check
+// Fills in the dialogs that the batch commands open and presses OK. A check
 // that fails leaves the dialog open, and its message has been written.
-bool BatchModalHost::FillIn(CDialog& dialog)
+void BatchModalHost::FillIn(CDialog& dialog)
 {
     DialogDriver driver(dialog);
     switch (dialog.Template().id) {
     case IDD_IMPORT_PILOTS:
-        driver.Type(IDC_IMPORT_PATH, m_path);
+        if (!TypeWhole(driver, IDC_IMPORT_PATH, m_path))
+            return;
         break;
     case IDD_EXPORT_PILOTS:
     case IDD_EXPORT_MATRIX:
     case IDD_EXPORT_HEATS:
-        driver.Type(IDC_EXPORT_PATH, m_path);
+        if (!TypeWhole(driver, IDC_EXPORT_PATH, m_path))
+            return;
         break;
     case IDD_FONT_SIZE:
         driver.Type(IDC_FONT_SIZE, QString::number(m_fontSize));
         driver.Tick(IDC_NEW_COLUMN, m_newColumnPerRound);
         break;
     default:
-        return false;
+        ShowMessage(QStringLiteral("The dialog \"%1\" cannot be answered in a batch run.").arg(dialog.Template().caption),
+                    MB_OK);
+        return;
     }
     driver.PressOk();
+}
+
+// A field keeps only as many characters as it holds, as the keyboard does;
+// a path cut short would name another file, so it is refused whole.
+bool BatchModalHost::TypeWhole(DialogDriver& driver, int id, const QString& text)
+{
+    const int limit = driver.MaxLength(id);
+    if (text.size() > limit) {
+        ShowMessage(QStringLiteral("The path \"%1\" is longer than the %2 characters that the path field holds.")
+                        .arg(text)
+                        .arg(limit),
+                    MB_OK);
+        return false;
+    }
+    driver.Type(id, text);
     return true;
 }
 

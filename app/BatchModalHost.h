@@ -5,6 +5,8 @@
 #include <QString>
 #include <cstdio>
 
+class DialogDriver;
+
 // The modal host of a batch run. It answers every dialog of a command the way
 // the organiser would: types the path it was given into a path dialog, the
 // font size and the new-column choice into the font-size dialog, and presses
@@ -33,7 +35,8 @@ public:
     bool ChoosePrinter(QPrinter& printer) override;
 
 private:
-    bool FillIn(CDialog& dialog);
+    void FillIn(CDialog& dialog);
+    bool TypeWhole(DialogDriver& driver, int id, const QString& text);
 
     ModalHost* m_previous;
     std::FILE* m_errors;

@@ -45,3 +45,21 @@ TEST(BatchArguments, FieldOutsideItsRangeGivesTheWindowsMessageAndStatusTwo)
     EXPECT_EQ(MessageLines(run.errors), QStringList{QStringLiteral("Please enter an integer between 1 and 10.")});
     EXPECT_FALSE(QFile::exists(matrix));
 }
+
+// A path field holds 128 characters; a longer path typed into it would be cut
+// and name another file.
+TEST(BatchArguments, PathLongerThanItsFieldGivesStatusTwoAndWritesNothing)
+{
+    QTemporaryDir folder;
+    const QString roster = folder.filePath(QStringLiteral("roster.txt"));
+    WriteBytes(roster, "Novak,Jan,35\n");
+    const QString longPath = folder.filePath(QString(140, u'm') + QStringLiteral(".txt"));
+    for (const QStringList& arguments : {QStringList{"--import", longPath}, QStringList{"--import", roster, "--export-matrix", longPath}}) {
+        const KvoraxRun run = RunKvorax(arguments);
+        EXPECT_EQ(run.status, 2);
+        const QStringList messages = MessageLines(run.errors);
+        ASSERT_EQ(messages.size(), 1) << run.errors.toStdString();
+        EXPECT_TRUE(messages[0].contains(longPath));
+        EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList{QStringLiteral("roster.txt")});
+    }
+}
