@@ -13,7 +13,7 @@ using FlagSetter = std::function<void(BatchOptions&)>;
 
 // One option of the command line: a flag, or an option followed by a value.
 // A value setter returns the reason when it cannot use the value.
-struct OptionSpec {
+struct CommandLineOption {
     const char* name;
     const char* valueName;  // nullptr for a flag
     const char* help;
@@ -54,9 +54,9 @@ std::optional<QString> SetFontSize(BatchOptions& options, const QString& value)
     return std::nullopt;
 }
 
-const std::vector<OptionSpec>& Options()
+const std::vector<CommandLineOption>& Options()
 {
-    static const std::vector<OptionSpec> options = {
+    static const std::vector<CommandLineOption> options = {
         {"--import", "FILE", "import the pilot list from FILE (needed for a batch run)", Text(&BatchOptions::importPath), {}},
         {"--rounds", "R", "rounds, 1 to 25 (default 6)", Text(&BatchOptions::rounds), {}},
         {"--heats", "H", "heats per round, 1 to 10 (default 6)", Text(&BatchOptions::heats), {}},
@@ -76,9 +76,9 @@ const std::vector<OptionSpec>& Options()
     return options;
 }
 
-const OptionSpec* FindOption(const QString& name)
+const CommandLineOption* FindOption(const QString& name)
 {
-    for (const OptionSpec& option : Options()) {
+    for (const CommandLineOption& option : Options()) {
         if (name == QLatin1String(option.name))
             return &option;
     }
@@ -103,7 +103,7 @@ std::variant<BatchOptions, BatchArgumentError> ParseBatchArguments(const QString
             attachedValue = name.mid(equals + 1);
             name.truncate(equals);
         }
-        const OptionSpec* option = FindOption(name);
+        const CommandLineOption* option = FindOption(name);
         if (!option)
             return Error(QStringLiteral("Unknown argument \"%1\".").arg(arguments[i]));
         if (!seen.insert(name).second)
@@ -130,7 +130,7 @@ QString BatchUsage()
     QString usage = QStringLiteral("Usage: kvorax                            opens the window\n"
                                    "       kvorax --import FILE [OPTION]...   draws the schedule and writes its files, no window\n"
                                    "Options:\n");
-    for (const OptionSpec& option : Options()) {
+    for (const CommandLineOption& option : Options()) {
         QString left = QLatin1String(option.name);
         if (option.valueName)
             left += u' ' + QLatin1String(option.valueName);

@@ -34,7 +34,7 @@ TEST(BatchArguments, UnusableArgumentsGiveStatusTwoAndTheUsage)
 
 // The fields are refused by the window's own check, with its message, and
 // nothing is written.
-TEST(BatchArguments, FieldOutsideItsRangeGivesTheWindowsMessageAndStatusTwo)
+TEST(BatchArguments, FieldOutsideItsRangeGivesTheMessageOfTheWindowAndStatusTwo)
 {
     QTemporaryDir folder;
     const QString roster = folder.filePath(QStringLiteral("roster.txt"));

@@ -22,7 +22,7 @@ QString Refusal(const QStringList& arguments)
 
 }  // namespace
 
-TEST(BatchOptions, KeepsTheWindowsDefaultsWhenOnlyImportIsGiven)
+TEST(BatchOptions, KeepsTheFieldDefaultsOfTheWindowWhenOnlyImportIsGiven)
 {
     const BatchOptions options = Parsed({"--import", "contest.txt"});
     EXPECT_EQ(options.importPath, QStringLiteral("contest.txt"));
