@@ -331,8 +331,8 @@ void CDialog::BuildMenu()
     m_window->layout()->setMenuBar(menuBar);
 }
 
-// The window's system menu opens with Alt+Space, as on the desktop the
-// program comes from; the dialog may append items of its own to it.
+// The window's system menu opens with Alt+Space, the usual key for it; the
+// dialog may append items of its own to it.
 void CDialog::BuildSystemMenu()
 {
     auto* menu = new QMenu(m_window);
