@@ -3,10 +3,9 @@
 #include "print/CPrintLayout.h"
 #include "support/PdfPrinter.h"
 #include "support/PrintoutTrace.h"
+#include "support/PrintoutFixture.h"
 #include "support/QtPrinters.h"
-#include "support/RecordedDrawing.h"
 
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace {
@@ -19,22 +18,13 @@ HeatCard Card(const QString& heading, int rounds)
     return card;
 }
 
-class HeatCardPrintout : public testing::Test {
+class HeatCardPrintout : public PrintoutFixture {
 protected:
     void Print(const std::vector<HeatCard>& cards, int baseFontSize = 9)
     {
         ASSERT_TRUE(m_dir.isValid());
-        PrintHeatCards(m_layout, MakePdfPrinter(PdfPath()), baseFontSize, cards,
-                       [this](const QString& text) { m_statuses << text; });
+        PrintHeatCards(m_layout, MakePdfPrinter(PdfPath()), baseFontSize, cards, KeepStatuses());
     }
-
-    QString PdfPath() const { return m_dir.filePath("cards.pdf"); }
-    int ColumnWidth() const { return m_layout.m_columnWidth; }
-
-    QTemporaryDir m_dir;
-    RecordedDrawing m_trace;
-    CPrintLayout m_layout;
-    QStringList m_statuses;
 };
 
 } // namespace

@@ -4,10 +4,9 @@
 #include "print/CPrintLayout.h"
 #include "support/PdfPrinter.h"
 #include "support/PrintoutTrace.h"
+#include "support/PrintoutFixture.h"
 #include "support/QtPrinters.h"
-#include "support/RecordedDrawing.h"
 
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace {
@@ -37,22 +36,13 @@ CalculationResult FilledSchedule(int rounds, int heats, int pilotsPerHeat)
     return result;
 }
 
-class MatrixPrintout : public testing::Test {
+class MatrixPrintout : public PrintoutFixture {
 protected:
     void Print(const CalculationResult& result, MatrixPrintOptions options = {})
     {
         ASSERT_TRUE(m_dir.isValid());
-        PrintMatrix(m_layout, MakePdfPrinter(PdfPath()), options, result,
-                    [this](const QString& text) { m_statuses << text; });
+        PrintMatrix(m_layout, MakePdfPrinter(PdfPath()), options, result, KeepStatuses());
     }
-
-    QString PdfPath() const { return m_dir.filePath("matrix.pdf"); }
-    int ColumnWidth() const { return m_layout.m_columnWidth; }
-
-    QTemporaryDir m_dir;
-    RecordedDrawing m_trace;
-    CPrintLayout m_layout;
-    QStringList m_statuses;
 };
 
 } // namespace

@@ -37,6 +37,15 @@ protected:
         host.ExpectDialog(IDD_FONT_SIZE, [button](DialogDriver& user) { user.Press(button); });
     }
 
+    // Every dialog answered, no message, no document, the status line untouched.
+    void ExpectNothingPrintedOrSaid()
+    {
+        EXPECT_TRUE(host.AllAnswered());
+        EXPECT_TRUE(host.Messages().isEmpty());
+        EXPECT_EQ(m_trace.documentsStarted, 0);
+        EXPECT_EQ(window.GetDlgItemText(IDC_STATUS), QString("Ready"));
+    }
+
     QString PdfPath() const { return m_dir.filePath("printout.pdf"); }
 
     QTemporaryDir m_dir;
@@ -66,10 +75,7 @@ TEST_F(PrintCommands, PrintNothingWhenTheFontSizeIsCancelled)
     EXPECT_EQ(window.OnPrintMatrix(), 0);
     EXPECT_EQ(window.OnPrintHeatCards(), 0);
 
-    EXPECT_TRUE(host.AllAnswered());
-    EXPECT_TRUE(host.Messages().isEmpty());
-    EXPECT_EQ(m_trace.documentsStarted, 0);
-    EXPECT_EQ(window.GetDlgItemText(IDC_STATUS), QString("Ready"));
+    ExpectNothingPrintedOrSaid();
 }
 
 TEST_F(PrintCommands, PrintNothingWhenThePrinterIsCancelled)
@@ -83,10 +89,7 @@ TEST_F(PrintCommands, PrintNothingWhenThePrinterIsCancelled)
     EXPECT_EQ(window.OnPrintMatrix(), 0);
     EXPECT_EQ(window.OnPrintHeatCards(), 0);
 
-    EXPECT_TRUE(host.AllAnswered());
-    EXPECT_TRUE(host.Messages().isEmpty());
-    EXPECT_EQ(m_trace.documentsStarted, 0);
-    EXPECT_EQ(window.GetDlgItemText(IDC_STATUS), QString("Ready"));
+    ExpectNothingPrintedOrSaid();
 }
 
 TEST_F(PrintCommands, PrintToTheChosenFileAndClearTheStatusLine)
