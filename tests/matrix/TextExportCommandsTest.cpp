@@ -6,6 +6,7 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <map>
+#include <utility>
 
 namespace {
 
@@ -13,14 +14,29 @@ class TextExportCommands : public MainWindowFixture {
 protected:
     QString Export(int templateId, void (CRaceDlg::*command)())
     {
+        return QString::fromUtf8(ExportBytes(templateId, command));
+    }
+
+    QByteArray ExportBytes(int templateId, void (CRaceDlg::*command)())
+    {
         const QString path = m_dir.filePath(QString::number(templateId));
+        ExportTo(path, templateId, command);
+        return BytesOf(path);
+    }
+
+    void ExportTo(const QString& path, int templateId, void (CRaceDlg::*command)(), bool ok = true)
+    {
         host.ExpectDialog(templateId, [&](DialogDriver& user) {
             user.Type(IDC_EXPORT_PATH, path);
-            user.PressOk();
+            ok ? user.PressOk() : user.PressCancel();
         });
         (window.*command)();
+    }
+
+    static QByteArray BytesOf(const QString& path)
+    {
         QFile file(path);
-        return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QStringLiteral("<no file>");
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<no file>");
     }
 
     void SetFields(const char* rounds, const char* heats, const char* pilotsPerHeat)
@@ -42,6 +58,85 @@ TEST_F(TextExportCommands, BeforeAnyCalculationBothRefuseWithoutAsking)
               (QStringList{"Please perform a Matrix Calculation before attempting to export a Matrix.",
                            "Please perform a Matrix Calculation before attempting to export Heat Cards."}));
     EXPECT_TRUE(host.FileRequests().empty());
+}
+
+// A calculation without pilots leaves no result to export, whatever an
+// earlier calculation drew.
+TEST_F(TextExportCommands, CalculationWithoutPilotsLeavesBothRefusing)
+{
+    ListPilots({"Novak,Jan,35"});
+    window.OnRecalculate();
+    window.PilotList().ResetContent();
+    window.RebuildRoster();
+    window.OnRecalculate();
+    host.TakeMessages();
+    window.OnExportMatrix();
+    window.OnExportHeatCards();
+    EXPECT_EQ(host.Messages(),
+              (QStringList{"Please perform a Matrix Calculation before attempting to export a Matrix.",
+                           "Please perform a Matrix Calculation before attempting to export Heat Cards."}));
+}
+
+const QByteArray kMatrixRule("----------------------------------------\r\n");
+const QByteArray kCardRule("-----------------------------------------\r\n");
+
+// A lone pilot flies the first heat of every round whatever the draw, so
+// both files are known to the byte.
+TEST_F(TextExportCommands, LonePilotsFilesToTheByte)
+{
+    ListPilots({"Alpha,Beta,35"});
+    SetFields("2", "2", "8");
+    window.OnRecalculate();
+    ASSERT_TRUE(host.TakeMessages().isEmpty());
+    const QByteArray pilotLine("  [35] Alpha, Beta \r\n");
+    EXPECT_EQ(ExportBytes(IDD_EXPORT_MATRIX, &CRaceDlg::OnExportMatrix),
+              "\r\nRound 01  Heat 01\r\n" + kMatrixRule + pilotLine + "\r\nRound 01  Heat 02\r\n" + kMatrixRule
+                  + "\r\nRound 02  Heat 01\r\n" + kMatrixRule + pilotLine + "\r\nRound 02  Heat 02\r\n"
+                  + kMatrixRule);
+    EXPECT_EQ(ExportBytes(IDD_EXPORT_HEATS, &CRaceDlg::OnExportHeatCards),
+              "Alpha, Beta (35)\r\n" + kCardRule + "    Round 01, Heat 01\r\n    Round 02, Heat 01\r\n\r\n\r\n\r\n");
+}
+
+// An export that cannot write its file says so, naming the file and the
+// cause; Cancel writes nothing; a file that exists is replaced whole.
+TEST_F(TextExportCommands, EachExportReplacesItsFileOrSaysWhyNot)
+{
+    ListPilots({"Alpha,Beta,35"});
+    SetFields("1", "1", "8");
+    window.OnRecalculate();
+    ASSERT_TRUE(host.TakeMessages().isEmpty());
+    const QString existing = m_dir.filePath("existing.txt");
+    for (const auto& [templateId, command] : {std::pair{IDD_EXPORT_MATRIX, &CRaceDlg::OnExportMatrix},
+                                              std::pair{IDD_EXPORT_HEATS, &CRaceDlg::OnExportHeatCards}}) {
+        ExportTo(m_dir.filePath("cancelled.txt"), templateId, command, false);
+        EXPECT_FALSE(QFile::exists(m_dir.filePath("cancelled.txt")));
+        EXPECT_TRUE(host.Messages().isEmpty());
+
+        QFile old(existing);
+        ASSERT_TRUE(old.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        old.write(QByteArray(5000, 'x'));
+        old.close();
+        ExportTo(existing, templateId, command);
+        EXPECT_EQ(BytesOf(existing), ExportBytes(templateId, command));
+
+        const struct {
+            QString path;
+            QString says;
+        } failures[] = {
+            {m_dir.filePath("no folder/out.txt"), QStringLiteral("folder")},
+            {m_dir.path(), QStringLiteral("is a folder")},
+            {QStringLiteral("/dev/full"), QStringLiteral("The disk is full")},
+        };
+        for (const auto& failure : failures) {
+            ExportTo(failure.path, templateId, command);
+            const QStringList messages = host.TakeMessages();
+            ASSERT_EQ(messages.size(), 1) << failure.path.toStdString();
+            EXPECT_TRUE(messages[0].contains(u'"' + failure.path + u'"')) << messages[0].toStdString();
+            EXPECT_TRUE(messages[0].contains(failure.says)) << messages[0].toStdString();
+        }
+    }
+    EXPECT_FALSE(QFile::exists(m_dir.filePath("no folder")));
+    EXPECT_TRUE(host.AllAnswered());
 }
 
 // The matrix file's pilot lines per heat, keyed "Round 01, Heat 02" as the
