@@ -85,6 +85,7 @@ bool CStdioFile::Open(const QString& path, unsigned flags, CFileException* error
     }
     errno = 0;
     m_file = std::fopen(QFile::encodeName(path).constData(), FopenMode(flags));
+    m_atFileStart = (flags & modeCreate) != 0;
     if (m_file)
         return true;
     const int osError = errno;
@@ -107,7 +108,8 @@ bool CStdioFile::ReadString(QString& line)
 void CStdioFile::WriteString(const QString& text)
 {
     assert(m_file && "WriteString on a file that is not open");
-    const QByteArray bytes = EncodeTextForFile(text);
+    const QByteArray bytes = EncodeTextForFile(text, m_atFileStart);
+    m_atFileStart = m_atFileStart && text.isEmpty();
     errno = 0;
     if (std::fwrite(bytes.constData(), 1, size_t(bytes.size()), m_file) != size_t(bytes.size()))
         Raise(errno);

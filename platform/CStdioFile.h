@@ -38,6 +38,7 @@ private:
 
     std::FILE* m_file = nullptr;
     QString m_path;
+    bool m_atFileStart = false;
     bool m_loaded = false;
     QStringList m_lines;
     qsizetype m_nextLine = 0;

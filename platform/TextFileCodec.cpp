@@ -5,6 +5,7 @@
 namespace {
 
 const QByteArray kUtf8ByteOrderMark("\xEF\xBB\xBF");
+constexpr QChar kByteOrderMark(0xFEFF);
 
 } // namespace
 
@@ -23,9 +24,13 @@ QString DecodeTextFile(QByteArray bytes)
     return windows1250.decode(bytes);
 }
 
-QByteArray EncodeTextForFile(const QString& text)
+QByteArray EncodeTextForFile(const QString& text, bool startOfFile)
 {
     QString withLineEnds = text;
     withLineEnds.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
+    // Reading drops one mark at the start of a file, so a text that begins
+    // with the mark's own character needs a second mark to read back whole.
+    if (startOfFile && withLineEnds.startsWith(kByteOrderMark))
+        withLineEnds.prepend(kByteOrderMark);
     return withLineEnds.toUtf8();
 }

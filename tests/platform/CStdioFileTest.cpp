@@ -55,6 +55,21 @@ TEST_F(TextFiles, WritesUtf8WithCrLfAndEmptiesAnExistingFile)
     EXPECT_EQ(BytesOf(path), QByteArray("Alpha,Beta,35\r\n\xC5\xA0\xC5\xA5" "astn\xC3\xBD,,7\r\n\r\nend"));
 }
 
+// Reading drops one byte-order mark at the start of the file; a line that
+// begins with that character, first or not, still reads back whole.
+TEST_F(TextFiles, LinesBeginningWithTheByteOrderMarkCharacterReadBackWhole)
+{
+    const QString path = PathOf("marks.txt");
+    CStdioFile file;
+    ASSERT_TRUE(file.Open(path, kCreate));
+    file.WriteString(QString());
+    file.WriteString(QStringLiteral("\uFEFFa\n"));
+    file.WriteString(QStringLiteral("\uFEFFb\n"));
+    file.Close();
+    EXPECT_EQ(BytesOf(path), QByteArray("\xEF\xBB\xBF\xEF\xBB\xBF" "a\r\n\xEF\xBB\xBF" "b\r\n"));
+    EXPECT_EQ(ReadLinesOf(BytesOf(path)), (QStringList{QStringLiteral("\uFEFFa"), QStringLiteral("\uFEFFb")}));
+}
+
 TEST_F(TextFiles, ReadsLinesWhateverTheirEndsAndEncoding)
 {
     const QString czech = QStringLiteral("Šťastný,Jiří,40");

@@ -163,6 +163,21 @@ TEST_F(RosterFileCommands, ExportWritesTheRosterInRosterLineFormToTheByte)
     EXPECT_TRUE(host.Messages().isEmpty());
 }
 
+// A file that begins with two byte-order marks gives its first pilot a name
+// that starts with the mark's character; the roster file keeps that name.
+TEST_F(RosterFileCommands, NameStartingWithAByteOrderMarkSurvivesExportAndImport)
+{
+    Import(WriteFile("marks.txt", "\xEF\xBB\xBF\xEF\xBB\xBFNovak,Jan,35\r\nAdam,Eva,21\r\n"));
+    const QStringList roster = RosterLines();
+    ASSERT_EQ(roster, (QStringList{QStringLiteral("\uFEFFNovak|Jan|35|0"), "Adam|Eva|21|1"}));
+    Export(PathOf("first.txt"));
+    Import(PathOf("first.txt"));
+    EXPECT_EQ(RosterLines(), roster);
+    Export(PathOf("second.txt"));
+    EXPECT_EQ(ReadFile(PathOf("second.txt")), ReadFile(PathOf("first.txt")));
+    EXPECT_TRUE(host.Messages().isEmpty());
+}
+
 TEST_F(RosterFileCommands, ExportThatFailsSaysWhy)
 {
     ListPilots({"Alpha,Beta,35"});
