@@ -7,7 +7,9 @@
 
 #include <gtest/gtest.h>
 #include <functional>
+#include <map>
 #include <memory>
+#include <utility>
 
 namespace {
 
@@ -25,6 +27,7 @@ struct PathDialogCase {
     bool opensFile;
     QString browseName;
     QString filter;
+    QStringList labels;
 };
 
 void PrintTo(const PathDialogCase& dialog, std::ostream* out)
@@ -34,15 +37,27 @@ void PrintTo(const PathDialogCase& dialog, std::ostream* out)
 
 std::vector<PathDialogCase> AllPathDialogs()
 {
+    const QString saveAs = QStringLiteral("&Uložit jako:");
     return {
         {"ImportPilots", [] { return std::make_unique<CImportPilotsDlg>(); }, IDD_IMPORT_PILOTS,
-         QStringLiteral("Import seznamu pilotů"), IDC_IMPORT_PATH, "pilots.txt", true, "Pilots.txt", kRosterFilter},
+         QStringLiteral("Import seznamu pilotů"), IDC_IMPORT_PATH, "pilots.txt", true, "Pilots.txt", kRosterFilter,
+         {QStringLiteral("Cesta k importovanému souboru:"),
+          QStringLiteral("Můžete importovat ASCII soubor ve kterém jsou jednotlivé položky odděleny čárkou. Záznam "
+                         "každého pilota musí být v jedné řádce. Struktura záznamu má tento tvar:"),
+          QStringLiteral("příjmení pilota, jméno pilota, frekvence")}},
         {"ExportPilots", [] { return std::make_unique<CExportPilotsDlg>(); }, IDD_EXPORT_PILOTS,
-         QStringLiteral("Export seznamu pilotů"), IDC_EXPORT_PATH, "Pilots.txt", false, "Pilots.txt", kRosterFilter},
+         QStringLiteral("Export seznamu pilotů"), IDC_EXPORT_PATH, "Pilots.txt", false, "Pilots.txt", kRosterFilter,
+         {saveAs, QStringLiteral("Můžete uložit aktuální seznam pilotů do souboru, který se dá později importovat "
+                                 "a použít. Vložte jméno souboru a vyberte místo pro uložení.")}},
         {"ExportMatrix", [] { return std::make_unique<CExportMatrixDlg>(); }, IDD_EXPORT_MATRIX,
-         QStringLiteral("Export Matrixu"), IDC_EXPORT_PATH, "Matrix.txt", false, "Matrix.txt", kTextFilter},
+         QStringLiteral("Export Matrixu"), IDC_EXPORT_PATH, "Matrix.txt", false, "Matrix.txt", kTextFilter,
+         {saveAs, QStringLiteral("Můžete uložit aktuální vypočítaný Matrix do souboru, který se dá upravit ve vašem "
+                                 "oblíbeném textovém editoru. Tento soubor obsahuje všechny heaty, jména pilotů a "
+                                 "použité frekvence.")}},
         {"ExportHeats", [] { return std::make_unique<CExportHeatsDlg>(); }, IDD_EXPORT_HEATS,
-         QStringLiteral("Export karty heatů"), IDC_EXPORT_PATH, "Heats.txt", false, "Heats.txt", kTextFilter},
+         QStringLiteral("Export karty heatů"), IDC_EXPORT_PATH, "Heats.txt", false, "Heats.txt", kTextFilter,
+         {saveAs, QStringLiteral("Můžete vytvořit kartu s rozpisem heatů pro každého pilota. Exportovaný textový "
+                                 "soubor lze upravit ve vašem oblíbeném textovém editoru.")}},
     };
 }
 
@@ -88,6 +103,28 @@ TEST_P(PathDialogs, OkGivesTheShownPathAndCancelGivesNothing)
 
     const auto cancelled = expected.make();
     EXPECT_EQ(Run(*cancelled, [&](DialogDriver& user) { user.PressCancel(); }), IDCANCEL);
+}
+
+// The Czech texts the organiser reads, and OK as the button Enter presses.
+TEST_P(PathDialogs, ShowsItsTextsAndButtons)
+{
+    const PathDialogCase& expected = GetParam();
+    const auto dialog = expected.make();
+    const DialogTemplate& shown = dialog->Template();
+    EXPECT_EQ(shown.fontFace, QStringLiteral("MS Sans Serif"));
+    QStringList labels;
+    std::map<int, std::pair<ControlKind, QString>> buttons;
+    for (const ControlTemplate& control : shown.controls) {
+        if (control.kind == ControlKind::Label)
+            labels << control.text;
+        else if (control.kind != ControlKind::Edit)
+            buttons[control.id] = {control.kind, control.text};
+    }
+    EXPECT_EQ(labels, expected.labels);
+    EXPECT_EQ(buttons, (std::map<int, std::pair<ControlKind, QString>>{
+                           {IDOK, {ControlKind::DefaultButton, QStringLiteral("OK")}},
+                           {IDCANCEL, {ControlKind::PushButton, QStringLiteral("Cancel")}},
+                           {IDC_BROWSE, {ControlKind::PushButton, QStringLiteral("&Vybrat")}}}));
 }
 
 TEST_P(PathDialogs, BrowseAsksForTheRightKindOfFile)
