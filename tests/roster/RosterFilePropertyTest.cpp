@@ -52,8 +52,12 @@ protected:
 
 QString RandomName(std::mt19937& random, int maxChars)
 {
+    // Letters, and the odd characters an imported file can bring: a tab, a
+    // carriage return, NUL, a no-break space, the byte-order mark's character.
     static const QString kLetters = QStringLiteral("abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ"
-                                                   "áčďéěíňóřšťúůýžÁČĎÉĚÍŇÓŘŠŤÚŮÝŽäöüßłŁ -.'0123456789");
+                                                   "áčďéěíňóřšťúůýžÁČĎÉĚÍŇÓŘŠŤÚŮÝŽäöüßłŁ -.'0123456789"
+                                                   "\t\r\u00A0\uFEFF")
+                                    + QChar(0);
     QString name;
     for (int length = int(random() % (maxChars + 1)); length > 0; --length)
         name += kLetters[qsizetype(random() % kLetters.size())];
