@@ -180,6 +180,22 @@ TEST_P(PathDialogs, BrowsedPathOverTheLimitIsRefusedNotCut)
     EXPECT_TRUE(m_host.Messages().front().contains(QStringLiteral("128 characters")));
 }
 
+TEST_P(PathDialogs, BrowsedPathOfExactlyTheLimitIsTaken)
+{
+    const PathDialogCase& expected = GetParam();
+    const auto dialog = expected.make();
+    const QString longest = QStringLiteral("/media/") + QString(128 - 13, QLatin1Char('d')) + QStringLiteral("/a.txt");
+    ASSERT_EQ(longest.size(), 128);
+    m_host.AnswerFile(longest);
+    EXPECT_EQ(Run(*dialog, [&](DialogDriver& user) {
+                  user.Press(IDC_BROWSE);
+                  user.PressOk();
+              }),
+              IDOK);
+    EXPECT_EQ(dialog->Path(), longest);
+    EXPECT_TRUE(m_host.Messages().isEmpty());
+}
+
 INSTANTIATE_TEST_SUITE_P(EachPathDialog, PathDialogs, testing::ValuesIn(AllPathDialogs()),
                          [](const testing::TestParamInfo<PathDialogCase>& info) { return info.param.name; });
 
