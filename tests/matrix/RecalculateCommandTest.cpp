@@ -197,3 +197,19 @@ TEST_F(RecalculateCommand, FieldsAtTheirMaximaGiveEveryPilotEveryRound)
     EXPECT_EQ(Tree().filter(QStringLiteral("Round 25")).size(), kRosterCapacity);
     EXPECT_EQ(window.ResultTree().GetCount(), kRosterCapacity * (1 + kMaxRounds));
 }
+
+TEST_F(RecalculateCommand, EmptyRosterClearsTheLastResultWithoutAMessage)
+{
+    ListPilotsOnDistinctChannels(4);
+    Recalculate(2, 2, 2);
+    ASSERT_EQ(window.ResultTree().GetCount(), 4 + 4 * 2);
+    window.PilotList().ResetContent();
+    window.RebuildRoster();
+    window.SetDlgItemText(IDC_STATUS, QStringLiteral("Working Round 1, Heat 1"));
+    Recalculate(2, 2, 2);
+    EXPECT_TRUE(host.Messages().isEmpty());
+    EXPECT_EQ(window.ResultTree().GetCount(), 0);
+    EXPECT_EQ(ResultMatrix(), Matrix());
+    EXPECT_TRUE(window.GetResult().pilots.empty());
+    EXPECT_EQ(window.GetDlgItemText(IDC_STATUS), QString());
+}
