@@ -79,6 +79,22 @@ TEST_F(RecalculateCommand, HeatNodesFollowTheDrawnSchedule)
     for (int round = 0; round < 3; ++round)
         EXPECT_EQ(FlightsInRound(ResultMatrix(), round, 16), std::vector<int>(16, 1));
     EXPECT_EQ(window.ResultTree().GetCount(), 16 + 16 * 3);
+    // Each pilot's node lists the heat the matrix puts the pilot in, round by round.
+    const CalculationResult& result = window.GetResult();
+    for (int position = 0; position < 16; ++position) {
+        QStringList expected;
+        for (int round = 0; round < 3; ++round)
+            for (int heat = 0; heat < 2; ++heat)
+                for (int slot = 0; slot < 8; ++slot)
+                    if (result.matrix.At(round, heat, slot) == position)
+                        expected << QStringLiteral(" Round %1, Heat %2 [1/2] %3")
+                                        .arg(round + 1, 2, 10, QChar(u'0'))
+                                        .arg(heat + 1, 2, 10, QChar(u'0'))
+                                        .arg(round + 1);
+        EXPECT_EQ(Nodes(window.ResultTree().GetChildItem(result.pilots[position].treeItem), QStringLiteral(" ")),
+                  expected)
+            << "pilot " << position;
+    }
 
     window.PilotList().ResetContent();
     ListPilotsOnDistinctChannels(10);
@@ -180,4 +196,20 @@ TEST_F(RecalculateCommand, FieldsAtTheirMaximaGiveEveryPilotEveryRound)
     ASSERT_TRUE(host.Messages().isEmpty());
     EXPECT_EQ(Tree().filter(QStringLiteral("Round 25")).size(), kRosterCapacity);
     EXPECT_EQ(window.ResultTree().GetCount(), kRosterCapacity * (1 + kMaxRounds));
+}
+
+TEST_F(RecalculateCommand, EmptyRosterClearsTheLastResultWithoutAMessage)
+{
+    ListPilotsOnDistinctChannels(4);
+    Recalculate(2, 2, 2);
+    ASSERT_EQ(window.ResultTree().GetCount(), 4 + 4 * 2);
+    window.PilotList().ResetContent();
+    window.RebuildRoster();
+    window.SetDlgItemText(IDC_STATUS, QStringLiteral("Working Round 1, Heat 1"));
+    Recalculate(2, 2, 2);
+    EXPECT_TRUE(host.Messages().isEmpty());
+    EXPECT_EQ(window.ResultTree().GetCount(), 0);
+    EXPECT_EQ(ResultMatrix(), Matrix());
+    EXPECT_TRUE(window.GetResult().pilots.empty());
+    EXPECT_EQ(window.GetDlgItemText(IDC_STATUS), QString());
 }

@@ -104,7 +104,7 @@ TEST_F(PilotCommands, AddAnotherReopensWithTheConfirmedValues)
 
 TEST_F(PilotCommands, ChannelRangesOfAddAndEdit)
 {
-    for (const QString& refused : {QStringLiteral("61"), QStringLiteral("9")})
+    for (const QString& refused : {QStringLiteral("61"), QStringLiteral("9"), QStringLiteral("81")})
         EXPECT_EQ(MessagesForChannel(IDD_ADD_PILOT, ID_ADD_PILOT, refused), QStringList{IntegerRangeMessage(10, 60)});
     EXPECT_EQ(MessagesForChannel(IDD_ADD_PILOT, ID_ADD_PILOT, QStringLiteral("-35")),
               QStringList{UnsignedExpectedMessage()});
@@ -117,6 +117,22 @@ TEST_F(PilotCommands, ChannelRangesOfAddAndEdit)
     EXPECT_EQ(ListedLines(), QStringList{QStringLiteral("Novak,Jan")});
     EXPECT_TRUE(MessagesForChannel(IDD_EDIT_PILOT, ID_EDIT_PILOT, QStringLiteral("61")).isEmpty());
     EXPECT_EQ(ListedLines(), QStringList{QStringLiteral("Novak,Jan,61")});
+}
+
+TEST_F(PilotCommands, EditDialogTakesNoLongerNamesThanTheRecordHolds)
+{
+    ListPilots({QStringLiteral("Novak,Jan,35")});
+    window.PilotList().SetCurSel(0);
+    host.ExpectDialog(IDD_EDIT_PILOT, [](DialogDriver& dialog) {
+        EXPECT_EQ(dialog.MaxLength(IDC_FIRST_NAME), 20);
+        EXPECT_EQ(dialog.MaxLength(IDC_LAST_NAME), 30);
+        dialog.Type(IDC_LAST_NAME, QString(35, u'L'));
+        dialog.Type(IDC_FIRST_NAME, QString(25, u'F'));
+        dialog.PressOk();
+    });
+    Command(ID_EDIT_PILOT);
+    EXPECT_TRUE(host.Messages().isEmpty());
+    EXPECT_EQ(ListedLines(), QStringList{QString(30, u'L') + u',' + QString(20, u'F') + QStringLiteral(",35")});
 }
 
 TEST_F(PilotCommands, NameWithACommaIsRefusedAndTheDialogStaysOpen)
