@@ -182,3 +182,26 @@ TEST_F(PrintCommands, PrintWhatTheLastCalculationDrewAfterTheListChanged)
     EXPECT_TRUE(cardTexts.filter("Aaron").isEmpty());
     EXPECT_EQ(cardTexts.filter(QRegularExpression("^       Round 0[12], Heat 0[12]$")).size(), 12);
 }
+
+// The fields change and are taken in after the calculation: the printout
+// still shows the rounds and heats that were drawn, not empty extra ones.
+TEST_F(PrintCommands, PrintTheCalculatedRoundsAndHeatsAfterTheFieldsChanged)
+{
+    ListPilots({"Novák,Jan,35", "Adams,Eva,40", "Dvořák,Petr,45", "Černá,Ivana,50"});
+    window.SetDlgItemText(IDC_ROUNDS, "2");
+    window.SetDlgItemText(IDC_HEATS, "2");
+    window.SetDlgItemText(IDC_PILOTS_PER_HEAT, "2");
+    window.OnRecalculate();
+    ASSERT_EQ(window.ResultTree().GetCount(), 4 + 4 * 2);
+    window.SetDlgItemText(IDC_ROUNDS, "4");
+    window.SetDlgItemText(IDC_HEATS, "3");
+    ASSERT_TRUE(window.UpdateData(true));
+    AnswerFontSize(IDOK);
+    host.AnswerPrinter(PdfPath());
+
+    EXPECT_EQ(window.OnPrintMatrix(), 1);
+
+    EXPECT_EQ(TextsOf(TracedHeadings(m_trace)),
+              QStringList({"Round 01  Heat 01", "Round 01  Heat 02", "Round 02  Heat 01", "Round 02  Heat 02"}));
+    EXPECT_EQ(m_trace.texts.size(), 4u + 8u);
+}
