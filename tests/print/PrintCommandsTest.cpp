@@ -205,3 +205,32 @@ TEST_F(PrintCommands, PrintTheCalculatedRoundsAndHeatsAfterTheFieldsChanged)
               QStringList({"Round 01  Heat 01", "Round 01  Heat 02", "Round 02  Heat 01", "Round 02  Heat 02"}));
     EXPECT_EQ(m_trace.texts.size(), 4u + 8u);
 }
+
+// The size typed and the unticked box reach the matrix printout: bold
+// headings four above the base, and the second round going on in the same
+// column of the first page.
+TEST_F(PrintCommands, PrintTheMatrixWithTheSizeAndColumnChoiceTyped)
+{
+    ListPilots({"Novák,Jan,35", "Adams,Eva,40", "Dvořák,Petr,45", "Černá,Ivana,50"});
+    window.SetDlgItemText(IDC_ROUNDS, "2");
+    window.SetDlgItemText(IDC_HEATS, "2");
+    window.SetDlgItemText(IDC_PILOTS_PER_HEAT, "2");
+    window.OnRecalculate();
+    host.ExpectDialog(IDD_FONT_SIZE, [](DialogDriver& user) {
+        user.Type(IDC_FONT_SIZE, "20");
+        user.Tick(IDC_NEW_COLUMN, false);
+        user.PressOk();
+    });
+    host.AnswerPrinter(PdfPath());
+
+    EXPECT_EQ(window.OnPrintMatrix(), 1);
+
+    const std::vector<TracedText> headings = TracedHeadings(m_trace);
+    ASSERT_EQ(headings.size(), 4u);
+    for (const TracedText& heading : headings) {
+        EXPECT_EQ(heading.height, 24) << heading.text.toStdString();
+        EXPECT_EQ(heading.rect.left, 0) << heading.text.toStdString();
+        EXPECT_EQ(heading.page, 1) << heading.text.toStdString();
+    }
+    EXPECT_EQ(m_trace.texts[1].height, 22);
+}
