@@ -6,6 +6,7 @@
 #include "support/PrintoutTrace.h"
 #include "support/RecordedDrawing.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -233,4 +234,31 @@ TEST_F(PrintCommands, PrintTheMatrixWithTheSizeAndColumnChoiceTyped)
         EXPECT_EQ(heading.page, 1) << heading.text.toStdString();
     }
     EXPECT_EQ(m_trace.texts[1].height, 22);
+}
+
+// An imported roster keeps the file's order while the tree sorts its pilots:
+// the cards come out in the roster's order.
+TEST_F(PrintCommands, PrintTheCardsInRosterOrderNotTheTreesOrder)
+{
+    QFile roster(m_dir.filePath("pilots.txt"));
+    ASSERT_TRUE(roster.open(QIODevice::WriteOnly));
+    roster.write("Zeman,Tom,35\r\nNovak,Jan,40\r\nAdams,Eva,45\r\n");
+    roster.close();
+    host.ExpectDialog(IDD_IMPORT_PILOTS, [&](DialogDriver& user) {
+        user.Type(IDC_IMPORT_PATH, roster.fileName());
+        user.PressOk();
+    });
+    window.OnImportPilots();
+    window.SetDlgItemText(IDC_ROUNDS, "1");
+    window.SetDlgItemText(IDC_HEATS, "1");
+    window.SetDlgItemText(IDC_PILOTS_PER_HEAT, "3");
+    window.OnRecalculate();
+    ASSERT_EQ(window.ResultTree().GetCount(), 3 + 3);
+    AnswerFontSize(IDOK);
+    host.AnswerPrinter(PdfPath());
+
+    EXPECT_EQ(window.OnPrintHeatCards(), 1);
+
+    EXPECT_EQ(TextsOf(TracedHeadings(m_trace)), QStringList({"Zeman, Tom (35)", "Novak, Jan (40)", "Adams, Eva (45)"}));
+    EXPECT_EQ(m_trace.lines.size(), 3u);
 }
