@@ -18,6 +18,15 @@ QWidget* ActiveWindow()
     return QApplication::activeWindow();
 }
 
+// Qt's print dialog on a CUPS system brings back its page range group even
+// when told to offer no range, and a PDF file would ignore the range chosen
+// there. Every page is printed once, so the group stays disabled on all pages.
+void OfferNoPageRange(QPrintDialog& dialog)
+{
+    if (QWidget* range = dialog.findChild<QWidget*>(QStringLiteral("gbPrintRange")))
+        range->setEnabled(false);
+}
+
 }  // namespace
 
 int DesktopModalHost::RunDialog(CDialog& dialog)
@@ -58,6 +67,7 @@ bool DesktopModalHost::ChoosePrinter(QPrinter& printer)
     dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
     dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
     dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
+    OfferNoPageRange(dialog);
     return dialog.exec() == QDialog::Accepted;
 }
 

@@ -6,6 +6,7 @@
 #include "support/PrintoutFixture.h"
 #include "support/QtPrinters.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 
 namespace {
@@ -80,6 +81,24 @@ TEST_F(HeatCardPrintout, StartsEveryColumnAtTheTopOfThePage)
     EXPECT_EQ(headings[14].rect.left, ColumnWidth());
     EXPECT_EQ(headings[14].rect.top, 0);
     EXPECT_LE(LowestDrawn(m_trace), 840);
+}
+
+// Three columns of fourteen cards fill the A4 page at base size 9; the next
+// card starts a new page at its very top, as the first page did.
+TEST_F(HeatCardPrintout, StartsANewPageAtItsTopWhenNoFurtherColumnFits)
+{
+    std::vector<HeatCard> cards(50, Card("Pilot, Some (35)", 3));
+    Print(cards);
+
+    const std::vector<TracedText> headings = TracedHeadings(m_trace);
+    ASSERT_EQ(headings.size(), 50u);
+    const auto firstOnPage2 = std::find_if(headings.begin(), headings.end(),
+                                           [](const TracedText& heading) { return heading.page == 2; });
+    ASSERT_NE(firstOnPage2, headings.end());
+    EXPECT_GT(std::prev(firstOnPage2)->rect.left, 0);
+    EXPECT_EQ(firstOnPage2->rect.left, 0);
+    EXPECT_EQ(firstOnPage2->rect.top, 0);
+    EXPECT_EQ(PdfPageCount(PdfPath()), 2);
 }
 
 // Small cards fill the column; a card of twelve heats would run off the foot

@@ -181,6 +181,20 @@ TEST_F(MatrixPrintout, DrawsAHeatTallerThanAColumnFromTheTopOfAFreshOne)
     EXPECT_EQ(PdfPageCount(PdfPath()), 3);
 }
 
+// Rounds and heats beyond the matrix hold no pilots to print; the printout
+// stops at 25 rounds of 10 heats instead of reading past the schedule.
+TEST_F(MatrixPrintout, PrintsNoHeatBeyondTheMatrix)
+{
+    CalculationResult result = FilledSchedule(kMaxRounds, kMaxHeats, 1);
+    result.rounds = kMaxRounds + 1;
+    result.heats = kMaxHeats + 2;
+    Print(result, {9, false});
+
+    const std::vector<TracedText> headings = TracedHeadings(m_trace);
+    ASSERT_EQ(headings.size(), static_cast<size_t>(kMaxRounds * kMaxHeats));
+    EXPECT_EQ(headings.back().text, QString("Round 25  Heat 10"));
+}
+
 TEST_F(MatrixPrintout, NamesTheJobAndShowsEachHeatInTheStatusLine)
 {
     Print(FilledSchedule(1, 2, 1));

@@ -6,6 +6,7 @@
 #include "support/PrintoutTrace.h"
 #include "support/RecordedDrawing.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -181,4 +182,83 @@ TEST_F(PrintCommands, PrintWhatTheLastCalculationDrewAfterTheListChanged)
     EXPECT_EQ(cardTexts.size(), 6 + 6 * 2);
     EXPECT_TRUE(cardTexts.filter("Aaron").isEmpty());
     EXPECT_EQ(cardTexts.filter(QRegularExpression("^       Round 0[12], Heat 0[12]$")).size(), 12);
+}
+
+// The fields change and are taken in after the calculation: the printout
+// still shows the rounds and heats that were drawn, not empty extra ones.
+TEST_F(PrintCommands, PrintTheCalculatedRoundsAndHeatsAfterTheFieldsChanged)
+{
+    ListPilots({"Novák,Jan,35", "Adams,Eva,40", "Dvořák,Petr,45", "Černá,Ivana,50"});
+    window.SetDlgItemText(IDC_ROUNDS, "2");
+    window.SetDlgItemText(IDC_HEATS, "2");
+    window.SetDlgItemText(IDC_PILOTS_PER_HEAT, "2");
+    window.OnRecalculate();
+    ASSERT_EQ(window.ResultTree().GetCount(), 4 + 4 * 2);
+    window.SetDlgItemText(IDC_ROUNDS, "4");
+    window.SetDlgItemText(IDC_HEATS, "3");
+    ASSERT_TRUE(window.UpdateData(true));
+    AnswerFontSize(IDOK);
+    host.AnswerPrinter(PdfPath());
+
+    EXPECT_EQ(window.OnPrintMatrix(), 1);
+
+    EXPECT_EQ(TextsOf(TracedHeadings(m_trace)),
+              QStringList({"Round 01  Heat 01", "Round 01  Heat 02", "Round 02  Heat 01", "Round 02  Heat 02"}));
+    EXPECT_EQ(m_trace.texts.size(), 4u + 8u);
+}
+
+// The size typed and the unticked box reach the matrix printout: bold
+// headings four above the base, and the second round going on in the same
+// column of the first page.
+TEST_F(PrintCommands, PrintTheMatrixWithTheSizeAndColumnChoiceTyped)
+{
+    ListPilots({"Novák,Jan,35", "Adams,Eva,40", "Dvořák,Petr,45", "Černá,Ivana,50"});
+    window.SetDlgItemText(IDC_ROUNDS, "2");
+    window.SetDlgItemText(IDC_HEATS, "2");
+    window.SetDlgItemText(IDC_PILOTS_PER_HEAT, "2");
+    window.OnRecalculate();
+    host.ExpectDialog(IDD_FONT_SIZE, [](DialogDriver& user) {
+        user.Type(IDC_FONT_SIZE, "20");
+        user.Tick(IDC_NEW_COLUMN, false);
+        user.PressOk();
+    });
+    host.AnswerPrinter(PdfPath());
+
+    EXPECT_EQ(window.OnPrintMatrix(), 1);
+
+    const std::vector<TracedText> headings = TracedHeadings(m_trace);
+    ASSERT_EQ(headings.size(), 4u);
+    for (const TracedText& heading : headings) {
+        EXPECT_EQ(heading.height, 24) << heading.text.toStdString();
+        EXPECT_EQ(heading.rect.left, 0) << heading.text.toStdString();
+        EXPECT_EQ(heading.page, 1) << heading.text.toStdString();
+    }
+    EXPECT_EQ(m_trace.texts[1].height, 22);
+}
+
+// An imported roster keeps the file's order while the tree sorts its pilots:
+// the cards come out in the roster's order.
+TEST_F(PrintCommands, PrintTheCardsInRosterOrderNotTheTreesOrder)
+{
+    QFile roster(m_dir.filePath("pilots.txt"));
+    ASSERT_TRUE(roster.open(QIODevice::WriteOnly));
+    roster.write("Zeman,Tom,35\r\nNovak,Jan,40\r\nAdams,Eva,45\r\n");
+    roster.close();
+    host.ExpectDialog(IDD_IMPORT_PILOTS, [&](DialogDriver& user) {
+        user.Type(IDC_IMPORT_PATH, roster.fileName());
+        user.PressOk();
+    });
+    window.OnImportPilots();
+    window.SetDlgItemText(IDC_ROUNDS, "1");
+    window.SetDlgItemText(IDC_HEATS, "1");
+    window.SetDlgItemText(IDC_PILOTS_PER_HEAT, "3");
+    window.OnRecalculate();
+    ASSERT_EQ(window.ResultTree().GetCount(), 3 + 3);
+    AnswerFontSize(IDOK);
+    host.AnswerPrinter(PdfPath());
+
+    EXPECT_EQ(window.OnPrintHeatCards(), 1);
+
+    EXPECT_EQ(TextsOf(TracedHeadings(m_trace)), QStringList({"Zeman, Tom (35)", "Novak, Jan (40)", "Adams, Eva (45)"}));
+    EXPECT_EQ(m_trace.lines.size(), 3u);
 }
