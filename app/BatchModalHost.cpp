@@ -84,14 +84,16 @@ bool BatchModalHost::TypeWhole(DialogDriver& driver, int id, const QString& text
     return true;
 }
 
-// A message box becomes one line, so that a script can read the messages
-// line by line.
+QString MessageLine(const QString& text)
+{
+    QString line = text;
+    return line.replace(QStringLiteral("\r\n"), QStringLiteral(" ")).replace(u'\n', u' ').replace(u'\r', u' ');
+}
+
 int BatchModalHost::ShowMessage(const QString& text, unsigned /*type*/)
 {
     ++m_messageCount;
-    QString line = text;
-    line.replace(QStringLiteral("\r\n"), QStringLiteral(" ")).replace(u'\n', u' ').replace(u'\r', u' ');
-    std::fputs(line.append(u'\n').toUtf8().constData(), m_errors);
+    std::fputs((MessageLine(text) + u'\n').toUtf8().constData(), m_errors);
     std::fflush(m_errors);
     return IDOK;
 }

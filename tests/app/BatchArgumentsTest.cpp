@@ -63,3 +63,19 @@ TEST(BatchArguments, PathLongerThanItsFieldGivesStatusTwoAndWritesNothing)
         EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList{QStringLiteral("roster.txt")});
     }
 }
+
+// A refusal quotes the argument it refuses; a line break inside that
+// argument must not split the message over two lines.
+TEST(BatchArguments, RefusalIsOneLineWhateverTheArgumentHolds)
+{
+    for (const QStringList& arguments : {QStringList{"--import", "a.txt", "--seed", "1\n2"},
+                                         QStringList{"--import", "a.txt", "roster\r\nb.txt"}}) {
+        const KvoraxRun run = RunKvorax(arguments);
+        EXPECT_EQ(run.status, 2);
+        const QStringList lines = run.errors.split(u'\n');
+        ASSERT_GE(lines.size(), 2);
+        EXPECT_FALSE(lines[0].contains(u'\r')) << lines[0].toStdString();
+        EXPECT_TRUE(lines[0].endsWith(QStringLiteral("\".")));
+        EXPECT_TRUE(lines[1].startsWith(QStringLiteral("Usage: kvorax"))) << lines[1].toStdString();
+    }
+}
