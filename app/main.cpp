@@ -3,7 +3,9 @@
 #include "app/CRaceApp.h"
 
 #include <QApplication>
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <variant>
 
 namespace {
@@ -19,6 +21,18 @@ QStringList ArgumentsOf(int argc, char** argv)
 void Write(std::FILE* stream, const QString& text)
 {
     std::fputs(text.toUtf8().constData(), stream);
+}
+
+// The usage or the version on standard output. Standard output may be a full
+// disk: text that never arrived is a write that failed, said in one line.
+int WriteOutput(const QString& text)
+{
+    Write(stdout, text);
+    if (std::fflush(stdout) == 0 && !std::ferror(stdout))
+        return static_cast<int>(BatchStatus::Success);
+    const QString cause = QString::fromLocal8Bit(std::strerror(errno));
+    Write(stderr, QStringLiteral("The standard output could not be written: %1.\n").arg(cause));
+    return static_cast<int>(BatchStatus::Failed);
 }
 
 // Standard error of a batch run carries the program's messages, one per line,
@@ -49,14 +63,10 @@ int RunBatchFromArguments(int argc, char** argv)
         return static_cast<int>(BatchStatus::BadArguments);
     }
     const BatchOptions& options = std::get<BatchOptions>(parsed);
-    if (options.help) {
-        Write(stdout, BatchUsage());
-        return 0;
-    }
-    if (options.version) {
-        Write(stdout, QStringLiteral("Kvorax v" KVORAX_VERSION "\n"));
-        return 0;
-    }
+    if (options.help)
+        return WriteOutput(BatchUsage());
+    if (options.version)
+        return WriteOutput(QStringLiteral("Kvorax v" KVORAX_VERSION "\n"));
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     qInstallMessageHandler(KeepQtNotesOffStandardError);

@@ -79,3 +79,13 @@ TEST(BatchArguments, RefusalIsOneLineWhateverTheArgumentHolds)
         EXPECT_TRUE(lines[1].startsWith(QStringLiteral("Usage: kvorax"))) << lines[1].toStdString();
     }
 }
+
+// The usage or the version that never reached its reader is a failed write.
+TEST(BatchArguments, HelpOrVersionThatCannotBeWrittenGivesStatusOne)
+{
+    for (const char* option : {"--help", "--version"}) {
+        const KvoraxRun run = RunKvorax({QLatin1String(option)}, {.outputFile = QStringLiteral("/dev/full")});
+        EXPECT_EQ(run.status, 1) << option;
+        EXPECT_EQ(MessageLines(run.errors).size(), 1) << option << ": " << run.errors.toStdString();
+    }
+}
