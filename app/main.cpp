@@ -54,7 +54,10 @@ int RunWindow(int argc, char** argv)
     return 0;
 }
 
-// A batch run needs no display: the window is built but never shown.
+// A batch run needs no display: the window is built but never shown, on the
+// offscreen platform whatever the session names, since a script may run where
+// no display can be reached. Qt is given only the program's name: every
+// argument belongs to the batch run, even a file named like -platform.
 int RunBatchFromArguments(int argc, char** argv)
 {
     const auto parsed = ParseBatchArguments(ArgumentsOf(argc, argv));
@@ -67,10 +70,10 @@ int RunBatchFromArguments(int argc, char** argv)
         return WriteOutput(BatchUsage());
     if (options.version)
         return WriteOutput(QStringLiteral("Kvorax v" KVORAX_VERSION "\n"));
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    qputenv("QT_QPA_PLATFORM", "offscreen");
     qInstallMessageHandler(KeepQtNotesOffStandardError);
-    QApplication application(argc, argv);
+    int programNameOnly = 1;
+    QApplication application(programNameOnly, argv);
     QApplication::setApplicationName(QStringLiteral("Kvorax"));
     return RunBatch(options, stderr);
 }
