@@ -52,6 +52,21 @@ TEST_F(BatchPrintout, PdfThatCannotBeWrittenGivesStatusOneAndStopsTheRun)
     EXPECT_FALSE(QFile::exists(heats));
 }
 
+// The printer reports no error at the end of a document, so a PDF file cut
+// short by a full disk would pass for a whole one.
+TEST_F(BatchPrintout, PdfCutShortByAFullDiskGivesStatusOneAndStopsTheRun)
+{
+    const QString matrix = Path(QStringLiteral("matrix.pdf"));
+    const QString heats = Path(QStringLiteral("heats.pdf"));
+    const KvoraxRun run =
+        RunKvorax({"--import", kContest, "--print-matrix", matrix, "--print-heats", heats}, {.diskFullAtBytes = 8192});
+    EXPECT_EQ(run.status, 1);
+    const QStringList messages = MessageLines(run.errors);
+    ASSERT_EQ(messages.size(), 1) << run.errors.toStdString();
+    EXPECT_TRUE(messages[0].contains(matrix)) << messages[0].toStdString();
+    EXPECT_FALSE(QFile::exists(heats));
+}
+
 TEST_F(BatchPrintout, ShortSchedulePrintsOnOnePageEach)
 {
     const QString roster = Path(QStringLiteral("two.txt"));
