@@ -109,8 +109,13 @@ BatchStatus BatchRun::RunFileCommand(int command, const QString& path)
         return BatchStatus::BadArguments;
     if (m_host.MessageCount() != messagesBefore)
         return BatchStatus::Failed;
+    if (command == ID_IMPORT_PILOTS)
+        return BatchStatus::Success;
+    // The file system's clock moves in steps of milliseconds: a file that an
+    // earlier step wrote may keep its time when this step writes it again.
     const QFileInfo written(path);
-    if (command != ID_IMPORT_PILOTS && (!written.exists() || written.lastModified() == writtenBefore)) {
+    const bool isNew = written.lastModified() != writtenBefore || m_writtenFiles.contains(written.absoluteFilePath());
+    if (!written.exists() || !isNew) {
         m_host.ShowMessage(QStringLiteral("The file %1 was not written.").arg(path), MB_OK);
         return BatchStatus::Failed;
     }
@@ -119,6 +124,7 @@ BatchStatus BatchRun::RunFileCommand(int command, const QString& path)
                            MB_OK);
         return BatchStatus::Failed;
     }
+    m_writtenFiles.insert(written.absoluteFilePath());
     return BatchStatus::Success;
 }
 
