@@ -23,7 +23,7 @@ void Write(std::FILE* stream, const QString& text)
     std::fputs(text.toUtf8().constData(), stream);
 }
 
-// The usage or the version on standard output. Standard output may be a full
+// The usage or the version on standard output, which may be a file on a full
 // disk: text that never arrived is a write that failed, said in one line.
 int WriteOutput(const QString& text)
 {
