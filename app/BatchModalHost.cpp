@@ -4,6 +4,7 @@
 #include "platform/DialogDriver.h"
 #include "res/ResourceIds.h"
 
+#include <QFileInfo>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPrinter>
@@ -84,14 +85,16 @@ bool BatchModalHost::TypeWhole(DialogDriver& driver, int id, const QString& text
     return true;
 }
 
-// A message box becomes one line, so that a script can read the messages
-// line by line.
+QString MessageLine(const QString& text)
+{
+    QString line = text;
+    return line.replace(QStringLiteral("\r\n"), QStringLiteral(" ")).replace(u'\n', u' ').replace(u'\r', u' ');
+}
+
 int BatchModalHost::ShowMessage(const QString& text, unsigned /*type*/)
 {
     ++m_messageCount;
-    QString line = text;
-    line.replace(QStringLiteral("\r\n"), QStringLiteral(" ")).replace(u'\n', u' ').replace(u'\r', u' ');
-    std::fputs(line.append(u'\n').toUtf8().constData(), m_errors);
+    std::fputs((MessageLine(text) + u'\n').toUtf8().constData(), m_errors);
     std::fflush(m_errors);
     return IDOK;
 }
@@ -104,8 +107,15 @@ std::optional<QString> BatchModalHost::ChooseFile(const FileDialogRequest& /*req
 }
 
 // A PDF file has no hardware margins: the whole A4 page is the printable area.
+// A path that names a folder, a device or a pipe is refused like the print
+// dialog's Cancel: a pipe would keep the run waiting for a reader.
 bool BatchModalHost::ChoosePrinter(QPrinter& printer)
 {
+    const QFileInfo target(m_path);
+    if (target.exists() && !target.isFile()) {
+        ShowMessage(QStringLiteral("\"%1\" is a folder or a device, not a file. Nothing was printed.").arg(m_path), MB_OK);
+        return false;
+    }
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(m_path);
     printer.setPageSize(QPageSize(QPageSize::A4));

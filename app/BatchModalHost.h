@@ -7,6 +7,10 @@
 
 class DialogDriver;
 
+// A message as one line of the error stream: its line breaks become spaces,
+// so that a script reads one message per line.
+QString MessageLine(const QString& text);
+
 // The modal host of a batch run. It answers every dialog of a command the way
 // the organiser would: types the path it was given into a path dialog, the
 // font size and the new-column choice into the font-size dialog, and presses

@@ -4,7 +4,9 @@
 #include "app/BatchOptions.h"
 #include "app/CRaceDlg.h"
 
+#include <QString>
 #include <cstdio>
+#include <set>
 
 // The exit status of a batch run.
 enum class BatchStatus {
@@ -32,6 +34,7 @@ private:
     const BatchOptions& m_options;
     BatchModalHost m_host;
     CRaceDlg m_window;
+    std::set<QString> m_writtenFiles;  // absolute paths the earlier steps wrote
 };
 
 // Runs the options and returns the process's exit status.

@@ -3,7 +3,9 @@
 #include "app/CRaceApp.h"
 
 #include <QApplication>
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <variant>
 
 namespace {
@@ -19,6 +21,18 @@ QStringList ArgumentsOf(int argc, char** argv)
 void Write(std::FILE* stream, const QString& text)
 {
     std::fputs(text.toUtf8().constData(), stream);
+}
+
+// The usage or the version on standard output, which may be a file on a full
+// disk: text that never arrived is a write that failed, said in one line.
+int WriteOutput(const QString& text)
+{
+    Write(stdout, text);
+    if (std::fflush(stdout) == 0 && !std::ferror(stdout))
+        return static_cast<int>(BatchStatus::Success);
+    const QString cause = QString::fromLocal8Bit(std::strerror(errno));
+    Write(stderr, QStringLiteral("The standard output could not be written: %1.\n").arg(cause));
+    return static_cast<int>(BatchStatus::Failed);
 }
 
 // Standard error of a batch run carries the program's messages, one per line,
@@ -40,27 +54,26 @@ int RunWindow(int argc, char** argv)
     return 0;
 }
 
-// A batch run needs no display: the window is built but never shown.
+// A batch run needs no display: the window is built but never shown, on the
+// offscreen platform whatever the session names, since a script may run where
+// no display can be reached. Qt is given only the program's name: every
+// argument belongs to the batch run, even a file named like -platform.
 int RunBatchFromArguments(int argc, char** argv)
 {
     const auto parsed = ParseBatchArguments(ArgumentsOf(argc, argv));
     if (const auto* error = std::get_if<BatchArgumentError>(&parsed)) {
-        Write(stderr, error->reason + u'\n' + BatchUsage());
+        Write(stderr, MessageLine(error->reason) + u'\n' + BatchUsage());
         return static_cast<int>(BatchStatus::BadArguments);
     }
     const BatchOptions& options = std::get<BatchOptions>(parsed);
-    if (options.help) {
-        Write(stdout, BatchUsage());
-        return 0;
-    }
-    if (options.version) {
-        Write(stdout, QStringLiteral("Kvorax v" KVORAX_VERSION "\n"));
-        return 0;
-    }
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (options.help)
+        return WriteOutput(BatchUsage());
+    if (options.version)
+        return WriteOutput(QStringLiteral("Kvorax v" KVORAX_VERSION "\n"));
+    qputenv("QT_QPA_PLATFORM", "offscreen");
     qInstallMessageHandler(KeepQtNotesOffStandardError);
-    QApplication application(argc, argv);
+    int programNameOnly = 1;
+    QApplication application(programNameOnly, argv);
     QApplication::setApplicationName(QStringLiteral("Kvorax"));
     return RunBatch(options, stderr);
 }

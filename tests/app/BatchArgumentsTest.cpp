@@ -63,3 +63,72 @@ TEST(BatchArguments, PathLongerThanItsFieldGivesStatusTwoAndWritesNothing)
         EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList{QStringLiteral("roster.txt")});
     }
 }
+
+// A refusal quotes the argument it refuses; a line break inside that
+// argument must not split the message over two lines.
+TEST(BatchArguments, RefusalIsOneLineWhateverTheArgumentHolds)
+{
+    for (const QStringList& arguments : {QStringList{"--import", "a.txt", "--seed", "1\n2"},
+                                         QStringList{"--import", "a.txt", "roster\r\nb.txt"}}) {
+        const KvoraxRun run = RunKvorax(arguments);
+        EXPECT_EQ(run.status, 2);
+        const QStringList lines = run.errors.split(u'\n');
+        ASSERT_GE(lines.size(), 2);
+        EXPECT_FALSE(lines[0].contains(u'\r')) << lines[0].toStdString();
+        EXPECT_TRUE(lines[0].endsWith(QStringLiteral("\".")));
+        EXPECT_TRUE(lines[1].startsWith(QStringLiteral("Usage: kvorax"))) << lines[1].toStdString();
+    }
+}
+
+// The usage or the version that never reached its reader is a failed write.
+TEST(BatchArguments, HelpOrVersionThatCannotBeWrittenGivesStatusOne)
+{
+    for (const char* option : {"--help", "--version"}) {
+        const KvoraxRun run = RunKvorax({QLatin1String(option)}, {.outputFile = QStringLiteral("/dev/full")});
+        EXPECT_EQ(run.status, 1) << option;
+        EXPECT_EQ(MessageLines(run.errors).size(), 1) << option << ": " << run.errors.toStdString();
+    }
+}
+
+namespace {
+
+const QString kContest = QStringLiteral(KVORAX_SOURCE_DIR "/examples/contest.txt");
+
+QProcessEnvironment WithoutDisplay()
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        environment.remove(QLatin1String(name));
+    return environment;
+}
+
+}  // namespace
+
+// A script may run where no display exists, or with a session setting that
+// names a display that cannot be reached; a batch run needs none.
+TEST(BatchArguments, RunsWithoutADisplayWhateverThePlatformSettingNames)
+{
+    QProcessEnvironment x11 = WithoutDisplay();
+    x11.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+    for (const QProcessEnvironment& environment : {WithoutDisplay(), x11}) {
+        QTemporaryDir folder;
+        const QString matrix = folder.filePath(QStringLiteral("matrix.txt"));
+        const KvoraxRun run = RunKvorax({"--import", kContest, "--seed", "1", "--export-matrix", matrix},
+                                        {.environment = environment});
+        EXPECT_EQ(run.status, 0) << environment.value(QStringLiteral("QT_QPA_PLATFORM")).toStdString();
+        EXPECT_TRUE(run.errors.isEmpty()) << run.errors.toStdString();
+        EXPECT_TRUE(ReadBytes(matrix).contains("Round 01  Heat 01"));
+    }
+}
+
+// The toolkit reads options of its own, such as -platform NAME, from the
+// command line; in a batch run every argument belongs to the program.
+TEST(BatchArguments, FileNamedLikeAToolkitOptionIsJustAFile)
+{
+    QTemporaryDir folder;
+    WriteBytes(folder.filePath(QStringLiteral("-platform")), "Novák,Jan,35\n");
+    const KvoraxRun run = RunKvorax({"--import", "-platform", "--export-pilots", "pilots.txt"},
+                                    {.workingFolder = folder.path()});
+    EXPECT_EQ(run.status, 0) << run.errors.toStdString();
+    EXPECT_EQ(ReadBytes(folder.filePath(QStringLiteral("pilots.txt"))), QByteArray("Novák,Jan,35\r\n"));
+}

@@ -1,8 +1,10 @@
 #include "app/KvoraxProcess.h"
 #include "support/QtPrinters.h"
 
+#include <QDir>
 #include <QRegularExpression>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 namespace {
 
@@ -49,6 +51,41 @@ TEST_F(BatchPrintout, PdfThatCannotBeWrittenGivesStatusOneAndStopsTheRun)
     const KvoraxRun run = RunKvorax({"--import", kContest, "--print-matrix", pdf, "--print-heats", heats});
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(MessageLines(run.errors).size(), 1) << run.errors.toStdString();
+    EXPECT_FALSE(QFile::exists(heats));
+}
+
+// Opening a named pipe for writing waits for a reader, which may never come;
+// a folder or a device is no PDF file either. The run must neither wait nor
+// print anywhere but into a file.
+TEST_F(BatchPrintout, PdfPathThatIsAPipeAFolderOrADeviceGivesStatusOneAtOnce)
+{
+    const QString pipe = Path(QStringLiteral("pipe.pdf"));
+    ASSERT_EQ(mkfifo(pipe.toLocal8Bit().constData(), 0600), 0);
+    const QString folder = Path(QStringLiteral("folder.pdf"));
+    ASSERT_TRUE(QDir().mkpath(folder));
+    for (const QString& target : {pipe, folder, QStringLiteral("/dev/null")}) {
+        const QString heats = Path(QStringLiteral("heats.pdf"));
+        const KvoraxRun run = RunKvorax({"--import", kContest, "--print-matrix", target, "--print-heats", heats});
+        EXPECT_EQ(run.status, 1) << target.toStdString();
+        const QStringList messages = MessageLines(run.errors);
+        ASSERT_EQ(messages.size(), 1) << run.errors.toStdString();
+        EXPECT_TRUE(messages[0].contains(target)) << messages[0].toStdString();
+        EXPECT_FALSE(QFile::exists(heats));
+    }
+}
+
+// The printer reports no error at the end of a document, so a PDF file cut
+// short by a full disk would pass for a whole one.
+TEST_F(BatchPrintout, PdfCutShortByAFullDiskGivesStatusOneAndStopsTheRun)
+{
+    const QString matrix = Path(QStringLiteral("matrix.pdf"));
+    const QString heats = Path(QStringLiteral("heats.pdf"));
+    const KvoraxRun run =
+        RunKvorax({"--import", kContest, "--print-matrix", matrix, "--print-heats", heats}, {.diskFullAtBytes = 8192});
+    EXPECT_EQ(run.status, 1);
+    const QStringList messages = MessageLines(run.errors);
+    ASSERT_EQ(messages.size(), 1) << run.errors.toStdString();
+    EXPECT_TRUE(messages[0].contains(matrix)) << messages[0].toStdString();
     EXPECT_FALSE(QFile::exists(heats));
 }
 

@@ -117,3 +117,18 @@ TEST_F(BatchRun, FileThatCannotBeWrittenGivesStatusOneAndStopsTheRun)
     EXPECT_TRUE(run.errors.contains(QStringLiteral("/dev/full")));
     EXPECT_FALSE(QFile::exists(heats));
 }
+
+// Outputs may all name one file: each step writes it anew, however close
+// together the steps fall, and the last step's file is what stays.
+TEST_F(BatchRun, OutputsThatNameOneFileAreEachWritten)
+{
+    const QString roster = Path(QStringLiteral("two.txt"));
+    WriteBytes(roster, "Novák,Jan,35\nDvořák,Petr,36\n");
+    const QString same = Path(QStringLiteral("schedule.txt"));
+    for (int attempt = 1; attempt <= 12; ++attempt) {
+        const KvoraxRun run = RunKvorax({"--import", roster, "--rounds", "1", "--heats", "1", "--export-pilots", same,
+                                         "--export-matrix", same, "--export-heats", same});
+        ASSERT_EQ(run.status, 0) << "run " << attempt << ": " << run.errors.toStdString();
+    }
+    EXPECT_TRUE(ReadBytes(same).startsWith("Novák, Jan (35)\r\n---")) << ReadBytes(same).toStdString();
+}

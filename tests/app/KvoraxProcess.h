@@ -3,9 +3,13 @@
 #include <QByteArray>
 #include <QFile>
 #include <QProcess>
+#include <QProcessEnvironment>
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <csignal>
+#include <optional>
+#include <sys/resource.h>
 
 // The built program run as an organiser's script runs it: a separate
 // process with arguments, its output streams and its exit status.
@@ -15,13 +19,36 @@ struct KvoraxRun {
     QString errors;
 };
 
-inline KvoraxRun RunKvorax(const QStringList& arguments, const QString& workingFolder = QString())
+// Where the program runs, when not as the test itself runs: another working
+// folder, another environment, standard output into a file, or a disk that
+// is full once a file reaches the given size.
+struct KvoraxSetting {
+    QString workingFolder{};
+    std::optional<QProcessEnvironment> environment{};
+    QString outputFile{};
+    std::optional<rlim_t> diskFullAtBytes{};
+};
+
+inline KvoraxRun RunKvorax(const QStringList& arguments, const KvoraxSetting& setting = {})
 {
     QProcess process;
     process.setProgram(QStringLiteral(KVORAX_BINARY));
     process.setArguments(arguments);
-    if (!workingFolder.isEmpty())
-        process.setWorkingDirectory(workingFolder);
+    if (!setting.workingFolder.isEmpty())
+        process.setWorkingDirectory(setting.workingFolder);
+    if (setting.environment)
+        process.setProcessEnvironment(*setting.environment);
+    if (!setting.outputFile.isEmpty())
+        process.setStandardOutputFile(setting.outputFile);
+    if (const std::optional<rlim_t> limit = setting.diskFullAtBytes) {
+        // A write past the limit then fails as on a full disk, instead of
+        // ending the program.
+        process.setChildProcessModifier([limit] {
+            const rlimit fileSize{*limit, *limit};
+            setrlimit(RLIMIT_FSIZE, &fileSize);
+            std::signal(SIGXFSZ, SIG_IGN);
+        });
+    }
     process.start();
     KvoraxRun run;
     if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit)

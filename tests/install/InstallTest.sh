@@ -20,7 +20,10 @@ entry="$root/usr/share/applications/kvorax.desktop"
 [ -f "$entry" ] || fail "no desktop entry at /usr/share/applications/kvorax.desktop"
 desktop-file-validate "$entry" || fail "desktop-file-validate refuses the entry"
 grep -qx "Icon=kvorax" "$entry" || fail "the entry does not name the icon kvorax"
+grep -qx "Name=Kvorax" "$entry" || fail "the entry is not named Kvorax"
+grep -q "^Comment=" "$entry" || fail "the entry has no English comment"
 grep -q "^Comment\[cs\]=" "$entry" || fail "the entry has no Czech comment"
+grep -Eq "^Categories=(.*;)?(Office|Utility);" "$entry" || fail "the entry is in neither the office nor the utility menu"
 
 for size in $sizes; do
     icon="$root/usr/share/icons/hicolor/${size}x${size}/apps/kvorax.png"
