@@ -6,30 +6,7 @@
 #include "res/ResourceIds.h"
 
 #include <QDateTime>
-#include <QFile>
 #include <QFileInfo>
-#include <algorithm>
-
-namespace {
-
-bool IsPrintout(int command)
-{
-    return command == ID_PRINT_MATRIX || command == ID_PRINT_HEAT_CARDS;
-}
-
-// The printer says nothing when the end of a document cannot be written, as
-// on a full disk; a PDF file is whole only when its end marker made it.
-bool IsWholePdf(const QString& path)
-{
-    QFile pdf(path);
-    if (!pdf.open(QIODevice::ReadOnly) || !pdf.read(5).startsWith("%PDF-"))
-        return false;
-    constexpr qint64 kTailBytes = 32;
-    pdf.seek(std::max<qint64>(0, pdf.size() - kTailBytes));
-    return pdf.readAll().trimmed().endsWith("%%EOF");
-}
-
-}  // namespace
 
 BatchRun::BatchRun(const BatchOptions& options, std::FILE* errors)
     : m_options(options)
@@ -96,8 +73,7 @@ BatchStatus BatchRun::Recalculate()
 // their work (a file that cannot be opened, read or written, no result to
 // write, a printer that cannot start), so a message during the command is its
 // failure. A dialog that refused its answer means an unusable argument. A
-// written file must also be there afterwards and be new, whatever was said,
-// and a printed PDF file whole.
+// written file must also be there afterwards and be new, whatever was said.
 BatchStatus BatchRun::RunFileCommand(int command, const QString& path)
 {
     const int messagesBefore = m_host.MessageCount();
@@ -117,11 +93,6 @@ BatchStatus BatchRun::RunFileCommand(int command, const QString& path)
     const bool isNew = written.lastModified() != writtenBefore || m_writtenFiles.contains(written.absoluteFilePath());
     if (!written.exists() || !isNew) {
         m_host.ShowMessage(QStringLiteral("The file %1 was not written.").arg(path), MB_OK);
-        return BatchStatus::Failed;
-    }
-    if (IsPrintout(command) && !IsWholePdf(path)) {
-        m_host.ShowMessage(QStringLiteral("The file %1 was not written completely; the disk may be full.").arg(path),
-                           MB_OK);
         return BatchStatus::Failed;
     }
     m_writtenFiles.insert(written.absoluteFilePath());

@@ -2,8 +2,10 @@
 
 #include "platform/DrawingTrace.h"
 
+#include <QFile>
 #include <QPageLayout>
 #include <QPrinter>
+#include <algorithm>
 
 namespace {
 
@@ -21,6 +23,20 @@ QColor ColorOf(COLORREF color)
 int WholeMillimetres(double millimetres)
 {
     return static_cast<int>(millimetres + 1e-6);
+}
+
+// The PDF writer says nothing when its file cannot be written to the end, as
+// on a full disk: the file is whole only when its end marker reached it.
+bool OutputFileIsWhole(const QPrinter& printer)
+{
+    if (printer.outputFormat() != QPrinter::PdfFormat || printer.outputFileName().isEmpty())
+        return true;
+    QFile pdf(printer.outputFileName());
+    if (!pdf.open(QIODevice::ReadOnly) || !pdf.read(5).startsWith("%PDF-"))
+        return false;
+    constexpr qint64 kTailBytes = 32;
+    pdf.seek(std::max<qint64>(0, pdf.size() - kTailBytes));
+    return pdf.read(kTailBytes).trimmed().endsWith("%%EOF");
 }
 
 } // namespace
@@ -120,7 +136,7 @@ int CDC::EndDoc()
 {
     if (!IsDrawing())
         return SP_ERROR;
-    const bool written = m_painter.end();
+    const bool written = m_painter.end() && OutputFileIsWhole(*m_printer);
     if (DrawingTrace* trace = DrawingTrace::Current())
         ++trace->documentsEnded;
     return written ? 1 : SP_ERROR;

@@ -133,10 +133,10 @@ bool CPrintLayout::StartFirstPage()
     return true;
 }
 
-void CPrintLayout::FinishDocument()
+bool CPrintLayout::FinishDocument()
 {
     m_printerDC.EndPage();
-    m_printerDC.EndDoc();
+    return m_printerDC.EndDoc() > 0;
 }
 
 void CPrintLayout::ClosePrintout()

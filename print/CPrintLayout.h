@@ -40,12 +40,13 @@ public:
     // The steps every printout shares. Prepare takes over the printer, sets
     // the first column, names the job "Heat Cards" and creates the fonts;
     // StartFirstPage starts the document and its first page, or says it
-    // could not; Close releases the fonts and the printer, whether or not a
-    // document was printed.
+    // could not; FinishDocument ends the last page and the document and says
+    // whether the printer took all of it; Close releases the fonts and the
+    // printer, whether or not a document was printed.
     void PreparePrintout(HDC printer, int topMargin, int baseSize);
     int MeasureColumnWidth();
     bool StartFirstPage();
-    void FinishDocument();
+    bool FinishDocument();
     void ClosePrintout();
 
     // Column flow: a heading at the column's left edge in the heading font,

@@ -46,22 +46,22 @@ QString HeatCardLine(const QString& heat)
     return QString(7, QChar(' ')) + heat;
 }
 
-bool PrintHeatCards(CPrintLayout& layout, HDC printer, int baseFontSize,
+PrintOutcome PrintHeatCards(CPrintLayout& layout, HDC printer, int baseFontSize,
                     const std::vector<HeatCard>& cards, const StatusLine& showStatus)
 {
     layout.PreparePrintout(std::move(printer), kTopMargin, baseFontSize);
     layout.ApplyPageMapping();
     layout.m_columnWidth = layout.MeasureColumnWidth();
-    const bool started = layout.StartFirstPage();
-    if (started) {
+    PrintOutcome outcome = PrintOutcome::NotStarted;
+    if (layout.StartFirstPage()) {
         int y = 0;
         for (const HeatCard& card : cards) {
             showStatus("Printing " + card.pilotText);
             PrintCard(layout, y, card);
         }
-        layout.FinishDocument();
+        outcome = layout.FinishDocument() ? PrintOutcome::Printed : PrintOutcome::NotFinished;
     }
     layout.ClosePrintout();
     showStatus(QString());
-    return started;
+    return outcome;
 }

@@ -2,6 +2,7 @@
 
 #include "matrix/HeatCardsFromTree.h"
 #include "platform/DrawingTypes.h"
+#include "print/PrintOutcome.h"
 #include "print/StatusLine.h"
 
 #include <QString>
@@ -15,6 +16,5 @@ QString HeatCardLine(const QString& heat);
 
 // Prints the cards in the order given, in columns on the printer, each with
 // a rule under it, then lets the printer go and clears the status line.
-// False when the printer could not start the document.
-bool PrintHeatCards(CPrintLayout& layout, HDC printer, int baseFontSize,
+PrintOutcome PrintHeatCards(CPrintLayout& layout, HDC printer, int baseFontSize,
                     const std::vector<HeatCard>& cards, const StatusLine& showStatus);

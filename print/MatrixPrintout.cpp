@@ -49,13 +49,13 @@ HeatBlock MatrixHeatBlock(const CalculationResult& result, int round, int heat)
     return block;
 }
 
-bool PrintMatrix(CPrintLayout& layout, HDC printer, const MatrixPrintOptions& options,
+PrintOutcome PrintMatrix(CPrintLayout& layout, HDC printer, const MatrixPrintOptions& options,
                  const CalculationResult& result, const StatusLine& showStatus)
 {
     layout.PreparePrintout(std::move(printer), kTopMargin, options.baseFontSize);
     layout.m_columnWidth = layout.MeasureColumnWidth();
-    const bool started = layout.StartFirstPage();
-    if (started) {
+    PrintOutcome outcome = PrintOutcome::NotStarted;
+    if (layout.StartFirstPage()) {
         int y = 0;
         const int rounds = std::clamp(result.rounds, 0, kMaxRounds);
         const int heats = std::clamp(result.heats, 0, kMaxHeats);
@@ -68,9 +68,9 @@ bool PrintMatrix(CPrintLayout& layout, HDC printer, const MatrixPrintOptions& op
                 PrintHeat(layout, y, block);
             }
         }
-        layout.FinishDocument();
+        outcome = layout.FinishDocument() ? PrintOutcome::Printed : PrintOutcome::NotFinished;
     }
     layout.ClosePrintout();
     showStatus(QString());
-    return started;
+    return outcome;
 }

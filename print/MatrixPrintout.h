@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/DrawingTypes.h"
+#include "print/PrintOutcome.h"
 #include "print/StatusLine.h"
 
 #include <QString>
@@ -25,6 +26,5 @@ struct MatrixPrintOptions {
 
 // Prints every heat of the calculated matrix in columns on the printer,
 // round by round, then lets the printer go and clears the status line.
-// False when the printer could not start the document.
-bool PrintMatrix(CPrintLayout& layout, HDC printer, const MatrixPrintOptions& options,
+PrintOutcome PrintMatrix(CPrintLayout& layout, HDC printer, const MatrixPrintOptions& options,
                  const CalculationResult& result, const StatusLine& showStatus);

@@ -6,6 +6,7 @@
 #include "print/HeatCardPrintout.h"
 #include "print/MatrixPrintout.h"
 
+#include <QPrinter>
 #include <optional>
 
 namespace {
@@ -38,13 +39,21 @@ std::optional<PrintChoice> AskForPrintout(bool hasResult, const QString& refusal
     return PrintChoice{fontSize.m_baseFontSize, fontSize.m_newColumnPerRound == 1, printDialog.GetPrinterDC()};
 }
 
-// A printer that is gone, or a PDF file in a folder that cannot be written,
-// refuses the document; the organiser must not believe it printed.
-void ReportIfNotPrinted(bool printed)
+// The organiser must not believe that a printout came out when the printer
+// refused it, or when its PDF file could not be written to the end.
+void ReportIfNotPrinted(PrintOutcome outcome, const QString& outputFile)
 {
-    if (!printed)
+    if (outcome == PrintOutcome::NotStarted)
         AfxMessageBox(QStringLiteral("Printing could not start. Check that the printer is available, or that the "
                                      "PDF file can be written where you chose to save it."),
+                      MB_OK | MB_ICONEXCLAMATION);
+    else if (outcome == PrintOutcome::NotFinished && !outputFile.isEmpty())
+        AfxMessageBox(QStringLiteral("The printout could not be written completely to the file \"%1\"; the disk may "
+                                     "be full. The file is not usable.")
+                          .arg(outputFile),
+                      MB_OK | MB_ICONEXCLAMATION);
+    else if (outcome == PrintOutcome::NotFinished)
+        AfxMessageBox(QStringLiteral("The printout could not be finished. Check the printer."),
                       MB_OK | MB_ICONEXCLAMATION);
 }
 
@@ -55,9 +64,11 @@ int CRaceDlg::OnPrintMatrix()
     std::optional<PrintChoice> choice = AskForPrintout(m_resultTree.GetCount() > 0, kMatrixRefusal);
     if (!choice)
         return 0;
+    const QString outputFile = choice->printer->outputFileName();
     ReportIfNotPrinted(PrintMatrix(m_printLayout, std::move(choice->printer),
                                    {choice->baseFontSize, choice->newColumnPerRound}, m_result,
-                                   [this](const QString& text) { SetStatusText(text); }));
+                                   [this](const QString& text) { SetStatusText(text); }),
+                       outputFile);
     return 1;
 }
 
@@ -68,8 +79,10 @@ int CRaceDlg::OnPrintHeatCards()
     std::optional<PrintChoice> choice = AskForPrintout(m_resultTree.GetCount() > 0, kHeatCardsRefusal);
     if (!choice)
         return 0;
+    const QString outputFile = choice->printer->outputFileName();
     ReportIfNotPrinted(PrintHeatCards(m_printLayout, std::move(choice->printer), choice->baseFontSize,
                                       CollectHeatCards(m_result, m_resultTree),
-                                      [this](const QString& text) { SetStatusText(text); }));
+                                      [this](const QString& text) { SetStatusText(text); }),
+                       outputFile);
     return 1;
 }

@@ -222,3 +222,16 @@ TEST_F(PrintedPage, MapsLogicalUnitsOntoTheWholeSheet)
     EXPECT_FALSE(HasInk(page, QRect(303, 415, 100, 12)));
     EXPECT_FALSE(HasInk(page, QRect(10, 400, 1, 15)));
 }
+
+TEST(PrinterDocument, EndsInErrorWhenItsPdfFileCannotBeWrittenToTheEnd)
+{
+    CDC dc;
+    dc.Attach(MakePdfPrinter(QStringLiteral("/dev/full")));
+    DOCINFO info;
+    info.lpszDocName = "Test Job";
+    ASSERT_GT(dc.StartDoc(&info), 0);
+    ASSERT_GT(dc.StartPage(), 0);
+    dc.EndPage();
+
+    EXPECT_EQ(dc.EndDoc(), SP_ERROR);
+}

@@ -127,6 +127,27 @@ TEST_F(PrintCommands, SayWhenThePrinterCannotStartTheDocument)
     EXPECT_EQ(window.GetDlgItemText(IDC_STATUS), QString());
 }
 
+// /dev/full takes the file open and then refuses every byte, as a disk that
+// is full: the printer ends the document without a word of it.
+TEST_F(PrintCommands, SayWhenThePdfFileCannotBeWrittenToTheEnd)
+{
+    ShowSomeResult();
+    for (int command = 0; command < 2; ++command) {
+        AnswerFontSize(IDOK);
+        host.AnswerPrinter(QStringLiteral("/dev/full"));
+    }
+
+    EXPECT_EQ(window.OnPrintMatrix(), 1);
+    EXPECT_EQ(window.OnPrintHeatCards(), 1);
+
+    ASSERT_EQ(host.Messages().size(), 2);
+    EXPECT_TRUE(host.Messages()[0].startsWith("The printout could not be written completely to the file \"/dev/full\""))
+        << host.Messages()[0].toStdString();
+    EXPECT_EQ(host.Messages()[1], host.Messages()[0]);
+    EXPECT_EQ(m_trace.documentsEnded, 2);
+    EXPECT_EQ(window.GetDlgItemText(IDC_STATUS), QString());
+}
+
 // The schedule fields say 6 rounds of 6 heats and two pilots are listed, but
 // no calculation has put anything in the result: there is nothing to print.
 TEST_F(PrintCommands, PrintTheLastResultNotTheFieldsOrTheListedPilots)
