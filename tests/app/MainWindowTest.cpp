@@ -136,6 +136,26 @@ TEST_F(MainWindow, LeavingHeatsWithZeroReportsItAndDividesByNothing)
     EXPECT_EQ(user.Text(IDC_PILOTS_PER_HEAT), QStringLiteral("8"));
 }
 
+TEST_F(MainWindow, LeavingHeatsAfterACalculationKeepsItsResult)
+{
+    ListPilots({QStringLiteral("A,a,1"), QStringLiteral("B,b,2"), QStringLiteral("C,c,3"), QStringLiteral("D,d,4")});
+    DialogDriver user(window);
+    user.Type(IDC_ROUNDS, QStringLiteral("2"));
+    user.Type(IDC_HEATS, QStringLiteral("1"));
+    user.Type(IDC_PILOTS_PER_HEAT, QStringLiteral("4"));
+    window.OnCommand(ID_RECALCULATE, BN_CLICKED);
+    const int nodes = window.ResultTree().GetCount();
+    ASSERT_EQ(nodes, 4 + 4 * 2);
+
+    user.Leave(IDC_HEATS);
+    EXPECT_EQ(window.PilotsPerHeat(), 5);
+    EXPECT_EQ(window.ResultTree().GetCount(), nodes);
+    // The export still has a schedule to write, so it asks for the file.
+    host.ExpectDialog(IDD_EXPORT_MATRIX, [](DialogDriver& dialog) { dialog.PressCancel(); });
+    window.OnCommand(ID_EXPORT_MATRIX, BN_CLICKED);
+    EXPECT_TRUE(host.Messages().isEmpty());
+}
+
 TEST_F(MainWindow, FieldOutOfRangeIsReportedAndFocused)
 {
     DialogDriver user(window);
