@@ -7,10 +7,14 @@
 #include <QAction>
 #include <QApplication>
 #include <QDialog>
+#include <QFocusEvent>
+#include <QFontMetricsF>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMenuBar>
 #include <QTreeWidget>
+#include <functional>
+#include <vector>
 
 namespace {
 
@@ -44,6 +48,32 @@ TEST_F(MainWindow, OpensWithItsCaptionFieldsAndEmptyLists)
     EXPECT_EQ(window.ResultTree().GetCount(), 0);
 }
 
+// A horizontal dialog unit is a quarter of the font's average letter width,
+// a vertical one an eighth of its line height.
+TEST_F(MainWindow, ControlsKeepTheLayoutInDialogUnits)
+{
+    const QFontMetricsF metrics(window.Window()->font());
+    const QString alphabet = QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz");
+    const double unitX = metrics.horizontalAdvance(alphabet) / alphabet.size() / 4.0;
+    const double unitY = metrics.height() / 8.0;
+    const std::vector<std::pair<int, QRectF>> placed = {
+        {IDC_ROUNDS, QRectF(7, 18, 26, 14)},         {IDC_HEATS, QRectF(57, 18, 26, 14)},
+        {IDC_PILOTS_PER_HEAT, QRectF(107, 18, 29, 14)}, {IDC_STATUS, QRectF(7, 44, 268, 8)},
+        {IDC_PILOT_COUNT, QRectF(102, 59, 19, 8)},    {IDC_PILOT_LIST, QRectF(7, 70, 115, 165)},
+        {IDC_RESULT_TREE, QRectF(134, 70, 141, 164)}, {IDCANCEL, QRectF(225, 7, 50, 14)},
+    };
+    for (const auto& [id, du] : placed) {
+        const QRect pixels = window.GetDlgItem(id)->geometry();
+        EXPECT_NEAR(pixels.x(), du.x() * unitX, 1.0) << id;
+        EXPECT_NEAR(pixels.y(), du.y() * unitY, 1.0) << id;
+        EXPECT_NEAR(pixels.width(), du.width() * unitX, 1.0) << id;
+        EXPECT_NEAR(pixels.height(), du.height() * unitY, 1.0) << id;
+    }
+    const QWidget* client = window.GetDlgItem(IDC_PILOT_LIST)->parentWidget();
+    EXPECT_NEAR(client->width(), 282 * unitX, 1.0);
+    EXPECT_NEAR(client->height(), 242 * unitY, 1.0);
+}
+
 TEST_F(MainWindow, MenuHoldsEveryCommandInOrder)
 {
     QStringList popups;
@@ -61,6 +91,63 @@ TEST_F(MainWindow, MenuHoldsEveryCommandInOrder)
     EXPECT_EQ(items[2], (QStringList{QStringLiteral("&Vložit"), QStringLiteral("&Odstranit"), QStringLiteral("&Editovat")}));
     EXPECT_EQ(items[3], (QStringList{QStringLiteral("&Matrix"), QStringLiteral("&Karta heatů")}));
     EXPECT_EQ(items[4], QStringList{QStringLiteral("&O programu")});
+}
+
+TEST_F(MainWindow, MenuItemsCarryTheirCommandIds)
+{
+    QList<int> ids;
+    for (QAction* popup : window.MenuBar()->actions()) {
+        for (QAction* item : popup->menu()->actions())
+            ids << (item->isSeparator() ? 0 : item->data().toInt());
+    }
+    EXPECT_EQ(ids, (QList<int>{32771, 32772, 0, 32775, 32773, 0, 32774, 32780, 32776, 32777, 32778, 32782, 32781,
+                               32779}));
+}
+
+// Each item reaches its own command: on an empty window the commands that
+// open a dialog open theirs, and those that need a pilot or a schedule each
+// refuse with their own message, the same as when called directly.
+TEST_F(MainWindow, EveryMenuItemRunsItsCommand)
+{
+    const auto choose = [this](int popup, int item) {
+        window.MenuBar()->actions()[popup]->menu()->actions()[item]->trigger();
+    };
+    const auto cancel = [](DialogDriver& dialog) { dialog.PressCancel(); };
+    host.ExpectDialog(IDD_IMPORT_PILOTS, cancel);
+    choose(0, 0);
+    host.ExpectDialog(IDD_EXPORT_PILOTS, cancel);
+    choose(0, 1);
+    host.ExpectDialog(IDD_ADD_PILOT, cancel);
+    choose(2, 0);
+    host.ExpectDialog(IDD_ABOUTBOX, [](DialogDriver& about) { about.PressOk(); });
+    choose(4, 0);
+    EXPECT_TRUE(host.AllAnswered());
+
+    const std::vector<std::pair<QPoint, std::function<void()>>> refusing = {
+        {QPoint(1, 2), [this] { window.OnExportMatrix(); }},
+        {QPoint(1, 3), [this] { window.OnExportHeatCards(); }},
+        {QPoint(2, 1), [this] { window.OnDeletePilot(); }},
+        {QPoint(2, 2), [this] { window.OnEditPilot(); }},
+        {QPoint(3, 0), [this] { window.OnPrintMatrix(); }},
+        {QPoint(3, 1), [this] { window.OnPrintHeatCards(); }},
+    };
+    QStringList refusals;
+    for (const auto& [item, command] : refusing) {
+        choose(item.x(), item.y());
+        const QStringList fromMenu = host.TakeMessages();
+        command();
+        EXPECT_EQ(fromMenu, host.TakeMessages()) << item.x() << "," << item.y();
+        EXPECT_EQ(fromMenu.size(), 1);
+        refusals << fromMenu;
+    }
+    refusals.removeDuplicates();
+    EXPECT_EQ(refusals.size(), static_cast<qsizetype>(refusing.size()));
+
+    ListPilots({QStringLiteral("A,a,1"), QStringLiteral("B,b,2")});
+    choose(1, 0);
+    EXPECT_GT(window.ResultTree().GetCount(), 0);
+    choose(0, 3);
+    EXPECT_TRUE(window.HasEnded());
 }
 
 TEST_F(MainWindow, AboutBoxOpensFromTheMenuAndTheSystemMenu)
@@ -115,6 +202,31 @@ TEST_F(MainWindow, FewerPilotsThanHeatsGoIntoOneHeat)
     user.Leave(IDC_HEATS);
     EXPECT_EQ(window.Heats(), 1);
     EXPECT_EQ(window.PilotsPerHeat(), 6);
+}
+
+// The real focus: moving on from the heats field adjusts; a menu or another
+// window taking the focus for a while is not leaving the field.
+TEST_F(MainWindow, MovingTheFocusOnFromHeatsAdjusts)
+{
+    ListPilots({QStringLiteral("A,a,1"), QStringLiteral("B,b,2"), QStringLiteral("C,c,3")});
+    window.Window()->show();
+    QApplication::setActiveWindow(window.Window());
+    QWidget* heats = window.GetDlgItem(IDC_HEATS);
+    QWidget* rounds = window.GetDlgItem(IDC_ROUNDS);
+    heats->setFocus(Qt::TabFocusReason);
+    ASSERT_TRUE(heats->hasFocus());
+    QFocusEvent popup(QEvent::FocusOut, Qt::PopupFocusReason);
+    QApplication::sendEvent(heats, &popup);
+    QFocusEvent otherWindow(QEvent::FocusOut, Qt::ActiveWindowFocusReason);
+    QApplication::sendEvent(heats, &otherWindow);
+    EXPECT_EQ(window.GetDlgItemText(IDC_PILOTS_PER_HEAT), QStringLiteral("8"));
+
+    rounds->setFocus(Qt::TabFocusReason);
+    EXPECT_EQ(window.GetDlgItemText(IDC_HEATS), QStringLiteral("1"));
+    EXPECT_EQ(window.GetDlgItemText(IDC_PILOTS_PER_HEAT), QStringLiteral("4"));
+    window.SetDlgItemText(IDC_HEATS, QStringLiteral("2"));
+    window.GetDlgItem(IDC_PILOTS_PER_HEAT)->setFocus(Qt::TabFocusReason);
+    EXPECT_EQ(window.GetDlgItemText(IDC_PILOTS_PER_HEAT), QStringLiteral("4"));
 }
 
 TEST_F(MainWindow, LeavingTheOtherFieldsChangesNothing)
