@@ -1,3 +1,4 @@
+#include "app/CAboutDlg.h"
 #include "platform/CMenu.h"
 #include "platform/DataExchange.h"
 #include "platform/DialogDriver.h"
@@ -10,6 +11,7 @@
 #include <QFocusEvent>
 #include <QFontMetricsF>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QTreeWidget>
@@ -24,6 +26,22 @@ QStringList MenuTexts(QMenu* menu)
     for (QAction* action : menu->actions())
         texts << (action->isSeparator() ? QStringLiteral("-") : action->text());
     return texts;
+}
+
+// The labels of a window whose text does not fit the label's rectangle.
+QStringList CutLabels(const QDialog* window)
+{
+    QStringList cut;
+    for (const QLabel* label : window->findChildren<QLabel*>()) {
+        const QString text = QString(label->text()).remove(u'&');
+        if (text.isEmpty())
+            continue;
+        const bool fits = label->wordWrap() ? label->heightForWidth(label->width()) <= label->height()
+                                            : label->fontMetrics().horizontalAdvance(text) <= label->width();
+        if (!fits)
+            cut << text;
+    }
+    return cut;
 }
 
 void PressKey(QWidget* window, int key)
@@ -72,6 +90,14 @@ TEST_F(MainWindow, ControlsKeepTheLayoutInDialogUnits)
     const QWidget* client = window.GetDlgItem(IDC_PILOT_LIST)->parentWidget();
     EXPECT_NEAR(client->width(), 282 * unitX, 1.0);
     EXPECT_NEAR(client->height(), 242 * unitY, 1.0);
+}
+
+TEST_F(MainWindow, LabelsOfTheWindowAndTheAboutBoxShowTheirWholeText)
+{
+    EXPECT_EQ(CutLabels(window.Window()), QStringList());
+    CAboutDlg about;
+    about.Create();
+    EXPECT_EQ(CutLabels(about.Window()), QStringList());
 }
 
 TEST_F(MainWindow, MenuHoldsEveryCommandInOrder)
