@@ -294,6 +294,31 @@ TEST_F(MainWindow, LeavingHeatsAfterACalculationKeepsItsResult)
     EXPECT_TRUE(host.Messages().isEmpty());
 }
 
+// A heats number beyond the matrix is reported and keeps the focus, yet the
+// pilots are still spread over it; the next exchange reports the result.
+TEST_F(MainWindow, LeavingHeatsBeyondTheirRangeReportsItAndStillSpreads)
+{
+    for (int pilot = 0; pilot < 20; ++pilot)
+        window.PilotList().AddString(QStringLiteral("P%1,X,%1").arg(pilot));
+    window.RebuildRoster();
+    DialogDriver user(window);
+    user.Type(IDC_HEATS, QStringLiteral("11"));
+    user.Type(IDC_ROUNDS, QStringLiteral("4"));
+    user.Leave(IDC_HEATS);
+    EXPECT_EQ(host.TakeMessages(), QStringList{IntegerRangeMessage(1, 10)});
+    EXPECT_EQ(user.FocusedControlId(), IDC_HEATS);
+    EXPECT_EQ(window.Rounds(), 4);
+    EXPECT_EQ(window.Heats(), 11);
+    EXPECT_EQ(window.PilotsPerHeat(), 1);
+    EXPECT_EQ(user.Text(IDC_PILOTS_PER_HEAT), QStringLiteral("1"));
+    EXPECT_EQ(user.Text(IDC_HEATS), QStringLiteral("11"));
+
+    user.Type(IDC_HEATS, QStringLiteral("5"));
+    window.OnEnterKey();
+    EXPECT_EQ(host.TakeMessages(), QStringList{IntegerRangeMessage(2, 12)});
+    EXPECT_EQ(user.FocusedControlId(), IDC_PILOTS_PER_HEAT);
+}
+
 TEST_F(MainWindow, FieldOutOfRangeIsReportedAndFocused)
 {
     DialogDriver user(window);
