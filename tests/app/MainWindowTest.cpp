@@ -228,6 +228,9 @@ TEST_F(MainWindow, FewerPilotsThanHeatsGoIntoOneHeat)
     user.Leave(IDC_HEATS);
     EXPECT_EQ(window.Heats(), 1);
     EXPECT_EQ(window.PilotsPerHeat(), 6);
+    EXPECT_EQ(user.Text(IDC_HEATS), QStringLiteral("1"));
+    EXPECT_EQ(user.Text(IDC_PILOTS_PER_HEAT), QStringLiteral("6"));
+    EXPECT_TRUE(host.Messages().isEmpty());
 }
 
 // The real focus: moving on from the heats field adjusts; a menu or another
