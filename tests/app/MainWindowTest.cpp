@@ -2,6 +2,7 @@
 #include "platform/CMenu.h"
 #include "platform/DataExchange.h"
 #include "platform/DialogDriver.h"
+#include "res/Icons.h"
 #include "res/ResourceIds.h"
 #include "support/MainWindowFixture.h"
 
@@ -389,6 +390,26 @@ TEST_F(MainWindow, DoubleClickOnTheListRunsTheEditCommand)
     const QStringList fromMenu = host.TakeMessages();
     window.OnCommand(IDC_PILOT_LIST, LBN_DBLCLK);
     EXPECT_EQ(host.TakeMessages(), fromMenu);
+}
+
+// Pilots show the roundel, heats the bar, and any node the star while selected.
+TEST_F(MainWindow, ResultTreeShowsItsThreePictures)
+{
+    ListPilots({QStringLiteral("A,a,1"), QStringLiteral("B,b,2")});
+    window.OnCommand(ID_RECALCULATE, BN_CLICKED);
+    auto* tree = qobject_cast<QTreeWidget*>(window.GetDlgItem(IDC_RESULT_TREE));
+    ASSERT_NE(tree, nullptr);
+    ASSERT_GT(tree->topLevelItemCount(), 0);
+    const QTreeWidgetItem* pilot = tree->topLevelItem(0);
+    ASSERT_GT(pilot->childCount(), 0);
+    const auto picture = [](const QTreeWidgetItem* item, QIcon::Mode mode) {
+        return item->icon(0).pixmap(QSize(16, 16), mode).toImage();
+    };
+    const auto drawn = [](int id) { return LoadIcon(id).pixmap(QSize(16, 16)).toImage(); };
+    EXPECT_EQ(picture(pilot, QIcon::Normal), drawn(IDI_PILOT));
+    EXPECT_EQ(picture(pilot->child(0), QIcon::Normal), drawn(IDI_HEAT));
+    EXPECT_EQ(picture(pilot, QIcon::Selected), drawn(IDI_SELECTED));
+    EXPECT_EQ(picture(pilot->child(0), QIcon::Selected), drawn(IDI_SELECTED));
 }
 
 TEST_F(MainWindow, ResultTreeShowsNoLinesOrButtons)
