@@ -3,6 +3,7 @@
 #include "platform/CImageList.h"
 
 #include <QTreeWidget>
+#include <QTreeWidgetItemIterator>
 #include <cassert>
 
 namespace {
@@ -17,7 +18,6 @@ void CTreeCtrl::Attach(QWidget* control)
 {
     m_control = dynamic_cast<QTreeWidget*>(control);
     assert(m_control);
-    m_count = 0;
 }
 
 void CTreeCtrl::SetImageList(const CImageList* images, int /*which*/)
@@ -49,20 +49,23 @@ HTREEITEM CTreeCtrl::InsertItem(const TVINSERTSTRUCT& insert)
         parent->insertChild(position, item);
     else
         m_control->insertTopLevelItem(position, item);
-    ++m_count;
     return item;
 }
 
 bool CTreeCtrl::DeleteAllItems()
 {
     m_control->clear();
-    m_count = 0;
     return true;
 }
 
+// Counted from the control itself: the dialog binds the control again on
+// every exchange into it, and the items must not be forgotten then.
 int CTreeCtrl::GetCount() const
 {
-    return m_count;
+    int count = 0;
+    for (QTreeWidgetItemIterator item(m_control); *item; ++item)
+        ++count;
+    return count;
 }
 
 QString CTreeCtrl::GetItemText(HTREEITEM item) const

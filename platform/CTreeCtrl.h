@@ -62,5 +62,4 @@ private:
     QTreeWidget* m_control = nullptr;
     const CImageList* m_images = nullptr;
     std::map<std::pair<int, int>, QIcon> m_icons;
-    int m_count = 0;
 };

@@ -1,16 +1,23 @@
+#include "app/CAboutDlg.h"
 #include "platform/CMenu.h"
 #include "platform/DataExchange.h"
 #include "platform/DialogDriver.h"
+#include "res/Icons.h"
 #include "res/ResourceIds.h"
 #include "support/MainWindowFixture.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QDialog>
+#include <QFocusEvent>
+#include <QFontMetricsF>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QTreeWidget>
+#include <functional>
+#include <vector>
 
 namespace {
 
@@ -20,6 +27,22 @@ QStringList MenuTexts(QMenu* menu)
     for (QAction* action : menu->actions())
         texts << (action->isSeparator() ? QStringLiteral("-") : action->text());
     return texts;
+}
+
+// The labels of a window whose text does not fit the label's rectangle.
+QStringList CutLabels(const QDialog* window)
+{
+    QStringList cut;
+    for (const QLabel* label : window->findChildren<QLabel*>()) {
+        const QString text = QString(label->text()).remove(u'&');
+        if (text.isEmpty())
+            continue;
+        const bool fits = label->wordWrap() ? label->heightForWidth(label->width()) <= label->height()
+                                            : label->fontMetrics().horizontalAdvance(text) <= label->width();
+        if (!fits)
+            cut << text;
+    }
+    return cut;
 }
 
 void PressKey(QWidget* window, int key)
@@ -44,6 +67,40 @@ TEST_F(MainWindow, OpensWithItsCaptionFieldsAndEmptyLists)
     EXPECT_EQ(window.ResultTree().GetCount(), 0);
 }
 
+// A horizontal dialog unit is a quarter of the font's average letter width,
+// a vertical one an eighth of its line height.
+TEST_F(MainWindow, ControlsKeepTheLayoutInDialogUnits)
+{
+    const QFontMetricsF metrics(window.Window()->font());
+    const QString alphabet = QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz");
+    const double unitX = metrics.horizontalAdvance(alphabet) / alphabet.size() / 4.0;
+    const double unitY = metrics.height() / 8.0;
+    const std::vector<std::pair<int, QRectF>> placed = {
+        {IDC_ROUNDS, QRectF(7, 18, 26, 14)},         {IDC_HEATS, QRectF(57, 18, 26, 14)},
+        {IDC_PILOTS_PER_HEAT, QRectF(107, 18, 29, 14)}, {IDC_STATUS, QRectF(7, 44, 268, 8)},
+        {IDC_PILOT_COUNT, QRectF(102, 59, 19, 8)},    {IDC_PILOT_LIST, QRectF(7, 70, 115, 165)},
+        {IDC_RESULT_TREE, QRectF(134, 70, 141, 164)}, {IDCANCEL, QRectF(225, 7, 50, 14)},
+    };
+    for (const auto& [id, du] : placed) {
+        const QRect pixels = window.GetDlgItem(id)->geometry();
+        EXPECT_NEAR(pixels.x(), du.x() * unitX, 1.0) << id;
+        EXPECT_NEAR(pixels.y(), du.y() * unitY, 1.0) << id;
+        EXPECT_NEAR(pixels.width(), du.width() * unitX, 1.0) << id;
+        EXPECT_NEAR(pixels.height(), du.height() * unitY, 1.0) << id;
+    }
+    const QWidget* client = window.GetDlgItem(IDC_PILOT_LIST)->parentWidget();
+    EXPECT_NEAR(client->width(), 282 * unitX, 1.0);
+    EXPECT_NEAR(client->height(), 242 * unitY, 1.0);
+}
+
+TEST_F(MainWindow, LabelsOfTheWindowAndTheAboutBoxShowTheirWholeText)
+{
+    EXPECT_EQ(CutLabels(window.Window()), QStringList());
+    CAboutDlg about;
+    about.Create();
+    EXPECT_EQ(CutLabels(about.Window()), QStringList());
+}
+
 TEST_F(MainWindow, MenuHoldsEveryCommandInOrder)
 {
     QStringList popups;
@@ -61,6 +118,63 @@ TEST_F(MainWindow, MenuHoldsEveryCommandInOrder)
     EXPECT_EQ(items[2], (QStringList{QStringLiteral("&Vložit"), QStringLiteral("&Odstranit"), QStringLiteral("&Editovat")}));
     EXPECT_EQ(items[3], (QStringList{QStringLiteral("&Matrix"), QStringLiteral("&Karta heatů")}));
     EXPECT_EQ(items[4], QStringList{QStringLiteral("&O programu")});
+}
+
+TEST_F(MainWindow, MenuItemsCarryTheirCommandIds)
+{
+    QList<int> ids;
+    for (QAction* popup : window.MenuBar()->actions()) {
+        for (QAction* item : popup->menu()->actions())
+            ids << (item->isSeparator() ? 0 : item->data().toInt());
+    }
+    EXPECT_EQ(ids, (QList<int>{32771, 32772, 0, 32775, 32773, 0, 32774, 32780, 32776, 32777, 32778, 32782, 32781,
+                               32779}));
+}
+
+// Each item reaches its own command: on an empty window the commands that
+// open a dialog open theirs, and those that need a pilot or a schedule each
+// refuse with their own message, the same as when called directly.
+TEST_F(MainWindow, EveryMenuItemRunsItsCommand)
+{
+    const auto choose = [this](int popup, int item) {
+        window.MenuBar()->actions()[popup]->menu()->actions()[item]->trigger();
+    };
+    const auto cancel = [](DialogDriver& dialog) { dialog.PressCancel(); };
+    host.ExpectDialog(IDD_IMPORT_PILOTS, cancel);
+    choose(0, 0);
+    host.ExpectDialog(IDD_EXPORT_PILOTS, cancel);
+    choose(0, 1);
+    host.ExpectDialog(IDD_ADD_PILOT, cancel);
+    choose(2, 0);
+    host.ExpectDialog(IDD_ABOUTBOX, [](DialogDriver& about) { about.PressOk(); });
+    choose(4, 0);
+    EXPECT_TRUE(host.AllAnswered());
+
+    const std::vector<std::pair<QPoint, std::function<void()>>> refusing = {
+        {QPoint(1, 2), [this] { window.OnExportMatrix(); }},
+        {QPoint(1, 3), [this] { window.OnExportHeatCards(); }},
+        {QPoint(2, 1), [this] { window.OnDeletePilot(); }},
+        {QPoint(2, 2), [this] { window.OnEditPilot(); }},
+        {QPoint(3, 0), [this] { window.OnPrintMatrix(); }},
+        {QPoint(3, 1), [this] { window.OnPrintHeatCards(); }},
+    };
+    QStringList refusals;
+    for (const auto& [item, command] : refusing) {
+        choose(item.x(), item.y());
+        const QStringList fromMenu = host.TakeMessages();
+        command();
+        EXPECT_EQ(fromMenu, host.TakeMessages()) << item.x() << "," << item.y();
+        EXPECT_EQ(fromMenu.size(), 1);
+        refusals << fromMenu;
+    }
+    refusals.removeDuplicates();
+    EXPECT_EQ(refusals.size(), static_cast<qsizetype>(refusing.size()));
+
+    ListPilots({QStringLiteral("A,a,1"), QStringLiteral("B,b,2")});
+    choose(1, 0);
+    EXPECT_GT(window.ResultTree().GetCount(), 0);
+    choose(0, 3);
+    EXPECT_TRUE(window.HasEnded());
 }
 
 TEST_F(MainWindow, AboutBoxOpensFromTheMenuAndTheSystemMenu)
@@ -115,6 +229,34 @@ TEST_F(MainWindow, FewerPilotsThanHeatsGoIntoOneHeat)
     user.Leave(IDC_HEATS);
     EXPECT_EQ(window.Heats(), 1);
     EXPECT_EQ(window.PilotsPerHeat(), 6);
+    EXPECT_EQ(user.Text(IDC_HEATS), QStringLiteral("1"));
+    EXPECT_EQ(user.Text(IDC_PILOTS_PER_HEAT), QStringLiteral("6"));
+    EXPECT_TRUE(host.Messages().isEmpty());
+}
+
+// The real focus: moving on from the heats field adjusts; a menu or another
+// window taking the focus for a while is not leaving the field.
+TEST_F(MainWindow, MovingTheFocusOnFromHeatsAdjusts)
+{
+    ListPilots({QStringLiteral("A,a,1"), QStringLiteral("B,b,2"), QStringLiteral("C,c,3")});
+    window.Window()->show();
+    QApplication::setActiveWindow(window.Window());
+    QWidget* heats = window.GetDlgItem(IDC_HEATS);
+    QWidget* rounds = window.GetDlgItem(IDC_ROUNDS);
+    heats->setFocus(Qt::TabFocusReason);
+    ASSERT_TRUE(heats->hasFocus());
+    QFocusEvent popup(QEvent::FocusOut, Qt::PopupFocusReason);
+    QApplication::sendEvent(heats, &popup);
+    QFocusEvent otherWindow(QEvent::FocusOut, Qt::ActiveWindowFocusReason);
+    QApplication::sendEvent(heats, &otherWindow);
+    EXPECT_EQ(window.GetDlgItemText(IDC_PILOTS_PER_HEAT), QStringLiteral("8"));
+
+    rounds->setFocus(Qt::TabFocusReason);
+    EXPECT_EQ(window.GetDlgItemText(IDC_HEATS), QStringLiteral("1"));
+    EXPECT_EQ(window.GetDlgItemText(IDC_PILOTS_PER_HEAT), QStringLiteral("4"));
+    window.SetDlgItemText(IDC_HEATS, QStringLiteral("2"));
+    window.GetDlgItem(IDC_PILOTS_PER_HEAT)->setFocus(Qt::TabFocusReason);
+    EXPECT_EQ(window.GetDlgItemText(IDC_PILOTS_PER_HEAT), QStringLiteral("4"));
 }
 
 TEST_F(MainWindow, LeavingTheOtherFieldsChangesNothing)
@@ -134,6 +276,51 @@ TEST_F(MainWindow, LeavingHeatsWithZeroReportsItAndDividesByNothing)
     user.Leave(IDC_HEATS);
     EXPECT_EQ(host.TakeMessages(), QStringList{IntegerRangeMessage(1, 10)});
     EXPECT_EQ(user.Text(IDC_PILOTS_PER_HEAT), QStringLiteral("8"));
+}
+
+TEST_F(MainWindow, LeavingHeatsAfterACalculationKeepsItsResult)
+{
+    ListPilots({QStringLiteral("A,a,1"), QStringLiteral("B,b,2"), QStringLiteral("C,c,3"), QStringLiteral("D,d,4")});
+    DialogDriver user(window);
+    user.Type(IDC_ROUNDS, QStringLiteral("2"));
+    user.Type(IDC_HEATS, QStringLiteral("1"));
+    user.Type(IDC_PILOTS_PER_HEAT, QStringLiteral("4"));
+    window.OnCommand(ID_RECALCULATE, BN_CLICKED);
+    const int nodes = window.ResultTree().GetCount();
+    ASSERT_EQ(nodes, 4 + 4 * 2);
+
+    user.Leave(IDC_HEATS);
+    EXPECT_EQ(window.PilotsPerHeat(), 5);
+    EXPECT_EQ(window.ResultTree().GetCount(), nodes);
+    // The export still has a schedule to write, so it asks for the file.
+    host.ExpectDialog(IDD_EXPORT_MATRIX, [](DialogDriver& dialog) { dialog.PressCancel(); });
+    window.OnCommand(ID_EXPORT_MATRIX, BN_CLICKED);
+    EXPECT_TRUE(host.Messages().isEmpty());
+}
+
+// A heats number beyond the matrix is reported and keeps the focus, yet the
+// pilots are still spread over it; the next exchange reports the result.
+TEST_F(MainWindow, LeavingHeatsBeyondTheirRangeReportsItAndStillSpreads)
+{
+    for (int pilot = 0; pilot < 20; ++pilot)
+        window.PilotList().AddString(QStringLiteral("P%1,X,%1").arg(pilot));
+    window.RebuildRoster();
+    DialogDriver user(window);
+    user.Type(IDC_HEATS, QStringLiteral("11"));
+    user.Type(IDC_ROUNDS, QStringLiteral("4"));
+    user.Leave(IDC_HEATS);
+    EXPECT_EQ(host.TakeMessages(), QStringList{IntegerRangeMessage(1, 10)});
+    EXPECT_EQ(user.FocusedControlId(), IDC_HEATS);
+    EXPECT_EQ(window.Rounds(), 4);
+    EXPECT_EQ(window.Heats(), 11);
+    EXPECT_EQ(window.PilotsPerHeat(), 1);
+    EXPECT_EQ(user.Text(IDC_PILOTS_PER_HEAT), QStringLiteral("1"));
+    EXPECT_EQ(user.Text(IDC_HEATS), QStringLiteral("11"));
+
+    user.Type(IDC_HEATS, QStringLiteral("5"));
+    window.OnEnterKey();
+    EXPECT_EQ(host.TakeMessages(), QStringList{IntegerRangeMessage(2, 12)});
+    EXPECT_EQ(user.FocusedControlId(), IDC_PILOTS_PER_HEAT);
 }
 
 TEST_F(MainWindow, FieldOutOfRangeIsReportedAndFocused)
@@ -203,6 +390,26 @@ TEST_F(MainWindow, DoubleClickOnTheListRunsTheEditCommand)
     const QStringList fromMenu = host.TakeMessages();
     window.OnCommand(IDC_PILOT_LIST, LBN_DBLCLK);
     EXPECT_EQ(host.TakeMessages(), fromMenu);
+}
+
+// Pilots show the roundel, heats the bar, and any node the star while selected.
+TEST_F(MainWindow, ResultTreeShowsItsThreePictures)
+{
+    ListPilots({QStringLiteral("A,a,1"), QStringLiteral("B,b,2")});
+    window.OnCommand(ID_RECALCULATE, BN_CLICKED);
+    auto* tree = qobject_cast<QTreeWidget*>(window.GetDlgItem(IDC_RESULT_TREE));
+    ASSERT_NE(tree, nullptr);
+    ASSERT_GT(tree->topLevelItemCount(), 0);
+    const QTreeWidgetItem* pilot = tree->topLevelItem(0);
+    ASSERT_GT(pilot->childCount(), 0);
+    const auto picture = [](const QTreeWidgetItem* item, QIcon::Mode mode) {
+        return item->icon(0).pixmap(QSize(16, 16), mode).toImage();
+    };
+    const auto drawn = [](int id) { return LoadIcon(id).pixmap(QSize(16, 16)).toImage(); };
+    EXPECT_EQ(picture(pilot, QIcon::Normal), drawn(IDI_PILOT));
+    EXPECT_EQ(picture(pilot->child(0), QIcon::Normal), drawn(IDI_HEAT));
+    EXPECT_EQ(picture(pilot, QIcon::Selected), drawn(IDI_SELECTED));
+    EXPECT_EQ(picture(pilot->child(0), QIcon::Selected), drawn(IDI_SELECTED));
 }
 
 TEST_F(MainWindow, ResultTreeShowsNoLinesOrButtons)

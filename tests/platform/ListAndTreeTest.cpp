@@ -71,6 +71,10 @@ TEST(TreeCtrl, InsertsSortedWithImagesDataAndNavigation)
     EXPECT_EQ(selected, 2);
     EXPECT_EQ(tree.GetItemData(tree.GetChildItem(novak)), 1);
 
+    // Every exchange into the dialog binds the control again; the items stay.
+    tree.Attach(&widget);
+    EXPECT_EQ(tree.GetCount(), 5);
+
     tree.DeleteAllItems();
     EXPECT_EQ(tree.GetCount(), 0);
     EXPECT_EQ(tree.GetRootItem(), nullptr);

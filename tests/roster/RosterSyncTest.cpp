@@ -57,6 +57,17 @@ TEST_F(RosterSync, RefillAndRebuildNeverMoveAChannelIntoAName)
     EXPECT_EQ(window.GetRoster()[2].frequency, 35);
 }
 
+TEST_F(RosterSync, RefillWritesEveryRecordIntoTheListAndCountsThem)
+{
+    ListPilots({QStringLiteral("Novak,Jan,35"), QStringLiteral("adam,Petr,40"), QStringLiteral("Brown,Anne,21")});
+    window.PilotList().ResetContent();
+    window.RefillPilotList();
+    EXPECT_EQ(ListedLines(), (QStringList{QStringLiteral("adam,Petr,40"), QStringLiteral("Brown,Anne,21"),
+                                          QStringLiteral("Novak,Jan,35")}));
+    EXPECT_EQ(window.GetDlgItemText(IDC_PILOT_COUNT), QStringLiteral("3"));
+    EXPECT_EQ(window.GetRosterCount(), 3);
+}
+
 TEST_F(RosterSync, RefillGivesEachLineItsRecordsPosition)
 {
     ListPilots({QStringLiteral("Same,Name,35"), QStringLiteral("Same,Name,40"), QStringLiteral("Alpha,Beta,1")});
