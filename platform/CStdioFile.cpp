@@ -58,8 +58,8 @@ bool IsOpenable(const QString& path, unsigned flags)
     return !reading || status.type() == std::filesystem::file_type::regular;
 }
 
-// A pilot list of a hundred lines is a few kilobytes; a file far beyond that
-// is not one, and reading it whole would only exhaust the memory.
+// Text files read whole are small; a file far beyond this limit is not one
+// of them, and reading it whole would only exhaust the memory.
 constexpr qsizetype kMaxReadBytes = 64 * 1024 * 1024;
 
 } // namespace

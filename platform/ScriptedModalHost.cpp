@@ -78,7 +78,7 @@ std::optional<QString> ScriptedModalHost::ChooseFile(const FileDialogRequest& re
         m_problems << QStringLiteral("file dialog opened unexpectedly");
         return std::nullopt;
     }
-    std::optional<QString> answer = std::move(m_files.front());
+    const std::optional<QString> answer = m_files.front();
     m_files.pop_front();
     return answer;
 }
