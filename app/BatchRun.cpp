@@ -5,7 +5,6 @@
 #include "platform/DialogDriver.h"
 #include "res/ResourceIds.h"
 
-#include <QDateTime>
 #include <QFileInfo>
 
 BatchRun::BatchRun(const BatchOptions& options, std::FILE* errors)
@@ -73,29 +72,21 @@ BatchStatus BatchRun::Recalculate()
 // their work (a file that cannot be opened, read or written, no result to
 // write, a printer that cannot start), so a message during the command is its
 // failure. A dialog that refused its answer means an unusable argument. A
-// written file must also be there afterwards and be new, whatever was said.
+// written file must also be there afterwards, whatever was said.
 BatchStatus BatchRun::RunFileCommand(int command, const QString& path)
 {
     const int messagesBefore = m_host.MessageCount();
     const int refusedBefore = m_host.RefusedDialogCount();
-    const QDateTime writtenBefore = QFileInfo(path).lastModified();
     m_host.AnswerWithPath(path);
     m_window.OnCommand(command, BN_CLICKED);
     if (m_host.RefusedDialogCount() != refusedBefore)
         return BatchStatus::BadArguments;
     if (m_host.MessageCount() != messagesBefore)
         return BatchStatus::Failed;
-    if (command == ID_IMPORT_PILOTS)
-        return BatchStatus::Success;
-    // The file system's clock moves in steps of milliseconds: a file that an
-    // earlier step wrote may keep its time when this step writes it again.
-    const QFileInfo written(path);
-    const bool isNew = written.lastModified() != writtenBefore || m_writtenFiles.contains(written.absoluteFilePath());
-    if (!written.exists() || !isNew) {
+    if (command != ID_IMPORT_PILOTS && !QFileInfo::exists(path)) {
         m_host.ShowMessage(QStringLiteral("The file %1 was not written.").arg(path), MB_OK);
         return BatchStatus::Failed;
     }
-    m_writtenFiles.insert(written.absoluteFilePath());
     return BatchStatus::Success;
 }
 

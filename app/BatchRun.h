@@ -6,7 +6,6 @@
 
 #include <QString>
 #include <cstdio>
-#include <set>
 
 // The exit status of a batch run.
 enum class BatchStatus {
@@ -34,7 +33,6 @@ private:
     const BatchOptions& m_options;
     BatchModalHost m_host;
     CRaceDlg m_window;
-    std::set<QString> m_writtenFiles;  // absolute paths the earlier steps wrote
 };
 
 // Runs the options and returns the process's exit status.
