@@ -44,8 +44,22 @@ void KeepQtNotesOffStandardError(QtMsgType type, const QMessageLogContext&, cons
         std::fputs((text + u'\n').toUtf8().constData(), stderr);
 }
 
+// Without a display the toolkit would end the program with an abort and a
+// note meant for developers; the organiser gets a sentence and a way on.
+bool DisplayIsNamed()
+{
+    return !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") || !qEnvironmentVariableIsEmpty("DISPLAY")
+        || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+}
+
 int RunWindow(int argc, char** argv)
 {
+    if (!DisplayIsNamed()) {
+        Write(stderr, QStringLiteral("Kvorax cannot open its window: no display was found (neither DISPLAY nor "
+                                     "WAYLAND_DISPLAY is set). Start it from a desktop session, or run it with "
+                                     "batch options (kvorax --help).\n"));
+        return static_cast<int>(BatchStatus::Failed);
+    }
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Kvorax"));
     QApplication::setApplicationVersion(QStringLiteral(KVORAX_VERSION));

@@ -121,6 +121,17 @@ TEST(BatchArguments, RunsWithoutADisplayWhateverThePlatformSettingNames)
     }
 }
 
+// Without arguments the program opens its window, which needs a display:
+// where there is none it says so in one line instead of aborting.
+TEST(BatchArguments, NoArgumentsAndNoDisplaySayWhyTheWindowCannotOpen)
+{
+    const KvoraxRun run = RunKvorax({}, {.environment = WithoutDisplay()});
+    EXPECT_EQ(run.status, 1);
+    const QStringList lines = MessageLines(run.errors);
+    ASSERT_EQ(lines.size(), 1) << run.errors.toStdString();
+    EXPECT_TRUE(lines[0].startsWith("Kvorax cannot open its window: no display was found")) << lines[0].toStdString();
+}
+
 // The toolkit reads options of its own, such as -platform NAME, from the
 // command line; in a batch run every argument belongs to the program.
 TEST(BatchArguments, FileNamedLikeAToolkitOptionIsJustAFile)
