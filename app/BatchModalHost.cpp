@@ -1,6 +1,7 @@
 #include "app/BatchModalHost.h"
 
 #include "platform/CDialog.h"
+#include "platform/CharacterLimit.h"
 #include "platform/DialogDriver.h"
 #include "res/ResourceIds.h"
 
@@ -74,7 +75,7 @@ void BatchModalHost::FillIn(CDialog& dialog)
 bool BatchModalHost::TypeWhole(DialogDriver& driver, int id, const QString& text)
 {
     const int limit = driver.MaxLength(id);
-    if (text.size() > limit) {
+    if (CountCharacters(text) > limit) {
         ShowMessage(QStringLiteral("The path \"%1\" is longer than the %2 characters that the path field holds.")
                         .arg(text)
                         .arg(limit),

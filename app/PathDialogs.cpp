@@ -1,6 +1,7 @@
 #include "app/PathDialogs.h"
 
 #include "platform/CFileDialog.h"
+#include "platform/CharacterLimit.h"
 #include "platform/DataExchange.h"
 #include "platform/MessageBox.h"
 #include "res/PathTemplates.h"
@@ -43,7 +44,7 @@ void CPathDlg::OnBrowse()
                            OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT, m_browsing.filter);
     fileDialog.DoModal();
     const QString chosen = fileDialog.GetPathName();
-    if (chosen.size() > kMaxPathChars) {
+    if (CountCharacters(chosen) > kMaxPathChars) {
         AfxMessageBox(QStringLiteral("The path \"%1\" is longer than %2 characters. Choose a file whose path is "
                                      "shorter.")
                           .arg(chosen, QString::number(kMaxPathChars)),

@@ -1,6 +1,7 @@
 #include "platform/DataExchange.h"
 
 #include "platform/CDialog.h"
+#include "platform/CharacterLimit.h"
 #include "platform/CListBox.h"
 #include "platform/CTreeCtrl.h"
 #include "platform/MessageBox.h"
@@ -126,10 +127,10 @@ void DDV_MaxChars(CDataExchange* pDX, const QString& value, int maxChars)
 {
     if (!pDX->IsSaving()) {
         if (auto* edit = qobject_cast<QLineEdit*>(pDX->Dialog()->GetDlgItem(pDX->LastControlId())))
-            edit->setMaxLength(maxChars);
+            edit->setValidator(new CharacterLimitValidator(maxChars, edit));
         return;
     }
-    if (value.size() > maxChars)
+    if (CountCharacters(value) > maxChars)
         pDX->Fail(MaxCharsMessage(maxChars));
 }
 

@@ -1,6 +1,7 @@
 #include "platform/DialogDriver.h"
 
 #include "platform/CDialog.h"
+#include "platform/CharacterLimit.h"
 
 #include <QCheckBox>
 #include <QLineEdit>
@@ -73,7 +74,10 @@ bool DialogDriver::IsChecked(int id) const
 
 int DialogDriver::MaxLength(int id) const
 {
-    return ControlOf<QLineEdit>(m_dialog, id)->maxLength();
+    const auto* edit = ControlOf<QLineEdit>(m_dialog, id);
+    if (const auto* limit = dynamic_cast<const CharacterLimitValidator*>(edit->validator()))
+        return limit->Limit();
+    return edit->maxLength();
 }
 
 int DialogDriver::FocusedControlId() const

@@ -1,5 +1,7 @@
 #include "roster/RosterLine.h"
 
+#include "platform/CharacterLimit.h"
+
 #include <QStringList>
 #include <limits>
 
@@ -51,14 +53,4 @@ int ConvertLikeAtoi(const QString& text)
     if (negative)
         return static_cast<int>(-value);
     return static_cast<int>(std::min<long long>(value, std::numeric_limits<int>::max()));
-}
-
-QString LimitCharacters(const QString& text, int maxChars)
-{
-    int units = 0;
-    for (int count = 0; count < maxChars && units < text.size(); ++count) {
-        const bool pair = text[units].isHighSurrogate() && units + 1 < text.size() && text[units + 1].isLowSurrogate();
-        units += pair ? 2 : 1;
-    }
-    return text.left(units);
 }

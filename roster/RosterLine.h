@@ -31,7 +31,3 @@ void ApplyRosterLine(const RosterLineFields& fields, PilotRecord& pilot);
 // digits up to the first other character; 0 without digits. A number too
 // large for an int stops at the int's limit.
 int ConvertLikeAtoi(const QString& text);
-
-// The text cut to at most maxChars characters (not UTF-16 units, so a letter
-// outside the basic plane is never split).
-QString LimitCharacters(const QString& text, int maxChars);

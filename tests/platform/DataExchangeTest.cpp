@@ -88,6 +88,25 @@ TEST(DataExchange, LoadingShowsTheMembersAndLimitsTheFields)
     EXPECT_TRUE(host.Problems().isEmpty());
 }
 
+// Six letters outside the basic plane are six characters, though they take
+// twelve UTF-16 units: the field holds all of them and saving takes them.
+TEST(DataExchange, TextLimitCountsCharactersNotUnits)
+{
+    ScriptedModalHost host;
+    FieldsDialog dialog;
+    const QString clefs = QString::fromUcs4(U"\U0001D11E").repeated(7);
+    host.ExpectDialog(900, [&](DialogDriver& user) {
+        user.Type(kNameId, clefs);
+        EXPECT_EQ(user.Text(kNameId), clefs.left(12));
+        user.Type(kChannelId, QStringLiteral("35"));
+        user.PressOk();
+    });
+    EXPECT_EQ(dialog.DoModal(), IDOK);
+    EXPECT_EQ(dialog.name, clefs.left(12));
+    EXPECT_TRUE(host.Messages().isEmpty());
+    EXPECT_TRUE(host.Problems().isEmpty());
+}
+
 TEST(DataExchange, FirstBadFieldIsReportedFocusedAndKeepsTheDialogOpen)
 {
     ScriptedModalHost host;

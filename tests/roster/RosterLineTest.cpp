@@ -88,10 +88,3 @@ TEST(RosterLine, CutsNamesToTheirCapacityInCharacters)
     EXPECT_EQ(pilot.firstName, QString(kFirstNameChars, u'a'));
     EXPECT_EQ(Read(QStringLiteral("Šťastný,Jiří,12")).lastName, QStringLiteral("Šťastný"));
 }
-
-TEST(RosterLine, NeverSplitsALetterOutsideTheBasicPlane)
-{
-    const QString clef = QString::fromUcs4(U"\U0001D11E");
-    const QString cut = LimitCharacters(QStringLiteral("ab") + clef + clef, 3);
-    EXPECT_EQ(cut, QStringLiteral("ab") + clef);
-}
