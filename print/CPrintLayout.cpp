@@ -133,10 +133,10 @@ bool CPrintLayout::StartFirstPage()
     return true;
 }
 
-bool CPrintLayout::FinishDocument()
+PrintOutcome CPrintLayout::FinishDocument()
 {
     m_printerDC.EndPage();
-    return m_printerDC.EndDoc() > 0;
+    return m_printerDC.EndDoc() > 0 ? PrintOutcome::Printed : PrintOutcome::NotFinished;
 }
 
 void CPrintLayout::ClosePrintout()

@@ -4,6 +4,7 @@
 #include "platform/CFont.h"
 #include "platform/DrawingTypes.h"
 #include "print/PrintFontTable.h"
+#include "print/PrintOutcome.h"
 
 #include <QString>
 #include <QStringList>
@@ -41,12 +42,12 @@ public:
     // the first column, names the job "Heat Cards" and creates the fonts;
     // StartFirstPage starts the document and its first page, or says it
     // could not; FinishDocument ends the last page and the document and says
-    // whether the printer took all of it; Close releases the fonts and the
+    // whether the printer took all of it (Printed or NotFinished); Close releases the fonts and the
     // printer, whether or not a document was printed.
     void PreparePrintout(HDC printer, int topMargin, int baseSize);
     int MeasureColumnWidth();
     bool StartFirstPage();
-    bool FinishDocument();
+    PrintOutcome FinishDocument();
     void ClosePrintout();
 
     // Column flow: a heading at the column's left edge in the heading font,

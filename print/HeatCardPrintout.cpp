@@ -47,7 +47,7 @@ QString HeatCardLine(const QString& heat)
 }
 
 PrintOutcome PrintHeatCards(CPrintLayout& layout, HDC printer, int baseFontSize,
-                    const std::vector<HeatCard>& cards, const StatusLine& showStatus)
+                            const std::vector<HeatCard>& cards, const StatusLine& showStatus)
 {
     layout.PreparePrintout(std::move(printer), kTopMargin, baseFontSize);
     layout.ApplyPageMapping();
@@ -59,7 +59,7 @@ PrintOutcome PrintHeatCards(CPrintLayout& layout, HDC printer, int baseFontSize,
             showStatus("Printing " + card.pilotText);
             PrintCard(layout, y, card);
         }
-        outcome = layout.FinishDocument() ? PrintOutcome::Printed : PrintOutcome::NotFinished;
+        outcome = layout.FinishDocument();
     }
     layout.ClosePrintout();
     showStatus(QString());

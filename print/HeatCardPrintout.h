@@ -17,4 +17,4 @@ QString HeatCardLine(const QString& heat);
 // Prints the cards in the order given, in columns on the printer, each with
 // a rule under it, then lets the printer go and clears the status line.
 PrintOutcome PrintHeatCards(CPrintLayout& layout, HDC printer, int baseFontSize,
-                    const std::vector<HeatCard>& cards, const StatusLine& showStatus);
+                            const std::vector<HeatCard>& cards, const StatusLine& showStatus);

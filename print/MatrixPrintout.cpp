@@ -50,7 +50,7 @@ HeatBlock MatrixHeatBlock(const CalculationResult& result, int round, int heat)
 }
 
 PrintOutcome PrintMatrix(CPrintLayout& layout, HDC printer, const MatrixPrintOptions& options,
-                 const CalculationResult& result, const StatusLine& showStatus)
+                         const CalculationResult& result, const StatusLine& showStatus)
 {
     layout.PreparePrintout(std::move(printer), kTopMargin, options.baseFontSize);
     layout.m_columnWidth = layout.MeasureColumnWidth();
@@ -68,7 +68,7 @@ PrintOutcome PrintMatrix(CPrintLayout& layout, HDC printer, const MatrixPrintOpt
                 PrintHeat(layout, y, block);
             }
         }
-        outcome = layout.FinishDocument() ? PrintOutcome::Printed : PrintOutcome::NotFinished;
+        outcome = layout.FinishDocument();
     }
     layout.ClosePrintout();
     showStatus(QString());

@@ -27,4 +27,4 @@ struct MatrixPrintOptions {
 // Prints every heat of the calculated matrix in columns on the printer,
 // round by round, then lets the printer go and clears the status line.
 PrintOutcome PrintMatrix(CPrintLayout& layout, HDC printer, const MatrixPrintOptions& options,
-                 const CalculationResult& result, const StatusLine& showStatus);
+                         const CalculationResult& result, const StatusLine& showStatus);
