@@ -27,6 +27,8 @@ foreach(size IN LISTS KVORAX_ICON_SIZES)
 endforeach()
 add_custom_command(
     OUTPUT ${kvorax_icon_files}
+    # Icons of an earlier name must not be installed with the new ones.
+    COMMAND ${CMAKE_COMMAND} -E rm -rf ${KVORAX_ICON_DIR}
     COMMAND ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=0
             $<TARGET_FILE:kvorax_icons> ${KVORAX_ICON_DIR} ${KVORAX_APP_ID} ${KVORAX_ICON_SIZES}
     DEPENDS kvorax_icons
