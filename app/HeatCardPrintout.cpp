@@ -1,0 +1,62 @@
+#include "app/HeatCardPrintout.h"
+
+#include "app/CPrintLayout.h"
+#include "print/PageGeometry.h"
+#include "print/PrintoutContent.h"
+
+namespace {
+
+// Cards start at the very top of the printable area.
+constexpr int kTopMargin = 0;
+constexpr int kHeatLineIndent = 16;
+// Space left between the rule under one card and the next card's heading.
+constexpr int kGapAfterRule = 10;
+// The hairline rule under a card takes up one unit.
+constexpr int kRuleHeight = 1;
+
+QStringList HeatCardLines(const HeatCard& card)
+{
+    QStringList lines;
+    for (const QString& heat : card.heatTexts)
+        lines << HeatCardLine(heat);
+    return lines;
+}
+
+void PrintCard(CPrintLayout& layout, int& y, const HeatCard& card)
+{
+    const QStringList lines = HeatCardLines(card);
+    layout.AdvanceIfItWouldNotFit(y, layout.BlockHeight(card.pilotText, lines) + kRuleHeight, kTopMargin);
+    layout.DrawHeading(y, card.pilotText);
+    const int cardStart = y;
+    layout.DrawLines(y, lines, kHeatLineIndent);
+    y += layout.DrawRule(&layout.m_printerDC, layout.m_columnLeft,
+                         layout.m_columnLeft + layout.m_columnWidth, layout.m_topMargin + y, 0);
+    y += kGapAfterRule;
+    // A column closes once a further card of this size, counted without its
+    // heading, would not fit.
+    const int cardHeight = y - cardStart;
+    if (EndsBelowPage(layout.m_topMargin, y, cardHeight, layout.m_pageHeight))
+        layout.AdvanceColumn(y, kTopMargin);
+}
+
+} // namespace
+
+PrintOutcome PrintHeatCards(CPrintLayout& layout, HDC printer, int baseFontSize,
+                            const std::vector<HeatCard>& cards, const StatusLine& showStatus)
+{
+    layout.PreparePrintout(std::move(printer), kTopMargin, baseFontSize);
+    layout.ApplyPageMapping();
+    layout.m_columnWidth = layout.MeasureColumnWidth();
+    PrintOutcome outcome = PrintOutcome::NotStarted;
+    if (layout.StartFirstPage()) {
+        int y = 0;
+        for (const HeatCard& card : cards) {
+            showStatus("Printing " + card.pilotText);
+            PrintCard(layout, y, card);
+        }
+        outcome = layout.FinishDocument();
+    }
+    layout.ClosePrintout();
+    showStatus(QString());
+    return outcome;
+}

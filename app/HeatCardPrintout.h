@@ -1,0 +1,17 @@
+#pragma once
+
+#include "matrix/HeatCardFormat.h"
+#include "platform/DrawingTypes.h"
+#include "print/PrintOutcome.h"
+#include "print/StatusLine.h"
+
+#include <QString>
+#include <QStringList>
+#include <vector>
+
+class CPrintLayout;
+
+// Prints the cards in the order given, in columns on the printer, each with
+// a rule under it, then lets the printer go and clears the status line.
+PrintOutcome PrintHeatCards(CPrintLayout& layout, HDC printer, int baseFontSize,
+                            const std::vector<HeatCard>& cards, const StatusLine& showStatus);

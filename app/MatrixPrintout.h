@@ -1,0 +1,22 @@
+#pragma once
+
+#include "platform/DrawingTypes.h"
+#include "print/PrintOutcome.h"
+#include "print/PrintoutContent.h"
+#include "print/StatusLine.h"
+
+#include <QString>
+#include <QStringList>
+
+class CPrintLayout;
+struct CalculationResult;
+
+struct MatrixPrintOptions {
+    int baseFontSize = kDefaultBaseFontSize;
+    bool newColumnPerRound = true;
+};
+
+// Prints every heat of the calculated matrix in columns on the printer,
+// round by round, then lets the printer go and clears the status line.
+PrintOutcome PrintMatrix(CPrintLayout& layout, HDC printer, const MatrixPrintOptions& options,
+                         const CalculationResult& result, const StatusLine& showStatus);

@@ -1,0 +1,36 @@
+#include "app/PilotFieldsExchange.h"
+
+#include "platform/DataExchange.h"
+#include "res/ResourceIds.h"
+#include "roster/PilotRecord.h"
+
+namespace {
+
+constexpr unsigned kLowestFrequency = 10;
+
+void RefuseComma(CDataExchange* pDX, const QString& name)
+{
+    if (pDX->IsSaving() && name.contains(u','))
+        pDX->Fail(NameWithCommaMessage());
+}
+
+}  // namespace
+
+void ExchangePilotFields(CDataExchange* pDX, QString& firstName, QString& lastName, unsigned& frequency,
+                         unsigned maxFrequency)
+{
+    DDX_Text(pDX, IDC_FIRST_NAME, firstName);
+    DDV_MaxChars(pDX, firstName, kFirstNameChars);
+    RefuseComma(pDX, firstName);
+    DDX_Text(pDX, IDC_LAST_NAME, lastName);
+    DDV_MaxChars(pDX, lastName, kLastNameChars);
+    RefuseComma(pDX, lastName);
+    DDX_Text(pDX, IDC_FREQUENCY, frequency);
+    DDV_MinMaxUInt(pDX, frequency, kLowestFrequency, maxFrequency);
+}
+
+QString NameWithCommaMessage()
+{
+    return QStringLiteral("A pilot's name cannot contain a comma, because commas separate the names and the "
+                          "channel in the pilot list. Please remove the comma.");
+}

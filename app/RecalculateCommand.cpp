@@ -1,0 +1,51 @@
+// The Recalculate command: draws a new heat schedule from the pilots and the
+// three fields, and shows it in the result tree. Its result is kept as one
+// value, so the tree, the exports and the printouts always show the same draw.
+
+#include "app/CRaceDlg.h"
+
+#include "app/ResultTree.h"
+#include "matrix/DrawFailureMessage.h"
+#include "matrix/DrawStatusWriter.h"
+#include "matrix/MatrixDraw.h"
+#include "matrix/SeededRandom.h"
+
+namespace {
+
+// The roster position of each pilot list line, in the list's order: the
+// order in which the draw takes its pool.
+std::vector<int> PilotListOrder(CListBox& list)
+{
+    std::vector<int> order;
+    for (int line = 0; line < list.GetCount(); ++line)
+        order.push_back(list.GetItemData(line));
+    return order;
+}
+
+}  // namespace
+
+CommandOutcome CRaceDlg::Recalculate(unsigned seed)
+{
+    // A field the exchange refused has been reported; the last result stays.
+    if (!UpdateData(true))
+        return CommandOutcome::Cancelled();
+    const MatrixShape shape{m_rounds, m_heats, m_pilotsPerHeat};
+    CalculationResult result;
+    result.pilots.assign(m_roster.begin(), m_roster.begin() + m_rosterCount);
+    result.rounds = m_rounds;
+    result.heats = m_heats;
+
+    SeededRandom random(seed);
+    DrawStatusWriter status([this](const QString& text) { SetStatusText(text); });
+    const std::vector<int> listOrder = PilotListOrder(m_pilotList);
+    const DrawOutcome outcome = DrawMatrix({result.pilots, listOrder, shape}, random, status);
+    result.matrix = outcome.matrix;
+    result.completed = outcome.completed;
+
+    ShowResult(m_resultTree, m_treeInsert, result);
+    m_result = std::move(result);
+
+    if (!m_result.completed)
+        return CommandOutcome::Failed(DrawFailureMessage(m_result.pilots, shape));
+    return CommandOutcome::Done();
+}
