@@ -2,7 +2,6 @@
 
 #include "matrix/CalculationResult.h"
 #include "platform/CDialog.h"
-#include "platform/CImageList.h"
 #include "platform/CListBox.h"
 #include "platform/CTreeCtrl.h"
 #include "app/CPrintLayout.h"
@@ -74,7 +73,6 @@ private:
     void ShowAboutBox();
     void SetStatusText(const QString& text);
 
-    CImageList m_treeImages;
     TVINSERTSTRUCT m_treeInsert;
     Roster m_roster{};
     int m_rosterCount = 0;

@@ -49,7 +49,7 @@ HeatBlock MatrixHeatBlock(const CalculationResult& result, int round, int heat)
     return block;
 }
 
-PrintOutcome PrintMatrix(CPrintLayout& layout, HDC printer, const MatrixPrintOptions& options,
+PrintOutcome PrintMatrix(CPrintLayout& layout, SharedPrinter printer, const MatrixPrintOptions& options,
                          const CalculationResult& result, const StatusLine& showStatus)
 {
     layout.PreparePrintout(std::move(printer), kTopMargin, options.baseFontSize);

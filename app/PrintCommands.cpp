@@ -1,7 +1,7 @@
 #include "app/CRaceDlg.h"
 
-#include "platform/CPrintDialog.h"
 #include "platform/MessageBox.h"
+#include "platform/ModalHost.h"
 #include "app/CFontSizeDlg.h"
 #include "app/HeatCardPrintout.h"
 #include "app/MatrixPrintout.h"
@@ -19,7 +19,7 @@ const QString kHeatCardsRefusal =
 struct PrintChoice {
     int baseFontSize;
     bool newColumnPerRound;
-    HDC printer;
+    SharedPrinter printer;
 };
 
 // Refuses without a calculated result; otherwise asks for the font size and
@@ -33,10 +33,10 @@ std::optional<PrintChoice> AskForPrintout(bool hasResult, const QString& refusal
     }
     if (fontSize.DoModal() == IDCANCEL)
         return std::nullopt;
-    CPrintDialog printDialog(false, PD_USEDEVMODECOPIES | PD_NOPAGENUMS | PD_NOSELECTION);
-    if (printDialog.DoModal() != IDOK)
+    SharedPrinter printer = ModalHost::Current().ChoosePrintoutPrinter();
+    if (!printer)
         return std::nullopt;
-    return PrintChoice{fontSize.m_baseFontSize, fontSize.m_newColumnPerRound == 1, printDialog.GetPrinterDC()};
+    return PrintChoice{fontSize.m_baseFontSize, fontSize.m_newColumnPerRound == 1, std::move(printer)};
 }
 
 // The organiser must not believe that a printout came out when the printer

@@ -3,18 +3,18 @@
 #include "platform/TreeTypes.h"
 
 #include <QIcon>
+#include <QPixmap>
 #include <QString>
 #include <map>
 #include <utility>
+#include <vector>
 
-class CImageList;
 class QTreeWidget;
 
 constexpr unsigned TVIF_TEXT = 0x1;
 constexpr unsigned TVIF_IMAGE = 0x2;
 constexpr unsigned TVIF_PARAM = 0x4;
 constexpr unsigned TVIF_SELECTEDIMAGE = 0x20;
-constexpr int TVSIL_NORMAL = 0;
 
 // Where an item goes among its siblings: at the end, or in alphabetical order.
 inline const HTREEITEM TVI_ROOT = nullptr;
@@ -41,7 +41,9 @@ struct TVINSERTSTRUCT {
 class CTreeCtrl {
 public:
     void Attach(QWidget* control);
-    void SetImageList(const CImageList* images, int which);
+    // The pictures shown beside the items, addressed by position, each drawn
+    // at the given size.
+    void SetImages(const std::vector<QIcon>& images, QSize size);
 
     HTREEITEM InsertItem(const TVINSERTSTRUCT& insert);
     bool DeleteAllItems();
@@ -60,6 +62,6 @@ private:
     HTREEITEM Child(HTREEITEM parent, int position) const;
 
     QTreeWidget* m_control = nullptr;
-    const CImageList* m_images = nullptr;
+    std::vector<QPixmap> m_images;
     std::map<std::pair<int, int>, QIcon> m_icons;
 };
