@@ -2,7 +2,7 @@
 
 #include "app/CPrintLayout.h"
 #include "print/PageGeometry.h"
-#include "roster/PilotRecord.h"
+#include "print/PrintoutContent.h"
 
 namespace {
 
@@ -39,11 +39,6 @@ void PrintCard(CPrintLayout& layout, int& y, const HeatCard& card)
 }
 
 } // namespace
-
-QString HeatCardLine(const QString& heat)
-{
-    return QString(7, QChar(' ')) + heat;
-}
 
 PrintOutcome PrintHeatCards(CPrintLayout& layout, SharedPrinter printer, int baseFontSize,
                             const std::vector<HeatCard>& cards, const StatusLine& showStatus)
