@@ -1,7 +1,7 @@
+#include "app/PilotFieldsExchange.h"
 #include "platform/DataExchange.h"
 #include "platform/DialogDriver.h"
 #include "res/ResourceIds.h"
-#include "app/PilotFieldsExchange.h"
 #include "support/MainWindowFixture.h"
 
 #include <QListWidget>
