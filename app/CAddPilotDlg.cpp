@@ -12,8 +12,8 @@ constexpr unsigned kHighestNewFrequency = 60;
 
 }  // namespace
 
-CAddPilotDlg::CAddPilotDlg()
-    : CDialog(AddPilotDialogTemplate())
+CAddPilotDlg::CAddPilotDlg(ModalHost& host)
+    : CDialog(AddPilotDialogTemplate(), host)
 {
 }
 

@@ -11,8 +11,8 @@ constexpr unsigned kHighestEditedFrequency = 80;
 
 }  // namespace
 
-CEditPilotDlg::CEditPilotDlg()
-    : CDialog(EditPilotDialogTemplate())
+CEditPilotDlg::CEditPilotDlg(ModalHost& host)
+    : CDialog(EditPilotDialogTemplate(), host)
 {
 }
 

@@ -8,10 +8,12 @@
 #include "platform/CDialog.h"
 #include "platform/CListBox.h"
 #include "platform/CTreeCtrl.h"
+#include "platform/ModalHost.h"
 #include "roster/PilotRecord.h"
 
 #include <QIcon>
 #include <array>
+#include <memory>
 
 using Roster = std::array<PilotRecord, kRosterCapacity>;
 
@@ -21,7 +23,11 @@ using Roster = std::array<PilotRecord, kRosterCapacity>;
 // here; the commands' bodies live in files of their own beside it.
 class CRaceDlg : public CDialog {
 public:
+    // A window on the desktop, with a desktop host of its own.
     CRaceDlg();
+    // A window whose dialogs and messages go through the host given, which
+    // outlives it: a batch run's or a test's.
+    explicit CRaceDlg(ModalHost& host);
 
     bool OnCommand(int id, int notifyCode) override;
     void OnSysCommand(int id) override;
@@ -76,6 +82,8 @@ public:
     const CalculationResult& GetResult() const { return m_result; }
     CListBox& PilotList() { return m_pilotList; }
     CTreeCtrl& ResultTree() { return m_resultTree; }
+    // The device context both printouts draw on, for a test to record.
+    CDC& PrinterDC() { return m_printLayout.m_printerDC; }
     int Rounds() const { return m_rounds; }
     int Heats() const { return m_heats; }
     int PilotsPerHeat() const { return m_pilotsPerHeat; }
@@ -85,6 +93,7 @@ protected:
     void DoDataExchange(CDataExchange* pDX) override;
 
 private:
+    explicit CRaceDlg(std::unique_ptr<ModalHost>&& ownHost);
     void SetUpTreeImages();
     void AdjustHeatsToPilots();
     void ShowPilotCount();
@@ -92,6 +101,7 @@ private:
     void SetStatusText(const QString& text);
     int ShowPrintOutcome(const CommandOutcome& outcome);
 
+    std::unique_ptr<ModalHost> m_ownHost;
     Roster m_roster{};
     int m_rosterCount = 0;
     CalculationResult m_result;

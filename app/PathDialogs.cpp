@@ -2,7 +2,6 @@
 
 #include "platform/CharacterLimit.h"
 #include "platform/DataExchange.h"
-#include "platform/MessageBox.h"
 #include "platform/ModalHost.h"
 #include "res/PathTemplates.h"
 #include "res/ResourceIds.h"
@@ -15,8 +14,9 @@ const QString kTextFilter = QStringLiteral("Text Files (*.txt)|*.txt");
 
 } // namespace
 
-CPathDlg::CPathDlg(DialogTemplate dialogTemplate, int pathId, const QString& initialPath, Browsing browsing)
-    : CDialog(std::move(dialogTemplate)), m_pathId(pathId), m_browsing(std::move(browsing)), m_path(initialPath)
+CPathDlg::CPathDlg(DialogTemplate dialogTemplate, int pathId, const QString& initialPath, Browsing browsing,
+                   ModalHost& host)
+    : CDialog(std::move(dialogTemplate), host), m_pathId(pathId), m_browsing(std::move(browsing)), m_path(initialPath)
 {
 }
 
@@ -42,40 +42,40 @@ void CPathDlg::DoDataExchange(CDataExchange* pDX)
 void CPathDlg::OnBrowse()
 {
     const bool open = m_browsing.openFileDialog;
-    const QString chosen = ModalHost::Current()
+    const QString chosen = Host()
                                .ChooseFile({open, QStringLiteral("TXT"), m_browsing.fileName, m_browsing.filter, !open})
                                .value_or(m_browsing.fileName);
     if (CountCharacters(chosen) > kMaxPathChars) {
-        AfxMessageBox(QStringLiteral("The path \"%1\" is longer than %2 characters. Choose a file whose path is "
-                                     "shorter.")
-                          .arg(chosen, QString::number(kMaxPathChars)),
-                      MB_OK | MB_ICONEXCLAMATION);
+        Host().ShowMessage(QStringLiteral("The path \"%1\" is longer than %2 characters. Choose a file whose path is "
+                                          "shorter.")
+                               .arg(chosen, QString::number(kMaxPathChars)),
+                           MB_OK | MB_ICONEXCLAMATION);
         return;
     }
     m_path = chosen;
     UpdateData(false);
 }
 
-CImportPilotsDlg::CImportPilotsDlg()
+CImportPilotsDlg::CImportPilotsDlg(ModalHost& host)
     : CPathDlg(ImportPilotsTemplate(), IDC_IMPORT_PATH, QStringLiteral("pilots.txt"),
-               {true, QStringLiteral("Pilots.txt"), kRosterFilter})
+               {true, QStringLiteral("Pilots.txt"), kRosterFilter}, host)
 {
 }
 
-CExportPilotsDlg::CExportPilotsDlg()
+CExportPilotsDlg::CExportPilotsDlg(ModalHost& host)
     : CPathDlg(ExportPilotsTemplate(), IDC_EXPORT_PATH, QStringLiteral("Pilots.txt"),
-               {false, QStringLiteral("Pilots.txt"), kRosterFilter})
+               {false, QStringLiteral("Pilots.txt"), kRosterFilter}, host)
 {
 }
 
-CExportMatrixDlg::CExportMatrixDlg()
+CExportMatrixDlg::CExportMatrixDlg(ModalHost& host)
     : CPathDlg(ExportMatrixTemplate(), IDC_EXPORT_PATH, QStringLiteral("Matrix.txt"),
-               {false, QStringLiteral("Matrix.txt"), kTextFilter})
+               {false, QStringLiteral("Matrix.txt"), kTextFilter}, host)
 {
 }
 
-CExportHeatsDlg::CExportHeatsDlg()
+CExportHeatsDlg::CExportHeatsDlg(ModalHost& host)
     : CPathDlg(ExportHeatsTemplate(), IDC_EXPORT_PATH, QStringLiteral("Heats.txt"),
-               {false, QStringLiteral("Heats.txt"), kTextFilter})
+               {false, QStringLiteral("Heats.txt"), kTextFilter}, host)
 {
 }

@@ -18,7 +18,7 @@ protected:
         QString filter;
     };
 
-    CPathDlg(DialogTemplate dialogTemplate, int pathId, const QString& initialPath, Browsing browsing);
+    CPathDlg(DialogTemplate dialogTemplate, int pathId, const QString& initialPath, Browsing browsing, ModalHost& host);
     void DoDataExchange(CDataExchange* pDX) override;
 
 private:
@@ -31,20 +31,20 @@ private:
 
 class CImportPilotsDlg : public CPathDlg {
 public:
-    CImportPilotsDlg();
+    explicit CImportPilotsDlg(ModalHost& host);
 };
 
 class CExportPilotsDlg : public CPathDlg {
 public:
-    CExportPilotsDlg();
+    explicit CExportPilotsDlg(ModalHost& host);
 };
 
 class CExportMatrixDlg : public CPathDlg {
 public:
-    CExportMatrixDlg();
+    explicit CExportMatrixDlg(ModalHost& host);
 };
 
 class CExportHeatsDlg : public CPathDlg {
 public:
-    CExportHeatsDlg();
+    explicit CExportHeatsDlg(ModalHost& host);
 };

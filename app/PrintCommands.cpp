@@ -23,14 +23,14 @@ struct PrintChoice {
 
 // Refuses without a calculated result; otherwise asks for the font size and
 // then the printer. Cancelled when the organiser cancelled either dialog.
-std::variant<PrintChoice, CommandOutcome> AskForPrintout(bool hasResult, const QString& refusal)
+std::variant<PrintChoice, CommandOutcome> AskForPrintout(ModalHost& host, bool hasResult, const QString& refusal)
 {
-    CFontSizeDlg fontSize;
+    CFontSizeDlg fontSize(host);
     if (!hasResult)
         return CommandOutcome::Refused(refusal);
     if (fontSize.DoModal() == IDCANCEL)
         return CommandOutcome::Cancelled();
-    SharedPrinter printer = ModalHost::Current().ChoosePrintoutPrinter();
+    SharedPrinter printer = host.ChoosePrintoutPrinter();
     if (!printer)
         return CommandOutcome::Cancelled();
     return PrintChoice{fontSize.m_baseFontSize, fontSize.m_newColumnPerRound == 1, std::move(printer)};
@@ -59,7 +59,7 @@ CommandOutcome OutcomeOf(PrintOutcome outcome, const QString& outputFile)
 
 CommandOutcome CRaceDlg::PrintMatrix()
 {
-    std::variant<PrintChoice, CommandOutcome> asked = AskForPrintout(m_result.HasResult(), kMatrixRefusal);
+    std::variant<PrintChoice, CommandOutcome> asked = AskForPrintout(Host(), m_result.HasResult(), kMatrixRefusal);
     auto* choice = std::get_if<PrintChoice>(&asked);
     if (!choice)
         return std::get<CommandOutcome>(asked);
@@ -74,7 +74,7 @@ CommandOutcome CRaceDlg::PrintMatrix()
 // alphabetical order; the new-column choice does not apply to them.
 CommandOutcome CRaceDlg::PrintHeatCards()
 {
-    std::variant<PrintChoice, CommandOutcome> asked = AskForPrintout(m_result.HasResult(), kHeatCardsRefusal);
+    std::variant<PrintChoice, CommandOutcome> asked = AskForPrintout(Host(), m_result.HasResult(), kHeatCardsRefusal);
     auto* choice = std::get_if<PrintChoice>(&asked);
     if (!choice)
         return std::get<CommandOutcome>(asked);

@@ -44,7 +44,7 @@ std::variant<QStringList, CommandOutcome> ReadRosterFile(const QString& path)
 // not the file's.
 CommandOutcome CRaceDlg::ImportPilots()
 {
-    CImportPilotsDlg dialog;
+    CImportPilotsDlg dialog(Host());
     if (dialog.DoModal() != IDOK)
         return CommandOutcome::Cancelled();
     const std::variant<QStringList, CommandOutcome> fileLines = ReadRosterFile(dialog.Path());
@@ -64,7 +64,7 @@ CommandOutcome CRaceDlg::ImportPilots()
 
 CommandOutcome CRaceDlg::ExportPilots()
 {
-    CExportPilotsDlg dialog;
+    CExportPilotsDlg dialog(Host());
     if (dialog.DoModal() != IDOK)
         return CommandOutcome::Cancelled();
     return ExportTextFile(dialog.Path(), RosterFileText(std::span(m_roster).first(size_t(m_rosterCount))));

@@ -13,7 +13,7 @@ CommandOutcome CRaceDlg::ExportMatrix()
     if (!m_result.HasResult())
         return CommandOutcome::Refused(
             QStringLiteral("Please perform a Matrix Calculation before attempting to export a Matrix."));
-    CExportMatrixDlg dialog;
+    CExportMatrixDlg dialog(Host());
     if (dialog.DoModal() != IDOK)
         return CommandOutcome::Cancelled();
     return ExportTextFile(dialog.Path(), MatrixFileText(m_result));
@@ -24,7 +24,7 @@ CommandOutcome CRaceDlg::ExportHeatCards()
     if (!m_result.HasResult())
         return CommandOutcome::Refused(
             QStringLiteral("Please perform a Matrix Calculation before attempting to export Heat Cards."));
-    CExportHeatsDlg dialog;
+    CExportHeatsDlg dialog(Host());
     if (dialog.DoModal() != IDOK)
         return CommandOutcome::Cancelled();
     return ExportTextFile(dialog.Path(), HeatCardsText(HeatCardsOf(m_result)));

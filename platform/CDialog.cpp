@@ -91,8 +91,9 @@ void LinkMnemonicLabels(const std::vector<QWidget*>& widgets, const DialogTempla
 
 }  // namespace
 
-CDialog::CDialog(DialogTemplate dialogTemplate)
+CDialog::CDialog(DialogTemplate dialogTemplate, ModalHost& host)
     : m_template(std::move(dialogTemplate))
+    , m_host(host)
 {
 }
 
@@ -103,7 +104,7 @@ CDialog::~CDialog()
 
 int CDialog::DoModal()
 {
-    return ModalHost::Current().RunDialog(*this);
+    return m_host.RunDialog(*this);
 }
 
 bool CDialog::UpdateData(bool saveAndValidate)

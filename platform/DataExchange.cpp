@@ -4,7 +4,7 @@
 #include "platform/CharacterLimit.h"
 #include "platform/CListBox.h"
 #include "platform/CTreeCtrl.h"
-#include "platform/MessageBox.h"
+#include "platform/ModalHost.h"
 
 #include <QCheckBox>
 #include <algorithm>
@@ -52,7 +52,7 @@ CDataExchange::CDataExchange(CDialog* dialog, bool saveAndValidate)
 
 void CDataExchange::Fail(const QString& message)
 {
-    AfxMessageBox(message, MB_OK | MB_ICONEXCLAMATION);
+    m_dialog->Host().ShowMessage(message, MB_OK | MB_ICONEXCLAMATION);
     if (QWidget* control = m_dialog->GetDlgItem(m_lastControlId)) {
         control->setFocus(Qt::OtherFocusReason);
         if (auto* edit = qobject_cast<QLineEdit*>(control))
