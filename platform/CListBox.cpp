@@ -1,7 +1,15 @@
 #include "platform/CListBox.h"
 
 #include <QListWidget>
+#include <algorithm>
 #include <cassert>
+#include <ranges>
+
+int PositionAfterEqual(int count, const QString& text, const std::function<QString(int)>& textAt)
+{
+    const auto goesBefore = [&](int at) { return QString::compare(textAt(at), text, Qt::CaseInsensitive) <= 0; };
+    return *std::ranges::partition_point(std::views::iota(0, count), goesBefore);
+}
 
 void CListBox::Attach(QWidget* control, bool sorted)
 {
@@ -80,14 +88,5 @@ bool CListBox::IsValid(int position) const
 
 int CListBox::SortedPosition(const QString& text) const
 {
-    int low = 0;
-    int high = GetCount();
-    while (low < high) {
-        const int middle = (low + high) / 2;
-        if (QString::compare(m_control->item(middle)->text(), text, Qt::CaseInsensitive) <= 0)
-            low = middle + 1;
-        else
-            high = middle;
-    }
-    return low;
+    return PositionAfterEqual(GetCount(), text, [this](int line) { return m_control->item(line)->text(); });
 }

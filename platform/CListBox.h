@@ -1,11 +1,16 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 
 class QListWidget;
 class QWidget;
 
 constexpr int LB_ERR = -1;
+
+// Where a text goes among count texts kept in alphabetical order ignoring
+// case: after every text equal to it.
+int PositionAfterEqual(int count, const QString& text, const std::function<QString(int)>& textAt);
 
 // The list box of a dialog, addressed by line position. A sorted list box
 // keeps its lines in alphabetical order ignoring case; a line equal to others

@@ -1,5 +1,7 @@
 #include "platform/CTreeCtrl.h"
 
+#include "platform/CListBox.h"
+
 #include <QTreeWidget>
 #include <QTreeWidgetItemIterator>
 #include <cassert>
@@ -87,16 +89,7 @@ QIcon CTreeCtrl::ItemIcon(int image, int selectedImage) const
 
 int CTreeCtrl::SortedPosition(QTreeWidgetItem* parent, const QString& text) const
 {
-    int low = 0;
-    int high = ChildCount(parent);
-    while (low < high) {
-        const int middle = (low + high) / 2;
-        if (QString::compare(Child(parent, middle)->text(0), text, Qt::CaseInsensitive) <= 0)
-            low = middle + 1;
-        else
-            high = middle;
-    }
-    return low;
+    return PositionAfterEqual(ChildCount(parent), text, [&](int position) { return Child(parent, position)->text(0); });
 }
 
 int CTreeCtrl::ChildCount(QTreeWidgetItem* parent) const
