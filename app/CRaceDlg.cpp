@@ -1,6 +1,7 @@
 #include "app/CRaceDlg.h"
 
 #include "app/CAboutDlg.h"
+#include "matrix/HeatsProposal.h"
 #include "platform/CMenu.h"
 #include "platform/DataExchange.h"
 #include "res/Icons.h"
@@ -37,7 +38,7 @@ void CRaceDlg::DoDataExchange(CDataExchange* pDX)
     DDX_Text(pDX, IDC_HEATS, m_heats);
     DDV_MinMaxInt(pDX, m_heats, 1, kMaxHeats);
     DDX_Text(pDX, IDC_PILOTS_PER_HEAT, m_pilotsPerHeat);
-    DDV_MinMaxInt(pDX, m_pilotsPerHeat, 2, kSlotsPerHeat);
+    DDV_MinMaxInt(pDX, m_pilotsPerHeat, kMinPilotsPerHeat, kSlotsPerHeat);
 }
 
 bool CRaceDlg::OnCommand(int id, int notifyCode)
@@ -110,19 +111,17 @@ void CRaceDlg::SetUpTreeInsertTemplate()
 }
 
 // Leaving the heats field spreads the listed pilots over the heats, or, when
-// there are fewer pilots than heats, puts them all into one heat.
+// there are fewer pilots than heats, puts them all into one heat. A field the
+// exchange has just refused changes nothing else.
 void CRaceDlg::AdjustHeatsToPilots()
 {
-    UpdateData(true);
-    const int places = m_pilotList.GetCount() + 1;
-    if (m_heats < 1)
-        return;  // the exchange has just reported the field; there is nothing to divide by
-    if (m_heats < places) {
-        m_pilotsPerHeat = places / m_heats;
-    } else {
-        m_heats = 1;
-        m_pilotsPerHeat = places;
-    }
+    if (!UpdateData(true))
+        return;
+    const std::optional<HeatsProposal> proposal = ProposeHeats(m_pilotList.GetCount(), m_heats);
+    if (!proposal)
+        return;
+    m_heats = proposal->heats;
+    m_pilotsPerHeat = proposal->pilotsPerHeat;
     UpdateData(false);
 }
 

@@ -1,6 +1,7 @@
 #include "platform/CTreeCtrl.h"
 
 #include "platform/CImageList.h"
+#include "platform/SortCollation.h"
 
 #include <QTreeWidget>
 #include <QTreeWidgetItemIterator>
@@ -18,6 +19,7 @@ void CTreeCtrl::Attach(QWidget* control)
 {
     m_control = dynamic_cast<QTreeWidget*>(control);
     assert(m_control);
+    m_collator = SortCollator();
 }
 
 void CTreeCtrl::SetImageList(const CImageList* images, int /*which*/)
@@ -126,7 +128,7 @@ int CTreeCtrl::SortedPosition(HTREEITEM parent, const QString& text) const
     int high = ChildCount(parent);
     while (low < high) {
         const int middle = (low + high) / 2;
-        if (QString::compare(Child(parent, middle)->text(0), text, Qt::CaseInsensitive) <= 0)
+        if (m_collator.compare(Child(parent, middle)->text(0), text) <= 0)
             low = middle + 1;
         else
             high = middle;

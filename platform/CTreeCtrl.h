@@ -2,6 +2,7 @@
 
 #include "platform/TreeTypes.h"
 
+#include <QCollator>
 #include <QIcon>
 #include <QString>
 #include <map>
@@ -62,4 +63,5 @@ private:
     QTreeWidget* m_control = nullptr;
     const CImageList* m_images = nullptr;
     std::map<std::pair<int, int>, QIcon> m_icons;
+    QCollator m_collator;  // the sorted insertion's order, see SortCollation.h
 };

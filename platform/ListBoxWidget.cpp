@@ -1,8 +1,11 @@
 #include "platform/ListBoxWidget.h"
 
+#include "platform/SortCollation.h"
+
 ListBoxWidget::ListBoxWidget(bool sorted, QWidget* parent)
     : QListWidget(parent)
     , m_sorted(sorted)
+    , m_collator(SortCollator())
 {
     setSelectionMode(QAbstractItemView::SingleSelection);
 }
@@ -20,7 +23,7 @@ int ListBoxWidget::SortedPosition(const QString& text) const
     int high = count();
     while (low < high) {
         const int middle = (low + high) / 2;
-        if (QString::compare(item(middle)->text(), text, Qt::CaseInsensitive) <= 0)
+        if (m_collator.compare(item(middle)->text(), text) <= 0)
             low = middle + 1;
         else
             high = middle;

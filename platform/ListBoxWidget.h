@@ -1,9 +1,11 @@
 #pragma once
 
+#include <QCollator>
 #include <QListWidget>
 
 // The list box control. With the sorted style it keeps its lines in
-// alphabetical order ignoring case; a line equal to others goes after them.
+// the order of the user's locale ignoring case (SortCollation.h); a line
+// equal to others goes after them.
 class ListBoxWidget : public QListWidget {
 public:
     ListBoxWidget(bool sorted, QWidget* parent);
@@ -14,4 +16,5 @@ private:
     int SortedPosition(const QString& text) const;
 
     bool m_sorted;
+    QCollator m_collator;
 };

@@ -4,13 +4,6 @@
 #include "res/FontSizeTemplate.h"
 #include "res/ResourceIds.h"
 
-namespace {
-
-constexpr int kSmallestBaseSize = 8;
-constexpr int kLargestBaseSize = 72;
-
-} // namespace
-
 CFontSizeDlg::CFontSizeDlg()
     : CDialog(FontSizeDialogTemplate())
 {

@@ -2,6 +2,9 @@
 
 #include "platform/CDialog.h"
 
+constexpr int kSmallestBaseSize = 8;
+constexpr int kLargestBaseSize = 72;
+
 // Asks before every printout for the base font size (8 to 72) and whether
 // each round starts a new column. A fresh dialog starts from 9 and a new
 // column per round; the previous choice is not remembered.

@@ -20,7 +20,7 @@ void ShowImportFailure(const CFileException& error)
 
 // The whole file, or nothing when it could not be read: a file that fails
 // half-way must not replace the pilots the organiser has.
-std::optional<QStringList> ReadRosterFile(const QString& path)
+std::optional<QByteArray> ReadRosterFileBytes(const QString& path)
 {
     CStdioFile file;
     CFileException error;
@@ -29,12 +29,9 @@ std::optional<QStringList> ReadRosterFile(const QString& path)
         return std::nullopt;
     }
     try {
-        QStringList lines;
-        QString line;
-        while (file.ReadString(line))
-            lines << line;
+        const QByteArray bytes = file.ReadAllBytes();
         file.Close();
-        return lines;
+        return bytes;
     } catch (const CFileException& failure) {
         file.Abort();
         ShowImportFailure(failure);
@@ -49,10 +46,14 @@ void CRaceDlg::OnImportPilots()
     CImportPilotsDlg dialog;
     if (dialog.DoModal() != IDOK)
         return;
-    const std::optional<QStringList> fileLines = ReadRosterFile(dialog.Path());
-    if (!fileLines)
+    const std::optional<QByteArray> bytes = ReadRosterFileBytes(dialog.Path());
+    if (!bytes)
         return;
-    const RosterFileLines selected = SelectPilotLines(*fileLines);
+    const RosterFileReading selected = ReadRosterFile(*bytes);
+    if (selected.IsRefused()) {
+        AfxMessageBox(RefusedRosterFileMessage(dialog.Path(), selected), MB_OK | MB_ICONEXCLAMATION);
+        return;
+    }
     m_roster.fill(PilotRecord{});
     m_rosterCount = 0;
     for (const QString& line : selected.pilotLines)
