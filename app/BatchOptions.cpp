@@ -2,7 +2,7 @@
 
 #include "matrix/Matrix.h"
 #include "platform/DataExchange.h"
-#include "print/CFontSizeDlg.h"
+#include "app/CFontSizeDlg.h"
 
 #include <functional>
 #include <limits>

@@ -4,6 +4,7 @@
 #include "matrix/HeatsProposal.h"
 #include "platform/CMenu.h"
 #include "platform/DataExchange.h"
+#include "platform/MessageBox.h"
 #include "res/Icons.h"
 #include "res/MainTemplates.h"
 #include "res/ResourceIds.h"
@@ -139,4 +140,16 @@ void CRaceDlg::ShowAboutBox()
 void CRaceDlg::SetStatusText(const QString& text)
 {
     SetDlgItemText(IDC_STATUS, text);
+}
+
+void CRaceDlg::ShowOutcome(const CommandOutcome& outcome)
+{
+    if (!outcome.message.isEmpty())
+        AfxMessageBox(outcome.message, outcome.messageType);
+}
+
+int CRaceDlg::ShowPrintOutcome(const CommandOutcome& outcome)
+{
+    ShowOutcome(outcome);
+    return outcome.kind == CommandOutcome::Kind::Done || outcome.kind == CommandOutcome::Kind::Failed ? 1 : 0;
 }

@@ -1,11 +1,13 @@
 #pragma once
 
+#include "app/CommandOutcome.h"
+#include "matrix/CalculationClock.h"
 #include "matrix/CalculationResult.h"
 #include "platform/CDialog.h"
 #include "platform/CImageList.h"
 #include "platform/CListBox.h"
 #include "platform/CTreeCtrl.h"
-#include "print/CPrintLayout.h"
+#include "app/CPrintLayout.h"
 #include "roster/PilotRecord.h"
 
 #include <QIcon>
@@ -16,7 +18,7 @@ using Roster = std::array<PilotRecord, kRosterCapacity>;
 // The main window and the owner of everything the program knows: the roster
 // and the pilot list that mirrors it, the schedule fields, the result of the
 // last calculation and the tree that shows it. Every menu command enters
-// here; the commands' bodies live in the folders of their subsystems.
+// here; the commands' bodies live in files of their own beside it.
 class CRaceDlg : public CDialog {
 public:
     CRaceDlg();
@@ -27,32 +29,48 @@ public:
     void OnEscapeKey() override;
     void OnClose() override;
 
-    // The roster and the pilot list, kept in step (roster/RosterSync.cpp).
+    // The roster and the pilot list, kept in step (app/RosterSync.cpp).
     void ParsePilotLine(const QString& line, Roster& roster, int position);
     void SplitPilotLine(const QString& text, QString& lastName, QString& firstName, int& frequency);
     int FindPilot(const QString& lastName, const QString& firstName) const;
     void RebuildRoster();
     void RefillPilotList();
 
-    // Pilot editing (roster/PilotCommands.cpp).
-    void OnAddPilot();
-    void OnDeletePilot();
-    void OnEditPilot();
+    // The menu commands. Each returns what it did; the On... handlers of the
+    // menu run them and show their messages.
+    // Pilot editing (app/PilotCommands.cpp).
+    CommandOutcome AddPilot();
+    CommandOutcome DeletePilot();
+    CommandOutcome EditPilot();
+    // The roster file (app/RosterFileCommands.cpp).
+    CommandOutcome ImportPilots();
+    CommandOutcome ExportPilots();
+    // The calculation (app/RecalculateCommand.cpp), seeded with the given
+    // seed; the menu's command seeds it from the window's clock.
+    CommandOutcome Recalculate(unsigned seed);
+    // The text exports (app/TextExportCommands.cpp).
+    CommandOutcome ExportMatrix();
+    CommandOutcome ExportHeatCards();
+    // The printouts (app/PrintCommands.cpp).
+    CommandOutcome PrintMatrix();
+    CommandOutcome PrintHeatCards();
 
-    // The roster file (roster/RosterFileCommands.cpp).
-    void OnImportPilots();
-    void OnExportPilots();
+    void OnAddPilot() { ShowOutcome(AddPilot()); }
+    void OnDeletePilot() { ShowOutcome(DeletePilot()); }
+    void OnEditPilot() { ShowOutcome(EditPilot()); }
+    void OnImportPilots() { ShowOutcome(ImportPilots()); }
+    void OnExportPilots() { ShowOutcome(ExportPilots()); }
+    void OnRecalculate() { ShowOutcome(Recalculate(static_cast<unsigned>(m_clock()))); }
+    void OnExportMatrix() { ShowOutcome(ExportMatrix()); }
+    void OnExportHeatCards() { ShowOutcome(ExportHeatCards()); }
+    // 1 when a printout went to the printer, whether or not it came out whole.
+    int OnPrintMatrix() { return ShowPrintOutcome(PrintMatrix()); }
+    int OnPrintHeatCards() { return ShowPrintOutcome(PrintHeatCards()); }
 
-    // The calculation (matrix/RecalculateCommand.cpp).
-    void OnRecalculate();
-
-    // The text exports (matrix/TextExportCommands.cpp).
-    void OnExportMatrix();
-    void OnExportHeatCards();
-
-    // The printouts (print/PrintCommands.cpp).
-    int OnPrintMatrix();
-    int OnPrintHeatCards();
+    // Shows the message a command left, if any.
+    void ShowOutcome(const CommandOutcome& outcome);
+    // The clock that seeds the menu's Recalculate command.
+    void SetClock(CalculationClock clock) { m_clock = std::move(clock); }
 
     const Roster& GetRoster() const { return m_roster; }
     int GetRosterCount() const { return m_rosterCount; }
@@ -74,6 +92,7 @@ private:
     void ShowPilotCount();
     void ShowAboutBox();
     void SetStatusText(const QString& text);
+    int ShowPrintOutcome(const CommandOutcome& outcome);
 
     CImageList m_treeImages;
     TVINSERTSTRUCT m_treeInsert;
@@ -87,4 +106,5 @@ private:
     int m_heats = 6;
     int m_pilotsPerHeat = 8;
     QIcon m_icon;
+    CalculationClock m_clock = SystemClockSeconds;
 };

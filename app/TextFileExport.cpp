@@ -2,22 +2,21 @@
 
 #include "platform/CFileException.h"
 #include "platform/CStdioFile.h"
-#include "platform/MessageBox.h"
 
-void ExportTextFile(const QString& path, const QString& text)
+CommandOutcome ExportTextFile(const QString& path, const QString& text)
 {
     CStdioFile file;
     CFileException error;
-    if (!file.Open(path, CStdioFile::modeCreate | CStdioFile::modeWrite, &error)) {
-        AfxMessageBox(error.ErrorMessage() + QStringLiteral(" Nothing was written."), MB_OK | MB_ICONEXCLAMATION);
-        return;
-    }
+    if (!file.Open(path, CStdioFile::modeCreate | CStdioFile::modeWrite, &error))
+        return CommandOutcome::Failed(error.ErrorMessage() + QStringLiteral(" Nothing was written."),
+                                      MB_OK | MB_ICONEXCLAMATION);
     try {
         file.WriteString(text);
         file.Close();
+        return CommandOutcome::Done();
     } catch (const CFileException& failure) {
         file.Abort();
         const QString consequence = QStringLiteral(" The file holds only what was written before the error.");
-        AfxMessageBox(failure.ErrorMessage() + consequence, MB_OK | MB_ICONEXCLAMATION);
+        return CommandOutcome::Failed(failure.ErrorMessage() + consequence, MB_OK | MB_ICONEXCLAMATION);
     }
 }

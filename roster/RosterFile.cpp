@@ -1,6 +1,6 @@
 #include "roster/RosterFile.h"
 
-#include "platform/CharacterLimit.h"
+#include "text/CharacterCount.h"
 #include "roster/RosterFileDecoding.h"
 
 namespace {

@@ -1,8 +1,8 @@
-#include "print/HeatCardPrintout.h"
+#include "app/HeatCardPrintout.h"
 
-#include "print/CPrintLayout.h"
+#include "app/CPrintLayout.h"
 #include "print/PageGeometry.h"
-#include "roster/PilotRecord.h"
+#include "print/PrintoutContent.h"
 
 namespace {
 
@@ -40,11 +40,6 @@ void PrintCard(CPrintLayout& layout, int& y, const HeatCard& card)
 }
 
 } // namespace
-
-QString HeatCardLine(const QString& heat)
-{
-    return QString(7, QChar(' ')) + heat;
-}
 
 PrintOutcome PrintHeatCards(CPrintLayout& layout, HDC printer, int baseFontSize,
                             const std::vector<HeatCard>& cards, const StatusLine& showStatus)

@@ -1,6 +1,6 @@
-#include "print/HeatCardPrintout.h"
+#include "app/HeatCardPrintout.h"
 
-#include "print/CPrintLayout.h"
+#include "app/CPrintLayout.h"
 #include "support/PdfPrinter.h"
 #include "support/PrintoutTrace.h"
 #include "support/PrintoutFixture.h"
@@ -29,11 +29,6 @@ protected:
 };
 
 } // namespace
-
-TEST(HeatCardLineText, IndentsTheHeatWithSevenBlanksAndNoOtherMark)
-{
-    EXPECT_EQ(HeatCardLine("Round 01, Heat 03"), QString("       Round 01, Heat 03"));
-}
 
 TEST_F(HeatCardPrintout, DrawsEachCardAsHeadingHeatLinesAndARule)
 {

@@ -10,15 +10,6 @@
 class CPrintLayout;
 struct CalculationResult;
 
-// One heat as printed: its heading and a line per pilot placed in it, in
-// slot order with the empty slots closed up.
-struct HeatBlock {
-    QString heading;
-    QStringList pilotLines;
-};
-
-HeatBlock MatrixHeatBlock(const CalculationResult& result, int round, int heat);
-
 struct MatrixPrintOptions {
     int baseFontSize = 9;
     bool newColumnPerRound = true;

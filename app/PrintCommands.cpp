@@ -1,0 +1,85 @@
+#include "app/CRaceDlg.h"
+
+#include "app/CFontSizeDlg.h"
+#include "app/HeatCardPrintout.h"
+#include "app/MatrixPrintout.h"
+#include "platform/CPrintDialog.h"
+
+#include <QPrinter>
+#include <variant>
+
+namespace {
+
+const QString kMatrixRefusal =
+    QStringLiteral("Please perform a Matrix Calculation before attempting to print a Matrix.");
+const QString kHeatCardsRefusal =
+    QStringLiteral("Please perform a Matrix Calculation before attempting to print Heat Cards.");
+
+struct PrintChoice {
+    int baseFontSize;
+    bool newColumnPerRound;
+    HDC printer;
+};
+
+// Refuses without a calculated result; otherwise asks for the font size and
+// then the printer. Cancelled when the organiser cancelled either dialog.
+std::variant<PrintChoice, CommandOutcome> AskForPrintout(bool hasResult, const QString& refusal)
+{
+    CFontSizeDlg fontSize;
+    if (!hasResult)
+        return CommandOutcome::Refused(refusal);
+    if (fontSize.DoModal() == IDCANCEL)
+        return CommandOutcome::Cancelled();
+    CPrintDialog printDialog(false, PD_USEDEVMODECOPIES | PD_NOPAGENUMS | PD_NOSELECTION);
+    if (printDialog.DoModal() != IDOK)
+        return CommandOutcome::Cancelled();
+    return PrintChoice{fontSize.m_baseFontSize, fontSize.m_newColumnPerRound == 1, printDialog.GetPrinterDC()};
+}
+
+// The organiser must not believe that a printout came out when the printer
+// refused it, or when its PDF file could not be written to the end.
+CommandOutcome OutcomeOf(PrintOutcome outcome, const QString& outputFile)
+{
+    constexpr unsigned kWarning = MB_OK | MB_ICONEXCLAMATION;
+    if (outcome == PrintOutcome::NotStarted)
+        return CommandOutcome::Failed(QStringLiteral("Printing could not start. Check that the printer is available, "
+                                                     "or that the PDF file can be written where you chose to save it."),
+                                      kWarning);
+    if (outcome == PrintOutcome::NotFinished && !outputFile.isEmpty())
+        return CommandOutcome::Failed(QStringLiteral("The printout could not be written completely to the file \"%1\"; "
+                                                     "the disk may be full. The file is not usable.")
+                                          .arg(outputFile),
+                                      kWarning);
+    if (outcome == PrintOutcome::NotFinished)
+        return CommandOutcome::Failed(QStringLiteral("The printout could not be finished. Check the printer."), kWarning);
+    return CommandOutcome::Done();
+}
+
+} // namespace
+
+CommandOutcome CRaceDlg::PrintMatrix()
+{
+    std::variant<PrintChoice, CommandOutcome> asked = AskForPrintout(m_result.HasResult(), kMatrixRefusal);
+    auto* choice = std::get_if<PrintChoice>(&asked);
+    if (!choice)
+        return std::get<CommandOutcome>(asked);
+    const QString outputFile = choice->printer->outputFileName();
+    return OutcomeOf(::PrintMatrix(m_printLayout, std::move(choice->printer),
+                                   {choice->baseFontSize, choice->newColumnPerRound}, m_result,
+                                   [this](const QString& text) { SetStatusText(text); }),
+                     outputFile);
+}
+
+// The cards follow the roster of the last calculation, not the tree's
+// alphabetical order; the new-column choice does not apply to them.
+CommandOutcome CRaceDlg::PrintHeatCards()
+{
+    std::variant<PrintChoice, CommandOutcome> asked = AskForPrintout(m_result.HasResult(), kHeatCardsRefusal);
+    auto* choice = std::get_if<PrintChoice>(&asked);
+    if (!choice)
+        return std::get<CommandOutcome>(asked);
+    const QString outputFile = choice->printer->outputFileName();
+    return OutcomeOf(::PrintHeatCards(m_printLayout, std::move(choice->printer), choice->baseFontSize,
+                                      HeatCardsOf(m_result), [this](const QString& text) { SetStatusText(text); }),
+                     outputFile);
+}

@@ -1,0 +1,41 @@
+#include "app/ResultTree.h"
+
+#include "matrix/HeatCardFormat.h"
+#include "platform/CTreeCtrl.h"
+
+#include <algorithm>
+#include <vector>
+
+namespace {
+
+HTREEITEM InsertNode(CTreeCtrl& tree, TVINSERTSTRUCT& insert, HTREEITEM parent, const QString& text, int image,
+                     long long data)
+{
+    insert.hParent = parent;
+    insert.item.pszText = text;
+    insert.item.iImage = image;
+    insert.item.lParam = data;
+    return tree.InsertItem(insert);
+}
+
+}  // namespace
+
+// A draw that did not complete shows its pilots without heats.
+void ShowResult(CTreeCtrl& tree, TVINSERTSTRUCT& insert, const CalculationResult& result)
+{
+    tree.DeleteAllItems();
+    std::vector<HTREEITEM> pilotNodes;
+    for (const PilotRecord& pilot : result.pilots)
+        pilotNodes.push_back(InsertNode(tree, insert, TVI_ROOT, PilotCardText(pilot), kPilotImage, 0));
+    if (!result.completed)
+        return;
+    // The result never covers more than the matrix holds.
+    const int rounds = std::clamp(result.rounds, 0, kMaxRounds);
+    const int heats = std::clamp(result.heats, 0, kMaxHeats);
+    for (int round = 0; round < rounds; ++round)
+        for (int heat = 0; heat < heats; ++heat)
+            for (int slot = 0; slot < kSlotsPerHeat; ++slot)
+                if (const int position = result.matrix.At(round, heat, slot); position != kEmptySlot)
+                    InsertNode(tree, insert, pilotNodes.at(size_t(position)), HeatCardText(round + 1, heat + 1),
+                               kHeatImage, round + 1);
+}

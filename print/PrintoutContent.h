@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+struct CalculationResult;
+
+// What the two printouts put on paper, before any printer is involved.
+
+// One heat of the printed matrix: its heading and a line per pilot placed in
+// it, in slot order with the empty slots closed up. Round and heat counted
+// from 0.
+struct HeatBlock {
+    QString heading;
+    QStringList pilotLines;
+};
+
+HeatBlock MatrixHeatBlock(const CalculationResult& result, int round, int heat);
+
+// A heat on a printed heat card: indented by seven blanks.
+QString HeatCardLine(const QString& heat);
