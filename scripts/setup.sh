@@ -11,6 +11,11 @@ build=${KVORAX_BUILD_DIR:-$root/build}
 
 packages=(g++ cmake ninja-build qt6-base-dev libgtest-dev libbenchmark-dev
           fonts-liberation fonts-dejavu-core poppler-utils desktop-file-utils)
+# The tests also build the roster reader's fuzz target (fuzz/), which needs
+# clang and its libFuzzer runtime.
+if [ "$mode" = test ]; then
+    packages+=(clang libclang-rt-14-dev)
+fi
 
 install_missing() {
     local missing=()
