@@ -2,13 +2,14 @@
 
 #include "app/CAboutDlg.h"
 #include "matrix/HeatsProposal.h"
-#include "platform/CMenu.h"
 #include "platform/DataExchange.h"
 #include "platform/MessageBox.h"
 #include "res/Icons.h"
 #include "res/MainTemplates.h"
 #include "res/ResourceIds.h"
 #include "res/Strings.h"
+
+#include <QMenu>
 
 CRaceDlg::CRaceDlg()
     : CDialog(RaceDialogTemplate())
@@ -20,9 +21,9 @@ bool CRaceDlg::OnInitDialog()
 {
     CDialog::OnInitDialog();
     const QString aboutText = LoadResourceString(IDS_ABOUTBOX);
-    if (CMenu* systemMenu = GetSystemMenu(); systemMenu && !aboutText.isEmpty()) {
-        systemMenu->AppendMenu(MF_SEPARATOR);
-        systemMenu->AppendMenu(MF_STRING, IDM_ABOUTBOX, aboutText);
+    if (!aboutText.isEmpty()) {
+        SystemMenu()->addSeparator();
+        AddSystemMenuItem(IDM_ABOUTBOX, aboutText);
     }
     SetIcon(m_icon);
     SetUpTreeImages();
@@ -94,10 +95,7 @@ void CRaceDlg::OnClose()
 
 void CRaceDlg::SetUpTreeImages()
 {
-    m_treeImages.Create(16, 16);
-    for (int icon : {IDI_PILOT, IDI_HEAT, IDI_SELECTED})
-        m_treeImages.Add(LoadIcon(icon));
-    m_resultTree.SetImageList(&m_treeImages, TVSIL_NORMAL);
+    m_resultTree.SetImages({LoadIcon(IDI_PILOT), LoadIcon(IDI_HEAT), LoadIcon(IDI_SELECTED)}, QSize(16, 16));
 }
 
 // Every node of the result tree is inserted sorted, with the star as the

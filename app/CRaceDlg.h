@@ -4,7 +4,6 @@
 #include "matrix/CalculationClock.h"
 #include "matrix/CalculationResult.h"
 #include "platform/CDialog.h"
-#include "platform/CImageList.h"
 #include "platform/CListBox.h"
 #include "platform/CTreeCtrl.h"
 #include "app/CPrintLayout.h"
@@ -32,7 +31,6 @@ public:
     // The roster and the pilot list, kept in step (app/RosterSync.cpp).
     void ParsePilotLine(const QString& line, Roster& roster, int position);
     void SplitPilotLine(const QString& text, QString& lastName, QString& firstName, int& frequency);
-    int FindPilot(const QString& lastName, const QString& firstName) const;
     void RebuildRoster();
     void RefillPilotList();
 
@@ -94,7 +92,6 @@ private:
     void SetStatusText(const QString& text);
     int ShowPrintOutcome(const CommandOutcome& outcome);
 
-    CImageList m_treeImages;
     TVINSERTSTRUCT m_treeInsert;
     Roster m_roster{};
     int m_rosterCount = 0;

@@ -1,6 +1,5 @@
 #include "platform/CTreeCtrl.h"
 
-#include "platform/CImageList.h"
 #include "platform/SortCollation.h"
 
 #include <QTreeWidget>
@@ -22,12 +21,13 @@ void CTreeCtrl::Attach(QWidget* control)
     m_collator = SortCollator();
 }
 
-void CTreeCtrl::SetImageList(const CImageList* images, int /*which*/)
+void CTreeCtrl::SetImages(const std::vector<QIcon>& images, QSize size)
 {
-    m_images = images;
+    m_images.clear();
+    for (const QIcon& image : images)
+        m_images.push_back(image.pixmap(size));
     m_icons.clear();
-    if (images)
-        m_control->setIconSize(images->ImageSize());
+    m_control->setIconSize(size);
 }
 
 HTREEITEM CTreeCtrl::InsertItem(const TVINSERTSTRUCT& insert)
@@ -42,7 +42,7 @@ HTREEITEM CTreeCtrl::InsertItem(const TVINSERTSTRUCT& insert)
     const int selectedImage = (fields.mask & TVIF_SELECTEDIMAGE) ? fields.iSelectedImage : image;
     item->setData(0, kImageRole, image);
     item->setData(0, kSelectedImageRole, selectedImage);
-    if (m_images)
+    if (!m_images.empty())
         item->setIcon(0, ItemIcon(image, selectedImage));
 
     const HTREEITEM parent = insert.hParent;
@@ -116,8 +116,11 @@ QIcon CTreeCtrl::ItemIcon(int image, int selectedImage)
     if (found != m_icons.end())
         return found->second;
     QIcon icon;
-    icon.addPixmap(m_images->Image(image), QIcon::Normal);
-    icon.addPixmap(m_images->Image(selectedImage), QIcon::Selected);
+    const auto imageAt = [this](int position) {
+        return position >= 0 && position < static_cast<int>(m_images.size()) ? m_images[position] : QPixmap();
+    };
+    icon.addPixmap(imageAt(image), QIcon::Normal);
+    icon.addPixmap(imageAt(selectedImage), QIcon::Selected);
     m_icons.emplace(std::make_pair(image, selectedImage), icon);
     return icon;
 }

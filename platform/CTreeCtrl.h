@@ -4,18 +4,18 @@
 
 #include <QCollator>
 #include <QIcon>
+#include <QPixmap>
 #include <QString>
 #include <map>
 #include <utility>
+#include <vector>
 
-class CImageList;
 class QTreeWidget;
 
 constexpr unsigned TVIF_TEXT = 0x1;
 constexpr unsigned TVIF_IMAGE = 0x2;
 constexpr unsigned TVIF_PARAM = 0x4;
 constexpr unsigned TVIF_SELECTEDIMAGE = 0x20;
-constexpr int TVSIL_NORMAL = 0;
 
 // Where an item goes among its siblings: at the end, or in alphabetical order.
 inline const HTREEITEM TVI_ROOT = nullptr;
@@ -42,7 +42,9 @@ struct TVINSERTSTRUCT {
 class CTreeCtrl {
 public:
     void Attach(QWidget* control);
-    void SetImageList(const CImageList* images, int which);
+    // The pictures shown beside the items, addressed by position, each drawn
+    // at the given size.
+    void SetImages(const std::vector<QIcon>& images, QSize size);
 
     HTREEITEM InsertItem(const TVINSERTSTRUCT& insert);
     bool DeleteAllItems();
@@ -61,7 +63,7 @@ private:
     HTREEITEM Child(HTREEITEM parent, int position) const;
 
     QTreeWidget* m_control = nullptr;
-    const CImageList* m_images = nullptr;
+    std::vector<QPixmap> m_images;
     std::map<std::pair<int, int>, QIcon> m_icons;
     QCollator m_collator;  // the sorted insertion's order, see SortCollation.h
 };

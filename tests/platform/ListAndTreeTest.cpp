@@ -1,4 +1,3 @@
-#include "platform/CImageList.h"
 #include "platform/CListBox.h"
 #include "platform/CTreeCtrl.h"
 #include "platform/ListBoxWidget.h"
@@ -33,11 +32,7 @@ TEST(TreeCtrl, InsertsSortedWithImagesDataAndNavigation)
     QTreeWidget widget;
     CTreeCtrl tree;
     tree.Attach(&widget);
-    CImageList images;
-    images.Create(16, 16);
-    for (int image = 0; image < 3; ++image)
-        images.Add(QIcon());
-    tree.SetImageList(&images, TVSIL_NORMAL);
+    tree.SetImages({QIcon(), QIcon(), QIcon()}, QSize(16, 16));
 
     TVINSERTSTRUCT insert;
     insert.hInsertAfter = TVI_SORT;
