@@ -2,6 +2,7 @@
 
 #include "app/CAboutDlg.h"
 #include "matrix/HeatsProposal.h"
+#include "matrix/MatrixShape.h"
 #include "platform/DataExchange.h"
 #include "platform/MessageBox.h"
 #include "res/Icons.h"
@@ -36,9 +37,9 @@ void CRaceDlg::DoDataExchange(CDataExchange* pDX)
     DDX_Control(pDX, IDC_PILOT_LIST, m_pilotList);
     DDX_Control(pDX, IDC_RESULT_TREE, m_resultTree);
     DDX_Text(pDX, IDC_ROUNDS, m_rounds);
-    DDV_MinMaxInt(pDX, m_rounds, 1, kMaxRounds);
+    DDV_MinMaxInt(pDX, m_rounds, kMinRounds, kMaxRounds);
     DDX_Text(pDX, IDC_HEATS, m_heats);
-    DDV_MinMaxInt(pDX, m_heats, 1, kMaxHeats);
+    DDV_MinMaxInt(pDX, m_heats, kMinHeats, kMaxHeats);
     DDX_Text(pDX, IDC_PILOTS_PER_HEAT, m_pilotsPerHeat);
     DDV_MinMaxInt(pDX, m_pilotsPerHeat, kMinPilotsPerHeat, kSlotsPerHeat);
 }

@@ -3,6 +3,7 @@
 #include "app/CommandOutcome.h"
 #include "matrix/CalculationClock.h"
 #include "matrix/CalculationResult.h"
+#include "matrix/MatrixShape.h"
 #include "platform/CDialog.h"
 #include "platform/CListBox.h"
 #include "platform/CTreeCtrl.h"
@@ -99,9 +100,9 @@ private:
     CListBox m_pilotList;
     CTreeCtrl m_resultTree;
     CPrintLayout m_printLayout;
-    int m_rounds = 6;
-    int m_heats = 6;
-    int m_pilotsPerHeat = 8;
+    int m_rounds = kDefaultRounds;
+    int m_heats = kDefaultHeats;
+    int m_pilotsPerHeat = kDefaultPilotsPerHeat;
     QIcon m_icon;
     CalculationClock m_clock = SystemClockSeconds;
 };

@@ -1,12 +1,12 @@
 #include "matrix/HeatsProposal.h"
 
-#include "matrix/Matrix.h"
+#include "matrix/MatrixShape.h"
 
 #include <algorithm>
 
 std::optional<HeatsProposal> ProposeHeats(int pilotCount, int heats)
 {
-    if (pilotCount <= 0 || heats < 1 || heats > kMaxHeats)
+    if (pilotCount <= 0 || heats < kMinHeats || heats > kMaxHeats)
         return std::nullopt;
     if (heats > pilotCount)
         return HeatsProposal{1, std::max(pilotCount + 1, kMinPilotsPerHeat)};

@@ -6,7 +6,7 @@
 // spread evenly over the heats typed, each heat of kMinPilotsPerHeat to
 // kSlotsPerHeat places. With at least as many heats as pilots plus one, one
 // heat takes them all. Nothing is proposed for an empty list, for heats
-// outside 1 to kMaxHeats, or when no heat size within its limits seats every
+// outside kMinHeats to kMaxHeats, or when no heat size within its limits seats every
 // pilot in that many heats.
 struct HeatsProposal {
     int heats = 0;

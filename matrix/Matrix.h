@@ -6,7 +6,6 @@
 constexpr int kMaxRounds = 25;
 constexpr int kMaxHeats = 10;
 constexpr int kSlotsPerHeat = 12;
-constexpr int kMinPilotsPerHeat = 2;
 constexpr int kEmptySlot = -1;
 
 // The heat schedule: for every round, heat and slot the roster position of

@@ -1,6 +1,6 @@
 #include "matrix/HeatsProposal.h"
 
-#include "matrix/Matrix.h"
+#include "matrix/MatrixShape.h"
 
 #include <gtest/gtest.h>
 
@@ -10,7 +10,7 @@
 TEST(HeatsProposal, SeatsEveryPilotInTheSmallestHeatsOrChangesNothing)
 {
     for (int pilots = 0; pilots <= 100; ++pilots) {
-        for (int heats = 1; heats <= kMaxHeats; ++heats) {
+        for (int heats = kMinHeats; heats <= kMaxHeats; ++heats) {
             const std::optional<HeatsProposal> proposal = ProposeHeats(pilots, heats);
             const std::string label = std::to_string(pilots) + " pilots, " + std::to_string(heats) + " heats";
             if (!proposal) {
