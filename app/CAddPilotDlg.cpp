@@ -1,11 +1,10 @@
 #include "app/CAddPilotDlg.h"
 
+#include "app/PilotFieldsExchange.h"
 #include "platform/DataExchange.h"
 #include "res/PilotTemplates.h"
 #include "res/ResourceIds.h"
-#include "app/PilotFieldsExchange.h"
 #include "roster/PilotRecord.h"
-
 CAddPilotDlg::CAddPilotDlg()
     : CDialog(AddPilotDialogTemplate())
 {
