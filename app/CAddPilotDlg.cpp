@@ -5,6 +5,7 @@
 #include "res/PilotTemplates.h"
 #include "res/ResourceIds.h"
 #include "roster/PilotRecord.h"
+
 CAddPilotDlg::CAddPilotDlg()
     : CDialog(AddPilotDialogTemplate())
 {

@@ -28,7 +28,6 @@ bool CRaceDlg::OnInitDialog()
     }
     SetIcon(m_icon);
     SetUpTreeImages();
-    SetUpTreeInsertTemplate();
     return true;
 }
 
@@ -97,17 +96,6 @@ void CRaceDlg::OnClose()
 void CRaceDlg::SetUpTreeImages()
 {
     m_resultTree.SetImages({LoadIcon(IDI_PILOT), LoadIcon(IDI_HEAT), LoadIcon(IDI_SELECTED)}, QSize(16, 16));
-}
-
-// Every node of the result tree is inserted sorted, with the star as the
-// picture of a selected node; each insertion fills in the rest.
-void CRaceDlg::SetUpTreeInsertTemplate()
-{
-    m_treeInsert = TVINSERTSTRUCT{};
-    m_treeInsert.hParent = TVI_ROOT;
-    m_treeInsert.hInsertAfter = TVI_SORT;
-    m_treeInsert.item.mask = TVIF_TEXT | TVIF_IMAGE | TVIF_SELECTEDIMAGE | TVIF_PARAM;
-    m_treeInsert.item.iSelectedImage = 2;
 }
 
 // Leaving the heats field spreads the listed pilots over the heats, or, when

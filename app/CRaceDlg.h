@@ -86,14 +86,12 @@ protected:
 
 private:
     void SetUpTreeImages();
-    void SetUpTreeInsertTemplate();
     void AdjustHeatsToPilots();
     void ShowPilotCount();
     void ShowAboutBox();
     void SetStatusText(const QString& text);
     int ShowPrintOutcome(const CommandOutcome& outcome);
 
-    TVINSERTSTRUCT m_treeInsert;
     Roster m_roster{};
     int m_rosterCount = 0;
     CalculationResult m_result;

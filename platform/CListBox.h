@@ -1,16 +1,19 @@
 #pragma once
 
+#include <QCollator>
 #include <QString>
 
-class ListBoxWidget;
+class QListWidget;
 class QWidget;
 
 constexpr int LB_ERR = -1;
 
-// The list box of a dialog, addressed by line position.
+// The list box of a dialog, addressed by line position. A sorted list box
+// keeps its lines in the order of the user's locale ignoring case
+// (SortCollation.h); a line equal to others goes after them.
 class CListBox {
 public:
-    void Attach(QWidget* control);
+    void Attach(QWidget* control, bool sorted);
 
     int AddString(const QString& text);
     int DeleteString(int position);
@@ -24,6 +27,9 @@ public:
 
 private:
     bool IsValid(int position) const;
+    int SortedPosition(const QString& text) const;
 
-    ListBoxWidget* m_control = nullptr;
+    QListWidget* m_control = nullptr;
+    bool m_sorted = false;
+    QCollator m_collator;
 };
