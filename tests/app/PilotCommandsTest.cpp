@@ -279,3 +279,44 @@ TEST_F(PilotCommands, EditIntoAnotherPilotIsRefusedAsADuplicate)
     EXPECT_TRUE(host.Messages().isEmpty());
     EXPECT_EQ(ListedLines(), (QStringList{QStringLiteral("DVOŘÁK,Jiří,35"), QStringLiteral("Zeman,Jan,40")}));
 }
+
+namespace {
+
+// The user's locale is Czech before the window opens, and as it was after.
+class CzechLocale {
+protected:
+    CzechLocale() { QLocale::setDefault(QLocale(QLocale::Czech, QLocale::Czechia)); }
+    ~CzechLocale() { QLocale::setDefault(m_previous); }
+
+private:
+    QLocale m_previous;
+};
+
+class CzechPilotCommands : public CzechLocale, public PilotCommands {};
+
+QStringList RosterNames(const CRaceDlg& window)
+{
+    QStringList names;
+    for (int position = 0; position < window.GetRosterCount(); ++position)
+        names << window.GetRoster()[position].lastName;
+    return names;
+}
+
+}  // namespace
+
+// The roster takes the list's order after an add or an edit, so the export
+// writes the pilots in the order of the user's language.
+TEST_F(CzechPilotCommands, RosterTakesTheListsCzechOrderAfterAddAndEdit)
+{
+    for (const char* name : {"Žák", "Zeman", "Čermák", "Cibulka", "Šebestová"})
+        AddPilot(QString::fromUtf8(name), QStringLiteral("Jan"), QStringLiteral("35"));
+    EXPECT_EQ(RosterNames(window), (QStringList{"Cibulka", "Čermák", "Šebestová", "Zeman", "Žák"}));
+    window.PilotList().SetCurSel(2);
+    host.ExpectDialog(IDD_EDIT_PILOT, [](DialogDriver& dialog) {
+        dialog.Type(IDC_LAST_NAME, QStringLiteral("Sýkora"));
+        dialog.PressOk();
+    });
+    Command(ID_EDIT_PILOT);
+    EXPECT_EQ(RosterNames(window), (QStringList{"Cibulka", "Čermák", "Sýkora", "Zeman", "Žák"}));
+    EXPECT_TRUE(host.Messages().isEmpty());
+}
