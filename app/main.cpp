@@ -103,7 +103,7 @@ int RunBatchFromArguments(int argc, char** argv)
 {
     const auto parsed = ParseBatchArguments(ArgumentsOf(argc, argv));
     if (const auto* error = std::get_if<BatchArgumentError>(&parsed)) {
-        Write(stderr, MessageLine(error->reason) + u'\n' + BatchUsage());
+        Write(stderr, MessageLine(error->reason) + u'\n' + (error->showUsage ? BatchUsage() : QString()));
         return static_cast<int>(BatchStatus::BadArguments);
     }
     const BatchOptions& options = std::get<BatchOptions>(parsed);
