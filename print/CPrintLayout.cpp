@@ -3,12 +3,32 @@
 #include "platform/CPen.h"
 #include "print/PageGeometry.h"
 
+#include <algorithm>
+
 namespace {
 
 // The widest heading a column must hold sets the width of every column.
 const char* const kColumnWidthSample = "Combat Event - Round 01  Heat 01";
-// Both printouts are listed by the system under this one name.
-const char* const kDocumentName = "Heat Cards";
+// The smallest size the font-size dialog offers; a printout whose lines do
+// not fit the page even at this size is drawn at it all the same.
+constexpr int kSmallestPrintSize = 8;
+
+// The text of the list drawn widest in the selected font. Every text of a
+// font grows by the same factor with the size, so the widest at one size is
+// the widest at every size.
+QString WidestText(const CPrintLayout& layout, const QStringList& texts)
+{
+    QString widest;
+    int widestWidth = -1;
+    for (const QString& text : texts) {
+        const int width = layout.MeasureText(text).cx;
+        if (width > widestWidth) {
+            widest = text;
+            widestWidth = width;
+        }
+    }
+    return widest;
+}
 
 } // namespace
 
@@ -93,26 +113,44 @@ int CPrintLayout::DrawRule(CDC* dc, int x1, int x2, int y, int width)
 
 void CPrintLayout::AdvanceColumn(int& y, int newPageTopMargin)
 {
+    TakeClosedColumnsMove(y, newPageTopMargin);
+    MoveToNextColumn(y, newPageTopMargin);
+}
+
+void CPrintLayout::TakeClosedColumnsMove(int& y, int newPageTopMargin)
+{
+    if (!m_columnClosed)
+        return;
+    m_columnClosed = false;
+    MoveToNextColumn(y, newPageTopMargin);
+}
+
+void CPrintLayout::MoveToNextColumn(int& y, int newPageTopMargin)
+{
+    y = 0;
     if (NextColumnFits(m_columnLeft, m_columnWidth, m_pageWidth)) {
         m_columnLeft += m_columnWidth;
-        y = 0;
         return;
     }
-    m_printerDC.EndPage();
-    y = 0;
     m_topMargin = newPageTopMargin;
     m_columnLeft = 0;
+    if (!m_pageHasText)
+        return;
+    m_printerDC.EndPage();
     m_printerDC.StartPage();
+    m_pageHasText = false;
     ApplyPageMapping();
 }
 
-void CPrintLayout::PreparePrintout(HDC printer, int topMargin, int baseSize)
+void CPrintLayout::PreparePrintout(HDC printer, int topMargin, int baseSize, const QString& documentName)
 {
     m_printerDC.Attach(std::move(printer));
     m_topMargin = topMargin;
     m_columnLeft = 0;
+    m_columnClosed = false;
+    m_pageHasText = false;
     m_printerDC.SetBkMode(TRANSPARENT);
-    FillDocumentInfo(kDocumentName);
+    FillDocumentInfo(documentName);
     CreatePrintFonts(baseSize);
 }
 
@@ -122,6 +160,34 @@ int CPrintLayout::MeasureColumnWidth()
     const int width = MeasureText(kColumnWidthSample).cx;
     SwitchBack();
     return width;
+}
+
+int CPrintLayout::FitPrintSize(int chosenSize, const QStringList& headings, const QStringList& lines, int indent)
+{
+    ApplyPageMapping();
+    CreatePrintFonts(chosenSize);
+    SwitchToFont(kHeadingFont);
+    const QString widestHeading = WidestText(*this, headings);
+    SwitchBack();
+    SwitchToFont(kLineFont);
+    const QString widestLine = WidestText(*this, lines);
+    SwitchBack();
+
+    int size = chosenSize;
+    for (;; --size) {
+        CreatePrintFonts(size);
+        SwitchToFont(kHeadingFont);
+        int widest = widestHeading.isEmpty() ? 0 : MeasureText(widestHeading).cx;
+        SwitchBack();
+        SwitchToFont(kLineFont);
+        if (!widestLine.isEmpty())
+            widest = std::max(widest, indent + MeasureText(widestLine).cx);
+        SwitchBack();
+        if (widest <= m_pageWidth || size <= kSmallestPrintSize) {
+            m_columnWidth = std::max(MeasureColumnWidth(), widest);
+            return size;
+        }
+    }
 }
 
 bool CPrintLayout::StartFirstPage()
@@ -147,6 +213,7 @@ void CPrintLayout::ClosePrintout()
 
 void CPrintLayout::DrawHeading(int& y, const QString& heading)
 {
+    m_pageHasText = true;
     SwitchToFont(kHeadingFont);
     const int height = MeasureText(heading).cy;
     y += DrawTextInRect(&m_printerDC, m_columnLeft, m_topMargin + y, m_columnLeft + m_columnWidth,
@@ -180,6 +247,44 @@ int CPrintLayout::BlockHeight(const QString& heading, const QStringList& lines)
 
 void CPrintLayout::AdvanceIfItWouldNotFit(int& y, int height, int newPageTopMargin)
 {
+    TakeClosedColumnsMove(y, newPageTopMargin);
     if (y > 0 && EndsBelowPage(m_topMargin, y, height, m_pageHeight))
-        AdvanceColumn(y, newPageTopMargin);
+        MoveToNextColumn(y, newPageTopMargin);
+}
+
+CPrintLayout::BlockPart CPrintLayout::DrawBlock(int& y, const QString& heading, const QStringList& lines, int indent,
+                                                int reserveBelow, int newPageTopMargin)
+{
+    AdvanceIfItWouldNotFit(y, BlockHeight(heading, lines) + reserveBelow, newPageTopMargin);
+    BlockPart part{y, 0};
+    DrawHeading(y, heading);
+    part.linesTop = y;
+    SwitchToFont(kLineFont);
+    for (const QString& line : lines) {
+        const int height = MeasureText(line).cy;
+        // A column that holds no line of the block yet keeps the line, cut
+        // or not: moving on would find no roomier column.
+        if (y > part.linesTop && EndsBelowPage(m_topMargin, y, height, m_pageHeight)) {
+            SwitchBack();
+            MoveToNextColumn(y, newPageTopMargin);
+            part.top = y;
+            DrawHeading(y, heading);
+            part.linesTop = y;
+            SwitchToFont(kLineFont);
+        }
+        y += DrawTextInRect(&m_printerDC, m_columnLeft + indent, m_topMargin + y, m_columnLeft + m_columnWidth,
+                            m_topMargin + y + height, line, DT_NOPREFIX, height);
+    }
+    SwitchBack();
+    return part;
+}
+
+QString PrintSizeNote(const QString& printout, int printedSize, int chosenSize)
+{
+    if (printedSize == chosenSize)
+        return QString();
+    return QStringLiteral("%1 printed at size %2: size %3 does not fit the page")
+        .arg(printout)
+        .arg(printedSize)
+        .arg(chosenSize);
 }

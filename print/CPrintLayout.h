@@ -35,17 +35,29 @@ public:
     // Draws a horizontal rule in black and returns how far y moves down.
     int DrawRule(CDC* dc, int x1, int x2, int y, int width);
     // Moves to the top of the next column, or of a new page when no further
-    // column fits across this one.
+    // column fits across this one. A page that holds nothing yet is never
+    // left empty: the flow starts again at its first column instead.
     void AdvanceColumn(int& y, int newPageTopMargin);
+    // Closes the column: the next block starts at the top of the next one.
+    // The move waits for that block, so a printout whose last column closes
+    // at the foot of a page ends without an empty page after it.
+    void CloseColumn() { m_columnClosed = true; }
 
     // The steps every printout shares. Prepare takes over the printer, sets
-    // the first column, names the job "Heat Cards" and creates the fonts;
+    // the first column, names the job after the printout and creates the fonts;
     // StartFirstPage starts the document and its first page, or says it
     // could not; FinishDocument ends the last page and the document and says
     // whether the printer took all of it (Printed or NotFinished); Close releases the fonts and the
     // printer, whether or not a document was printed.
-    void PreparePrintout(HDC printer, int topMargin, int baseSize);
+    void PreparePrintout(HDC printer, int topMargin, int baseSize, const QString& documentName);
     int MeasureColumnWidth();
+    // Sets the fonts and the column width for the lines the printout will
+    // draw and returns the size they are drawn at: the chosen one, or, when
+    // a line would pass the page's right edge at it, the largest size below
+    // it at which every line ends inside the page. A column is widened to
+    // its widest line where the page has room for that, so no line is cut
+    // at the column's edge either.
+    int FitPrintSize(int chosenSize, const QStringList& headings, const QStringList& lines, int indent);
     bool StartFirstPage();
     PrintOutcome FinishDocument();
     void ClosePrintout();
@@ -59,6 +71,19 @@ public:
     // hold it: a block that would end below the page starts the next column
     // first. A block taller than a whole column starts at the top of one.
     void AdvanceIfItWouldNotFit(int& y, int height, int newPageTopMargin);
+    // Draws a heading and its lines as one block. The block is moved whole
+    // to a fresh column when it would not fit below what is there; one
+    // taller than a whole column continues at the top of the next column,
+    // its heading repeated, once the next line would end below the page.
+    // `reserveBelow` is room the block needs under its last line.
+    // Returns where the block's part in its last column begins: its heading
+    // and its first line there.
+    struct BlockPart {
+        int top;
+        int linesTop;
+    };
+    BlockPart DrawBlock(int& y, const QString& heading, const QStringList& lines, int indent, int reserveBelow,
+                        int newPageTopMargin);
 
     DOCINFO m_docInfo;
     CDC m_printerDC;
@@ -67,6 +92,19 @@ public:
     int m_topMargin = 0;
     int m_pageWidth = 0;
     int m_pageHeight = 0;
+    bool m_columnClosed = false;
+    bool m_pageHasText = false;
+
+private:
+    void TakeClosedColumnsMove(int& y, int newPageTopMargin);
+    void MoveToNextColumn(int& y, int newPageTopMargin);
+
+public:
     CFont* m_previousFont = nullptr;
     std::array<CFont, kPrintFontCount> m_fonts;
 };
+
+// What the status line says after a printout drawn smaller than chosen,
+// because a line would not fit the page at the chosen size; empty when it
+// was drawn at the chosen size.
+QString PrintSizeNote(const QString& printout, int printedSize, int chosenSize);
