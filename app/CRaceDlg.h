@@ -5,7 +5,7 @@
 #include "platform/CImageList.h"
 #include "platform/CListBox.h"
 #include "platform/CTreeCtrl.h"
-#include "print/CPrintLayout.h"
+#include "app/CPrintLayout.h"
 #include "roster/PilotRecord.h"
 
 #include <QIcon>
@@ -16,7 +16,7 @@ using Roster = std::array<PilotRecord, kRosterCapacity>;
 // The main window and the owner of everything the program knows: the roster
 // and the pilot list that mirrors it, the schedule fields, the result of the
 // last calculation and the tree that shows it. Every menu command enters
-// here; the commands' bodies live in the folders of their subsystems.
+// here; the commands' bodies live in files of their own beside it.
 class CRaceDlg : public CDialog {
 public:
     CRaceDlg();
@@ -27,30 +27,30 @@ public:
     void OnEscapeKey() override;
     void OnClose() override;
 
-    // The roster and the pilot list, kept in step (roster/RosterSync.cpp).
+    // The roster and the pilot list, kept in step (app/RosterSync.cpp).
     void ParsePilotLine(const QString& line, Roster& roster, int position);
     void SplitPilotLine(const QString& text, QString& lastName, QString& firstName, int& frequency);
     int FindPilot(const QString& lastName, const QString& firstName) const;
     void RebuildRoster();
     void RefillPilotList();
 
-    // Pilot editing (roster/PilotCommands.cpp).
+    // Pilot editing (app/PilotCommands.cpp).
     void OnAddPilot();
     void OnDeletePilot();
     void OnEditPilot();
 
-    // The roster file (roster/RosterFileCommands.cpp).
+    // The roster file (app/RosterFileCommands.cpp).
     void OnImportPilots();
     void OnExportPilots();
 
-    // The calculation (matrix/RecalculateCommand.cpp).
+    // The calculation (app/RecalculateCommand.cpp).
     void OnRecalculate();
 
-    // The text exports (matrix/TextExportCommands.cpp).
+    // The text exports (app/TextExportCommands.cpp).
     void OnExportMatrix();
     void OnExportHeatCards();
 
-    // The printouts (print/PrintCommands.cpp).
+    // The printouts (app/PrintCommands.cpp).
     int OnPrintMatrix();
     int OnPrintHeatCards();
 

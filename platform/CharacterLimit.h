@@ -1,13 +1,8 @@
 #pragma once
 
-#include <QString>
-#include <QStringView>
-#include <QValidator>
+#include "text/CharacterCount.h"
 
-// Text lengths in characters, not UTF-16 units: a letter outside the basic
-// plane counts once and is never split.
-int CountCharacters(QStringView text);
-QString LimitCharacters(const QString& text, int maxChars);
+#include <QValidator>
 
 // Holds an edit field to at most a number of characters, as an edit control's
 // text limit does: text set or typed at the end is cut at the limit, and a

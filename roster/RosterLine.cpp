@@ -1,6 +1,6 @@
 #include "roster/RosterLine.h"
 
-#include "platform/CharacterLimit.h"
+#include "text/CharacterCount.h"
 
 #include <QStringList>
 #include <limits>

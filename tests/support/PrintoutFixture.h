@@ -1,6 +1,6 @@
 #pragma once
 
-#include "print/CPrintLayout.h"
+#include "app/CPrintLayout.h"
 #include "print/StatusLine.h"
 #include "support/RecordedDrawing.h"
 

@@ -1,7 +1,7 @@
 #include "matrix/CalculationResult.h"
-#include "print/CPrintLayout.h"
-#include "print/HeatCardPrintout.h"
-#include "print/MatrixPrintout.h"
+#include "app/CPrintLayout.h"
+#include "app/HeatCardPrintout.h"
+#include "app/MatrixPrintout.h"
 #include "support/PdfPrinter.h"
 #include "support/QtPrinters.h"
 

@@ -1,4 +1,4 @@
-#include "print/CPrintLayout.h"
+#include "app/CPrintLayout.h"
 
 #include "print/PageGeometry.h"
 #include "support/PdfPrinter.h"

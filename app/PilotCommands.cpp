@@ -5,8 +5,8 @@
 #include "app/CRaceDlg.h"
 
 #include "platform/MessageBox.h"
-#include "roster/CAddPilotDlg.h"
-#include "roster/CEditPilotDlg.h"
+#include "app/CAddPilotDlg.h"
+#include "app/CEditPilotDlg.h"
 #include "roster/DuplicateLine.h"
 #include "roster/RosterLine.h"
 

@@ -1,6 +1,6 @@
-#include "print/HeatCardPrintout.h"
+#include "app/HeatCardPrintout.h"
 
-#include "print/CPrintLayout.h"
+#include "app/CPrintLayout.h"
 #include "print/PageGeometry.h"
 #include "roster/PilotRecord.h"
 

@@ -2,9 +2,9 @@
 
 #include "platform/CPrintDialog.h"
 #include "platform/MessageBox.h"
-#include "print/CFontSizeDlg.h"
-#include "print/HeatCardPrintout.h"
-#include "print/MatrixPrintout.h"
+#include "app/CFontSizeDlg.h"
+#include "app/HeatCardPrintout.h"
+#include "app/MatrixPrintout.h"
 
 #include <QPrinter>
 #include <optional>

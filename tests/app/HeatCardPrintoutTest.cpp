@@ -1,6 +1,6 @@
-#include "print/HeatCardPrintout.h"
+#include "app/HeatCardPrintout.h"
 
-#include "print/CPrintLayout.h"
+#include "app/CPrintLayout.h"
 #include "support/PdfPrinter.h"
 #include "support/PrintoutTrace.h"
 #include "support/PrintoutFixture.h"

@@ -1,4 +1,4 @@
-#include "print/CFontSizeDlg.h"
+#include "app/CFontSizeDlg.h"
 
 #include "platform/DataExchange.h"
 #include "res/FontSizeTemplate.h"

@@ -1,7 +1,7 @@
-#include "roster/CEditPilotDlg.h"
+#include "app/CEditPilotDlg.h"
 
 #include "res/PilotTemplates.h"
-#include "roster/PilotFieldsExchange.h"
+#include "app/PilotFieldsExchange.h"
 
 namespace {
 

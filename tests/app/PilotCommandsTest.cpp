@@ -2,7 +2,7 @@
 #include "platform/DialogDriver.h"
 #include "platform/ListBoxWidget.h"
 #include "res/ResourceIds.h"
-#include "roster/PilotFieldsExchange.h"
+#include "app/PilotFieldsExchange.h"
 #include "support/MainWindowFixture.h"
 
 namespace {

@@ -8,7 +8,7 @@
 #include "matrix/DrawFailureMessage.h"
 #include "matrix/DrawStatusWriter.h"
 #include "matrix/MatrixDraw.h"
-#include "matrix/ResultTree.h"
+#include "app/ResultTree.h"
 #include "matrix/SeededRandom.h"
 #include "platform/MessageBox.h"
 

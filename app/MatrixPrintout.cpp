@@ -1,7 +1,7 @@
-#include "print/MatrixPrintout.h"
+#include "app/MatrixPrintout.h"
 
 #include "matrix/CalculationResult.h"
-#include "print/CPrintLayout.h"
+#include "app/CPrintLayout.h"
 #include "print/PageGeometry.h"
 
 #include <algorithm>

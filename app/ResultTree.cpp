@@ -1,4 +1,4 @@
-#include "matrix/ResultTree.h"
+#include "app/ResultTree.h"
 
 #include "platform/CTreeCtrl.h"
 

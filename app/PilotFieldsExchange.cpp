@@ -1,4 +1,4 @@
-#include "roster/PilotFieldsExchange.h"
+#include "app/PilotFieldsExchange.h"
 
 #include "platform/DataExchange.h"
 #include "res/ResourceIds.h"

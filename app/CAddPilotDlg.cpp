@@ -1,9 +1,9 @@
-#include "roster/CAddPilotDlg.h"
+#include "app/CAddPilotDlg.h"
 
 #include "platform/DataExchange.h"
 #include "res/PilotTemplates.h"
 #include "res/ResourceIds.h"
-#include "roster/PilotFieldsExchange.h"
+#include "app/PilotFieldsExchange.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
-#include "print/MatrixPrintout.h"
+#include "app/MatrixPrintout.h"
 
 #include "matrix/CalculationResult.h"
-#include "print/CPrintLayout.h"
+#include "app/CPrintLayout.h"
 #include "support/PdfPrinter.h"
 #include "support/PrintoutTrace.h"
 #include "support/PrintoutFixture.h"

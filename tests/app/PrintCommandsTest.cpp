@@ -1,5 +1,5 @@
 #include "platform/DialogDriver.h"
-#include "print/HeatCardPrintout.h"
+#include "app/HeatCardPrintout.h"
 #include "res/ResourceIds.h"
 #include "support/MainWindowFixture.h"
 #include "support/PdfPrinter.h"
