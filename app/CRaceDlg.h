@@ -30,7 +30,6 @@ public:
     // The roster and the pilot list, kept in step (app/RosterSync.cpp).
     void ParsePilotLine(const QString& line, Roster& roster, int position);
     void SplitPilotLine(const QString& text, QString& lastName, QString& firstName, int& frequency);
-    int FindPilot(const QString& lastName, const QString& firstName) const;
     void RebuildRoster();
     void RefillPilotList();
 
