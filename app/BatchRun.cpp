@@ -83,6 +83,12 @@ BatchStatus BatchRun::RunFileCommand(int command, const QString& path)
         return BatchStatus::BadArguments;
     if (m_host.MessageCount() != messagesBefore)
         return BatchStatus::Failed;
+    // A printout that had to be drawn smaller than asked says so in the
+    // status line, and the run passes that on.
+    if (command == ID_PRINT_MATRIX || command == ID_PRINT_HEAT_CARDS) {
+        if (const QString note = m_window.GetDlgItemText(IDC_STATUS); !note.isEmpty())
+            m_host.ShowNote(note);
+    }
     if (command != ID_IMPORT_PILOTS && !QFileInfo::exists(path)) {
         m_host.ShowMessage(QStringLiteral("The file %1 was not written.").arg(path), MB_OK);
         return BatchStatus::Failed;

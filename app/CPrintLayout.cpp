@@ -3,6 +3,8 @@
 #include "platform/CPen.h"
 #include "print/PageGeometry.h"
 
+#include <QFileInfo>
+#include <QPrinter>
 #include <algorithm>
 
 namespace {
@@ -145,6 +147,7 @@ void CPrintLayout::MoveToNextColumn(int& y, int newPageTopMargin)
 void CPrintLayout::PreparePrintout(HDC printer, int topMargin, int baseSize, const QString& documentName)
 {
     m_printerDC.Attach(std::move(printer));
+    StagePdfFile();
     m_topMargin = topMargin;
     m_columnLeft = 0;
     m_columnClosed = false;
@@ -202,13 +205,32 @@ bool CPrintLayout::StartFirstPage()
 PrintOutcome CPrintLayout::FinishDocument()
 {
     m_printerDC.EndPage();
-    return m_printerDC.EndDoc() > 0 ? PrintOutcome::Printed : PrintOutcome::NotFinished;
+    const bool whole = m_printerDC.EndDoc() > 0;
+    if (!m_stagedPdf.IsStaged())
+        return whole ? PrintOutcome::Printed : PrintOutcome::NotFinished;
+    if (whole && m_stagedPdf.Commit())
+        return PrintOutcome::Printed;
+    const bool atSizeLimit = ReachesFileSizeLimit(QFileInfo(m_stagedPdf.StagedPath()).size());
+    m_stagedPdf.Discard();
+    return atSizeLimit ? PrintOutcome::NotFinishedAtFileSizeLimit : PrintOutcome::NotFinished;
 }
 
 void CPrintLayout::ClosePrintout()
 {
     ReleasePrintFonts();
     m_printerDC.DeleteDC();
+    m_stagedPdf.Discard();
+}
+
+// A PDF file is drawn into a new file beside the chosen one, which is
+// replaced only by a complete printout.
+void CPrintLayout::StagePdfFile()
+{
+    const HDC& printer = m_printerDC.GetSafeHdc();
+    if (!printer || printer->outputFormat() != QPrinter::PdfFormat || printer->outputFileName().isEmpty())
+        return;
+    if (m_stagedPdf.Begin(printer->outputFileName()))
+        printer->setOutputFileName(m_stagedPdf.StagedPath());
 }
 
 void CPrintLayout::DrawHeading(int& y, const QString& heading)

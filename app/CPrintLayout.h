@@ -3,6 +3,7 @@
 #include "platform/CDC.h"
 #include "platform/CFont.h"
 #include "platform/DrawingTypes.h"
+#include "platform/StagedFile.h"
 #include "print/PrintFontTable.h"
 #include "print/PrintOutcome.h"
 
@@ -48,7 +49,8 @@ public:
     // StartFirstPage starts the document and its first page, or says it
     // could not; FinishDocument ends the last page and the document and says
     // whether the printer took all of it (Printed or NotFinished); Close releases the fonts and the
-    // printer, whether or not a document was printed.
+    // printer, whether or not a document was printed. A PDF file is drawn
+    // beside the chosen one and put in its place only when complete.
     void PreparePrintout(HDC printer, int topMargin, int baseSize, const QString& documentName);
     int MeasureColumnWidth();
     // Sets the fonts and the column width for the lines the printout will
@@ -94,8 +96,10 @@ public:
     int m_pageHeight = 0;
     bool m_columnClosed = false;
     bool m_pageHasText = false;
+    StagedFile m_stagedPdf;
 
 private:
+    void StagePdfFile();
     void TakeClosedColumnsMove(int& y, int newPageTopMargin);
     void MoveToNextColumn(int& y, int newPageTopMargin);
 

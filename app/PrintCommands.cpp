@@ -49,7 +49,13 @@ void ReportIfNotPrinted(PrintOutcome outcome, const QString& outputFile)
                       MB_OK | MB_ICONEXCLAMATION);
     else if (outcome == PrintOutcome::NotFinished && !outputFile.isEmpty())
         AfxMessageBox(QStringLiteral("The printout could not be written completely to the file \"%1\"; the disk may "
-                                     "be full. The file is not usable.")
+                                     "be full. The file was left as it was.")
+                          .arg(outputFile),
+                      MB_OK | MB_ICONEXCLAMATION);
+    else if (outcome == PrintOutcome::NotFinishedAtFileSizeLimit)
+        AfxMessageBox(QStringLiteral("The printout could not be written completely to the file \"%1\": it would pass "
+                                     "the size limit set for this program's files (ulimit -f). The file was left as "
+                                     "it was.")
                           .arg(outputFile),
                       MB_OK | MB_ICONEXCLAMATION);
     else if (outcome == PrintOutcome::NotFinished)
