@@ -1,11 +1,23 @@
 #include "app/BatchRun.h"
 
-#include "app/ScheduleCheck.h"
-#include "matrix/CalculationClock.h"
 #include "platform/DialogDriver.h"
 #include "res/ResourceIds.h"
 
 #include <QFileInfo>
+
+BatchStatus StatusOf(const CommandOutcome& outcome, bool answerRefused)
+{
+    switch (outcome.kind) {
+    case CommandOutcome::Kind::Done:
+        return BatchStatus::Success;
+    case CommandOutcome::Kind::Cancelled:
+        return answerRefused ? BatchStatus::BadArguments : BatchStatus::Failed;
+    case CommandOutcome::Kind::Refused:
+    case CommandOutcome::Kind::Failed:
+        break;
+    }
+    return BatchStatus::Failed;
+}
 
 BatchRun::BatchRun(const BatchOptions& options, std::FILE* errors)
     : m_options(options)
@@ -21,28 +33,28 @@ BatchStatus BatchRun::Run()
         if (const BatchStatus status = (this->*step)(); status != BatchStatus::Success)
             return status;
     }
-    const std::pair<int, const QString&> outputs[] = {
-        {ID_EXPORT_PILOTS, m_options.exportPilotsPath},
-        {ID_EXPORT_MATRIX, m_options.exportMatrixPath},
-        {ID_EXPORT_HEATS, m_options.exportHeatsPath},
-        {ID_PRINT_MATRIX, m_options.printMatrixPath},
-        {ID_PRINT_HEAT_CARDS, m_options.printHeatsPath},
+    const std::pair<Command, const QString&> outputs[] = {
+        {&CRaceDlg::ExportPilots, m_options.exportPilotsPath},
+        {&CRaceDlg::ExportMatrix, m_options.exportMatrixPath},
+        {&CRaceDlg::ExportHeatCards, m_options.exportHeatsPath},
+        {&CRaceDlg::PrintMatrix, m_options.printMatrixPath},
+        {&CRaceDlg::PrintHeatCards, m_options.printHeatsPath},
     };
     for (const auto& [command, path] : outputs) {
         if (path.isEmpty())
             continue;
-        if (const BatchStatus status = RunFileCommand(command, path); status != BatchStatus::Success)
+        if (const BatchStatus status = RunFileCommand(command, path, true); status != BatchStatus::Success)
             return status;
     }
     return BatchStatus::Success;
 }
 
-// The import speaks only when the roster it leaves is not the file's pilot
-// list: the file could not be read, or lines were left out. A schedule
-// drawn from that would miss pilots, so the run ends there.
+// An import that leaves a roster other than the file's pilot list (the file
+// could not be read, or lines were left out) fails: a schedule drawn from it
+// would miss pilots, so the run ends there.
 BatchStatus BatchRun::Import()
 {
-    return RunFileCommand(ID_IMPORT_PILOTS, m_options.importPath);
+    return RunFileCommand(&CRaceDlg::ImportPilots, m_options.importPath, false);
 }
 
 // The fields are typed in and checked by the window's own exchange, with its
@@ -56,44 +68,42 @@ BatchStatus BatchRun::EnterFields()
     return m_window.UpdateData(true) ? BatchStatus::Success : BatchStatus::BadArguments;
 }
 
-// A seed stands in for the clock that seeds the draw, so the same seed, pilots
-// and fields draw the same schedule. Whether the draw succeeded is read from
-// its result, not from what it said.
+// A seed draws the same schedule from the same pilots and fields every time;
+// without one the draw is seeded from the clock, as in the window.
 BatchStatus BatchRun::Recalculate()
 {
-    if (m_options.seed)
-        CalculationClock::Install([seed = *m_options.seed] { return static_cast<long long>(seed); });
-    m_window.OnCommand(ID_RECALCULATE, BN_CLICKED);
-    CalculationClock::Install({});
-    return PlacesEveryPilotEachRound(m_window.GetResult()) ? BatchStatus::Success : BatchStatus::Failed;
+    const unsigned seed = m_options.seed ? *m_options.seed : static_cast<unsigned>(SystemClockSeconds());
+    return Report(m_window.Recalculate(seed), false);
 }
 
-// The file commands and printouts speak only to say that they could not do
-// their work (a file that cannot be opened, read or written, no result to
-// write, a printer that cannot start), so a message during the command is its
-// failure. A dialog that refused its answer means an unusable argument. A
-// written file must also be there afterwards, whatever was said.
-BatchStatus BatchRun::RunFileCommand(int command, const QString& path)
+// A file command answers its dialogs with the path. A written file must also
+// be there afterwards, whatever the command said.
+BatchStatus BatchRun::RunFileCommand(Command command, const QString& path, bool writesFile)
 {
-    const int messagesBefore = m_host.MessageCount();
     const int refusedBefore = m_host.RefusedDialogCount();
     m_host.AnswerWithPath(path);
-    m_window.OnCommand(command, BN_CLICKED);
-    if (m_host.RefusedDialogCount() != refusedBefore)
-        return BatchStatus::BadArguments;
-    if (m_host.MessageCount() != messagesBefore)
-        return BatchStatus::Failed;
-    // A printout that had to be drawn smaller than asked says so in the
-    // status line, and the run passes that on.
-    if (command == ID_PRINT_MATRIX || command == ID_PRINT_HEAT_CARDS) {
-        if (const QString note = m_window.GetDlgItemText(IDC_STATUS); !note.isEmpty())
-            m_host.ShowNote(note);
-    }
-    if (command != ID_IMPORT_PILOTS && !QFileInfo::exists(path)) {
+    const CommandOutcome outcome = (m_window.*command)();
+    if (const BatchStatus status = Report(outcome, m_host.RefusedDialogCount() != refusedBefore);
+        status != BatchStatus::Success)
+        return status;
+    if (writesFile && !QFileInfo::exists(path)) {
         m_host.ShowMessage(QStringLiteral("The file %1 was not written.").arg(path), MB_OK);
         return BatchStatus::Failed;
     }
+    // A printout that had to be drawn smaller than asked says so in the
+    // status line, and the run passes that on.
+    if (command == &CRaceDlg::PrintMatrix || command == &CRaceDlg::PrintHeatCards) {
+        if (const QString note = m_window.GetDlgItemText(IDC_STATUS); !note.isEmpty())
+            m_host.ShowNote(note);
+    }
     return BatchStatus::Success;
+}
+
+// The command's message goes to the error stream as the window would show it.
+BatchStatus BatchRun::Report(const CommandOutcome& outcome, bool answerRefused)
+{
+    m_window.ShowOutcome(outcome);
+    return StatusOf(outcome, answerRefused);
 }
 
 int RunBatch(const BatchOptions& options, std::FILE* errors)

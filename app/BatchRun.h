@@ -14,6 +14,11 @@ enum class BatchStatus {
     BadArguments = 2,  // the arguments cannot be used
 };
 
+// The exit status for what a command did. A dialog that stopped the command
+// means the argument typed into it was refused, unless the host itself
+// declined to answer it (a print target that is no file), which is a failure.
+BatchStatus StatusOf(const CommandOutcome& outcome, bool answerRefused);
+
 // A batch run: the menu commands of a real main window, created without being
 // shown, in the order an organiser would give them: import, the three fields,
 // Recalculate, the text exports, the printouts. Each step runs only when the
@@ -25,10 +30,13 @@ public:
     BatchStatus Run();
 
 private:
+    using Command = CommandOutcome (CRaceDlg::*)();
+
     BatchStatus Import();
     BatchStatus EnterFields();
     BatchStatus Recalculate();
-    BatchStatus RunFileCommand(int command, const QString& path);
+    BatchStatus RunFileCommand(Command command, const QString& path, bool writesFile);
+    BatchStatus Report(const CommandOutcome& outcome, bool answerRefused);
 
     const BatchOptions& m_options;
     BatchModalHost m_host;

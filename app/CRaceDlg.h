@@ -1,6 +1,9 @@
 #pragma once
 
+#include "app/CommandOutcome.h"
+#include "matrix/CalculationClock.h"
 #include "matrix/CalculationResult.h"
+#include "matrix/MatrixShape.h"
 #include "platform/CDialog.h"
 #include "platform/CImageList.h"
 #include "platform/CListBox.h"
@@ -33,25 +36,41 @@ public:
     void RebuildRoster();
     void RefillPilotList();
 
+    // The menu commands. Each returns what it did; the On... handlers of the
+    // menu run them and show their messages.
     // Pilot editing (app/PilotCommands.cpp).
-    void OnAddPilot();
-    void OnDeletePilot();
-    void OnEditPilot();
-
+    CommandOutcome AddPilot();
+    CommandOutcome DeletePilot();
+    CommandOutcome EditPilot();
     // The roster file (app/RosterFileCommands.cpp).
-    void OnImportPilots();
-    void OnExportPilots();
-
-    // The calculation (app/RecalculateCommand.cpp).
-    void OnRecalculate();
-
+    CommandOutcome ImportPilots();
+    CommandOutcome ExportPilots();
+    // The calculation (app/RecalculateCommand.cpp), seeded with the given
+    // seed; the menu's command seeds it from the window's clock.
+    CommandOutcome Recalculate(unsigned seed);
     // The text exports (app/TextExportCommands.cpp).
-    void OnExportMatrix();
-    void OnExportHeatCards();
-
+    CommandOutcome ExportMatrix();
+    CommandOutcome ExportHeatCards();
     // The printouts (app/PrintCommands.cpp).
-    int OnPrintMatrix();
-    int OnPrintHeatCards();
+    CommandOutcome PrintMatrix();
+    CommandOutcome PrintHeatCards();
+
+    void OnAddPilot() { ShowOutcome(AddPilot()); }
+    void OnDeletePilot() { ShowOutcome(DeletePilot()); }
+    void OnEditPilot() { ShowOutcome(EditPilot()); }
+    void OnImportPilots() { ShowOutcome(ImportPilots()); }
+    void OnExportPilots() { ShowOutcome(ExportPilots()); }
+    void OnRecalculate() { ShowOutcome(Recalculate(static_cast<unsigned>(m_clock()))); }
+    void OnExportMatrix() { ShowOutcome(ExportMatrix()); }
+    void OnExportHeatCards() { ShowOutcome(ExportHeatCards()); }
+    // 1 when a printout went to the printer, whether or not it came out whole.
+    int OnPrintMatrix() { return ShowPrintOutcome(PrintMatrix()); }
+    int OnPrintHeatCards() { return ShowPrintOutcome(PrintHeatCards()); }
+
+    // Shows the message a command left, if any.
+    void ShowOutcome(const CommandOutcome& outcome);
+    // The clock that seeds the menu's Recalculate command.
+    void SetClock(CalculationClock clock) { m_clock = std::move(clock); }
 
     const Roster& GetRoster() const { return m_roster; }
     int GetRosterCount() const { return m_rosterCount; }
@@ -73,6 +92,7 @@ private:
     void ShowPilotCount();
     void ShowAboutBox();
     void SetStatusText(const QString& text);
+    int ShowPrintOutcome(const CommandOutcome& outcome);
 
     CImageList m_treeImages;
     TVINSERTSTRUCT m_treeInsert;
@@ -82,8 +102,9 @@ private:
     CListBox m_pilotList;
     CTreeCtrl m_resultTree;
     CPrintLayout m_printLayout;
-    int m_rounds = 6;
-    int m_heats = 6;
-    int m_pilotsPerHeat = 8;
+    int m_rounds = kDefaultRounds;
+    int m_heats = kDefaultHeats;
+    int m_pilotsPerHeat = kDefaultPilotsPerHeat;
     QIcon m_icon;
+    CalculationClock m_clock = SystemClockSeconds;
 };

@@ -2,7 +2,7 @@
 
 #include "app/CPrintLayout.h"
 #include "print/PageGeometry.h"
-#include "roster/PilotRecord.h"
+#include "print/PrintoutContent.h"
 
 namespace {
 
@@ -49,11 +49,6 @@ int FitCardsSize(CPrintLayout& layout, int chosenSize, const std::vector<HeatCar
 }
 
 } // namespace
-
-QString HeatCardLine(const QString& heat)
-{
-    return QString(7, QChar(' ')) + heat;
-}
 
 PrintOutcome PrintHeatCards(CPrintLayout& layout, HDC printer, int baseFontSize,
                             const std::vector<HeatCard>& cards, const StatusLine& showStatus)

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "matrix/HeatCardsFromTree.h"
+#include "matrix/HeatCardFormat.h"
 #include "platform/DrawingTypes.h"
 #include "print/PrintOutcome.h"
 #include "print/StatusLine.h"
@@ -10,9 +10,6 @@
 #include <vector>
 
 class CPrintLayout;
-
-// What goes before every heat on a card: an indent of seven blanks.
-QString HeatCardLine(const QString& heat);
 
 // Prints the cards in the order given, in columns on the printer, each with
 // a rule under it, then lets the printer go and clears the status line, or

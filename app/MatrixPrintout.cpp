@@ -3,6 +3,7 @@
 #include "matrix/CalculationResult.h"
 #include "app/CPrintLayout.h"
 #include "print/PageGeometry.h"
+#include "print/PrintoutContent.h"
 
 #include <algorithm>
 #include <vector>
@@ -13,17 +14,6 @@ namespace {
 // sheet to the board.
 constexpr int kTopMargin = 32;
 constexpr int kPilotLineIndent = 16;
-
-QString HeatHeading(int round, int heat)
-{
-    return QString("Round %1  Heat %2").arg(round + 1, 2, 10, QChar('0')).arg(heat + 1, 2, 10, QChar('0'));
-}
-
-QString PilotLine(const PilotRecord& pilot)
-{
-    const QString name = QString("%1, %2").arg(pilot.lastName, pilot.firstName);
-    return QString("  [%1] %2 \n").arg(pilot.frequency).arg(name);
-}
 
 void PrintHeat(CPrintLayout& layout, int& y, const HeatBlock& block)
 {
@@ -59,17 +49,6 @@ int FitMatrixSize(CPrintLayout& layout, int chosenSize, const std::vector<HeatBl
 
 } // namespace
 
-
-HeatBlock MatrixHeatBlock(const CalculationResult& result, int round, int heat)
-{
-    HeatBlock block{HeatHeading(round, heat), {}};
-    for (int slot = 0; slot < kSlotsPerHeat; ++slot) {
-        const int position = result.matrix.At(round, heat, slot);
-        if (position >= 0 && position < static_cast<int>(result.pilots.size()))
-            block.pilotLines << PilotLine(result.pilots[position]);
-    }
-    return block;
-}
 
 PrintOutcome PrintMatrix(CPrintLayout& layout, HDC printer, const MatrixPrintOptions& options,
                          const CalculationResult& result, const StatusLine& showStatus)

@@ -2,6 +2,7 @@
 
 #include "platform/DrawingTypes.h"
 #include "print/PrintOutcome.h"
+#include "print/PrintoutContent.h"
 #include "print/StatusLine.h"
 
 #include <QString>
@@ -10,17 +11,8 @@
 class CPrintLayout;
 struct CalculationResult;
 
-// One heat as printed: its heading and a line per pilot placed in it, in
-// slot order with the empty slots closed up.
-struct HeatBlock {
-    QString heading;
-    QStringList pilotLines;
-};
-
-HeatBlock MatrixHeatBlock(const CalculationResult& result, int round, int heat);
-
 struct MatrixPrintOptions {
-    int baseFontSize = 9;
+    int baseFontSize = kDefaultBaseFontSize;
     bool newColumnPerRound = true;
 };
 

@@ -43,16 +43,15 @@ unsigned FrequencyForDialog(int frequency)
 
 }  // namespace
 
-void CRaceDlg::OnAddPilot()
+// A duplicate is told at once, while "add another" keeps the dialog coming.
+CommandOutcome CRaceDlg::AddPilot()
 {
     CAddPilotDlg dialog;
     for (;;) {
-        if (m_pilotList.GetCount() >= kRosterCapacity) {
-            AfxMessageBox(RosterFullMessage());
-            return;
-        }
+        if (m_pilotList.GetCount() >= kRosterCapacity)
+            return CommandOutcome::Refused(RosterFullMessage());
         if (dialog.DoModal() != IDOK)
-            return;
+            return CommandOutcome::Cancelled();
         const QString line =
             FormatRosterLine(dialog.m_lastName, dialog.m_firstName, static_cast<int>(dialog.m_frequency));
         if (ListHoldsLine(m_pilotList, line)) {
@@ -62,36 +61,36 @@ void CRaceDlg::OnAddPilot()
             RebuildRoster();
         }
         if (!dialog.m_addAnother)
-            return;
+            return CommandOutcome::Done();
     }
 }
 
-void CRaceDlg::OnDeletePilot()
+CommandOutcome CRaceDlg::DeletePilot()
 {
     const int selected = m_pilotList.GetCurSel();
-    if (selected == LB_ERR) {
-        AfxMessageBox(QStringLiteral("You must select a pilot from the Pilots List before attempting to delete."));
-        return;
-    }
+    if (selected == LB_ERR)
+        return CommandOutcome::Refused(
+            QStringLiteral("You must select a pilot from the Pilots List before attempting to delete."));
     m_pilotList.DeleteString(selected);
     RebuildRoster();
+    return CommandOutcome::Done();
 }
 
-void CRaceDlg::OnEditPilot()
+CommandOutcome CRaceDlg::EditPilot()
 {
     CEditPilotDlg dialog;
     const int selected = m_pilotList.GetCurSel();
-    if (selected == LB_ERR) {
-        AfxMessageBox(QStringLiteral("You must select a pilot from the Pilots List before attempting to edit one."));
-        return;
-    }
+    if (selected == LB_ERR)
+        return CommandOutcome::Refused(
+            QStringLiteral("You must select a pilot from the Pilots List before attempting to edit one."));
     int frequency = 0;
     SplitPilotLine(m_pilotList.GetText(selected), dialog.m_lastName, dialog.m_firstName, frequency);
     dialog.m_frequency = FrequencyForDialog(frequency);
     if (dialog.DoModal() != IDOK)
-        return;
+        return CommandOutcome::Cancelled();
     m_pilotList.DeleteString(selected);
     m_pilotList.AddString(
         FormatRosterLine(dialog.m_lastName, dialog.m_firstName, static_cast<int>(dialog.m_frequency)));
     RebuildRoster();
+    return CommandOutcome::Done();
 }

@@ -1,13 +1,12 @@
 #include "app/CRaceDlg.h"
 
-#include "platform/CPrintDialog.h"
-#include "platform/MessageBox.h"
 #include "app/CFontSizeDlg.h"
 #include "app/HeatCardPrintout.h"
 #include "app/MatrixPrintout.h"
+#include "platform/CPrintDialog.h"
 
 #include <QPrinter>
-#include <optional>
+#include <variant>
 
 namespace {
 
@@ -23,72 +22,70 @@ struct PrintChoice {
 };
 
 // Refuses without a calculated result; otherwise asks for the font size and
-// then the printer. Nothing when the organiser cancelled either dialog.
-std::optional<PrintChoice> AskForPrintout(bool hasResult, const QString& refusal)
+// then the printer. Cancelled when the organiser cancelled either dialog.
+std::variant<PrintChoice, CommandOutcome> AskForPrintout(bool hasResult, const QString& refusal)
 {
     CFontSizeDlg fontSize;
-    if (!hasResult) {
-        AfxMessageBox(refusal, MB_OK);
-        return std::nullopt;
-    }
+    if (!hasResult)
+        return CommandOutcome::Refused(refusal);
     if (fontSize.DoModal() == IDCANCEL)
-        return std::nullopt;
+        return CommandOutcome::Cancelled();
     CPrintDialog printDialog(false, PD_USEDEVMODECOPIES | PD_NOPAGENUMS | PD_NOSELECTION);
     if (printDialog.DoModal() != IDOK)
-        return std::nullopt;
+        return CommandOutcome::Cancelled();
     return PrintChoice{fontSize.m_baseFontSize, fontSize.m_newColumnPerRound == 1, printDialog.GetPrinterDC()};
 }
 
 // The organiser must not believe that a printout came out when the printer
 // refused it, or when its PDF file could not be written to the end.
-void ReportIfNotPrinted(PrintOutcome outcome, const QString& outputFile)
+CommandOutcome OutcomeOf(PrintOutcome outcome, const QString& outputFile)
 {
+    constexpr unsigned kWarning = MB_OK | MB_ICONEXCLAMATION;
     if (outcome == PrintOutcome::NotStarted)
-        AfxMessageBox(QStringLiteral("Printing could not start. Check that the printer is available, or that the "
-                                     "PDF file can be written where you chose to save it."),
-                      MB_OK | MB_ICONEXCLAMATION);
-    else if (outcome == PrintOutcome::NotFinished && !outputFile.isEmpty())
-        AfxMessageBox(QStringLiteral("The printout could not be written completely to the file \"%1\"; the disk may "
-                                     "be full. The file was left as it was.")
-                          .arg(outputFile),
-                      MB_OK | MB_ICONEXCLAMATION);
-    else if (outcome == PrintOutcome::NotFinishedAtFileSizeLimit)
-        AfxMessageBox(QStringLiteral("The printout could not be written completely to the file \"%1\": it would pass "
-                                     "the size limit set for this program's files (ulimit -f). The file was left as "
-                                     "it was.")
-                          .arg(outputFile),
-                      MB_OK | MB_ICONEXCLAMATION);
-    else if (outcome == PrintOutcome::NotFinished)
-        AfxMessageBox(QStringLiteral("The printout could not be finished. Check the printer."),
-                      MB_OK | MB_ICONEXCLAMATION);
+        return CommandOutcome::Failed(QStringLiteral("Printing could not start. Check that the printer is available, "
+                                                     "or that the PDF file can be written where you chose to save it."),
+                                      kWarning);
+    if (outcome == PrintOutcome::NotFinished && !outputFile.isEmpty())
+        return CommandOutcome::Failed(QStringLiteral("The printout could not be written completely to the file \"%1\"; "
+                                                     "the disk may be full. The file was left as it was.")
+                                          .arg(outputFile),
+                                      kWarning);
+    if (outcome == PrintOutcome::NotFinishedAtFileSizeLimit)
+        return CommandOutcome::Failed(QStringLiteral("The printout could not be written completely to the file \"%1\": "
+                                                     "it would pass the size limit set for this program's files "
+                                                     "(ulimit -f). The file was left as it was.")
+                                          .arg(outputFile),
+                                      kWarning);
+    if (outcome == PrintOutcome::NotFinished)
+        return CommandOutcome::Failed(QStringLiteral("The printout could not be finished. Check the printer."), kWarning);
+    return CommandOutcome::Done();
 }
 
 } // namespace
 
-int CRaceDlg::OnPrintMatrix()
+CommandOutcome CRaceDlg::PrintMatrix()
 {
-    std::optional<PrintChoice> choice = AskForPrintout(m_resultTree.GetCount() > 0, kMatrixRefusal);
+    std::variant<PrintChoice, CommandOutcome> asked = AskForPrintout(m_result.HasResult(), kMatrixRefusal);
+    auto* choice = std::get_if<PrintChoice>(&asked);
     if (!choice)
-        return 0;
+        return std::get<CommandOutcome>(asked);
     const QString outputFile = choice->printer->outputFileName();
-    ReportIfNotPrinted(PrintMatrix(m_printLayout, std::move(choice->printer),
+    return OutcomeOf(::PrintMatrix(m_printLayout, std::move(choice->printer),
                                    {choice->baseFontSize, choice->newColumnPerRound}, m_result,
                                    [this](const QString& text) { SetStatusText(text); }),
-                       outputFile);
-    return 1;
+                     outputFile);
 }
 
 // The cards follow the roster of the last calculation, not the tree's
 // alphabetical order; the new-column choice does not apply to them.
-int CRaceDlg::OnPrintHeatCards()
+CommandOutcome CRaceDlg::PrintHeatCards()
 {
-    std::optional<PrintChoice> choice = AskForPrintout(m_resultTree.GetCount() > 0, kHeatCardsRefusal);
+    std::variant<PrintChoice, CommandOutcome> asked = AskForPrintout(m_result.HasResult(), kHeatCardsRefusal);
+    auto* choice = std::get_if<PrintChoice>(&asked);
     if (!choice)
-        return 0;
+        return std::get<CommandOutcome>(asked);
     const QString outputFile = choice->printer->outputFileName();
-    ReportIfNotPrinted(PrintHeatCards(m_printLayout, std::move(choice->printer), choice->baseFontSize,
-                                      CollectHeatCards(m_result, m_resultTree),
-                                      [this](const QString& text) { SetStatusText(text); }),
-                       outputFile);
-    return 1;
+    return OutcomeOf(::PrintHeatCards(m_printLayout, std::move(choice->printer), choice->baseFontSize,
+                                      HeatCardsOf(m_result), [this](const QString& text) { SetStatusText(text); }),
+                     outputFile);
 }

@@ -1,16 +1,14 @@
 // The Recalculate command: draws a new heat schedule from the pilots and the
 // three fields, and shows it in the result tree. Its result is kept as one
-// unit, so the tree, the exports and the printouts always show the same draw.
+// value, so the tree, the exports and the printouts always show the same draw.
 
 #include "app/CRaceDlg.h"
 
-#include "matrix/CalculationClock.h"
+#include "app/ResultTree.h"
 #include "matrix/DrawFailureMessage.h"
 #include "matrix/DrawStatusWriter.h"
 #include "matrix/MatrixDraw.h"
-#include "app/ResultTree.h"
 #include "matrix/SeededRandom.h"
-#include "platform/MessageBox.h"
 
 namespace {
 
@@ -26,31 +24,28 @@ std::vector<int> PilotListOrder(CListBox& list)
 
 }  // namespace
 
-void CRaceDlg::OnRecalculate()
+CommandOutcome CRaceDlg::Recalculate(unsigned seed)
 {
     // A field the exchange refused has been reported; the last result stays.
     if (!UpdateData(true))
-        return;
+        return CommandOutcome::Cancelled();
     const MatrixShape shape{m_rounds, m_heats, m_pilotsPerHeat};
     CalculationResult result;
     result.pilots.assign(m_roster.begin(), m_roster.begin() + m_rosterCount);
     result.rounds = m_rounds;
     result.heats = m_heats;
 
-    SeededRandom random(static_cast<unsigned>(CalculationClock::Seconds()));
+    SeededRandom random(seed);
     DrawStatusWriter status([this](const QString& text) { SetStatusText(text); });
     const std::vector<int> listOrder = PilotListOrder(m_pilotList);
     const DrawOutcome outcome = DrawMatrix({result.pilots, listOrder, shape}, random, status);
     result.matrix = outcome.matrix;
+    result.completed = outcome.completed;
 
-    m_resultTree.DeleteAllItems();
-    AddPilotNodes(m_resultTree, m_treeInsert, result.pilots);
-    for (int position = 0; position < m_rosterCount; ++position)
-        m_roster[position].treeItem = result.pilots[position].treeItem;
-    if (outcome.completed)
-        AddHeatNodes(m_resultTree, m_treeInsert, result);
+    ShowResult(m_resultTree, m_treeInsert, result);
     m_result = std::move(result);
 
-    if (!outcome.completed)
-        AfxMessageBox(DrawFailureMessage(m_result.pilots, shape));
+    if (!m_result.completed)
+        return CommandOutcome::Failed(DrawFailureMessage(m_result.pilots, shape));
+    return CommandOutcome::Done();
 }

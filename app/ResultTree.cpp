@@ -1,8 +1,10 @@
 #include "app/ResultTree.h"
 
+#include "matrix/HeatCardFormat.h"
 #include "platform/CTreeCtrl.h"
 
 #include <algorithm>
+#include <vector>
 
 namespace {
 
@@ -18,31 +20,22 @@ HTREEITEM InsertNode(CTreeCtrl& tree, TVINSERTSTRUCT& insert, HTREEITEM parent, 
 
 }  // namespace
 
-QString PilotNodeText(const PilotRecord& pilot)
+// A draw that did not complete shows its pilots without heats.
+void ShowResult(CTreeCtrl& tree, TVINSERTSTRUCT& insert, const CalculationResult& result)
 {
-    return QStringLiteral("%1, %2 (%3)").arg(pilot.lastName, pilot.firstName, QString::number(pilot.frequency));
-}
-
-QString HeatNodeText(int round, int heat)
-{
-    return QString::asprintf("Round %02d, Heat %02d", round, heat);
-}
-
-void AddPilotNodes(CTreeCtrl& tree, TVINSERTSTRUCT& insert, std::vector<PilotRecord>& pilots)
-{
-    for (PilotRecord& pilot : pilots)
-        pilot.treeItem = InsertNode(tree, insert, TVI_ROOT, PilotNodeText(pilot), kPilotImage, 0);
-}
-
-void AddHeatNodes(CTreeCtrl& tree, TVINSERTSTRUCT& insert, const CalculationResult& result)
-{
+    tree.DeleteAllItems();
+    std::vector<HTREEITEM> pilotNodes;
+    for (const PilotRecord& pilot : result.pilots)
+        pilotNodes.push_back(InsertNode(tree, insert, TVI_ROOT, PilotCardText(pilot), kPilotImage, 0));
+    if (!result.completed)
+        return;
     // The result never covers more than the matrix holds.
-    const int rounds = std::min(result.rounds, kMaxRounds);
-    const int heats = std::min(result.heats, kMaxHeats);
+    const int rounds = std::clamp(result.rounds, 0, kMaxRounds);
+    const int heats = std::clamp(result.heats, 0, kMaxHeats);
     for (int round = 0; round < rounds; ++round)
         for (int heat = 0; heat < heats; ++heat)
             for (int slot = 0; slot < kSlotsPerHeat; ++slot)
                 if (const int position = result.matrix.At(round, heat, slot); position != kEmptySlot)
-                    InsertNode(tree, insert, result.pilots.at(position).treeItem, HeatNodeText(round + 1, heat + 1),
+                    InsertNode(tree, insert, pilotNodes.at(size_t(position)), HeatCardText(round + 1, heat + 1),
                                kHeatImage, round + 1);
 }

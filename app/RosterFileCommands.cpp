@@ -4,30 +4,27 @@
 #include "app/TextFileExport.h"
 #include "platform/CFileException.h"
 #include "platform/CStdioFile.h"
-#include "platform/MessageBox.h"
 #include "roster/RosterFile.h"
 
-#include <optional>
 #include <span>
+#include <variant>
 
 namespace {
 
-void ShowImportFailure(const CFileException& error)
+CommandOutcome ImportFailure(const CFileException& error)
 {
-    AfxMessageBox(error.ErrorMessage() + QStringLiteral(" The pilot list was not changed."),
-                  MB_OK | MB_ICONEXCLAMATION);
+    return CommandOutcome::Failed(error.ErrorMessage() + QStringLiteral(" The pilot list was not changed."),
+                                  MB_OK | MB_ICONEXCLAMATION);
 }
 
-// The whole file, or nothing when it could not be read: a file that fails
-// half-way must not replace the pilots the organiser has.
-std::optional<QStringList> ReadRosterFile(const QString& path)
+// The whole file, or the failure when it could not be read: a file that
+// fails half-way must not replace the pilots the organiser has.
+std::variant<QStringList, CommandOutcome> ReadRosterFile(const QString& path)
 {
     CStdioFile file;
     CFileException error;
-    if (!file.Open(path, CStdioFile::modeRead, &error)) {
-        ShowImportFailure(error);
-        return std::nullopt;
-    }
+    if (!file.Open(path, CStdioFile::modeRead, &error))
+        return ImportFailure(error);
     try {
         QStringList lines;
         QString line;
@@ -37,22 +34,23 @@ std::optional<QStringList> ReadRosterFile(const QString& path)
         return lines;
     } catch (const CFileException& failure) {
         file.Abort();
-        ShowImportFailure(failure);
-        return std::nullopt;
+        return ImportFailure(failure);
     }
 }
 
 } // namespace
 
-void CRaceDlg::OnImportPilots()
+// Lines left out of a full roster make the import fail: the pilot list is
+// not the file's.
+CommandOutcome CRaceDlg::ImportPilots()
 {
     CImportPilotsDlg dialog;
     if (dialog.DoModal() != IDOK)
-        return;
-    const std::optional<QStringList> fileLines = ReadRosterFile(dialog.Path());
-    if (!fileLines)
-        return;
-    const RosterFileLines selected = SelectPilotLines(*fileLines);
+        return CommandOutcome::Cancelled();
+    const std::variant<QStringList, CommandOutcome> fileLines = ReadRosterFile(dialog.Path());
+    if (const auto* failure = std::get_if<CommandOutcome>(&fileLines))
+        return *failure;
+    const RosterFileLines selected = SelectPilotLines(std::get<QStringList>(fileLines));
     m_roster.fill(PilotRecord{});
     m_rosterCount = 0;
     for (const QString& line : selected.pilotLines)
@@ -60,13 +58,14 @@ void CRaceDlg::OnImportPilots()
     m_pilotList.ResetContent();
     RefillPilotList();
     if (selected.leftOut > 0)
-        AfxMessageBox(LeftOutLinesMessage(dialog.Path(), m_rosterCount, selected.leftOut), MB_OK);
+        return CommandOutcome::Failed(LeftOutLinesMessage(dialog.Path(), m_rosterCount, selected.leftOut));
+    return CommandOutcome::Done();
 }
 
-void CRaceDlg::OnExportPilots()
+CommandOutcome CRaceDlg::ExportPilots()
 {
     CExportPilotsDlg dialog;
     if (dialog.DoModal() != IDOK)
-        return;
-    ExportTextFile(dialog.Path(), RosterFileText(std::span(m_roster).first(size_t(m_rosterCount))));
+        return CommandOutcome::Cancelled();
+    return ExportTextFile(dialog.Path(), RosterFileText(std::span(m_roster).first(size_t(m_rosterCount))));
 }

@@ -2,35 +2,30 @@
 
 #include "app/PathDialogs.h"
 #include "app/TextFileExport.h"
-#include "matrix/HeatCardsFromTree.h"
+#include "matrix/HeatCardFormat.h"
 #include "matrix/MatrixFileFormat.h"
-#include "platform/MessageBox.h"
 
-// Both exports show the last calculation's result as the tree shows it,
-// whatever the organiser has edited since; before any calculation they refuse.
+// Both exports write the last calculation's result, whatever the organiser
+// has edited since; before any calculation they refuse.
 
-void CRaceDlg::OnExportMatrix()
+CommandOutcome CRaceDlg::ExportMatrix()
 {
-    if (m_resultTree.GetCount() == 0) {
-        AfxMessageBox(QStringLiteral("Please perform a Matrix Calculation before attempting to export a Matrix."),
-                      MB_OK);
-        return;
-    }
+    if (!m_result.HasResult())
+        return CommandOutcome::Refused(
+            QStringLiteral("Please perform a Matrix Calculation before attempting to export a Matrix."));
     CExportMatrixDlg dialog;
     if (dialog.DoModal() != IDOK)
-        return;
-    ExportTextFile(dialog.Path(), MatrixFileText(m_result));
+        return CommandOutcome::Cancelled();
+    return ExportTextFile(dialog.Path(), MatrixFileText(m_result));
 }
 
-void CRaceDlg::OnExportHeatCards()
+CommandOutcome CRaceDlg::ExportHeatCards()
 {
-    if (m_resultTree.GetCount() == 0) {
-        AfxMessageBox(QStringLiteral("Please perform a Matrix Calculation before attempting to export Heat Cards."),
-                      MB_OK);
-        return;
-    }
+    if (!m_result.HasResult())
+        return CommandOutcome::Refused(
+            QStringLiteral("Please perform a Matrix Calculation before attempting to export Heat Cards."));
     CExportHeatsDlg dialog;
     if (dialog.DoModal() != IDOK)
-        return;
-    ExportTextFile(dialog.Path(), HeatCardsText(CollectHeatCards(m_result, m_resultTree)));
+        return CommandOutcome::Cancelled();
+    return ExportTextFile(dialog.Path(), HeatCardsText(HeatCardsOf(m_result)));
 }

@@ -2,7 +2,6 @@
 
 #include "platform/CFileException.h"
 #include "platform/CStdioFile.h"
-#include "platform/MessageBox.h"
 #include "platform/TextFileCodec.h"
 
 #include <QDir>
@@ -12,9 +11,11 @@
 
 namespace {
 
-void Report(const CFileException& failure, const QString& consequence)
+constexpr unsigned kWarning = MB_OK | MB_ICONEXCLAMATION;
+
+CommandOutcome Failure(const CFileException& failure, const QString& consequence)
 {
-    AfxMessageBox(failure.ErrorMessage() + consequence, MB_OK | MB_ICONEXCLAMATION);
+    return CommandOutcome::Failed(failure.ErrorMessage() + consequence, kWarning);
 }
 
 // A missing folder and a missing file both come back as "no such entry";
@@ -27,50 +28,43 @@ CFileException::Cause OpenFailureCause(const QString& path, int error)
 }
 
 // A device such as a printer port or /dev/full cannot be replaced by a new
-// file: it is written directly, as before.
-void WriteDirectly(const QString& path, const QString& text)
+// file: it is written directly.
+CommandOutcome WriteDirectly(const QString& path, const QString& text)
 {
     CStdioFile file;
     CFileException error;
-    if (!file.Open(path, CStdioFile::modeCreate | CStdioFile::modeWrite, &error)) {
-        Report(error, QStringLiteral(" Nothing was written."));
-        return;
-    }
+    if (!file.Open(path, CStdioFile::modeCreate | CStdioFile::modeWrite, &error))
+        return Failure(error, QStringLiteral(" Nothing was written."));
     try {
         file.WriteString(text);
         file.Close();
+        return CommandOutcome::Done();
     } catch (const CFileException& failure) {
         file.Abort();
-        Report(failure, QStringLiteral(" Not everything could be written."));
+        return Failure(failure, QStringLiteral(" Not everything could be written."));
     }
 }
 
 } // namespace
 
-void ExportTextFile(const QString& path, const QString& text)
+CommandOutcome ExportTextFile(const QString& path, const QString& text)
 {
     const QFileInfo target(path);
-    if (target.exists() && !target.isFile() && !target.isDir()) {
-        WriteDirectly(path, text);
-        return;
-    }
-    if (target.isDir()) {
-        Report(CFileException(CFileException::invalidFile, path), QStringLiteral(" Nothing was written."));
-        return;
-    }
+    if (target.isDir())
+        return Failure(CFileException(CFileException::invalidFile, path), QStringLiteral(" Nothing was written."));
+    if (target.exists() && !target.isFile())
+        return WriteDirectly(path, text);
     QSaveFile file(path);
     errno = 0;
-    if (!file.open(QIODevice::WriteOnly)) {
-        Report(CFileException(OpenFailureCause(path, errno), path), QStringLiteral(" Nothing was written."));
-        return;
-    }
+    if (!file.open(QIODevice::WriteOnly))
+        return Failure(CFileException(OpenFailureCause(path, errno), path), QStringLiteral(" Nothing was written."));
     const QByteArray bytes = EncodeTextForFile(text);
     errno = 0;
     const bool written = file.write(bytes) == bytes.size() && file.flush();
     const int writeError = errno;
     if (written && file.commit())
-        return;
+        return CommandOutcome::Done();
     const int error = writeError != 0 ? writeError : (errno != 0 ? errno : EIO);
     file.cancelWriting();
-    Report(CFileException(CFileException::ErrnoToCause(error), path), QStringLiteral(" The file was left as it was."));
+    return Failure(CFileException(CFileException::ErrnoToCause(error), path), QStringLiteral(" The file was left as it was."));
 }

@@ -1,9 +1,11 @@
 #pragma once
 
+#include "app/CommandOutcome.h"
+
 #include <QString>
 
 // Writes a whole text file for an export command: the text goes into a new
 // file beside the chosen one, which replaces it only once complete. A file
-// that cannot be opened, written or closed is reported in a message box
-// naming the file and the cause, and an existing file is left as it was.
-void ExportTextFile(const QString& path, const QString& text);
+// that cannot be opened, written or closed fails with a message naming the
+// file and the cause, and an existing file is left as it was.
+CommandOutcome ExportTextFile(const QString& path, const QString& text);

@@ -14,7 +14,7 @@ std::vector<PilotRecord> Club(int pilots, bool oneChannel)
 {
     std::vector<PilotRecord> roster(pilots);
     for (int position = 0; position < pilots; ++position)
-        roster[position] = {position, nullptr, QStringLiteral("Jan"), QStringLiteral("Pilot%1").arg(position),
+        roster[position] = {position, QStringLiteral("Jan"), QStringLiteral("Pilot%1").arg(position),
                             oneChannel ? 35 : 10 + position};
     return roster;
 }

@@ -5,14 +5,19 @@
 
 #include <vector>
 
-// The outcome of the last Recalculate command, kept as one unit: the matrix,
-// the roster as it was drawn from (each record holding its pilot node in the
-// result tree) and the rounds and heats it covers. The tree, the text exports
-// and the printouts all read this, so they agree whatever the organiser has
-// edited since. Only the next calculation replaces it.
+// The outcome of the last Recalculate command, kept as one value: whether
+// the draw completed, the rounds and heats it covers, the matrix and the
+// roster as it was drawn from. The result tree, the text exports and the
+// printouts are all built from this, so they agree whatever the organiser
+// has edited since. Only the next calculation replaces it.
 struct CalculationResult {
-    Matrix matrix;
-    std::vector<PilotRecord> pilots;
+    bool completed = false;  // every pilot flies exactly once in every round
     int rounds = 0;
     int heats = 0;
+    Matrix matrix;
+    std::vector<PilotRecord> pilots;
+
+    // Whether there is anything to export or print: before the first
+    // calculation, or after one drawn from an empty pilot list, there is not.
+    bool HasResult() const { return !pilots.empty(); }
 };

@@ -4,12 +4,26 @@
 #include <QStringList>
 #include <vector>
 
-// One pilot's heat card as the result tree shows it: the text of the pilot's
-// node ("Novak, Jan (35)") and the texts of the heat nodes under it.
+struct CalculationResult;
+struct PilotRecord;
+
+// One pilot's heat card: the pilot's line ("Novak, Jan (35)") and the heats
+// the pilot flies ("Round 01, Heat 03"), in round order. The result tree
+// shows the same texts.
 struct HeatCard {
     QString pilotText;
     QStringList heatTexts;
 };
+
+QString PilotCardText(const PilotRecord& pilot);
+// Round and heat counted from 1; two digits, so that sorted texts list the
+// heats in round order.
+QString HeatCardText(int round, int heat);
+
+// The cards of a calculation: one per pilot drawn, in the roster order the
+// draw was made from. A draw that did not complete placed nobody for good,
+// so its cards name the pilots without heats.
+std::vector<HeatCard> HeatCardsOf(const CalculationResult& result);
 
 // The heat-card file: per card the pilot's line, a rule of 41 hyphens, each
 // heat indented by four blanks, then three empty lines. Line ends are "\n";

@@ -6,33 +6,31 @@
 
 namespace {
 
-QString HeatHeader(int round, int heat)
-{
-    return QStringLiteral("\nRound %1  Heat %2\n----------------------------------------\n")
-        .arg(round, 2, 10, QLatin1Char('0'))
-        .arg(heat, 2, 10, QLatin1Char('0'));
-}
-
-QString PilotLine(const PilotRecord& pilot)
-{
-    const QString name = pilot.lastName + QStringLiteral(", ") + pilot.firstName;
-    return QStringLiteral("  [%1] ").arg(pilot.frequency) + name + QStringLiteral(" \n");
-}
-
 // A slot names a pilot of the calculation's own roster; anything else is
 // left out rather than read from beyond that roster.
 QString HeatBlock(const CalculationResult& result, int round, int heat)
 {
-    QString block = HeatHeader(round + 1, heat + 1);
+    QString block = u'\n' + HeatHeading(round + 1, heat + 1) + QStringLiteral("\n----------------------------------------\n");
     for (int slot = 0; slot < kSlotsPerHeat; ++slot) {
         const int position = result.matrix.At(round, heat, slot);
         if (position >= 0 && position < int(result.pilots.size()))
-            block += PilotLine(result.pilots[size_t(position)]);
+            block += MatrixPilotLine(result.pilots[size_t(position)]);
     }
     return block;
 }
 
 } // namespace
+
+QString HeatHeading(int round, int heat)
+{
+    return QStringLiteral("Round %1  Heat %2").arg(round, 2, 10, QLatin1Char('0')).arg(heat, 2, 10, QLatin1Char('0'));
+}
+
+QString MatrixPilotLine(const PilotRecord& pilot)
+{
+    const QString name = pilot.lastName + QStringLiteral(", ") + pilot.firstName;
+    return QStringLiteral("  [%1] ").arg(pilot.frequency) + name + QStringLiteral(" \n");
+}
 
 QString MatrixFileText(const CalculationResult& result)
 {

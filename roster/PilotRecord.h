@@ -1,7 +1,5 @@
 #pragma once
 
-#include "platform/TreeTypes.h"
-
 #include <QString>
 
 constexpr int kRosterCapacity = 100;
@@ -11,9 +9,8 @@ constexpr int kLastNameChars = 30;
 // One pilot of the roster. A record read from a roster line is cut to the
 // name capacities above, counted in characters (Šťastný is seven).
 struct PilotRecord {
-    int index = 0;                 // the record's own position in the roster
-    HTREEITEM treeItem = nullptr;  // the pilot's node in the result tree, set by a calculation
+    int index = 0;  // the record's own position in the roster
     QString firstName;
     QString lastName;
-    int frequency = 0;             // the radio channel the pilot flies on
+    int frequency = 0;  // the radio channel the pilot flies on
 };

@@ -30,11 +30,6 @@ protected:
 
 } // namespace
 
-TEST(HeatCardLineText, IndentsTheHeatWithSevenBlanksAndNoOtherMark)
-{
-    EXPECT_EQ(HeatCardLine("Round 01, Heat 03"), QString("       Round 01, Heat 03"));
-}
-
 TEST_F(HeatCardPrintout, DrawsEachCardAsHeadingHeatLinesAndARule)
 {
     Print({Card("Novák, Jan (35)", 3), Card("Adams, Eva (40)", 3)});

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "app/CRaceDlg.h"
-#include "matrix/CalculationClock.h"
 #include "platform/DialogDriver.h"
 #include "platform/ScriptedModalHost.h"
 #include "res/ResourceIds.h"
@@ -11,7 +10,6 @@
 class MenuSession {
 public:
     MenuSession() { m_window.Create(); }
-    ~MenuSession() { CalculationClock::Install({}); }
 
     void Import(const QString& path) { TypePathAndRun(IDD_IMPORT_PILOTS, IDC_IMPORT_PATH, path, ID_IMPORT_PILOTS); }
 
@@ -20,7 +18,7 @@ public:
         m_window.SetDlgItemText(IDC_ROUNDS, rounds);
         m_window.SetDlgItemText(IDC_HEATS, heats);
         m_window.SetDlgItemText(IDC_PILOTS_PER_HEAT, pilotsPerHeat);
-        CalculationClock::Install([seed] { return seed; });
+        m_window.SetClock([seed] { return seed; });
         m_window.OnCommand(ID_RECALCULATE, BN_CLICKED);
     }
 

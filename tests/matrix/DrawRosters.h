@@ -16,7 +16,7 @@ inline std::vector<PilotRecord> RosterOnChannels(const std::vector<int>& channel
 {
     std::vector<PilotRecord> roster;
     for (int position = 0; position < static_cast<int>(channels.size()); ++position)
-        roster.push_back({position, nullptr, QStringLiteral("Jan"), QStringLiteral("Pilot%1").arg(position),
+        roster.push_back({position, QStringLiteral("Jan"), QStringLiteral("Pilot%1").arg(position),
                           channels[position]});
     return roster;
 }

@@ -1,5 +1,6 @@
 #include "matrix/HeatCardFormat.h"
 
+#include "matrix/CalculationResult.h"
 #include "platform/TextFileCodec.h"
 #include "support/QtPrinters.h"
 
@@ -23,6 +24,50 @@ TEST(HeatCardFormat, WritesCardsInTheirOrderToTheByte)
                                                                   "-----------------------------------------\r\n"
                                                                   "\r\n\r\n\r\n"));
     EXPECT_EQ(HeatCardsText({}), QString());
+}
+
+PilotRecord Pilot(const QString& lastName, const QString& firstName, int frequency)
+{
+    PilotRecord pilot;
+    pilot.lastName = lastName;
+    pilot.firstName = firstName;
+    pilot.frequency = frequency;
+    return pilot;
+}
+
+// Two rounds of three heats; the cards keep the roster's order, each heat in
+// round order wherever the slot lies, and a slot outside the roster is left out.
+TEST(HeatCardsOfResult, OneCardPerPilotInRosterOrderWithItsHeatsRoundByRound)
+{
+    CalculationResult result;
+    result.completed = true;
+    result.rounds = 2;
+    result.heats = 3;
+    result.pilots = {Pilot("Zeman", "Jan", 40), Pilot("Adam", "Eva", 35), Pilot("Kral", "Petr", -3)};
+    result.matrix.Set(0, 2, 0, 0);
+    result.matrix.Set(0, 0, 5, 1);
+    result.matrix.Set(0, 1, 0, 2);
+    result.matrix.Set(1, 0, 0, 0);
+    result.matrix.Set(1, 2, 11, 1);
+    result.matrix.Set(1, 1, 1, 2);
+    result.matrix.Set(1, 1, 2, 3);
+
+    const std::vector<HeatCard> cards = HeatCardsOf(result);
+    ASSERT_EQ(cards.size(), 3u);
+    EXPECT_EQ(cards[0].pilotText, QStringLiteral("Zeman, Jan (40)"));
+    EXPECT_EQ(cards[0].heatTexts, (QStringList{"Round 01, Heat 03", "Round 02, Heat 01"}));
+    EXPECT_EQ(cards[1].pilotText, QStringLiteral("Adam, Eva (35)"));
+    EXPECT_EQ(cards[1].heatTexts, (QStringList{"Round 01, Heat 01", "Round 02, Heat 03"}));
+    EXPECT_EQ(cards[2].pilotText, QStringLiteral("Kral, Petr (-3)"));
+    EXPECT_EQ(cards[2].heatTexts, (QStringList{"Round 01, Heat 02", "Round 02, Heat 02"}));
+
+    // A draw that did not complete names its pilots without heats; no
+    // calculation has no cards.
+    result.completed = false;
+    for (const HeatCard& card : HeatCardsOf(result))
+        EXPECT_TRUE(card.heatTexts.isEmpty()) << card.pilotText.toStdString();
+    EXPECT_EQ(HeatCardsOf(result).size(), 3u);
+    EXPECT_TRUE(HeatCardsOf(CalculationResult{}).empty());
 }
 
 } // namespace
