@@ -2,6 +2,7 @@
 
 #include "platform/CPen.h"
 #include "print/PageGeometry.h"
+#include "print/PrintoutContent.h"
 
 #include <QFileInfo>
 #include <QPrinter>
@@ -11,9 +12,6 @@ namespace {
 
 // The widest heading a column must hold sets the width of every column.
 const char* const kColumnWidthSample = "Combat Event - Round 01  Heat 01";
-// The smallest size the font-size dialog offers; a printout whose lines do
-// not fit the page even at this size is drawn at it all the same.
-constexpr int kSmallestPrintSize = 8;
 
 // The text of the list drawn widest in the selected font. Every text of a
 // font grows by the same factor with the size, so the widest at one size is
@@ -186,7 +184,8 @@ int CPrintLayout::FitPrintSize(int chosenSize, const QStringList& headings, cons
         if (!widestLine.isEmpty())
             widest = std::max(widest, indent + MeasureText(widestLine).cx);
         SwitchBack();
-        if (widest <= m_pageWidth || size <= kSmallestPrintSize) {
+        // Lines that do not fit even at the smallest size are drawn at it.
+        if (widest <= m_pageWidth || size <= kSmallestBaseFontSize) {
             m_columnWidth = std::max(MeasureColumnWidth(), widest);
             return size;
         }
