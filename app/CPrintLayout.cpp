@@ -1,10 +1,10 @@
 #include "app/CPrintLayout.h"
 
-#include "platform/CPen.h"
 #include "print/PageGeometry.h"
 #include "print/PrintoutContent.h"
 
 #include <QFileInfo>
+#include <QPen>
 #include <QPrinter>
 #include <algorithm>
 
@@ -21,7 +21,7 @@ QString WidestText(const CPrintLayout& layout, const QStringList& texts)
     QString widest;
     int widestWidth = -1;
     for (const QString& text : texts) {
-        const int width = layout.MeasureText(text).cx;
+        const int width = layout.MeasureText(text).width();
         if (width > widestWidth) {
             widest = text;
             widestWidth = width;
@@ -32,81 +32,34 @@ QString WidestText(const CPrintLayout& layout, const QStringList& texts)
 
 } // namespace
 
-int CPrintLayout::ApplyPageMapping()
+void CPrintLayout::ApplyPageMapping()
 {
-    m_printerDC.SetMapMode(MM_ANISOTROPIC);
-    m_pageWidth = LogicalUnitsFromMm(m_printerDC.GetDeviceCaps(HORZSIZE));
-    m_pageHeight = LogicalUnitsFromMm(m_printerDC.GetDeviceCaps(VERTSIZE));
-    m_printerDC.SetWindowExt(m_pageWidth, m_pageHeight);
-    m_printerDC.SetViewportExt(m_printerDC.GetDeviceCaps(HORZRES), m_printerDC.GetDeviceCaps(VERTRES));
-    m_printerDC.SetViewportOrg(0, 0);
-    return 1;
+    const QSize printable = m_printerDC.PrintableMillimetres();
+    m_pageWidth = LogicalUnitsFromMm(printable.width());
+    m_pageHeight = LogicalUnitsFromMm(printable.height());
+    m_printerDC.MapPage(QSize(m_pageWidth, m_pageHeight));
 }
 
-int CPrintLayout::CreatePrintFonts(int baseSize)
+void CPrintLayout::CreatePrintFonts(int baseSize)
 {
-    for (int index = 0; index < kPrintFontCount; ++index) {
-        const PrintFontEntry& entry = kPrintFonts[index];
-        m_fonts[index].CreateFont(baseSize + entry.heightAboveBase, 0, 0, 0, entry.weight, 0, 0, 0,
-                                  DEFAULT_CHARSET, OUT_CHARACTER_PRECIS, CLIP_CHARACTER_PRECIS,
-                                  DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS, entry.face);
-    }
-    return 1;
+    m_headingFont = PrintFont{QStringLiteral("Arial"), baseSize + 4, true};
+    m_lineFont = PrintFont{QStringLiteral("Arial"), baseSize + 2, false};
 }
 
-// The printer gets its own font back first, so no print font is selected
-// when the fonts go.
-int CPrintLayout::ReleasePrintFonts()
+void CPrintLayout::SwitchToFont(const PrintFont& font)
 {
-    if (m_previousFont) {
-        m_printerDC.SelectObject(m_previousFont);
-        m_previousFont = nullptr;
-    }
-    for (CFont& font : m_fonts)
-        font.DeleteObject();
-    return 1;
-}
-
-void CPrintLayout::FillDocumentInfo(const QString& documentName)
-{
-    m_docInfo = DOCINFO{};
-    m_docInfo.cbSize = 20;
-    m_docInfo.lpszDocName = documentName;
-}
-
-void CPrintLayout::SwitchToFont(int index)
-{
-    m_previousFont = m_printerDC.SelectObject(&m_fonts[index]);
+    m_previousFont = m_printerDC.SelectFont(font);
 }
 
 void CPrintLayout::SwitchBack()
 {
-    m_printerDC.SelectObject(m_previousFont);
+    if (m_previousFont)
+        m_printerDC.SelectFont(*m_previousFont);
 }
 
-int CPrintLayout::DrawTextInRect(CDC* dc, int left, int top, int right, int bottom,
-                                 const QString& text, unsigned format, int lineHeight)
+int CPrintLayout::DrawRule(int x1, int x2, int y, int width)
 {
-    if (text.isEmpty())
-        return lineHeight;
-    RECT rect{left, top, right, bottom};
-    const int textHeight = dc->DrawText(text, &rect, format);
-    // Only a wrapped or measured text knows its own height; a single line
-    // moves down by the height the caller measured for it.
-    if (format & (DT_CALCRECT | DT_WORDBREAK))
-        return textHeight;
-    return lineHeight;
-}
-
-int CPrintLayout::DrawRule(CDC* dc, int x1, int x2, int y, int width)
-{
-    CPen pen;
-    pen.CreatePen(PS_SOLID, width, RGB(0, 0, 0));
-    CPen* const previousPen = dc->SelectObject(&pen);
-    dc->MoveTo(x1, y + width);
-    dc->LineTo(x2, y + width);
-    dc->SelectObject(previousPen);
-    pen.DeleteObject();
+    m_printerDC.DrawLine(QPoint(x1, y + width), QPoint(x2, y + width), QPen(Qt::black, width, Qt::SolidLine, Qt::FlatCap));
     // The thinnest line still takes up one unit.
     return width != 0 ? width : 1;
 }
@@ -142,23 +95,33 @@ void CPrintLayout::MoveToNextColumn(int& y, int newPageTopMargin)
     ApplyPageMapping();
 }
 
-void CPrintLayout::PreparePrintout(HDC printer, int topMargin, int baseSize, const QString& documentName)
+void CPrintLayout::PreparePrintout(SharedPrinter printer, int topMargin, int baseSize, const QString& documentName)
 {
     m_printerDC.Attach(std::move(printer));
     StagePdfFile();
+    m_documentName = documentName;
     m_topMargin = topMargin;
     m_columnLeft = 0;
     m_columnClosed = false;
     m_pageHasText = false;
-    m_printerDC.SetBkMode(TRANSPARENT);
-    FillDocumentInfo(documentName);
     CreatePrintFonts(baseSize);
+}
+
+// A PDF file is drawn into a new file beside the chosen one, which is
+// replaced only by a complete printout.
+void CPrintLayout::StagePdfFile()
+{
+    const SharedPrinter& printer = m_printerDC.Printer();
+    if (!printer || printer->outputFormat() != QPrinter::PdfFormat || printer->outputFileName().isEmpty())
+        return;
+    if (m_stagedPdf.Begin(printer->outputFileName()))
+        printer->setOutputFileName(m_stagedPdf.StagedPath());
 }
 
 int CPrintLayout::MeasureColumnWidth()
 {
-    SwitchToFont(kHeadingFont);
-    const int width = MeasureText(kColumnWidthSample).cx;
+    SwitchToFont(m_headingFont);
+    const int width = MeasureText(kColumnWidthSample).width();
     SwitchBack();
     return width;
 }
@@ -167,22 +130,21 @@ int CPrintLayout::FitPrintSize(int chosenSize, const QStringList& headings, cons
 {
     ApplyPageMapping();
     CreatePrintFonts(chosenSize);
-    SwitchToFont(kHeadingFont);
+    SwitchToFont(m_headingFont);
     const QString widestHeading = WidestText(*this, headings);
     SwitchBack();
-    SwitchToFont(kLineFont);
+    SwitchToFont(m_lineFont);
     const QString widestLine = WidestText(*this, lines);
     SwitchBack();
 
-    int size = chosenSize;
-    for (;; --size) {
+    for (int size = chosenSize;; --size) {
         CreatePrintFonts(size);
-        SwitchToFont(kHeadingFont);
-        int widest = widestHeading.isEmpty() ? 0 : MeasureText(widestHeading).cx;
+        SwitchToFont(m_headingFont);
+        int widest = widestHeading.isEmpty() ? 0 : MeasureText(widestHeading).width();
         SwitchBack();
-        SwitchToFont(kLineFont);
+        SwitchToFont(m_lineFont);
         if (!widestLine.isEmpty())
-            widest = std::max(widest, indent + MeasureText(widestLine).cx);
+            widest = std::max(widest, indent + MeasureText(widestLine).width());
         SwitchBack();
         // Lines that do not fit even at the smallest size are drawn at it.
         if (widest <= m_pageWidth || size <= kSmallestBaseFontSize) {
@@ -194,7 +156,7 @@ int CPrintLayout::FitPrintSize(int chosenSize, const QStringList& headings, cons
 
 bool CPrintLayout::StartFirstPage()
 {
-    if (m_printerDC.StartDoc(&m_docInfo) <= 0)
+    if (!m_printerDC.StartDoc(m_documentName))
         return false;
     m_printerDC.StartPage();
     ApplyPageMapping();
@@ -204,7 +166,7 @@ bool CPrintLayout::StartFirstPage()
 PrintOutcome CPrintLayout::FinishDocument()
 {
     m_printerDC.EndPage();
-    const bool whole = m_printerDC.EndDoc() > 0;
+    const bool whole = m_printerDC.EndDoc();
     if (!m_stagedPdf.IsStaged())
         return whole ? PrintOutcome::Printed : PrintOutcome::NotFinished;
     if (whole && m_stagedPdf.Commit())
@@ -214,54 +176,53 @@ PrintOutcome CPrintLayout::FinishDocument()
     return atSizeLimit ? PrintOutcome::NotFinishedAtFileSizeLimit : PrintOutcome::NotFinished;
 }
 
+// Deselecting the print fonts first leaves the printer's own font selected
+// when the printer goes.
 void CPrintLayout::ClosePrintout()
 {
-    ReleasePrintFonts();
+    if (m_previousFont) {
+        m_printerDC.SelectFont(*m_previousFont);
+        m_previousFont.reset();
+    }
     m_printerDC.DeleteDC();
     m_stagedPdf.Discard();
 }
 
-// A PDF file is drawn into a new file beside the chosen one, which is
-// replaced only by a complete printout.
-void CPrintLayout::StagePdfFile()
+// One line from the column's left edge plus the indent, in the selected font;
+// y moves down by the line's cell height, an empty line too.
+void CPrintLayout::DrawLine(int& y, const QString& text, int indent)
 {
-    const HDC& printer = m_printerDC.GetSafeHdc();
-    if (!printer || printer->outputFormat() != QPrinter::PdfFormat || printer->outputFileName().isEmpty())
-        return;
-    if (m_stagedPdf.Begin(printer->outputFileName()))
-        printer->setOutputFileName(m_stagedPdf.StagedPath());
+    const int height = MeasureText(text).height();
+    if (!text.isEmpty())
+        m_printerDC.DrawText(text, {m_columnLeft + indent, m_topMargin + y, m_columnLeft + m_columnWidth,
+                                    m_topMargin + y + height});
+    y += height;
 }
 
 void CPrintLayout::DrawHeading(int& y, const QString& heading)
 {
     m_pageHasText = true;
-    SwitchToFont(kHeadingFont);
-    const int height = MeasureText(heading).cy;
-    y += DrawTextInRect(&m_printerDC, m_columnLeft, m_topMargin + y, m_columnLeft + m_columnWidth,
-                        m_topMargin + y + height, heading, DT_NOPREFIX, height);
+    SwitchToFont(m_headingFont);
+    DrawLine(y, heading, 0);
     SwitchBack();
 }
 
 void CPrintLayout::DrawLines(int& y, const QStringList& lines, int indent)
 {
-    SwitchToFont(kLineFont);
-    for (const QString& line : lines) {
-        const int height = MeasureText(line).cy;
-        y += DrawTextInRect(&m_printerDC, m_columnLeft + indent, m_topMargin + y,
-                            m_columnLeft + m_columnWidth, m_topMargin + y + height, line,
-                            DT_NOPREFIX, height);
-    }
+    SwitchToFont(m_lineFont);
+    for (const QString& line : lines)
+        DrawLine(y, line, indent);
     SwitchBack();
 }
 
 int CPrintLayout::BlockHeight(const QString& heading, const QStringList& lines)
 {
-    SwitchToFont(kHeadingFont);
-    int height = MeasureText(heading).cy;
+    SwitchToFont(m_headingFont);
+    int height = MeasureText(heading).height();
     SwitchBack();
-    SwitchToFont(kLineFont);
+    SwitchToFont(m_lineFont);
     for (const QString& line : lines)
-        height += MeasureText(line).cy;
+        height += MeasureText(line).height();
     SwitchBack();
     return height;
 }
@@ -280,21 +241,19 @@ CPrintLayout::BlockPart CPrintLayout::DrawBlock(int& y, const QString& heading, 
     BlockPart part{y, 0};
     DrawHeading(y, heading);
     part.linesTop = y;
-    SwitchToFont(kLineFont);
+    SwitchToFont(m_lineFont);
     for (const QString& line : lines) {
-        const int height = MeasureText(line).cy;
         // A column that holds no line of the block yet keeps the line, cut
         // or not: moving on would find no roomier column.
-        if (y > part.linesTop && EndsBelowPage(m_topMargin, y, height, m_pageHeight)) {
+        if (y > part.linesTop && EndsBelowPage(m_topMargin, y, MeasureText(line).height(), m_pageHeight)) {
             SwitchBack();
             MoveToNextColumn(y, newPageTopMargin);
             part.top = y;
             DrawHeading(y, heading);
             part.linesTop = y;
-            SwitchToFont(kLineFont);
+            SwitchToFont(m_lineFont);
         }
-        y += DrawTextInRect(&m_printerDC, m_columnLeft + indent, m_topMargin + y, m_columnLeft + m_columnWidth,
-                            m_topMargin + y + height, line, DT_NOPREFIX, height);
+        DrawLine(y, line, indent);
     }
     SwitchBack();
     return part;

@@ -5,7 +5,6 @@
 #include "matrix/CalculationResult.h"
 #include "matrix/MatrixShape.h"
 #include "platform/CDialog.h"
-#include "platform/CImageList.h"
 #include "platform/CListBox.h"
 #include "platform/CTreeCtrl.h"
 #include "app/CPrintLayout.h"
@@ -87,15 +86,12 @@ protected:
 
 private:
     void SetUpTreeImages();
-    void SetUpTreeInsertTemplate();
     void AdjustHeatsToPilots();
     void ShowPilotCount();
     void ShowAboutBox();
     void SetStatusText(const QString& text);
     int ShowPrintOutcome(const CommandOutcome& outcome);
 
-    CImageList m_treeImages;
-    TVINSERTSTRUCT m_treeInsert;
     Roster m_roster{};
     int m_rosterCount = 0;
     CalculationResult m_result;

@@ -26,8 +26,7 @@ void PrintCard(CPrintLayout& layout, int& y, const HeatCard& card)
 {
     const QStringList lines = HeatCardLines(card);
     const int cardStart = layout.DrawBlock(y, card.pilotText, lines, kHeatLineIndent, kRuleHeight, kTopMargin).linesTop;
-    y += layout.DrawRule(&layout.m_printerDC, layout.m_columnLeft,
-                         layout.m_columnLeft + layout.m_columnWidth, layout.m_topMargin + y, 0);
+    y += layout.DrawRule(layout.m_columnLeft, layout.m_columnLeft + layout.m_columnWidth, layout.m_topMargin + y, 0);
     y += kGapAfterRule;
     // A column closes once a further card of this size, counted without its
     // heading, would not fit.
@@ -50,7 +49,7 @@ int FitCardsSize(CPrintLayout& layout, int chosenSize, const std::vector<HeatCar
 
 } // namespace
 
-PrintOutcome PrintHeatCards(CPrintLayout& layout, HDC printer, int baseFontSize,
+PrintOutcome PrintHeatCards(CPrintLayout& layout, SharedPrinter printer, int baseFontSize,
                             const std::vector<HeatCard>& cards, const StatusLine& showStatus)
 {
     layout.PreparePrintout(std::move(printer), kTopMargin, baseFontSize, QStringLiteral("Heat Cards"));

@@ -49,8 +49,7 @@ int FitMatrixSize(CPrintLayout& layout, int chosenSize, const std::vector<HeatBl
 
 } // namespace
 
-
-PrintOutcome PrintMatrix(CPrintLayout& layout, HDC printer, const MatrixPrintOptions& options,
+PrintOutcome PrintMatrix(CPrintLayout& layout, SharedPrinter printer, const MatrixPrintOptions& options,
                          const CalculationResult& result, const StatusLine& showStatus)
 {
     layout.PreparePrintout(std::move(printer), kTopMargin, options.baseFontSize, QStringLiteral("Matrix"));

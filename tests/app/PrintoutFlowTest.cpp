@@ -31,7 +31,7 @@ std::vector<DrawnBlock> BlocksOf(const DrawingTrace& trace)
 {
     std::vector<DrawnBlock> blocks;
     for (const TracedText& text : trace.texts) {
-        if (text.weight == 700)
+        if (text.bold)
             blocks.push_back({text.page, text.rect.left, text.rect.top, text.rect.bottom, text.text});
         else if (!blocks.empty())
             blocks.back().bottom = std::max(blocks.back().bottom, text.rect.bottom);
@@ -39,11 +39,11 @@ std::vector<DrawnBlock> BlocksOf(const DrawingTrace& trace)
     for (const TracedLine& rule : trace.lines) {
         DrawnBlock* above = nullptr;
         for (DrawnBlock& block : blocks)
-            if (block.page == rule.page && block.left == rule.from.x && block.top <= rule.from.y
+            if (block.page == rule.page && block.left == rule.from.x() && block.top <= rule.from.y()
                 && (!above || block.top > above->top))
                 above = &block;
         if (above)
-            above->bottom = std::max(above->bottom, rule.from.y + 1);
+            above->bottom = std::max(above->bottom, rule.from.y() + 1);
     }
     return blocks;
 }
