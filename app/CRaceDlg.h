@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/CPrintLayout.h"
 #include "app/CommandOutcome.h"
 #include "matrix/CalculationClock.h"
 #include "matrix/CalculationResult.h"
@@ -7,7 +8,6 @@
 #include "platform/CDialog.h"
 #include "platform/CListBox.h"
 #include "platform/CTreeCtrl.h"
-#include "app/CPrintLayout.h"
 #include "roster/PilotRecord.h"
 
 #include <QIcon>
