@@ -1,6 +1,7 @@
 #include "app/CRaceDlg.h"
 
 #include "app/CAboutDlg.h"
+#include "matrix/MatrixShape.h"
 #include "platform/DataExchange.h"
 #include "platform/MessageBox.h"
 #include "res/Icons.h"

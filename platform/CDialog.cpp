@@ -3,13 +3,13 @@
 #include "platform/DataExchange.h"
 #include "platform/DialogUnits.h"
 #include "platform/DialogWindow.h"
-#include "platform/ListBoxWidget.h"
 #include "platform/ModalHost.h"
 
 #include <QCheckBox>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
@@ -304,7 +304,8 @@ void CDialog::BuildControls(QWidget* client)
             widget = new QCheckBox(control.text, client);
             break;
         case ControlKind::ListBox: {
-            auto* list = new ListBoxWidget(control.style & StyleSorted, client);
+            auto* list = new QListWidget(client);
+            list->setSelectionMode(QAbstractItemView::SingleSelection);
             QObject::connect(list, &QListWidget::itemDoubleClicked, m_window, [this, id] { OnCommand(id, LBN_DBLCLK); });
             widget = list;
             break;

@@ -23,7 +23,6 @@ void CTreeCtrl::SetImages(const std::vector<QIcon>& images, QSize size)
     m_images.clear();
     for (const QIcon& image : images)
         m_images.push_back(image.pixmap(size));
-    m_icons.clear();
     m_control->setIconSize(size);
 }
 
@@ -75,18 +74,14 @@ TreeNode CTreeCtrl::NodeOf(const QTreeWidgetItem* item)
 
 // The tree shows the normal image, and the selected image while the item is
 // selected; one icon carries both.
-QIcon CTreeCtrl::ItemIcon(int image, int selectedImage)
+QIcon CTreeCtrl::ItemIcon(int image, int selectedImage) const
 {
-    auto found = m_icons.find({image, selectedImage});
-    if (found != m_icons.end())
-        return found->second;
     const auto imageAt = [this](int position) {
         return position >= 0 && position < static_cast<int>(m_images.size()) ? m_images[position] : QPixmap();
     };
     QIcon icon;
     icon.addPixmap(imageAt(image), QIcon::Normal);
     icon.addPixmap(imageAt(selectedImage), QIcon::Selected);
-    m_icons.emplace(std::make_pair(image, selectedImage), icon);
     return icon;
 }
 

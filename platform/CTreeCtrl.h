@@ -3,8 +3,6 @@
 #include <QIcon>
 #include <QPixmap>
 #include <QString>
-#include <map>
-#include <utility>
 #include <vector>
 
 class QTreeWidget;
@@ -36,12 +34,11 @@ public:
     static TreeNode NodeOf(const QTreeWidgetItem* item);
 
 private:
-    QIcon ItemIcon(int image, int selectedImage);
+    QIcon ItemIcon(int image, int selectedImage) const;
     int SortedPosition(QTreeWidgetItem* parent, const QString& text) const;
     int ChildCount(QTreeWidgetItem* parent) const;
     QTreeWidgetItem* Child(QTreeWidgetItem* parent, int position) const;
 
     QTreeWidget* m_control = nullptr;
     std::vector<QPixmap> m_images;
-    std::map<std::pair<int, int>, QIcon> m_icons;
 };

@@ -1,16 +1,16 @@
 #include "platform/CListBox.h"
 #include "platform/CTreeCtrl.h"
-#include "platform/ListBoxWidget.h"
 #include "support/QtPrinters.h"
 
+#include <QListWidget>
 #include <QTreeWidget>
 #include <gtest/gtest.h>
 
 TEST(ListBox, SortedListInsertsIgnoringCaseAndKeepsItemData)
 {
-    ListBoxWidget widget(true, nullptr);
+    QListWidget widget;
     CListBox list;
-    list.Attach(&widget);
+    list.Attach(&widget, true);
     EXPECT_EQ(list.AddString(QStringLiteral("novak")), 0);
     EXPECT_EQ(list.AddString(QStringLiteral("Brown")), 0);
     list.SetItemData(0, 7);
