@@ -1,20 +1,15 @@
 #include "platform/CListBox.h"
 
-#include <QListWidget>
-#include <algorithm>
-#include <cassert>
-#include <ranges>
+#include "platform/SortCollation.h"
 
-int PositionAfterEqual(int count, const QString& text, const std::function<QString(int)>& textAt)
-{
-    const auto goesBefore = [&](int at) { return QString::compare(textAt(at), text, Qt::CaseInsensitive) <= 0; };
-    return *std::ranges::partition_point(std::views::iota(0, count), goesBefore);
-}
+#include <QListWidget>
+#include <cassert>
 
 void CListBox::Attach(QWidget* control, bool sorted)
 {
     m_control = dynamic_cast<QListWidget*>(control);
     m_sorted = sorted;
+    m_collator = SortCollator();
     assert(m_control);
 }
 
@@ -88,5 +83,6 @@ bool CListBox::IsValid(int position) const
 
 int CListBox::SortedPosition(const QString& text) const
 {
-    return PositionAfterEqual(GetCount(), text, [this](int line) { return m_control->item(line)->text(); });
+    const auto textAt = [this](int line) { return m_control->item(line)->text(); };
+    return PositionAfterEqual(m_collator, GetCount(), text, textAt);
 }

@@ -1,20 +1,16 @@
 #pragma once
 
+#include <QCollator>
 #include <QString>
-#include <functional>
 
 class QListWidget;
 class QWidget;
 
 constexpr int LB_ERR = -1;
 
-// Where a text goes among count texts kept in alphabetical order ignoring
-// case: after every text equal to it.
-int PositionAfterEqual(int count, const QString& text, const std::function<QString(int)>& textAt);
-
 // The list box of a dialog, addressed by line position. A sorted list box
-// keeps its lines in alphabetical order ignoring case; a line equal to others
-// goes after them.
+// keeps its lines in the order of the user's locale ignoring case
+// (SortCollation.h); a line equal to others goes after them.
 class CListBox {
 public:
     void Attach(QWidget* control, bool sorted);
@@ -35,4 +31,5 @@ private:
 
     QListWidget* m_control = nullptr;
     bool m_sorted = false;
+    QCollator m_collator;
 };

@@ -1,6 +1,6 @@
 #include "platform/CTreeCtrl.h"
 
-#include "platform/CListBox.h"
+#include "platform/SortCollation.h"
 
 #include <QTreeWidget>
 #include <QTreeWidgetItemIterator>
@@ -18,6 +18,7 @@ void CTreeCtrl::Attach(QWidget* control)
 {
     m_control = dynamic_cast<QTreeWidget*>(control);
     assert(m_control);
+    m_collator = SortCollator();
 }
 
 void CTreeCtrl::SetImages(const std::vector<QIcon>& images, QSize size)
@@ -89,7 +90,8 @@ QIcon CTreeCtrl::ItemIcon(int image, int selectedImage) const
 
 int CTreeCtrl::SortedPosition(QTreeWidgetItem* parent, const QString& text) const
 {
-    return PositionAfterEqual(ChildCount(parent), text, [&](int position) { return Child(parent, position)->text(0); });
+    const auto textAt = [&](int position) { return Child(parent, position)->text(0); };
+    return PositionAfterEqual(m_collator, ChildCount(parent), text, textAt);
 }
 
 int CTreeCtrl::ChildCount(QTreeWidgetItem* parent) const
