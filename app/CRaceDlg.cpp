@@ -86,11 +86,6 @@ void CRaceDlg::OnEscapeKey()
 {
 }
 
-void CRaceDlg::OnClose()
-{
-    EndDialog(IDCANCEL);
-}
-
 void CRaceDlg::SetUpTreeImages()
 {
     m_treeImages.Create(16, 16);

@@ -46,6 +46,7 @@ void CRaceDlg::RebuildRoster()
         ++m_rosterCount;
     }
     ShowPilotCount();
+    ShowResultState();
 }
 
 void CRaceDlg::RefillPilotList()
@@ -58,4 +59,5 @@ void CRaceDlg::RefillPilotList()
         }
     }
     ShowPilotCount();
+    ShowResultState();
 }

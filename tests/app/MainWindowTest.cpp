@@ -173,6 +173,7 @@ TEST_F(MainWindow, EveryMenuItemRunsItsCommand)
     ListPilots({QStringLiteral("A,a,1"), QStringLiteral("B,b,2")});
     choose(1, 0);
     EXPECT_GT(window.ResultTree().GetCount(), 0);
+    host.AnswerQuestion(IDNO);
     choose(0, 3);
     EXPECT_TRUE(window.HasEnded());
 }
