@@ -17,9 +17,11 @@
 #include <QRegularExpressionValidator>
 #include <QScreen>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QShortcut>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <cmath>
 #include <functional>
 
@@ -103,17 +105,25 @@ private:
 };
 
 // Opens at the template's size, and keeps it as the smallest, as far as the
-// screen's free area (less the window frame) allows.
-void FitResizableWindow(QWidget& window, QSize clientSize)
+// screen's free area (less the window frame and the menu) allows.
+void FitResizableWindow(QWidget& window, QScrollArea& scroll, QSize clientSize)
 {
-    constexpr int kFrameAllowance = 48;
-    QSize size = clientSize;
-    if (const QMenuBar* menuBar = window.findChild<QMenuBar*>())
-        size.rheight() += menuBar->sizeHint().height();
-    if (const QScreen* screen = window.screen())
-        size = size.boundedTo(screen->availableGeometry().size() - QSize(kFrameAllowance / 4, kFrameAllowance));
-    window.setMinimumSize(size);
-    window.resize(size);
+    constexpr QSize kFrameAllowance(16, 48);
+    QSize room = clientSize;
+    if (const QScreen* screen = window.screen()) {
+        QSize free = screen->availableGeometry().size() - kFrameAllowance;
+        if (const QMenuBar* menuBar = window.findChild<QMenuBar*>())
+            free.rheight() -= menuBar->sizeHint().height();
+        room = room.boundedTo(free);
+        // Room for the scroll bar across, so that scrolling one way does
+        // not force scrolling the other.
+        if (room.height() < clientSize.height())
+            room.rwidth() = std::min(clientSize.width() + scroll.verticalScrollBar()->sizeHint().width(), free.width());
+        if (room.width() < clientSize.width())
+            room.rheight() = std::min(room.height() + scroll.horizontalScrollBar()->sizeHint().height(), free.height());
+    }
+    scroll.setMinimumSize(room);
+    window.resize(window.minimumSizeHint());
 }
 
 }  // namespace
@@ -169,8 +179,8 @@ void CDialog::Create(QWidget* parent)
     BuildMenu();
     BuildSystemMenu();
     BuildControls(client);
-    if (m_template.resizable)
-        FitResizableWindow(*m_window, m_clientSize);
+    if (auto* scroll = m_window->findChild<QScrollArea*>())
+        FitResizableWindow(*m_window, *scroll, m_clientSize);
     OnInitDialog();
 }
 
