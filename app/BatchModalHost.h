@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/ModalHost.h"
+#include "print/PrintoutContent.h"
 
 #include <QString>
 #include <cstdio>
@@ -45,7 +46,7 @@ private:
     ModalHost* m_previous;
     std::FILE* m_errors;
     QString m_path;
-    int m_fontSize = 9;
+    int m_fontSize = kDefaultBaseFontSize;
     bool m_newColumnPerRound = true;
     int m_messageCount = 0;
     int m_refusedDialogCount = 0;

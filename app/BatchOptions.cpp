@@ -5,9 +5,6 @@
 
 namespace {
 
-constexpr int kMinFontSize = 8;
-constexpr int kMaxFontSize = 72;
-
 using ValueSetter = std::function<std::optional<QString>(BatchOptions&, const QString&)>;
 using FlagSetter = std::function<void(BatchOptions&)>;
 
@@ -16,7 +13,7 @@ using FlagSetter = std::function<void(BatchOptions&)>;
 struct CommandLineOption {
     const char* name;
     const char* valueName;  // nullptr for a flag
-    const char* help;
+    QString help;
     ValueSetter setValue;
     FlagSetter setFlag;
 };
@@ -48,26 +45,35 @@ std::optional<QString> SetFontSize(BatchOptions& options, const QString& value)
 {
     bool ok = false;
     const int size = value.toInt(&ok);
-    if (!ok || size < kMinFontSize || size > kMaxFontSize)
-        return QStringLiteral("needs a whole number from %1 to %2, not \"%3\"").arg(kMinFontSize).arg(kMaxFontSize).arg(value);
+    if (!ok || size < kSmallestBaseFontSize || size > kLargestBaseFontSize)
+        return QStringLiteral("needs a whole number from %1 to %2, not \"%3\"").arg(kSmallestBaseFontSize).arg(kLargestBaseFontSize).arg(value);
     options.fontSize = size;
     return std::nullopt;
+}
+
+// An option's help for a number: what it is, its range and its default.
+QString Range(const char* what, int lowest, int highest, int fallback)
+{
+    return QStringLiteral("%1, %2 to %3 (default %4)").arg(QLatin1String(what)).arg(lowest).arg(highest).arg(fallback);
 }
 
 const std::vector<CommandLineOption>& Options()
 {
     static const std::vector<CommandLineOption> options = {
         {"--import", "FILE", "import the pilot list from FILE (needed for a batch run)", Text(&BatchOptions::importPath), {}},
-        {"--rounds", "R", "rounds, 1 to 25 (default 6)", Text(&BatchOptions::rounds), {}},
-        {"--heats", "H", "heats per round, 1 to 10 (default 6)", Text(&BatchOptions::heats), {}},
-        {"--pilots-per-heat", "P", "pilots per heat, 2 to 12 (default 8)", Text(&BatchOptions::pilotsPerHeat), {}},
+        {"--rounds", "R", Range("rounds", kMinRounds, kMaxRounds, kDefaultRounds), Text(&BatchOptions::rounds), {}},
+        {"--heats", "H", Range("heats per round", kMinHeats, kMaxHeats, kDefaultHeats), Text(&BatchOptions::heats), {}},
+        {"--pilots-per-heat", "P", Range("pilots per heat", kMinPilotsPerHeat, kSlotsPerHeat, kDefaultPilotsPerHeat),
+         Text(&BatchOptions::pilotsPerHeat), {}},
         {"--seed", "N", "draw with the seed N instead of the clock, for a repeatable schedule", SetSeed, {}},
         {"--export-pilots", "FILE", "write the pilot list to FILE", Text(&BatchOptions::exportPilotsPath), {}},
         {"--export-matrix", "FILE", "write the matrix as text to FILE", Text(&BatchOptions::exportMatrixPath), {}},
         {"--export-heats", "FILE", "write the heat cards as text to FILE", Text(&BatchOptions::exportHeatsPath), {}},
         {"--print-matrix", "FILE.pdf", "print the matrix into the PDF file FILE.pdf (A4)", Text(&BatchOptions::printMatrixPath), {}},
         {"--print-heats", "FILE.pdf", "print the heat cards into the PDF file FILE.pdf (A4)", Text(&BatchOptions::printHeatsPath), {}},
-        {"--font-size", "N", "base font size of the printouts, 8 to 72 (default 9)", SetFontSize, {}},
+        {"--font-size", "N",
+         Range("base font size of the printouts", kSmallestBaseFontSize, kLargestBaseFontSize, kDefaultBaseFontSize),
+         SetFontSize, {}},
         {"--no-new-column", nullptr, "do not start a new column for each round in the printed matrix", {},
          [](BatchOptions& options) { options.newColumnPerRound = false; }},
         {"--help", nullptr, "show this help and exit", {}, [](BatchOptions& options) { options.help = true; }},
@@ -143,7 +149,7 @@ QString BatchUsage()
             left.prepend(kShortHelp + QLatin1String(", "));
         if (option.valueName)
             left += u' ' + QLatin1String(option.valueName);
-        usage += QStringLiteral("  %1 %2\n").arg(left, -26).arg(QLatin1String(option.help));
+        usage += QStringLiteral("  %1 %2\n").arg(left, -26).arg(option.help);
     }
     return usage;
 }

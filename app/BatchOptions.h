@@ -1,5 +1,8 @@
 #pragma once
 
+#include "matrix/MatrixShape.h"
+#include "print/PrintoutContent.h"
+
 #include <QString>
 #include <QStringList>
 #include <optional>
@@ -13,9 +16,9 @@ struct BatchOptions {
     bool version = false;
 
     QString importPath;
-    QString rounds = QStringLiteral("6");
-    QString heats = QStringLiteral("6");
-    QString pilotsPerHeat = QStringLiteral("8");
+    QString rounds = QString::number(kDefaultRounds);
+    QString heats = QString::number(kDefaultHeats);
+    QString pilotsPerHeat = QString::number(kDefaultPilotsPerHeat);
     std::optional<unsigned> seed;
 
     QString exportPilotsPath;
@@ -24,7 +27,7 @@ struct BatchOptions {
 
     QString printMatrixPath;
     QString printHeatsPath;
-    int fontSize = 9;
+    int fontSize = kDefaultBaseFontSize;
     bool newColumnPerRound = true;
 };
 

@@ -4,13 +4,6 @@
 #include "res/FontSizeTemplate.h"
 #include "res/ResourceIds.h"
 
-namespace {
-
-constexpr int kSmallestBaseSize = 8;
-constexpr int kLargestBaseSize = 72;
-
-} // namespace
-
 CFontSizeDlg::CFontSizeDlg()
     : CDialog(FontSizeDialogTemplate())
 {
@@ -19,6 +12,6 @@ CFontSizeDlg::CFontSizeDlg()
 void CFontSizeDlg::DoDataExchange(CDataExchange* pDX)
 {
     DDX_Text(pDX, IDC_FONT_SIZE, m_baseFontSize);
-    DDV_MinMaxInt(pDX, m_baseFontSize, kSmallestBaseSize, kLargestBaseSize);
+    DDV_MinMaxInt(pDX, m_baseFontSize, kSmallestBaseFontSize, kLargestBaseFontSize);
     DDX_Check(pDX, IDC_NEW_COLUMN, m_newColumnPerRound);
 }

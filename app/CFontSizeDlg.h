@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/CDialog.h"
+#include "print/PrintoutContent.h"
 
 // Asks before every printout for the base font size (8 to 72) and whether
 // each round starts a new column. A fresh dialog starts from 9 and a new
@@ -9,7 +10,7 @@ class CFontSizeDlg : public CDialog {
 public:
     CFontSizeDlg();
 
-    int m_baseFontSize = 9;
+    int m_baseFontSize = kDefaultBaseFontSize;
     int m_newColumnPerRound = 1;
 
 protected:

@@ -1,6 +1,7 @@
 #include "app/CRaceDlg.h"
 
 #include "app/CAboutDlg.h"
+#include "matrix/MatrixShape.h"
 #include "platform/CMenu.h"
 #include "platform/DataExchange.h"
 #include "platform/MessageBox.h"
@@ -34,11 +35,11 @@ void CRaceDlg::DoDataExchange(CDataExchange* pDX)
     DDX_Control(pDX, IDC_PILOT_LIST, m_pilotList);
     DDX_Control(pDX, IDC_RESULT_TREE, m_resultTree);
     DDX_Text(pDX, IDC_ROUNDS, m_rounds);
-    DDV_MinMaxInt(pDX, m_rounds, 1, kMaxRounds);
+    DDV_MinMaxInt(pDX, m_rounds, kMinRounds, kMaxRounds);
     DDX_Text(pDX, IDC_HEATS, m_heats);
-    DDV_MinMaxInt(pDX, m_heats, 1, kMaxHeats);
+    DDV_MinMaxInt(pDX, m_heats, kMinHeats, kMaxHeats);
     DDX_Text(pDX, IDC_PILOTS_PER_HEAT, m_pilotsPerHeat);
-    DDV_MinMaxInt(pDX, m_pilotsPerHeat, 2, kSlotsPerHeat);
+    DDV_MinMaxInt(pDX, m_pilotsPerHeat, kMinPilotsPerHeat, kSlotsPerHeat);
 }
 
 bool CRaceDlg::OnCommand(int id, int notifyCode)

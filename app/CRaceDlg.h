@@ -1,13 +1,14 @@
 #pragma once
 
+#include "app/CPrintLayout.h"
 #include "app/CommandOutcome.h"
 #include "matrix/CalculationClock.h"
 #include "matrix/CalculationResult.h"
+#include "matrix/MatrixShape.h"
 #include "platform/CDialog.h"
 #include "platform/CImageList.h"
 #include "platform/CListBox.h"
 #include "platform/CTreeCtrl.h"
-#include "app/CPrintLayout.h"
 #include "roster/PilotRecord.h"
 
 #include <QIcon>
@@ -125,9 +126,9 @@ private:
     CListBox m_pilotList;
     CTreeCtrl m_resultTree;
     CPrintLayout m_printLayout;
-    int m_rounds = 6;
-    int m_heats = 6;
-    int m_pilotsPerHeat = 8;
+    int m_rounds = kDefaultRounds;
+    int m_heats = kDefaultHeats;
+    int m_pilotsPerHeat = kDefaultPilotsPerHeat;
     QIcon m_icon;
     CalculationClock m_clock = SystemClockSeconds;
     QStringList m_keptPilotLines;

@@ -2,6 +2,7 @@
 
 #include "platform/DrawingTypes.h"
 #include "print/PrintOutcome.h"
+#include "print/PrintoutContent.h"
 #include "print/StatusLine.h"
 
 #include <QString>
@@ -11,7 +12,7 @@ class CPrintLayout;
 struct CalculationResult;
 
 struct MatrixPrintOptions {
-    int baseFontSize = 9;
+    int baseFontSize = kDefaultBaseFontSize;
     bool newColumnPerRound = true;
 };
 

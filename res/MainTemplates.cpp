@@ -43,7 +43,7 @@ DialogTemplate AboutDialogTemplate()
     about.fontFace = kDialogFont;
     about.controls = {
         IconControl(QRect(21, 26, 20, 20), LoadIcon(IDR_MAINFRAME)),
-        LabelControl(QRect(7, 7, 80, 8), QStringLiteral("Kvorax v1.06")),
+        LabelControl(QRect(7, 7, 80, 8), QStringLiteral("Kvorax v" KVORAX_VERSION)),
         LabelControl(QRect(52, 28, 80, 18), QStringLiteral("Rozpis heatů pro soutěže RC modelů.")),
         LabelControl(QRect(52, 56, 80, 8), QStringLiteral("© 2026 Kvorax")),
         LabelControl(QRect(52, 66, 80, 8), QStringLiteral("Licence: GPL-3.0-or-later")),

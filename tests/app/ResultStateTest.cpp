@@ -1,10 +1,8 @@
-#include "app/KvoraxProcess.h"
 #include "platform/DialogDriver.h"
 #include "res/ResourceIds.h"
 #include "support/MainWindowFixture.h"
 #include "support/RecordedDrawing.h"
 
-#include <QTemporaryDir>
 #include <functional>
 
 namespace {
@@ -124,17 +122,6 @@ TEST_F(ResultState, EveryOutputOfAFailedCalculationRefuses)
     }
     EXPECT_TRUE(host.Messages().isEmpty());
     EXPECT_EQ(m_trace.documentsStarted, 0);
-}
-
-TEST(ResultStateBatch, EmptyListGivesStatusOneAndSaysSo)
-{
-    QTemporaryDir folder;
-    const QString empty = folder.filePath(QStringLiteral("empty.txt"));
-    WriteBytes(empty, "");
-    const KvoraxRun run = RunKvorax({"--import", empty, "--export-matrix", folder.filePath(QStringLiteral("m.txt"))});
-    EXPECT_EQ(run.status, 1);
-    EXPECT_TRUE(run.errors.contains(QStringLiteral("The pilot list is empty."))) << run.errors.toStdString();
-    EXPECT_FALSE(QFile::exists(folder.filePath(QStringLiteral("m.txt"))));
 }
 
 }  // namespace
