@@ -9,9 +9,9 @@
 #include <vector>
 
 class CDataExchange;
-class CMenu;
 class DialogWindow;
 class QDialog;
+class QMenu;
 class QMenuBar;
 class QWidget;
 
@@ -46,7 +46,9 @@ public:
     QString GetDlgItemText(int id) const;
     int FocusedControlId() const;
     QMenuBar* MenuBar() const;
-    CMenu* GetSystemMenu() const;
+    // The window's system menu; its items reach OnSysCommand with their id.
+    QMenu* SystemMenu() const { return m_systemMenu; }
+    void AddSystemMenuItem(int id, const QString& text);
     void SetIcon(const QIcon& icon);
 
     // What the user does to the window. The window calls these; tests do too.
@@ -81,7 +83,7 @@ private:
     };
     std::vector<Stretching> m_stretching;
     QSize m_clientSize;
-    std::unique_ptr<CMenu> m_systemMenu;
+    QMenu* m_systemMenu = nullptr;
     bool m_ended = false;
     int m_result = IDCANCEL;
 };

@@ -1,6 +1,5 @@
 #include "app/CRaceDlg.h"
 #include "app/KvoraxProcess.h"
-#include "platform/CMenu.h"
 #include "platform/DialogDriver.h"
 #include "platform/ScriptedModalHost.h"
 #include "res/ResourceIds.h"
@@ -47,7 +46,7 @@ std::vector<ClosingWay> AllClosingWays()
         {"MenuExit", [](CRaceDlg& window) { window.MenuBar()->actions()[0]->menu()->actions()[3]->trigger(); }},
         // The caption's close box and Alt+F4 both reach the window as a close request.
         {"CloseBoxOrAltF4", [](CRaceDlg& window) { window.Window()->close(); }},
-        {"SystemMenuClose", [](CRaceDlg& window) { window.GetSystemMenu()->Menu()->actions().first()->trigger(); }},
+        {"SystemMenuClose", [](CRaceDlg& window) { window.SystemMenu()->actions().first()->trigger(); }},
     };
 }
 
