@@ -46,9 +46,9 @@ bool CRaceDlg::MayReplaceRoster(const QString& question)
         return true;
     switch (AfxMessageBox(kChangedSinceKept + u' ' + question, MB_YESNOCANCEL | MB_ICONQUESTION)) {
     case IDYES: {
-        const CommandOutcome export_ = ExportPilots();
-        ShowOutcome(export_);
-        return export_.kind == CommandOutcome::Kind::Done;
+        const CommandOutcome saved = ExportPilots();
+        ShowOutcome(saved);
+        return saved.kind == CommandOutcome::Kind::Done;
     }
     case IDNO:
         return true;
