@@ -83,18 +83,4 @@ TEST_F(ReplacingFiles, BrowsedOrNewFileIsNotAskedAbout)
     EXPECT_TRUE(host.Messages().isEmpty()) << host.Messages().join(u'\n').toStdString();
 }
 
-TEST_F(ReplacingFiles, BatchRunReplacesWithoutAsking)
-{
-    const QString roster = Existing("roster");
-    const QString matrix = Existing("matrix");
-    const QString heats = Existing("heats");
-    WriteBytes(roster, "Novák,Jan,35\r\nDvořák,Petr,40\r\n");
-    const KvoraxRun run = RunKvorax({"--import", roster, "--export-pilots", roster, "--export-matrix", matrix,
-                                     "--export-heats", heats});
-    EXPECT_EQ(run.status, 0);
-    EXPECT_EQ(run.errors, QString());
-    EXPECT_NE(ReadBytes(matrix), QByteArray("kept\r\n"));
-    EXPECT_NE(ReadBytes(heats), QByteArray("kept\r\n"));
-}
-
 }  // namespace
