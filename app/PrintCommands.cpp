@@ -21,13 +21,11 @@ struct PrintChoice {
     SharedPrinter printer;
 };
 
-// Refuses without a calculated result; otherwise asks for the font size and
-// then the printer. Cancelled when the organiser cancelled either dialog.
-std::variant<PrintChoice, CommandOutcome> AskForPrintout(bool hasResult, const QString& refusal)
+// Asks for the font size and then the printer. Cancelled when the organiser
+// cancelled either dialog.
+std::variant<PrintChoice, CommandOutcome> AskForPrintout()
 {
     CFontSizeDlg fontSize;
-    if (!hasResult)
-        return CommandOutcome::Refused(refusal);
     if (fontSize.DoModal() == IDCANCEL)
         return CommandOutcome::Cancelled();
     SharedPrinter printer = ModalHost::Current().ChoosePrintoutPrinter();
@@ -63,29 +61,38 @@ CommandOutcome OutcomeOf(PrintOutcome outcome, const QString& outputFile)
 
 } // namespace
 
+// The printout's progress takes the status line; the result's state comes
+// back to it at the end.
 CommandOutcome CRaceDlg::PrintMatrix()
 {
-    std::variant<PrintChoice, CommandOutcome> asked = AskForPrintout(m_result.HasResult(), kMatrixRefusal);
+    if (auto stop = CheckResultFor(kMatrixRefusal, QStringLiteral("print")))
+        return *stop;
+    std::variant<PrintChoice, CommandOutcome> asked = AskForPrintout();
     auto* choice = std::get_if<PrintChoice>(&asked);
     if (!choice)
         return std::get<CommandOutcome>(asked);
     const QString outputFile = choice->printer->outputFileName();
-    return OutcomeOf(::PrintMatrix(m_printLayout, std::move(choice->printer),
-                                   {choice->baseFontSize, choice->newColumnPerRound}, m_result,
-                                   [this](const QString& text) { SetStatusText(text); }),
-                     outputFile);
+    const PrintOutcome printed = ::PrintMatrix(m_printLayout, std::move(choice->printer),
+                                               {choice->baseFontSize, choice->newColumnPerRound}, m_result,
+                                               [this](const QString& text) { SetStatusText(text); });
+    ShowResultState();
+    return OutcomeOf(printed, outputFile);
 }
 
 // The cards follow the roster of the last calculation, not the tree's
 // alphabetical order; the new-column choice does not apply to them.
 CommandOutcome CRaceDlg::PrintHeatCards()
 {
-    std::variant<PrintChoice, CommandOutcome> asked = AskForPrintout(m_result.HasResult(), kHeatCardsRefusal);
+    if (auto stop = CheckResultFor(kHeatCardsRefusal, QStringLiteral("print")))
+        return *stop;
+    std::variant<PrintChoice, CommandOutcome> asked = AskForPrintout();
     auto* choice = std::get_if<PrintChoice>(&asked);
     if (!choice)
         return std::get<CommandOutcome>(asked);
     const QString outputFile = choice->printer->outputFileName();
-    return OutcomeOf(::PrintHeatCards(m_printLayout, std::move(choice->printer), choice->baseFontSize,
-                                      HeatCardsOf(m_result), [this](const QString& text) { SetStatusText(text); }),
-                     outputFile);
+    const PrintOutcome printed = ::PrintHeatCards(m_printLayout, std::move(choice->printer), choice->baseFontSize,
+                                                  HeatCardsOf(m_result),
+                                                  [this](const QString& text) { SetStatusText(text); });
+    ShowResultState();
+    return OutcomeOf(printed, outputFile);
 }
