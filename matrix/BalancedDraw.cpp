@@ -8,12 +8,19 @@
 
 namespace {
 
-// The budget grows with the pilot places of the schedule; the largest field
-// (100 pilots, 25 rounds) gets about two seconds on an ordinary desktop.
-constexpr std::int64_t kStepsPerPlace = 8000;
+// The budget grows with the pilot places of the schedule, and a step looks
+// at two heats, so smaller heats get more steps for the same time. The
+// largest field (100 pilots, 25 rounds of heats of 10) takes about two
+// seconds on an ordinary desktop.
+constexpr std::int64_t kStepsPerPlaceAndSeat = 80000;
 constexpr std::int64_t kLeastSteps = 400000;
-// The annealing's share of the budget; tabu search gets the rest.
-constexpr int kAnnealPercent = 50;
+// Annealing did best on large heats and tabu search on small heats and tight
+// fields, so the annealing's share of the budget depends on the heat size;
+// tabu search gets the rest, starting from the best schedule so far.
+constexpr int kLargeHeat = 9;
+constexpr int kAnnealPercentLargeHeats = 80;
+constexpr int kAnnealPercentSmallHeats = 20;
+
 
 std::vector<int> ChannelsInListOrder(const DrawInput& input)
 {
@@ -123,7 +130,8 @@ void Search(SearchProgress& progress, SearchRandom& random)
     const BalanceState& state = progress.State();
     if (state.Heats() < 2 || state.Rounds() < 1)
         return;
-    Anneal(progress, random, progress.Remaining() * kAnnealPercent / 100);
+    const int annealPercent = state.HeatSize(0) >= kLargeHeat ? kAnnealPercentLargeHeats : kAnnealPercentSmallHeats;
+    Anneal(progress, random, progress.Remaining() * annealPercent / 100);
     progress.ReturnToBest();
     TabuSearch(progress, random, progress.Remaining());
 }
@@ -147,7 +155,9 @@ Matrix ScheduleOf(const BalanceState& state, const std::vector<int>& seating, co
 
 std::int64_t DefaultBalanceSteps(int pilots, const MatrixShape& shape)
 {
-    return std::max(kLeastSteps, kStepsPerPlace * pilots * shape.rounds);
+    const std::vector<int> sizes = EvenHeatSizes(pilots, shape);
+    const std::int64_t seats = sizes.empty() ? 1 : std::max(1, sizes.front());
+    return std::max(kLeastSteps, kStepsPerPlaceAndSeat * pilots * shape.rounds / seats);
 }
 
 BalancedOutcome DrawBalanced(const DrawInput& input, RandomSource& random, const BalanceSettings& settings,
