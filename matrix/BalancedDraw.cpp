@@ -12,7 +12,7 @@ namespace {
 // at two heats, so smaller heats get more steps for the same time. The
 // largest field (100 pilots, 25 rounds of heats of 10) takes about two
 // seconds on an ordinary desktop.
-constexpr std::int64_t kStepsPerPlaceAndSeat = 80000;
+constexpr std::int64_t kStepsPerPlaceAndSeat = 64000;
 constexpr std::int64_t kLeastSteps = 400000;
 // Annealing did best on large heats and tabu search on small heats and tight
 // fields, so the annealing's share of the budget depends on the heat size;

@@ -24,11 +24,10 @@ struct DrawStatistics {
     std::vector<int> histogram;           // allowed pairs by meetings: [m] meet m times
     std::vector<PilotOpponents> opponents;  // per roster position
     std::vector<int> meetings;            // pilots × pilots, by roster position
+    std::vector<int> channels;            // per roster position
 
     int Meetings(int one, int other) const { return meetings[size_t(one) * pilots + other]; }
     bool IsAllowedPair(int one, int other) const;
-
-    std::vector<int> channels;            // per roster position
 };
 
 // Reads the first `rounds` rounds and `heats` heats; a slot naming no pilot
