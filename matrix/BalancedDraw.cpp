@@ -3,6 +3,7 @@
 #include "matrix/SearchRandom.h"
 
 #include <algorithm>
+#include <cassert>
 #include <map>
 #include <numeric>
 
@@ -163,6 +164,8 @@ std::int64_t DefaultBalanceSteps(int pilots, const MatrixShape& shape)
 BalancedOutcome DrawBalanced(const DrawInput& input, RandomSource& random, const BalanceSettings& settings,
                              BalanceObserver& observer)
 {
+    assert(input.shape.FitsMatrix());
+    assert(input.listOrder.size() == input.roster.size());
     BalancedOutcome outcome;
     const std::vector<int> channels = ChannelsInListOrder(input);
     const std::vector<int> perChannel = PilotsPerChannel(channels);
