@@ -6,6 +6,7 @@
 // schedule and shakes it with a few random swaps.
 #include "matrix/BalanceSearch.h"
 
+#include "matrix/MeetingSums.h"
 #include "matrix/SearchRandom.h"
 
 #include <algorithm>
@@ -16,6 +17,10 @@ namespace {
 constexpr int kAllPilotsUpTo = 40;
 constexpr int kSampledPilots = 12;
 constexpr int kShakeSwaps = 6;
+// A moved pilot may not go back to the heat it left for a tenure of one
+// iteration per this many pilots, plus up to three times that at random.
+constexpr int kPilotsPerTenure = 32;
+constexpr int kTenureSpread = 3;
 
 // The most any pair meets when the meetings are spread most evenly.
 int EvenTop(const BalanceState& state)
@@ -41,10 +46,11 @@ public:
         : m_progress(progress)
         , m_state(progress.State())
         , m_random(random)
-        , m_until(size_t(m_state.Rounds()) * m_state.Pilots(), 0)
-        , m_tenure(std::max(3, m_state.Pilots() / 8))
+        , m_until(size_t(m_state.Rounds()) * m_state.Pilots() * m_state.Heats(), 0)
+        , m_tenure(std::max(1, m_state.Pilots() / kPilotsPerTenure))
         , m_patience(std::max(200, 20 * m_state.Pilots()))
         , m_evenTop(EvenTop(m_state))
+        , m_sums(m_state)
     {
     }
 
@@ -67,14 +73,23 @@ public:
     }
 
 private:
-    bool IsTabu(int round, int pilot) const { return m_until[size_t(round) * m_state.Pilots() + pilot] > m_iteration; }
+    size_t Attribute(int round, int pilot, int heat) const
+    {
+        return (size_t(round) * m_state.Pilots() + pilot) * m_state.Heats() + heat;
+    }
+    // A pilot may not go back lately to the heat it left in a round.
+    bool IsTabu(int round, int pilot, int heat) const { return m_until[Attribute(round, pilot, heat)] > m_iteration; }
 
     void Consider(int round, int one, int other, TabuMove& chosen)
     {
         m_progress.CountStep();
+        // The sum of squares alone rules out most moves, cheaply.
+        const std::int64_t squares = m_state.Figures().sumOfSquares + m_sums.SquaresChange(round, one, other);
+        if (chosen.one >= 0 && squares > chosen.after.sumOfSquares)
+            return;
         const MeetingFigures after = m_state.FiguresAfterSwap(round, one, other);
         const bool aspires = after.IsBetterThan(m_progress.Best());
-        if (!aspires && (IsTabu(round, one) || IsTabu(round, other)))
+        if (!aspires && (IsTabu(round, one, m_state.HeatOf(round, other)) || IsTabu(round, other, m_state.HeatOf(round, one))))
             return;
         if (chosen.one >= 0 && chosen.after.IsBetterThan(after))
             return;
@@ -121,7 +136,7 @@ private:
         for (int pilot = 0; pilot < pilots; ++pilot)
             if (MeetsTooOften(round, pilot))
                 candidates.push_back(pilot);
-        if (candidates.empty()) {
+        if (candidates.empty() && m_state.Figures().largest <= m_evenTop) {
             candidates.resize(pilots);
             std::iota(candidates.begin(), candidates.end(), 0);
         }
@@ -151,9 +166,11 @@ private:
         }
         if (chosen.one < 0)
             return;
-        m_progress.Swap(chosenRound, chosen.one, chosen.other);
         for (int pilot : {chosen.one, chosen.other})
-            m_until[size_t(chosenRound) * m_state.Pilots() + pilot] = m_iteration + m_tenure + m_random.Below(m_tenure + 1);
+            m_until[Attribute(chosenRound, pilot, m_state.HeatOf(chosenRound, pilot))] = m_iteration + m_tenure + m_random.Below(kTenureSpread * m_tenure + 1);
+        m_sums.BeforeSwap(chosenRound, chosen.one, chosen.other);
+        m_progress.Swap(chosenRound, chosen.one, chosen.other);
+        m_sums.AfterSwap(chosenRound, chosen.one, chosen.other);
     }
 
     void Shake()
@@ -167,6 +184,7 @@ private:
             if (other >= 0)
                 m_progress.Swap(round, pilot, other);
         }
+        m_sums.Recount();
     }
 
     SearchProgress& m_progress;
@@ -176,6 +194,7 @@ private:
     int m_tenure;
     int m_patience;
     int m_evenTop;
+    MeetingSums m_sums;
     std::int64_t m_iteration = 0;
 };
 

@@ -20,7 +20,11 @@ constexpr std::int64_t kLeastSteps = 400000;
 // tabu search gets the rest, starting from the best schedule so far.
 constexpr int kLargeHeat = 9;
 constexpr int kAnnealPercentLargeHeats = 80;
-constexpr int kAnnealPercentSmallHeats = 20;
+constexpr int kAnnealPercentSmallHeats = 0;
+// Tabu search weighs a swap by its sum of squares first, in a few look-ups
+// (MeetingSums.h), so its step costs about a quarter of an annealing step:
+// fields of small heats, left to tabu search, get that many more steps.
+constexpr std::int64_t kTabuStepsPerAnnealStep = 4;
 
 
 std::vector<int> ChannelsInListOrder(const DrawInput& input)
@@ -158,7 +162,8 @@ std::int64_t DefaultBalanceSteps(int pilots, const MatrixShape& shape)
 {
     const std::vector<int> sizes = EvenHeatSizes(pilots, shape);
     const std::int64_t seats = sizes.empty() ? 1 : std::max(1, sizes.front());
-    return std::max(kLeastSteps, kStepsPerPlaceAndSeat * pilots * shape.rounds / seats);
+    const std::int64_t steps = std::max(kLeastSteps, kStepsPerPlaceAndSeat * pilots * shape.rounds / seats);
+    return seats >= kLargeHeat ? steps : steps * kTabuStepsPerAnnealStep;
 }
 
 BalancedOutcome DrawBalanced(const DrawInput& input, RandomSource& random, const BalanceSettings& settings,

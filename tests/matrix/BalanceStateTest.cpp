@@ -1,6 +1,7 @@
 #include "matrix/BalanceState.h"
 
 #include "matrix/HeatLayout.h"
+#include "matrix/MeetingSums.h"
 
 #include <gtest/gtest.h>
 #include <algorithm>
@@ -81,6 +82,42 @@ TEST(BalanceState, SwapFiguresMatchARecountAfterEveryMove)
         }
     }
     EXPECT_GT(moves, 3000);
+}
+
+// The tabu search's quick sum of squares for a swap, and its sums kept up to
+// date swap after swap, against the state's own figures and a fresh count.
+TEST(BalanceState, MeetingSumsForeseeTheSumOfSquaresAndStayTrue)
+{
+    std::mt19937 engine(4242);
+    int moves = 0;
+    for (int club = 0; club < 30; ++club) {
+        BalanceState state = RandomClub(engine);
+        if (state.Heats() < 2)
+            continue;
+        MeetingSums sums(state);
+        for (int attempt = 0; attempt < 60; ++attempt) {
+            const int round = engine() % state.Rounds();
+            const int pilot = engine() % state.Pilots();
+            const int heat = engine() % state.Heats();
+            const int other = state.PartnerFor(round, pilot, heat, engine() % state.HeatSize(heat));
+            if (other < 0)
+                continue;
+            const std::int64_t before = state.Figures().sumOfSquares;
+            ASSERT_EQ(before + sums.SquaresChange(round, pilot, other),
+                      state.FiguresAfterSwap(round, pilot, other).sumOfSquares)
+                << "club " << club << ", move " << attempt;
+            sums.BeforeSwap(round, pilot, other);
+            state.Swap(round, pilot, other);
+            sums.AfterSwap(round, pilot, other);
+            ++moves;
+            const MeetingSums fresh(state);
+            for (int r = 0; r < state.Rounds(); ++r)
+                for (int p = 0; p < state.Pilots(); ++p)
+                    for (int h = 0; h < state.Heats(); ++h)
+                        ASSERT_EQ(sums.Sum(r, p, h), fresh.Sum(r, p, h)) << "club " << club << ", move " << attempt;
+        }
+    }
+    EXPECT_GT(moves, 500);
 }
 
 TEST(BalanceState, MovingNextToAChannelMateSwapsWithTheMate)
