@@ -1,9 +1,11 @@
 // Tabu search for the balanced draw: each iteration looks at the swaps of
 // the pilots who meet someone of their heat too often (every round in a small
-// field, one random round in a large one) and makes the best one whose
-// pilots have not moved in that round lately (or one that beats the best
-// schedule so far). Long stagnation goes back to the best
-// schedule and shakes it with a few random swaps.
+// field, one random round in a large one) and makes the best one that sends
+// no pilot back to a heat it left in that round lately (or one that beats the
+// best schedule so far). The sum of squares of a swap comes from the per-heat
+// meeting sums in a few look-ups; only swaps that can win are weighed in
+// full. Long stagnation goes back to the best schedule and shakes it with a
+// few random swaps.
 #include "matrix/BalanceSearch.h"
 
 #include "matrix/MeetingSums.h"
@@ -126,9 +128,8 @@ private:
     }
 
     // The pilots whose moves an iteration looks at: those meeting too often,
-    // else all of a small field; a random few of either in a large field.
-    // The pilots whose moves an iteration looks at: those meeting too often,
-    // else all of a small field; a random few of either in a large field.
+    // or all when no pair meets too often anywhere; a random few of either
+    // in a large field.
     std::vector<int> Candidates(int round)
     {
         const int pilots = m_state.Pilots();
@@ -164,8 +165,10 @@ private:
             if (chosen.one != before.one || chosen.other != before.other)
                 chosenRound = round;
         }
-        if (chosen.one < 0)
+        if (chosen.one < 0) {
+            m_progress.CountStep();  // an empty look still spends the budget
             return;
+        }
         for (int pilot : {chosen.one, chosen.other})
             m_until[Attribute(chosenRound, pilot, m_state.HeatOf(chosenRound, pilot))] = m_iteration + m_tenure + m_random.Below(kTenureSpread * m_tenure + 1);
         m_sums.BeforeSwap(chosenRound, chosen.one, chosen.other);
