@@ -113,6 +113,7 @@ private:
     // How the last result stands against the pilot list (app/ResultChecks.cpp).
     bool IsResultStale() const;
     void ShowResultState();
+    void ShowPrintEndState();
     std::optional<CommandOutcome> CheckResultFor(const QString& noResultRefusal, const QString& action);
 
     Roster m_roster{};

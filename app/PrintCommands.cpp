@@ -4,6 +4,7 @@
 #include "app/HeatCardPrintout.h"
 #include "app/MatrixPrintout.h"
 #include "platform/ModalHost.h"
+#include "res/ResourceIds.h"
 
 #include <QPrinter>
 #include <variant>
@@ -61,8 +62,15 @@ CommandOutcome OutcomeOf(PrintOutcome outcome, const QString& outputFile)
 
 } // namespace
 
-// The printout's progress takes the status line; the result's state comes
-// back to it at the end.
+void CRaceDlg::ShowPrintEndState()
+{
+    if (GetDlgItemText(IDC_STATUS).isEmpty())
+        ShowResultState();
+}
+
+// The printout's progress takes the status line; at the end it keeps the note
+// of a printout drawn smaller than asked, or else the result's state comes
+// back to it.
 CommandOutcome CRaceDlg::PrintMatrix()
 {
     if (auto stop = CheckResultFor(kMatrixRefusal, QStringLiteral("print")))
@@ -75,7 +83,7 @@ CommandOutcome CRaceDlg::PrintMatrix()
     const PrintOutcome printed = ::PrintMatrix(m_printLayout, std::move(choice->printer),
                                                {choice->baseFontSize, choice->newColumnPerRound}, m_result,
                                                [this](const QString& text) { SetStatusText(text); });
-    ShowResultState();
+    ShowPrintEndState();
     return OutcomeOf(printed, outputFile);
 }
 
@@ -93,6 +101,6 @@ CommandOutcome CRaceDlg::PrintHeatCards()
     const PrintOutcome printed = ::PrintHeatCards(m_printLayout, std::move(choice->printer), choice->baseFontSize,
                                                   HeatCardsOf(m_result),
                                                   [this](const QString& text) { SetStatusText(text); });
-    ShowResultState();
+    ShowPrintEndState();
     return OutcomeOf(printed, outputFile);
 }

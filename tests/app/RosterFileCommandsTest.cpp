@@ -112,7 +112,7 @@ TEST_F(RosterFileCommands, ImportTakesRepeatedPilotsAndCutsLongNames)
 // and says which line is wrong and why.
 TEST_F(RosterFileCommands, ImportOfAFileWithABadLineSaysWhichAndChangesNothing)
 {
-    ListPilots({"Zeman,Jan,40", "Adam,Eva,35"});
+    Import(WriteFile("good.txt", "Zeman,Jan,40\nAdam,Eva,35\n"));
     const QStringList roster = RosterLines();
     const QString path = WriteFile("bad.txt", "Kral,Petr,21\nNovak,Jan,abc\n");
     Import(path);
