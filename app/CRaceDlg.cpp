@@ -99,11 +99,6 @@ void CRaceDlg::OnEscapeKey()
 {
 }
 
-void CRaceDlg::OnClose()
-{
-    EndDialog(IDCANCEL);
-}
-
 void CRaceDlg::SetUpTreeImages()
 {
     m_resultTree.SetImages({LoadIcon(IDI_PILOT), LoadIcon(IDI_HEAT), LoadIcon(IDI_SELECTED)}, QSize(16, 16));

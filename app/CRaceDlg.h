@@ -12,10 +12,17 @@
 #include "roster/PilotRecord.h"
 
 #include <QIcon>
+#include <QStringList>
 #include <array>
 #include <memory>
+#include <optional>
+#include <span>
 
 using Roster = std::array<PilotRecord, kRosterCapacity>;
+
+// The pilots as roster lines in alphabetical order, so that two lists of the
+// same pilots compare equal whatever order they were read in.
+QStringList RosterLines(std::span<const PilotRecord> pilots);
 
 // The main window and the owner of everything the program knows: the roster
 // and the pilot list that mirrors it, the schedule fields, the result of the
@@ -33,6 +40,8 @@ public:
     void OnSysCommand(int id) override;
     void OnEnterKey() override;
     void OnEscapeKey() override;
+    // Asks first when the pilot list holds changes that no file has
+    // (app/RosterKeeping.cpp).
     void OnClose() override;
 
     // The roster and the pilot list, kept in step (app/RosterSync.cpp).
@@ -74,6 +83,10 @@ public:
 
     // Shows the message a command left, if any.
     void ShowOutcome(const CommandOutcome& outcome);
+    // A batch run replaces the files it was told to write without asking.
+    void ReplaceFilesWithoutAsking() { m_asksBeforeReplacing = false; }
+    // Whether the pilot list differs from the one last imported or exported.
+    bool IsRosterChanged() const;
     // The clock that seeds the menu's Recalculate command.
     void SetClock(CalculationClock clock) { m_clock = std::move(clock); }
 
@@ -91,6 +104,7 @@ public:
 protected:
     bool OnInitDialog() override;
     void DoDataExchange(CDataExchange* pDX) override;
+    void OnCancel() override;
 
 private:
     explicit CRaceDlg(std::unique_ptr<ModalHost>&& ownHost);
@@ -102,6 +116,16 @@ private:
     int ShowPrintOutcome(const CommandOutcome& outcome);
 
     std::unique_ptr<ModalHost> m_ownHost;
+    // Keeping the pilot list (app/RosterKeeping.cpp).
+    QStringList ListedPilotLines() const;
+    void MarkRosterKept();
+    bool MayReplaceRoster(const QString& question);
+    // How the last result stands against the pilot list (app/ResultChecks.cpp).
+    bool IsResultStale() const;
+    void ShowResultState();
+    void ShowPrintEndState();
+    std::optional<CommandOutcome> CheckResultFor(const QString& noResultRefusal, const QString& action);
+
     Roster m_roster{};
     int m_rosterCount = 0;
     CalculationResult m_result;
@@ -113,4 +137,6 @@ private:
     int m_pilotsPerHeat = kDefaultPilotsPerHeat;
     QIcon m_icon;
     CalculationClock m_clock = SystemClockSeconds;
+    QStringList m_keptPilotLines;
+    bool m_asksBeforeReplacing = true;
 };

@@ -6,11 +6,16 @@
 #include "res/PathTemplates.h"
 #include "res/ResourceIds.h"
 
+#include <QFileInfo>
+
 namespace {
 
 constexpr int kMaxPathChars = 128;
 const QString kRosterFilter = QStringLiteral("Text Files (*.txt)|*.txt|Comma Separated Files (*.csv)|*.csv");
 const QString kTextFilter = QStringLiteral("Text Files (*.txt)|*.txt");
+// Both roster dialogs propose the name that the export has always written, so
+// that on a case-sensitive file system the import finds the files saved so far.
+const QString kRosterFileName = QStringLiteral("Pilots.txt");
 
 } // namespace
 
@@ -53,18 +58,37 @@ void CPathDlg::OnBrowse()
         return;
     }
     m_path = chosen;
+    if (!m_browsing.openFileDialog)
+        m_confirmedPath = chosen;
     UpdateData(false);
 }
 
+void CPathDlg::OnOK()
+{
+    if (UpdateData(true) && MayWriteTo(m_path))
+        EndDialog(IDOK);
+}
+
+// A typed path that names an existing file asks before it is replaced; No
+// keeps the dialog open with the path, to be changed. A path the file
+// chooser has already asked about is not asked about again.
+bool CPathDlg::MayWriteTo(const QString& path) const
+{
+    if (m_browsing.openFileDialog || !m_asksBeforeReplacing || path == m_confirmedPath || !QFileInfo(path).isFile())
+        return true;
+    return Host().ShowMessage(QStringLiteral("The file \"%1\" already exists. Do you want to replace it?").arg(path),
+                              MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2)
+        == IDYES;
+}
+
 CImportPilotsDlg::CImportPilotsDlg(ModalHost& host)
-    : CPathDlg(ImportPilotsTemplate(), IDC_IMPORT_PATH, QStringLiteral("pilots.txt"),
-               {true, QStringLiteral("Pilots.txt"), kRosterFilter}, host)
+    : CPathDlg(ImportPilotsTemplate(), IDC_IMPORT_PATH, kRosterFileName,
+               {true, kRosterFileName, kRosterFilter}, host)
 {
 }
 
 CExportPilotsDlg::CExportPilotsDlg(ModalHost& host)
-    : CPathDlg(ExportPilotsTemplate(), IDC_EXPORT_PATH, QStringLiteral("Pilots.txt"),
-               {false, QStringLiteral("Pilots.txt"), kRosterFilter}, host)
+    : CPathDlg(ExportPilotsTemplate(), IDC_EXPORT_PATH, kRosterFileName, {false, kRosterFileName, kRosterFilter}, host)
 {
 }
 

@@ -6,6 +6,7 @@
 #include <QString>
 #include <map>
 #include <memory>
+#include <vector>
 
 class CDataExchange;
 class DialogWindow;
@@ -67,7 +68,9 @@ protected:
     virtual void OnCancel();
 
 private:
+    QWidget* BuildClientArea(QSize clientSize);
     void BuildControls(QWidget* client);
+    void StretchControls(QSize extra);
     void BuildMenu();
     void BuildSystemMenu();
     int DefaultButtonId() const;
@@ -76,6 +79,14 @@ private:
     ModalHost& m_host;
     DialogWindow* m_window = nullptr;
     std::map<int, QWidget*> m_controls;
+    // The controls that follow a resizable dialog, with their template rectangles.
+    struct Stretching {
+        QWidget* widget;
+        QRect rect;
+        ControlStretch stretch;
+    };
+    std::vector<Stretching> m_stretching;
+    QSize m_clientSize;
     QMenu* m_systemMenu = nullptr;
     bool m_ended = false;
     int m_result = IDCANCEL;

@@ -27,6 +27,16 @@ enum ControlStyle : unsigned {
 
 constexpr int IDC_STATIC = -1;
 
+// How a control follows a resizable dialog: the shares of the width and
+// height the dialog gains beyond its template that move its left and top
+// edges and that widen and heighten it.
+struct ControlStretch {
+    double moveX = 0;
+    double growX = 0;
+    double moveY = 0;
+    double growY = 0;
+};
+
 // One control of a dialog: its id, kind, rectangle in dialog units and text.
 // Every member has a default, so a control is written with its first fields.
 struct ControlTemplate {
@@ -36,6 +46,7 @@ struct ControlTemplate {
     QString text{};
     unsigned style = StyleNone;
     QIcon icon{};  // for ControlKind::Icon
+    ControlStretch stretch{};
 };
 
 // Controls by kind, as a template lists them.
@@ -54,6 +65,12 @@ inline ControlTemplate ListBoxControl(int id, const QRect& rectDu, unsigned styl
 inline ControlTemplate TreeControl(int id, const QRect& rectDu) { return {id, ControlKind::TreeView, rectDu}; }
 inline ControlTemplate IconControl(const QRect& rectDu, const QIcon& icon)
 { return {IDC_STATIC, ControlKind::Icon, rectDu, {}, StyleNone, icon}; }
+// A control that follows a resizable dialog as the stretch says.
+inline ControlTemplate Stretched(ControlTemplate control, ControlStretch stretch)
+{
+    control.stretch = stretch;
+    return control;
+}
 
 // One menu entry; an empty text makes a separator.
 struct MenuItemTemplate {
@@ -68,7 +85,8 @@ struct MenuPopupTemplate {
 
 // A dialog as data: the window's caption and size in dialog units, its font
 // (which sets the size of a dialog unit), its controls in tab order and, for
-// a main window, its menu.
+// a main window, its menu. A resizable dialog is never smaller than its
+// template, unless the screen is: then it scrolls.
 struct DialogTemplate {
     int id = 0;
     QString caption;
@@ -78,4 +96,5 @@ struct DialogTemplate {
     std::vector<ControlTemplate> controls;
     std::vector<MenuPopupTemplate> menu;
     bool hasMinMaxBoxes = false;
+    bool resizable = false;
 };
