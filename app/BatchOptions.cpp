@@ -82,8 +82,14 @@ const std::vector<CommandLineOption>& Options()
     return options;
 }
 
-const CommandLineOption* FindOption(const QString& name)
+// The one short option, as most programs take it.
+const QLatin1String kShortHelp("-h");
+const QLatin1String kHelp("--help");
+
+const CommandLineOption* FindOption(QString name)
 {
+    if (name == kShortHelp)
+        name = kHelp;
     for (const CommandLineOption& option : Options()) {
         if (name == QLatin1String(option.name))
             return &option;
@@ -112,6 +118,7 @@ std::variant<BatchOptions, BatchArgumentError> ParseBatchArguments(const QString
         const CommandLineOption* option = FindOption(name);
         if (!option)
             return Error(QStringLiteral("Unknown argument \"%1\".").arg(arguments[i]));
+        name = QLatin1String(option->name);
         if (!seen.insert(name).second)
             return Error(QStringLiteral("The option %1 is given more than once.").arg(name));
         if (!option->valueName) {
@@ -138,6 +145,8 @@ QString BatchUsage()
                                    "Options:\n");
     for (const CommandLineOption& option : Options()) {
         QString left = QLatin1String(option.name);
+        if (left == kHelp)
+            left.prepend(kShortHelp + QLatin1String(", "));
         if (option.valueName)
             left += u' ' + QLatin1String(option.valueName);
         usage += QStringLiteral("  %1 %2\n").arg(left, -26).arg(option.help);

@@ -63,6 +63,9 @@ int RunWindow(int argc, char** argv)
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Kvorax"));
     QApplication::setApplicationVersion(QStringLiteral(KVORAX_VERSION));
+    // Ties the window to its desktop entry and icon, so a Wayland session
+    // shows the program's own icon and name in its task bar.
+    QGuiApplication::setDesktopFileName(QStringLiteral(KVORAX_APP_ID));
     CRaceApp raceApp;
     raceApp.InitInstance();
     return 0;
@@ -83,7 +86,7 @@ int RunBatchFromArguments(int argc, char** argv)
     if (options.help)
         return WriteOutput(BatchUsage());
     if (options.version)
-        return WriteOutput(QStringLiteral("Kvorax v" KVORAX_VERSION "\n"));
+        return WriteOutput(QStringLiteral("Kvorax v" KVORAX_VERSION "\nLicense: GPL-3.0-or-later\n"));
     qputenv("QT_QPA_PLATFORM", "offscreen");
     qInstallMessageHandler(KeepQtNotesOffStandardError);
     int programNameOnly = 1;

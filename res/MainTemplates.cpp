@@ -46,6 +46,7 @@ DialogTemplate AboutDialogTemplate()
         LabelControl(QRect(7, 7, 80, 8), QStringLiteral("Kvorax v" KVORAX_VERSION)),
         LabelControl(QRect(52, 28, 80, 18), QStringLiteral("Rozpis heatů pro soutěže RC modelů.")),
         LabelControl(QRect(52, 56, 80, 8), QStringLiteral("© 2026 Kvorax")),
+        LabelControl(QRect(52, 66, 80, 8), QStringLiteral("Licence: GPL-3.0-or-later")),
         DefaultButtonControl(IDOK, QRect(100, 7, 32, 14), QStringLiteral("OK")),
     };
     return about;

@@ -9,8 +9,13 @@ mode=${1:-run}
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${KVORAX_BUILD_DIR:-$root/build}
 
-packages=(g++ cmake ninja-build qt6-base-dev libgtest-dev libbenchmark-dev
-          fonts-liberation fonts-dejavu-core poppler-utils desktop-file-utils)
+# dpkg-dev gives the hardening flags and the package's library dependencies.
+packages=(g++ cmake ninja-build qt6-base-dev libgtest-dev libbenchmark-dev dpkg-dev
+          fonts-liberation fonts-dejavu-core)
+# What the tests read the program's output and the installation with: PDF
+# files, the desktop entry, the AppStream entry, the manual page, the package.
+test_packages=(poppler-utils desktop-file-utils appstream man-db groff-base lintian)
+[ "$mode" = test ] && packages+=("${test_packages[@]}")
 
 install_missing() {
     local missing=()
@@ -19,7 +24,13 @@ install_missing() {
     done
     [ ${#missing[@]} -eq 0 ] && return
     local sudo=""
-    [ "$(id -u)" -ne 0 ] && sudo=sudo
+    if [ "$(id -u)" -ne 0 ]; then
+        if ! command -v sudo >/dev/null; then
+            echo "setup.sh must install ${missing[*]}: run it as root, or install sudo." >&2
+            exit 1
+        fi
+        sudo=sudo
+    fi
     echo "Installing: ${missing[*]}"
     $sudo apt-get update -qq
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"

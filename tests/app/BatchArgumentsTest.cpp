@@ -4,16 +4,16 @@
 #include <QDir>
 #include <gtest/gtest.h>
 
-TEST(BatchArguments, VersionNamesTheProgram)
+TEST(BatchArguments, VersionNamesTheProgramAndItsLicence)
 {
     const KvoraxRun run = RunKvorax({"--version"});
     EXPECT_EQ(run.status, 0);
-    EXPECT_EQ(run.output, QStringLiteral("Kvorax v1.06\n"));
+    EXPECT_EQ(run.output, QStringLiteral("Kvorax v1.06\nLicense: GPL-3.0-or-later\n"));
 }
 
 TEST(BatchArguments, HelpListsTheOptionsOnStandardOutput)
 {
-    const KvoraxRun run = RunKvorax({"--help"});
+    const KvoraxRun run = RunKvorax({"-h"});
     EXPECT_EQ(run.status, 0);
     EXPECT_TRUE(run.output.startsWith(QStringLiteral("Usage: kvorax")));
     EXPECT_TRUE(run.output.contains(QStringLiteral("\n  --print-heats FILE.pdf ")));

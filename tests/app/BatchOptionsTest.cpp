@@ -69,6 +69,7 @@ TEST(BatchOptions, HandsTheFieldsOnAsTyped)
 TEST(BatchOptions, HelpAndVersionNeedNoImport)
 {
     EXPECT_TRUE(Parsed({"--help"}).help);
+    EXPECT_TRUE(Parsed({"-h"}).help);
     EXPECT_TRUE(Parsed({"--version"}).version);
 }
 
@@ -83,6 +84,8 @@ TEST(BatchOptions, RefusesUnknownRepeatedAndIncompleteOptions)
     EXPECT_EQ(Refusal({"a.txt"}), QStringLiteral("Unknown argument \"a.txt\"."));
     EXPECT_EQ(Refusal({"--import", "a.txt", "--import", "b.txt"}),
               QStringLiteral("The option --import is given more than once."));
+    EXPECT_EQ(Refusal({"-h", "--help"}), QStringLiteral("The option --help is given more than once."));
+    EXPECT_EQ(Refusal({"-h=1"}), QStringLiteral("Unknown argument \"-h=1\"."));
     EXPECT_EQ(Refusal({"--import"}), QStringLiteral("The option --import needs a value FILE."));
     EXPECT_EQ(Refusal({"--import", "--rounds", "3"}), QStringLiteral("The option --import needs a value FILE."));
     EXPECT_EQ(Refusal({"--import="}), QStringLiteral("The option --import is given an empty value."));
@@ -111,6 +114,6 @@ TEST(BatchOptions, UsageHasOneLinePerOption)
     for (const char* option : {"--import FILE", "--rounds R", "--heats H", "--pilots-per-heat P", "--seed N",
                                "--export-pilots FILE", "--export-matrix FILE", "--export-heats FILE",
                                "--print-matrix FILE.pdf", "--print-heats FILE.pdf", "--font-size N", "--no-new-column",
-                               "--help", "--version"})
+                               "-h, --help", "--version"})
         EXPECT_EQ(usage.count(QStringLiteral("\n  %1 ").arg(QLatin1String(option))), 1) << option;
 }

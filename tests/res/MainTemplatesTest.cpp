@@ -73,7 +73,7 @@ TEST(MainTemplates, MainWindowHasItsControlsAtTheirPlaces)
         EXPECT_NE(control.kind, ControlKind::DefaultButton);
 }
 
-TEST(MainTemplates, AboutBoxShowsTheIconVersionAndOk)
+TEST(MainTemplates, AboutBoxShowsTheIconVersionLicenceAndOk)
 {
     const DialogTemplate about = AboutDialogTemplate();
     EXPECT_EQ(about.id, 100);
@@ -91,7 +91,9 @@ TEST(MainTemplates, AboutBoxShowsTheIconVersionAndOk)
 
     int icons = 0;
     bool versionShown = false;
+    bool licenceShown = false;
     for (const ControlTemplate& control : about.controls) {
+        licenceShown = licenceShown || control.text.contains(QStringLiteral("GPL-3.0-or-later"));
         if (control.kind == ControlKind::Icon) {
             ++icons;
             EXPECT_EQ(control.rectDu.topLeft(), QPoint(21, 26));
@@ -104,4 +106,5 @@ TEST(MainTemplates, AboutBoxShowsTheIconVersionAndOk)
     }
     EXPECT_EQ(icons, 1);
     EXPECT_TRUE(versionShown);
+    EXPECT_TRUE(licenceShown);
 }
