@@ -6,7 +6,12 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <optional>
 #include <variant>
+
+#ifdef KVORAX_TRY_X11_DISPLAY
+#include <xcb/xcb.h>
+#endif
 
 namespace {
 
@@ -46,18 +51,37 @@ void KeepQtNotesOffStandardError(QtMsgType type, const QMessageLogContext&, cons
 
 // Without a display the toolkit would end the program with an abort and a
 // note meant for developers; the organiser gets a sentence and a way on.
-bool DisplayIsNamed()
+// Only an X11 or Wayland session has a display to look for: elsewhere the
+// toolkit uses the system's own windows.
+std::optional<QString> MissingDisplay()
 {
-    return !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") || !qEnvironmentVariableIsEmpty("DISPLAY")
-        || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+#ifdef KVORAX_NEEDS_DISPLAY_SESSION
+    const QString platform = qEnvironmentVariable("QT_QPA_PLATFORM");
+    const bool x11 = platform.isEmpty() || platform.startsWith(QLatin1String("xcb"));
+    if (!platform.isEmpty() && !x11)
+        return std::nullopt;  // a platform of its own choosing, offscreen for one
+    if (platform.isEmpty() && !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
+        return std::nullopt;
+    const QString display = qEnvironmentVariable("DISPLAY");
+    if (display.isEmpty())
+        return QStringLiteral("no display was found (neither DISPLAY nor WAYLAND_DISPLAY is set)");
+#ifdef KVORAX_TRY_X11_DISPLAY
+    xcb_connection_t* connection = xcb_connect(nullptr, nullptr);
+    const bool reached = xcb_connection_has_error(connection) == 0;
+    xcb_disconnect(connection);
+    if (!reached)
+        return QStringLiteral("the display \"%1\" that DISPLAY names does not answer").arg(display);
+#endif
+#endif
+    return std::nullopt;
 }
 
 int RunWindow(int argc, char** argv)
 {
-    if (!DisplayIsNamed()) {
-        Write(stderr, QStringLiteral("Kvorax cannot open its window: no display was found (neither DISPLAY nor "
-                                     "WAYLAND_DISPLAY is set). Start it from a desktop session, or run it with "
-                                     "batch options (kvorax --help).\n"));
+    if (const std::optional<QString> missing = MissingDisplay()) {
+        Write(stderr, QStringLiteral("Kvorax cannot open its window: %1. Start it from a desktop session, or run it "
+                                     "with batch options (kvorax --help).\n")
+                          .arg(*missing));
         return static_cast<int>(BatchStatus::Failed);
     }
     QApplication application(argc, argv);

@@ -132,6 +132,26 @@ TEST(BatchArguments, NoArgumentsAndNoDisplaySayWhyTheWindowCannotOpen)
     EXPECT_TRUE(lines[0].startsWith("Kvorax cannot open its window: no display was found")) << lines[0].toStdString();
 }
 
+#ifdef Q_OS_LINUX
+// A DISPLAY that names no running server, with the toolkit left to choose or
+// told to use X11: the same one line and status as no display, no abort.
+TEST(BatchArguments, DisplayThatDoesNotAnswerIsSaidInOneLine)
+{
+    for (const char* platform : {"", "xcb"}) {
+        QProcessEnvironment environment = WithoutDisplay();
+        environment.insert(QStringLiteral("DISPLAY"), QStringLiteral(":4093"));
+        if (*platform)
+            environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QLatin1String(platform));
+        const KvoraxRun run = RunKvorax({}, {.environment = environment});
+        EXPECT_EQ(run.status, 1) << platform;
+        const QStringList lines = MessageLines(run.errors);
+        ASSERT_EQ(lines.size(), 1) << run.errors.toStdString();
+        EXPECT_EQ(lines[0], "Kvorax cannot open its window: the display \":4093\" that DISPLAY names does not answer. "
+                            "Start it from a desktop session, or run it with batch options (kvorax --help).");
+    }
+}
+#endif
+
 // The toolkit reads options of its own, such as -platform NAME, from the
 // command line; in a batch run every argument belongs to the program.
 TEST(BatchArguments, FileNamedLikeAToolkitOptionIsJustAFile)
