@@ -1,5 +1,6 @@
 #pragma once
 
+#include "matrix/BalancedDraw.h"
 #include "matrix/MatrixShape.h"
 #include "print/PrintoutContent.h"
 
@@ -20,10 +21,13 @@ struct BatchOptions {
     QString heats = QString::number(kDefaultHeats);
     QString pilotsPerHeat = QString::number(kDefaultPilotsPerHeat);
     std::optional<unsigned> seed;
+    bool balanced = false;
+    std::optional<int> balanceEffort;  // only with balanced
 
     QString exportPilotsPath;
     QString exportMatrixPath;
     QString exportHeatsPath;
+    QString exportStatisticsPath;
 
     QString printMatrixPath;
     QString printHeatsPath;

@@ -12,6 +12,7 @@ namespace {
 constexpr int kMaxPathChars = 128;
 const QString kRosterFilter = QStringLiteral("Text Files (*.txt)|*.txt|Comma Separated Files (*.csv)|*.csv");
 const QString kTextFilter = QStringLiteral("Text Files (*.txt)|*.txt");
+const QString kCsvFilter = QStringLiteral("Comma Separated Files (*.csv)|*.csv");
 
 } // namespace
 
@@ -40,7 +41,7 @@ void CPathDlg::DoDataExchange(CDataExchange* pDX)
 // refused rather than cut: a cut path names another file.
 void CPathDlg::OnBrowse()
 {
-    CFileDialog fileDialog(m_browsing.openFileDialog, QStringLiteral("TXT"), m_browsing.fileName,
+    CFileDialog fileDialog(m_browsing.openFileDialog, m_browsing.defaultExtension, m_browsing.fileName,
                            OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT, m_browsing.filter);
     fileDialog.DoModal();
     const QString chosen = fileDialog.GetPathName();
@@ -76,5 +77,11 @@ CExportMatrixDlg::CExportMatrixDlg()
 CExportHeatsDlg::CExportHeatsDlg()
     : CPathDlg(ExportHeatsTemplate(), IDC_EXPORT_PATH, QStringLiteral("Heats.txt"),
                {false, QStringLiteral("Heats.txt"), kTextFilter})
+{
+}
+
+CExportStatisticsDlg::CExportStatisticsDlg()
+    : CPathDlg(ExportStatisticsTemplate(), IDC_EXPORT_PATH, QStringLiteral("Statistics.csv"),
+               {false, QStringLiteral("Statistics.csv"), kCsvFilter, QStringLiteral("CSV")})
 {
 }

@@ -16,6 +16,7 @@ protected:
         bool openFileDialog;
         QString fileName;
         QString filter;
+        QString defaultExtension = QStringLiteral("TXT");
     };
 
     CPathDlg(DialogTemplate dialogTemplate, int pathId, const QString& initialPath, Browsing browsing);
@@ -47,4 +48,9 @@ public:
 class CExportHeatsDlg : public CPathDlg {
 public:
     CExportHeatsDlg();
+};
+
+class CExportStatisticsDlg : public CPathDlg {
+public:
+    CExportStatisticsDlg();
 };

@@ -48,7 +48,7 @@ std::vector<PilotRecord> RosterFor(const ContestShape& contest)
         channels.push_back(channel++);
     std::vector<PilotRecord> roster;
     for (int position = 0; position < contest.pilots; ++position)
-        roster.push_back({position, nullptr, QStringLiteral("Jan"), QStringLiteral("Pilot%1").arg(position),
+        roster.push_back({position, QStringLiteral("Jan"), QStringLiteral("Pilot%1").arg(position),
                           channels[position]});
     return roster;
 }

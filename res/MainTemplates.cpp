@@ -18,6 +18,8 @@ std::vector<MenuPopupTemplate> MainMenu()
           {QStringLiteral("E&xit"), ID_EXIT}}},
         {QStringLiteral("&Matrix"),
          {{QStringLiteral("&Přepočítat"), ID_RECALCULATE},
+          {QStringLiteral("&Vyvážený přepočet"), ID_RECALCULATE_BALANCED},
+          {QStringLiteral("&Statistika setkání"), ID_SHOW_STATISTICS},
           {QString(), 0},
           {QStringLiteral("&Export Matrixu"), ID_EXPORT_MATRIX},
           {QStringLiteral("Export karty &heatů "), ID_EXPORT_HEATS}}},
@@ -75,6 +77,8 @@ DialogTemplate RaceDialogTemplate()
         ListBoxControl(IDC_PILOT_LIST, QRect(7, 70, 115, 165), StyleSorted),
         TreeControl(IDC_RESULT_TREE, QRect(134, 70, 141, 164)),
         ButtonControl(IDCANCEL, QRect(225, 7, 50, 14), QStringLiteral("E&xit")),
+        // Ends a balanced calculation early; enabled only while one runs.
+        ButtonControl(IDC_STOP_BALANCE, QRect(225, 24, 50, 14), QStringLiteral("&Zastavit")),
     };
     return race;
 }
