@@ -1,9 +1,9 @@
 #include "app/CAddPilotDlg.h"
 
+#include "app/PilotFieldsExchange.h"
 #include "platform/DataExchange.h"
 #include "res/PilotTemplates.h"
 #include "res/ResourceIds.h"
-#include "app/PilotFieldsExchange.h"
 
 namespace {
 

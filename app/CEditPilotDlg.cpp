@@ -1,7 +1,7 @@
 #include "app/CEditPilotDlg.h"
 
-#include "res/PilotTemplates.h"
 #include "app/PilotFieldsExchange.h"
+#include "res/PilotTemplates.h"
 
 namespace {
 

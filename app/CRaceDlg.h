@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/BackgroundBalance.h"
+#include "app/CPrintLayout.h"
 #include "app/CommandOutcome.h"
 #include "matrix/CalculationClock.h"
 #include "matrix/CalculationResult.h"
@@ -9,7 +10,6 @@
 #include "platform/CImageList.h"
 #include "platform/CListBox.h"
 #include "platform/CTreeCtrl.h"
-#include "app/CPrintLayout.h"
 #include "roster/PilotRecord.h"
 
 #include <QIcon>

@@ -4,9 +4,9 @@
 
 #include "app/CRaceDlg.h"
 
-#include "platform/MessageBox.h"
 #include "app/CAddPilotDlg.h"
 #include "app/CEditPilotDlg.h"
+#include "platform/MessageBox.h"
 #include "roster/DuplicateLine.h"
 #include "roster/RosterLine.h"
 

@@ -1,8 +1,8 @@
+#include "app/PilotFieldsExchange.h"
 #include "platform/DataExchange.h"
 #include "platform/DialogDriver.h"
 #include "platform/ListBoxWidget.h"
 #include "res/ResourceIds.h"
-#include "app/PilotFieldsExchange.h"
 #include "support/MainWindowFixture.h"
 
 namespace {

@@ -1,7 +1,7 @@
-#include "matrix/CalculationResult.h"
 #include "app/CPrintLayout.h"
 #include "app/HeatCardPrintout.h"
 #include "app/MatrixPrintout.h"
+#include "matrix/CalculationResult.h"
 #include "support/PdfPrinter.h"
 #include "support/QtPrinters.h"
 #include "support/RecordedDrawing.h"
