@@ -88,7 +88,7 @@ CommandOutcome CRaceDlg::TakeBalancedResult(const BalanceJob& job, const Balance
     result.heats = job.shape.heats;
     result.matrix = outcome.matrix;
     result.completed = outcome.completed;
-    ShowResult(m_resultTree, m_treeInsert, result);
+    ShowResult(m_resultTree, result);
     m_result = std::move(result);
     if (!m_result.completed)
         return CommandOutcome::Failed(DrawFailureMessage(m_result.pilots, job.shape));

@@ -1,22 +1,23 @@
 #include "platform/CDialog.h"
 
-#include "platform/CMenu.h"
 #include "platform/DataExchange.h"
 #include "platform/DialogUnits.h"
 #include "platform/DialogWindow.h"
-#include "platform/ListBoxWidget.h"
 #include "platform/ModalHost.h"
 
 #include <QCheckBox>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRegularExpressionValidator>
 #include <QShortcut>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+#include <functional>
 
 namespace {
 
@@ -68,6 +69,14 @@ QLabel* MakeIcon(const ControlTemplate& control, QWidget* parent)
     auto* label = new QLabel(parent);
     label->setPixmap(control.icon.pixmap(kIconPixels, kIconPixels));
     return label;
+}
+
+// A menu item that reports its command id when chosen.
+void AddCommand(QMenu* menu, int id, const QString& text, QObject* context, const std::function<void(int)>& onCommand)
+{
+    QAction* action = menu->addAction(text);
+    action->setData(id);
+    QObject::connect(action, &QAction::triggered, context, [onCommand, id] { onCommand(id); });
 }
 
 // A label whose text has a mnemonic moves the focus to the control after it.
@@ -141,7 +150,7 @@ void CDialog::Create(QWidget* parent)
 void CDialog::DestroyWindow()
 {
     m_controls.clear();
-    m_systemMenu.reset();
+    m_systemMenu = nullptr;
     delete m_window;
     m_window = nullptr;
 }
@@ -199,9 +208,9 @@ QMenuBar* CDialog::MenuBar() const
     return m_window ? m_window->findChild<QMenuBar*>() : nullptr;
 }
 
-CMenu* CDialog::GetSystemMenu() const
+void CDialog::AddSystemMenuItem(int id, const QString& text)
 {
-    return m_systemMenu.get();
+    AddCommand(m_systemMenu, id, text, m_systemMenu, [this](int command) { OnSysCommand(command); });
 }
 
 void CDialog::SetIcon(const QIcon& icon)
@@ -295,7 +304,8 @@ void CDialog::BuildControls(QWidget* client)
             widget = new QCheckBox(control.text, client);
             break;
         case ControlKind::ListBox: {
-            auto* list = new ListBoxWidget(control.style & StyleSorted, client);
+            auto* list = new QListWidget(client);
+            list->setSelectionMode(QAbstractItemView::SingleSelection);
             QObject::connect(list, &QListWidget::itemDoubleClicked, m_window, [this, id] { OnCommand(id, LBN_DBLCLK); });
             widget = list;
             break;
@@ -324,9 +334,13 @@ void CDialog::BuildMenu()
         return;
     auto* menuBar = new QMenuBar(m_window);
     for (const MenuPopupTemplate& popup : m_template.menu) {
-        CMenu menu(menuBar->addMenu(popup.text), [this](int id) { OnCommand(id, BN_CLICKED); });
-        for (const MenuItemTemplate& item : popup.items)
-            menu.AppendMenu(item.text.isEmpty() ? MF_SEPARATOR : MF_STRING, item.commandId, item.text);
+        QMenu* menu = menuBar->addMenu(popup.text);
+        for (const MenuItemTemplate& item : popup.items) {
+            if (item.text.isEmpty())
+                menu->addSeparator();
+            else
+                AddCommand(menu, item.commandId, item.text, menu, [this](int id) { OnCommand(id, BN_CLICKED); });
+        }
     }
     m_window->layout()->setMenuBar(menuBar);
 }
@@ -335,12 +349,11 @@ void CDialog::BuildMenu()
 // dialog may append items of its own to it.
 void CDialog::BuildSystemMenu()
 {
-    auto* menu = new QMenu(m_window);
-    m_systemMenu = std::make_unique<CMenu>(menu, [this](int id) { OnSysCommand(id); });
-    m_systemMenu->AppendMenu(MF_STRING, SC_CLOSE, QStringLiteral("&Close\tAlt+F4"));
+    m_systemMenu = new QMenu(m_window);
+    AddSystemMenuItem(SC_CLOSE, QStringLiteral("&Close\tAlt+F4"));
     auto* shortcut = new QShortcut(QKeySequence(QStringLiteral("Alt+Space")), m_window);
     QObject::connect(shortcut, &QShortcut::activated, m_window,
-                     [this, menu] { menu->popup(m_window->mapToGlobal(QPoint(0, 0))); });
+                     [this] { m_systemMenu->popup(m_window->mapToGlobal(QPoint(0, 0))); });
 }
 
 int CDialog::DefaultButtonId() const

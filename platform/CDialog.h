@@ -8,9 +8,9 @@
 #include <memory>
 
 class CDataExchange;
-class CMenu;
 class DialogWindow;
 class QDialog;
+class QMenu;
 class QMenuBar;
 class QWidget;
 
@@ -45,7 +45,9 @@ public:
     QString GetDlgItemText(int id) const;
     int FocusedControlId() const;
     QMenuBar* MenuBar() const;
-    CMenu* GetSystemMenu() const;
+    // The window's system menu; its items reach OnSysCommand with their id.
+    QMenu* SystemMenu() const { return m_systemMenu; }
+    void AddSystemMenuItem(int id, const QString& text);
     void SetIcon(const QIcon& icon);
 
     // What the user does to the window. The window calls these; tests do too.
@@ -70,7 +72,7 @@ private:
     DialogTemplate m_template;
     DialogWindow* m_window = nullptr;
     std::map<int, QWidget*> m_controls;
-    std::unique_ptr<CMenu> m_systemMenu;
+    QMenu* m_systemMenu = nullptr;
     bool m_ended = false;
     int m_result = IDCANCEL;
 };
