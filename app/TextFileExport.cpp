@@ -2,21 +2,69 @@
 
 #include "platform/CFileException.h"
 #include "platform/CStdioFile.h"
+#include "platform/TextFileCodec.h"
 
-CommandOutcome ExportTextFile(const QString& path, const QString& text)
+#include <QDir>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <cerrno>
+
+namespace {
+
+constexpr unsigned kWarning = MB_OK | MB_ICONEXCLAMATION;
+
+CommandOutcome Failure(const CFileException& failure, const QString& consequence)
+{
+    return CommandOutcome::Failed(failure.ErrorMessage() + consequence, kWarning);
+}
+
+// A missing folder and a missing file both come back as "no such entry";
+// the organiser needs to know that the folder was mistyped.
+CFileException::Cause OpenFailureCause(const QString& path, int error)
+{
+    if (error == ENOENT && !QFileInfo(path).absoluteDir().exists())
+        return CFileException::badPath;
+    return CFileException::ErrnoToCause(error == 0 ? EACCES : error);
+}
+
+// A device such as a printer port or /dev/full cannot be replaced by a new
+// file: it is written directly.
+CommandOutcome WriteDirectly(const QString& path, const QString& text)
 {
     CStdioFile file;
     CFileException error;
     if (!file.Open(path, CStdioFile::modeCreate | CStdioFile::modeWrite, &error))
-        return CommandOutcome::Failed(error.ErrorMessage() + QStringLiteral(" Nothing was written."),
-                                      MB_OK | MB_ICONEXCLAMATION);
+        return Failure(error, QStringLiteral(" Nothing was written."));
     try {
         file.WriteString(text);
         file.Close();
         return CommandOutcome::Done();
     } catch (const CFileException& failure) {
         file.Abort();
-        const QString consequence = QStringLiteral(" The file holds only what was written before the error.");
-        return CommandOutcome::Failed(failure.ErrorMessage() + consequence, MB_OK | MB_ICONEXCLAMATION);
+        return Failure(failure, QStringLiteral(" Not everything could be written."));
     }
+}
+
+} // namespace
+
+CommandOutcome ExportTextFile(const QString& path, const QString& text)
+{
+    const QFileInfo target(path);
+    if (target.isDir())
+        return Failure(CFileException(CFileException::invalidFile, path), QStringLiteral(" Nothing was written."));
+    if (target.exists() && !target.isFile())
+        return WriteDirectly(path, text);
+    QSaveFile file(path);
+    errno = 0;
+    if (!file.open(QIODevice::WriteOnly))
+        return Failure(CFileException(OpenFailureCause(path, errno), path), QStringLiteral(" Nothing was written."));
+    const QByteArray bytes = EncodeTextForFile(text);
+    errno = 0;
+    const bool written = file.write(bytes) == bytes.size() && file.flush();
+    const int writeError = errno;
+    if (written && file.commit())
+        return CommandOutcome::Done();
+    const int error = writeError != 0 ? writeError : (errno != 0 ? errno : EIO);
+    file.cancelWriting();
+    return Failure(CFileException(CFileException::ErrnoToCause(error), path), QStringLiteral(" The file was left as it was."));
 }

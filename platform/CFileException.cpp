@@ -29,6 +29,10 @@ QString CFileException::ErrorMessage() const
         return QStringLiteral("%1 is in use by another program.").arg(file);
     case diskFull:
         return QStringLiteral("The disk is full: %1 could not be written completely.").arg(file);
+    case fileSizeLimit:
+        return QStringLiteral("%1 could not be written completely: it would pass the size limit set for this "
+                              "program's files (ulimit -f).")
+            .arg(file);
     case tooLarge:
         return QStringLiteral("%1 is too large to be a text file of this program.").arg(file);
     case genericException:
@@ -66,8 +70,9 @@ CFileException::Cause CFileException::ErrnoToCause(int error)
         return sharingViolation;
     case ENOSPC:
     case EDQUOT:
-    case EFBIG:
         return diskFull;
+    case EFBIG:
+        return fileSizeLimit;
     default:
         return genericException;
     }

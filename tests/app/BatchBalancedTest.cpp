@@ -73,7 +73,7 @@ TEST_F(BatchBalanced, RefusalSaysWhyWithStatusOneAndEffortOutOfRangeGivesStatusT
 
     const KvoraxRun tooMuch = RunNamed(QStringLiteral("effort"), {"--balanced", "--balance-effort", "11"});
     EXPECT_EQ(tooMuch.status, 2);
-    EXPECT_TRUE(tooMuch.errors.contains(QStringLiteral("--balance-effort needs a whole number from 1 to 10")))
+    EXPECT_TRUE(tooMuch.errors.contains(QStringLiteral("--balance-effort: Please enter an integer between 1 and 10.")))
         << tooMuch.errors.toStdString();
     EXPECT_FALSE(QFile::exists(Path("effort.csv")));
 }
