@@ -13,6 +13,7 @@ namespace {
 constexpr int kMaxPathChars = 128;
 const QString kRosterFilter = QStringLiteral("Text Files (*.txt)|*.txt|Comma Separated Files (*.csv)|*.csv");
 const QString kTextFilter = QStringLiteral("Text Files (*.txt)|*.txt");
+const QString kCsvFilter = QStringLiteral("Comma Separated Files (*.csv)|*.csv");
 // Both roster dialogs propose the name that the export has always written, so
 // that on a case-sensitive file system the import finds the files saved so far.
 const QString kRosterFileName = QStringLiteral("Pilots.txt");
@@ -48,7 +49,7 @@ void CPathDlg::OnBrowse()
 {
     const bool open = m_browsing.openFileDialog;
     const QString chosen = Host()
-                               .ChooseFile({open, QStringLiteral("TXT"), m_browsing.fileName, m_browsing.filter, !open})
+                               .ChooseFile({open, m_browsing.defaultExtension, m_browsing.fileName, m_browsing.filter, !open})
                                .value_or(m_browsing.fileName);
     if (CountCharacters(chosen) > kMaxPathChars) {
         Host().ShowMessage(QStringLiteral("The path \"%1\" is longer than %2 characters. Choose a file whose path is "
@@ -101,5 +102,11 @@ CExportMatrixDlg::CExportMatrixDlg(ModalHost& host)
 CExportHeatsDlg::CExportHeatsDlg(ModalHost& host)
     : CPathDlg(ExportHeatsTemplate(), IDC_EXPORT_PATH, QStringLiteral("Heats.txt"),
                {false, QStringLiteral("Heats.txt"), kTextFilter}, host)
+{
+}
+
+CExportStatisticsDlg::CExportStatisticsDlg(ModalHost& host)
+    : CPathDlg(ExportStatisticsTemplate(), IDC_EXPORT_PATH, QStringLiteral("Statistics.csv"),
+               {false, QStringLiteral("Statistics.csv"), kCsvFilter, QStringLiteral("CSV")}, host)
 {
 }

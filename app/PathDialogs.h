@@ -19,6 +19,7 @@ protected:
         bool openFileDialog;
         QString fileName;
         QString filter;
+        QString defaultExtension = QStringLiteral("TXT");
     };
 
     CPathDlg(DialogTemplate dialogTemplate, int pathId, const QString& initialPath, Browsing browsing, ModalHost& host);
@@ -54,4 +55,9 @@ public:
 class CExportHeatsDlg : public CPathDlg {
 public:
     explicit CExportHeatsDlg(ModalHost& host);
+};
+
+class CExportStatisticsDlg : public CPathDlg {
+public:
+    explicit CExportStatisticsDlg(ModalHost& host);
 };

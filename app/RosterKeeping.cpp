@@ -62,9 +62,11 @@ bool CRaceDlg::MayReplaceRoster(const QString& question)
 // menu's Close as a close request.
 void CRaceDlg::OnCancel()
 {
-    if (MayReplaceRoster(QStringLiteral("Do you want to export it before closing? "
-                                        "If you answer No, the changes are lost.")))
-        EndDialog(IDCANCEL);
+    if (!MayReplaceRoster(QStringLiteral("Do you want to export it before closing? "
+                                         "If you answer No, the changes are lost.")))
+        return;
+    m_balance.Abandon();
+    EndDialog(IDCANCEL);
 }
 
 void CRaceDlg::OnClose()

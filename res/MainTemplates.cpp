@@ -18,6 +18,8 @@ std::vector<MenuPopupTemplate> MainMenu()
           {QStringLiteral("E&xit"), ID_EXIT}}},
         {QStringLiteral("&Matrix"),
          {{QStringLiteral("&Přepočítat"), ID_RECALCULATE},
+          {QStringLiteral("&Vyvážený přepočet"), ID_RECALCULATE_BALANCED},
+          {QStringLiteral("&Statistika setkání"), ID_SHOW_STATISTICS},
           {QString(), 0},
           {QStringLiteral("&Export Matrixu"), ID_EXPORT_MATRIX},
           {QStringLiteral("Export karty &heatů "), ID_EXPORT_HEATS}}},
@@ -77,6 +79,8 @@ DialogTemplate RaceDialogTemplate()
         Stretched(ListBoxControl(IDC_PILOT_LIST, QRect(7, 70, 115, 165), StyleSorted), {.growX = 0.5, .growY = 1}),
         Stretched(TreeControl(IDC_RESULT_TREE, QRect(134, 70, 141, 164)), {.moveX = 0.5, .growX = 0.5, .growY = 1}),
         Stretched(ButtonControl(IDCANCEL, QRect(225, 7, 50, 14), QStringLiteral("E&xit")), {.moveX = 1}),
+        // Ends a balanced calculation early; enabled only while one runs.
+        Stretched(ButtonControl(IDC_STOP_BALANCE, QRect(225, 24, 50, 14), QStringLiteral("&Zastavit")), {.moveX = 1}),
     };
     return race;
 }

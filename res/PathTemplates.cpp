@@ -17,7 +17,7 @@ DialogTemplate PathTemplate(int id, const QString& caption, QSize sizeDu)
     return path;
 }
 
-// The three exports share one layout and differ in caption and description.
+// The exports share one layout and differ in caption and description.
 DialogTemplate ExportTemplate(int id, const QString& caption, const QString& description)
 {
     DialogTemplate path = PathTemplate(id, caption, QSize(249, 95));
@@ -71,4 +71,12 @@ DialogTemplate ExportHeatsTemplate()
     return ExportTemplate(IDD_EXPORT_HEATS, QStringLiteral("Export karty heatů"),
                           QStringLiteral("Můžete vytvořit kartu s rozpisem heatů pro každého pilota. Exportovaný "
                                          "textový soubor lze upravit ve vašem oblíbeném textovém editoru."));
+}
+
+DialogTemplate ExportStatisticsTemplate()
+{
+    return ExportTemplate(IDD_EXPORT_STATISTICS, QStringLiteral("Export statistiky setkání"),
+                          QStringLiteral("Můžete uložit, kolikrát se potkala každá dvojice pilotů, do souboru CSV, "
+                                         "který otevře tabulkový procesor. Každý řádek: příjmení, jméno, příjmení, "
+                                         "jméno, počet setkání."));
 }
