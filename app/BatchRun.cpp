@@ -96,12 +96,10 @@ BatchStatus BatchRun::RunFileCommand(Command command, const QString& path, bool 
         m_host.ShowMessage(QStringLiteral("The file %1 was not written.").arg(path), MB_OK);
         return BatchStatus::Failed;
     }
-    // A printout that had to be drawn smaller than asked says so in the
-    // status line, and the run passes that on.
-    if (command == &CRaceDlg::PrintMatrix || command == &CRaceDlg::PrintHeatCards) {
-        if (const QString note = m_window.GetDlgItemText(IDC_STATUS); !note.isEmpty())
-            m_host.ShowNote(note);
-    }
+    // A printout that had to be drawn smaller than asked says so; the run
+    // passes that on.
+    if (!outcome.note.isEmpty())
+        m_host.ShowNote(outcome.note);
     return BatchStatus::Success;
 }
 

@@ -10,6 +10,7 @@
 #include "platform/CListBox.h"
 #include "platform/CTreeCtrl.h"
 #include "platform/ModalHost.h"
+#include "print/PrintOutcome.h"
 #include "roster/PilotRecord.h"
 
 #include <QIcon>
@@ -142,7 +143,7 @@ private:
     // How the last result stands against the pilot list (app/ResultChecks.cpp).
     bool IsResultStale() const;
     void ShowResultState();
-    void ShowPrintEndState();
+    CommandOutcome FinishPrintout(PrintOutcome printed, const QString& outputFile, const QString& lastStatus);
     std::optional<CommandOutcome> CheckResultFor(const QString& noResultRefusal, const QString& action);
 
     Roster m_roster{};

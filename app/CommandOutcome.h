@@ -18,12 +18,14 @@ struct CommandOutcome {
     Kind kind = Kind::Done;
     QString message;
     unsigned messageType = MB_OK;
+    QString note;  // a done command's remark: the window has it in the status line, a batch run on its error stream
 
     static CommandOutcome Done() { return {}; }
-    static CommandOutcome Cancelled() { return {Kind::Cancelled, {}, MB_OK}; }
-    static CommandOutcome Refused(const QString& message) { return {Kind::Refused, message, MB_OK}; }
+    static CommandOutcome DoneWithNote(const QString& note) { return {Kind::Done, {}, MB_OK, note}; }
+    static CommandOutcome Cancelled() { return {Kind::Cancelled, {}, MB_OK, {}}; }
+    static CommandOutcome Refused(const QString& message) { return {Kind::Refused, message, MB_OK, {}}; }
     static CommandOutcome Failed(const QString& message, unsigned messageType = MB_OK)
     {
-        return {Kind::Failed, message, messageType};
+        return {Kind::Failed, message, messageType, {}};
     }
 };

@@ -4,7 +4,6 @@
 #include "app/HeatCardPrintout.h"
 #include "app/MatrixPrintout.h"
 #include "platform/ModalHost.h"
-#include "res/ResourceIds.h"
 
 #include <QPrinter>
 #include <variant>
@@ -37,7 +36,7 @@ std::variant<PrintChoice, CommandOutcome> AskForPrintout(ModalHost& host)
 
 // The organiser must not believe that a printout came out when the printer
 // refused it, or when its PDF file could not be written to the end.
-CommandOutcome OutcomeOf(PrintOutcome outcome, const QString& outputFile)
+CommandOutcome OutcomeOf(PrintOutcome outcome, const QString& outputFile, const QString& sizeNote)
 {
     constexpr unsigned kWarning = MB_OK | MB_ICONEXCLAMATION;
     if (outcome == PrintOutcome::NotStarted)
@@ -57,20 +56,22 @@ CommandOutcome OutcomeOf(PrintOutcome outcome, const QString& outputFile)
                                       kWarning);
     if (outcome == PrintOutcome::NotFinished)
         return CommandOutcome::Failed(QStringLiteral("The printout could not be finished. Check the printer."), kWarning);
-    return CommandOutcome::Done();
+    return CommandOutcome::DoneWithNote(sizeNote);
 }
 
 } // namespace
 
-void CRaceDlg::ShowPrintEndState()
+// The printout's progress takes the status line. A printout drawn smaller
+// than asked ends with its note there; otherwise the line says again how the
+// result stands.
+CommandOutcome CRaceDlg::FinishPrintout(PrintOutcome printed, const QString& outputFile, const QString& lastStatus)
 {
-    if (GetDlgItemText(IDC_STATUS).isEmpty())
+    const QString sizeNote = printed == PrintOutcome::Printed ? lastStatus : QString();
+    if (sizeNote.isEmpty())
         ShowResultState();
+    return OutcomeOf(printed, outputFile, sizeNote);
 }
 
-// The printout's progress takes the status line; at the end it keeps the note
-// of a printout drawn smaller than asked, or else the result's state comes
-// back to it.
 CommandOutcome CRaceDlg::PrintMatrix()
 {
     if (auto stop = CheckResultFor(kMatrixRefusal, QStringLiteral("print")))
@@ -80,11 +81,15 @@ CommandOutcome CRaceDlg::PrintMatrix()
     if (!choice)
         return std::get<CommandOutcome>(asked);
     const QString outputFile = choice->printer->outputFileName();
+    QString lastStatus;
+    const StatusLine showStatus = [this, &lastStatus](const QString& text) {
+        lastStatus = text;
+        SetStatusText(text);
+    };
     const PrintOutcome printed = ::PrintMatrix(m_printLayout, std::move(choice->printer),
                                                {choice->baseFontSize, choice->newColumnPerRound}, m_result,
-                                               [this](const QString& text) { SetStatusText(text); });
-    ShowPrintEndState();
-    return OutcomeOf(printed, outputFile);
+                                               showStatus);
+    return FinishPrintout(printed, outputFile, lastStatus);
 }
 
 // The cards follow the roster of the last calculation, not the tree's
@@ -98,9 +103,13 @@ CommandOutcome CRaceDlg::PrintHeatCards()
     if (!choice)
         return std::get<CommandOutcome>(asked);
     const QString outputFile = choice->printer->outputFileName();
+    QString lastStatus;
+    const StatusLine showStatus = [this, &lastStatus](const QString& text) {
+        lastStatus = text;
+        SetStatusText(text);
+    };
     const PrintOutcome printed = ::PrintHeatCards(m_printLayout, std::move(choice->printer), choice->baseFontSize,
                                                   HeatCardsOf(m_result),
-                                                  [this](const QString& text) { SetStatusText(text); });
-    ShowPrintEndState();
-    return OutcomeOf(printed, outputFile);
+                                                  showStatus);
+    return FinishPrintout(printed, outputFile, lastStatus);
 }

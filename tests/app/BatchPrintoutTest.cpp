@@ -103,6 +103,7 @@ TEST_F(BatchPrintout, ShortSchedulePrintsOnOnePageEach)
     const KvoraxRun run = RunKvorax({"--import", roster, "--rounds", "1", "--heats", "1", "--print-matrix", matrix,
                                      "--print-heats", heats});
     ASSERT_EQ(run.status, 0) << run.errors.toStdString();
+    EXPECT_EQ(run.errors, QString()) << "a run that did everything it was asked has nothing to say";
     for (const QString& pdf : {matrix, heats}) {
         EXPECT_TRUE(ReadBytes(pdf).startsWith("%PDF")) << pdf.toStdString();
         EXPECT_EQ(PdfPages(pdf), 1) << pdf.toStdString();
