@@ -24,6 +24,7 @@ bool CRaceDlg::OnInitDialog()
         systemMenu->AppendMenu(MF_SEPARATOR);
         systemMenu->AppendMenu(MF_STRING, IDM_ABOUTBOX, aboutText);
     }
+    CheckLanguageItem();
     SetIcon(m_icon);
     SetUpTreeImages();
     SetUpTreeInsertTemplate();
@@ -62,6 +63,9 @@ bool CRaceDlg::OnCommand(int id, int notifyCode)
         case ID_EXPORT_HEATS: OnExportHeatCards(); break;
         case ID_PRINT_HEAT_CARDS: OnPrintHeatCards(); break;
         case ID_PRINT_MATRIX: OnPrintMatrix(); break;
+        case ID_LANGUAGE_DEFAULT: ShowOutcome(ChooseLanguage(WindowLanguage::Default)); break;
+        case ID_LANGUAGE_CZECH: ShowOutcome(ChooseLanguage(WindowLanguage::Czech)); break;
+        case ID_LANGUAGE_ENGLISH: ShowOutcome(ChooseLanguage(WindowLanguage::English)); break;
         default: break;
         }
     }

@@ -2,6 +2,7 @@
 
 #include "app/CPrintLayout.h"
 #include "app/CommandOutcome.h"
+#include "app/WindowLanguage.h"
 #include "matrix/CalculationClock.h"
 #include "matrix/CalculationResult.h"
 #include "matrix/MatrixShape.h"
@@ -11,6 +12,7 @@
 #include "platform/CTreeCtrl.h"
 #include "roster/PilotRecord.h"
 
+#include <QCoreApplication>
 #include <QIcon>
 #include <array>
 
@@ -21,6 +23,8 @@ using Roster = std::array<PilotRecord, kRosterCapacity>;
 // last calculation and the tree that shows it. Every menu command enters
 // here; the commands' bodies live in files of their own beside it.
 class CRaceDlg : public CDialog {
+    Q_DECLARE_TR_FUNCTIONS(CRaceDlg)
+
 public:
     CRaceDlg();
 
@@ -55,6 +59,10 @@ public:
     // The printouts (app/PrintCommands.cpp).
     CommandOutcome PrintMatrix();
     CommandOutcome PrintHeatCards();
+    // The window's language, kept in the settings (app/LanguageCommand.cpp).
+    CommandOutcome ChooseLanguage(WindowLanguage language);
+    // The language the settings keep, before the window opens.
+    void ApplySavedLanguage();
 
     void OnAddPilot() { ShowOutcome(AddPilot()); }
     void OnDeletePilot() { ShowOutcome(DeletePilot()); }
@@ -72,6 +80,10 @@ public:
     void ShowOutcome(const CommandOutcome& outcome);
     // The clock that seeds the menu's Recalculate command.
     void SetClock(CalculationClock clock) { m_clock = std::move(clock); }
+    // Tests keep the language choice in a file of their own and take the
+    // translations from the build.
+    void SetSettingsFile(const QString& file) { m_settingsFile = file; }
+    WindowTranslator& Translator() { return m_translator; }
 
     const Roster& GetRoster() const { return m_roster; }
     int GetRosterCount() const { return m_rosterCount; }
@@ -85,6 +97,7 @@ public:
 protected:
     bool OnInitDialog() override;
     void DoDataExchange(CDataExchange* pDX) override;
+    void OnLanguageChange() override;
 
 private:
     void SetUpTreeImages();
@@ -92,6 +105,8 @@ private:
     void AdjustHeatsToPilots();
     void ShowPilotCount();
     void ShowAboutBox();
+    void ShowAboutItem();
+    void CheckLanguageItem();
     void SetStatusText(const QString& text);
     int ShowPrintOutcome(const CommandOutcome& outcome);
 
@@ -108,4 +123,6 @@ private:
     int m_pilotsPerHeat = kDefaultPilotsPerHeat;
     QIcon m_icon;
     CalculationClock m_clock = SystemClockSeconds;
+    WindowTranslator m_translator;
+    QString m_settingsFile;
 };

@@ -4,6 +4,8 @@
 #include "print/PageGeometry.h"
 #include "print/PrintoutContent.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 // Cards start at the very top of the printable area.
@@ -51,7 +53,7 @@ PrintOutcome PrintHeatCards(CPrintLayout& layout, HDC printer, int baseFontSize,
     if (layout.StartFirstPage()) {
         int y = 0;
         for (const HeatCard& card : cards) {
-            showStatus("Printing " + card.pilotText);
+            showStatus(QCoreApplication::translate("Printout", "Printing %1").arg(card.pilotText));
             PrintCard(layout, y, card);
         }
         outcome = layout.FinishDocument();

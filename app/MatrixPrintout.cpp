@@ -5,6 +5,7 @@
 #include "print/PageGeometry.h"
 #include "print/PrintoutContent.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 
 namespace {
@@ -43,7 +44,7 @@ PrintOutcome PrintMatrix(CPrintLayout& layout, HDC printer, const MatrixPrintOpt
                 layout.AdvanceColumn(y, kTopMargin);
             for (int heat = 0; heat < heats; ++heat) {
                 const HeatBlock block = MatrixHeatBlock(result, round, heat);
-                showStatus("Printing " + block.heading);
+                showStatus(QCoreApplication::translate("Printout", "Printing %1").arg(block.heading));
                 PrintHeat(layout, y, block);
             }
         }

@@ -7,11 +7,21 @@
 #include "res/PathTemplates.h"
 #include "res/ResourceIds.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 constexpr int kMaxPathChars = 128;
-const QString kRosterFilter = QStringLiteral("Text Files (*.txt)|*.txt|Comma Separated Files (*.csv)|*.csv");
-const QString kTextFilter = QStringLiteral("Text Files (*.txt)|*.txt");
+
+QString RosterFilter()
+{
+    return QCoreApplication::translate("CPathDlg", "Text Files (*.txt)|*.txt|Comma Separated Files (*.csv)|*.csv");
+}
+
+QString TextFilter()
+{
+    return QCoreApplication::translate("CPathDlg", "Text Files (*.txt)|*.txt");
+}
 
 } // namespace
 
@@ -45,8 +55,8 @@ void CPathDlg::OnBrowse()
     fileDialog.DoModal();
     const QString chosen = fileDialog.GetPathName();
     if (CountCharacters(chosen) > kMaxPathChars) {
-        AfxMessageBox(QStringLiteral("The path \"%1\" is longer than %2 characters. Choose a file whose path is "
-                                     "shorter.")
+        AfxMessageBox(QCoreApplication::translate("CPathDlg", "The path \"%1\" is longer than %2 characters. "
+                                                              "Choose a file whose path is shorter.")
                           .arg(chosen, QString::number(kMaxPathChars)),
                       MB_OK | MB_ICONEXCLAMATION);
         return;
@@ -57,24 +67,24 @@ void CPathDlg::OnBrowse()
 
 CImportPilotsDlg::CImportPilotsDlg()
     : CPathDlg(ImportPilotsTemplate(), IDC_IMPORT_PATH, QStringLiteral("pilots.txt"),
-               {true, QStringLiteral("Pilots.txt"), kRosterFilter})
+               {true, QStringLiteral("Pilots.txt"), RosterFilter()})
 {
 }
 
 CExportPilotsDlg::CExportPilotsDlg()
     : CPathDlg(ExportPilotsTemplate(), IDC_EXPORT_PATH, QStringLiteral("Pilots.txt"),
-               {false, QStringLiteral("Pilots.txt"), kRosterFilter})
+               {false, QStringLiteral("Pilots.txt"), RosterFilter()})
 {
 }
 
 CExportMatrixDlg::CExportMatrixDlg()
     : CPathDlg(ExportMatrixTemplate(), IDC_EXPORT_PATH, QStringLiteral("Matrix.txt"),
-               {false, QStringLiteral("Matrix.txt"), kTextFilter})
+               {false, QStringLiteral("Matrix.txt"), TextFilter()})
 {
 }
 
 CExportHeatsDlg::CExportHeatsDlg()
     : CPathDlg(ExportHeatsTemplate(), IDC_EXPORT_PATH, QStringLiteral("Heats.txt"),
-               {false, QStringLiteral("Heats.txt"), kTextFilter})
+               {false, QStringLiteral("Heats.txt"), TextFilter()})
 {
 }

@@ -4,6 +4,8 @@
 #include "res/ResourceIds.h"
 #include "roster/PilotRecord.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 constexpr unsigned kLowestFrequency = 10;
@@ -31,6 +33,7 @@ void ExchangePilotFields(CDataExchange* pDX, QString& firstName, QString& lastNa
 
 QString NameWithCommaMessage()
 {
-    return QStringLiteral("A pilot's name cannot contain a comma, because commas separate the names and the "
-                          "channel in the pilot list. Please remove the comma.");
+    return QCoreApplication::translate("PilotFieldsExchange",
+                                       "A pilot's name cannot contain a comma, because commas separate the names "
+                                       "and the channel in the pilot list. Please remove the comma.");
 }

@@ -10,10 +10,6 @@
 
 namespace {
 
-const QString kMatrixRefusal =
-    QStringLiteral("Please perform a Matrix Calculation before attempting to print a Matrix.");
-const QString kHeatCardsRefusal =
-    QStringLiteral("Please perform a Matrix Calculation before attempting to print Heat Cards.");
 
 struct PrintChoice {
     int baseFontSize;
@@ -42,16 +38,16 @@ CommandOutcome OutcomeOf(PrintOutcome outcome, const QString& outputFile)
 {
     constexpr unsigned kWarning = MB_OK | MB_ICONEXCLAMATION;
     if (outcome == PrintOutcome::NotStarted)
-        return CommandOutcome::Failed(QStringLiteral("Printing could not start. Check that the printer is available, "
-                                                     "or that the PDF file can be written where you chose to save it."),
+        return CommandOutcome::Failed(CRaceDlg::tr("Printing could not start. Check that the printer is available, "
+                                                   "or that the PDF file can be written where you chose to save it."),
                                       kWarning);
     if (outcome == PrintOutcome::NotFinished && !outputFile.isEmpty())
-        return CommandOutcome::Failed(QStringLiteral("The printout could not be written completely to the file \"%1\"; "
-                                                     "the disk may be full. The file is not usable.")
+        return CommandOutcome::Failed(CRaceDlg::tr("The printout could not be written completely to the file \"%1\"; "
+                                                   "the disk may be full. The file is not usable.")
                                           .arg(outputFile),
                                       kWarning);
     if (outcome == PrintOutcome::NotFinished)
-        return CommandOutcome::Failed(QStringLiteral("The printout could not be finished. Check the printer."), kWarning);
+        return CommandOutcome::Failed(CRaceDlg::tr("The printout could not be finished. Check the printer."), kWarning);
     return CommandOutcome::Done();
 }
 
@@ -59,7 +55,8 @@ CommandOutcome OutcomeOf(PrintOutcome outcome, const QString& outputFile)
 
 CommandOutcome CRaceDlg::PrintMatrix()
 {
-    std::variant<PrintChoice, CommandOutcome> asked = AskForPrintout(m_result.HasResult(), kMatrixRefusal);
+    std::variant<PrintChoice, CommandOutcome> asked = AskForPrintout(
+        m_result.HasResult(), tr("Please perform a Matrix Calculation before attempting to print a Matrix."));
     auto* choice = std::get_if<PrintChoice>(&asked);
     if (!choice)
         return std::get<CommandOutcome>(asked);
@@ -74,7 +71,8 @@ CommandOutcome CRaceDlg::PrintMatrix()
 // alphabetical order; the new-column choice does not apply to them.
 CommandOutcome CRaceDlg::PrintHeatCards()
 {
-    std::variant<PrintChoice, CommandOutcome> asked = AskForPrintout(m_result.HasResult(), kHeatCardsRefusal);
+    std::variant<PrintChoice, CommandOutcome> asked = AskForPrintout(
+        m_result.HasResult(), tr("Please perform a Matrix Calculation before attempting to print Heat Cards."));
     auto* choice = std::get_if<PrintChoice>(&asked);
     if (!choice)
         return std::get<CommandOutcome>(asked);

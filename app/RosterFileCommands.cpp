@@ -13,7 +13,7 @@ namespace {
 
 CommandOutcome ImportFailure(const CFileException& error)
 {
-    return CommandOutcome::Failed(error.ErrorMessage() + QStringLiteral(" The pilot list was not changed."),
+    return CommandOutcome::Failed(CRaceDlg::tr("%1 The pilot list was not changed.").arg(error.ErrorMessage()),
                                   MB_OK | MB_ICONEXCLAMATION);
 }
 

@@ -12,7 +12,7 @@ CommandOutcome CRaceDlg::ExportMatrix()
 {
     if (!m_result.HasResult())
         return CommandOutcome::Refused(
-            QStringLiteral("Please perform a Matrix Calculation before attempting to export a Matrix."));
+            tr("Please perform a Matrix Calculation before attempting to export a Matrix."));
     CExportMatrixDlg dialog;
     if (dialog.DoModal() != IDOK)
         return CommandOutcome::Cancelled();
@@ -23,7 +23,7 @@ CommandOutcome CRaceDlg::ExportHeatCards()
 {
     if (!m_result.HasResult())
         return CommandOutcome::Refused(
-            QStringLiteral("Please perform a Matrix Calculation before attempting to export Heat Cards."));
+            tr("Please perform a Matrix Calculation before attempting to export Heat Cards."));
     CExportHeatsDlg dialog;
     if (dialog.DoModal() != IDOK)
         return CommandOutcome::Cancelled();

@@ -8,6 +8,7 @@
 #include "platform/ModalHost.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -39,7 +40,7 @@ QFont DialogFont(const DialogTemplate& dialogTemplate)
 
 QLabel* MakeLabel(const ControlTemplate& control, QWidget* parent)
 {
-    auto* label = new QLabel(control.text, parent);
+    auto* label = new QLabel(parent);
     label->setAlignment((control.style & StyleCentered) ? Qt::AlignHCenter | Qt::AlignTop : Qt::AlignLeft | Qt::AlignTop);
     label->setWordWrap(control.rectDu.height() > 10);
     label->setTextFormat(Qt::PlainText);
@@ -68,6 +69,20 @@ QLabel* MakeIcon(const ControlTemplate& control, QWidget* parent)
     auto* label = new QLabel(parent);
     label->setPixmap(control.icon.pixmap(kIconPixels, kIconPixels));
     return label;
+}
+
+QString CloseItemText()
+{
+    return QCoreApplication::translate("CDialog", "&Close\tAlt+F4");
+}
+
+// The controls that show a text of their template: the others show data.
+void SetControlText(QWidget* widget, const QString& text)
+{
+    if (auto* label = qobject_cast<QLabel*>(widget))
+        label->setText(text);
+    else if (auto* button = qobject_cast<QAbstractButton*>(widget))
+        button->setText(text);
 }
 
 // A label whose text has a mnemonic moves the focus to the control after it.
@@ -122,7 +137,7 @@ void CDialog::Create(QWidget* parent)
     m_ended = false;
     m_result = IDCANCEL;
     m_window = new DialogWindow(*this, parent, WindowFlagsFor(m_template));
-    m_window->setWindowTitle(m_template.caption);
+    m_window->setWindowTitle(TemplateText(m_template.caption));
     m_window->setFont(DialogFont(m_template));
 
     auto* layout = new QVBoxLayout(m_window);
@@ -141,6 +156,8 @@ void CDialog::Create(QWidget* parent)
 void CDialog::DestroyWindow()
 {
     m_controls.clear();
+    m_controlWidgets.clear();
+    m_menuTexts.clear();
     m_systemMenu.reset();
     delete m_window;
     m_window = nullptr;
@@ -208,6 +225,38 @@ void CDialog::SetIcon(const QIcon& icon)
 {
     if (m_window)
         m_window->setWindowIcon(icon);
+}
+
+void CDialog::CheckMenuItem(int commandId, bool checked)
+{
+    for (const auto& [action, source] : m_menuTexts) {
+        if (!action->menu() && action->data().toInt() == commandId) {
+            action->setCheckable(true);
+            action->setChecked(checked);
+        }
+    }
+}
+
+void CDialog::RetranslateWindow()
+{
+    if (!m_window)
+        return;
+    m_window->setWindowTitle(TemplateText(m_template.caption));
+    for (size_t i = 0; i < m_controlWidgets.size(); ++i) {
+        if (!m_template.controls[i].text.isEmpty())
+            SetControlText(m_controlWidgets[i], TemplateText(m_template.controls[i].text));
+    }
+    for (const auto& [action, source] : m_menuTexts)
+        action->setText(TemplateText(source));
+    m_systemMenu->SetItemText(SC_CLOSE, CloseItemText());
+    OnLanguageChange();
+}
+
+QString CDialog::TemplateText(const QString& source) const
+{
+    if (!m_template.textContext || source.isEmpty())
+        return source;
+    return QCoreApplication::translate(m_template.textContext, source.toUtf8().constData());
 }
 
 bool CDialog::OnCommand(int id, int notifyCode)
@@ -284,7 +333,7 @@ void CDialog::BuildControls(QWidget* client)
             break;
         case ControlKind::PushButton:
         case ControlKind::DefaultButton: {
-            auto* button = new QPushButton(control.text, client);
+            auto* button = new QPushButton(client);
             button->setAutoDefault(false);
             button->setDefault(control.kind == ControlKind::DefaultButton);
             QObject::connect(button, &QPushButton::clicked, m_window, [this, id] { OnCommand(id, BN_CLICKED); });
@@ -292,7 +341,7 @@ void CDialog::BuildControls(QWidget* client)
             break;
         }
         case ControlKind::CheckBox:
-            widget = new QCheckBox(control.text, client);
+            widget = new QCheckBox(client);
             break;
         case ControlKind::ListBox: {
             auto* list = new ListBoxWidget(control.style & StyleSorted, client);
@@ -307,12 +356,15 @@ void CDialog::BuildControls(QWidget* client)
             widget = MakeIcon(control, client);
             break;
         }
+        if (!control.text.isEmpty())
+            SetControlText(widget, TemplateText(control.text));
         const QRect rect = units.ToPixels(control.rectDu);
         widget->setGeometry(control.kind == ControlKind::Icon ? QRect(rect.topLeft(), QSize(kIconPixels, kIconPixels)) : rect);
         if (id != IDC_STATIC)
             m_controls[id] = widget;
         widgets.push_back(widget);
     }
+    m_controlWidgets = widgets;
     LinkMnemonicLabels(widgets, m_template);
     for (size_t i = 1; i < widgets.size(); ++i)
         QWidget::setTabOrder(widgets[i - 1], widgets[i]);
@@ -324,9 +376,14 @@ void CDialog::BuildMenu()
         return;
     auto* menuBar = new QMenuBar(m_window);
     for (const MenuPopupTemplate& popup : m_template.menu) {
-        CMenu menu(menuBar->addMenu(popup.text), [this](int id) { OnCommand(id, BN_CLICKED); });
-        for (const MenuItemTemplate& item : popup.items)
-            menu.AppendMenu(item.text.isEmpty() ? MF_SEPARATOR : MF_STRING, item.commandId, item.text);
+        QMenu* popupMenu = menuBar->addMenu(TemplateText(popup.text));
+        m_menuTexts.emplace_back(popupMenu->menuAction(), popup.text);
+        CMenu menu(popupMenu, [this](int id) { OnCommand(id, BN_CLICKED); });
+        for (const MenuItemTemplate& item : popup.items) {
+            menu.AppendMenu(item.text.isEmpty() ? MF_SEPARATOR : MF_STRING, item.commandId, TemplateText(item.text));
+            if (!item.text.isEmpty())
+                m_menuTexts.emplace_back(popupMenu->actions().back(), item.text);
+        }
     }
     m_window->layout()->setMenuBar(menuBar);
 }
@@ -337,7 +394,7 @@ void CDialog::BuildSystemMenu()
 {
     auto* menu = new QMenu(m_window);
     m_systemMenu = std::make_unique<CMenu>(menu, [this](int id) { OnSysCommand(id); });
-    m_systemMenu->AppendMenu(MF_STRING, SC_CLOSE, QStringLiteral("&Close\tAlt+F4"));
+    m_systemMenu->AppendMenu(MF_STRING, SC_CLOSE, CloseItemText());
     auto* shortcut = new QShortcut(QKeySequence(QStringLiteral("Alt+Space")), m_window);
     QObject::connect(shortcut, &QShortcut::activated, m_window,
                      [this, menu] { menu->popup(m_window->mapToGlobal(QPoint(0, 0))); });

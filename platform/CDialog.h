@@ -10,6 +10,7 @@
 class CDataExchange;
 class CMenu;
 class DialogWindow;
+class QAction;
 class QDialog;
 class QMenuBar;
 class QWidget;
@@ -47,6 +48,13 @@ public:
     QMenuBar* MenuBar() const;
     CMenu* GetSystemMenu() const;
     void SetIcon(const QIcon& icon);
+    // Puts a check mark on a menu item of the window's menu, or takes it off.
+    void CheckMenuItem(int commandId, bool checked);
+
+    // Shows the template's texts again as the translators installed now give
+    // them: the caption, the controls' texts, the menu and the system menu's
+    // own item; then OnLanguageChange adds what the dialog set itself.
+    void RetranslateWindow();
 
     // What the user does to the window. The window calls these; tests do too.
     virtual bool OnCommand(int id, int notifyCode);
@@ -58,6 +66,9 @@ public:
 protected:
     virtual bool OnInitDialog();
     virtual void DoDataExchange(CDataExchange* pDX);
+    virtual void OnLanguageChange() {}
+    // A text of the template as the installed translators give it.
+    QString TemplateText(const QString& source) const;
     virtual void OnOK();
     virtual void OnCancel();
 
@@ -70,6 +81,8 @@ private:
     DialogTemplate m_template;
     DialogWindow* m_window = nullptr;
     std::map<int, QWidget*> m_controls;
+    std::vector<QWidget*> m_controlWidgets;  // one per control of the template, in its order
+    std::vector<std::pair<QAction*, QString>> m_menuTexts;  // each menu entry and its source text
     std::unique_ptr<CMenu> m_systemMenu;
     bool m_ended = false;
     int m_result = IDCANCEL;

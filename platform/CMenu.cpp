@@ -18,3 +18,11 @@ void CMenu::AppendMenu(unsigned flags, int commandId, const QString& text)
     action->setData(commandId);
     QObject::connect(action, &QAction::triggered, m_menu, [onCommand = m_onCommand, commandId] { onCommand(commandId); });
 }
+
+void CMenu::SetItemText(int commandId, const QString& text)
+{
+    for (QAction* action : m_menu->actions()) {
+        if (!action->isSeparator() && action->data().toInt() == commandId)
+            action->setText(text);
+    }
+}

@@ -14,6 +14,7 @@ public:
     CMenu(QMenu* menu, std::function<void(int)> onCommand);
 
     void AppendMenu(unsigned flags, int commandId = 0, const QString& text = {});
+    void SetItemText(int commandId, const QString& text);
     QMenu* Menu() const { return m_menu; }
 
 private:

@@ -4,6 +4,7 @@
 #include "platform/CharacterLimit.h"
 
 #include <QCheckBox>
+#include <QDialog>
 #include <QLineEdit>
 #include <cassert>
 
@@ -60,6 +61,11 @@ void DialogDriver::PressCancel()
 void DialogDriver::Leave(int id)
 {
     m_dialog.OnCommand(id, EN_KILLFOCUS);
+}
+
+QString DialogDriver::Caption() const
+{
+    return m_dialog.Window() ? m_dialog.Window()->windowTitle() : QString();
 }
 
 QString DialogDriver::Text(int id) const

@@ -19,6 +19,7 @@ public:
     void PressCancel();
     void Leave(int id);
 
+    QString Caption() const;
     QString Text(int id) const;
     bool IsChecked(int id) const;
     int MaxLength(int id) const;

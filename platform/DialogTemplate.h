@@ -60,9 +60,12 @@ struct MenuPopupTemplate {
 
 // A dialog as data: the window's caption and size in dialog units, its font
 // (which sets the size of a dialog unit), its controls in tab order and, for
-// a main window, its menu.
+// a main window, its menu. The texts are source texts: the window shows each
+// as the installed translators give it in the template's text context, and
+// as written where no translation is installed or no context is named.
 struct DialogTemplate {
     int id = 0;
+    const char* textContext = nullptr;
     QString caption;
     QSize sizeDu;
     QString fontFace;

@@ -59,3 +59,6 @@ constexpr int ID_ABOUT = 32779;
 constexpr int ID_EXPORT_HEATS = 32780;
 constexpr int ID_PRINT_HEAT_CARDS = 32781;
 constexpr int ID_PRINT_MATRIX = 32782;
+constexpr int ID_LANGUAGE_DEFAULT = 32790;
+constexpr int ID_LANGUAGE_CZECH = 32791;
+constexpr int ID_LANGUAGE_ENGLISH = 32792;

@@ -2,6 +2,8 @@
 
 #include "roster/RosterLine.h"
 
+#include <QCoreApplication>
+
 QString RosterFileText(std::span<const PilotRecord> pilots)
 {
     QString text;
@@ -26,8 +28,9 @@ RosterFileLines SelectPilotLines(const QStringList& fileLines)
 
 QString LeftOutLinesMessage(const QString& path, int imported, int leftOut)
 {
-    const QString lines = leftOut == 1 ? QStringLiteral("1 line was") : QStringLiteral("%1 lines were").arg(leftOut);
-    return QStringLiteral("%1 pilots were imported from \"%2\". The pilot list holds at most %3 pilots, so %4 "
-                          "left out.")
+    const QString lines = leftOut == 1 ? QCoreApplication::translate("RosterFile", "1 line was")
+                                       : QCoreApplication::translate("RosterFile", "%n lines were", nullptr, leftOut);
+    return QCoreApplication::translate("RosterFile", "%1 pilots were imported from \"%2\". The pilot list holds at "
+                                                     "most %3 pilots, so %4 left out.")
         .arg(QString::number(imported), path, QString::number(kRosterCapacity), lines);
 }

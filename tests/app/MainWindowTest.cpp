@@ -110,14 +110,16 @@ TEST_F(MainWindow, MenuHoldsEveryCommandInOrder)
         items << MenuTexts(popup->menu());
     }
     EXPECT_EQ(popups, (QStringList{QStringLiteral("&Soubor"), QStringLiteral("&Matrix"), QStringLiteral("Pi&lot"),
-                                   QStringLiteral("&Tisk"), QStringLiteral("&O programu")}));
+                                   QStringLiteral("&Tisk"), QStringLiteral("&Jazyk / Language"),
+                                   QStringLiteral("&O programu")}));
     EXPECT_EQ(items[0], (QStringList{QStringLiteral("&Import seznamu pilotů"), QStringLiteral("&Export seznamu pilotů"),
                                      QStringLiteral("-"), QStringLiteral("E&xit")}));
     EXPECT_EQ(items[1], (QStringList{QStringLiteral("&Přepočítat"), QStringLiteral("-"), QStringLiteral("&Export Matrixu"),
                                      QStringLiteral("Export karty &heatů ")}));
     EXPECT_EQ(items[2], (QStringList{QStringLiteral("&Vložit"), QStringLiteral("&Odstranit"), QStringLiteral("&Editovat")}));
     EXPECT_EQ(items[3], (QStringList{QStringLiteral("&Matrix"), QStringLiteral("&Karta heatů")}));
-    EXPECT_EQ(items[4], QStringList{QStringLiteral("&O programu")});
+    EXPECT_EQ(items[4], (QStringList{QStringLiteral("&Výchozí"), QStringLiteral("&Čeština"), QStringLiteral("&English")}));
+    EXPECT_EQ(items[5], QStringList{QStringLiteral("&O programu")});
 }
 
 TEST_F(MainWindow, MenuItemsCarryTheirCommandIds)
@@ -128,7 +130,7 @@ TEST_F(MainWindow, MenuItemsCarryTheirCommandIds)
             ids << (item->isSeparator() ? 0 : item->data().toInt());
     }
     EXPECT_EQ(ids, (QList<int>{32771, 32772, 0, 32775, 32773, 0, 32774, 32780, 32776, 32777, 32778, 32782, 32781,
-                               32779}));
+                               32790, 32791, 32792, 32779}));
 }
 
 // Each item reaches its own command: on an empty window the commands that
@@ -147,7 +149,7 @@ TEST_F(MainWindow, EveryMenuItemRunsItsCommand)
     host.ExpectDialog(IDD_ADD_PILOT, cancel);
     choose(2, 0);
     host.ExpectDialog(IDD_ABOUTBOX, [](DialogDriver& about) { about.PressOk(); });
-    choose(4, 0);
+    choose(5, 0);
     EXPECT_TRUE(host.AllAnswered());
 
     const std::vector<std::pair<QPoint, std::function<void()>>> refusing = {
@@ -186,7 +188,7 @@ TEST_F(MainWindow, AboutBoxOpensFromTheMenuAndTheSystemMenu)
             about.PressOk();
         });
     }
-    window.MenuBar()->actions()[4]->menu()->actions()[0]->trigger();
+    window.MenuBar()->actions()[5]->menu()->actions()[0]->trigger();
 
     QMenu* systemMenu = window.GetSystemMenu()->Menu();
     const QList<QAction*> actions = systemMenu->actions();

@@ -1,0 +1,162 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "platform/CMenu.h"
+#include "platform/DialogDriver.h"
+#include "res/ResourceIds.h"
+#include "support/MainWindowFixture.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QDialog>
+#include <QFile>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QSettings>
+#include <QTemporaryDir>
+
+namespace {
+
+// Every text the window shows of itself: caption, menus, labels, buttons
+// and the system menu.
+QStringList WindowTexts(CDialog& dialog)
+{
+    QStringList texts{dialog.Window()->windowTitle()};
+    if (QMenuBar* menuBar = dialog.MenuBar()) {
+        for (QAction* popup : menuBar->actions()) {
+            texts << popup->text();
+            for (QAction* item : popup->menu()->actions())
+                texts << item->text();
+        }
+    }
+    for (const QLabel* label : dialog.Window()->findChildren<QLabel*>())
+        texts << label->text();
+    for (const QAbstractButton* button : dialog.Window()->findChildren<QAbstractButton*>())
+        texts << button->text();
+    for (QAction* item : dialog.GetSystemMenu()->Menu()->actions())
+        texts << item->text();
+    return texts;
+}
+
+QStringList PopupTitles(CDialog& dialog)
+{
+    QStringList titles;
+    for (QAction* popup : dialog.MenuBar()->actions())
+        titles << popup->text();
+    return titles;
+}
+
+class LanguageMenu : public MainWindowFixture {
+protected:
+    LanguageMenu()
+    {
+        window.SetSettingsFile(SettingsFile());
+        window.Translator().SetFolders({QStringLiteral(KVORAX_TRANSLATIONS_DIR)});
+    }
+    // The language items are the fifth popup's; the fixture's window stays
+    // in the default language for the tests that follow.
+    ~LanguageMenu() override { window.ChooseLanguage(WindowLanguage::Default); }
+
+    void Choose(int item) { window.MenuBar()->actions()[4]->menu()->actions()[item]->trigger(); }
+    QString SettingsFile() const { return m_dir.filePath(QStringLiteral("kvorax.conf")); }
+    QString SavedChoice() const { return QSettings(SettingsFile(), QSettings::IniFormat).value("window/language").toString(); }
+    bool IsChecked(int item) const { return window.MenuBar()->actions()[4]->menu()->actions()[item]->isChecked(); }
+
+    QTemporaryDir m_dir;
+};
+
+}  // namespace
+
+TEST_F(LanguageMenu, EnglishChangesTheMenusAndDefaultRestoresEveryTextExactly)
+{
+    const QStringList asWritten = WindowTexts(window);
+    EXPECT_TRUE(IsChecked(0));
+
+    Choose(2);
+    EXPECT_EQ(PopupTitles(window), (QStringList{"&File", "&Matrix", "&Pilot", "P&rint", "&Jazyk / Language", "&About"}));
+    EXPECT_EQ(window.GetDlgItemText(IDC_ROUNDS), QStringLiteral("6"));
+    EXPECT_EQ(SavedChoice(), QStringLiteral("en"));
+    EXPECT_TRUE(IsChecked(2));
+    EXPECT_FALSE(IsChecked(0));
+    EXPECT_NE(WindowTexts(window), asWritten);
+
+    Choose(0);
+    EXPECT_EQ(WindowTexts(window), asWritten);
+    EXPECT_EQ(SavedChoice(), QStringLiteral("default"));
+    EXPECT_TRUE(IsChecked(0));
+}
+
+TEST_F(LanguageMenu, CzechSpeaksCzechInMessagesAndTheSystemMenu)
+{
+    Choose(1);
+    window.OnDeletePilot();
+    EXPECT_EQ(host.TakeMessages(), QStringList{"Před odstraněním musíte vybrat pilota v seznamu pilotů."});
+    const QList<QAction*> systemItems = window.GetSystemMenu()->Menu()->actions();
+    EXPECT_EQ(systemItems.first()->text(), QStringLiteral("&Zavřít\tAlt+F4"));
+    EXPECT_EQ(PopupTitles(window).first(), QStringLiteral("&Soubor"));
+    EXPECT_EQ(window.GetDlgItemText(IDCANCEL), QStringLiteral("&Ukončit"));
+}
+
+// The dialogs are built when they open, in the language chosen by then.
+TEST_F(LanguageMenu, DialogsOpenInTheChosenLanguage)
+{
+    Choose(2);
+    QStringList seen;
+    host.ExpectDialog(IDD_ADD_PILOT, [&seen](DialogDriver& dialog) {
+        seen << dialog.Caption() << dialog.Text(IDC_ADD_ANOTHER) << dialog.Text(IDCANCEL);
+        dialog.PressCancel();
+    });
+    window.OnAddPilot();
+    EXPECT_EQ(seen, (QStringList{"Add Pilot", "Add another pilot", "Cancel"}));
+}
+
+// File contents are data: the exported matrix has the same bytes whatever
+// the window speaks.
+TEST_F(LanguageMenu, ExportedMatrixIsTheSameInEveryLanguage)
+{
+    ListPilots({QStringLiteral("Novák,Jan,1"), QStringLiteral("Dvořák,Petr,2"), QStringLiteral("Malá,Eva,3")});
+    window.SetDlgItemText(IDC_HEATS, QStringLiteral("1"));
+    window.SetDlgItemText(IDC_PILOTS_PER_HEAT, QStringLiteral("3"));
+    window.SetClock([] { return 7; });
+    window.OnRecalculate();
+    const auto exportMatrix = [this](const QString& name) {
+        const QString path = m_dir.filePath(name);
+        host.ExpectDialog(IDD_EXPORT_MATRIX, [&path](DialogDriver& dialog) {
+            dialog.Type(IDC_EXPORT_PATH, path);
+            dialog.PressOk();
+        });
+        window.OnExportMatrix();
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    };
+    const QByteArray asWritten = exportMatrix(QStringLiteral("default.txt"));
+    ASSERT_FALSE(asWritten.isEmpty());
+    Choose(1);
+    EXPECT_EQ(exportMatrix(QStringLiteral("czech.txt")), asWritten);
+    Choose(2);
+    EXPECT_EQ(exportMatrix(QStringLiteral("english.txt")), asWritten);
+}
+
+TEST_F(LanguageMenu, TheChoiceIsAppliedAtTheNextStart)
+{
+    Choose(2);
+    window.Translator().Apply(WindowLanguage::Default);  // a program started anew has no translator yet
+    CRaceDlg next;
+    next.SetSettingsFile(SettingsFile());
+    next.Translator().SetFolders({QStringLiteral(KVORAX_TRANSLATIONS_DIR)});
+    next.ApplySavedLanguage();
+    next.Create();
+    EXPECT_EQ(PopupTitles(next).first(), QStringLiteral("&File"));
+    next.ChooseLanguage(WindowLanguage::Default);
+}
+
+TEST_F(LanguageMenu, AMissingTranslationIsToldAndChangesNothing)
+{
+    window.Translator().SetFolders({m_dir.filePath(QStringLiteral("nowhere"))});
+    const QStringList asWritten = WindowTexts(window);
+    Choose(2);
+    EXPECT_EQ(host.TakeMessages(), QStringList{"The translation of the window into this language is not installed. "
+                                               "The window keeps its language."});
+    EXPECT_EQ(WindowTexts(window), asWritten);
+    EXPECT_TRUE(SavedChoice().isEmpty());
+    EXPECT_TRUE(IsChecked(0));
+}
