@@ -1,7 +1,8 @@
 #include "app/CPrintLayout.h"
 
-#include "platform/CPen.h"
 #include "print/PageGeometry.h"
+
+#include <QPen>
 
 namespace {
 
@@ -12,81 +13,34 @@ const char* const kDocumentName = "Heat Cards";
 
 } // namespace
 
-int CPrintLayout::ApplyPageMapping()
+void CPrintLayout::ApplyPageMapping()
 {
-    m_printerDC.SetMapMode(MM_ANISOTROPIC);
-    m_pageWidth = LogicalUnitsFromMm(m_printerDC.GetDeviceCaps(HORZSIZE));
-    m_pageHeight = LogicalUnitsFromMm(m_printerDC.GetDeviceCaps(VERTSIZE));
-    m_printerDC.SetWindowExt(m_pageWidth, m_pageHeight);
-    m_printerDC.SetViewportExt(m_printerDC.GetDeviceCaps(HORZRES), m_printerDC.GetDeviceCaps(VERTRES));
-    m_printerDC.SetViewportOrg(0, 0);
-    return 1;
+    const QSize printable = m_printerDC.PrintableMillimetres();
+    m_pageWidth = LogicalUnitsFromMm(printable.width());
+    m_pageHeight = LogicalUnitsFromMm(printable.height());
+    m_printerDC.MapPage(QSize(m_pageWidth, m_pageHeight));
 }
 
-int CPrintLayout::CreatePrintFonts(int baseSize)
+void CPrintLayout::CreatePrintFonts(int baseSize)
 {
-    for (int index = 0; index < kPrintFontCount; ++index) {
-        const PrintFontEntry& entry = kPrintFonts[index];
-        m_fonts[index].CreateFont(baseSize + entry.heightAboveBase, 0, 0, 0, entry.weight, 0, 0, 0,
-                                  DEFAULT_CHARSET, OUT_CHARACTER_PRECIS, CLIP_CHARACTER_PRECIS,
-                                  DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS, entry.face);
-    }
-    return 1;
+    m_headingFont = PrintFont{QStringLiteral("Arial"), baseSize + 4, true};
+    m_lineFont = PrintFont{QStringLiteral("Arial"), baseSize + 2, false};
 }
 
-// The printer gets its own font back first, so no print font is selected
-// when the fonts go.
-int CPrintLayout::ReleasePrintFonts()
+void CPrintLayout::SwitchToFont(const PrintFont& font)
 {
-    if (m_previousFont) {
-        m_printerDC.SelectObject(m_previousFont);
-        m_previousFont = nullptr;
-    }
-    for (CFont& font : m_fonts)
-        font.DeleteObject();
-    return 1;
-}
-
-void CPrintLayout::FillDocumentInfo(const QString& documentName)
-{
-    m_docInfo = DOCINFO{};
-    m_docInfo.cbSize = 20;
-    m_docInfo.lpszDocName = documentName;
-}
-
-void CPrintLayout::SwitchToFont(int index)
-{
-    m_previousFont = m_printerDC.SelectObject(&m_fonts[index]);
+    m_previousFont = m_printerDC.SelectFont(font);
 }
 
 void CPrintLayout::SwitchBack()
 {
-    m_printerDC.SelectObject(m_previousFont);
+    if (m_previousFont)
+        m_printerDC.SelectFont(*m_previousFont);
 }
 
-int CPrintLayout::DrawTextInRect(CDC* dc, int left, int top, int right, int bottom,
-                                 const QString& text, unsigned format, int lineHeight)
+int CPrintLayout::DrawRule(int x1, int x2, int y, int width)
 {
-    if (text.isEmpty())
-        return lineHeight;
-    RECT rect{left, top, right, bottom};
-    const int textHeight = dc->DrawText(text, &rect, format);
-    // Only a wrapped or measured text knows its own height; a single line
-    // moves down by the height the caller measured for it.
-    if (format & (DT_CALCRECT | DT_WORDBREAK))
-        return textHeight;
-    return lineHeight;
-}
-
-int CPrintLayout::DrawRule(CDC* dc, int x1, int x2, int y, int width)
-{
-    CPen pen;
-    pen.CreatePen(PS_SOLID, width, RGB(0, 0, 0));
-    CPen* const previousPen = dc->SelectObject(&pen);
-    dc->MoveTo(x1, y + width);
-    dc->LineTo(x2, y + width);
-    dc->SelectObject(previousPen);
-    pen.DeleteObject();
+    m_printerDC.DrawLine(QPoint(x1, y + width), QPoint(x2, y + width), QPen(Qt::black, width, Qt::SolidLine, Qt::FlatCap));
     // The thinnest line still takes up one unit.
     return width != 0 ? width : 1;
 }
@@ -106,27 +60,25 @@ void CPrintLayout::AdvanceColumn(int& y, int newPageTopMargin)
     ApplyPageMapping();
 }
 
-void CPrintLayout::PreparePrintout(HDC printer, int topMargin, int baseSize)
+void CPrintLayout::PreparePrintout(SharedPrinter printer, int topMargin, int baseSize)
 {
     m_printerDC.Attach(std::move(printer));
     m_topMargin = topMargin;
     m_columnLeft = 0;
-    m_printerDC.SetBkMode(TRANSPARENT);
-    FillDocumentInfo(kDocumentName);
     CreatePrintFonts(baseSize);
 }
 
 int CPrintLayout::MeasureColumnWidth()
 {
-    SwitchToFont(kHeadingFont);
-    const int width = MeasureText(kColumnWidthSample).cx;
+    SwitchToFont(m_headingFont);
+    const int width = MeasureText(kColumnWidthSample).width();
     SwitchBack();
     return width;
 }
 
 bool CPrintLayout::StartFirstPage()
 {
-    if (m_printerDC.StartDoc(&m_docInfo) <= 0)
+    if (!m_printerDC.StartDoc(kDocumentName))
         return false;
     m_printerDC.StartPage();
     ApplyPageMapping();
@@ -136,44 +88,54 @@ bool CPrintLayout::StartFirstPage()
 PrintOutcome CPrintLayout::FinishDocument()
 {
     m_printerDC.EndPage();
-    return m_printerDC.EndDoc() > 0 ? PrintOutcome::Printed : PrintOutcome::NotFinished;
+    return m_printerDC.EndDoc() ? PrintOutcome::Printed : PrintOutcome::NotFinished;
 }
 
+// Deselecting the print fonts first leaves the printer's own font selected
+// when the printer goes.
 void CPrintLayout::ClosePrintout()
 {
-    ReleasePrintFonts();
+    if (m_previousFont) {
+        m_printerDC.SelectFont(*m_previousFont);
+        m_previousFont.reset();
+    }
     m_printerDC.DeleteDC();
+}
+
+// One line from the column's left edge plus the indent, in the selected font;
+// y moves down by the line's cell height, an empty line too.
+void CPrintLayout::DrawLine(int& y, const QString& text, int indent)
+{
+    const int height = MeasureText(text).height();
+    if (!text.isEmpty())
+        m_printerDC.DrawText(text, {m_columnLeft + indent, m_topMargin + y, m_columnLeft + m_columnWidth,
+                                    m_topMargin + y + height});
+    y += height;
 }
 
 void CPrintLayout::DrawHeading(int& y, const QString& heading)
 {
-    SwitchToFont(kHeadingFont);
-    const int height = MeasureText(heading).cy;
-    y += DrawTextInRect(&m_printerDC, m_columnLeft, m_topMargin + y, m_columnLeft + m_columnWidth,
-                        m_topMargin + y + height, heading, DT_NOPREFIX, height);
+    SwitchToFont(m_headingFont);
+    DrawLine(y, heading, 0);
     SwitchBack();
 }
 
 void CPrintLayout::DrawLines(int& y, const QStringList& lines, int indent)
 {
-    SwitchToFont(kLineFont);
-    for (const QString& line : lines) {
-        const int height = MeasureText(line).cy;
-        y += DrawTextInRect(&m_printerDC, m_columnLeft + indent, m_topMargin + y,
-                            m_columnLeft + m_columnWidth, m_topMargin + y + height, line,
-                            DT_NOPREFIX, height);
-    }
+    SwitchToFont(m_lineFont);
+    for (const QString& line : lines)
+        DrawLine(y, line, indent);
     SwitchBack();
 }
 
 int CPrintLayout::BlockHeight(const QString& heading, const QStringList& lines)
 {
-    SwitchToFont(kHeadingFont);
-    int height = MeasureText(heading).cy;
+    SwitchToFont(m_headingFont);
+    int height = MeasureText(heading).height();
     SwitchBack();
-    SwitchToFont(kLineFont);
+    SwitchToFont(m_lineFont);
     for (const QString& line : lines)
-        height += MeasureText(line).cy;
+        height += MeasureText(line).height();
     SwitchBack();
     return height;
 }

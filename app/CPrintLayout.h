@@ -1,14 +1,12 @@
 #pragma once
 
 #include "platform/CDC.h"
-#include "platform/CFont.h"
 #include "platform/DrawingTypes.h"
-#include "print/PrintFontTable.h"
 #include "print/PrintOutcome.h"
 
 #include <QString>
 #include <QStringList>
-#include <array>
+#include <optional>
 
 // The print layout both printouts are composed with: the printer device
 // context, the page in logical units, a flow of fixed-width columns across
@@ -18,33 +16,31 @@
 class CPrintLayout {
 public:
     // Maps the printable area onto a page of whole logical units.
-    int ApplyPageMapping();
-    int CreatePrintFonts(int baseSize);
-    int ReleasePrintFonts();
-    // Names the print job; everything else in the document info is left empty.
-    void FillDocumentInfo(const QString& documentName);
+    void ApplyPageMapping();
+    // Headings are drawn in bold Arial four steps above the base size, every
+    // other line in regular Arial two above; the column width is measured in
+    // the heading font.
+    void CreatePrintFonts(int baseSize);
 
     // Switches the printer to a print font, remembering the font it had.
-    void SwitchToFont(int index);
+    void SwitchToFont(const PrintFont& font);
     void SwitchBack();
-    CSize MeasureText(const QString& text) const { return m_printerDC.GetTextExtent(text); }
+    QSize MeasureText(const QString& text) const { return m_printerDC.GetTextExtent(text); }
 
-    // Draws one line into its rectangle and returns how far y moves down.
-    int DrawTextInRect(CDC* dc, int left, int top, int right, int bottom, const QString& text,
-                       unsigned format, int lineHeight);
     // Draws a horizontal rule in black and returns how far y moves down.
-    int DrawRule(CDC* dc, int x1, int x2, int y, int width);
+    int DrawRule(int x1, int x2, int y, int width);
     // Moves to the top of the next column, or of a new page when no further
     // column fits across this one.
     void AdvanceColumn(int& y, int newPageTopMargin);
 
     // The steps every printout shares. Prepare takes over the printer, sets
-    // the first column, names the job "Heat Cards" and creates the fonts;
-    // StartFirstPage starts the document and its first page, or says it
-    // could not; FinishDocument ends the last page and the document and says
-    // whether the printer took all of it (Printed or NotFinished); Close releases the fonts and the
-    // printer, whether or not a document was printed.
-    void PreparePrintout(HDC printer, int topMargin, int baseSize);
+    // the first column and creates the fonts; StartFirstPage starts the
+    // document, listed as "Heat Cards", and its first page, or says it could
+    // not; FinishDocument ends the last page and the document and says
+    // whether the printer took all of it (Printed or NotFinished); Close
+    // gives the printer its own font back and lets it go, whether or not a
+    // document was printed.
+    void PreparePrintout(SharedPrinter printer, int topMargin, int baseSize);
     int MeasureColumnWidth();
     bool StartFirstPage();
     PrintOutcome FinishDocument();
@@ -54,19 +50,20 @@ public:
     // lines indented in the line font, each moving y down by its own height.
     void DrawHeading(int& y, const QString& heading);
     void DrawLines(int& y, const QStringList& lines, int indent);
+    void DrawLine(int& y, const QString& text, int indent);
     int BlockHeight(const QString& heading, const QStringList& lines);
     // Nothing is cut off at the foot of a column while a fresh column would
     // hold it: a block that would end below the page starts the next column
     // first. A block taller than a whole column starts at the top of one.
     void AdvanceIfItWouldNotFit(int& y, int height, int newPageTopMargin);
 
-    DOCINFO m_docInfo;
     CDC m_printerDC;
     int m_columnLeft = 0;
     int m_columnWidth = 0;
     int m_topMargin = 0;
     int m_pageWidth = 0;
     int m_pageHeight = 0;
-    CFont* m_previousFont = nullptr;
-    std::array<CFont, kPrintFontCount> m_fonts;
+    PrintFont m_headingFont;
+    PrintFont m_lineFont;
+    std::optional<PrintFont> m_previousFont;
 };

@@ -2,13 +2,14 @@
 
 #include "app/CAboutDlg.h"
 #include "matrix/MatrixShape.h"
-#include "platform/CMenu.h"
 #include "platform/DataExchange.h"
 #include "platform/MessageBox.h"
 #include "res/Icons.h"
 #include "res/MainTemplates.h"
 #include "res/ResourceIds.h"
 #include "res/Strings.h"
+
+#include <QMenu>
 
 CRaceDlg::CRaceDlg()
     : CDialog(RaceDialogTemplate())
@@ -20,14 +21,13 @@ bool CRaceDlg::OnInitDialog()
 {
     CDialog::OnInitDialog();
     const QString aboutText = LoadResourceString(IDS_ABOUTBOX);
-    if (CMenu* systemMenu = GetSystemMenu(); systemMenu && !aboutText.isEmpty()) {
-        systemMenu->AppendMenu(MF_SEPARATOR);
-        systemMenu->AppendMenu(MF_STRING, IDM_ABOUTBOX, aboutText);
+    if (!aboutText.isEmpty()) {
+        SystemMenu()->addSeparator();
+        AddSystemMenuItem(IDM_ABOUTBOX, aboutText);
     }
     CheckLanguageItem();
     SetIcon(m_icon);
     SetUpTreeImages();
-    SetUpTreeInsertTemplate();
     return true;
 }
 
@@ -98,21 +98,7 @@ void CRaceDlg::OnClose()
 
 void CRaceDlg::SetUpTreeImages()
 {
-    m_treeImages.Create(16, 16);
-    for (int icon : {IDI_PILOT, IDI_HEAT, IDI_SELECTED})
-        m_treeImages.Add(LoadIcon(icon));
-    m_resultTree.SetImageList(&m_treeImages, TVSIL_NORMAL);
-}
-
-// Every node of the result tree is inserted sorted, with the star as the
-// picture of a selected node; each insertion fills in the rest.
-void CRaceDlg::SetUpTreeInsertTemplate()
-{
-    m_treeInsert = TVINSERTSTRUCT{};
-    m_treeInsert.hParent = TVI_ROOT;
-    m_treeInsert.hInsertAfter = TVI_SORT;
-    m_treeInsert.item.mask = TVIF_TEXT | TVIF_IMAGE | TVIF_SELECTEDIMAGE | TVIF_PARAM;
-    m_treeInsert.item.iSelectedImage = 2;
+    m_resultTree.SetImages({LoadIcon(IDI_PILOT), LoadIcon(IDI_HEAT), LoadIcon(IDI_SELECTED)}, QSize(16, 16));
 }
 
 // Leaving the heats field spreads the listed pilots over the heats, or, when

@@ -7,7 +7,6 @@
 #include "matrix/CalculationResult.h"
 #include "matrix/MatrixShape.h"
 #include "platform/CDialog.h"
-#include "platform/CImageList.h"
 #include "platform/CListBox.h"
 #include "platform/CTreeCtrl.h"
 #include "roster/PilotRecord.h"
@@ -37,7 +36,6 @@ public:
     // The roster and the pilot list, kept in step (app/RosterSync.cpp).
     void ParsePilotLine(const QString& line, Roster& roster, int position);
     void SplitPilotLine(const QString& text, QString& lastName, QString& firstName, int& frequency);
-    int FindPilot(const QString& lastName, const QString& firstName) const;
     void RebuildRoster();
     void RefillPilotList();
 
@@ -101,7 +99,6 @@ protected:
 
 private:
     void SetUpTreeImages();
-    void SetUpTreeInsertTemplate();
     void AdjustHeatsToPilots();
     void ShowPilotCount();
     void ShowAboutBox();
@@ -110,8 +107,6 @@ private:
     void SetStatusText(const QString& text);
     int ShowPrintOutcome(const CommandOutcome& outcome);
 
-    CImageList m_treeImages;
-    TVINSERTSTRUCT m_treeInsert;
     Roster m_roster{};
     int m_rosterCount = 0;
     CalculationResult m_result;

@@ -31,8 +31,7 @@ void PrintCard(CPrintLayout& layout, int& y, const HeatCard& card)
     layout.DrawHeading(y, card.pilotText);
     const int cardStart = y;
     layout.DrawLines(y, lines, kHeatLineIndent);
-    y += layout.DrawRule(&layout.m_printerDC, layout.m_columnLeft,
-                         layout.m_columnLeft + layout.m_columnWidth, layout.m_topMargin + y, 0);
+    y += layout.DrawRule(layout.m_columnLeft, layout.m_columnLeft + layout.m_columnWidth, layout.m_topMargin + y, 0);
     y += kGapAfterRule;
     // A column closes once a further card of this size, counted without its
     // heading, would not fit.
@@ -43,7 +42,7 @@ void PrintCard(CPrintLayout& layout, int& y, const HeatCard& card)
 
 } // namespace
 
-PrintOutcome PrintHeatCards(CPrintLayout& layout, HDC printer, int baseFontSize,
+PrintOutcome PrintHeatCards(CPrintLayout& layout, SharedPrinter printer, int baseFontSize,
                             const std::vector<HeatCard>& cards, const StatusLine& showStatus)
 {
     layout.PreparePrintout(std::move(printer), kTopMargin, baseFontSize);

@@ -13,5 +13,5 @@ class CPrintLayout;
 
 // Prints the cards in the order given, in columns on the printer, each with
 // a rule under it, then lets the printer go and clears the status line.
-PrintOutcome PrintHeatCards(CPrintLayout& layout, HDC printer, int baseFontSize,
+PrintOutcome PrintHeatCards(CPrintLayout& layout, SharedPrinter printer, int baseFontSize,
                             const std::vector<HeatCard>& cards, const StatusLine& showStatus);

@@ -5,7 +5,6 @@
 
 #include "app/CRaceDlg.h"
 
-#include "platform/CMenu.h"
 #include "res/ResourceIds.h"
 #include "res/Strings.h"
 
@@ -37,8 +36,7 @@ void CRaceDlg::OnLanguageChange()
 
 void CRaceDlg::ShowAboutItem()
 {
-    if (CMenu* systemMenu = GetSystemMenu())
-        systemMenu->SetItemText(IDM_ABOUTBOX, LoadResourceString(IDS_ABOUTBOX));
+    SetSystemMenuItemText(IDM_ABOUTBOX, LoadResourceString(IDS_ABOUTBOX));
 }
 
 void CRaceDlg::CheckLanguageItem()

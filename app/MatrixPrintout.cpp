@@ -29,7 +29,7 @@ void PrintHeat(CPrintLayout& layout, int& y, const HeatBlock& block)
 
 } // namespace
 
-PrintOutcome PrintMatrix(CPrintLayout& layout, HDC printer, const MatrixPrintOptions& options,
+PrintOutcome PrintMatrix(CPrintLayout& layout, SharedPrinter printer, const MatrixPrintOptions& options,
                          const CalculationResult& result, const StatusLine& showStatus)
 {
     layout.PreparePrintout(std::move(printer), kTopMargin, options.baseFontSize);

@@ -18,5 +18,5 @@ struct MatrixPrintOptions {
 
 // Prints every heat of the calculated matrix in columns on the printer,
 // round by round, then lets the printer go and clears the status line.
-PrintOutcome PrintMatrix(CPrintLayout& layout, HDC printer, const MatrixPrintOptions& options,
+PrintOutcome PrintMatrix(CPrintLayout& layout, SharedPrinter printer, const MatrixPrintOptions& options,
                          const CalculationResult& result, const StatusLine& showStatus);

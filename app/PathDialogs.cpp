@@ -1,9 +1,9 @@
 #include "app/PathDialogs.h"
 
-#include "platform/CFileDialog.h"
 #include "platform/CharacterLimit.h"
 #include "platform/DataExchange.h"
 #include "platform/MessageBox.h"
+#include "platform/ModalHost.h"
 #include "res/PathTemplates.h"
 #include "res/ResourceIds.h"
 
@@ -46,14 +46,15 @@ void CPathDlg::DoDataExchange(CDataExchange* pDX)
 }
 
 // A cancelled file dialog still answers with its initial file name, which
-// then replaces what the field held. A chosen path too long for the field is
-// refused rather than cut: a cut path names another file.
+// then replaces what the field held. A save dialog asks before replacing a
+// file. A chosen path too long for the field is refused rather than cut: a
+// cut path names another file.
 void CPathDlg::OnBrowse()
 {
-    CFileDialog fileDialog(m_browsing.openFileDialog, QStringLiteral("TXT"), m_browsing.fileName,
-                           OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT, m_browsing.filter);
-    fileDialog.DoModal();
-    const QString chosen = fileDialog.GetPathName();
+    const bool open = m_browsing.openFileDialog;
+    const QString chosen = ModalHost::Current()
+                               .ChooseFile({open, QStringLiteral("TXT"), m_browsing.fileName, m_browsing.filter, !open})
+                               .value_or(m_browsing.fileName);
     if (CountCharacters(chosen) > kMaxPathChars) {
         AfxMessageBox(QCoreApplication::translate("CPathDlg", "The path \"%1\" is longer than %2 characters. "
                                                               "Choose a file whose path is shorter.")

@@ -3,7 +3,7 @@
 #include "app/CFontSizeDlg.h"
 #include "app/HeatCardPrintout.h"
 #include "app/MatrixPrintout.h"
-#include "platform/CPrintDialog.h"
+#include "platform/ModalHost.h"
 
 #include <QPrinter>
 #include <variant>
@@ -14,7 +14,7 @@ namespace {
 struct PrintChoice {
     int baseFontSize;
     bool newColumnPerRound;
-    HDC printer;
+    SharedPrinter printer;
 };
 
 // Refuses without a calculated result; otherwise asks for the font size and
@@ -26,10 +26,10 @@ std::variant<PrintChoice, CommandOutcome> AskForPrintout(bool hasResult, const Q
         return CommandOutcome::Refused(refusal);
     if (fontSize.DoModal() == IDCANCEL)
         return CommandOutcome::Cancelled();
-    CPrintDialog printDialog(false, PD_USEDEVMODECOPIES | PD_NOPAGENUMS | PD_NOSELECTION);
-    if (printDialog.DoModal() != IDOK)
+    SharedPrinter printer = ModalHost::Current().ChoosePrintoutPrinter();
+    if (!printer)
         return CommandOutcome::Cancelled();
-    return PrintChoice{fontSize.m_baseFontSize, fontSize.m_newColumnPerRound == 1, printDialog.GetPrinterDC()};
+    return PrintChoice{fontSize.m_baseFontSize, fontSize.m_newColumnPerRound == 1, std::move(printer)};
 }
 
 // The organiser must not believe that a printout came out when the printer

@@ -42,7 +42,7 @@ CommandOutcome CRaceDlg::Recalculate(unsigned seed)
     result.matrix = outcome.matrix;
     result.completed = outcome.completed;
 
-    ShowResult(m_resultTree, m_treeInsert, result);
+    ShowResult(m_resultTree, result);
     m_result = std::move(result);
 
     if (!m_result.completed)

@@ -6,27 +6,13 @@
 #include <algorithm>
 #include <vector>
 
-namespace {
-
-HTREEITEM InsertNode(CTreeCtrl& tree, TVINSERTSTRUCT& insert, HTREEITEM parent, const QString& text, int image,
-                     long long data)
-{
-    insert.hParent = parent;
-    insert.item.pszText = text;
-    insert.item.iImage = image;
-    insert.item.lParam = data;
-    return tree.InsertItem(insert);
-}
-
-}  // namespace
-
 // A draw that did not complete shows its pilots without heats.
-void ShowResult(CTreeCtrl& tree, TVINSERTSTRUCT& insert, const CalculationResult& result)
+void ShowResult(CTreeCtrl& tree, const CalculationResult& result)
 {
     tree.DeleteAllItems();
-    std::vector<HTREEITEM> pilotNodes;
+    std::vector<QTreeWidgetItem*> pilotNodes;
     for (const PilotRecord& pilot : result.pilots)
-        pilotNodes.push_back(InsertNode(tree, insert, TVI_ROOT, PilotCardText(pilot), kPilotImage, 0));
+        pilotNodes.push_back(tree.InsertSorted(nullptr, {PilotCardText(pilot), kPilotImage, kSelectedImage, 0}));
     if (!result.completed)
         return;
     // The result never covers more than the matrix holds.
@@ -36,6 +22,6 @@ void ShowResult(CTreeCtrl& tree, TVINSERTSTRUCT& insert, const CalculationResult
         for (int heat = 0; heat < heats; ++heat)
             for (int slot = 0; slot < kSlotsPerHeat; ++slot)
                 if (const int position = result.matrix.At(round, heat, slot); position != kEmptySlot)
-                    InsertNode(tree, insert, pilotNodes.at(size_t(position)), HeatCardText(round + 1, heat + 1),
-                               kHeatImage, round + 1);
+                    tree.InsertSorted(pilotNodes.at(size_t(position)),
+                                      {HeatCardText(round + 1, heat + 1), kHeatImage, kSelectedImage, round + 1});
 }

@@ -24,16 +24,6 @@ void CRaceDlg::SplitPilotLine(const QString& text, QString& lastName, QString& f
     frequency = fields.frequency.value_or(frequency);
 }
 
-int CRaceDlg::FindPilot(const QString& lastName, const QString& firstName) const
-{
-    for (int position = 0; position < m_rosterCount; ++position) {
-        const PilotRecord& pilot = m_roster[position];
-        if (pilot.lastName == lastName && pilot.firstName == firstName)
-            return pilot.index;
-    }
-    return -1;
-}
-
 // The roster takes the list's order. It holds at most kRosterCapacity pilots;
 // the add command refuses more, so the list never shows pilots it lacks.
 void CRaceDlg::RebuildRoster()

@@ -4,19 +4,14 @@
 
 #include <QFile>
 #include <QPageLayout>
+#include <QPen>
 #include <QPrinter>
 #include <algorithm>
 
 namespace {
 
-// The font and pen a fresh device context has selected.
-constexpr int kDeviceFontHeight = 12;
-const char* const kDeviceFontFace = "Sans Serif";
-
-QColor ColorOf(COLORREF color)
-{
-    return QColor(color & 0xFF, (color >> 8) & 0xFF, (color >> 16) & 0xFF);
-}
+// The font a fresh device context has selected.
+const PrintFont kDeviceFont{QStringLiteral("Sans Serif"), 12, false};
 
 // Millimetres as the device reports them: whole ones, never more than the
 // printable area holds.
@@ -42,12 +37,8 @@ bool OutputFileIsWhole(const QPrinter& printer)
 } // namespace
 
 CDC::CDC()
-    : m_scaledFont(LOGFONT{})
+    : m_scaledFont(kDeviceFont)
 {
-    m_deviceFont.CreateFont(kDeviceFontHeight, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET,
-                            OUT_CHARACTER_PRECIS, CLIP_CHARACTER_PRECIS, DEFAULT_QUALITY,
-                            DEFAULT_PITCH | FF_SWISS, kDeviceFontFace);
-    m_devicePen.CreatePen(PS_SOLID, 0, RGB(0, 0, 0));
     ResetState();
 }
 
@@ -56,11 +47,11 @@ CDC::~CDC()
     DeleteDC();
 }
 
-bool CDC::Attach(HDC dc)
+bool CDC::Attach(SharedPrinter printer)
 {
-    if (m_printer || !dc)
+    if (m_printer || !printer)
         return false;
-    m_printer = std::move(dc);
+    m_printer = std::move(printer);
     ResetState();
     return true;
 }
@@ -79,222 +70,134 @@ bool CDC::DeleteDC()
 void CDC::ResetState()
 {
     m_pagesInDocument = 0;
-    m_mapMode = MM_TEXT;
-    m_windowExt = {1, 1};
-    m_viewportExt = {1, 1};
-    m_viewportOrg = {};
-    m_bkMode = OPAQUE;
-    m_position = {};
-    SelectObject(&m_deviceFont);
-    SelectObject(&m_devicePen);
+    m_logicalPage = QSize();
+    m_printablePixels = QSize();
+    SelectFont(kDeviceFont);
 }
 
-int CDC::StartDoc(const DOCINFO* docInfo)
+// Text is drawn over the page as it is: no background is filled behind it.
+bool CDC::StartDoc(const QString& documentName)
 {
-    if (!m_printer || IsDrawing() || !docInfo)
-        return SP_ERROR;
-    m_printer->setDocName(docInfo->lpszDocName);
-    if (!docInfo->lpszOutput.isEmpty())
-        m_printer->setOutputFileName(docInfo->lpszOutput);
+    if (!m_printer || IsDrawing())
+        return false;
+    m_printer->setDocName(documentName);
     if (!m_painter.begin(m_printer.get()))
-        return SP_ERROR;
+        return false;
     m_pagesInDocument = 0;
     ApplyMapping();
-    ApplyBackgroundMode();
+    m_painter.setBackground(Qt::white);
+    m_painter.setBackgroundMode(Qt::TransparentMode);
     if (DrawingTrace* trace = DrawingTrace::Current()) {
-        trace->documentName = docInfo->lpszDocName;
+        trace->documentName = documentName;
         ++trace->documentsStarted;
     }
-    return 1;
+    return true;
 }
 
-int CDC::StartPage()
+bool CDC::StartPage()
 {
     if (!IsDrawing())
-        return SP_ERROR;
+        return false;
     // The printer opens the first page with the document; every later page
     // is a new one.
     if (m_pagesInDocument > 0 && !m_printer->newPage())
-        return SP_ERROR;
+        return false;
     ++m_pagesInDocument;
     ApplyMapping();
     if (DrawingTrace* trace = DrawingTrace::Current())
         ++trace->pagesStarted;
-    return 1;
+    return true;
 }
 
-int CDC::EndPage()
+bool CDC::EndPage()
 {
     if (!IsDrawing())
-        return SP_ERROR;
+        return false;
     if (DrawingTrace* trace = DrawingTrace::Current())
         ++trace->pagesEnded;
-    return 1;
+    return true;
 }
 
-int CDC::EndDoc()
+bool CDC::EndDoc()
 {
     if (!IsDrawing())
-        return SP_ERROR;
+        return false;
     const bool written = m_painter.end() && OutputFileIsWhole(*m_printer);
     if (DrawingTrace* trace = DrawingTrace::Current())
         ++trace->documentsEnded;
-    return written ? 1 : SP_ERROR;
+    return written;
 }
 
-int CDC::SetMapMode(int mode)
+QSize CDC::PrintableMillimetres() const
 {
-    const int previous = m_mapMode;
-    m_mapMode = mode;
-    ApplyMapping();
-    return previous;
+    if (!m_printer)
+        return QSize();
+    const QRectF printable = m_printer->pageLayout().paintRect(QPageLayout::Millimeter);
+    return QSize(WholeMillimetres(printable.width()), WholeMillimetres(printable.height()));
 }
 
-CSize CDC::SetWindowExt(int cx, int cy)
+void CDC::MapPage(QSize logicalPage)
 {
-    const CSize previous = m_windowExt;
-    m_windowExt = {cx, cy};
+    m_logicalPage = logicalPage;
+    m_printablePixels = m_printer ? QSize(m_printer->width(), m_printer->height()) : QSize();
     ApplyMapping();
-    return previous;
-}
-
-CSize CDC::SetViewportExt(int cx, int cy)
-{
-    const CSize previous = m_viewportExt;
-    m_viewportExt = {cx, cy};
-    ApplyMapping();
-    return previous;
-}
-
-CPoint CDC::SetViewportOrg(int x, int y)
-{
-    const CPoint previous = m_viewportOrg;
-    m_viewportOrg = {x, y};
-    ApplyMapping();
-    return previous;
 }
 
 // The painter's origin is already the corner of the printable area, so the
-// viewport is placed relative to it, not at the page rectangle's position.
+// viewport starts there, not at the page rectangle's position.
 void CDC::ApplyMapping()
 {
     if (!IsDrawing())
         return;
-    if (m_mapMode != MM_ANISOTROPIC) {
+    if (m_logicalPage.isEmpty()) {
         m_painter.setViewTransformEnabled(false);
         return;
     }
-    m_painter.setWindow(0, 0, m_windowExt.cx, m_windowExt.cy);
-    m_painter.setViewport(m_viewportOrg.x, m_viewportOrg.y, m_viewportExt.cx, m_viewportExt.cy);
+    m_painter.setWindow(0, 0, m_logicalPage.width(), m_logicalPage.height());
+    m_painter.setViewport(0, 0, m_printablePixels.width(), m_printablePixels.height());
     m_painter.setViewTransformEnabled(true);
 }
 
-int CDC::GetDeviceCaps(int index) const
+PrintFont CDC::SelectFont(const PrintFont& font)
 {
-    if (!m_printer)
-        return 0;
-    const QRectF printableMm = m_printer->pageLayout().paintRect(QPageLayout::Millimeter);
-    switch (index) {
-    case HORZSIZE: return WholeMillimetres(printableMm.width());
-    case VERTSIZE: return WholeMillimetres(printableMm.height());
-    case HORZRES: return m_printer->width();
-    case VERTRES: return m_printer->height();
-    default: return 0;
-    }
-}
-
-int CDC::SetBkMode(int mode)
-{
-    const int previous = m_bkMode;
-    m_bkMode = mode;
-    ApplyBackgroundMode();
+    const PrintFont previous = m_font;
+    m_font = font;
+    m_scaledFont = ScaledFont(font);
     return previous;
 }
 
-void CDC::ApplyBackgroundMode()
+QSize CDC::GetTextExtent(const QString& text) const
+{
+    const QSizeF extent = m_scaledFont.Extent(text);
+    return QSize(qRound(extent.width()), qRound(extent.height()));
+}
+
+void CDC::DrawText(const QString& text, const TextBox& box)
 {
     if (!IsDrawing())
         return;
-    m_painter.setBackground(Qt::white);
-    m_painter.setBackgroundMode(m_bkMode == TRANSPARENT ? Qt::TransparentMode : Qt::OpaqueMode);
-}
-
-CFont* CDC::SelectObject(CFont* font)
-{
-    LOGFONT logFont;
-    if (!font || !font->GetLogFont(&logFont))
-        return nullptr;
-    CFont* const previous = m_font;
-    m_font = font;
-    m_selectedLogFont = logFont;
-    m_scaledFont = ScaledFont(logFont);
-    return previous;
-}
-
-CPen* CDC::SelectObject(CPen* pen)
-{
-    if (!pen || !pen->HasHandle())
-        return nullptr;
-    CPen* const previous = m_pen;
-    m_pen = pen;
-    m_penInUse = *pen;
-    return previous;
-}
-
-CSize CDC::GetTextExtent(const QString& text) const
-{
-    const QSizeF extent = m_scaledFont.Extent(text);
-    return {qRound(extent.width()), qRound(extent.height())};
-}
-
-int CDC::DrawText(const QString& text, RECT* rect, unsigned format)
-{
-    if (!IsDrawing() || !rect)
-        return 0;
-    const QRectF box(rect->left, rect->top, rect->right - rect->left, rect->bottom - rect->top);
+    const QRectF area(box.left, box.top, box.right - box.left, box.bottom - box.top);
     const double scale = m_scaledFont.Scale();
-    int flags = Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip;
-    if (!(format & DT_NOPREFIX))
-        flags |= Qt::TextShowMnemonic;
-
-    QRectF drawn;
     m_painter.save();
-    m_painter.setClipRect(box, Qt::IntersectClip);
+    m_painter.setClipRect(area, Qt::IntersectClip);
     m_painter.setFont(m_scaledFont.ReferenceFont());
     m_painter.setPen(Qt::black);
-    m_painter.translate(box.topLeft());
+    m_painter.translate(area.topLeft());
     m_painter.scale(scale, scale);
-    m_painter.drawText(QRectF(0, 0, box.width() / scale, box.height() / scale), flags, text, &drawn);
+    m_painter.drawText(QRectF(0, 0, area.width() / scale, area.height() / scale),
+                       Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip, text);
     m_painter.restore();
-
-    TraceText(text, *rect);
-    return qRound(drawn.height() * scale);
-}
-
-void CDC::TraceText(const QString& text, const RECT& rect) const
-{
     if (DrawingTrace* trace = DrawingTrace::Current())
-        trace->texts.push_back({trace->pagesStarted, text, rect, m_selectedLogFont.lfFaceName,
-                                m_selectedLogFont.lfHeight, m_selectedLogFont.lfWeight});
+        trace->texts.push_back({trace->pagesStarted, text, box, m_font.face, m_font.cellHeight, m_font.bold});
 }
 
-CPoint CDC::MoveTo(int x, int y)
-{
-    const CPoint previous = m_position;
-    m_position = {x, y};
-    return previous;
-}
-
-bool CDC::LineTo(int x, int y)
+// A pen width of 0 is Qt's cosmetic pen: the thinnest line the device draws.
+void CDC::DrawLine(QPoint from, QPoint to, const QPen& pen)
 {
     if (!IsDrawing())
-        return false;
-    // A width of 0 makes Qt's cosmetic pen: the thinnest line the device draws.
-    QPen pen(ColorOf(m_penInUse.Color()), m_penInUse.Width(), Qt::SolidLine, Qt::FlatCap);
+        return;
     m_painter.setPen(pen);
-    m_painter.drawLine(QPoint(m_position.x, m_position.y), QPoint(x, y));
+    m_painter.drawLine(from, to);
     if (DrawingTrace* trace = DrawingTrace::Current())
-        trace->lines.push_back({trace->pagesStarted, m_position, {x, y}, m_penInUse.Width()});
-    m_position = {x, y};
-    return true;
+        trace->lines.push_back({trace->pagesStarted, from, to, pen.width()});
 }

@@ -1,10 +1,8 @@
 #include "platform/CDialog.h"
 
-#include "platform/CMenu.h"
 #include "platform/DataExchange.h"
 #include "platform/DialogUnits.h"
 #include "platform/DialogWindow.h"
-#include "platform/ListBoxWidget.h"
 #include "platform/ModalHost.h"
 
 #include <QCheckBox>
@@ -12,12 +10,15 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRegularExpressionValidator>
 #include <QShortcut>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+#include <functional>
 
 namespace {
 
@@ -83,6 +84,16 @@ void SetControlText(QWidget* widget, const QString& text)
         label->setText(text);
     else if (auto* button = qobject_cast<QAbstractButton*>(widget))
         button->setText(text);
+}
+
+// A menu item that reports its command id when chosen.
+QAction* AddCommand(QMenu* menu, int id, const QString& text, QObject* context,
+                    const std::function<void(int)>& onCommand)
+{
+    QAction* action = menu->addAction(text);
+    action->setData(id);
+    QObject::connect(action, &QAction::triggered, context, [onCommand, id] { onCommand(id); });
+    return action;
 }
 
 // A label whose text has a mnemonic moves the focus to the control after it.
@@ -158,7 +169,7 @@ void CDialog::DestroyWindow()
     m_controls.clear();
     m_controlWidgets.clear();
     m_menuTexts.clear();
-    m_systemMenu.reset();
+    m_systemMenu = nullptr;
     delete m_window;
     m_window = nullptr;
 }
@@ -216,9 +227,17 @@ QMenuBar* CDialog::MenuBar() const
     return m_window ? m_window->findChild<QMenuBar*>() : nullptr;
 }
 
-CMenu* CDialog::GetSystemMenu() const
+void CDialog::AddSystemMenuItem(int id, const QString& text)
 {
-    return m_systemMenu.get();
+    AddCommand(m_systemMenu, id, text, m_systemMenu, [this](int command) { OnSysCommand(command); });
+}
+
+void CDialog::SetSystemMenuItemText(int id, const QString& text)
+{
+    for (QAction* action : m_systemMenu->actions()) {
+        if (!action->isSeparator() && action->data().toInt() == id)
+            action->setText(text);
+    }
 }
 
 void CDialog::SetIcon(const QIcon& icon)
@@ -248,7 +267,7 @@ void CDialog::RetranslateWindow()
     }
     for (const auto& [action, source] : m_menuTexts)
         action->setText(TemplateText(source));
-    m_systemMenu->SetItemText(SC_CLOSE, CloseItemText());
+    SetSystemMenuItemText(SC_CLOSE, CloseItemText());
     OnLanguageChange();
 }
 
@@ -344,7 +363,8 @@ void CDialog::BuildControls(QWidget* client)
             widget = new QCheckBox(client);
             break;
         case ControlKind::ListBox: {
-            auto* list = new ListBoxWidget(control.style & StyleSorted, client);
+            auto* list = new QListWidget(client);
+            list->setSelectionMode(QAbstractItemView::SingleSelection);
             QObject::connect(list, &QListWidget::itemDoubleClicked, m_window, [this, id] { OnCommand(id, LBN_DBLCLK); });
             widget = list;
             break;
@@ -376,13 +396,15 @@ void CDialog::BuildMenu()
         return;
     auto* menuBar = new QMenuBar(m_window);
     for (const MenuPopupTemplate& popup : m_template.menu) {
-        QMenu* popupMenu = menuBar->addMenu(TemplateText(popup.text));
-        m_menuTexts.emplace_back(popupMenu->menuAction(), popup.text);
-        CMenu menu(popupMenu, [this](int id) { OnCommand(id, BN_CLICKED); });
+        QMenu* menu = menuBar->addMenu(TemplateText(popup.text));
+        m_menuTexts.emplace_back(menu->menuAction(), popup.text);
         for (const MenuItemTemplate& item : popup.items) {
-            menu.AppendMenu(item.text.isEmpty() ? MF_SEPARATOR : MF_STRING, item.commandId, TemplateText(item.text));
-            if (!item.text.isEmpty())
-                m_menuTexts.emplace_back(popupMenu->actions().back(), item.text);
+            if (item.text.isEmpty())
+                menu->addSeparator();
+            else
+                m_menuTexts.emplace_back(AddCommand(menu, item.commandId, TemplateText(item.text), menu,
+                                                    [this](int id) { OnCommand(id, BN_CLICKED); }),
+                                         item.text);
         }
     }
     m_window->layout()->setMenuBar(menuBar);
@@ -392,12 +414,11 @@ void CDialog::BuildMenu()
 // dialog may append items of its own to it.
 void CDialog::BuildSystemMenu()
 {
-    auto* menu = new QMenu(m_window);
-    m_systemMenu = std::make_unique<CMenu>(menu, [this](int id) { OnSysCommand(id); });
-    m_systemMenu->AppendMenu(MF_STRING, SC_CLOSE, CloseItemText());
+    m_systemMenu = new QMenu(m_window);
+    AddSystemMenuItem(SC_CLOSE, CloseItemText());
     auto* shortcut = new QShortcut(QKeySequence(QStringLiteral("Alt+Space")), m_window);
     QObject::connect(shortcut, &QShortcut::activated, m_window,
-                     [this, menu] { menu->popup(m_window->mapToGlobal(QPoint(0, 0))); });
+                     [this] { m_systemMenu->popup(m_window->mapToGlobal(QPoint(0, 0))); });
 }
 
 int CDialog::DefaultButtonId() const

@@ -8,10 +8,10 @@
 #include <memory>
 
 class CDataExchange;
-class CMenu;
 class DialogWindow;
 class QAction;
 class QDialog;
+class QMenu;
 class QMenuBar;
 class QWidget;
 
@@ -46,7 +46,10 @@ public:
     QString GetDlgItemText(int id) const;
     int FocusedControlId() const;
     QMenuBar* MenuBar() const;
-    CMenu* GetSystemMenu() const;
+    // The window's system menu; its items reach OnSysCommand with their id.
+    QMenu* SystemMenu() const { return m_systemMenu; }
+    void AddSystemMenuItem(int id, const QString& text);
+    void SetSystemMenuItemText(int id, const QString& text);
     void SetIcon(const QIcon& icon);
     // Puts a check mark on a menu item of the window's menu, or takes it off.
     void CheckMenuItem(int commandId, bool checked);
@@ -83,7 +86,7 @@ private:
     std::map<int, QWidget*> m_controls;
     std::vector<QWidget*> m_controlWidgets;  // one per control of the template, in its order
     std::vector<std::pair<QAction*, QString>> m_menuTexts;  // each menu entry and its source text
-    std::unique_ptr<CMenu> m_systemMenu;
+    QMenu* m_systemMenu = nullptr;
     bool m_ended = false;
     int m_result = IDCANCEL;
 };

@@ -3,8 +3,8 @@
 #include <QCoreApplication>
 #include <cerrno>
 
-CFileException::CFileException(Cause cause, const QString& fileName, int osError)
-    : m_cause(cause), m_fileName(fileName), m_osError(osError)
+CFileException::CFileException(Cause cause, const QString& fileName)
+    : m_cause(cause), m_fileName(fileName)
 {
 }
 

@@ -2,9 +2,9 @@
 
 #include <QString>
 
-// A failed file operation: what went wrong (the cause), on which file, and
-// the operating system's own error number. A failed open fills one of these
-// in place of raising it; reads, writes and closes raise it.
+// A failed file operation: what went wrong (the cause) and on which file. A
+// failed open fills one of these in place of raising it; reads, writes and
+// closes raise it.
 class CFileException {
 public:
     enum Cause {
@@ -22,11 +22,9 @@ public:
     };
 
     CFileException() = default;
-    CFileException(Cause cause, const QString& fileName, int osError = 0);
+    CFileException(Cause cause, const QString& fileName);
 
     Cause GetCause() const { return m_cause; }
-    const QString& GetFileName() const { return m_fileName; }
-    int GetOsError() const { return m_osError; }
 
     // One sentence for a message box that names the file and the cause.
     QString ErrorMessage() const;
@@ -37,5 +35,4 @@ public:
 private:
     Cause m_cause = none;
     QString m_fileName;
-    int m_osError = 0;
 };

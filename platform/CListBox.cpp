@@ -1,18 +1,20 @@
 #include "platform/CListBox.h"
 
-#include "platform/ListBoxWidget.h"
-
+#include <QListWidget>
 #include <cassert>
 
-void CListBox::Attach(QWidget* control)
+void CListBox::Attach(QWidget* control, bool sorted)
 {
-    m_control = dynamic_cast<ListBoxWidget*>(control);
+    m_control = dynamic_cast<QListWidget*>(control);
+    m_sorted = sorted;
     assert(m_control);
 }
 
 int CListBox::AddString(const QString& text)
 {
-    return m_control->AddLine(text);
+    const int position = m_sorted ? SortedPosition(text) : GetCount();
+    m_control->insertItem(position, text);
+    return position;
 }
 
 int CListBox::DeleteString(int position)
@@ -74,4 +76,18 @@ int CListBox::GetItemData(int position) const
 bool CListBox::IsValid(int position) const
 {
     return position >= 0 && position < m_control->count();
+}
+
+int CListBox::SortedPosition(const QString& text) const
+{
+    int low = 0;
+    int high = GetCount();
+    while (low < high) {
+        const int middle = (low + high) / 2;
+        if (QString::compare(m_control->item(middle)->text(), text, Qt::CaseInsensitive) <= 0)
+            low = middle + 1;
+        else
+            high = middle;
+    }
+    return low;
 }

@@ -2,15 +2,17 @@
 
 #include <QString>
 
-class ListBoxWidget;
+class QListWidget;
 class QWidget;
 
 constexpr int LB_ERR = -1;
 
-// The list box of a dialog, addressed by line position.
+// The list box of a dialog, addressed by line position. A sorted list box
+// keeps its lines in alphabetical order ignoring case; a line equal to others
+// goes after them.
 class CListBox {
 public:
-    void Attach(QWidget* control);
+    void Attach(QWidget* control, bool sorted);
 
     int AddString(const QString& text);
     int DeleteString(int position);
@@ -24,6 +26,8 @@ public:
 
 private:
     bool IsValid(int position) const;
+    int SortedPosition(const QString& text) const;
 
-    ListBoxWidget* m_control = nullptr;
+    QListWidget* m_control = nullptr;
+    bool m_sorted = false;
 };

@@ -80,7 +80,7 @@ bool CStdioFile::Open(const QString& path, unsigned flags, CFileException* error
     // read; refuse it here so that the caller hears of it at the open.
     if (!IsOpenable(path, flags)) {
         if (error)
-            *error = CFileException(CFileException::invalidFile, path, EISDIR);
+            *error = CFileException(CFileException::invalidFile, path);
         return false;
     }
     errno = 0;
@@ -90,7 +90,7 @@ bool CStdioFile::Open(const QString& path, unsigned flags, CFileException* error
         return true;
     const int osError = errno;
     if (error)
-        *error = CFileException(OpenFailureCause(path, osError), path, osError);
+        *error = CFileException(OpenFailureCause(path, osError), path);
     return false;
 }
 
@@ -155,6 +155,5 @@ void CStdioFile::LoadLines()
 void CStdioFile::Raise(int osError) const
 {
     const CFileException::Cause cause = CFileException::ErrnoToCause(osError);
-    throw CFileException(cause == CFileException::none ? CFileException::genericException : cause,
-                         m_path, osError);
+    throw CFileException(cause == CFileException::none ? CFileException::genericException : cause, m_path);
 }

@@ -1,7 +1,5 @@
 #include "platform/CTreeCtrl.h"
 
-#include "platform/CImageList.h"
-
 #include <QTreeWidget>
 #include <QTreeWidgetItemIterator>
 #include <cassert>
@@ -20,31 +18,24 @@ void CTreeCtrl::Attach(QWidget* control)
     assert(m_control);
 }
 
-void CTreeCtrl::SetImageList(const CImageList* images, int /*which*/)
+void CTreeCtrl::SetImages(const std::vector<QIcon>& images, QSize size)
 {
-    m_images = images;
-    m_icons.clear();
-    if (images)
-        m_control->setIconSize(images->ImageSize());
+    m_images.clear();
+    for (const QIcon& image : images)
+        m_images.push_back(image.pixmap(size));
+    m_control->setIconSize(size);
 }
 
-HTREEITEM CTreeCtrl::InsertItem(const TVINSERTSTRUCT& insert)
+QTreeWidgetItem* CTreeCtrl::InsertSorted(QTreeWidgetItem* parent, const TreeNode& node)
 {
-    const TVITEM& fields = insert.item;
     auto* item = new QTreeWidgetItem;
-    if (fields.mask & TVIF_TEXT)
-        item->setText(0, fields.pszText);
-    if (fields.mask & TVIF_PARAM)
-        item->setData(0, kDataRole, fields.lParam);
-    const int image = (fields.mask & TVIF_IMAGE) ? fields.iImage : 0;
-    const int selectedImage = (fields.mask & TVIF_SELECTEDIMAGE) ? fields.iSelectedImage : image;
-    item->setData(0, kImageRole, image);
-    item->setData(0, kSelectedImageRole, selectedImage);
-    if (m_images)
-        item->setIcon(0, ItemIcon(image, selectedImage));
-
-    const HTREEITEM parent = insert.hParent;
-    const int position = insert.hInsertAfter == TVI_SORT ? SortedPosition(parent, item->text(0)) : ChildCount(parent);
+    item->setText(0, node.text);
+    item->setData(0, kDataRole, node.data);
+    item->setData(0, kImageRole, node.image);
+    item->setData(0, kSelectedImageRole, node.selectedImage);
+    if (!m_images.empty())
+        item->setIcon(0, ItemIcon(node.image, node.selectedImage));
+    const int position = SortedPosition(parent, node.text);
     if (parent)
         parent->insertChild(position, item);
     else
@@ -52,10 +43,9 @@ HTREEITEM CTreeCtrl::InsertItem(const TVINSERTSTRUCT& insert)
     return item;
 }
 
-bool CTreeCtrl::DeleteAllItems()
+void CTreeCtrl::DeleteAllItems()
 {
     m_control->clear();
-    return true;
 }
 
 // Counted from the control itself: the dialog binds the control again on
@@ -68,59 +58,34 @@ int CTreeCtrl::GetCount() const
     return count;
 }
 
-QString CTreeCtrl::GetItemText(HTREEITEM item) const
+std::vector<QTreeWidgetItem*> CTreeCtrl::Children(QTreeWidgetItem* parent) const
 {
-    return item ? item->text(0) : QString();
+    std::vector<QTreeWidgetItem*> children;
+    for (int position = 0; position < ChildCount(parent); ++position)
+        children.push_back(Child(parent, position));
+    return children;
 }
 
-long long CTreeCtrl::GetItemData(HTREEITEM item) const
+TreeNode CTreeCtrl::NodeOf(const QTreeWidgetItem* item)
 {
-    return item ? item->data(0, kDataRole).toLongLong() : 0;
-}
-
-bool CTreeCtrl::GetItemImage(HTREEITEM item, int& image, int& selectedImage) const
-{
-    if (!item)
-        return false;
-    image = item->data(0, kImageRole).toInt();
-    selectedImage = item->data(0, kSelectedImageRole).toInt();
-    return true;
-}
-
-HTREEITEM CTreeCtrl::GetRootItem() const
-{
-    return Child(TVI_ROOT, 0);
-}
-
-HTREEITEM CTreeCtrl::GetChildItem(HTREEITEM item) const
-{
-    return item ? Child(item, 0) : nullptr;
-}
-
-HTREEITEM CTreeCtrl::GetNextSiblingItem(HTREEITEM item) const
-{
-    if (!item)
-        return nullptr;
-    const HTREEITEM parent = item->parent();
-    const int position = parent ? parent->indexOfChild(item) : m_control->indexOfTopLevelItem(item);
-    return Child(parent, position + 1);
+    return {item->text(0), item->data(0, kImageRole).toInt(), item->data(0, kSelectedImageRole).toInt(),
+            item->data(0, kDataRole).toLongLong()};
 }
 
 // The tree shows the normal image, and the selected image while the item is
 // selected; one icon carries both.
-QIcon CTreeCtrl::ItemIcon(int image, int selectedImage)
+QIcon CTreeCtrl::ItemIcon(int image, int selectedImage) const
 {
-    auto found = m_icons.find({image, selectedImage});
-    if (found != m_icons.end())
-        return found->second;
+    const auto imageAt = [this](int position) {
+        return position >= 0 && position < static_cast<int>(m_images.size()) ? m_images[position] : QPixmap();
+    };
     QIcon icon;
-    icon.addPixmap(m_images->Image(image), QIcon::Normal);
-    icon.addPixmap(m_images->Image(selectedImage), QIcon::Selected);
-    m_icons.emplace(std::make_pair(image, selectedImage), icon);
+    icon.addPixmap(imageAt(image), QIcon::Normal);
+    icon.addPixmap(imageAt(selectedImage), QIcon::Selected);
     return icon;
 }
 
-int CTreeCtrl::SortedPosition(HTREEITEM parent, const QString& text) const
+int CTreeCtrl::SortedPosition(QTreeWidgetItem* parent, const QString& text) const
 {
     int low = 0;
     int high = ChildCount(parent);
@@ -134,14 +99,12 @@ int CTreeCtrl::SortedPosition(HTREEITEM parent, const QString& text) const
     return low;
 }
 
-int CTreeCtrl::ChildCount(HTREEITEM parent) const
+int CTreeCtrl::ChildCount(QTreeWidgetItem* parent) const
 {
     return parent ? parent->childCount() : m_control->topLevelItemCount();
 }
 
-HTREEITEM CTreeCtrl::Child(HTREEITEM parent, int position) const
+QTreeWidgetItem* CTreeCtrl::Child(QTreeWidgetItem* parent, int position) const
 {
-    if (position < 0 || position >= ChildCount(parent))
-        return nullptr;
     return parent ? parent->child(position) : m_control->topLevelItem(position);
 }

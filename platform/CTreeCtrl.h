@@ -1,65 +1,44 @@
 #pragma once
 
-#include "platform/TreeTypes.h"
-
 #include <QIcon>
+#include <QPixmap>
 #include <QString>
-#include <map>
-#include <utility>
+#include <vector>
 
-class CImageList;
 class QTreeWidget;
+class QTreeWidgetItem;
 
-constexpr unsigned TVIF_TEXT = 0x1;
-constexpr unsigned TVIF_IMAGE = 0x2;
-constexpr unsigned TVIF_PARAM = 0x4;
-constexpr unsigned TVIF_SELECTEDIMAGE = 0x20;
-constexpr int TVSIL_NORMAL = 0;
-
-// Where an item goes among its siblings: at the end, or in alphabetical order.
-inline const HTREEITEM TVI_ROOT = nullptr;
-inline const HTREEITEM TVI_LAST = reinterpret_cast<HTREEITEM>(static_cast<quintptr>(0xFFFF0002));
-inline const HTREEITEM TVI_SORT = reinterpret_cast<HTREEITEM>(static_cast<quintptr>(0xFFFF0003));
-
-struct TVITEM {
-    unsigned mask = 0;
-    HTREEITEM hItem = nullptr;
-    QString pszText;
-    int iImage = 0;
-    int iSelectedImage = 0;
-    long long lParam = 0;
+// One node of a tree control: its text, its picture, the picture shown while
+// it is selected (both by position among the tree's pictures) and its data.
+struct TreeNode {
+    QString text;
+    int image = 0;
+    int selectedImage = 0;
+    long long data = 0;
 };
 
-struct TVINSERTSTRUCT {
-    HTREEITEM hParent = TVI_ROOT;
-    HTREEITEM hInsertAfter = TVI_LAST;
-    TVITEM item;
-};
-
-// The tree control of a dialog: items with a text, an image, an image shown
-// while selected, and item data.
+// The tree control of a dialog. Nodes go in among their siblings in
+// alphabetical order ignoring case; a node equal to others goes after them.
 class CTreeCtrl {
 public:
     void Attach(QWidget* control);
-    void SetImageList(const CImageList* images, int which);
+    // The pictures shown beside the nodes, each drawn at the given size.
+    void SetImages(const std::vector<QIcon>& images, QSize size);
 
-    HTREEITEM InsertItem(const TVINSERTSTRUCT& insert);
-    bool DeleteAllItems();
+    // Under the parent node, or at the root for none.
+    QTreeWidgetItem* InsertSorted(QTreeWidgetItem* parent, const TreeNode& node);
+    void DeleteAllItems();
     int GetCount() const;
-    QString GetItemText(HTREEITEM item) const;
-    long long GetItemData(HTREEITEM item) const;
-    bool GetItemImage(HTREEITEM item, int& image, int& selectedImage) const;
-    HTREEITEM GetRootItem() const;
-    HTREEITEM GetChildItem(HTREEITEM item) const;
-    HTREEITEM GetNextSiblingItem(HTREEITEM item) const;
+    // What the tree shows: the nodes under a parent (the root's for none), in order.
+    std::vector<QTreeWidgetItem*> Children(QTreeWidgetItem* parent) const;
+    static TreeNode NodeOf(const QTreeWidgetItem* item);
 
 private:
-    QIcon ItemIcon(int image, int selectedImage);
-    int SortedPosition(HTREEITEM parent, const QString& text) const;
-    int ChildCount(HTREEITEM parent) const;
-    HTREEITEM Child(HTREEITEM parent, int position) const;
+    QIcon ItemIcon(int image, int selectedImage) const;
+    int SortedPosition(QTreeWidgetItem* parent, const QString& text) const;
+    int ChildCount(QTreeWidgetItem* parent) const;
+    QTreeWidgetItem* Child(QTreeWidgetItem* parent, int position) const;
 
     QTreeWidget* m_control = nullptr;
-    const CImageList* m_images = nullptr;
-    std::map<std::pair<int, int>, QIcon> m_icons;
+    std::vector<QPixmap> m_images;
 };

@@ -9,6 +9,7 @@
 #include <QCheckBox>
 #include <QCoreApplication>
 #include <QLineEdit>
+#include <algorithm>
 #include <limits>
 
 namespace {
@@ -61,10 +62,14 @@ void CDataExchange::Fail(const QString& message)
     throw Failure{};
 }
 
+// The list box keeps its lines sorted when its template says so.
 void DDX_Control(CDataExchange* pDX, int id, CListBox& listBox)
 {
-    if (!pDX->IsSaving())
-        listBox.Attach(pDX->Dialog()->GetDlgItem(id));
+    if (pDX->IsSaving())
+        return;
+    const std::vector<ControlTemplate>& controls = pDX->Dialog()->Template().controls;
+    const auto control = std::find_if(controls.begin(), controls.end(), [id](const ControlTemplate& c) { return c.id == id; });
+    listBox.Attach(pDX->Dialog()->GetDlgItem(id), control != controls.end() && (control->style & StyleSorted));
 }
 
 void DDX_Control(CDataExchange* pDX, int id, CTreeCtrl& tree)

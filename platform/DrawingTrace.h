@@ -2,6 +2,7 @@
 
 #include "platform/DrawingTypes.h"
 
+#include <QPoint>
 #include <QString>
 #include <vector>
 
@@ -11,16 +12,16 @@
 struct TracedText {
     int page = 0;
     QString text;
-    RECT rect;
+    TextBox rect;
     QString face;
     int height = 0;
-    int weight = 0;
+    bool bold = false;
 };
 
 struct TracedLine {
     int page = 0;
-    CPoint from;
-    CPoint to;
+    QPoint from;
+    QPoint to;
     int penWidth = 0;
 };
 

@@ -2,6 +2,9 @@
 
 #include "platform/DesktopModalHost.h"
 
+#include <QPageLayout>
+#include <QPrinter>
+
 namespace {
 
 ModalHost* g_installed = nullptr;
@@ -17,4 +20,16 @@ ModalHost& ModalHost::Current()
 void ModalHost::Install(ModalHost* host)
 {
     g_installed = host;
+}
+
+SharedPrinter ModalHost::ChoosePrintoutPrinter()
+{
+    auto printer = std::make_shared<QPrinter>(QPrinter::HighResolution);
+    printer->setPrintRange(QPrinter::AllPages);
+    if (!ChoosePrinter(*printer))
+        return nullptr;
+    // A PDF file has no hardware margins: its printable area is the whole sheet.
+    if (printer->outputFormat() == QPrinter::PdfFormat)
+        printer->setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
+    return printer;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/DrawingTypes.h"
+
 #include <QString>
 #include <optional>
 
@@ -31,6 +33,12 @@ public:
     virtual std::optional<QString> ChooseFile(const FileDialogRequest& request) = 0;
     // Lets the user choose and set up the printer; false when cancelled.
     virtual bool ChoosePrinter(QPrinter& printer) = 0;
+
+    // The print dialog of the printouts: the system's printers and printing
+    // to a PDF file, every page printed once (copies are the printer's
+    // business), no page range and no selection. The chosen printer set up,
+    // or nothing when the user cancelled.
+    SharedPrinter ChoosePrintoutPrinter();
 
     static ModalHost& Current();
     // Makes host the current one; nullptr goes back to the desktop host.

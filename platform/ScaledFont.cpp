@@ -5,32 +5,25 @@
 namespace {
 
 constexpr int kReferencePixels = 1000;
-// What a height of 0 (the device's default size) stands for.
-constexpr int kDefaultCellHeight = 12;
 
-QFont ReferenceFontFor(const LOGFONT& logFont)
+QFont ReferenceFontFor(const PrintFont& font)
 {
-    QFont font(logFont.lfFaceName);
-    font.setPixelSize(kReferencePixels);
-    font.setWeight(static_cast<QFont::Weight>(qBound(1, logFont.lfWeight == 0 ? 400 : logFont.lfWeight, 1000)));
-    font.setItalic(logFont.lfItalic != 0);
-    font.setUnderline(logFont.lfUnderline != 0);
-    font.setStrikeOut(logFont.lfStrikeOut != 0);
-    return font;
+    QFont reference(font.face);
+    reference.setPixelSize(kReferencePixels);
+    reference.setWeight(font.bold ? QFont::Bold : QFont::Normal);
+    reference.setItalic(false);
+    reference.setUnderline(false);
+    reference.setStrikeOut(false);
+    return reference;
 }
 
 } // namespace
 
-ScaledFont::ScaledFont(const LOGFONT& logFont)
-    : m_font(ReferenceFontFor(logFont))
+ScaledFont::ScaledFont(const PrintFont& font)
+    : m_font(ReferenceFontFor(font))
 {
     const QFontMetricsF metrics(m_font);
-    // A positive height is the cell (ascent plus descent), a negative one the em.
-    if (logFont.lfHeight < 0)
-        m_scale = -logFont.lfHeight / double(kReferencePixels);
-    else
-        m_scale = (logFont.lfHeight == 0 ? kDefaultCellHeight : logFont.lfHeight)
-                  / (metrics.ascent() + metrics.descent());
+    m_scale = font.cellHeight / (metrics.ascent() + metrics.descent());
 }
 
 QSizeF ScaledFont::Extent(const QString& text) const

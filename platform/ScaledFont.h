@@ -11,7 +11,7 @@
 // measured, and its cell comes out exactly as high as the height asked for.
 class ScaledFont {
 public:
-    explicit ScaledFont(const LOGFONT& logFont);
+    explicit ScaledFont(const PrintFont& font);
 
     const QFont& ReferenceFont() const { return m_font; }
     // Factor from the reference size to logical units.

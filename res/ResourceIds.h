@@ -17,7 +17,6 @@ constexpr int IDR_MAINFRAME = 128;
 constexpr int IDI_PILOT = 129;
 constexpr int IDI_HEAT = 130;
 constexpr int IDI_SELECTED = 131;
-constexpr int IDR_MENU = 130;
 
 // The system menu's About item.
 constexpr int IDM_ABOUTBOX = 0x0010;

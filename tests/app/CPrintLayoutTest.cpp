@@ -18,23 +18,20 @@ protected:
     {
         ASSERT_TRUE(m_dir.isValid());
         m_layout.m_printerDC.Attach(MakePdfPrinter(m_dir.filePath("layout.pdf"), sheetMm));
-        m_layout.FillDocumentInfo("Layout");
-        ASSERT_GT(m_layout.m_printerDC.StartDoc(&m_layout.m_docInfo), 0);
+        ASSERT_TRUE(m_layout.m_printerDC.StartDoc("Layout"));
         m_layout.m_printerDC.StartPage();
         m_layout.ApplyPageMapping();
     }
 
-    void TearDown() override
-    {
-        m_layout.ReleasePrintFonts();
-        m_layout.m_printerDC.DeleteDC();
-    }
+    void TearDown() override { m_layout.ClosePrintout(); }
 
-    LOGFONT FontAt(int index) const
+    // The cell height a text comes out at in a print font.
+    int CellIn(const PrintFont& font, const QString& text)
     {
-        LOGFONT logFont;
-        m_layout.m_fonts[index].GetLogFont(&logFont);
-        return logFont;
+        m_layout.SwitchToFont(font);
+        const int height = m_layout.MeasureText(text).height();
+        m_layout.SwitchBack();
+        return height;
     }
 
     QTemporaryDir m_dir;
@@ -64,59 +61,39 @@ TEST_F(LayoutOnSheet, MapsANarrowerSheetToANarrowerPage)
     EXPECT_EQ(m_layout.m_pageWidth, 574);
 }
 
-TEST_F(LayoutOnSheet, CreatesTheFontTableForTheBaseSize)
+// Headings come out four steps above the base size and in bold, every other
+// line two above, over the whole range of base sizes.
+TEST_F(LayoutOnSheet, DrawsHeadingsBoldFourAboveTheBaseAndLinesTwoAbove)
 {
     Open();
-    struct Expectation {
-        int base;
-        std::array<int, 4> heights;
-    };
-    for (const Expectation& expected : {Expectation{8, {8, 9, 10, 12}}, Expectation{72, {72, 73, 74, 76}}}) {
-        m_layout.CreatePrintFonts(expected.base);
-        for (int step = 0; step < 4; ++step) {
-            EXPECT_EQ(FontAt(step).lfHeight, expected.heights[step]) << "regular " << step;
-            EXPECT_EQ(FontAt(step).lfWeight, FW_NORMAL);
-            EXPECT_EQ(FontAt(4 + step).lfHeight, expected.heights[step]) << "bold " << step;
-            EXPECT_EQ(FontAt(4 + step).lfWeight, FW_BOLD);
-        }
-        for (int step = 0; step < 3; ++step)
-            EXPECT_EQ(FontAt(8 + step).lfHeight, expected.heights[step]) << "Verdana " << step;
-        m_layout.ReleasePrintFonts();
+    for (const int base : {8, 9, 72}) {
+        m_layout.CreatePrintFonts(base);
+        EXPECT_EQ(CellIn(m_layout.m_headingFont, "Round 01  Heat 01"), base + 4) << "base " << base;
+        EXPECT_EQ(CellIn(m_layout.m_lineFont, "  [35] Novák, Jan \n"), base + 2) << "base " << base;
     }
+    m_layout.m_columnWidth = 300;
+    int y = 0;
+    m_layout.DrawHeading(y, "Round 01  Heat 01");
+    m_layout.DrawLines(y, {"  [35] Novák, Jan \n"}, 16);
+    ASSERT_EQ(m_trace.texts.size(), 2u);
+    EXPECT_EQ(m_trace.texts[0].face, QString("Arial"));
+    EXPECT_TRUE(m_trace.texts[0].bold);
+    EXPECT_EQ(m_trace.texts[1].face, QString("Arial"));
+    EXPECT_FALSE(m_trace.texts[1].bold);
+    EXPECT_EQ(y, 76 + 74);
 }
 
-TEST_F(LayoutOnSheet, DrawsHeadingsBoldAt13AndLinesAt11ForBase9)
+TEST_F(LayoutOnSheet, ClosingThePrintoutGivesThePrinterItsOwnFontBack)
 {
     Open();
+    const int deviceCell = m_layout.MeasureText("X").height();
     m_layout.CreatePrintFonts(9);
-    EXPECT_EQ(FontAt(kHeadingFont).lfFaceName, QString("Arial"));
-    EXPECT_EQ(FontAt(kHeadingFont).lfHeight, 13);
-    EXPECT_EQ(FontAt(kHeadingFont).lfWeight, FW_BOLD);
-    EXPECT_EQ(FontAt(kLineFont).lfHeight, 11);
-    EXPECT_EQ(FontAt(kLineFont).lfWeight, FW_NORMAL);
-    EXPECT_EQ(FontAt(8).lfFaceName, QString("Verdana"));
+    m_layout.SwitchToFont(m_layout.m_headingFont);
+    ASSERT_EQ(m_layout.MeasureText("X").height(), 13);
+    m_layout.ClosePrintout();
 
-    m_layout.SwitchToFont(kHeadingFont);
-    EXPECT_EQ(m_layout.MeasureText("Round 01  Heat 01").cy, 13);
-    m_layout.SwitchBack();
-    m_layout.SwitchToFont(kLineFont);
-    EXPECT_EQ(m_layout.MeasureText("  [35] Novák, Jan \n").cy, 11);
-    m_layout.SwitchBack();
-}
-
-TEST_F(LayoutOnSheet, ReleasingTheFontsGivesThePrinterItsOwnFontBack)
-{
-    Open();
-    const int deviceCell = m_layout.MeasureText("X").cy;
-    m_layout.CreatePrintFonts(9);
-    m_layout.SwitchToFont(kHeadingFont);
-    ASSERT_EQ(m_layout.MeasureText("X").cy, 13);
-    m_layout.ReleasePrintFonts();
-
-    for (const CFont& font : m_layout.m_fonts)
-        EXPECT_FALSE(font.HasHandle());
     EXPECT_NE(deviceCell, 13);
-    EXPECT_EQ(m_layout.MeasureText("X").cy, deviceCell);
+    EXPECT_EQ(m_layout.MeasureText("X").height(), deviceCell);
 }
 
 TEST_F(LayoutOnSheet, AdvancesToTheNextColumnWhileOneMoreFitsStrictly)
@@ -154,21 +131,25 @@ TEST_F(LayoutOnSheet, StartsANewPageWhenTheNextColumnWouldEndAtTheEdge)
 TEST_F(LayoutOnSheet, DrawsAHairlineRuleAtYAndAWideRuleBelowIt)
 {
     Open();
-    EXPECT_EQ(m_layout.DrawRule(&m_layout.m_printerDC, 10, 200, 100, 0), 1);
-    EXPECT_EQ(m_layout.DrawRule(&m_layout.m_printerDC, 10, 200, 100, 3), 3);
+    EXPECT_EQ(m_layout.DrawRule(10, 200, 100, 0), 1);
+    EXPECT_EQ(m_layout.DrawRule(10, 200, 100, 3), 3);
 
     ASSERT_EQ(m_trace.lines.size(), 2u);
-    EXPECT_EQ(m_trace.lines[0].from, (CPoint{10, 100}));
-    EXPECT_EQ(m_trace.lines[0].to, (CPoint{200, 100}));
+    EXPECT_EQ(m_trace.lines[0].from, (QPoint(10, 100)));
+    EXPECT_EQ(m_trace.lines[0].to, (QPoint(200, 100)));
     EXPECT_EQ(m_trace.lines[0].penWidth, 0);
-    EXPECT_EQ(m_trace.lines[1].from, (CPoint{10, 103}));
-    EXPECT_EQ(m_trace.lines[1].to, (CPoint{200, 103}));
+    EXPECT_EQ(m_trace.lines[1].from, (QPoint(10, 103)));
+    EXPECT_EQ(m_trace.lines[1].to, (QPoint(200, 103)));
     EXPECT_EQ(m_trace.lines[1].penWidth, 3);
 }
 
 TEST_F(LayoutOnSheet, DrawsNothingForAnEmptyTextButStillAdvances)
 {
     Open();
-    EXPECT_EQ(m_layout.DrawTextInRect(&m_layout.m_printerDC, 0, 0, 100, 13, "", DT_NOPREFIX, 13), 13);
+    m_layout.CreatePrintFonts(9);
+    m_layout.SwitchToFont(m_layout.m_lineFont);
+    int y = 20;
+    m_layout.DrawLine(y, "", 0);
+    EXPECT_EQ(y, 20 + 11);
     EXPECT_TRUE(m_trace.texts.empty());
 }

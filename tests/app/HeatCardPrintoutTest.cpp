@@ -36,19 +36,19 @@ TEST_F(HeatCardPrintout, DrawsEachCardAsHeadingHeatLinesAndARule)
 
     ASSERT_EQ(m_trace.texts.size(), 8u);
     EXPECT_EQ(m_trace.texts[0].text, QString("Novák, Jan (35)"));
-    EXPECT_EQ(m_trace.texts[0].rect, (RECT{0, 0, ColumnWidth(), 13}));
-    EXPECT_EQ(m_trace.texts[0].weight, 700);
+    EXPECT_EQ(m_trace.texts[0].rect, (TextBox{0, 0, ColumnWidth(), 13}));
+    EXPECT_TRUE(m_trace.texts[0].bold);
     for (int line = 1; line <= 3; ++line) {
         const TracedText& heat = m_trace.texts[line];
         EXPECT_EQ(heat.text, "       " + Card("", 3).heatTexts[line - 1]);
-        EXPECT_EQ(heat.rect, (RECT{16, 13 + 11 * (line - 1), ColumnWidth(), 13 + 11 * line}));
+        EXPECT_EQ(heat.rect, (TextBox{16, 13 + 11 * (line - 1), ColumnWidth(), 13 + 11 * line}));
         EXPECT_EQ(heat.height, 11);
     }
     // The rule lies right under the last heat line; the next card follows
     // its one unit and a gap of ten.
     ASSERT_EQ(m_trace.lines.size(), 2u);
-    EXPECT_EQ(m_trace.lines[0].from, (CPoint{0, 46}));
-    EXPECT_EQ(m_trace.lines[0].to, (CPoint{ColumnWidth(), 46}));
+    EXPECT_EQ(m_trace.lines[0].from, (QPoint(0, 46)));
+    EXPECT_EQ(m_trace.lines[0].to, (QPoint(ColumnWidth(), 46)));
     EXPECT_EQ(m_trace.lines[0].penWidth, 0);
     EXPECT_EQ(m_trace.texts[4].text, QString("Adams, Eva (40)"));
     EXPECT_EQ(m_trace.texts[4].rect.top, 46 + 1 + 10);
@@ -60,7 +60,7 @@ TEST_F(HeatCardPrintout, PutsTheRuleRightUnderTheHeadingOfACardWithoutHeats)
 
     ASSERT_EQ(m_trace.texts.size(), 1u);
     ASSERT_EQ(m_trace.lines.size(), 1u);
-    EXPECT_EQ(m_trace.lines[0].from.y, 13);
+    EXPECT_EQ(m_trace.lines[0].from.y(), 13);
 }
 
 TEST_F(HeatCardPrintout, StartsEveryColumnAtTheTopOfThePage)
@@ -128,5 +128,5 @@ TEST_F(HeatCardPrintout, NamesTheJobAndShowsEachCardInTheStatusLine)
 
     EXPECT_EQ(m_trace.documentName, QString("Heat Cards"));
     EXPECT_EQ(m_statuses, QStringList({"Printing Novák, Jan (35)", "Printing Adams, Eva (40)", ""}));
-    EXPECT_EQ(m_layout.m_printerDC.GetSafeHdc(), nullptr);
+    EXPECT_EQ(m_layout.m_printerDC.Printer(), nullptr);
 }

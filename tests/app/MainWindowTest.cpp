@@ -1,5 +1,4 @@
 #include "app/CAboutDlg.h"
-#include "platform/CMenu.h"
 #include "platform/DataExchange.h"
 #include "platform/DialogDriver.h"
 #include "res/Icons.h"
@@ -190,7 +189,7 @@ TEST_F(MainWindow, AboutBoxOpensFromTheMenuAndTheSystemMenu)
     }
     window.MenuBar()->actions()[5]->menu()->actions()[0]->trigger();
 
-    QMenu* systemMenu = window.GetSystemMenu()->Menu();
+    QMenu* systemMenu = window.SystemMenu();
     const QList<QAction*> actions = systemMenu->actions();
     ASSERT_GE(actions.size(), 2);
     EXPECT_TRUE(actions[actions.size() - 2]->isSeparator());
@@ -381,7 +380,7 @@ TEST_F(MainWindow, CloseBoxAndSystemCloseCloseTheWindow)
     EXPECT_TRUE(window.HasEnded());
     window.Create();
     EXPECT_FALSE(window.HasEnded());
-    window.GetSystemMenu()->Menu()->actions().first()->trigger();
+    window.SystemMenu()->actions().first()->trigger();
     EXPECT_TRUE(window.HasEnded());
 }
 

@@ -75,10 +75,10 @@ TEST_F(MatrixPrintout, IndentsThePilotLinesInTheLineFont)
     ASSERT_EQ(m_trace.texts.size(), 2u);
     const TracedText& line = m_trace.texts[1];
     EXPECT_EQ(line.text, QString("  [35] Novák, Jan \n"));
-    EXPECT_EQ(line.rect, (RECT{16, 45, ColumnWidth(), 56}));
+    EXPECT_EQ(line.rect, (TextBox{16, 45, ColumnWidth(), 56}));
     EXPECT_EQ(line.face, QString("Arial"));
     EXPECT_EQ(line.height, 11);
-    EXPECT_EQ(line.weight, 400);
+    EXPECT_FALSE(line.bold);
 }
 
 TEST_F(MatrixPrintout, StartsEveryLaterRoundInANewColumnWithTheOptionOn)
@@ -185,9 +185,8 @@ TEST_F(MatrixPrintout, NamesTheJobAndShowsEachHeatInTheStatusLine)
     EXPECT_EQ(m_trace.documentName, QString("Heat Cards"));
     EXPECT_EQ(m_statuses, QStringList({"Printing Round 01  Heat 01", "Printing Round 01  Heat 02", ""}));
     EXPECT_EQ(m_trace.documentsEnded, 1);
-    EXPECT_EQ(m_layout.m_printerDC.GetSafeHdc(), nullptr);
-    for (const CFont& font : m_layout.m_fonts)
-        EXPECT_FALSE(font.HasHandle());
+    EXPECT_EQ(m_layout.m_printerDC.Printer(), nullptr);
+    EXPECT_EQ(m_layout.MeasureText("X"), CDC().GetTextExtent("X")) << "a print font is still selected";
 }
 
 TEST_F(MatrixPrintout, CleansUpWhenTheDocumentCannotStart)
@@ -199,9 +198,8 @@ TEST_F(MatrixPrintout, CleansUpWhenTheDocumentCannotStart)
     EXPECT_EQ(m_trace.pagesStarted, 0);
     EXPECT_TRUE(m_trace.texts.empty());
     EXPECT_EQ(m_statuses, QStringList({""}));
-    EXPECT_EQ(m_layout.m_printerDC.GetSafeHdc(), nullptr);
-    for (const CFont& font : m_layout.m_fonts)
-        EXPECT_FALSE(font.HasHandle());
+    EXPECT_EQ(m_layout.m_printerDC.Printer(), nullptr);
+    EXPECT_EQ(m_layout.MeasureText("X"), CDC().GetTextExtent("X")) << "a print font is still selected";
 }
 
 TEST_F(MatrixPrintout, MeasuresTheColumnInTheHeadingFont)

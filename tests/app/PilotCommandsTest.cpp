@@ -1,9 +1,10 @@
 #include "app/PilotFieldsExchange.h"
 #include "platform/DataExchange.h"
 #include "platform/DialogDriver.h"
-#include "platform/ListBoxWidget.h"
 #include "res/ResourceIds.h"
 #include "support/MainWindowFixture.h"
+
+#include <QListWidget>
 
 namespace {
 
@@ -209,7 +210,7 @@ TEST_F(PilotCommands, EditFromMenuOrDoubleClickReplacesTheLine)
     EXPECT_EQ(window.PilotList().GetCurSel(), LB_ERR);
 
     // A double-click edits the line; its names may become another pilot's.
-    auto* list = static_cast<ListBoxWidget*>(window.GetDlgItem(IDC_PILOT_LIST));
+    auto* list = static_cast<QListWidget*>(window.GetDlgItem(IDC_PILOT_LIST));
     window.PilotList().SetCurSel(1);
     host.ExpectDialog(IDD_EDIT_PILOT, [](DialogDriver& dialog) {
         TypePilot(dialog, QStringLiteral("Adam"), QStringLiteral("Jan"), QStringLiteral("72"));

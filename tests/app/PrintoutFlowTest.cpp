@@ -30,14 +30,14 @@ std::vector<DrawnBlock> BlocksOf(const DrawingTrace& trace)
 {
     std::vector<DrawnBlock> blocks;
     for (const TracedText& text : trace.texts) {
-        if (text.weight == 700)
+        if (text.bold)
             blocks.push_back({text.page, text.rect.left, text.rect.top, text.rect.bottom, text.text});
         else if (!blocks.empty())
             blocks.back().bottom = std::max(blocks.back().bottom, text.rect.bottom);
     }
     // Every card ends with its own rule, in the order drawn.
     for (size_t card = 0; card < trace.lines.size() && card < blocks.size(); ++card)
-        blocks[card].bottom = std::max(blocks[card].bottom, trace.lines[card].from.y + 1);
+        blocks[card].bottom = std::max(blocks[card].bottom, trace.lines[card].from.y() + 1);
     return blocks;
 }
 

@@ -31,31 +31,29 @@ protected:
     void ListPilotsOnDistinctChannels(int pilots) { ListPilotsOnChannels(ListOrderOf(pilots)); }
 
     // Each node as "text [image/selected image] data", children indented.
-    QStringList Tree() { return Nodes(window.ResultTree().GetRootItem(), QString()); }
-    QStringList Nodes(HTREEITEM first, const QString& indent)
+    QStringList Tree() { return Nodes(nullptr, QString()); }
+    // The nodes under the parent (the root's for none).
+    QStringList Nodes(QTreeWidgetItem* parent, const QString& indent)
     {
-        CTreeCtrl& tree = window.ResultTree();
         QStringList lines;
-        for (HTREEITEM item = first; item; item = tree.GetNextSiblingItem(item)) {
-            int image = -1, selected = -1;
-            tree.GetItemImage(item, image, selected);
+        for (QTreeWidgetItem* item : window.ResultTree().Children(parent)) {
+            const TreeNode node = CTreeCtrl::NodeOf(item);
             lines << QStringLiteral("%1%2 [%3/%4] %5")
-                         .arg(indent, tree.GetItemText(item))
-                         .arg(image)
-                         .arg(selected)
-                         .arg(tree.GetItemData(item));
-            lines << Nodes(tree.GetChildItem(item), indent + u' ');
+                         .arg(indent, node.text)
+                         .arg(node.image)
+                         .arg(node.selectedImage)
+                         .arg(node.data);
+            lines << Nodes(item, indent + u' ');
         }
         return lines;
     }
 
     // The root node that shows the pilot.
-    HTREEITEM PilotNode(const PilotRecord& pilot)
+    QTreeWidgetItem* PilotNode(const PilotRecord& pilot)
     {
-        CTreeCtrl& tree = window.ResultTree();
         const QString text = QStringLiteral("%1, %2 (%3)").arg(pilot.lastName, pilot.firstName).arg(pilot.frequency);
-        for (HTREEITEM item = tree.GetRootItem(); item; item = tree.GetNextSiblingItem(item))
-            if (tree.GetItemText(item) == text)
+        for (QTreeWidgetItem* item : window.ResultTree().Children(nullptr))
+            if (CTreeCtrl::NodeOf(item).text == text)
                 return item;
         return nullptr;
     }
@@ -97,7 +95,7 @@ TEST_F(RecalculateCommand, HeatNodesFollowTheDrawnSchedule)
                                         .arg(round + 1, 2, 10, QChar(u'0'))
                                         .arg(heat + 1, 2, 10, QChar(u'0'))
                                         .arg(round + 1);
-        EXPECT_EQ(Nodes(window.ResultTree().GetChildItem(PilotNode(result.pilots[position])), QStringLiteral(" ")),
+        EXPECT_EQ(Nodes(PilotNode(result.pilots[position]), QStringLiteral(" ")),
                   expected)
             << "pilot " << position;
     }

@@ -87,16 +87,6 @@ TEST_F(RosterSync, RosterHoldsAtMostAHundredPilots)
     EXPECT_EQ(window.GetRoster()[kRosterCapacity - 1].lastName, QStringLiteral("Pilot099"));
 }
 
-TEST_F(RosterSync, FindPilotMatchesExactNamesFirstRecordFirst)
-{
-    EXPECT_EQ(window.FindPilot(QStringLiteral("Novak"), QStringLiteral("Jan")), -1);
-    ListPilots({QStringLiteral("Adam,A,1"), QStringLiteral("Brown,B,2"), QStringLiteral("Novak,Jan,35"),
-                QStringLiteral("Novak,Jan,36")});
-    EXPECT_EQ(window.FindPilot(QStringLiteral("Novak"), QStringLiteral("Jan")), 2);
-    EXPECT_EQ(window.FindPilot(QStringLiteral("NOVAK"), QStringLiteral("Jan")), -1);
-    EXPECT_EQ(window.FindPilot(QStringLiteral("Novak"), QStringLiteral("jan")), -1);
-}
-
 TEST_F(RosterSync, SplitKeepsTheCallersValuesForMissingFields)
 {
     QString last = QStringLiteral("x");

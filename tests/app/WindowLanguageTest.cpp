@@ -1,5 +1,4 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "platform/CMenu.h"
 #include "platform/DialogDriver.h"
 #include "res/ResourceIds.h"
 #include "support/MainWindowFixture.h"
@@ -32,7 +31,7 @@ QStringList WindowTexts(CDialog& dialog)
         texts << label->text();
     for (const QAbstractButton* button : dialog.Window()->findChildren<QAbstractButton*>())
         texts << button->text();
-    for (QAction* item : dialog.GetSystemMenu()->Menu()->actions())
+    for (QAction* item : dialog.SystemMenu()->actions())
         texts << item->text();
     return texts;
 }
@@ -90,7 +89,7 @@ TEST_F(LanguageMenu, CzechSpeaksCzechInMessagesAndTheSystemMenu)
     Choose(1);
     window.OnDeletePilot();
     EXPECT_EQ(host.TakeMessages(), QStringList{"Před odstraněním musíte vybrat pilota v seznamu pilotů."});
-    const QList<QAction*> systemItems = window.GetSystemMenu()->Menu()->actions();
+    const QList<QAction*> systemItems = window.SystemMenu()->actions();
     EXPECT_EQ(systemItems.first()->text(), QStringLiteral("&Zavřít\tAlt+F4"));
     EXPECT_EQ(PopupTitles(window).first(), QStringLiteral("&Soubor"));
     EXPECT_EQ(window.GetDlgItemText(IDCANCEL), QStringLiteral("&Ukončit"));

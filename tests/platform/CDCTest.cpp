@@ -5,18 +5,11 @@
 #include "support/RecordedDrawing.h"
 
 #include <QFontInfo>
+#include <QPen>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace {
-
-CFont MakeFont(int height, int weight = FW_NORMAL, const QString& face = "Arial")
-{
-    CFont font;
-    font.CreateFont(height, 0, 0, 0, weight, 0, 0, 0, DEFAULT_CHARSET, OUT_CHARACTER_PRECIS,
-                    CLIP_CHARACTER_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS, face);
-    return font;
-}
 
 // A device context on an A4 PDF whose logical page is 594 × 840 units.
 class PrintedPage : public testing::Test {
@@ -31,14 +24,9 @@ protected:
 
     void StartMappedDocument()
     {
-        DOCINFO info;
-        info.lpszDocName = "Test Job";
-        ASSERT_GT(m_dc.StartDoc(&info), 0);
-        ASSERT_GT(m_dc.StartPage(), 0);
-        m_dc.SetMapMode(MM_ANISOTROPIC);
-        m_dc.SetWindowExt(594, 840);
-        m_dc.SetViewportExt(m_dc.GetDeviceCaps(HORZRES), m_dc.GetDeviceCaps(VERTRES));
-        m_dc.SetViewportOrg(0, 0);
+        ASSERT_TRUE(m_dc.StartDoc("Test Job"));
+        ASSERT_TRUE(m_dc.StartPage());
+        m_dc.MapPage(QSize(594, 840));
     }
 
     void EndDocument()
@@ -54,22 +42,17 @@ protected:
 
 } // namespace
 
-TEST_F(PrintedPage, ReportsThePrintableAreaInMillimetresAndPixels)
+TEST_F(PrintedPage, ReportsThePrintableAreaInMillimetres)
 {
-    EXPECT_EQ(m_dc.GetDeviceCaps(HORZSIZE), 210);
-    EXPECT_EQ(m_dc.GetDeviceCaps(VERTSIZE), 297);
-    // The sheet at the printer's 1200 dots per inch, give or take rounding.
-    EXPECT_NEAR(m_dc.GetDeviceCaps(HORZRES), 210 / 25.4 * 1200, 10);
-    EXPECT_NEAR(m_dc.GetDeviceCaps(VERTRES), 297 / 25.4 * 1200, 10);
+    EXPECT_EQ(m_dc.PrintableMillimetres(), QSize(210, 297));
 }
 
 TEST(DeviceContext, ReportsNothingWithoutAPrinter)
 {
     CDC dc;
-    EXPECT_EQ(dc.GetDeviceCaps(HORZSIZE), 0);
-    DOCINFO info;
-    EXPECT_EQ(dc.StartDoc(&info), SP_ERROR);
-    EXPECT_EQ(dc.StartPage(), SP_ERROR);
+    EXPECT_EQ(dc.PrintableMillimetres(), QSize());
+    EXPECT_FALSE(dc.StartDoc("Test Job"));
+    EXPECT_FALSE(dc.StartPage());
 }
 
 TEST(DeviceContext, ReportsANarrowSheetInWholeMillimetres)
@@ -77,8 +60,7 @@ TEST(DeviceContext, ReportsANarrowSheetInWholeMillimetres)
     QTemporaryDir dir;
     CDC dc;
     dc.Attach(MakePdfPrinter(dir.filePath("narrow.pdf"), {203, 280}));
-    EXPECT_EQ(dc.GetDeviceCaps(HORZSIZE), 203);
-    EXPECT_EQ(dc.GetDeviceCaps(VERTSIZE), 280);
+    EXPECT_EQ(dc.PrintableMillimetres(), QSize(203, 280));
 }
 
 TEST(DeviceContext, RefusesADocumentItCannotWrite)
@@ -87,9 +69,8 @@ TEST(DeviceContext, RefusesADocumentItCannotWrite)
     CDC dc;
     dc.Attach(MakePdfPrinter(dir.filePath("no such folder/job.pdf")));
     RecordedDrawing trace;
-    DOCINFO info;
-    EXPECT_EQ(dc.StartDoc(&info), SP_ERROR);
-    EXPECT_EQ(dc.StartPage(), SP_ERROR);
+    EXPECT_FALSE(dc.StartDoc("Test Job"));
+    EXPECT_FALSE(dc.StartPage());
     EXPECT_EQ(trace.documentsStarted, 0);
     EXPECT_TRUE(dc.DeleteDC());
 }
@@ -98,19 +79,14 @@ TEST(ScaledFontCell, IsExactlyTheHeightAskedFor)
 {
     for (int height : {8, 9, 11, 13, 14, 17, 72, 76}) {
         CDC dc;
-        CFont font = MakeFont(height, FW_BOLD);
-        dc.SelectObject(&font);
-        EXPECT_EQ(dc.GetTextExtent("Round 01  Heat 01").cy, height) << "height " << height;
+        dc.SelectFont({"Arial", height, true});
+        EXPECT_EQ(dc.GetTextExtent("Round 01  Heat 01").height(), height) << "height " << height;
     }
 }
 
 TEST(ScaledFontCell, TakesArialAsLiberationSans)
 {
-    LOGFONT logFont;
-    logFont.lfHeight = 13;
-    logFont.lfWeight = FW_BOLD;
-    logFont.lfFaceName = "Arial";
-    const QFontInfo resolved(ScaledFont(logFont).ReferenceFont());
+    const QFontInfo resolved(ScaledFont({"Arial", 13, true}).ReferenceFont());
     EXPECT_EQ(resolved.family(), QString("Liberation Sans"));
     EXPECT_TRUE(resolved.bold());
 }
@@ -118,28 +94,13 @@ TEST(ScaledFontCell, TakesArialAsLiberationSans)
 TEST(DeviceContext, SelectionReturnsWhatWasSelectedBefore)
 {
     CDC dc;
-    CFont first = MakeFont(11);
-    CFont second = MakeFont(13);
-    CFont* const deviceFont = dc.SelectObject(&first);
-    ASSERT_NE(deviceFont, nullptr);
-    EXPECT_EQ(dc.SelectObject(&second), &first);
-    EXPECT_EQ(dc.SelectObject(deviceFont), &second);
-
-    CPen pen;
-    pen.CreatePen(PS_SOLID, 3, RGB(0, 0, 0));
-    CPen* const devicePen = dc.SelectObject(&pen);
-    ASSERT_NE(devicePen, nullptr);
-    EXPECT_EQ(dc.SelectObject(devicePen), &pen);
-}
-
-TEST(DeviceContext, RefusesAnEmptyFontAndKeepsTheSelectedOne)
-{
-    CDC dc;
-    CFont chosen = MakeFont(20);
-    CFont empty;
-    dc.SelectObject(&chosen);
-    EXPECT_EQ(dc.SelectObject(&empty), nullptr);
-    EXPECT_EQ(dc.GetTextExtent("X").cy, 20);
+    const int deviceCell = dc.GetTextExtent("X").height();
+    const PrintFont deviceFont = dc.SelectFont({"Arial", 11, false});
+    EXPECT_EQ(dc.SelectFont({"Arial", 13, true}).cellHeight, 11);
+    const PrintFont second = dc.SelectFont(deviceFont);
+    EXPECT_EQ(second.cellHeight, 13);
+    EXPECT_TRUE(second.bold);
+    EXPECT_EQ(dc.GetTextExtent("X").height(), deviceCell);
 }
 
 TEST_F(PrintedPage, RecordsTheDocumentAndItsPages)
@@ -147,10 +108,9 @@ TEST_F(PrintedPage, RecordsTheDocumentAndItsPages)
     StartMappedDocument();
     m_dc.EndPage();
     m_dc.StartPage();
-    CFont font = MakeFont(11);
-    m_dc.SelectObject(&font);
-    RECT rect{10, 20, 200, 31};
-    m_dc.DrawText("Second page", &rect, DT_NOPREFIX);
+    m_dc.SelectFont({"Arial", 11, false});
+    const TextBox rect{10, 20, 200, 31};
+    m_dc.DrawText("Second page", rect);
     EndDocument();
 
     EXPECT_EQ(m_trace.documentName, QString("Test Job"));
@@ -167,20 +127,17 @@ TEST_F(PrintedPage, RecordsTheDocumentAndItsPages)
     EXPECT_EQ(PdfTitle(PdfPath()), QString("Test Job"));
 }
 
-TEST_F(PrintedPage, PrintsAnAmpersandLiterallyWithoutPrefixProcessing)
+TEST_F(PrintedPage, PrintsAnAmpersandLiterally)
 {
     StartMappedDocument();
-    CFont font = MakeFont(20);
-    m_dc.SelectObject(&font);
-    RECT literal{10, 100, 400, 120};
-    m_dc.DrawText("Smith & Sons", &literal, DT_NOPREFIX);
-    RECT prefixed{10, 200, 400, 220};
-    m_dc.DrawText("Jones &Partners", &prefixed, 0);
+    m_dc.SelectFont({"Arial", 20, false});
+    m_dc.DrawText("Smith & Sons", {10, 100, 400, 120});
+    m_dc.DrawText("Jones &Partners", {10, 200, 400, 220});
     EndDocument();
 
     const QString text = PdfText(PdfPath());
     EXPECT_TRUE(text.contains("Smith & Sons")) << text.toStdString();
-    EXPECT_TRUE(text.contains("Jones Partners")) << text.toStdString();
+    EXPECT_TRUE(text.contains("Jones &Partners")) << text.toStdString();
 }
 
 // Drawn on an A4 page mapped to 594 × 840 units and rendered at 72 dots per
@@ -188,10 +145,8 @@ TEST_F(PrintedPage, PrintsAnAmpersandLiterallyWithoutPrefixProcessing)
 TEST_F(PrintedPage, ClipsTextToItsRectangle)
 {
     StartMappedDocument();
-    CFont font = MakeFont(20, FW_BOLD);
-    m_dc.SelectObject(&font);
-    RECT rect{100, 300, 160, 320};
-    m_dc.DrawText("WWWWWWWWWWWWWWWWWWWW\nWWWWWWWWWWWWWWWWWWWW", &rect, DT_NOPREFIX);
+    m_dc.SelectFont({"Arial", 20, true});
+    m_dc.DrawText("WWWWWWWWWWWWWWWWWWWW\nWWWWWWWWWWWWWWWWWWWW", {100, 300, 160, 320});
     EndDocument();
 
     const QImage page = RenderFirstPage(PdfPath(), 72);
@@ -204,11 +159,7 @@ TEST_F(PrintedPage, ClipsTextToItsRectangle)
 TEST_F(PrintedPage, MapsLogicalUnitsOntoTheWholeSheet)
 {
     StartMappedDocument();
-    CPen pen;
-    pen.CreatePen(PS_SOLID, 0, RGB(0, 0, 0));
-    m_dc.SelectObject(&pen);
-    m_dc.MoveTo(0, 420);
-    m_dc.LineTo(297, 420);
+    m_dc.DrawLine(QPoint(0, 420), QPoint(297, 420), QPen(Qt::black, 0));
     EndDocument();
 
     ASSERT_EQ(m_trace.lines.size(), 1u);
@@ -227,11 +178,9 @@ TEST(PrinterDocument, EndsInErrorWhenItsPdfFileCannotBeWrittenToTheEnd)
 {
     CDC dc;
     dc.Attach(MakePdfPrinter(QStringLiteral("/dev/full")));
-    DOCINFO info;
-    info.lpszDocName = "Test Job";
-    ASSERT_GT(dc.StartDoc(&info), 0);
-    ASSERT_GT(dc.StartPage(), 0);
+    ASSERT_TRUE(dc.StartDoc("Test Job"));
+    ASSERT_TRUE(dc.StartPage());
     dc.EndPage();
 
-    EXPECT_EQ(dc.EndDoc(), SP_ERROR);
+    EXPECT_FALSE(dc.EndDoc());
 }

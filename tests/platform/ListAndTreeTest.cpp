@@ -1,17 +1,16 @@
-#include "platform/CImageList.h"
 #include "platform/CListBox.h"
 #include "platform/CTreeCtrl.h"
-#include "platform/ListBoxWidget.h"
 #include "support/QtPrinters.h"
 
+#include <QListWidget>
 #include <QTreeWidget>
 #include <gtest/gtest.h>
 
 TEST(ListBox, SortedListInsertsIgnoringCaseAndKeepsItemData)
 {
-    ListBoxWidget widget(true, nullptr);
+    QListWidget widget;
     CListBox list;
-    list.Attach(&widget);
+    list.Attach(&widget, true);
     EXPECT_EQ(list.AddString(QStringLiteral("novak")), 0);
     EXPECT_EQ(list.AddString(QStringLiteral("Brown")), 0);
     list.SetItemData(0, 7);
@@ -28,54 +27,40 @@ TEST(ListBox, SortedListInsertsIgnoringCaseAndKeepsItemData)
     EXPECT_EQ(list.GetText(9), QString());
 }
 
-TEST(TreeCtrl, InsertsSortedWithImagesDataAndNavigation)
+TEST(TreeCtrl, InsertsSortedWithImagesAndData)
 {
     QTreeWidget widget;
     CTreeCtrl tree;
     tree.Attach(&widget);
-    CImageList images;
-    images.Create(16, 16);
-    for (int image = 0; image < 3; ++image)
-        images.Add(QIcon());
-    tree.SetImageList(&images, TVSIL_NORMAL);
+    tree.SetImages({QIcon(), QIcon(), QIcon()}, QSize(16, 16));
 
-    TVINSERTSTRUCT insert;
-    insert.hInsertAfter = TVI_SORT;
-    insert.item.mask = TVIF_TEXT | TVIF_IMAGE | TVIF_SELECTEDIMAGE | TVIF_PARAM;
-    insert.item.iSelectedImage = 2;
-    insert.item.pszText = QStringLiteral("novak");
-    const HTREEITEM novak = tree.InsertItem(insert);
-    insert.item.pszText = QStringLiteral("Brown");
-    tree.InsertItem(insert);
+    QTreeWidgetItem* const novak = tree.InsertSorted(nullptr, {QStringLiteral("novak"), 0, 2, 0});
+    tree.InsertSorted(nullptr, {QStringLiteral("Brown"), 0, 2, 0});
+    tree.InsertSorted(nullptr, {QStringLiteral("NOVAK"), 0, 2, 7});
+    for (const char* heat : {"Round 02", "Round 10", "Round 01"})
+        tree.InsertSorted(novak, {QString::fromLatin1(heat), 1, 2, heat[7] - '0'});
 
-    insert.hParent = novak;
-    insert.item.iImage = 1;
-    for (const char* heat : {"Round 02", "Round 10", "Round 01"}) {
-        insert.item.pszText = QString::fromLatin1(heat);
-        insert.item.lParam = heat[7] - '0';
-        tree.InsertItem(insert);
-    }
-
-    EXPECT_EQ(tree.GetCount(), 5);
-    EXPECT_EQ(tree.GetItemText(tree.GetRootItem()), QStringLiteral("Brown"));
-    EXPECT_EQ(tree.GetNextSiblingItem(tree.GetRootItem()), novak);
-    EXPECT_EQ(tree.GetNextSiblingItem(novak), nullptr);
-    QStringList heats;
-    for (HTREEITEM heat = tree.GetChildItem(novak); heat; heat = tree.GetNextSiblingItem(heat))
-        heats << tree.GetItemText(heat);
-    EXPECT_EQ(heats, (QStringList{QStringLiteral("Round 01"), QStringLiteral("Round 02"), QStringLiteral("Round 10")}));
-    int image = -1;
-    int selected = -1;
-    ASSERT_TRUE(tree.GetItemImage(tree.GetChildItem(novak), image, selected));
-    EXPECT_EQ(image, 1);
-    EXPECT_EQ(selected, 2);
-    EXPECT_EQ(tree.GetItemData(tree.GetChildItem(novak)), 1);
+    const auto texts = [&tree](QTreeWidgetItem* parent) {
+        QStringList texts;
+        for (QTreeWidgetItem* item : tree.Children(parent))
+            texts << CTreeCtrl::NodeOf(item).text;
+        return texts;
+    };
+    EXPECT_EQ(tree.GetCount(), 6);
+    // A node equal to others ignoring case goes after them.
+    EXPECT_EQ(texts(nullptr), (QStringList{QStringLiteral("Brown"), QStringLiteral("novak"), QStringLiteral("NOVAK")}));
+    EXPECT_EQ(texts(novak), (QStringList{QStringLiteral("Round 01"), QStringLiteral("Round 02"), QStringLiteral("Round 10")}));
+    const TreeNode first = CTreeCtrl::NodeOf(tree.Children(novak).front());
+    EXPECT_EQ(first.image, 1);
+    EXPECT_EQ(first.selectedImage, 2);
+    EXPECT_EQ(first.data, 1);
+    EXPECT_EQ(CTreeCtrl::NodeOf(tree.Children(nullptr).back()).data, 7);
 
     // Every exchange into the dialog binds the control again; the items stay.
     tree.Attach(&widget);
-    EXPECT_EQ(tree.GetCount(), 5);
+    EXPECT_EQ(tree.GetCount(), 6);
 
     tree.DeleteAllItems();
     EXPECT_EQ(tree.GetCount(), 0);
-    EXPECT_EQ(tree.GetRootItem(), nullptr);
+    EXPECT_TRUE(tree.Children(nullptr).empty());
 }

@@ -12,7 +12,7 @@
 
 // A printer that writes a PDF file, on a fixed sheet without margins, as the
 // print dialog hands it out after the user chose to print to a file.
-inline HDC MakePdfPrinter(const QString& path, QSizeF sheetMm = {210, 297})
+inline SharedPrinter MakePdfPrinter(const QString& path, QSizeF sheetMm = {210, 297})
 {
     auto printer = std::make_shared<QPrinter>(QPrinter::HighResolution);
     printer->setOutputFormat(QPrinter::PdfFormat);

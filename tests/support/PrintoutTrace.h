@@ -10,7 +10,7 @@ inline std::vector<TracedText> TracedHeadings(const DrawingTrace& trace)
 {
     std::vector<TracedText> headings;
     for (const TracedText& text : trace.texts)
-        if (text.weight == 700)
+        if (text.bold)
             headings.push_back(text);
     return headings;
 }
@@ -30,6 +30,6 @@ inline int LowestDrawn(const DrawingTrace& trace)
     for (const TracedText& text : trace.texts)
         lowest = std::max(lowest, text.rect.bottom);
     for (const TracedLine& line : trace.lines)
-        lowest = std::max(lowest, line.from.y);
+        lowest = std::max(lowest, line.from.y());
     return lowest;
 }

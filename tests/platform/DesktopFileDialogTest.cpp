@@ -1,6 +1,5 @@
-#include "platform/CFileDialog.h"
+#include "platform/DesktopModalHost.h"
 
-#include "platform/Win32Types.h"
 #include "support/QtPrinters.h"
 
 #include <QApplication>
@@ -13,11 +12,9 @@
 
 namespace {
 
-constexpr unsigned kFlags = OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT;
-
 // Runs the file dialog on the desktop, where it is Qt's own file dialog, and
 // plays the user's part on that dialog once it shows.
-int RunWithUser(CFileDialog& fileDialog, const std::function<void(QFileDialog&)>& user)
+std::optional<QString> RunWithUser(const FileDialogRequest& request, const std::function<void(QFileDialog&)>& user)
 {
     bool met = false;
     QTimer::singleShot(0, [&] {
@@ -34,16 +31,16 @@ int RunWithUser(CFileDialog& fileDialog, const std::function<void(QFileDialog&)>
         if (QWidget* modal = QApplication::activeModalWidget())
             modal->close();
     });
-    const int result = fileDialog.DoModal();
+    const std::optional<QString> result = DesktopModalHost().ChooseFile(request);
     EXPECT_TRUE(met) << "no file dialog was shown";
     return result;
 }
 
-TEST(CFileDialog, CancelledSaveDialogAskedBeforeOverwritingAndGivesTheInitialName)
+TEST(DesktopFileDialog, SaveDialogStartsAtTheInitialNameAndAsksBeforeOverwriting)
 {
-    CFileDialog fileDialog(false, QStringLiteral("TXT"), QStringLiteral("Matrix.txt"), kFlags,
-                           QStringLiteral("Text Files (*.txt)|*.txt"));
-    const int result = RunWithUser(fileDialog, [](QFileDialog& dialog) {
+    const FileDialogRequest request{false, QStringLiteral("TXT"), QStringLiteral("Matrix.txt"),
+                                    QStringLiteral("Text Files (*.txt)|*.txt"), true};
+    const std::optional<QString> result = RunWithUser(request, [](QFileDialog& dialog) {
         EXPECT_EQ(dialog.acceptMode(), QFileDialog::AcceptSave);
         EXPECT_FALSE(dialog.testOption(QFileDialog::DontConfirmOverwrite));
         EXPECT_EQ(dialog.nameFilters(), QStringList{QStringLiteral("Text Files (*.txt)")});
@@ -52,19 +49,18 @@ TEST(CFileDialog, CancelledSaveDialogAskedBeforeOverwritingAndGivesTheInitialNam
             << dialog.selectedFiles().join(u' ').toStdString();
         dialog.reject();
     });
-    EXPECT_EQ(result, IDCANCEL);
-    EXPECT_EQ(fileDialog.GetPathName(), QStringLiteral("Matrix.txt"));
+    EXPECT_EQ(result, std::nullopt);
 }
 
-TEST(CFileDialog, OpenDialogGivesTheChosenFilesFullPath)
+TEST(DesktopFileDialog, OpenDialogGivesTheChosenFilesFullPath)
 {
     QTemporaryDir dir;
     QFile chosen(dir.filePath(QStringLiteral("závod.txt")));
     ASSERT_TRUE(chosen.open(QIODevice::WriteOnly));
     chosen.close();
-    CFileDialog fileDialog(true, QStringLiteral("TXT"), QStringLiteral("Pilots.txt"), kFlags,
-                           QStringLiteral("Text Files (*.txt)|*.txt|Comma Separated Files (*.csv)|*.csv"));
-    const int result = RunWithUser(fileDialog, [&](QFileDialog& dialog) {
+    const FileDialogRequest request{true, QStringLiteral("TXT"), QStringLiteral("Pilots.txt"),
+                                    QStringLiteral("Text Files (*.txt)|*.txt|Comma Separated Files (*.csv)|*.csv")};
+    const std::optional<QString> result = RunWithUser(request, [&](QFileDialog& dialog) {
         EXPECT_EQ(dialog.acceptMode(), QFileDialog::AcceptOpen);
         EXPECT_EQ(dialog.fileMode(), QFileDialog::ExistingFile);
         EXPECT_EQ(dialog.nameFilters(), (QStringList{QStringLiteral("Text Files (*.txt)"),
@@ -72,8 +68,7 @@ TEST(CFileDialog, OpenDialogGivesTheChosenFilesFullPath)
         dialog.selectFile(chosen.fileName());
         static_cast<QDialog&>(dialog).accept();  // as the Open button does
     });
-    EXPECT_EQ(result, IDOK);
-    EXPECT_EQ(fileDialog.GetPathName(), chosen.fileName());
+    EXPECT_EQ(result, chosen.fileName());
 }
 
 } // namespace
