@@ -426,7 +426,7 @@
     </message>
     <message>
         <source>Pi&amp;lot</source>
-        <translation>&amp;Pilot</translation>
+        <translation>Pi&amp;lot</translation>
     </message>
     <message>
         <source>&amp;Vložit</source>
@@ -442,7 +442,7 @@
     </message>
     <message>
         <source>&amp;Tisk</source>
-        <translation>P&amp;rint</translation>
+        <translation>Pri&amp;nt</translation>
     </message>
     <message>
         <source>&amp;Karta heatů</source>

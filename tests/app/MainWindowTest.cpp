@@ -3,6 +3,7 @@
 #include "platform/DialogDriver.h"
 #include "res/Icons.h"
 #include "res/ResourceIds.h"
+#include "support/CutLabels.h"
 #include "support/MainWindowFixture.h"
 
 #include <QAction>
@@ -26,22 +27,6 @@ QStringList MenuTexts(QMenu* menu)
     for (QAction* action : menu->actions())
         texts << (action->isSeparator() ? QStringLiteral("-") : action->text());
     return texts;
-}
-
-// The labels of a window whose text does not fit the label's rectangle.
-QStringList CutLabels(const QDialog* window)
-{
-    QStringList cut;
-    for (const QLabel* label : window->findChildren<QLabel*>()) {
-        const QString text = QString(label->text()).remove(u'&');
-        if (text.isEmpty())
-            continue;
-        const bool fits = label->wordWrap() ? label->heightForWidth(label->width()) <= label->height()
-                                            : label->fontMetrics().horizontalAdvance(text) <= label->width();
-        if (!fits)
-            cut << text;
-    }
-    return cut;
 }
 
 void PressKey(QWidget* window, int key)

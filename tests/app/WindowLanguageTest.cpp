@@ -1,6 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/CAboutDlg.h"
+#include "app/CAddPilotDlg.h"
+#include "app/CEditPilotDlg.h"
+#include "app/CFontSizeDlg.h"
+#include "app/PathDialogs.h"
 #include "platform/DialogDriver.h"
 #include "res/ResourceIds.h"
+#include "support/CutLabels.h"
 #include "support/MainWindowFixture.h"
 
 #include <QAbstractButton>
@@ -12,6 +18,9 @@
 #include <QMenuBar>
 #include <QSettings>
 #include <QTemporaryDir>
+#include <map>
+#include <memory>
+#include <vector>
 
 namespace {
 
@@ -44,6 +53,56 @@ QStringList PopupTitles(CDialog& dialog)
     return titles;
 }
 
+// The access key of a text: the letter after a single '&', lower case.
+QString AccessKey(const QString& text)
+{
+    for (qsizetype i = 0; i + 1 < text.size(); ++i) {
+        if (text[i] == u'&' && text[i + 1] == u'&')
+            ++i;
+        else if (text[i] == u'&')
+            return text[i + 1].toLower();
+    }
+    return QString();
+}
+
+// Texts that share an access key, as "key: text, text".
+QStringList SharedAccessKeys(const QStringList& texts)
+{
+    std::map<QString, QStringList> byKey;
+    for (const QString& text : texts) {
+        if (const QString key = AccessKey(text); !key.isEmpty())
+            byKey[key] << text;
+    }
+    QStringList shared;
+    for (const auto& [key, holders] : byKey) {
+        if (holders.size() > 1)
+            shared << key + QStringLiteral(": ") + holders.join(QStringLiteral(", "));
+    }
+    return shared;
+}
+
+// Alt and a letter reach the menu bar and the window's controls alike; a
+// popup's own items share the letters among themselves.
+QStringList AccessKeyClashes(CDialog& dialog)
+{
+    QStringList windowKeys;
+    for (const QLabel* label : dialog.Window()->findChildren<QLabel*>())
+        windowKeys << label->text();
+    for (const QAbstractButton* button : dialog.Window()->findChildren<QAbstractButton*>())
+        windowKeys << button->text();
+    QStringList clashes;
+    if (QMenuBar* menuBar = dialog.MenuBar()) {
+        for (QAction* popup : menuBar->actions()) {
+            windowKeys << popup->text();
+            QStringList items;
+            for (QAction* item : popup->menu()->actions())
+                items << item->text();
+            clashes << SharedAccessKeys(items);
+        }
+    }
+    return clashes << SharedAccessKeys(windowKeys);
+}
+
 class LanguageMenu : public MainWindowFixture {
 protected:
     LanguageMenu()
@@ -71,7 +130,7 @@ TEST_F(LanguageMenu, EnglishChangesTheMenusAndDefaultRestoresEveryTextExactly)
     EXPECT_TRUE(IsChecked(0));
 
     Choose(2);
-    EXPECT_EQ(PopupTitles(window), (QStringList{"&File", "&Matrix", "&Pilot", "P&rint", "&Jazyk / Language", "&About"}));
+    EXPECT_EQ(PopupTitles(window), (QStringList{"&File", "&Matrix", "Pi&lot", "Pri&nt", "&Jazyk / Language", "&About"}));
     EXPECT_EQ(window.GetDlgItemText(IDC_ROUNDS), QStringLiteral("6"));
     EXPECT_EQ(SavedChoice(), QStringLiteral("en"));
     EXPECT_TRUE(IsChecked(2));
@@ -158,4 +217,35 @@ TEST_F(LanguageMenu, AMissingTranslationIsToldAndChangesNothing)
     EXPECT_EQ(WindowTexts(window), asWritten);
     EXPECT_TRUE(SavedChoice().isEmpty());
     EXPECT_TRUE(IsChecked(0));
+}
+
+// Translations are longer or shorter than the texts they replace; none may
+// cut a label that shows its whole text as written (the export of the matrix
+// describes itself in more Czech than its label holds even as written), and
+// the access keys of a window must stay apart.
+TEST_F(LanguageMenu, EveryWindowFitsItsTextsAndKeepsItsAccessKeysApartInEachLanguage)
+{
+    std::map<int, qsizetype> cutAsWritten;
+    for (int item : {0, 1, 2}) {
+        Choose(item);
+        std::vector<std::unique_ptr<CDialog>> dialogs;
+        dialogs.push_back(std::make_unique<CAboutDlg>());
+        dialogs.push_back(std::make_unique<CAddPilotDlg>());
+        dialogs.push_back(std::make_unique<CEditPilotDlg>());
+        dialogs.push_back(std::make_unique<CFontSizeDlg>());
+        dialogs.push_back(std::make_unique<CImportPilotsDlg>());
+        dialogs.push_back(std::make_unique<CExportPilotsDlg>());
+        dialogs.push_back(std::make_unique<CExportMatrixDlg>());
+        dialogs.push_back(std::make_unique<CExportHeatsDlg>());
+        EXPECT_EQ(CutLabels(window.Window()), QStringList()) << "language item " << item;
+        EXPECT_EQ(AccessKeyClashes(window), QStringList()) << "language item " << item;
+        for (const std::unique_ptr<CDialog>& dialog : dialogs) {
+            dialog->Create();
+            const QStringList cut = CutLabels(dialog->Window());
+            if (item == 0)
+                cutAsWritten[dialog->Template().id] = cut.size();
+            EXPECT_LE(cut.size(), cutAsWritten[dialog->Template().id]) << cut.join(u'\n').toStdString();
+            EXPECT_EQ(AccessKeyClashes(*dialog), QStringList()) << "dialog " << dialog->Template().id;
+        }
+    }
 }
