@@ -100,6 +100,12 @@ int BatchModalHost::ShowMessage(const QString& text, unsigned /*type*/)
     return IDOK;
 }
 
+void BatchModalHost::ShowNote(const QString& text)
+{
+    std::fputs((MessageLine(text) + u'\n').toUtf8().constData(), m_errors);
+    std::fflush(m_errors);
+}
+
 // Nothing in a batch run presses Browse; should a dialog ask anyway, it gets
 // the answer of a cancelled file dialog.
 std::optional<QString> BatchModalHost::ChooseFile(const FileDialogRequest& /*request*/)
@@ -107,7 +113,8 @@ std::optional<QString> BatchModalHost::ChooseFile(const FileDialogRequest& /*req
     return std::nullopt;
 }
 
-// A PDF file has no hardware margins: the whole A4 page is the printable area.
+// A PDF file has no hardware margins: the host hands out the whole A4 sheet,
+// and the print dialog gives it the margins a PDF file keeps.
 // A path that names a folder, a device or a pipe is refused like the print
 // dialog's Cancel: a pipe would keep the run waiting for a reader.
 bool BatchModalHost::ChoosePrinter(QPrinter& printer)

@@ -36,6 +36,8 @@ public:
 
     int RunDialog(CDialog& dialog) override;
     int ShowMessage(const QString& text, unsigned type) override;
+    // A line on the error stream that tells without failing the run.
+    void ShowNote(const QString& text);
     std::optional<QString> ChooseFile(const FileDialogRequest& request) override;
     bool ChoosePrinter(QPrinter& printer) override;
 

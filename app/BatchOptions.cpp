@@ -1,15 +1,19 @@
 #include "app/BatchOptions.h"
 
+#include "platform/DataExchange.h"
+
 #include <functional>
+#include <limits>
 #include <set>
 
 namespace {
 
-using ValueSetter = std::function<std::optional<QString>(BatchOptions&, const QString&)>;
+using ValueSetter = std::function<std::optional<BatchArgumentError>(BatchOptions&, const QString&, const QString&)>;
 using FlagSetter = std::function<void(BatchOptions&)>;
 
 // One option of the command line: a flag, or an option followed by a value.
-// A value setter returns the reason when it cannot use the value.
+// A value setter, given the option's name and value, returns the error when
+// it cannot use the value.
 struct CommandLineOption {
     const char* name;
     const char* valueName;  // nullptr for a flag
@@ -18,37 +22,50 @@ struct CommandLineOption {
     FlagSetter setFlag;
 };
 
+BatchArgumentError Error(const QString& reason)
+{
+    return BatchArgumentError{reason};
+}
+
 ValueSetter Text(QString BatchOptions::*member)
 {
-    return [member](BatchOptions& options, const QString& value) -> std::optional<QString> {
+    return [member](BatchOptions& options, const QString& name, const QString& value) -> std::optional<BatchArgumentError> {
         if (value.isEmpty())
-            return QStringLiteral("is given an empty value");
+            return Error(QStringLiteral("The option %1 is given an empty value.").arg(name));
         options.*member = value;
         return std::nullopt;
     };
 }
 
-std::optional<QString> SetSeed(BatchOptions& options, const QString& value)
+using NumberStore = std::function<void(BatchOptions&, unsigned long long)>;
+
+// A number within the range of its field, refused with the field's own range
+// message under the option's name.
+ValueSetter Number(long long minValue, long long maxValue, NumberStore store)
 {
-    bool ok = false;
-    const unsigned seed = value.toUInt(&ok);
-    if (!ok || value.startsWith(u'+'))
-        return QStringLiteral("needs a whole number from 0 to 4294967295, not \"%1\"").arg(value);
-    options.seed = seed;
-    return std::nullopt;
+    return [=](BatchOptions& options, const QString& name, const QString& value) -> std::optional<BatchArgumentError> {
+        const std::optional<unsigned long long> number = ParseOptionNumber(value);
+        if (!number || *number < static_cast<unsigned long long>(minValue)
+            || *number > static_cast<unsigned long long>(maxValue))
+            return BatchArgumentError{name + QStringLiteral(": ") + IntegerRangeMessage(minValue, maxValue), false};
+        store(options, *number);
+        return std::nullopt;
+    };
 }
 
-// The font size is checked here rather than in the font-size dialog, which
-// opens only after the files are written: a mistyped size must stop the run
-// before anything is done.
-std::optional<QString> SetFontSize(BatchOptions& options, const QString& value)
+// The schedule fields are checked here, before the roster is read, with the
+// window's ranges; the font size too, since the font-size dialog opens only
+// after the files are written.
+ValueSetter Field(int BatchOptions::*member, int minValue, int maxValue)
 {
-    bool ok = false;
-    const int size = value.toInt(&ok);
-    if (!ok || size < kSmallestBaseFontSize || size > kLargestBaseFontSize)
-        return QStringLiteral("needs a whole number from %1 to %2, not \"%3\"").arg(kSmallestBaseFontSize).arg(kLargestBaseFontSize).arg(value);
-    options.fontSize = size;
-    return std::nullopt;
+    return Number(minValue, maxValue,
+                  [member](BatchOptions& options, unsigned long long number) { options.*member = static_cast<int>(number); });
+}
+
+ValueSetter Seed()
+{
+    return Number(0, std::numeric_limits<unsigned>::max(),
+                  [](BatchOptions& options, unsigned long long number) { options.seed = static_cast<unsigned>(number); });
 }
 
 // An option's help for a number: what it is, its range and its default.
@@ -61,11 +78,13 @@ const std::vector<CommandLineOption>& Options()
 {
     static const std::vector<CommandLineOption> options = {
         {"--import", "FILE", "import the pilot list from FILE (needed for a batch run)", Text(&BatchOptions::importPath), {}},
-        {"--rounds", "R", Range("rounds", kMinRounds, kMaxRounds, kDefaultRounds), Text(&BatchOptions::rounds), {}},
-        {"--heats", "H", Range("heats per round", kMinHeats, kMaxHeats, kDefaultHeats), Text(&BatchOptions::heats), {}},
+        {"--rounds", "R", Range("rounds", kMinRounds, kMaxRounds, kDefaultRounds),
+         Field(&BatchOptions::rounds, kMinRounds, kMaxRounds), {}},
+        {"--heats", "H", Range("heats per round", kMinHeats, kMaxHeats, kDefaultHeats),
+         Field(&BatchOptions::heats, kMinHeats, kMaxHeats), {}},
         {"--pilots-per-heat", "P", Range("pilots per heat", kMinPilotsPerHeat, kSlotsPerHeat, kDefaultPilotsPerHeat),
-         Text(&BatchOptions::pilotsPerHeat), {}},
-        {"--seed", "N", "draw with the seed N instead of the clock, for a repeatable schedule", SetSeed, {}},
+         Field(&BatchOptions::pilotsPerHeat, kMinPilotsPerHeat, kSlotsPerHeat), {}},
+        {"--seed", "N", "draw with the seed N instead of the clock, for a repeatable schedule", Seed(), {}},
         {"--export-pilots", "FILE", "write the pilot list to FILE", Text(&BatchOptions::exportPilotsPath), {}},
         {"--export-matrix", "FILE", "write the matrix as text to FILE", Text(&BatchOptions::exportMatrixPath), {}},
         {"--export-heats", "FILE", "write the heat cards as text to FILE", Text(&BatchOptions::exportHeatsPath), {}},
@@ -73,7 +92,7 @@ const std::vector<CommandLineOption>& Options()
         {"--print-heats", "FILE.pdf", "print the heat cards into the PDF file FILE.pdf (A4)", Text(&BatchOptions::printHeatsPath), {}},
         {"--font-size", "N",
          Range("base font size of the printouts", kSmallestBaseFontSize, kLargestBaseFontSize, kDefaultBaseFontSize),
-         SetFontSize, {}},
+         Field(&BatchOptions::fontSize, kSmallestBaseFontSize, kLargestBaseFontSize), {}},
         {"--no-new-column", nullptr, "do not start a new column for each round in the printed matrix", {},
          [](BatchOptions& options) { options.newColumnPerRound = false; }},
         {"--help", nullptr, "show this help and exit", {}, [](BatchOptions& options) { options.help = true; }},
@@ -97,12 +116,27 @@ const CommandLineOption* FindOption(QString name)
     return nullptr;
 }
 
-BatchArgumentError Error(const QString& reason)
-{
-    return BatchArgumentError{reason};
-}
-
 }  // namespace
+
+std::optional<unsigned long long> ParseOptionNumber(const QString& value)
+{
+    if (value.size() > kOptionValueChars)
+        return std::nullopt;
+    QStringView digits = QStringView(value).trimmed();
+    if (digits.isEmpty())
+        return std::nullopt;
+    for (QChar digit : digits) {
+        if (digit < u'0' || digit > u'9')
+            return std::nullopt;
+    }
+    unsigned long long number = 0;
+    constexpr unsigned long long kLargest = std::numeric_limits<unsigned long long>::max();
+    for (QChar digit : digits) {
+        const unsigned long long next = static_cast<unsigned long long>(digit.unicode() - u'0');
+        number = number > (kLargest - next) / 10 ? kLargest : number * 10 + next;
+    }
+    return number;
+}
 
 std::variant<BatchOptions, BatchArgumentError> ParseBatchArguments(const QStringList& arguments)
 {
@@ -130,8 +164,8 @@ std::variant<BatchOptions, BatchArgumentError> ParseBatchArguments(const QString
         if (!attachedValue && (i + 1 == arguments.size() || arguments[i + 1].startsWith(QLatin1String("--"))))
             return Error(QStringLiteral("The option %1 needs a value %2.").arg(name, QLatin1String(option->valueName)));
         const QString value = attachedValue ? *attachedValue : arguments[++i];
-        if (const std::optional<QString> reason = option->setValue(options, value))
-            return Error(QStringLiteral("The option %1 %2.").arg(name, *reason));
+        if (std::optional<BatchArgumentError> error = option->setValue(options, name, value))
+            return *error;
     }
     if (!options.help && !options.version && options.importPath.isEmpty())
         return Error(QStringLiteral("A batch run needs --import FILE with the pilot list."));

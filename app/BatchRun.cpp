@@ -57,14 +57,14 @@ BatchStatus BatchRun::Import()
     return RunFileCommand(&CRaceDlg::ImportPilots, m_options.importPath, false);
 }
 
-// The fields are typed in and checked by the window's own exchange, with its
-// messages; a value it refuses is an argument the run cannot use.
+// The fields, already checked against their ranges, are typed in and read by
+// the window's own exchange, as an organiser's typing would be.
 BatchStatus BatchRun::EnterFields()
 {
     DialogDriver driver(m_window);
-    driver.Type(IDC_ROUNDS, m_options.rounds);
-    driver.Type(IDC_HEATS, m_options.heats);
-    driver.Type(IDC_PILOTS_PER_HEAT, m_options.pilotsPerHeat);
+    driver.Type(IDC_ROUNDS, QString::number(m_options.rounds));
+    driver.Type(IDC_HEATS, QString::number(m_options.heats));
+    driver.Type(IDC_PILOTS_PER_HEAT, QString::number(m_options.pilotsPerHeat));
     return m_window.UpdateData(true) ? BatchStatus::Success : BatchStatus::BadArguments;
 }
 
@@ -89,6 +89,12 @@ BatchStatus BatchRun::RunFileCommand(Command command, const QString& path, bool 
     if (writesFile && !QFileInfo::exists(path)) {
         m_host.ShowMessage(QStringLiteral("The file %1 was not written.").arg(path), MB_OK);
         return BatchStatus::Failed;
+    }
+    // A printout that had to be drawn smaller than asked says so in the
+    // status line, and the run passes that on.
+    if (command == &CRaceDlg::PrintMatrix || command == &CRaceDlg::PrintHeatCards) {
+        if (const QString note = m_window.GetDlgItemText(IDC_STATUS); !note.isEmpty())
+            m_host.ShowNote(note);
     }
     return BatchStatus::Success;
 }

@@ -4,13 +4,7 @@
 #include "platform/DataExchange.h"
 #include "res/PilotTemplates.h"
 #include "res/ResourceIds.h"
-
-namespace {
-
-// New pilots fly on the channels 10 to 60; editing allows more.
-constexpr unsigned kHighestNewFrequency = 60;
-
-}  // namespace
+#include "roster/PilotRecord.h"
 
 CAddPilotDlg::CAddPilotDlg()
     : CDialog(AddPilotDialogTemplate())
@@ -19,6 +13,6 @@ CAddPilotDlg::CAddPilotDlg()
 
 void CAddPilotDlg::DoDataExchange(CDataExchange* pDX)
 {
-    ExchangePilotFields(pDX, m_firstName, m_lastName, m_frequency, kHighestNewFrequency);
+    ExchangePilotFields(pDX, m_firstName, m_lastName, m_frequency, kHighestNewChannel);
     DDX_Check(pDX, IDC_ADD_ANOTHER, m_addAnother);
 }

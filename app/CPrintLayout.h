@@ -2,6 +2,7 @@
 
 #include "platform/CDC.h"
 #include "platform/DrawingTypes.h"
+#include "platform/StagedFile.h"
 #include "print/PrintOutcome.h"
 
 #include <QString>
@@ -30,18 +31,31 @@ public:
     // Draws a horizontal rule in black and returns how far y moves down.
     int DrawRule(int x1, int x2, int y, int width);
     // Moves to the top of the next column, or of a new page when no further
-    // column fits across this one.
+    // column fits across this one. A page that holds nothing yet is never
+    // left empty: the flow starts again at its first column instead.
     void AdvanceColumn(int& y, int newPageTopMargin);
+    // Closes the column: the next block starts at the top of the next one.
+    // The move waits for that block, so a printout whose last column closes
+    // at the foot of a page ends without an empty page after it.
+    void CloseColumn() { m_columnClosed = true; }
 
     // The steps every printout shares. Prepare takes over the printer, sets
     // the first column and creates the fonts; StartFirstPage starts the
-    // document, listed as "Heat Cards", and its first page, or says it could
-    // not; FinishDocument ends the last page and the document and says
-    // whether the printer took all of it (Printed or NotFinished); Close
-    // gives the printer its own font back and lets it go, whether or not a
-    // document was printed.
-    void PreparePrintout(SharedPrinter printer, int topMargin, int baseSize);
+    // document, listed under the printout's name, and its first page, or says
+    // it could not; FinishDocument ends the last page and the document and
+    // says whether the printer took all of it (Printed, or NotFinished with
+    // the reason when known); Close gives the printer its own font back and
+    // lets it go, whether or not a document was printed. A PDF file is drawn
+    // beside the chosen one and put in its place only when complete.
+    void PreparePrintout(SharedPrinter printer, int topMargin, int baseSize, const QString& documentName);
     int MeasureColumnWidth();
+    // Sets the fonts and the column width for the lines the printout will
+    // draw and returns the size they are drawn at: the chosen one, or, when
+    // a line would pass the page's right edge at it, the largest size below
+    // it at which every line ends inside the page. A column is widened to
+    // its widest line where the page has room for that, so no line is cut
+    // at the column's edge either.
+    int FitPrintSize(int chosenSize, const QStringList& headings, const QStringList& lines, int indent);
     bool StartFirstPage();
     PrintOutcome FinishDocument();
     void ClosePrintout();
@@ -56,6 +70,19 @@ public:
     // hold it: a block that would end below the page starts the next column
     // first. A block taller than a whole column starts at the top of one.
     void AdvanceIfItWouldNotFit(int& y, int height, int newPageTopMargin);
+    // Draws a heading and its lines as one block. The block is moved whole
+    // to a fresh column when it would not fit below what is there; one
+    // taller than a whole column continues at the top of the next column,
+    // its heading repeated, once the next line would end below the page.
+    // `reserveBelow` is room the block needs under its last line. Returns
+    // where the block's part in its last column begins: its heading and its
+    // first line there.
+    struct BlockPart {
+        int top;
+        int linesTop;
+    };
+    BlockPart DrawBlock(int& y, const QString& heading, const QStringList& lines, int indent, int reserveBelow,
+                        int newPageTopMargin);
 
     CDC m_printerDC;
     int m_columnLeft = 0;
@@ -66,4 +93,19 @@ public:
     PrintFont m_headingFont;
     PrintFont m_lineFont;
     std::optional<PrintFont> m_previousFont;
+    bool m_columnClosed = false;
+    bool m_pageHasText = false;
+
+private:
+    void StagePdfFile();
+    void TakeClosedColumnsMove(int& y, int newPageTopMargin);
+    void MoveToNextColumn(int& y, int newPageTopMargin);
+
+    QString m_documentName;
+    StagedFile m_stagedPdf;
 };
+
+// What the status line says after a printout drawn smaller than chosen,
+// because a line would not fit the page at the chosen size; empty when it
+// was drawn at the chosen size.
+QString PrintSizeNote(const QString& printout, int printedSize, int chosenSize);

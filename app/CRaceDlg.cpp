@@ -1,6 +1,7 @@
 #include "app/CRaceDlg.h"
 
 #include "app/CAboutDlg.h"
+#include "matrix/HeatsProposal.h"
 #include "matrix/MatrixShape.h"
 #include "platform/DataExchange.h"
 #include "platform/MessageBox.h"
@@ -102,19 +103,17 @@ void CRaceDlg::SetUpTreeImages()
 }
 
 // Leaving the heats field spreads the listed pilots over the heats, or, when
-// there are fewer pilots than heats, puts them all into one heat.
+// there are fewer pilots than heats, puts them all into one heat. A field the
+// exchange has just refused changes nothing else.
 void CRaceDlg::AdjustHeatsToPilots()
 {
-    UpdateData(true);
-    const int places = m_pilotList.GetCount() + 1;
-    if (m_heats < 1)
-        return;  // the exchange has just reported the field; there is nothing to divide by
-    if (m_heats < places) {
-        m_pilotsPerHeat = places / m_heats;
-    } else {
-        m_heats = 1;
-        m_pilotsPerHeat = places;
-    }
+    if (!UpdateData(true))
+        return;
+    const std::optional<HeatsProposal> proposal = ProposeHeats(m_pilotList.GetCount(), m_heats);
+    if (!proposal)
+        return;
+    m_heats = proposal->heats;
+    m_pilotsPerHeat = proposal->pilotsPerHeat;
     UpdateData(false);
 }
 

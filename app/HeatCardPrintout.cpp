@@ -27,17 +27,26 @@ QStringList HeatCardLines(const HeatCard& card)
 void PrintCard(CPrintLayout& layout, int& y, const HeatCard& card)
 {
     const QStringList lines = HeatCardLines(card);
-    layout.AdvanceIfItWouldNotFit(y, layout.BlockHeight(card.pilotText, lines) + kRuleHeight, kTopMargin);
-    layout.DrawHeading(y, card.pilotText);
-    const int cardStart = y;
-    layout.DrawLines(y, lines, kHeatLineIndent);
+    const int cardStart = layout.DrawBlock(y, card.pilotText, lines, kHeatLineIndent, kRuleHeight, kTopMargin).linesTop;
     y += layout.DrawRule(layout.m_columnLeft, layout.m_columnLeft + layout.m_columnWidth, layout.m_topMargin + y, 0);
     y += kGapAfterRule;
     // A column closes once a further card of this size, counted without its
     // heading, would not fit.
     const int cardHeight = y - cardStart;
     if (EndsBelowPage(layout.m_topMargin, y, cardHeight, layout.m_pageHeight))
-        layout.AdvanceColumn(y, kTopMargin);
+        layout.CloseColumn();
+}
+
+int FitCardsSize(CPrintLayout& layout, int chosenSize, const std::vector<HeatCard>& cards)
+{
+    QStringList headings;
+    QStringList lines;
+    for (const HeatCard& card : cards) {
+        headings << card.pilotText;
+        lines << HeatCardLines(card);
+    }
+    lines.removeDuplicates();
+    return layout.FitPrintSize(chosenSize, headings, lines, kHeatLineIndent);
 }
 
 } // namespace
@@ -45,9 +54,8 @@ void PrintCard(CPrintLayout& layout, int& y, const HeatCard& card)
 PrintOutcome PrintHeatCards(CPrintLayout& layout, SharedPrinter printer, int baseFontSize,
                             const std::vector<HeatCard>& cards, const StatusLine& showStatus)
 {
-    layout.PreparePrintout(std::move(printer), kTopMargin, baseFontSize);
-    layout.ApplyPageMapping();
-    layout.m_columnWidth = layout.MeasureColumnWidth();
+    layout.PreparePrintout(std::move(printer), kTopMargin, baseFontSize, QStringLiteral("Heat Cards"));
+    const int printedSize = FitCardsSize(layout, baseFontSize, cards);
     PrintOutcome outcome = PrintOutcome::NotStarted;
     if (layout.StartFirstPage()) {
         int y = 0;
@@ -58,6 +66,6 @@ PrintOutcome PrintHeatCards(CPrintLayout& layout, SharedPrinter printer, int bas
         outcome = layout.FinishDocument();
     }
     layout.ClosePrintout();
-    showStatus(QString());
+    showStatus(PrintSizeNote(QCoreApplication::translate("Printout", "Heat Cards"), printedSize, baseFontSize));
     return outcome;
 }

@@ -12,6 +12,7 @@
 class CPrintLayout;
 
 // Prints the cards in the order given, in columns on the printer, each with
-// a rule under it, then lets the printer go and clears the status line.
+// a rule under it, then lets the printer go and clears the status line, or
+// leaves the size note there when it printed smaller than chosen.
 PrintOutcome PrintHeatCards(CPrintLayout& layout, SharedPrinter printer, int baseFontSize,
                             const std::vector<HeatCard>& cards, const StatusLine& showStatus);

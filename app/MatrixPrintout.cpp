@@ -1,12 +1,13 @@
 #include "app/MatrixPrintout.h"
 
-#include "app/CPrintLayout.h"
 #include "matrix/CalculationResult.h"
+#include "app/CPrintLayout.h"
 #include "print/PageGeometry.h"
 #include "print/PrintoutContent.h"
 
 #include <QCoreApplication>
 #include <algorithm>
+#include <vector>
 
 namespace {
 
@@ -17,14 +18,34 @@ constexpr int kPilotLineIndent = 16;
 
 void PrintHeat(CPrintLayout& layout, int& y, const HeatBlock& block)
 {
-    layout.AdvanceIfItWouldNotFit(y, layout.BlockHeight(block.heading, block.pilotLines), kTopMargin);
-    const int blockStart = y;
-    layout.DrawHeading(y, block.heading);
-    layout.DrawLines(y, block.pilotLines, kPilotLineIndent);
+    const int blockStart = layout.DrawBlock(y, block.heading, block.pilotLines, kPilotLineIndent, 0, kTopMargin).top;
     // A column closes once a further block as tall as this one would not fit.
     const int blockHeight = y - blockStart;
     if (EndsBelowPage(layout.m_topMargin, y, blockHeight, layout.m_pageHeight))
-        layout.AdvanceColumn(y, kTopMargin);
+        layout.CloseColumn();
+}
+
+std::vector<HeatBlock> HeatBlocksInPrintOrder(const CalculationResult& result)
+{
+    std::vector<HeatBlock> blocks;
+    const int rounds = std::clamp(result.rounds, 0, kMaxRounds);
+    const int heats = std::clamp(result.heats, 0, kMaxHeats);
+    for (int round = 0; round < rounds; ++round)
+        for (int heat = 0; heat < heats; ++heat)
+            blocks.push_back(MatrixHeatBlock(result, round, heat));
+    return blocks;
+}
+
+int FitMatrixSize(CPrintLayout& layout, int chosenSize, const std::vector<HeatBlock>& blocks)
+{
+    QStringList headings;
+    QStringList lines;
+    for (const HeatBlock& block : blocks) {
+        headings << block.heading;
+        lines << block.pilotLines;
+    }
+    lines.removeDuplicates();
+    return layout.FitPrintSize(chosenSize, headings, lines, kPilotLineIndent);
 }
 
 } // namespace
@@ -32,25 +53,22 @@ void PrintHeat(CPrintLayout& layout, int& y, const HeatBlock& block)
 PrintOutcome PrintMatrix(CPrintLayout& layout, SharedPrinter printer, const MatrixPrintOptions& options,
                          const CalculationResult& result, const StatusLine& showStatus)
 {
-    layout.PreparePrintout(std::move(printer), kTopMargin, options.baseFontSize);
-    layout.m_columnWidth = layout.MeasureColumnWidth();
+    layout.PreparePrintout(std::move(printer), kTopMargin, options.baseFontSize, QStringLiteral("Matrix"));
+    const std::vector<HeatBlock> blocks = HeatBlocksInPrintOrder(result);
+    const int printedSize = FitMatrixSize(layout, options.baseFontSize, blocks);
     PrintOutcome outcome = PrintOutcome::NotStarted;
     if (layout.StartFirstPage()) {
         int y = 0;
-        const int rounds = std::clamp(result.rounds, 0, kMaxRounds);
         const int heats = std::clamp(result.heats, 0, kMaxHeats);
-        for (int round = 0; round < rounds; ++round) {
-            if (options.newColumnPerRound && round > 0)
+        for (size_t index = 0; index < blocks.size(); ++index) {
+            if (options.newColumnPerRound && index > 0 && index % size_t(heats) == 0)
                 layout.AdvanceColumn(y, kTopMargin);
-            for (int heat = 0; heat < heats; ++heat) {
-                const HeatBlock block = MatrixHeatBlock(result, round, heat);
-                showStatus(QCoreApplication::translate("Printout", "Printing %1").arg(block.heading));
-                PrintHeat(layout, y, block);
-            }
+            showStatus(QCoreApplication::translate("Printout", "Printing %1").arg(blocks[index].heading));
+            PrintHeat(layout, y, blocks[index]);
         }
         outcome = layout.FinishDocument();
     }
     layout.ClosePrintout();
-    showStatus(QString());
+    showStatus(PrintSizeNote(QCoreApplication::translate("Printout", "Matrix"), printedSize, options.baseFontSize));
     return outcome;
 }

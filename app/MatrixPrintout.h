@@ -17,6 +17,7 @@ struct MatrixPrintOptions {
 };
 
 // Prints every heat of the calculated matrix in columns on the printer,
-// round by round, then lets the printer go and clears the status line.
+// round by round, then lets the printer go and clears the status line, or
+// leaves the size note there when it printed smaller than chosen.
 PrintOutcome PrintMatrix(CPrintLayout& layout, SharedPrinter printer, const MatrixPrintOptions& options,
                          const CalculationResult& result, const StatusLine& showStatus);

@@ -26,10 +26,12 @@ QString RosterFullMessage()
         .arg(kRosterCapacity);
 }
 
-bool ListHoldsLine(CListBox& list, const QString& line)
+// The line being edited is no duplicate of itself: it may keep its values or
+// change only the case of its names.
+bool ListHoldsLine(CListBox& list, const QString& line, int editedPosition = LB_ERR)
 {
     for (int position = 0; position < list.GetCount(); ++position)
-        if (IsSameLineIgnoringCase(list.GetText(position), line))
+        if (position != editedPosition && IsSameLineIgnoringCase(list.GetText(position), line))
             return true;
     return false;
 }
@@ -87,9 +89,12 @@ CommandOutcome CRaceDlg::EditPilot()
     dialog.m_frequency = FrequencyForDialog(frequency);
     if (dialog.DoModal() != IDOK)
         return CommandOutcome::Cancelled();
+    const QString line =
+        FormatRosterLine(dialog.m_lastName, dialog.m_firstName, static_cast<int>(dialog.m_frequency));
+    if (ListHoldsLine(m_pilotList, line, selected))
+        return CommandOutcome::Refused(DuplicatePilotMessage());
     m_pilotList.DeleteString(selected);
-    m_pilotList.AddString(
-        FormatRosterLine(dialog.m_lastName, dialog.m_firstName, static_cast<int>(dialog.m_frequency)));
+    m_pilotList.AddString(line);
     RebuildRoster();
     return CommandOutcome::Done();
 }

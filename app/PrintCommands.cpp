@@ -43,7 +43,13 @@ CommandOutcome OutcomeOf(PrintOutcome outcome, const QString& outputFile)
                                       kWarning);
     if (outcome == PrintOutcome::NotFinished && !outputFile.isEmpty())
         return CommandOutcome::Failed(CRaceDlg::tr("The printout could not be written completely to the file \"%1\"; "
-                                                   "the disk may be full. The file is not usable.")
+                                                   "the disk may be full. The file was left as it was.")
+                                          .arg(outputFile),
+                                      kWarning);
+    if (outcome == PrintOutcome::NotFinishedAtFileSizeLimit)
+        return CommandOutcome::Failed(CRaceDlg::tr("The printout could not be written completely to the file \"%1\": "
+                                                   "it would pass the size limit set for this program's files "
+                                                   "(ulimit -f). The file was left as it was.")
                                           .arg(outputFile),
                                       kWarning);
     if (outcome == PrintOutcome::NotFinished)

@@ -19,19 +19,16 @@ CommandOutcome ImportFailure(const CFileException& error)
 
 // The whole file, or the failure when it could not be read: a file that
 // fails half-way must not replace the pilots the organiser has.
-std::variant<QStringList, CommandOutcome> ReadRosterFile(const QString& path)
+std::variant<QByteArray, CommandOutcome> ReadRosterFileBytes(const QString& path)
 {
     CStdioFile file;
     CFileException error;
     if (!file.Open(path, CStdioFile::modeRead, &error))
         return ImportFailure(error);
     try {
-        QStringList lines;
-        QString line;
-        while (file.ReadString(line))
-            lines << line;
+        const QByteArray bytes = file.ReadAllBytes();
         file.Close();
-        return lines;
+        return bytes;
     } catch (const CFileException& failure) {
         file.Abort();
         return ImportFailure(failure);
@@ -40,6 +37,7 @@ std::variant<QStringList, CommandOutcome> ReadRosterFile(const QString& path)
 
 } // namespace
 
+// A file with a line that is no pilot, or that is no text, changes nothing.
 // Lines left out of a full roster make the import fail: the pilot list is
 // not the file's.
 CommandOutcome CRaceDlg::ImportPilots()
@@ -47,10 +45,12 @@ CommandOutcome CRaceDlg::ImportPilots()
     CImportPilotsDlg dialog;
     if (dialog.DoModal() != IDOK)
         return CommandOutcome::Cancelled();
-    const std::variant<QStringList, CommandOutcome> fileLines = ReadRosterFile(dialog.Path());
-    if (const auto* failure = std::get_if<CommandOutcome>(&fileLines))
+    const std::variant<QByteArray, CommandOutcome> bytes = ReadRosterFileBytes(dialog.Path());
+    if (const auto* failure = std::get_if<CommandOutcome>(&bytes))
         return *failure;
-    const RosterFileLines selected = SelectPilotLines(std::get<QStringList>(fileLines));
+    const RosterFileReading selected = ReadRosterFile(std::get<QByteArray>(bytes));
+    if (selected.IsRefused())
+        return CommandOutcome::Failed(RefusedRosterFileMessage(dialog.Path(), selected), MB_OK | MB_ICONEXCLAMATION);
     m_roster.fill(PilotRecord{});
     m_rosterCount = 0;
     for (const QString& line : selected.pilotLines)

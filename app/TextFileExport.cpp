@@ -2,25 +2,77 @@
 
 #include "platform/CFileException.h"
 #include "platform/CStdioFile.h"
+#include "platform/TextFileCodec.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <cerrno>
 
-CommandOutcome ExportTextFile(const QString& path, const QString& text)
+namespace {
+
+constexpr unsigned kWarning = MB_OK | MB_ICONEXCLAMATION;
+
+// The file's error and what it left, as one message: "%1" stands for the error.
+CommandOutcome Failure(const CFileException& failure, const QString& message)
+{
+    return CommandOutcome::Failed(message.arg(failure.ErrorMessage()), kWarning);
+}
+
+QString NothingWritten()
+{
+    return QCoreApplication::translate("TextFileExport", "%1 Nothing was written.");
+}
+
+// A missing folder and a missing file both come back as "no such entry";
+// the organiser needs to know that the folder was mistyped.
+CFileException::Cause OpenFailureCause(const QString& path, int error)
+{
+    if (error == ENOENT && !QFileInfo(path).absoluteDir().exists())
+        return CFileException::badPath;
+    return CFileException::ErrnoToCause(error == 0 ? EACCES : error);
+}
+
+// A device such as a printer port or /dev/full cannot be replaced by a new
+// file: it is written directly.
+CommandOutcome WriteDirectly(const QString& path, const QString& text)
 {
     CStdioFile file;
     CFileException error;
     if (!file.Open(path, CStdioFile::modeCreate | CStdioFile::modeWrite, &error))
-        return CommandOutcome::Failed(
-            QCoreApplication::translate("TextFileExport", "%1 Nothing was written.").arg(error.ErrorMessage()),
-            MB_OK | MB_ICONEXCLAMATION);
+        return Failure(error, NothingWritten());
     try {
         file.WriteString(text);
         file.Close();
         return CommandOutcome::Done();
     } catch (const CFileException& failure) {
         file.Abort();
-        const QString message = QCoreApplication::translate(
-            "TextFileExport", "%1 The file holds only what was written before the error.");
-        return CommandOutcome::Failed(message.arg(failure.ErrorMessage()), MB_OK | MB_ICONEXCLAMATION);
+        return Failure(failure, QCoreApplication::translate("TextFileExport", "%1 Not everything could be written."));
     }
+}
+
+} // namespace
+
+CommandOutcome ExportTextFile(const QString& path, const QString& text)
+{
+    const QFileInfo target(path);
+    if (target.isDir())
+        return Failure(CFileException(CFileException::invalidFile, path), NothingWritten());
+    if (target.exists() && !target.isFile())
+        return WriteDirectly(path, text);
+    QSaveFile file(path);
+    errno = 0;
+    if (!file.open(QIODevice::WriteOnly))
+        return Failure(CFileException(OpenFailureCause(path, errno), path), NothingWritten());
+    const QByteArray bytes = EncodeTextForFile(text);
+    errno = 0;
+    const bool written = file.write(bytes) == bytes.size() && file.flush();
+    const int writeError = errno;
+    if (written && file.commit())
+        return CommandOutcome::Done();
+    const int error = writeError != 0 ? writeError : (errno != 0 ? errno : EIO);
+    file.cancelWriting();
+    return Failure(CFileException(CFileException::ErrnoToCause(error), path),
+                   QCoreApplication::translate("TextFileExport", "%1 The file was left as it was."));
 }

@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <cerrno>
+#include <csignal>
 #include <cstdio>
 #include <cstring>
 #include <optional>
@@ -103,7 +104,7 @@ int RunBatchFromArguments(int argc, char** argv)
 {
     const auto parsed = ParseBatchArguments(ArgumentsOf(argc, argv));
     if (const auto* error = std::get_if<BatchArgumentError>(&parsed)) {
-        Write(stderr, MessageLine(error->reason) + u'\n' + BatchUsage());
+        Write(stderr, MessageLine(error->reason) + u'\n' + (error->showUsage ? BatchUsage() : QString()));
         return static_cast<int>(BatchStatus::BadArguments);
     }
     const BatchOptions& options = std::get<BatchOptions>(parsed);
@@ -123,6 +124,10 @@ int RunBatchFromArguments(int argc, char** argv)
 
 int main(int argc, char** argv)
 {
+    // A file that reaches the size limit set for the process (ulimit -f)
+    // fails its write, which is reported; by default the process would be
+    // killed on the spot instead.
+    std::signal(SIGXFSZ, SIG_IGN);
     if (argc > 1)
         return RunBatchFromArguments(argc, argv);
     return RunWindow(argc, argv);

@@ -30,6 +30,10 @@ QString CFileException::ErrorMessage() const
         return QCoreApplication::translate("CFileException", "%1 is in use by another program.").arg(file);
     case diskFull:
         return QCoreApplication::translate("CFileException", "The disk is full: %1 could not be written completely.").arg(file);
+    case fileSizeLimit:
+        return QCoreApplication::translate("CFileException", "%1 could not be written completely: it would pass the "
+                                                             "size limit set for this program's files (ulimit -f).")
+            .arg(file);
     case tooLarge:
         return QCoreApplication::translate("CFileException", "%1 is too large to be a text file of this program.").arg(file);
     case genericException:
@@ -67,8 +71,9 @@ CFileException::Cause CFileException::ErrnoToCause(int error)
         return sharingViolation;
     case ENOSPC:
     case EDQUOT:
-    case EFBIG:
         return diskFull;
+    case EFBIG:
+        return fileSizeLimit;
     default:
         return genericException;
     }

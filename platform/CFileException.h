@@ -19,6 +19,7 @@ public:
         sharingViolation = 11,
         diskFull = 13,
         tooLarge = 15,  // more than a text file of the program can be
+        fileSizeLimit = 16,  // the size limit set for the process's files
     };
 
     CFileException() = default;

@@ -1,5 +1,7 @@
 #include "platform/CListBox.h"
 
+#include "platform/SortCollation.h"
+
 #include <QListWidget>
 #include <cassert>
 
@@ -7,6 +9,7 @@ void CListBox::Attach(QWidget* control, bool sorted)
 {
     m_control = dynamic_cast<QListWidget*>(control);
     m_sorted = sorted;
+    m_collator = SortCollator();
     assert(m_control);
 }
 
@@ -84,7 +87,7 @@ int CListBox::SortedPosition(const QString& text) const
     int high = GetCount();
     while (low < high) {
         const int middle = (low + high) / 2;
-        if (QString::compare(m_control->item(middle)->text(), text, Qt::CaseInsensitive) <= 0)
+        if (m_collator.compare(m_control->item(middle)->text(), text) <= 0)
             low = middle + 1;
         else
             high = middle;

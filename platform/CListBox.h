@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCollator>
 #include <QString>
 
 class QListWidget;
@@ -8,8 +9,8 @@ class QWidget;
 constexpr int LB_ERR = -1;
 
 // The list box of a dialog, addressed by line position. A sorted list box
-// keeps its lines in alphabetical order ignoring case; a line equal to others
-// goes after them.
+// keeps its lines in the order of the user's locale ignoring case
+// (SortCollation.h); a line equal to others goes after them.
 class CListBox {
 public:
     void Attach(QWidget* control, bool sorted);
@@ -30,4 +31,5 @@ private:
 
     QListWidget* m_control = nullptr;
     bool m_sorted = false;
+    QCollator m_collator;
 };

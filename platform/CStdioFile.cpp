@@ -133,10 +133,9 @@ void CStdioFile::Abort()
     m_file = nullptr;
 }
 
-// The whole file is read at once: whether it is UTF-8 can only be told from
-// all of its bytes.
-void CStdioFile::LoadLines()
+QByteArray CStdioFile::ReadAllBytes()
 {
+    assert(m_file && "ReadAllBytes on a file that is not open");
     QByteArray bytes;
     char buffer[65536];
     size_t count = 0;
@@ -148,7 +147,14 @@ void CStdioFile::LoadLines()
     }
     if (std::ferror(m_file))
         Raise(errno);
-    m_lines = SplitLines(DecodeTextFile(bytes));
+    return bytes;
+}
+
+// The whole file is read at once: whether it is UTF-8 can only be told from
+// all of its bytes.
+void CStdioFile::LoadLines()
+{
+    m_lines = SplitLines(DecodeTextFile(ReadAllBytes()));
     m_loaded = true;
 }
 

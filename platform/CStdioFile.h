@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 #include <cstdio>
@@ -26,6 +27,9 @@ public:
     bool Open(const QString& path, unsigned flags, CFileException* error = nullptr);
     // The next line without its line end; false after the last line.
     bool ReadString(QString& line);
+    // The rest of the file as it lies on the disk, for a caller that decodes
+    // it itself.
+    QByteArray ReadAllBytes();
     void WriteString(const QString& text);
     // Writes out what is buffered and closes; does nothing when not open.
     void Close();

@@ -1,5 +1,7 @@
 #include "platform/CTreeCtrl.h"
 
+#include "platform/SortCollation.h"
+
 #include <QTreeWidget>
 #include <QTreeWidgetItemIterator>
 #include <cassert>
@@ -16,6 +18,7 @@ void CTreeCtrl::Attach(QWidget* control)
 {
     m_control = dynamic_cast<QTreeWidget*>(control);
     assert(m_control);
+    m_collator = SortCollator();
 }
 
 void CTreeCtrl::SetImages(const std::vector<QIcon>& images, QSize size)
@@ -91,7 +94,7 @@ int CTreeCtrl::SortedPosition(QTreeWidgetItem* parent, const QString& text) cons
     int high = ChildCount(parent);
     while (low < high) {
         const int middle = (low + high) / 2;
-        if (QString::compare(Child(parent, middle)->text(0), text, Qt::CaseInsensitive) <= 0)
+        if (m_collator.compare(Child(parent, middle)->text(0), text) <= 0)
             low = middle + 1;
         else
             high = middle;

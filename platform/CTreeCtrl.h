@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCollator>
 #include <QIcon>
 #include <QPixmap>
 #include <QString>
@@ -17,8 +18,9 @@ struct TreeNode {
     long long data = 0;
 };
 
-// The tree control of a dialog. Nodes go in among their siblings in
-// alphabetical order ignoring case; a node equal to others goes after them.
+// The tree control of a dialog. Nodes go in among their siblings in the
+// order of the user's locale ignoring case (SortCollation.h); a node equal to
+// others goes after them.
 class CTreeCtrl {
 public:
     void Attach(QWidget* control);
@@ -41,4 +43,5 @@ private:
 
     QTreeWidget* m_control = nullptr;
     std::vector<QPixmap> m_images;
+    QCollator m_collator;  // the sorted insertion's order, see SortCollation.h
 };

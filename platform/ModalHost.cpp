@@ -28,8 +28,9 @@ SharedPrinter ModalHost::ChoosePrintoutPrinter()
     printer->setPrintRange(QPrinter::AllPages);
     if (!ChoosePrinter(*printer))
         return nullptr;
-    // A PDF file has no hardware margins: its printable area is the whole sheet.
+    // A PDF file has no hardware margins; it keeps 5 mm free on every side,
+    // as a printer's own margins would, so that printing it cuts nothing off.
     if (printer->outputFormat() == QPrinter::PdfFormat)
-        printer->setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
+        printer->setPageMargins(QMarginsF(5, 5, 5, 5), QPageLayout::Millimeter);
     return printer;
 }

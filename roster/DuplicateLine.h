@@ -2,8 +2,8 @@
 
 #include <QString>
 
-// Whether two roster lines name the same pilot for the add command's
-// duplicate check: whole lines, with only the letters A to Z compared without
-// regard to case. Every other character, Czech letters included, must match
-// exactly, so "NOVÁK" and "Novák" are two different pilots.
+// Whether two roster lines name the same pilot for the duplicate check of the
+// add and edit commands: whole lines, compared with every letter's case
+// folded, so "DVOŘÁK,Jan,35" and "Dvořák,jan,35" are one pilot. The channel is
+// part of the line: the same names on another channel are another pilot.
 bool IsSameLineIgnoringCase(const QString& left, const QString& right);

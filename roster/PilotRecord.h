@@ -6,6 +6,12 @@ constexpr int kRosterCapacity = 100;
 constexpr int kFirstNameChars = 20;
 constexpr int kLastNameChars = 30;
 
+// The channels a pilot may fly on: the add dialog offers the lower part of
+// the range, the edit dialog and a roster file all of it.
+constexpr int kLowestChannel = 10;
+constexpr int kHighestNewChannel = 60;
+constexpr int kHighestChannel = 80;
+
 // One pilot of the roster. A record read from a roster line is cut to the
 // name capacities above, counted in characters (Šťastný is seven).
 struct PilotRecord {

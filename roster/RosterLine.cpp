@@ -5,6 +5,49 @@
 #include <QStringList>
 #include <limits>
 
+namespace {
+
+// The blanks the channel may carry around it: those the forgiving reading of
+// a channel skips in front of it.
+bool IsBlank(QChar character)
+{
+    return character == u' ' || (character >= u'\t' && character <= u'\r');
+}
+
+QStringView WithoutBlanks(QStringView text)
+{
+    while (!text.isEmpty() && IsBlank(text.front()))
+        text = text.sliced(1);
+    while (!text.isEmpty() && IsBlank(text.back()))
+        text.chop(1);
+    return text;
+}
+
+RosterLineFault CheckChannel(QStringView field)
+{
+    QStringView number = WithoutBlanks(field);
+    if (number.isEmpty())
+        return RosterLineFault::ChannelMissing;
+    const bool negative = number.front() == u'-';
+    if (negative || number.front() == u'+')
+        number = number.sliced(1);
+    if (number.isEmpty())
+        return RosterLineFault::ChannelNotANumber;
+    for (QChar digit : number) {
+        if (digit < u'0' || digit > u'9')
+            return RosterLineFault::ChannelNotANumber;
+    }
+    while (number.size() > 1 && number.front() == u'0')
+        number = number.sliced(1);
+    // Two digits are all a channel has; a longer number is out of range
+    // however it is read.
+    const bool inRange = !negative && number.size() <= 2 && number.toInt() >= kLowestChannel
+                         && number.toInt() <= kHighestChannel;
+    return inRange ? RosterLineFault::None : RosterLineFault::ChannelOutOfRange;
+}
+
+}  // namespace
+
 RosterLineFields ReadRosterLine(const QString& line)
 {
     const QStringList fields = line.split(u',');
@@ -37,11 +80,20 @@ void ApplyRosterLine(const RosterLineFields& fields, PilotRecord& pilot)
         pilot.frequency = *fields.frequency;
 }
 
+RosterLineFault CheckRosterLine(const QString& line)
+{
+    const QList<QStringView> fields = QStringView(line).split(u',');
+    if (fields.size() >= 3)
+        return CheckChannel(fields[2]);
+    if (line.count(u';') >= 2)
+        return RosterLineFault::SeparatedBySemicolons;
+    return RosterLineFault::TooFewFields;
+}
+
 int ConvertLikeAtoi(const QString& text)
 {
     int position = 0;
-    const auto isBlank = [](QChar c) { return c == u' ' || (c >= u'\t' && c <= u'\r'); };
-    while (position < text.size() && isBlank(text[position]))
+    while (position < text.size() && IsBlank(text[position]))
         ++position;
     bool negative = false;
     if (position < text.size() && (text[position] == u'-' || text[position] == u'+'))

@@ -24,6 +24,21 @@ RosterLineFields ReadRosterLine(const QString& line);
 QString FormatRosterLine(const QString& lastName, const QString& firstName, int frequency);
 QString FormatRosterLine(const PilotRecord& pilot);
 
+// Why a roster file line cannot become a pilot. A line becomes one when it
+// has at least three comma-separated fields and its third is a channel of
+// kLowestChannel to kHighestChannel: digits with an optional sign and blanks
+// around them. Names are taken as they are.
+enum class RosterLineFault {
+    None,
+    TooFewFields,
+    SeparatedBySemicolons,  // a spreadsheet's export in a locale whose list separator is ';'
+    ChannelMissing,
+    ChannelNotANumber,
+    ChannelOutOfRange,
+};
+
+RosterLineFault CheckRosterLine(const QString& line);
+
 // Fills the record's fields that the line has, names cut to their capacities.
 void ApplyRosterLine(const RosterLineFields& fields, PilotRecord& pilot);
 

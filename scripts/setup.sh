@@ -15,8 +15,10 @@ build=${KVORAX_BUILD_DIR:-$root/build}
 packages=(g++ cmake ninja-build qt6-base-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools
           qt6-translations-l10n libgtest-dev libbenchmark-dev dpkg-dev fonts-liberation fonts-dejavu-core)
 # What the tests read the program's output and the installation with: PDF
-# files, the desktop entry, the AppStream entry, the manual page, the package.
-test_packages=(poppler-utils desktop-file-utils appstream man-db groff-base lintian)
+# files, the desktop entry, the AppStream entry, the manual page, the package;
+# and clang with its libFuzzer runtime for the roster reader's fuzz target.
+test_packages=(poppler-utils desktop-file-utils appstream man-db groff-base lintian
+               clang libclang-rt-14-dev)
 [ "$mode" = test ] && packages+=("${test_packages[@]}")
 
 install_missing() {

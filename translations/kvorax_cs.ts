@@ -92,6 +92,10 @@
         <source>An unexpected error occurred while accessing %1.</source>
         <translation>Při práci se souborem %1 nastala neočekávaná chyba.</translation>
     </message>
+    <message>
+        <source>%1 could not be written completely: it would pass the size limit set for this program&apos;s files (ulimit -f).</source>
+        <translation>Soubor %1 se nepodařilo zapsat celý: překročil by limit velikosti souborů nastavený pro tento program (ulimit -f).</translation>
+    </message>
 </context>
 <context>
     <name>CPathDlg</name>
@@ -135,10 +139,6 @@
         <translation>Tisk se nepodařilo zahájit. Zkontrolujte, zda je tiskárna dostupná, nebo zda lze soubor PDF zapsat tam, kam jste ho zvolili uložit.</translation>
     </message>
     <message>
-        <source>The printout could not be written completely to the file &quot;%1&quot;; the disk may be full. The file is not usable.</source>
-        <translation>Výtisk se nepodařilo celý zapsat do souboru „%1“; disk je možná plný. Soubor nelze použít.</translation>
-    </message>
-    <message>
         <source>The printout could not be finished. Check the printer.</source>
         <translation>Tisk se nepodařilo dokončit. Zkontrolujte tiskárnu.</translation>
     </message>
@@ -161,6 +161,14 @@
     <message>
         <source>Please perform a Matrix Calculation before attempting to export Heat Cards.</source>
         <translation>Před exportem karet heatů nejprve proveďte výpočet Matrixu.</translation>
+    </message>
+    <message>
+        <source>The printout could not be written completely to the file &quot;%1&quot;; the disk may be full. The file was left as it was.</source>
+        <translation>Výtisk se nepodařilo celý zapsat do souboru „%1“; disk je možná plný. Soubor zůstal, jak byl.</translation>
+    </message>
+    <message>
+        <source>The printout could not be written completely to the file &quot;%1&quot;: it would pass the size limit set for this program&apos;s files (ulimit -f). The file was left as it was.</source>
+        <translation>Výtisk se nepodařilo celý zapsat do souboru „%1“: překročil by limit velikosti souborů nastavený pro tento program (ulimit -f). Soubor zůstal, jak byl.</translation>
     </message>
 </context>
 <context>
@@ -388,12 +396,28 @@
         <source>A pilot&apos;s name cannot contain a comma, because commas separate the names and the channel in the pilot list. Please remove the comma.</source>
         <translation>Jméno pilota nesmí obsahovat čárku, protože čárky v seznamu pilotů oddělují jména a kanál. Odstraňte prosím čárku.</translation>
     </message>
+    <message>
+        <source>Please enter the pilot&apos;s last name.</source>
+        <translation>Zadejte příjmení pilota.</translation>
+    </message>
 </context>
 <context>
     <name>Printout</name>
     <message>
         <source>Printing %1</source>
         <translation>Tisk: %1</translation>
+    </message>
+    <message>
+        <source>%1 printed at size %2: size %3 does not fit the page</source>
+        <translation>%1: vytištěno ve velikosti %2, velikost %3 se na stránku nevejde</translation>
+    </message>
+    <message>
+        <source>Heat Cards</source>
+        <translation>Karty heatů</translation>
+    </message>
+    <message>
+        <source>Matrix</source>
+        <translation>Matrix</translation>
     </message>
 </context>
 <context>
@@ -513,6 +537,50 @@
         <source>%1 pilots were imported from &quot;%2&quot;. The pilot list holds at most %3 pilots, so %4 left out.</source>
         <translation>Ze souboru „%2“ bylo importováno %1 pilotů. Seznam pilotů pojme nejvýše %3 pilotů, proto %4.</translation>
     </message>
+    <message>
+        <source>has fewer than three fields (last name, first name and channel)</source>
+        <translation>má méně než tři pole (příjmení, jméno a kanál)</translation>
+    </message>
+    <message>
+        <source>separates its fields with semicolons, but the fields of a pilot must be separated by commas</source>
+        <translation>odděluje svá pole středníky, ale pole pilota musí být oddělena čárkami</translation>
+    </message>
+    <message>
+        <source>has no channel</source>
+        <translation>nemá kanál</translation>
+    </message>
+    <message>
+        <source>has a channel that is not a whole number</source>
+        <translation>má kanál, který není celé číslo</translation>
+    </message>
+    <message>
+        <source>has a channel outside %1 to %2</source>
+        <translation>má kanál mimo rozsah %1 až %2</translation>
+    </message>
+    <message>
+        <source>1 more line cannot be imported either.</source>
+        <translation>Nelze importovat ani 1 další řádek.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n more lines cannot be imported either.</source>
+        <translation>
+            <numerusform>Nelze importovat ani %n další řádek.</numerusform>
+            <numerusform>Nelze importovat ani %n další řádky.</numerusform>
+            <numerusform>Nelze importovat ani %n dalších řádků.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The pilot list was not changed.</source>
+        <translation>Seznam pilotů se nezměnil.</translation>
+    </message>
+    <message>
+        <source>The pilots cannot be imported from &quot;%1&quot;: it is not text in UTF-8, UTF-16, UTF-32 or Windows-1250.</source>
+        <translation>Piloty nelze importovat ze souboru „%1“: není to text v kódování UTF-8, UTF-16, UTF-32 ani Windows-1250.</translation>
+    </message>
+    <message>
+        <source>The pilots cannot be imported from &quot;%1&quot;: line %2 (&quot;%3&quot;) %4.</source>
+        <translation>Piloty nelze importovat ze souboru „%1“: řádek %2 („%3“) %4.</translation>
+    </message>
 </context>
 <context>
     <name>Strings</name>
@@ -528,8 +596,12 @@
         <translation>%1 Nic nebylo zapsáno.</translation>
     </message>
     <message>
-        <source>%1 The file holds only what was written before the error.</source>
-        <translation>%1 Soubor obsahuje jen to, co se zapsalo před chybou.</translation>
+        <source>%1 Not everything could be written.</source>
+        <translation>%1 Nepodařilo se zapsat všechno.</translation>
+    </message>
+    <message>
+        <source>%1 The file was left as it was.</source>
+        <translation>%1 Soubor zůstal, jak byl.</translation>
     </message>
 </context>
 </TS>

@@ -92,6 +92,10 @@
         <source>An unexpected error occurred while accessing %1.</source>
         <translation>An unexpected error occurred while accessing %1.</translation>
     </message>
+    <message>
+        <source>%1 could not be written completely: it would pass the size limit set for this program&apos;s files (ulimit -f).</source>
+        <translation>%1 could not be written completely: it would pass the size limit set for this program&apos;s files (ulimit -f).</translation>
+    </message>
 </context>
 <context>
     <name>CPathDlg</name>
@@ -135,10 +139,6 @@
         <translation>Printing could not start. Check that the printer is available, or that the PDF file can be written where you chose to save it.</translation>
     </message>
     <message>
-        <source>The printout could not be written completely to the file &quot;%1&quot;; the disk may be full. The file is not usable.</source>
-        <translation>The printout could not be written completely to the file &quot;%1&quot;; the disk may be full. The file is not usable.</translation>
-    </message>
-    <message>
         <source>The printout could not be finished. Check the printer.</source>
         <translation>The printout could not be finished. Check the printer.</translation>
     </message>
@@ -161,6 +161,14 @@
     <message>
         <source>Please perform a Matrix Calculation before attempting to export Heat Cards.</source>
         <translation>Please perform a Matrix Calculation before attempting to export Heat Cards.</translation>
+    </message>
+    <message>
+        <source>The printout could not be written completely to the file &quot;%1&quot;; the disk may be full. The file was left as it was.</source>
+        <translation>The printout could not be written completely to the file &quot;%1&quot;; the disk may be full. The file was left as it was.</translation>
+    </message>
+    <message>
+        <source>The printout could not be written completely to the file &quot;%1&quot;: it would pass the size limit set for this program&apos;s files (ulimit -f). The file was left as it was.</source>
+        <translation>The printout could not be written completely to the file &quot;%1&quot;: it would pass the size limit set for this program&apos;s files (ulimit -f). The file was left as it was.</translation>
     </message>
 </context>
 <context>
@@ -382,12 +390,28 @@
         <source>A pilot&apos;s name cannot contain a comma, because commas separate the names and the channel in the pilot list. Please remove the comma.</source>
         <translation>A pilot&apos;s name cannot contain a comma, because commas separate the names and the channel in the pilot list. Please remove the comma.</translation>
     </message>
+    <message>
+        <source>Please enter the pilot&apos;s last name.</source>
+        <translation>Please enter the pilot&apos;s last name.</translation>
+    </message>
 </context>
 <context>
     <name>Printout</name>
     <message>
         <source>Printing %1</source>
         <translation>Printing %1</translation>
+    </message>
+    <message>
+        <source>%1 printed at size %2: size %3 does not fit the page</source>
+        <translation>%1 printed at size %2: size %3 does not fit the page</translation>
+    </message>
+    <message>
+        <source>Heat Cards</source>
+        <translation>Heat Cards</translation>
+    </message>
+    <message>
+        <source>Matrix</source>
+        <translation>Matrix</translation>
     </message>
 </context>
 <context>
@@ -506,6 +530,49 @@
         <source>%1 pilots were imported from &quot;%2&quot;. The pilot list holds at most %3 pilots, so %4 left out.</source>
         <translation>%1 pilots were imported from &quot;%2&quot;. The pilot list holds at most %3 pilots, so %4 left out.</translation>
     </message>
+    <message>
+        <source>has fewer than three fields (last name, first name and channel)</source>
+        <translation>has fewer than three fields (last name, first name and channel)</translation>
+    </message>
+    <message>
+        <source>separates its fields with semicolons, but the fields of a pilot must be separated by commas</source>
+        <translation>separates its fields with semicolons, but the fields of a pilot must be separated by commas</translation>
+    </message>
+    <message>
+        <source>has no channel</source>
+        <translation>has no channel</translation>
+    </message>
+    <message>
+        <source>has a channel that is not a whole number</source>
+        <translation>has a channel that is not a whole number</translation>
+    </message>
+    <message>
+        <source>has a channel outside %1 to %2</source>
+        <translation>has a channel outside %1 to %2</translation>
+    </message>
+    <message>
+        <source>1 more line cannot be imported either.</source>
+        <translation>1 more line cannot be imported either.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n more lines cannot be imported either.</source>
+        <translation>
+            <numerusform>%n more line cannot be imported either.</numerusform>
+            <numerusform>%n more lines cannot be imported either.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The pilot list was not changed.</source>
+        <translation>The pilot list was not changed.</translation>
+    </message>
+    <message>
+        <source>The pilots cannot be imported from &quot;%1&quot;: it is not text in UTF-8, UTF-16, UTF-32 or Windows-1250.</source>
+        <translation>The pilots cannot be imported from &quot;%1&quot;: it is not text in UTF-8, UTF-16, UTF-32 or Windows-1250.</translation>
+    </message>
+    <message>
+        <source>The pilots cannot be imported from &quot;%1&quot;: line %2 (&quot;%3&quot;) %4.</source>
+        <translation>The pilots cannot be imported from &quot;%1&quot;: line %2 (&quot;%3&quot;) %4.</translation>
+    </message>
 </context>
 <context>
     <name>Strings</name>
@@ -521,8 +588,12 @@
         <translation>%1 Nothing was written.</translation>
     </message>
     <message>
-        <source>%1 The file holds only what was written before the error.</source>
-        <translation>%1 The file holds only what was written before the error.</translation>
+        <source>%1 Not everything could be written.</source>
+        <translation>%1 Not everything could be written.</translation>
+    </message>
+    <message>
+        <source>%1 The file was left as it was.</source>
+        <translation>%1 The file was left as it was.</translation>
     </message>
 </context>
 </TS>

@@ -108,6 +108,21 @@ TEST_F(BatchRun, ImportThatLeavesPilotsOutGivesStatusOne)
     EXPECT_FALSE(QFile::exists(pilots));
 }
 
+// A roster file with a line that is no pilot is refused as an unreadable
+// file is: its message, status 1, nothing written.
+TEST_F(BatchRun, RefusedRosterFileGivesItsMessageAndStatusOne)
+{
+    const QString roster = Path(QStringLiteral("club.csv"));
+    WriteBytes(roster, "Novak;Jan;35\r\nKral;Petr;40\r\n");
+    const QString pilots = Path(QStringLiteral("pilots.txt"));
+    const KvoraxRun run = RunKvorax({"--import", roster, "--export-pilots", pilots});
+    EXPECT_EQ(run.status, 1);
+    const QStringList messages = MessageLines(run.errors);
+    ASSERT_EQ(messages.size(), 1) << run.errors.toStdString();
+    EXPECT_TRUE(messages[0].contains(QStringLiteral("must be separated by commas"))) << messages[0].toStdString();
+    EXPECT_FALSE(QFile::exists(pilots));
+}
+
 TEST_F(BatchRun, FileThatCannotBeWrittenGivesStatusOneAndStopsTheRun)
 {
     const QString heats = Path(QStringLiteral("heats.txt"));

@@ -118,6 +118,7 @@ TEST_F(LayoutOnSheet, StartsANewPageWhenTheNextColumnWouldEndAtTheEdge)
     m_layout.m_columnLeft = 200;
     m_layout.m_columnWidth = 197;  // 200 + 2 × 197 is exactly the page width
     m_layout.m_pageHeight = 0;     // the new page maps itself again
+    m_layout.m_pageHasText = true;
     int y = 500;
     m_layout.AdvanceColumn(y, 32);
     EXPECT_EQ(m_layout.m_columnLeft, 0);

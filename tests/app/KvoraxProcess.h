@@ -20,13 +20,13 @@ struct KvoraxRun {
 };
 
 // Where the program runs, when not as the test itself runs: another working
-// folder, another environment, standard output into a file, or a disk that
-// is full once a file reaches the given size.
+// folder, another environment, standard output into a file, or a limit on
+// the size of the files it writes (ulimit -f).
 struct KvoraxSetting {
     QString workingFolder{};
     std::optional<QProcessEnvironment> environment{};
     QString outputFile{};
-    std::optional<rlim_t> diskFullAtBytes{};
+    std::optional<rlim_t> fileSizeLimitBytes{};
 };
 
 inline KvoraxRun RunKvorax(const QStringList& arguments, const KvoraxSetting& setting = {})
@@ -40,13 +40,13 @@ inline KvoraxRun RunKvorax(const QStringList& arguments, const KvoraxSetting& se
         process.setProcessEnvironment(*setting.environment);
     if (!setting.outputFile.isEmpty())
         process.setStandardOutputFile(setting.outputFile);
-    if (const std::optional<rlim_t> limit = setting.diskFullAtBytes) {
-        // A write past the limit then fails as on a full disk, instead of
-        // ending the program.
+    if (const std::optional<rlim_t> limit = setting.fileSizeLimitBytes) {
+        // The signal a write past the limit raises is left as the shell
+        // leaves it: the program itself must keep it from ending the run.
         process.setChildProcessModifier([limit] {
             const rlimit fileSize{*limit, *limit};
             setrlimit(RLIMIT_FSIZE, &fileSize);
-            std::signal(SIGXFSZ, SIG_IGN);
+            std::signal(SIGXFSZ, SIG_DFL);
         });
     }
     process.start();

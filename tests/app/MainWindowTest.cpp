@@ -188,11 +188,9 @@ TEST_F(MainWindow, AboutBoxOpensFromTheMenuAndTheSystemMenu)
 TEST_F(MainWindow, LeavingHeatsSpreadsThePilotsOverTheHeats)
 {
     DialogDriver user(window);
-    user.Leave(IDC_HEATS);
-    EXPECT_EQ(window.Heats(), 1);
-    EXPECT_EQ(window.PilotsPerHeat(), 1);
-    EXPECT_EQ(user.Text(IDC_HEATS), QStringLiteral("1"));
-    EXPECT_EQ(user.Text(IDC_PILOTS_PER_HEAT), QStringLiteral("1"));
+    user.Leave(IDC_HEATS);  // an empty list has nothing to spread
+    EXPECT_EQ(user.Text(IDC_HEATS), QStringLiteral("6"));
+    EXPECT_EQ(user.Text(IDC_PILOTS_PER_HEAT), QStringLiteral("8"));
 
     for (int pilot = 0; pilot < 20; ++pilot)
         window.PilotList().AddString(QStringLiteral("P%1,X,%1").arg(pilot));
@@ -203,8 +201,9 @@ TEST_F(MainWindow, LeavingHeatsSpreadsThePilotsOverTheHeats)
     user.Type(IDC_HEATS, QStringLiteral("6"));
     user.Leave(IDC_HEATS);
     EXPECT_EQ(window.Heats(), 6);
-    EXPECT_EQ(window.PilotsPerHeat(), 3);
-    EXPECT_EQ(user.Text(IDC_PILOTS_PER_HEAT), QStringLiteral("3"));
+    EXPECT_EQ(window.PilotsPerHeat(), 4);
+    EXPECT_EQ(user.Text(IDC_PILOTS_PER_HEAT), QStringLiteral("4"));
+    EXPECT_TRUE(host.Messages().isEmpty());
 }
 
 TEST_F(MainWindow, FewerPilotsThanHeatsGoIntoOneHeat)
@@ -255,13 +254,17 @@ TEST_F(MainWindow, LeavingTheOtherFieldsChangesNothing)
     EXPECT_EQ(window.Heats(), 6);
 }
 
-TEST_F(MainWindow, LeavingHeatsWithZeroReportsItAndDividesByNothing)
+TEST_F(MainWindow, LeavingHeatsOutsideItsRangeReportsItAndChangesNothingElse)
 {
+    ListPilots({QStringLiteral("A,a,11"), QStringLiteral("B,b,12"), QStringLiteral("C,c,13")});
     DialogDriver user(window);
-    user.Type(IDC_HEATS, QStringLiteral("0"));
-    user.Leave(IDC_HEATS);
-    EXPECT_EQ(host.TakeMessages(), QStringList{IntegerRangeMessage(1, 10)});
-    EXPECT_EQ(user.Text(IDC_PILOTS_PER_HEAT), QStringLiteral("8"));
+    for (const QString& heats : {QStringLiteral("0"), QStringLiteral("11")}) {
+        user.Type(IDC_HEATS, heats);
+        user.Leave(IDC_HEATS);
+        EXPECT_EQ(host.TakeMessages(), QStringList{IntegerRangeMessage(1, 10)});
+        EXPECT_EQ(user.Text(IDC_HEATS), heats);
+        EXPECT_EQ(user.Text(IDC_PILOTS_PER_HEAT), QStringLiteral("8"));
+    }
 }
 
 TEST_F(MainWindow, LeavingHeatsAfterACalculationKeepsItsResult)
@@ -276,7 +279,7 @@ TEST_F(MainWindow, LeavingHeatsAfterACalculationKeepsItsResult)
     ASSERT_EQ(nodes, 4 + 4 * 2);
 
     user.Leave(IDC_HEATS);
-    EXPECT_EQ(window.PilotsPerHeat(), 5);
+    EXPECT_EQ(window.PilotsPerHeat(), 4);
     EXPECT_EQ(window.ResultTree().GetCount(), nodes);
     // The export still has a schedule to write, so it asks for the file.
     host.ExpectDialog(IDD_EXPORT_MATRIX, [](DialogDriver& dialog) { dialog.PressCancel(); });
@@ -284,9 +287,9 @@ TEST_F(MainWindow, LeavingHeatsAfterACalculationKeepsItsResult)
     EXPECT_TRUE(host.Messages().isEmpty());
 }
 
-// A heats number beyond the matrix is reported and keeps the focus, yet the
-// pilots are still spread over it; the next exchange reports the result.
-TEST_F(MainWindow, LeavingHeatsBeyondTheirRangeReportsItAndStillSpreads)
+// A heats number beyond the matrix is reported and keeps the focus; the
+// pilots are not spread over it.
+TEST_F(MainWindow, LeavingHeatsBeyondTheirRangeReportsItAndSpreadsNothing)
 {
     for (int pilot = 0; pilot < 20; ++pilot)
         window.PilotList().AddString(QStringLiteral("P%1,X,%1").arg(pilot));
@@ -298,15 +301,9 @@ TEST_F(MainWindow, LeavingHeatsBeyondTheirRangeReportsItAndStillSpreads)
     EXPECT_EQ(host.TakeMessages(), QStringList{IntegerRangeMessage(1, 10)});
     EXPECT_EQ(user.FocusedControlId(), IDC_HEATS);
     EXPECT_EQ(window.Rounds(), 4);
-    EXPECT_EQ(window.Heats(), 11);
-    EXPECT_EQ(window.PilotsPerHeat(), 1);
-    EXPECT_EQ(user.Text(IDC_PILOTS_PER_HEAT), QStringLiteral("1"));
+    EXPECT_EQ(window.PilotsPerHeat(), 8);
+    EXPECT_EQ(user.Text(IDC_PILOTS_PER_HEAT), QStringLiteral("8"));
     EXPECT_EQ(user.Text(IDC_HEATS), QStringLiteral("11"));
-
-    user.Type(IDC_HEATS, QStringLiteral("5"));
-    window.OnEnterKey();
-    EXPECT_EQ(host.TakeMessages(), QStringList{IntegerRangeMessage(2, 12)});
-    EXPECT_EQ(user.FocusedControlId(), IDC_PILOTS_PER_HEAT);
 }
 
 TEST_F(MainWindow, FieldOutOfRangeIsReportedAndFocused)

@@ -142,7 +142,7 @@ TEST_F(MatrixPrintout, MovesATallHeatToTheNextColumnBeforeDrawingIt)
     EXPECT_LE(LowestDrawn(m_trace), 840);
 }
 
-TEST_F(MatrixPrintout, DrawsAHeatTallerThanAColumnFromTheTopOfAFreshOne)
+TEST_F(MatrixPrintout, ContinuesAHeatTallerThanAColumnUnderItsHeadingRepeated)
 {
     CalculationResult result = FilledSchedule(1, 2, 0);
     for (int slot = 0; slot < 12; ++slot) {
@@ -154,13 +154,15 @@ TEST_F(MatrixPrintout, DrawsAHeatTallerThanAColumnFromTheTopOfAFreshOne)
     Print(result, {72, false});
 
     const std::vector<TracedText> headings = TracedHeadings(m_trace);
-    ASSERT_EQ(headings.size(), 2u);
-    EXPECT_EQ(headings[0].page, 1);
-    EXPECT_EQ(headings[1].page, 2);
-    EXPECT_EQ(headings[1].rect.top, 32);
-    // The overflow test after the last heat still opens a page, left empty.
+    ASSERT_EQ(TextsOf(headings), QStringList({"Round 01  Heat 01", "Round 01  Heat 02", "Round 01  Heat 02"}));
+    for (int page = 1; page <= 3; ++page) {
+        EXPECT_EQ(headings[page - 1].page, page);
+        EXPECT_EQ(headings[page - 1].rect.top, 32);
+    }
+    EXPECT_EQ(m_trace.texts.size(), 3u + 12u);
+    EXPECT_LE(LowestDrawn(m_trace), 840);
+    // The column that closes after the last heat opens no page.
     EXPECT_EQ(m_trace.pagesStarted, 3);
-    EXPECT_EQ(m_trace.pagesEnded, 3);
     EXPECT_EQ(PdfPageCount(PdfPath()), 3);
 }
 
@@ -182,7 +184,7 @@ TEST_F(MatrixPrintout, NamesTheJobAndShowsEachHeatInTheStatusLine)
 {
     Print(FilledSchedule(1, 2, 1));
 
-    EXPECT_EQ(m_trace.documentName, QString("Heat Cards"));
+    EXPECT_EQ(m_trace.documentName, QString("Matrix"));
     EXPECT_EQ(m_statuses, QStringList({"Printing Round 01  Heat 01", "Printing Round 01  Heat 02", ""}));
     EXPECT_EQ(m_trace.documentsEnded, 1);
     EXPECT_EQ(m_layout.m_printerDC.Printer(), nullptr);

@@ -34,6 +34,7 @@ protected:
     QStringList MessagesForChannel(int templateId, int command, const QString& frequency)
     {
         host.ExpectDialog(templateId, [=](DialogDriver& dialog) {
+            dialog.Type(IDC_LAST_NAME, QStringLiteral("Novak"));
             dialog.Type(IDC_FREQUENCY, frequency);
             dialog.PressOk();
             if (!dialog.HasEnded())
@@ -55,12 +56,15 @@ TEST_F(PilotCommands, AddDialogOpensEmptyAndAddsThePilot)
         EXPECT_EQ(dialog.MaxLength(IDC_FIRST_NAME), 20);
         EXPECT_EQ(dialog.MaxLength(IDC_LAST_NAME), 30);
         dialog.PressOk();
+        EXPECT_EQ(dialog.FocusedControlId(), IDC_LAST_NAME);
+        dialog.Type(IDC_LAST_NAME, QStringLiteral("Novák"));
+        dialog.PressOk();
         EXPECT_EQ(dialog.FocusedControlId(), IDC_FREQUENCY);
         TypePilot(dialog, QStringLiteral("Novák"), QStringLiteral("Jan"), QStringLiteral("35"));
         dialog.PressOk();
     });
     Command(ID_ADD_PILOT);
-    EXPECT_EQ(host.Messages(), QStringList{IntegerRangeMessage(10, 60)});
+    EXPECT_EQ(host.Messages(), (QStringList{EmptyLastNameMessage(), IntegerRangeMessage(10, 60)}));
     EXPECT_EQ(ListedLines(), QStringList{QStringLiteral("Novák,Jan,35")});
     EXPECT_EQ(window.GetDlgItemText(IDC_PILOT_COUNT), QStringLiteral("1"));
     ASSERT_EQ(window.GetRosterCount(), 1);
@@ -209,15 +213,15 @@ TEST_F(PilotCommands, EditFromMenuOrDoubleClickReplacesTheLine)
     EXPECT_EQ(window.GetRoster()[0].frequency, 72);
     EXPECT_EQ(window.PilotList().GetCurSel(), LB_ERR);
 
-    // A double-click edits the line; its names may become another pilot's.
+    // A double-click edits the line too.
     auto* list = static_cast<QListWidget*>(window.GetDlgItem(IDC_PILOT_LIST));
     window.PilotList().SetCurSel(1);
     host.ExpectDialog(IDD_EDIT_PILOT, [](DialogDriver& dialog) {
-        TypePilot(dialog, QStringLiteral("Adam"), QStringLiteral("Jan"), QStringLiteral("72"));
+        TypePilot(dialog, QStringLiteral("Brown"), QStringLiteral("Ann"), QStringLiteral("21"));
         dialog.PressOk();
     });
     emit list->itemDoubleClicked(list->item(1));
-    EXPECT_EQ(ListedLines(), (QStringList{QStringLiteral("Adam,Jan,72"), QStringLiteral("Adam,Jan,72")}));
+    EXPECT_EQ(ListedLines(), (QStringList{QStringLiteral("Adam,Jan,72"), QStringLiteral("Brown,Ann,21")}));
 
     window.PilotList().SetCurSel(0);
     host.ExpectDialog(IDD_EDIT_PILOT, [](DialogDriver& dialog) {
@@ -225,6 +229,94 @@ TEST_F(PilotCommands, EditFromMenuOrDoubleClickReplacesTheLine)
         dialog.PressCancel();
     });
     Command(ID_EDIT_PILOT);
-    EXPECT_EQ(ListedLines(), (QStringList{QStringLiteral("Adam,Jan,72"), QStringLiteral("Adam,Jan,72")}));
+    EXPECT_EQ(ListedLines(), (QStringList{QStringLiteral("Adam,Jan,72"), QStringLiteral("Brown,Ann,21")}));
     EXPECT_TRUE(host.AllAnswered());
+}
+
+// Names are taken without the blanks around them and compared with every
+// letter's case folded; the same pilot on another channel is another pilot.
+TEST_F(PilotCommands, EntryTrimsNamesAndFindsDuplicatesInAnyLetterCase)
+{
+    AddPilot(QStringLiteral("  Dvořák "), QStringLiteral("\tJiří  "), QStringLiteral("35"));
+    EXPECT_EQ(ListedLines(), QStringList{QStringLiteral("Dvořák,Jiří,35")});
+    AddPilot(QStringLiteral("DVOŘÁK"), QStringLiteral(" JIŘÍ"), QStringLiteral("35"));
+    AddPilot(QStringLiteral("dvořák"), QStringLiteral("jiří"), QStringLiteral("35"));
+    EXPECT_EQ(host.TakeMessages(), (QStringList{kDuplicate, kDuplicate}));
+    AddPilot(QStringLiteral("Dvořák"), QStringLiteral("Jiří"), QStringLiteral("36"));
+    EXPECT_EQ(ListedLines(), (QStringList{QStringLiteral("Dvořák,Jiří,35"), QStringLiteral("Dvořák,Jiří,36")}));
+
+    // A last name of blanks is no name: the dialog says so and stays open.
+    host.ExpectDialog(IDD_ADD_PILOT, [](DialogDriver& dialog) {
+        TypePilot(dialog, QStringLiteral("   "), QStringLiteral("Jan"), QStringLiteral("35"));
+        dialog.PressOk();
+        EXPECT_FALSE(dialog.HasEnded());
+        EXPECT_EQ(dialog.FocusedControlId(), IDC_LAST_NAME);
+        dialog.PressCancel();
+    });
+    Command(ID_ADD_PILOT);
+    EXPECT_EQ(host.TakeMessages(), QStringList{EmptyLastNameMessage()});
+    EXPECT_EQ(window.GetRosterCount(), 2);
+}
+
+// An edit that would make the line a copy of another pilot's is refused; an
+// edit of the line's own letter case is not.
+TEST_F(PilotCommands, EditIntoAnotherPilotIsRefusedAsADuplicate)
+{
+    ListPilots({QStringLiteral("Dvořák,Jiří,35"), QStringLiteral("Zeman,Jan,40")});
+    const auto edit = [this](int line, const QString& lastName, const QString& firstName, const QString& channel) {
+        window.PilotList().SetCurSel(line);
+        host.ExpectDialog(IDD_EDIT_PILOT, [=](DialogDriver& dialog) {
+            TypePilot(dialog, lastName, firstName, channel);
+            dialog.PressOk();
+        });
+        Command(ID_EDIT_PILOT);
+    };
+    edit(1, QStringLiteral("DVOŘÁK"), QStringLiteral("jiří"), QStringLiteral("35"));
+    EXPECT_EQ(host.TakeMessages(), QStringList{kDuplicate});
+    EXPECT_EQ(ListedLines(), (QStringList{QStringLiteral("Dvořák,Jiří,35"), QStringLiteral("Zeman,Jan,40")}));
+    EXPECT_EQ(window.GetRoster()[1].lastName, QStringLiteral("Zeman"));
+    edit(0, QStringLiteral("DVOŘÁK"), QStringLiteral("Jiří"), QStringLiteral("35"));
+    EXPECT_TRUE(host.Messages().isEmpty());
+    EXPECT_EQ(ListedLines(), (QStringList{QStringLiteral("DVOŘÁK,Jiří,35"), QStringLiteral("Zeman,Jan,40")}));
+}
+
+namespace {
+
+// The user's locale is Czech before the window opens, and as it was after.
+class CzechLocale {
+protected:
+    CzechLocale() { QLocale::setDefault(QLocale(QLocale::Czech, QLocale::Czechia)); }
+    ~CzechLocale() { QLocale::setDefault(m_previous); }
+
+private:
+    QLocale m_previous;
+};
+
+class CzechPilotCommands : public CzechLocale, public PilotCommands {};
+
+QStringList RosterNames(const CRaceDlg& window)
+{
+    QStringList names;
+    for (int position = 0; position < window.GetRosterCount(); ++position)
+        names << window.GetRoster()[position].lastName;
+    return names;
+}
+
+}  // namespace
+
+// The roster takes the list's order after an add or an edit, so the export
+// writes the pilots in the order of the user's language.
+TEST_F(CzechPilotCommands, RosterTakesTheListsCzechOrderAfterAddAndEdit)
+{
+    for (const char* name : {"Žák", "Zeman", "Čermák", "Cibulka", "Šebestová"})
+        AddPilot(QString::fromUtf8(name), QStringLiteral("Jan"), QStringLiteral("35"));
+    EXPECT_EQ(RosterNames(window), (QStringList{"Cibulka", "Čermák", "Šebestová", "Zeman", "Žák"}));
+    window.PilotList().SetCurSel(2);
+    host.ExpectDialog(IDD_EDIT_PILOT, [](DialogDriver& dialog) {
+        dialog.Type(IDC_LAST_NAME, QStringLiteral("Sýkora"));
+        dialog.PressOk();
+    });
+    Command(ID_EDIT_PILOT);
+    EXPECT_EQ(RosterNames(window), (QStringList{"Cibulka", "Čermák", "Sýkora", "Zeman", "Žák"}));
+    EXPECT_TRUE(host.Messages().isEmpty());
 }

@@ -46,7 +46,7 @@ TEST(PrintoutPdf, PrintsTheMatrixOnRealPages)
     PrintMatrix(layout, MakePdfPrinter(path), {9, true}, SixPilotsInTwoHeats(4), IgnoreStatus);
 
     ASSERT_EQ(PdfPageCount(path), 2);
-    EXPECT_EQ(PdfTitle(path), QString("Heat Cards"));
+    EXPECT_EQ(PdfTitle(path), QString("Matrix"));
     const QString first = PdfPageText(path, 1);
     for (const char* heading : {"Round 01 Heat 01", "Round 01 Heat 02", "Round 03 Heat 02"})
         EXPECT_TRUE(first.contains(heading)) << heading << " in " << first.toStdString();

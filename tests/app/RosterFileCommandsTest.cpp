@@ -98,14 +98,34 @@ TEST_F(RosterFileCommands, ImportOfMoreThanHundredPilotsTakesTheFirstHundredAndS
                               .arg(path)});
 }
 
-TEST_F(RosterFileCommands, ImportTakesOddLinesWithoutAWordAndCutsLongNames)
+TEST_F(RosterFileCommands, ImportTakesRepeatedPilotsAndCutsLongNames)
 {
     const QString longLine = QString(40, u'Ř') + u',' + QString(25, u'ž') + QStringLiteral(",35");
-    const QString lines = QStringLiteral("Novak,Jan,35\nNovak,Jan,35\nKral,Petr,5\nBily,Ota,999\nAlpha\n") + longLine;
+    const QString lines = QStringLiteral("Novak,Jan,35\nNovak,Jan,35\nKral,Petr,10\nBily,Ota,80\n") + longLine;
     Import(WriteFile("odd.txt", lines.toUtf8()));
-    EXPECT_EQ(RosterLines(), (QStringList{"Novak|Jan|35|0", "Novak|Jan|35|1", "Kral|Petr|5|2", "Bily|Ota|999|3",
-                                          "Alpha||0|4", QString(30, u'Ř') + u'|' + QString(20, u'ž') + "|35|5"}));
+    EXPECT_EQ(RosterLines(), (QStringList{"Novak|Jan|35|0", "Novak|Jan|35|1", "Kral|Petr|10|2", "Bily|Ota|80|3",
+                                          QString(30, u'Ř') + u'|' + QString(20, u'ž') + "|35|4"}));
     EXPECT_TRUE(host.Messages().isEmpty());
+}
+
+// A file with a line that is no pilot, or that is no text, changes nothing
+// and says which line is wrong and why.
+TEST_F(RosterFileCommands, ImportOfAFileWithABadLineSaysWhichAndChangesNothing)
+{
+    ListPilots({"Zeman,Jan,40", "Adam,Eva,35"});
+    const QStringList roster = RosterLines();
+    const QString path = WriteFile("bad.txt", "Kral,Petr,21\nNovak,Jan,abc\n");
+    Import(path);
+    EXPECT_EQ(host.TakeMessages(),
+              QStringList{QStringLiteral("The pilots cannot be imported from \"%1\": line 2 (\"Novak,Jan,abc\") has a "
+                                         "channel that is not a whole number. The pilot list was not changed.")
+                              .arg(path)});
+    Import(WriteFile("utf16.txt", QByteArray("\xFF\xFE\x00\xD8", 4)));
+    ASSERT_EQ(host.Messages().size(), 1);
+    EXPECT_TRUE(host.TakeMessages()[0].contains(QStringLiteral("it is not text")));
+    EXPECT_EQ(RosterLines(), roster);
+    EXPECT_EQ(ListedLines(), (QStringList{"Adam,Eva,35", "Zeman,Jan,40"}));
+    EXPECT_EQ(CountLabel(), QStringLiteral("2"));
 }
 
 // A mistyped name or a failing device must not wipe the organiser's list,

@@ -64,3 +64,64 @@ TEST(TreeCtrl, InsertsSortedWithImagesAndData)
     EXPECT_EQ(tree.GetCount(), 0);
     EXPECT_TRUE(tree.Children(nullptr).empty());
 }
+
+namespace {
+
+// Sets the user's locale for one test and restores it after.
+class UserLocale {
+public:
+    explicit UserLocale(const QLocale& locale) { QLocale::setDefault(locale); }
+    ~UserLocale() { QLocale::setDefault(m_previous); }
+
+private:
+    QLocale m_previous;
+};
+
+const QStringList kShuffledNames = {"Žák", "sýkora", "Zeman", "Dvořák", "ŠEBESTOVÁ", "Čermák", "Cibulka"};
+
+QStringList SortedByList()
+{
+    QListWidget widget;
+    CListBox list;
+    list.Attach(&widget, true);
+    for (const QString& name : kShuffledNames)
+        list.AddString(name);
+    QStringList sorted;
+    for (int line = 0; line < list.GetCount(); ++line)
+        sorted << list.GetText(line);
+    return sorted;
+}
+
+QStringList SortedByTree()
+{
+    QTreeWidget widget;
+    CTreeCtrl tree;
+    tree.Attach(&widget);
+    for (const QString& name : kShuffledNames)
+        tree.InsertSorted(nullptr, {name, 0, 0, 0});
+    QStringList sorted;
+    for (QTreeWidgetItem* item : tree.Children(nullptr))
+        sorted << CTreeCtrl::NodeOf(item).text;
+    return sorted;
+}
+
+}  // namespace
+
+// The list and the tree sort as the user's language does, ignoring case: in
+// Czech Č, Š and Ž are letters of their own after C, S and Z; in English they
+// sort with their base letters.
+TEST(ListAndTree, SortByTheCollationOfTheUsersLocale)
+{
+    {
+        const UserLocale czech(QLocale(QLocale::Czech, QLocale::Czechia));
+        const QStringList expected = {"Cibulka", "Čermák", "Dvořák", "sýkora", "ŠEBESTOVÁ", "Zeman", "Žák"};
+        EXPECT_EQ(SortedByList(), expected);
+        EXPECT_EQ(SortedByTree(), expected);
+    }
+    {
+        const UserLocale english(QLocale(QLocale::English, QLocale::UnitedKingdom));
+        const QStringList expected = {"Čermák", "Cibulka", "Dvořák", "ŠEBESTOVÁ", "sýkora", "Žák", "Zeman"};
+        EXPECT_EQ(SortedByList(), expected);
+        EXPECT_EQ(SortedByTree(), expected);
+    }
+}

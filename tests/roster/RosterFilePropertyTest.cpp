@@ -107,12 +107,22 @@ QByteArray RandomFile(std::mt19937& random)
 }
 
 // Every record within its capacities and at its own position, the list and
-// its count showing exactly the roster.
+// its count showing exactly the roster; a refused file leaves the roster as
+// it was.
 TEST_F(RosterFileProperties, ImportOfAnyBytesStaysWithinTheRoster)
 {
     for (int round = 0; round < 2000; ++round) {
         const QByteArray bytes = RandomFile(m_random);
+        const QStringList before = Roster();
+        const QString labelBefore = window.GetDlgItemText(IDC_PILOT_COUNT);
         Import(bytes);
+        const QStringList messages = host.TakeMessages();
+        if (!messages.isEmpty() && messages[0].startsWith(QStringLiteral("The pilots cannot be imported"))) {
+            ASSERT_EQ(messages.size(), 1);
+            ASSERT_EQ(Roster(), before) << "a refused file changed the roster";
+            ASSERT_EQ(window.GetDlgItemText(IDC_PILOT_COUNT), labelBefore);
+            continue;
+        }
         const int count = window.GetRosterCount();
         ASSERT_LE(count, kRosterCapacity) << bytes.toHex().toStdString();
         for (int position = 0; position < count; ++position) {
@@ -123,7 +133,7 @@ TEST_F(RosterFileProperties, ImportOfAnyBytesStaysWithinTheRoster)
         }
         ASSERT_EQ(window.PilotList().GetCount(), count);
         ASSERT_EQ(window.GetDlgItemText(IDC_PILOT_COUNT), QString::number(count));
-        for (const QString& message : host.TakeMessages())
+        for (const QString& message : messages)
             ASSERT_TRUE(message.startsWith(QStringLiteral("100 pilots were imported"))) << message.toStdString();
     }
 }

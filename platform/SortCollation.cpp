@@ -1,0 +1,10 @@
+#include "platform/SortCollation.h"
+
+#include <QLocale>
+
+QCollator SortCollator()
+{
+    QCollator collator{QLocale()};
+    collator.setCaseSensitivity(Qt::CaseInsensitive);
+    return collator;
+}

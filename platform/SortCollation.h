@@ -1,0 +1,9 @@
+#pragma once
+
+#include <QCollator>
+
+// The order of a sorted list box or tree: the collation of the user's locale
+// (the default QLocale) with letter case ignored, as the desktop sorts a
+// list. So accented letters sort among or after their base letters as the
+// language has it, not after Z by their code.
+QCollator SortCollator();
