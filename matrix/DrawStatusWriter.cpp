@@ -31,7 +31,8 @@ void DrawStatusWriter::WorkingOn(int round, int heat)
 void DrawStatusWriter::FrequencyConflict(int round, int heat, int channel)
 {
     Show({Kind::Conflict, round, heat, channel}, [=] {
-        return QCoreApplication::translate("DrawStatusWriter", "Freq conflict Round %1, Heat %2, channel %3. Retrying...")
+        return QCoreApplication::translate("DrawStatusWriter",
+                                           "Freq conflict Round %1, Heat %2, channel %3. Retrying...")
             .arg(round)
             .arg(heat)
             .arg(channel);

@@ -1,6 +1,5 @@
 #include "platform/CFileException.h"
 
-#include <QCoreApplication>
 #include <cerrno>
 
 CFileException::CFileException(Cause cause, const QString& fileName)
@@ -13,33 +12,33 @@ QString CFileException::ErrorMessage() const
     const QString file = QStringLiteral("\"%1\"").arg(m_fileName);
     switch (m_cause) {
     case none:
-        return QCoreApplication::translate("CFileException", "No error occurred with %1.").arg(file);
+        return tr("No error occurred with %1.").arg(file);
     case fileNotFound:
-        return QCoreApplication::translate("CFileException", "The file %1 does not exist.").arg(file);
+        return tr("The file %1 does not exist.").arg(file);
     case badPath:
-        return QCoreApplication::translate("CFileException", "The folder of %1 does not exist, or the path is not valid.").arg(file);
+        return tr("The folder of %1 does not exist, or the path is not valid.").arg(file);
     case tooManyOpenFiles:
-        return QCoreApplication::translate("CFileException", "Too many files are open to open %1.").arg(file);
+        return tr("Too many files are open to open %1.").arg(file);
     case accessDenied:
-        return QCoreApplication::translate("CFileException", "Access to %1 was denied.").arg(file);
+        return tr("Access to %1 was denied.").arg(file);
     case invalidFile:
-        return QCoreApplication::translate("CFileException", "%1 is a folder or a device, not a file.").arg(file);
+        return tr("%1 is a folder or a device, not a file.").arg(file);
     case hardIO:
-        return QCoreApplication::translate("CFileException", "A device error occurred while reading or writing %1.").arg(file);
+        return tr("A device error occurred while reading or writing %1.").arg(file);
     case sharingViolation:
-        return QCoreApplication::translate("CFileException", "%1 is in use by another program.").arg(file);
+        return tr("%1 is in use by another program.").arg(file);
     case diskFull:
-        return QCoreApplication::translate("CFileException", "The disk is full: %1 could not be written completely.").arg(file);
+        return tr("The disk is full: %1 could not be written completely.").arg(file);
     case fileSizeLimit:
-        return QCoreApplication::translate("CFileException", "%1 could not be written completely: it would pass the "
-                                                             "size limit set for this program's files (ulimit -f).")
+        return tr("%1 could not be written completely: it would pass the size limit set for this program's files "
+                  "(ulimit -f).")
             .arg(file);
     case tooLarge:
-        return QCoreApplication::translate("CFileException", "%1 is too large to be a text file of this program.").arg(file);
+        return tr("%1 is too large to be a text file of this program.").arg(file);
     case genericException:
         break;
     }
-    return QCoreApplication::translate("CFileException", "An unexpected error occurred while accessing %1.").arg(file);
+    return tr("An unexpected error occurred while accessing %1.").arg(file);
 }
 
 CFileException::Cause CFileException::ErrnoToCause(int error)

@@ -164,7 +164,9 @@ QString UnsignedExpectedMessage()
 
 QString IntegerRangeMessage(long long minValue, long long maxValue)
 {
-    return QCoreApplication::translate("CDataExchange", "Please enter an integer between %1 and %2.").arg(minValue).arg(maxValue);
+    return QCoreApplication::translate("CDataExchange", "Please enter an integer between %1 and %2.")
+        .arg(minValue)
+        .arg(maxValue);
 }
 
 QString MaxCharsMessage(int maxChars)

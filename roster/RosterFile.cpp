@@ -27,16 +27,19 @@ QString FaultText(RosterLineFault fault)
 {
     switch (fault) {
     case RosterLineFault::TooFewFields:
-        return QCoreApplication::translate("RosterFile", "has fewer than three fields (last name, first name and channel)");
+        return QCoreApplication::translate("RosterFile",
+                                           "has fewer than three fields (last name, first name and channel)");
     case RosterLineFault::SeparatedBySemicolons:
-        return QCoreApplication::translate("RosterFile", "separates its fields with semicolons, but the fields of a pilot "
-                                                         "must be separated by commas");
+        return QCoreApplication::translate("RosterFile", "separates its fields with semicolons, but the fields of a "
+                                                         "pilot must be separated by commas");
     case RosterLineFault::ChannelMissing:
         return QCoreApplication::translate("RosterFile", "has no channel");
     case RosterLineFault::ChannelNotANumber:
         return QCoreApplication::translate("RosterFile", "has a channel that is not a whole number");
     case RosterLineFault::ChannelOutOfRange:
-        return QCoreApplication::translate("RosterFile", "has a channel outside %1 to %2").arg(kLowestChannel).arg(kHighestChannel);
+        return QCoreApplication::translate("RosterFile", "has a channel outside %1 to %2")
+            .arg(kLowestChannel)
+            .arg(kHighestChannel);
     case RosterLineFault::None:
         break;
     }

@@ -110,14 +110,26 @@ protected:
         window.SetSettingsFile(SettingsFile());
         window.Translator().SetFolders({QStringLiteral(KVORAX_TRANSLATIONS_DIR)});
     }
-    // The language items are the fifth popup's; the fixture's window stays
-    // in the default language for the tests that follow.
+    // The fixture's window stays in the default language for the tests that follow.
     ~LanguageMenu() override { window.ChooseLanguage(WindowLanguage::Default); }
 
-    void Choose(int item) { window.MenuBar()->actions()[4]->menu()->actions()[item]->trigger(); }
+    QAction* LanguageItem(int command) const
+    {
+        for (QAction* popup : window.MenuBar()->actions()) {
+            for (QAction* item : popup->menu()->actions()) {
+                if (item->data().toInt() == command)
+                    return item;
+            }
+        }
+        return nullptr;
+    }
+    void Choose(int command) { LanguageItem(command)->trigger(); }
+    bool IsChecked(int command) const { return LanguageItem(command)->isChecked(); }
     QString SettingsFile() const { return m_dir.filePath(QStringLiteral("kvorax.conf")); }
-    QString SavedChoice() const { return QSettings(SettingsFile(), QSettings::IniFormat).value("window/language").toString(); }
-    bool IsChecked(int item) const { return window.MenuBar()->actions()[4]->menu()->actions()[item]->isChecked(); }
+    QString SavedChoice() const
+    {
+        return QSettings(SettingsFile(), QSettings::IniFormat).value(QStringLiteral("window/language")).toString();
+    }
 
     QTemporaryDir m_dir;
 };
@@ -127,25 +139,26 @@ protected:
 TEST_F(LanguageMenu, EnglishChangesTheMenusAndDefaultRestoresEveryTextExactly)
 {
     const QStringList asWritten = WindowTexts(window);
-    EXPECT_TRUE(IsChecked(0));
+    EXPECT_TRUE(IsChecked(ID_LANGUAGE_DEFAULT));
 
-    Choose(2);
-    EXPECT_EQ(PopupTitles(window), (QStringList{"&File", "&Matrix", "Pi&lot", "Pri&nt", "&Jazyk / Language", "&About"}));
+    Choose(ID_LANGUAGE_ENGLISH);
+    EXPECT_EQ(PopupTitles(window),
+              (QStringList{"&File", "&Matrix", "Pi&lot", "Pri&nt", "&Jazyk / Language", "&About"}));
     EXPECT_EQ(window.GetDlgItemText(IDC_ROUNDS), QStringLiteral("6"));
     EXPECT_EQ(SavedChoice(), QStringLiteral("en"));
-    EXPECT_TRUE(IsChecked(2));
-    EXPECT_FALSE(IsChecked(0));
+    EXPECT_TRUE(IsChecked(ID_LANGUAGE_ENGLISH));
+    EXPECT_FALSE(IsChecked(ID_LANGUAGE_DEFAULT));
     EXPECT_NE(WindowTexts(window), asWritten);
 
-    Choose(0);
+    Choose(ID_LANGUAGE_DEFAULT);
     EXPECT_EQ(WindowTexts(window), asWritten);
     EXPECT_EQ(SavedChoice(), QStringLiteral("default"));
-    EXPECT_TRUE(IsChecked(0));
+    EXPECT_TRUE(IsChecked(ID_LANGUAGE_DEFAULT));
 }
 
 TEST_F(LanguageMenu, CzechSpeaksCzechInMessagesAndTheSystemMenu)
 {
-    Choose(1);
+    Choose(ID_LANGUAGE_CZECH);
     window.OnDeletePilot();
     EXPECT_EQ(host.TakeMessages(), QStringList{"Před odstraněním musíte vybrat pilota v seznamu pilotů."});
     const QList<QAction*> systemItems = window.SystemMenu()->actions();
@@ -157,7 +170,7 @@ TEST_F(LanguageMenu, CzechSpeaksCzechInMessagesAndTheSystemMenu)
 // The dialogs are built when they open, in the language chosen by then.
 TEST_F(LanguageMenu, DialogsOpenInTheChosenLanguage)
 {
-    Choose(2);
+    Choose(ID_LANGUAGE_ENGLISH);
     QStringList seen;
     host.ExpectDialog(IDD_ADD_PILOT, [&seen](DialogDriver& dialog) {
         seen << dialog.Caption() << dialog.Text(IDC_ADD_ANOTHER) << dialog.Text(IDCANCEL);
@@ -188,15 +201,15 @@ TEST_F(LanguageMenu, ExportedMatrixIsTheSameInEveryLanguage)
     };
     const QByteArray asWritten = exportMatrix(QStringLiteral("default.txt"));
     ASSERT_FALSE(asWritten.isEmpty());
-    Choose(1);
+    Choose(ID_LANGUAGE_CZECH);
     EXPECT_EQ(exportMatrix(QStringLiteral("czech.txt")), asWritten);
-    Choose(2);
+    Choose(ID_LANGUAGE_ENGLISH);
     EXPECT_EQ(exportMatrix(QStringLiteral("english.txt")), asWritten);
 }
 
 TEST_F(LanguageMenu, TheChoiceIsAppliedAtTheNextStart)
 {
-    Choose(2);
+    Choose(ID_LANGUAGE_ENGLISH);
     window.Translator().Apply(WindowLanguage::Default);  // a program started anew has no translator yet
     CRaceDlg next;
     next.SetSettingsFile(SettingsFile());
@@ -211,12 +224,12 @@ TEST_F(LanguageMenu, AMissingTranslationIsToldAndChangesNothing)
 {
     window.Translator().SetFolders({m_dir.filePath(QStringLiteral("nowhere"))});
     const QStringList asWritten = WindowTexts(window);
-    Choose(2);
+    Choose(ID_LANGUAGE_ENGLISH);
     EXPECT_EQ(host.TakeMessages(), QStringList{"The translation of the window into this language is not installed. "
                                                "The window keeps its language."});
     EXPECT_EQ(WindowTexts(window), asWritten);
     EXPECT_TRUE(SavedChoice().isEmpty());
-    EXPECT_TRUE(IsChecked(0));
+    EXPECT_TRUE(IsChecked(ID_LANGUAGE_DEFAULT));
 }
 
 // Translations are longer or shorter than the texts they replace; none may
@@ -226,7 +239,7 @@ TEST_F(LanguageMenu, AMissingTranslationIsToldAndChangesNothing)
 TEST_F(LanguageMenu, EveryWindowFitsItsTextsAndKeepsItsAccessKeysApartInEachLanguage)
 {
     std::map<int, qsizetype> cutAsWritten;
-    for (int item : {0, 1, 2}) {
+    for (int item : {ID_LANGUAGE_DEFAULT, ID_LANGUAGE_CZECH, ID_LANGUAGE_ENGLISH}) {
         Choose(item);
         std::vector<std::unique_ptr<CDialog>> dialogs;
         dialogs.push_back(std::make_unique<CAboutDlg>());
@@ -242,7 +255,7 @@ TEST_F(LanguageMenu, EveryWindowFitsItsTextsAndKeepsItsAccessKeysApartInEachLang
         for (const std::unique_ptr<CDialog>& dialog : dialogs) {
             dialog->Create();
             const QStringList cut = CutLabels(dialog->Window());
-            if (item == 0)
+            if (item == ID_LANGUAGE_DEFAULT)
                 cutAsWritten[dialog->Template().id] = cut.size();
             EXPECT_LE(cut.size(), cutAsWritten[dialog->Template().id]) << cut.join(u'\n').toStdString();
             EXPECT_EQ(AccessKeyClashes(*dialog), QStringList()) << "dialog " << dialog->Template().id;
