@@ -3,6 +3,7 @@
 #include "platform/CDialog.h"
 #include "platform/CharacterLimit.h"
 #include "platform/DialogDriver.h"
+#include "platform/MessageBox.h"
 #include "res/ResourceIds.h"
 
 #include <QFileInfo>
@@ -92,12 +93,13 @@ QString MessageLine(const QString& text)
     return line.replace(QStringLiteral("\r\n"), QStringLiteral(" ")).replace(u'\n', u' ').replace(u'\r', u' ');
 }
 
-int BatchModalHost::ShowMessage(const QString& text, unsigned /*type*/)
+// A question, should one come, is written too and takes its default answer.
+int BatchModalHost::ShowMessage(const QString& text, unsigned type)
 {
     ++m_messageCount;
     std::fputs((MessageLine(text) + u'\n').toUtf8().constData(), m_errors);
     std::fflush(m_errors);
-    return IDOK;
+    return DefaultButtonOf(type);
 }
 
 void BatchModalHost::ShowNote(const QString& text)

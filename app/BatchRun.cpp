@@ -25,6 +25,7 @@ BatchRun::BatchRun(const BatchOptions& options, std::FILE* errors)
 {
     m_host.AnswerFontSize(options.fontSize, options.newColumnPerRound);
     m_window.Create();
+    m_window.ReplaceFilesWithoutAsking();
 }
 
 BatchStatus BatchRun::Run()

@@ -92,11 +92,6 @@ void CRaceDlg::OnEscapeKey()
 {
 }
 
-void CRaceDlg::OnClose()
-{
-    EndDialog(IDCANCEL);
-}
-
 void CRaceDlg::SetUpTreeImages()
 {
     m_resultTree.SetImages({LoadIcon(IDI_PILOT), LoadIcon(IDI_HEAT), LoadIcon(IDI_SELECTED)}, QSize(16, 16));
@@ -130,6 +125,7 @@ void CRaceDlg::ShowAboutBox()
 
 void CRaceDlg::SetStatusText(const QString& text)
 {
+    m_statusShowsResultState = false;
     SetDlgItemText(IDC_STATUS, text);
 }
 

@@ -13,9 +13,16 @@
 
 #include <QCoreApplication>
 #include <QIcon>
+#include <QStringList>
 #include <array>
+#include <optional>
+#include <span>
 
 using Roster = std::array<PilotRecord, kRosterCapacity>;
+
+// The pilots as roster lines in alphabetical order, so that two lists of the
+// same pilots compare equal whatever order they were read in.
+QStringList RosterLines(std::span<const PilotRecord> pilots);
 
 // The main window and the owner of everything the program knows: the roster
 // and the pilot list that mirrors it, the schedule fields, the result of the
@@ -31,6 +38,8 @@ public:
     void OnSysCommand(int id) override;
     void OnEnterKey() override;
     void OnEscapeKey() override;
+    // Asks first when the pilot list holds changes that no file has
+    // (app/RosterKeeping.cpp).
     void OnClose() override;
 
     // The roster and the pilot list, kept in step (app/RosterSync.cpp).
@@ -76,6 +85,10 @@ public:
 
     // Shows the message a command left, if any.
     void ShowOutcome(const CommandOutcome& outcome);
+    // A batch run replaces the files it was told to write without asking.
+    void ReplaceFilesWithoutAsking() { m_asksBeforeReplacing = false; }
+    // Whether the pilot list differs from the one last imported or exported.
+    bool IsRosterChanged() const;
     // The clock that seeds the menu's Recalculate command.
     void SetClock(CalculationClock clock) { m_clock = std::move(clock); }
     // Tests keep the language choice in a file of their own and take the
@@ -96,6 +109,7 @@ protected:
     bool OnInitDialog() override;
     void DoDataExchange(CDataExchange* pDX) override;
     void OnLanguageChange() override;
+    void OnCancel() override;
 
 private:
     void SetUpTreeImages();
@@ -106,6 +120,16 @@ private:
     void CheckLanguageItem();
     void SetStatusText(const QString& text);
     int ShowPrintOutcome(const CommandOutcome& outcome);
+
+    // Keeping the pilot list (app/RosterKeeping.cpp).
+    QStringList ListedPilotLines() const;
+    void MarkRosterKept();
+    bool MayReplaceRoster(const QString& question);
+    // How the last result stands against the pilot list (app/ResultChecks.cpp).
+    bool IsResultStale() const;
+    void ShowResultState();
+    void ShowPrintEndState();
+    std::optional<CommandOutcome> CheckResultFor(const QString& noResultRefusal, const QString& action);
 
     Roster m_roster{};
     int m_rosterCount = 0;
@@ -120,4 +144,7 @@ private:
     CalculationClock m_clock = SystemClockSeconds;
     WindowTranslator m_translator;
     QString m_settingsFile;
+    QStringList m_keptPilotLines;
+    bool m_asksBeforeReplacing = true;
+    bool m_statusShowsResultState = false;  // so that a change of language can say it again
 };

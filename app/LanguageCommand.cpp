@@ -28,10 +28,14 @@ void CRaceDlg::ApplySavedLanguage()
     m_translator.Apply(LoadLanguageChoice(*OpenSettings(m_settingsFile)));
 }
 
+// The state of the result is said again in the new language; a printout's
+// note keeps its words until the status line changes.
 void CRaceDlg::OnLanguageChange()
 {
     ShowAboutItem();
     CheckLanguageItem();
+    if (m_statusShowsResultState)
+        ShowResultState();
 }
 
 void CRaceDlg::ShowAboutItem()

@@ -8,6 +8,7 @@
 #include "res/ResourceIds.h"
 
 #include <QCoreApplication>
+#include <QFileInfo>
 
 namespace {
 
@@ -22,6 +23,9 @@ QString TextFilter()
 {
     return QCoreApplication::translate("CPathDlg", "Text Files (*.txt)|*.txt");
 }
+// Both roster dialogs propose the name that the export has always written, so
+// that on a case-sensitive file system the import finds the files saved so far.
+const QString kRosterFileName = QStringLiteral("Pilots.txt");
 
 } // namespace
 
@@ -63,18 +67,39 @@ void CPathDlg::OnBrowse()
         return;
     }
     m_path = chosen;
+    if (!m_browsing.openFileDialog)
+        m_confirmedPath = chosen;
     UpdateData(false);
 }
 
+void CPathDlg::OnOK()
+{
+    if (UpdateData(true) && MayWriteTo(m_path))
+        EndDialog(IDOK);
+}
+
+// A typed path that names an existing file asks before it is replaced; No
+// keeps the dialog open with the path, to be changed. A path the file
+// chooser has already asked about is not asked about again.
+bool CPathDlg::MayWriteTo(const QString& path) const
+{
+    if (m_browsing.openFileDialog || !m_asksBeforeReplacing || path == m_confirmedPath || !QFileInfo(path).isFile())
+        return true;
+    return AfxMessageBox(QCoreApplication::translate("CPathDlg", "The file \"%1\" already exists. Do you want to "
+                                                                 "replace it?")
+                             .arg(path),
+                         MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2)
+        == IDYES;
+}
+
 CImportPilotsDlg::CImportPilotsDlg()
-    : CPathDlg(ImportPilotsTemplate(), IDC_IMPORT_PATH, QStringLiteral("pilots.txt"),
-               {true, QStringLiteral("Pilots.txt"), RosterFilter()})
+    : CPathDlg(ImportPilotsTemplate(), IDC_IMPORT_PATH, kRosterFileName,
+               {true, kRosterFileName, RosterFilter()})
 {
 }
 
 CExportPilotsDlg::CExportPilotsDlg()
-    : CPathDlg(ExportPilotsTemplate(), IDC_EXPORT_PATH, QStringLiteral("Pilots.txt"),
-               {false, QStringLiteral("Pilots.txt"), RosterFilter()})
+    : CPathDlg(ExportPilotsTemplate(), IDC_EXPORT_PATH, kRosterFileName, {false, kRosterFileName, RosterFilter()})
 {
 }
 

@@ -8,6 +8,9 @@
 class CPathDlg : public CDialog {
 public:
     const QString& Path() const { return m_path; }
+    // An export dialog asks before its OK replaces an existing file, unless
+    // told not to.
+    void SetAsksBeforeReplacing(bool asks) { m_asksBeforeReplacing = asks; }
 
     bool OnCommand(int id, int notifyCode) override;
 
@@ -20,13 +23,17 @@ protected:
 
     CPathDlg(DialogTemplate dialogTemplate, int pathId, const QString& initialPath, Browsing browsing);
     void DoDataExchange(CDataExchange* pDX) override;
+    void OnOK() override;
 
 private:
     void OnBrowse();
+    bool MayWriteTo(const QString& path) const;
 
     int m_pathId;
     Browsing m_browsing;
     QString m_path;
+    QString m_confirmedPath;  // the file chooser has asked about replacing it
+    bool m_asksBeforeReplacing = true;
 };
 
 class CImportPilotsDlg : public CPathDlg {

@@ -4,12 +4,12 @@
 #include "app/HeatCardPrintout.h"
 #include "app/MatrixPrintout.h"
 #include "platform/ModalHost.h"
+#include "res/ResourceIds.h"
 
 #include <QPrinter>
 #include <variant>
 
 namespace {
-
 
 struct PrintChoice {
     int baseFontSize;
@@ -17,13 +17,11 @@ struct PrintChoice {
     SharedPrinter printer;
 };
 
-// Refuses without a calculated result; otherwise asks for the font size and
-// then the printer. Cancelled when the organiser cancelled either dialog.
-std::variant<PrintChoice, CommandOutcome> AskForPrintout(bool hasResult, const QString& refusal)
+// Asks for the font size and then the printer. Cancelled when the organiser
+// cancelled either dialog.
+std::variant<PrintChoice, CommandOutcome> AskForPrintout()
 {
     CFontSizeDlg fontSize;
-    if (!hasResult)
-        return CommandOutcome::Refused(refusal);
     if (fontSize.DoModal() == IDCANCEL)
         return CommandOutcome::Cancelled();
     SharedPrinter printer = ModalHost::Current().ChoosePrintoutPrinter();
@@ -59,31 +57,45 @@ CommandOutcome OutcomeOf(PrintOutcome outcome, const QString& outputFile)
 
 } // namespace
 
+void CRaceDlg::ShowPrintEndState()
+{
+    if (GetDlgItemText(IDC_STATUS).isEmpty())
+        ShowResultState();
+}
+
+// The printout's progress takes the status line; at the end it keeps the note
+// of a printout drawn smaller than asked, or else the result's state comes
+// back to it.
 CommandOutcome CRaceDlg::PrintMatrix()
 {
-    std::variant<PrintChoice, CommandOutcome> asked = AskForPrintout(
-        m_result.HasResult(), tr("Please perform a Matrix Calculation before attempting to print a Matrix."));
+    if (auto stop = CheckResultFor(tr("Please perform a Matrix Calculation before attempting to print a Matrix."), tr("print")))
+        return *stop;
+    std::variant<PrintChoice, CommandOutcome> asked = AskForPrintout();
     auto* choice = std::get_if<PrintChoice>(&asked);
     if (!choice)
         return std::get<CommandOutcome>(asked);
     const QString outputFile = choice->printer->outputFileName();
-    return OutcomeOf(::PrintMatrix(m_printLayout, std::move(choice->printer),
-                                   {choice->baseFontSize, choice->newColumnPerRound}, m_result,
-                                   [this](const QString& text) { SetStatusText(text); }),
-                     outputFile);
+    const PrintOutcome printed = ::PrintMatrix(m_printLayout, std::move(choice->printer),
+                                               {choice->baseFontSize, choice->newColumnPerRound}, m_result,
+                                               [this](const QString& text) { SetStatusText(text); });
+    ShowPrintEndState();
+    return OutcomeOf(printed, outputFile);
 }
 
 // The cards follow the roster of the last calculation, not the tree's
 // alphabetical order; the new-column choice does not apply to them.
 CommandOutcome CRaceDlg::PrintHeatCards()
 {
-    std::variant<PrintChoice, CommandOutcome> asked = AskForPrintout(
-        m_result.HasResult(), tr("Please perform a Matrix Calculation before attempting to print Heat Cards."));
+    if (auto stop = CheckResultFor(tr("Please perform a Matrix Calculation before attempting to print Heat Cards."), tr("print")))
+        return *stop;
+    std::variant<PrintChoice, CommandOutcome> asked = AskForPrintout();
     auto* choice = std::get_if<PrintChoice>(&asked);
     if (!choice)
         return std::get<CommandOutcome>(asked);
     const QString outputFile = choice->printer->outputFileName();
-    return OutcomeOf(::PrintHeatCards(m_printLayout, std::move(choice->printer), choice->baseFontSize,
-                                      HeatCardsOf(m_result), [this](const QString& text) { SetStatusText(text); }),
-                     outputFile);
+    const PrintOutcome printed = ::PrintHeatCards(m_printLayout, std::move(choice->printer), choice->baseFontSize,
+                                                  HeatCardsOf(m_result),
+                                                  [this](const QString& text) { SetStatusText(text); });
+    ShowPrintEndState();
+    return OutcomeOf(printed, outputFile);
 }

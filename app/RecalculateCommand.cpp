@@ -26,6 +26,9 @@ std::vector<int> PilotListOrder(CListBox& list)
 
 CommandOutcome CRaceDlg::Recalculate(unsigned seed)
 {
+    if (m_rosterCount == 0)
+        return CommandOutcome::Refused(
+            tr("The pilot list is empty. Add pilots or import a pilot list before calculating the matrix."));
     // A field the exchange refused has been reported; the last result stays.
     if (!UpdateData(true))
         return CommandOutcome::Cancelled();
@@ -44,6 +47,7 @@ CommandOutcome CRaceDlg::Recalculate(unsigned seed)
 
     ShowResult(m_resultTree, result);
     m_result = std::move(result);
+    ShowResultState();
 
     if (!m_result.completed)
         return CommandOutcome::Failed(DrawFailureMessage(m_result.pilots, shape));

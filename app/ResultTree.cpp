@@ -6,15 +6,16 @@
 #include <algorithm>
 #include <vector>
 
-// A draw that did not complete shows its pilots without heats.
+// A draw that did not complete shows nothing: a part of a schedule must not
+// pass for one.
 void ShowResult(CTreeCtrl& tree, const CalculationResult& result)
 {
     tree.DeleteAllItems();
+    if (!result.completed)
+        return;
     std::vector<QTreeWidgetItem*> pilotNodes;
     for (const PilotRecord& pilot : result.pilots)
         pilotNodes.push_back(tree.InsertSorted(nullptr, {PilotCardText(pilot), kPilotImage, kSelectedImage, 0}));
-    if (!result.completed)
-        return;
     // The result never covers more than the matrix holds.
     const int rounds = std::clamp(result.rounds, 0, kMaxRounds);
     const int heats = std::clamp(result.heats, 0, kMaxHeats);

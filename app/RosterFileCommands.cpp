@@ -39,9 +39,13 @@ std::variant<QByteArray, CommandOutcome> ReadRosterFileBytes(const QString& path
 
 // A file with a line that is no pilot, or that is no text, changes nothing.
 // Lines left out of a full roster make the import fail: the pilot list is
-// not the file's.
+// not the file's. Either way the list is the file's pilots, which the file
+// keeps, so it counts as kept.
 CommandOutcome CRaceDlg::ImportPilots()
 {
+    if (!MayReplaceRoster(tr("Do you want to export it before importing another list? "
+                             "If you answer No, the changes are lost.")))
+        return CommandOutcome::Cancelled();
     CImportPilotsDlg dialog;
     if (dialog.DoModal() != IDOK)
         return CommandOutcome::Cancelled();
@@ -57,6 +61,7 @@ CommandOutcome CRaceDlg::ImportPilots()
         ParsePilotLine(line, m_roster, m_rosterCount++);
     m_pilotList.ResetContent();
     RefillPilotList();
+    MarkRosterKept();
     if (selected.leftOut > 0)
         return CommandOutcome::Failed(LeftOutLinesMessage(dialog.Path(), m_rosterCount, selected.leftOut));
     return CommandOutcome::Done();
@@ -65,7 +70,12 @@ CommandOutcome CRaceDlg::ImportPilots()
 CommandOutcome CRaceDlg::ExportPilots()
 {
     CExportPilotsDlg dialog;
+    dialog.SetAsksBeforeReplacing(m_asksBeforeReplacing);
     if (dialog.DoModal() != IDOK)
         return CommandOutcome::Cancelled();
-    return ExportTextFile(dialog.Path(), RosterFileText(std::span(m_roster).first(size_t(m_rosterCount))));
+    CommandOutcome outcome =
+        ExportTextFile(dialog.Path(), RosterFileText(std::span(m_roster).first(size_t(m_rosterCount))));
+    if (outcome.kind == CommandOutcome::Kind::Done)
+        MarkRosterKept();
+    return outcome;
 }

@@ -36,6 +36,7 @@ void CRaceDlg::RebuildRoster()
         ++m_rosterCount;
     }
     ShowPilotCount();
+    ShowResultState();
 }
 
 void CRaceDlg::RefillPilotList()
@@ -48,4 +49,5 @@ void CRaceDlg::RefillPilotList()
         }
     }
     ShowPilotCount();
+    ShowResultState();
 }

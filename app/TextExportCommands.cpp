@@ -5,15 +5,18 @@
 #include "matrix/HeatCardFormat.h"
 #include "matrix/MatrixFileFormat.h"
 
-// Both exports write the last calculation's result, whatever the organiser
-// has edited since; before any calculation they refuse.
+// Both exports write the last calculation's result; one drawn from another
+// pilot list only when the organiser says so. Before any calculation, and
+// after one that failed, they refuse.
 
 CommandOutcome CRaceDlg::ExportMatrix()
 {
-    if (!m_result.HasResult())
-        return CommandOutcome::Refused(
-            tr("Please perform a Matrix Calculation before attempting to export a Matrix."));
+    if (auto stop = CheckResultFor(
+            tr("Please perform a Matrix Calculation before attempting to export a Matrix."),
+            tr("export")))
+        return *stop;
     CExportMatrixDlg dialog;
+    dialog.SetAsksBeforeReplacing(m_asksBeforeReplacing);
     if (dialog.DoModal() != IDOK)
         return CommandOutcome::Cancelled();
     return ExportTextFile(dialog.Path(), MatrixFileText(m_result));
@@ -21,10 +24,12 @@ CommandOutcome CRaceDlg::ExportMatrix()
 
 CommandOutcome CRaceDlg::ExportHeatCards()
 {
-    if (!m_result.HasResult())
-        return CommandOutcome::Refused(
-            tr("Please perform a Matrix Calculation before attempting to export Heat Cards."));
+    if (auto stop = CheckResultFor(
+            tr("Please perform a Matrix Calculation before attempting to export Heat Cards."),
+            tr("export")))
+        return *stop;
     CExportHeatsDlg dialog;
+    dialog.SetAsksBeforeReplacing(m_asksBeforeReplacing);
     if (dialog.DoModal() != IDOK)
         return CommandOutcome::Cancelled();
     return ExportTextFile(dialog.Path(), HeatCardsText(HeatCardsOf(m_result)));

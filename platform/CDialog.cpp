@@ -7,6 +7,7 @@
 
 #include <QCheckBox>
 #include <QCoreApplication>
+#include <QEvent>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -15,9 +16,14 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRegularExpressionValidator>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QShortcut>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+#include <algorithm>
+#include <cmath>
 #include <functional>
 
 namespace {
@@ -106,6 +112,45 @@ void LinkMnemonicLabels(const std::vector<QWidget*>& widgets, const DialogTempla
     }
 }
 
+// Calls back whenever the watched widget changes its size.
+class ResizeWatcher : public QObject {
+public:
+    ResizeWatcher(QObject* parent, std::function<void()> resized) : QObject(parent), m_resized(std::move(resized)) {}
+
+protected:
+    bool eventFilter(QObject* /*watched*/, QEvent* event) override
+    {
+        if (event->type() == QEvent::Resize)
+            m_resized();
+        return false;
+    }
+
+private:
+    std::function<void()> m_resized;
+};
+
+// Opens at the template's size, and keeps it as the smallest, as far as the
+// screen's free area (less the window frame and the menu) allows.
+void FitResizableWindow(QWidget& window, QScrollArea& scroll, QSize clientSize)
+{
+    constexpr QSize kFrameAllowance(16, 48);
+    QSize room = clientSize;
+    if (const QScreen* screen = window.screen()) {
+        QSize free = screen->availableGeometry().size() - kFrameAllowance;
+        if (const QMenuBar* menuBar = window.findChild<QMenuBar*>())
+            free.rheight() -= menuBar->sizeHint().height();
+        room = room.boundedTo(free);
+        // Room for the scroll bar across, so that scrolling one way does
+        // not force scrolling the other.
+        if (room.height() < clientSize.height())
+            room.rwidth() = std::min(clientSize.width() + scroll.verticalScrollBar()->sizeHint().width(), free.width());
+        if (room.width() < clientSize.width())
+            room.rheight() = std::min(room.height() + scroll.horizontalScrollBar()->sizeHint().height(), free.height());
+    }
+    scroll.setMinimumSize(room);
+    window.resize(window.minimumSizeHint());
+}
+
 }  // namespace
 
 CDialog::CDialog(DialogTemplate dialogTemplate)
@@ -153,15 +198,53 @@ void CDialog::Create(QWidget* parent)
 
     auto* layout = new QVBoxLayout(m_window);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
-    auto* client = new QWidget(m_window);
-    client->setFixedSize(DialogUnits(m_window->font()).ToPixels(m_template.sizeDu));
-    layout->addWidget(client);
+    m_clientSize = DialogUnits(m_window->font()).ToPixels(m_template.sizeDu);
+    QWidget* client = BuildClientArea(m_clientSize);
 
     BuildMenu();
     BuildSystemMenu();
     BuildControls(client);
+    if (auto* scroll = m_window->findChild<QScrollArea*>())
+        FitResizableWindow(*m_window, *scroll, m_clientSize);
     OnInitDialog();
+}
+
+// A fixed dialog is its template's size. A resizable one holds its controls
+// in a scroll area: the controls never come closer than the template puts
+// them, and on a screen too small for the template the window scrolls, so
+// every control can still be reached.
+QWidget* CDialog::BuildClientArea(QSize clientSize)
+{
+    auto* client = new QWidget;
+    if (!m_template.resizable) {
+        m_window->layout()->setSizeConstraint(QLayout::SetFixedSize);
+        client->setFixedSize(clientSize);
+        m_window->layout()->addWidget(client);
+        return client;
+    }
+    client->setMinimumSize(clientSize);
+    auto* scroll = new QScrollArea(m_window);
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setFocusPolicy(Qt::NoFocus);
+    scroll->setWidgetResizable(true);
+    scroll->setWidget(client);
+    m_window->layout()->addWidget(scroll);
+    client->installEventFilter(new ResizeWatcher(client, [this, client] { StretchControls(client->size() - m_clientSize); }));
+    return client;
+}
+
+void CDialog::StretchControls(QSize extra)
+{
+    const auto share = [](double part, int room) { return static_cast<int>(std::lround(part * room)); };
+    for (const Stretching& control : m_stretching) {
+        const QRect& rect = control.rect;
+        const ControlStretch& stretch = control.stretch;
+        const int left = rect.left() + share(stretch.moveX, extra.width());
+        const int top = rect.top() + share(stretch.moveY, extra.height());
+        const int right = rect.left() + rect.width() + share(stretch.moveX + stretch.growX, extra.width());
+        const int bottom = rect.top() + rect.height() + share(stretch.moveY + stretch.growY, extra.height());
+        control.widget->setGeometry(left, top, right - left, bottom - top);
+    }
 }
 
 void CDialog::DestroyWindow()
@@ -169,6 +252,7 @@ void CDialog::DestroyWindow()
     m_controls.clear();
     m_controlWidgets.clear();
     m_menuTexts.clear();
+    m_stretching.clear();
     m_systemMenu = nullptr;
     delete m_window;
     m_window = nullptr;
@@ -380,6 +464,9 @@ void CDialog::BuildControls(QWidget* client)
             SetControlText(widget, TemplateText(control.text));
         const QRect rect = units.ToPixels(control.rectDu);
         widget->setGeometry(control.kind == ControlKind::Icon ? QRect(rect.topLeft(), QSize(kIconPixels, kIconPixels)) : rect);
+        const ControlStretch& stretch = control.stretch;
+        if (stretch.moveX || stretch.growX || stretch.moveY || stretch.growY)
+            m_stretching.push_back({widget, rect, stretch});
         if (id != IDC_STATIC)
             m_controls[id] = widget;
         widgets.push_back(widget);

@@ -6,6 +6,7 @@
 #include <QString>
 #include <map>
 #include <memory>
+#include <vector>
 
 class CDataExchange;
 class DialogWindow;
@@ -76,7 +77,9 @@ protected:
     virtual void OnCancel();
 
 private:
+    QWidget* BuildClientArea(QSize clientSize);
     void BuildControls(QWidget* client);
+    void StretchControls(QSize extra);
     void BuildMenu();
     void BuildSystemMenu();
     int DefaultButtonId() const;
@@ -86,6 +89,14 @@ private:
     std::map<int, QWidget*> m_controls;
     std::vector<QWidget*> m_controlWidgets;  // one per control of the template, in its order
     std::vector<std::pair<QAction*, QString>> m_menuTexts;  // each menu entry and its source text
+    // The controls that follow a resizable dialog, with their template rectangles.
+    struct Stretching {
+        QWidget* widget;
+        QRect rect;
+        ControlStretch stretch;
+    };
+    std::vector<Stretching> m_stretching;
+    QSize m_clientSize;
     QMenu* m_systemMenu = nullptr;
     bool m_ended = false;
     int m_result = IDCANCEL;

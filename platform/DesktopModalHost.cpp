@@ -1,6 +1,7 @@
 #include "platform/DesktopModalHost.h"
 
 #include "platform/CDialog.h"
+#include "platform/MessageBox.h"
 #include "platform/Win32Types.h"
 
 #include <QApplication>
@@ -27,6 +28,13 @@ void OfferNoPageRange(QPrintDialog& dialog)
         range->setEnabled(false);
 }
 
+QMessageBox::Icon IconOf(unsigned type)
+{
+    if ((type & MB_ICONEXCLAMATION) == MB_ICONEXCLAMATION)
+        return QMessageBox::Warning;
+    return (type & MB_ICONQUESTION) ? QMessageBox::Question : QMessageBox::Information;
+}
+
 }  // namespace
 
 int DesktopModalHost::RunDialog(CDialog& dialog)
@@ -41,10 +49,23 @@ int DesktopModalHost::RunDialog(CDialog& dialog)
 
 int DesktopModalHost::ShowMessage(const QString& text, unsigned type)
 {
-    const QMessageBox::Icon icon = (type & MB_ICONEXCLAMATION) ? QMessageBox::Warning : QMessageBox::Information;
-    QMessageBox box(icon, QApplication::applicationDisplayName(), text, QMessageBox::Ok, ActiveWindow());
-    box.exec();
-    return IDOK;
+    const std::pair<int, QMessageBox::StandardButton> kButtons[] = {
+        {IDOK, QMessageBox::Ok}, {IDYES, QMessageBox::Yes}, {IDNO, QMessageBox::No}, {IDCANCEL, QMessageBox::Cancel}};
+    QMessageBox box(IconOf(type), QApplication::applicationDisplayName(), text, QMessageBox::NoButton, ActiveWindow());
+    for (const int button : ButtonsOf(type)) {
+        for (const auto& [id, standard] : kButtons) {
+            if (id != button)
+                continue;
+            box.addButton(standard);
+            if (id == DefaultButtonOf(type))
+                box.setDefaultButton(standard);
+        }
+    }
+    const auto pressed = static_cast<QMessageBox::StandardButton>(box.exec());
+    for (const auto& [id, standard] : kButtons)
+        if (standard == pressed)
+            return id;
+    return ButtonsOf(type).back();
 }
 
 std::optional<QString> DesktopModalHost::ChooseFile(const FileDialogRequest& request)

@@ -56,3 +56,9 @@ ControlTemplate IconControl(const QRect& rectDu, const QIcon& icon)
     control.icon = icon;
     return control;
 }
+
+ControlTemplate Stretched(ControlTemplate control, ControlStretch stretch)
+{
+    control.stretch = stretch;
+    return control;
+}

@@ -27,6 +27,16 @@ enum ControlStyle : unsigned {
 
 constexpr int IDC_STATIC = -1;
 
+// How a control follows a resizable dialog: the shares of the width and
+// height the dialog gains beyond its template that move its left and top
+// edges and that widen and heighten it.
+struct ControlStretch {
+    double moveX = 0;
+    double growX = 0;
+    double moveY = 0;
+    double growY = 0;
+};
+
 // One control of a dialog: its id, kind, rectangle in dialog units and text.
 struct ControlTemplate {
     int id = IDC_STATIC;
@@ -35,6 +45,7 @@ struct ControlTemplate {
     QString text;
     unsigned style = StyleNone;
     QIcon icon;  // for ControlKind::Icon
+    ControlStretch stretch;
 };
 
 // Controls by kind, as a template lists them.
@@ -46,6 +57,7 @@ ControlTemplate CheckBoxControl(int id, const QRect& rectDu, const QString& text
 ControlTemplate ListBoxControl(int id, const QRect& rectDu, unsigned style = StyleNone);
 ControlTemplate TreeControl(int id, const QRect& rectDu);
 ControlTemplate IconControl(const QRect& rectDu, const QIcon& icon);
+ControlTemplate Stretched(ControlTemplate control, ControlStretch stretch);
 
 // One menu entry; an empty text makes a separator.
 struct MenuItemTemplate {
@@ -60,9 +72,11 @@ struct MenuPopupTemplate {
 
 // A dialog as data: the window's caption and size in dialog units, its font
 // (which sets the size of a dialog unit), its controls in tab order and, for
-// a main window, its menu. The texts are source texts: the window shows each
-// as the installed translators give it in the template's text context, and
-// as written where no translation is installed or no context is named.
+// a main window, its menu. A resizable dialog is never smaller than its
+// template, unless the screen is: then it scrolls. The texts are source
+// texts: the window shows each as the installed translators give it in the
+// template's text context, and as written where no translation is installed
+// or no context is named.
 struct DialogTemplate {
     int id = 0;
     const char* textContext = nullptr;
@@ -73,4 +87,5 @@ struct DialogTemplate {
     std::vector<ControlTemplate> controls;
     std::vector<MenuPopupTemplate> menu;
     bool hasMinMaxBoxes = false;
+    bool resizable = false;
 };

@@ -2,7 +2,25 @@
 
 #include "platform/ModalHost.h"
 
+#include <algorithm>
+
 int AfxMessageBox(const QString& text, unsigned type)
 {
     return ModalHost::Current().ShowMessage(text, type);
+}
+
+std::vector<int> ButtonsOf(unsigned type)
+{
+    switch (type & 0xF) {
+    case MB_YESNOCANCEL: return {IDYES, IDNO, IDCANCEL};
+    case MB_YESNO: return {IDYES, IDNO};
+    default: return {IDOK};
+    }
+}
+
+int DefaultButtonOf(unsigned type)
+{
+    const std::vector<int> buttons = ButtonsOf(type);
+    const size_t position = (type & MB_DEFBUTTON3) ? 2 : (type & MB_DEFBUTTON2) ? 1 : 0;
+    return buttons[std::min(position, buttons.size() - 1)];
 }

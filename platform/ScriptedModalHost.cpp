@@ -2,6 +2,7 @@
 
 #include "platform/CDialog.h"
 #include "platform/DialogDriver.h"
+#include "platform/MessageBox.h"
 
 #include <QPageLayout>
 #include <QPrinter>
@@ -32,6 +33,11 @@ void ScriptedModalHost::AnswerPrinter(std::optional<QString> pdfPath)
     m_printers.push_back(std::move(pdfPath));
 }
 
+void ScriptedModalHost::AnswerQuestion(int button)
+{
+    m_answers.push_back(button);
+}
+
 QStringList ScriptedModalHost::TakeMessages()
 {
     return std::exchange(m_messages, {});
@@ -39,7 +45,7 @@ QStringList ScriptedModalHost::TakeMessages()
 
 bool ScriptedModalHost::AllAnswered() const
 {
-    return m_dialogs.empty() && m_files.empty() && m_printers.empty();
+    return m_dialogs.empty() && m_files.empty() && m_printers.empty() && m_answers.empty();
 }
 
 int ScriptedModalHost::RunDialog(CDialog& dialog)
@@ -65,10 +71,18 @@ int ScriptedModalHost::RunDialog(CDialog& dialog)
     return result;
 }
 
-int ScriptedModalHost::ShowMessage(const QString& text, unsigned /*type*/)
+int ScriptedModalHost::ShowMessage(const QString& text, unsigned type)
 {
     m_messages << text;
-    return IDOK;
+    if (ButtonsOf(type).size() == 1)
+        return IDOK;
+    if (m_answers.empty()) {
+        m_problems << QStringLiteral("question \"%1\" asked unexpectedly").arg(text);
+        return DefaultButtonOf(type);
+    }
+    const int button = m_answers.front();
+    m_answers.pop_front();
+    return button;
 }
 
 std::optional<QString> ScriptedModalHost::ChooseFile(const FileDialogRequest& request)

@@ -12,7 +12,8 @@ class DialogDriver;
 // The modal host of tests: answers every modal interaction from a script,
 // without a display or an event loop. Dialogs are expected in order, each
 // with what the user does in it; message boxes are recorded and answered
-// OK; file and printer choices come from queued answers. Whatever the script
+// OK, a question (Yes, No, Cancel) with the next queued button; file and
+// printer choices come from queued answers. Whatever the script
 // did not foresee is recorded as a problem for the test to assert on.
 // Installs itself while it exists.
 class ScriptedModalHost : public ModalHost {
@@ -27,6 +28,8 @@ public:
     void AnswerFile(std::optional<QString> path);
     // A PDF file to print into, or nothing for a cancelled print dialog.
     void AnswerPrinter(std::optional<QString> pdfPath);
+    // The button (IDYES, IDNO, IDCANCEL) that answers the next question.
+    void AnswerQuestion(int button);
 
     const QStringList& Messages() const { return m_messages; }
     QStringList TakeMessages();
@@ -49,6 +52,7 @@ private:
     std::deque<ExpectedDialog> m_dialogs;
     std::deque<std::optional<QString>> m_files;
     std::deque<std::optional<QString>> m_printers;
+    std::deque<int> m_answers;
     std::vector<FileDialogRequest> m_fileRequests;
     QStringList m_messages;
     QStringList m_problems;

@@ -66,6 +66,7 @@ DialogTemplate RaceDialogTemplate()
     race.fontFace = kDialogFont;
     race.textContext = "RaceDialog";
     race.hasMinMaxBoxes = true;
+    race.resizable = true;
     race.menu = MainMenu();
     race.controls = {
         LabelControl(QRect(7, 7, 26, 8), QT_TRANSLATE_NOOP("RaceDialog", "&Kola")),
@@ -74,13 +75,14 @@ DialogTemplate RaceDialogTemplate()
         EditControl(IDC_HEATS, QRect(57, 18, 26, 14)),
         LabelControl(QRect(107, 7, 61, 8), QT_TRANSLATE_NOOP("RaceDialog", "&Pilotů v heatu")),
         EditControl(IDC_PILOTS_PER_HEAT, QRect(107, 18, 29, 14)),
-        LabelControl(QRect(7, 44, 268, 8), QString(), StyleCentered, IDC_STATUS),
+        Stretched(LabelControl(QRect(7, 44, 268, 8), QString(), StyleCentered, IDC_STATUS), {.growX = 1}),
         LabelControl(QRect(9, 59, 50, 8), QT_TRANSLATE_NOOP("RaceDialog", "Seznam pilotů")),
-        LabelControl(QRect(102, 59, 19, 8), QString(), StyleCentered, IDC_PILOT_COUNT),
-        LabelControl(QRect(135, 59, 55, 8), QT_TRANSLATE_NOOP("RaceDialog", "Výpočet Matrixu")),
-        ListBoxControl(IDC_PILOT_LIST, QRect(7, 70, 115, 165), StyleSorted),
-        TreeControl(IDC_RESULT_TREE, QRect(134, 70, 141, 164)),
-        ButtonControl(IDCANCEL, QRect(225, 7, 50, 14), QT_TRANSLATE_NOOP("RaceDialog", "E&xit")),
+        Stretched(LabelControl(QRect(102, 59, 19, 8), QString(), StyleCentered, IDC_PILOT_COUNT), {.moveX = 0.5}),
+        Stretched(LabelControl(QRect(135, 59, 55, 8), QT_TRANSLATE_NOOP("RaceDialog", "Výpočet Matrixu")), {.moveX = 0.5}),
+        // The pilot list and the result tree share the room a larger window gives.
+        Stretched(ListBoxControl(IDC_PILOT_LIST, QRect(7, 70, 115, 165), StyleSorted), {.growX = 0.5, .growY = 1}),
+        Stretched(TreeControl(IDC_RESULT_TREE, QRect(134, 70, 141, 164)), {.moveX = 0.5, .growX = 0.5, .growY = 1}),
+        Stretched(ButtonControl(IDCANCEL, QRect(225, 7, 50, 14), QT_TRANSLATE_NOOP("RaceDialog", "E&xit")), {.moveX = 1}),
     };
     return race;
 }

@@ -111,6 +111,10 @@
         <source>The path &quot;%1&quot; is longer than %2 characters. Choose a file whose path is shorter.</source>
         <translation>Cesta „%1“ je delší než %2 znaků. Vyberte soubor s kratší cestou.</translation>
     </message>
+    <message>
+        <source>The file &quot;%1&quot; already exists. Do you want to replace it?</source>
+        <translation>Soubor „%1“ už existuje. Chcete ho nahradit?</translation>
+    </message>
 </context>
 <context>
     <name>CRaceDlg</name>
@@ -169,6 +173,62 @@
     <message>
         <source>The printout could not be written completely to the file &quot;%1&quot;: it would pass the size limit set for this program&apos;s files (ulimit -f). The file was left as it was.</source>
         <translation>Výtisk se nepodařilo celý zapsat do souboru „%1“: překročil by limit velikosti souborů nastavený pro tento program (ulimit -f). Soubor zůstal, jak byl.</translation>
+    </message>
+    <message>
+        <source>print</source>
+        <translation>vytisknout</translation>
+    </message>
+    <message>
+        <source>The pilot list is empty. Add pilots or import a pilot list before calculating the matrix.</source>
+        <translation>Seznam pilotů je prázdný. Před výpočtem Matrixu přidejte piloty nebo importujte seznam pilotů.</translation>
+    </message>
+    <message>
+        <source>The matrix calculation failed; there is no schedule to export or print.</source>
+        <translation>Výpočet Matrixu selhal; není žádný rozpis k exportu ani k tisku.</translation>
+    </message>
+    <message>
+        <source>The pilot list has changed since the matrix was calculated.</source>
+        <translation>Seznam pilotů se od výpočtu Matrixu změnil.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The matrix was calculated for %n pilot.</source>
+        <translation>
+            <numerusform>Matrix byl vypočítán pro %n pilota.</numerusform>
+            <numerusform>Matrix byl vypočítán pro %n piloty.</numerusform>
+            <numerusform>Matrix byl vypočítán pro %n pilotů.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The matrix was calculated for %n pilots.</source>
+        <translation>
+            <numerusform>Matrix byl vypočítán pro %n pilota.</numerusform>
+            <numerusform>Matrix byl vypočítán pro %n piloty.</numerusform>
+            <numerusform>Matrix byl vypočítán pro %n pilotů.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The last matrix calculation failed, so there is no schedule to %1. Recalculate the matrix first.</source>
+        <translation>Poslední výpočet Matrixu selhal, takže nelze %1 žádný rozpis. Nejprve Matrix přepočítejte.</translation>
+    </message>
+    <message>
+        <source>The pilot list has changed since the matrix was calculated. Do you want to %1 the schedule as it was calculated?</source>
+        <translation>Seznam pilotů se od výpočtu Matrixu změnil. Chcete %1 rozpis tak, jak byl vypočítán?</translation>
+    </message>
+    <message>
+        <source>Do you want to export it before importing another list? If you answer No, the changes are lost.</source>
+        <translation>Chcete ho před importem jiného seznamu exportovat? Odpovíte-li Ne, změny budou ztraceny.</translation>
+    </message>
+    <message>
+        <source>The pilot list has changed since it was last imported or exported.</source>
+        <translation>Seznam pilotů se od posledního importu nebo exportu změnil.</translation>
+    </message>
+    <message>
+        <source>Do you want to export it before closing? If you answer No, the changes are lost.</source>
+        <translation>Chcete ho před zavřením exportovat? Odpovíte-li Ne, změny budou ztraceny.</translation>
+    </message>
+    <message>
+        <source>export</source>
+        <translation>exportovat</translation>
     </message>
 </context>
 <context>

@@ -111,6 +111,10 @@
         <source>The path &quot;%1&quot; is longer than %2 characters. Choose a file whose path is shorter.</source>
         <translation>The path &quot;%1&quot; is longer than %2 characters. Choose a file whose path is shorter.</translation>
     </message>
+    <message>
+        <source>The file &quot;%1&quot; already exists. Do you want to replace it?</source>
+        <translation>The file &quot;%1&quot; already exists. Do you want to replace it?</translation>
+    </message>
 </context>
 <context>
     <name>CRaceDlg</name>
@@ -169,6 +173,60 @@
     <message>
         <source>The printout could not be written completely to the file &quot;%1&quot;: it would pass the size limit set for this program&apos;s files (ulimit -f). The file was left as it was.</source>
         <translation>The printout could not be written completely to the file &quot;%1&quot;: it would pass the size limit set for this program&apos;s files (ulimit -f). The file was left as it was.</translation>
+    </message>
+    <message>
+        <source>print</source>
+        <translation>print</translation>
+    </message>
+    <message>
+        <source>The pilot list is empty. Add pilots or import a pilot list before calculating the matrix.</source>
+        <translation>The pilot list is empty. Add pilots or import a pilot list before calculating the matrix.</translation>
+    </message>
+    <message>
+        <source>The matrix calculation failed; there is no schedule to export or print.</source>
+        <translation>The matrix calculation failed; there is no schedule to export or print.</translation>
+    </message>
+    <message>
+        <source>The pilot list has changed since the matrix was calculated.</source>
+        <translation>The pilot list has changed since the matrix was calculated.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The matrix was calculated for %n pilot.</source>
+        <translation>
+            <numerusform>The matrix was calculated for %n pilot.</numerusform>
+            <numerusform>The matrix was calculated for %n pilots.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The matrix was calculated for %n pilots.</source>
+        <translation>
+            <numerusform>The matrix was calculated for %n pilot.</numerusform>
+            <numerusform>The matrix was calculated for %n pilots.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The last matrix calculation failed, so there is no schedule to %1. Recalculate the matrix first.</source>
+        <translation>The last matrix calculation failed, so there is no schedule to %1. Recalculate the matrix first.</translation>
+    </message>
+    <message>
+        <source>The pilot list has changed since the matrix was calculated. Do you want to %1 the schedule as it was calculated?</source>
+        <translation>The pilot list has changed since the matrix was calculated. Do you want to %1 the schedule as it was calculated?</translation>
+    </message>
+    <message>
+        <source>Do you want to export it before importing another list? If you answer No, the changes are lost.</source>
+        <translation>Do you want to export it before importing another list? If you answer No, the changes are lost.</translation>
+    </message>
+    <message>
+        <source>The pilot list has changed since it was last imported or exported.</source>
+        <translation>The pilot list has changed since it was last imported or exported.</translation>
+    </message>
+    <message>
+        <source>Do you want to export it before closing? If you answer No, the changes are lost.</source>
+        <translation>Do you want to export it before closing? If you answer No, the changes are lost.</translation>
+    </message>
+    <message>
+        <source>export</source>
+        <translation>export</translation>
     </message>
 </context>
 <context>

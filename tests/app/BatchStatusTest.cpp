@@ -21,9 +21,9 @@ TEST(BatchStatusOfOutcome, OnlyADoneCommandSucceedsAndOnlyARefusedAnswerIsABadAr
     EXPECT_EQ(StatusOf(CommandOutcome::Cancelled(), false), BatchStatus::Failed);
 }
 
-// An empty roster file draws an empty result; the export then refuses with
-// the window's words, and the run ends with status 1 before writing anything.
-TEST(BatchStatusOfOutcome, ARefusedExportEndsTheRunWithItsMessage)
+// An empty roster file leaves nothing to draw; Recalculate refuses with the
+// window's words, and the run ends with status 1 before writing anything.
+TEST(BatchStatusOfOutcome, ARefusedCommandEndsTheRunWithItsMessage)
 {
     QTemporaryDir folder;
     ASSERT_TRUE(folder.isValid());
@@ -45,7 +45,7 @@ TEST(BatchStatusOfOutcome, ARefusedExportEndsTheRunWithItsMessage)
     std::fclose(errors);
 
     EXPECT_EQ(status, 1);
-    EXPECT_EQ(said, "Please perform a Matrix Calculation before attempting to export a Matrix.\n");
+    EXPECT_EQ(said, "The pilot list is empty. Add pilots or import a pilot list before calculating the matrix.\n");
     EXPECT_FALSE(QFile::exists(options.exportMatrixPath));
     EXPECT_FALSE(QFile::exists(options.exportHeatsPath));
 }

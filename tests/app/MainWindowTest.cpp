@@ -159,6 +159,7 @@ TEST_F(MainWindow, EveryMenuItemRunsItsCommand)
     ListPilots({QStringLiteral("A,a,1"), QStringLiteral("B,b,2")});
     choose(1, 0);
     EXPECT_GT(window.ResultTree().GetCount(), 0);
+    host.AnswerQuestion(IDNO);
     choose(0, 3);
     EXPECT_TRUE(window.HasEnded());
 }
@@ -401,4 +402,31 @@ TEST_F(MainWindow, ResultTreeShowsNoLinesOrButtons)
     ASSERT_NE(tree, nullptr);
     EXPECT_FALSE(tree->rootIsDecorated());
     EXPECT_TRUE(tree->isHeaderHidden());
+}
+
+// A larger window gives its room to the pilot list and the result tree, half
+// the width each and all the height; it never gets smaller than at the start.
+TEST_F(MainWindow, ResizedWindowGivesItsRoomToTheListAndTheTree)
+{
+    QDialog* shown = window.Window();
+    shown->show();
+    const QSize start = shown->size();
+    EXPECT_EQ(shown->minimumSize(), start);
+    const auto geometryOf = [this](int id) { return window.GetDlgItem(id)->geometry(); };
+    const QRect list = geometryOf(IDC_PILOT_LIST);
+    const QRect tree = geometryOf(IDC_RESULT_TREE);
+    const QRect exit = geometryOf(IDCANCEL);
+    const QRect rounds = geometryOf(IDC_ROUNDS);
+
+    shown->resize(start + QSize(200, 120));
+    QApplication::sendPostedEvents();
+    EXPECT_EQ(geometryOf(IDC_PILOT_LIST), list.adjusted(0, 0, 100, 120));
+    EXPECT_EQ(geometryOf(IDC_RESULT_TREE), tree.adjusted(100, 0, 200, 120));
+    EXPECT_EQ(geometryOf(IDCANCEL), exit.translated(200, 0));
+    EXPECT_EQ(geometryOf(IDC_ROUNDS), rounds);
+
+    shown->resize(start - QSize(100, 100));
+    QApplication::sendPostedEvents();
+    EXPECT_EQ(shown->size(), start);
+    EXPECT_EQ(geometryOf(IDC_PILOT_LIST), list);
 }

@@ -40,7 +40,7 @@ std::vector<PathDialogCase> AllPathDialogs()
     const QString saveAs = QStringLiteral("&Uložit jako:");
     return {
         {"ImportPilots", [] { return std::make_unique<CImportPilotsDlg>(); }, IDD_IMPORT_PILOTS,
-         QStringLiteral("Import seznamu pilotů"), IDC_IMPORT_PATH, "pilots.txt", true, "Pilots.txt", kRosterFilter,
+         QStringLiteral("Import seznamu pilotů"), IDC_IMPORT_PATH, "Pilots.txt", true, "Pilots.txt", kRosterFilter,
          {QStringLiteral("Cesta k importovanému souboru:"),
           QStringLiteral("Můžete importovat ASCII soubor ve kterém jsou jednotlivé položky odděleny čárkou. Záznam "
                          "každého pilota musí být v jedné řádce. Struktura záznamu má tento tvar:"),

@@ -15,6 +15,8 @@ namespace {
 
 const QString kMatrixRefusal = "Please perform a Matrix Calculation before attempting to print a Matrix.";
 const QString kHeatCardsRefusal = "Please perform a Matrix Calculation before attempting to print Heat Cards.";
+// The status line after a printout: the progress gives way to the result's state.
+const QString kCalculatedStatus = "The matrix was calculated for 1 pilot.";
 
 class PrintCommands : public MainWindowFixture {
 protected:
@@ -89,7 +91,7 @@ TEST_F(PrintCommands, PrintNothingWhenThePrinterIsCancelled)
     ExpectNothingPrintedOrSaid();
 }
 
-TEST_F(PrintCommands, PrintToTheChosenFileAndClearTheStatusLine)
+TEST_F(PrintCommands, PrintToTheChosenFileAndGiveTheStatusLineBack)
 {
     ShowSomeResult();
     AnswerFontSize(IDOK);
@@ -101,7 +103,7 @@ TEST_F(PrintCommands, PrintToTheChosenFileAndClearTheStatusLine)
     EXPECT_EQ(m_trace.documentName, QString("Heat Cards"));
     EXPECT_EQ(m_trace.documentsEnded, 1);
     EXPECT_TRUE(QFileInfo::exists(PdfPath()));
-    EXPECT_EQ(window.GetDlgItemText(IDC_STATUS), QString());
+    EXPECT_EQ(window.GetDlgItemText(IDC_STATUS), kCalculatedStatus);
 }
 
 TEST_F(PrintCommands, SayWhenThePrinterCannotStartTheDocument)
@@ -120,7 +122,7 @@ TEST_F(PrintCommands, SayWhenThePrinterCannotStartTheDocument)
     EXPECT_TRUE(host.Messages()[0].startsWith("Printing could not start."));
     EXPECT_EQ(host.Messages()[1], host.Messages()[0]);
     EXPECT_EQ(m_trace.documentsEnded, 0);
-    EXPECT_EQ(window.GetDlgItemText(IDC_STATUS), QString());
+    EXPECT_EQ(window.GetDlgItemText(IDC_STATUS), kCalculatedStatus);
 }
 
 // /dev/full takes the file open and then refuses every byte, as a disk that
@@ -141,7 +143,7 @@ TEST_F(PrintCommands, SayWhenThePdfFileCannotBeWrittenToTheEnd)
         << host.Messages()[0].toStdString();
     EXPECT_EQ(host.Messages()[1], host.Messages()[0]);
     EXPECT_EQ(m_trace.documentsEnded, 2);
-    EXPECT_EQ(window.GetDlgItemText(IDC_STATUS), QString());
+    EXPECT_EQ(window.GetDlgItemText(IDC_STATUS), kCalculatedStatus);
 }
 
 // After a real calculation the organiser adds a pilot; the printouts still
@@ -157,6 +159,7 @@ TEST_F(PrintCommands, PrintWhatTheLastCalculationDrewAfterTheListChanged)
     ASSERT_EQ(window.ResultTree().GetCount(), 6 + 6 * 2);
     ListPilots({"Aaron,Al,65"});
     for (int command = 0; command < 2; ++command) {
+        host.AnswerQuestion(IDYES);
         AnswerFontSize(IDOK);
         host.AnswerPrinter(PdfPath());
     }

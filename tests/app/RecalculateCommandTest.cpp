@@ -8,6 +8,8 @@
 
 namespace {
 
+const QString kFailedStatus = QStringLiteral("The matrix calculation failed; there is no schedule to export or print.");
+
 // Every calculation here starts in the same second unless a test moves on.
 class RecalculateCommand : public MainWindowFixture {
 protected:
@@ -70,7 +72,7 @@ TEST_F(RecalculateCommand, TreeShowsEachPilotWithItsHeatsInOrder)
     ListPilots({QStringLiteral("novak,Jan,35"), QStringLiteral("Adam,Petr,40"), QStringLiteral("Brown,Anne,21")});
     Recalculate(2, 1, 3);
     EXPECT_TRUE(host.Messages().isEmpty());
-    EXPECT_EQ(window.GetDlgItemText(IDC_STATUS), QString());
+    EXPECT_EQ(window.GetDlgItemText(IDC_STATUS), QStringLiteral("The matrix was calculated for 3 pilots."));
     const QStringList heats{" Round 01, Heat 01 [1/2] 1", " Round 02, Heat 01 [1/2] 2"};
     EXPECT_EQ(Tree(), QStringList{"Adam, Petr (40) [0/2] 0"} + heats + QStringList{"Brown, Anne (21) [0/2] 0"} + heats
                           + QStringList{"novak, Jan (35) [0/2] 0"} + heats);
@@ -117,18 +119,17 @@ TEST_F(RecalculateCommand, FailedCommandSaysWhyAndKeepsItsLastAttempt)
     Recalculate(6, 2, 8);
     ASSERT_EQ(host.Messages().size(), 1);
     EXPECT_TRUE(host.TakeMessages().first().startsWith(QStringLiteral("20 pilots cannot all fly in one round")));
-    EXPECT_EQ(Tree().size(), 20);  // pilot nodes only
+    EXPECT_EQ(Tree().size(), 0);  // no part of a schedule passes for one
     EXPECT_EQ(PlacedInRound(ResultMatrix(), 0), 16);
     EXPECT_EQ(window.PilotList().GetCount(), 20);
-    EXPECT_EQ(window.GetDlgItemText(IDC_STATUS), QStringLiteral("Working Round 1, Heat 2"));
+    EXPECT_EQ(window.GetDlgItemText(IDC_STATUS), kFailedStatus);
 
     window.PilotList().ResetContent();
     ListPilotsOnChannels({35, 35, 35, 35});
     Recalculate(2, 1, 4);
     ASSERT_EQ(host.Messages().size(), 1);
     EXPECT_TRUE(host.Messages().first().startsWith(QStringLiteral("4 pilots fly on channel 35")));
-    EXPECT_EQ(window.GetDlgItemText(IDC_STATUS),
-              QStringLiteral("Freq conflict Round 1, Heat 1, channel 35. Retrying..."));
+    EXPECT_EQ(window.GetDlgItemText(IDC_STATUS), kFailedStatus);
 }
 
 TEST_F(RecalculateCommand, EveryPilotOfEqualNamesFliesEveryRound)
@@ -201,18 +202,19 @@ TEST_F(RecalculateCommand, FieldsAtTheirMaximaGiveEveryPilotEveryRound)
     EXPECT_EQ(window.ResultTree().GetCount(), kRosterCapacity * (1 + kMaxRounds));
 }
 
-TEST_F(RecalculateCommand, EmptyRosterClearsTheLastResultWithoutAMessage)
+// An empty list is said, and the last schedule stays to be printed again.
+TEST_F(RecalculateCommand, EmptyRosterIsSaidAndKeepsTheLastResult)
 {
     ListPilotsOnDistinctChannels(4);
     Recalculate(2, 2, 2);
     ASSERT_EQ(window.ResultTree().GetCount(), 4 + 4 * 2);
+    const Matrix drawn = ResultMatrix();
     window.PilotList().ResetContent();
     window.RebuildRoster();
-    window.SetDlgItemText(IDC_STATUS, QStringLiteral("Working Round 1, Heat 1"));
     Recalculate(2, 2, 2);
-    EXPECT_TRUE(host.Messages().isEmpty());
-    EXPECT_EQ(window.ResultTree().GetCount(), 0);
-    EXPECT_EQ(ResultMatrix(), Matrix());
-    EXPECT_TRUE(window.GetResult().pilots.empty());
-    EXPECT_EQ(window.GetDlgItemText(IDC_STATUS), QString());
+    EXPECT_EQ(host.TakeMessages(), QStringList{QStringLiteral("The pilot list is empty. Add pilots or import a pilot "
+                                                              "list before calculating the matrix.")});
+    EXPECT_EQ(window.ResultTree().GetCount(), 4 + 4 * 2);
+    EXPECT_EQ(ResultMatrix(), drawn);
+    EXPECT_EQ(window.GetDlgItemText(IDC_STATUS), QStringLiteral("The pilot list has changed since the matrix was calculated."));
 }

@@ -207,6 +207,18 @@ TEST_F(LanguageMenu, ExportedMatrixIsTheSameInEveryLanguage)
     EXPECT_EQ(exportMatrix(QStringLiteral("english.txt")), asWritten);
 }
 
+// The status line says how the result stands in the language just chosen.
+TEST_F(LanguageMenu, TheResultStateIsSaidAgainInTheNewLanguage)
+{
+    ListPilots({QStringLiteral("Novák,Jan,1"), QStringLiteral("Dvořák,Petr,2"), QStringLiteral("Malá,Eva,3")});
+    window.SetDlgItemText(IDC_HEATS, QStringLiteral("1"));
+    window.SetDlgItemText(IDC_PILOTS_PER_HEAT, QStringLiteral("3"));
+    window.OnRecalculate();
+    EXPECT_EQ(window.GetDlgItemText(IDC_STATUS), QStringLiteral("The matrix was calculated for 3 pilots."));
+    Choose(ID_LANGUAGE_CZECH);
+    EXPECT_EQ(window.GetDlgItemText(IDC_STATUS), QStringLiteral("Matrix byl vypočítán pro 3 piloty."));
+}
+
 TEST_F(LanguageMenu, TheChoiceIsAppliedAtTheNextStart)
 {
     Choose(ID_LANGUAGE_ENGLISH);

@@ -22,6 +22,7 @@ protected:
     QByteArray ExportedBytes()
     {
         const QString path = m_dir.filePath("export.txt");
+        QFile::remove(path);  // a new file each time: replacing one would ask first
         Run(IDD_EXPORT_PILOTS, IDC_EXPORT_PATH, path, &CRaceDlg::OnExportPilots);
         QFile file(path);
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<no file>");

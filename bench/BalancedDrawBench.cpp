@@ -1,0 +1,137 @@
+// The balanced draw on six real contest shapes, beside the random draw on the
+// same pilots: the time a default-budget draw takes, the figures it reaches
+// and its gap to the counting bound. Counters: largest, never (never-met
+// pairs), squares (sum of squared meeting counts), the bound's three figures
+// as boundLargest, boundNever, boundSquares, and steps. The random draw's
+// benchmark reports the median over seeds 1 to 5 of its completed draws and
+// how many of the five failed.
+#include "matrix/BalancedDraw.h"
+#include "matrix/DrawObserver.h"
+#include "matrix/DrawStatistics.h"
+#include "matrix/MatrixDraw.h"
+#include "matrix/SeededRandom.h"
+
+#include <algorithm>
+#include <benchmark/benchmark.h>
+#include <numeric>
+
+namespace {
+
+struct ContestShape {
+    int pilots;
+    int sharedChannels;    // channels shared by several pilots
+    int pilotsPerShared;
+    int pairChannels;      // further channels shared by two pilots
+    MatrixShape shape;
+};
+
+// The six shapes, by benchmark argument.
+const ContestShape kShapes[] = {
+    {30, 6, 3, 6, {6, 4, 8}},     // 30 pilots, 6 channels × 3 and 6 × 2
+    {40, 0, 0, 0, {10, 4, 10}},   // own channels
+    {60, 0, 0, 10, {6, 6, 10}},   // 10 channels × 2
+    {32, 0, 0, 0, {9, 8, 4}},     // the social golfer shape
+    {100, 0, 0, 0, {25, 10, 10}},
+    {14, 0, 0, 0, {7, 2, 7}},
+};
+
+// Shared channels first, then one channel per remaining pilot.
+std::vector<PilotRecord> RosterFor(const ContestShape& contest)
+{
+    std::vector<int> channels;
+    int channel = 1;
+    for (int group = 0; group < contest.sharedChannels; ++group, ++channel)
+        channels.insert(channels.end(), contest.pilotsPerShared, channel);
+    for (int group = 0; group < contest.pairChannels; ++group, ++channel)
+        channels.insert(channels.end(), 2, channel);
+    while (static_cast<int>(channels.size()) < contest.pilots)
+        channels.push_back(channel++);
+    std::vector<PilotRecord> roster;
+    for (int position = 0; position < contest.pilots; ++position)
+        roster.push_back({position, QStringLiteral("Jan"), QStringLiteral("Pilot%1").arg(position),
+                          channels[position]});
+    return roster;
+}
+
+void ReportFigures(benchmark::State& state, const MeetingFigures& figures, const MeetingBound& bound)
+{
+    state.counters["largest"] = figures.largest;
+    state.counters["never"] = figures.neverMet;
+    state.counters["squares"] = double(figures.sumOfSquares);
+    state.counters["boundLargest"] = bound.least.largest;
+    state.counters["boundNever"] = bound.least.neverMet;
+    state.counters["boundSquares"] = double(bound.least.sumOfSquares);
+}
+
+// Arguments: the shape, the seed.
+void BalancedDraw(benchmark::State& state)
+{
+    const ContestShape& contest = kShapes[state.range(0)];
+    const auto roster = RosterFor(contest);
+    std::vector<int> order(roster.size());
+    std::iota(order.begin(), order.end(), 0);
+    BalancedOutcome outcome;
+    for (auto _ : state) {
+        SeededRandom random(static_cast<unsigned>(state.range(1)));
+        BalanceObserver quiet;
+        outcome = DrawBalanced({roster, order, contest.shape}, random, {}, quiet);
+        benchmark::DoNotOptimize(outcome.matrix);
+    }
+    ReportFigures(state, outcome.figures, outcome.bound);
+    state.counters["steps"] = double(outcome.steps);
+}
+
+int Median(std::vector<int> values)
+{
+    if (values.empty())
+        return 0;
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
+// Argument: the shape.
+void RandomDrawSeedsOneToFive(benchmark::State& state)
+{
+    const ContestShape& contest = kShapes[state.range(0)];
+    const auto roster = RosterFor(contest);
+    std::vector<int> order(roster.size());
+    std::iota(order.begin(), order.end(), 0);
+    std::vector<int> largest, never, squares;
+    int failed = 0;
+    MeetingBound bound;
+    for (auto _ : state) {
+        largest.clear(), never.clear(), squares.clear();
+        failed = 0;
+        for (unsigned seed = 1; seed <= 5; ++seed) {
+            SeededRandom random(seed);
+            DrawObserver quiet;
+            const DrawOutcome outcome = DrawMatrix({roster, order, contest.shape}, random, quiet);
+            if (!outcome.completed) {
+                ++failed;
+                continue;
+            }
+            const DrawStatistics statistics = ComputeDrawStatistics(roster, outcome.matrix, contest.shape.rounds,
+                                                                    contest.shape.heats);
+            largest.push_back(statistics.figures.largest);
+            never.push_back(statistics.figures.neverMet);
+            squares.push_back(int(statistics.figures.sumOfSquares));
+            bound = statistics.bound;
+        }
+    }
+    ReportFigures(state, {Median(squares), Median(never), Median(largest)}, bound);
+    state.counters["failed"] = failed;
+}
+
+void AllShapesAndSeeds(benchmark::internal::Benchmark* benchmark)
+{
+    for (int shape = 0; shape < 6; ++shape)
+        for (int seed = 1; seed <= 3; ++seed)
+            benchmark->Args({shape, seed});
+}
+
+}  // namespace
+
+BENCHMARK(BalancedDraw)->Apply(AllShapesAndSeeds)->Iterations(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(RandomDrawSeedsOneToFive)->DenseRange(0, 5)->Iterations(1)->Unit(benchmark::kMillisecond);
+
+BENCHMARK_MAIN();

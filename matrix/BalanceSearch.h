@@ -1,0 +1,61 @@
+#pragma once
+
+#include "matrix/BalanceState.h"
+#include "matrix/MeetingFigures.h"
+
+#include <cstdint>
+#include <vector>
+
+class SearchRandom;
+
+// Follows a balanced draw as it searches: the command shows the best figures
+// in the status line and may end the search early, keeping the best schedule.
+// Both are asked from the searching thread, every few thousand steps.
+class BalanceObserver {
+public:
+    virtual ~BalanceObserver() = default;
+
+    virtual void BestImproved(const MeetingFigures& /*best*/) {}
+    virtual bool StopRequested() { return false; }
+};
+
+// The search's bookkeeping: the steps spent (one step is one move looked at),
+// the best seating so far and when to end. The best seating is copied only
+// when a move leaves it, so improving moves cost nothing extra.
+class SearchProgress {
+public:
+    SearchProgress(BalanceState& state, const MeetingFigures& bound, std::int64_t budget, BalanceObserver& observer);
+
+    BalanceState& State() { return m_state; }
+    const MeetingFigures& Best() const { return m_best; }
+    std::int64_t Steps() const { return m_steps; }
+    bool Stopped() const { return m_stopped; }
+    bool ShouldEnd() const { return m_steps >= m_budget || m_stopped || m_best.Reaches(m_bound); }
+    std::int64_t Remaining() const { return m_budget > m_steps ? m_budget - m_steps : 0; }
+
+    void CountStep();
+    void Swap(int round, int one, int other);
+    // Puts the best seating back, for a method that starts from it.
+    void ReturnToBest();
+    const std::vector<int>& BestSeating();
+
+private:
+    void Poll();
+
+    BalanceState& m_state;
+    MeetingFigures m_bound;
+    std::int64_t m_budget;
+    BalanceObserver& m_observer;
+    MeetingFigures m_best;
+    std::vector<int> m_bestSeating;
+    bool m_atBest = true;
+    bool m_reported = true;
+    bool m_stopped = false;
+    std::int64_t m_steps = 0;
+};
+
+// Simulated annealing over swaps, for `steps` steps or until the progress ends.
+void Anneal(SearchProgress& progress, SearchRandom& random, std::int64_t steps);
+
+// Tabu search over the swaps of one round at a time, likewise.
+void TabuSearch(SearchProgress& progress, SearchRandom& random, std::int64_t steps);

@@ -1,0 +1,201 @@
+#include "matrix/BalanceState.h"
+
+#include <algorithm>
+#include <cassert>
+#include <map>
+
+BalanceState::BalanceState(std::vector<int> channels, int rounds, std::vector<int> heatSizes)
+    : m_pilots(static_cast<int>(channels.size()))
+    , m_rounds(rounds)
+    , m_channels(std::move(channels))
+    , m_sizes(std::move(heatSizes))
+{
+    m_seatsPerHeat = m_sizes.empty() ? 0 : *std::max_element(m_sizes.begin(), m_sizes.end());
+    std::map<int, int> onChannel;
+    for (int channel : m_channels)
+        ++onChannel[channel];
+    m_hasMates.resize(m_pilots);
+    for (int pilot = 0; pilot < m_pilots; ++pilot)
+        m_hasMates[pilot] = onChannel[m_channels[pilot]] > 1;
+    for (const auto& [channel, pilots] : onChannel)
+        m_matePairs += pilots * (pilots - 1) / 2;
+    m_heatOf.assign(size_t(m_rounds) * m_pilots, -1);
+    m_seatOf.assign(m_heatOf.size(), -1);
+    m_members.assign(size_t(m_rounds) * Heats() * m_seatsPerHeat, -1);
+    m_counts.assign(size_t(m_pilots) * m_pilots, 0);
+    m_histogram.assign(m_rounds + 2, 0);
+    m_histogram[0] = m_pilots * (m_pilots - 1) / 2;
+    m_figures.neverMet = m_histogram[0] - m_matePairs;
+}
+
+void BalanceState::AddMeeting(int one, int other, int change)
+{
+    int& count = m_counts[size_t(one) * m_pilots + other];
+    --m_histogram[count];
+    m_figures.sumOfSquares += change > 0 ? 2 * count + 1 : 1 - 2 * count;
+    count += change;
+    m_counts[size_t(other) * m_pilots + one] = count;
+    ++m_histogram[count];
+    m_figures.neverMet = m_histogram[0] - m_matePairs;
+    if (count > m_figures.largest)
+        m_figures.largest = count;
+    while (m_figures.largest > 0 && m_histogram[m_figures.largest] == 0)
+        --m_figures.largest;
+}
+
+void BalanceState::ClearRound(int round)
+{
+    for (int heat = 0; heat < Heats(); ++heat)
+        for (int seat = 0; seat < m_sizes[heat]; ++seat)
+            m_members[Seat(round, heat, seat)] = -1;
+}
+
+void BalanceState::SeatRound(int round, std::span<const int> heatOf)
+{
+    assert(static_cast<int>(heatOf.size()) == m_pilots);
+    ClearRound(round);
+    std::vector<int> filled(Heats(), 0);
+    for (int pilot = 0; pilot < m_pilots; ++pilot) {
+        const int heat = heatOf[pilot];
+        assert(heat >= 0 && heat < Heats() && filled[heat] < m_sizes[heat]);
+        for (int seat = 0; seat < filled[heat]; ++seat)
+            AddMeeting(pilot, m_members[Seat(round, heat, seat)], +1);
+        m_members[Seat(round, heat, filled[heat])] = pilot;
+        m_heatOf[Index(round, pilot)] = heat;
+        m_seatOf[Index(round, pilot)] = filled[heat]++;
+    }
+}
+
+bool BalanceState::IsSeated() const
+{
+    return std::find(m_heatOf.begin(), m_heatOf.end(), -1) == m_heatOf.end();
+}
+
+MeetingFigures BalanceState::FiguresAfterSwap(int round, int one, int other) const
+{
+    const int oneHeat = HeatOf(round, one);
+    const int otherHeat = HeatOf(round, other);
+    assert(oneHeat != otherHeat);
+    const int* oneRow = &m_counts[size_t(one) * m_pilots];
+    const int* otherRow = &m_counts[size_t(other) * m_pilots];
+    const int largest = m_figures.largest;
+    std::int64_t squares = 0;
+    int neverMet = 0;
+    int aboveLargest = 0;
+    int atLargest = m_histogram[largest];
+    // Pairs leaving a heat meet once less, pairs joining one meet once more.
+    auto leave = [&](int count) {
+        squares += 1 - 2 * count;
+        neverMet += count == 1;
+        atLargest -= count == largest;
+    };
+    auto join = [&](int count) {
+        squares += 2 * count + 1;
+        neverMet -= count == 0;
+        aboveLargest += count == largest;
+        atLargest += count + 1 == largest;
+    };
+    for (int pilot : Members(round, oneHeat))
+        if (pilot != one) {
+            leave(oneRow[pilot]);
+            join(otherRow[pilot]);
+        }
+    for (int pilot : Members(round, otherHeat))
+        if (pilot != other) {
+            join(oneRow[pilot]);
+            leave(otherRow[pilot]);
+        }
+    MeetingFigures after = m_figures;
+    after.sumOfSquares += squares;
+    after.neverMet += neverMet;
+    if (aboveLargest > 0)
+        after.largest = largest + 1;
+    else if (atLargest == 0 && largest > 0)
+        after.largest = largest - 1;
+    return after;
+}
+
+void BalanceState::Swap(int round, int one, int other)
+{
+    const int oneHeat = HeatOf(round, one);
+    const int otherHeat = HeatOf(round, other);
+    assert(oneHeat != otherHeat);
+    for (int pilot : Members(round, oneHeat))
+        if (pilot != one) {
+            AddMeeting(one, pilot, -1);
+            AddMeeting(other, pilot, +1);
+        }
+    for (int pilot : Members(round, otherHeat))
+        if (pilot != other) {
+            AddMeeting(one, pilot, +1);
+            AddMeeting(other, pilot, -1);
+        }
+    const size_t oneAt = Index(round, one);
+    const size_t otherAt = Index(round, other);
+    m_members[Seat(round, oneHeat, m_seatOf[oneAt])] = other;
+    m_members[Seat(round, otherHeat, m_seatOf[otherAt])] = one;
+    std::swap(m_seatOf[oneAt], m_seatOf[otherAt]);
+    std::swap(m_heatOf[oneAt], m_heatOf[otherAt]);
+}
+
+bool BalanceState::HeatHoldsChannel(int round, int heat, int channel, int except) const
+{
+    for (int pilot : Members(round, heat))
+        if (pilot != except && m_channels[pilot] == channel)
+            return true;
+    return false;
+}
+
+int BalanceState::PartnerFor(int round, int pilot, int heat, int seat) const
+{
+    const int fromHeat = HeatOf(round, pilot);
+    if (heat == fromHeat)
+        return -1;
+    if (HasMates(pilot))
+        for (int mate : Members(round, heat))
+            if (m_channels[mate] == m_channels[pilot])
+                return mate;
+    const int other = m_members[Seat(round, heat, seat)];
+    if (HasMates(other) && HeatHoldsChannel(round, fromHeat, m_channels[other], pilot))
+        return -1;
+    return other;
+}
+
+MeetingFigures BalanceState::RecountFigures() const
+{
+    std::vector<int> counts(size_t(m_pilots) * m_pilots, 0);
+    for (int round = 0; round < m_rounds; ++round)
+        for (int heat = 0; heat < Heats(); ++heat) {
+            const std::span<const int> members = Members(round, heat);
+            for (size_t one = 0; one < members.size(); ++one)
+                for (size_t other = one + 1; other < members.size(); ++other)
+                    ++counts[size_t(std::min(members[one], members[other])) * m_pilots
+                             + std::max(members[one], members[other])];
+        }
+    MeetingFigures figures;
+    for (int one = 0; one < m_pilots; ++one)
+        for (int other = one + 1; other < m_pilots; ++other) {
+            if (m_channels[one] == m_channels[other])
+                continue;
+            const int count = counts[size_t(one) * m_pilots + other];
+            figures.sumOfSquares += std::int64_t(count) * count;
+            figures.neverMet += count == 0;
+            figures.largest = std::max(figures.largest, count);
+        }
+    return figures;
+}
+
+void BalanceState::RestoreSeating(const std::vector<int>& seating)
+{
+    for (int round = 0; round < m_rounds; ++round)
+        for (int pilot = 0; pilot < m_pilots; ++pilot)
+            while (HeatOf(round, pilot) != seating[Index(round, pilot)]) {
+                // Swap the pilot with one who belongs in the pilot's present heat.
+                const int target = seating[Index(round, pilot)];
+                for (int other : Members(round, target))
+                    if (seating[Index(round, other)] != target) {
+                        Swap(round, pilot, other);
+                        break;
+                    }
+            }
+}

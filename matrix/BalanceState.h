@@ -1,0 +1,74 @@
+#pragma once
+
+#include "matrix/MeetingFigures.h"
+
+#include <cstdint>
+#include <span>
+#include <vector>
+
+// The balanced draw's working schedule: pilots are numbered 0..n-1, each
+// round seats them in heats of fixed sizes, and a pair-count table says how
+// often each two pilots meet. A move swaps two pilots of one round between
+// their heats; its effect on the figures is computed from the two pilots'
+// table rows and the two heats alone, O(pilots per heat).
+class BalanceState {
+public:
+    // channels: a channel number per pilot; heatSizes: the seats of each heat.
+    BalanceState(std::vector<int> channels, int rounds, std::vector<int> heatSizes);
+
+    int Pilots() const { return m_pilots; }
+    int Rounds() const { return m_rounds; }
+    int Heats() const { return static_cast<int>(m_sizes.size()); }
+    int HeatSize(int heat) const { return m_sizes[heat]; }
+    int HeatOf(int round, int pilot) const { return m_heatOf[Index(round, pilot)]; }
+    int Channel(int pilot) const { return m_channels[pilot]; }
+    bool HasMates(int pilot) const { return m_hasMates[pilot] != 0; }
+    std::span<const int> Members(int round, int heat) const
+    {
+        return {&m_members[Seat(round, heat, 0)], static_cast<size_t>(m_sizes[heat])};
+    }
+    int Meetings(int one, int other) const { return m_counts[size_t(one) * m_pilots + other]; }
+    const MeetingFigures& Figures() const { return m_figures; }
+
+    // Seats a whole round: heatOf[pilot] for every pilot, filling each heat
+    // exactly. Rounds are seated once, before any move.
+    void SeatRound(int round, std::span<const int> heatOf);
+    bool IsSeated() const;
+
+    // The figures after swapping two pilots of different heats of one round.
+    MeetingFigures FiguresAfterSwap(int round, int one, int other) const;
+    void Swap(int round, int one, int other);
+
+    // The partner for moving a pilot into another heat of its round: the
+    // channel mate seated there if any, otherwise the pilot in `seat` of that
+    // heat when the move keeps both heats free of channel clashes; -1 if not.
+    int PartnerFor(int round, int pilot, int heat, int seat) const;
+
+    // The figures counted afresh from the seating, for checking.
+    MeetingFigures RecountFigures() const;
+
+    // The heat of every pilot in every round, round by round.
+    const std::vector<int>& Seating() const { return m_heatOf; }
+    void RestoreSeating(const std::vector<int>& seating);
+
+private:
+    size_t Index(int round, int pilot) const { return size_t(round) * m_pilots + pilot; }
+    size_t Seat(int round, int heat, int seat) const { return (size_t(round) * Heats() + heat) * m_seatsPerHeat + seat; }
+    bool HeatHoldsChannel(int round, int heat, int channel, int except) const;
+    void AddMeeting(int one, int other, int change);
+    void ClearRound(int round);
+
+    int m_pilots = 0;
+    int m_rounds = 0;
+    int m_seatsPerHeat = 0;
+    int m_matePairs = 0;
+    std::vector<int> m_channels;
+    std::vector<char> m_hasMates;
+    std::vector<int> m_sizes;
+    std::vector<int> m_heatOf;     // round-major, per pilot
+    std::vector<int> m_seatOf;     // the pilot's seat within its heat
+    std::vector<int> m_members;    // the pilots of each round's heats
+    std::vector<int> m_counts;     // the pair-count table, both halves
+    std::vector<int> m_histogram;  // how many pairs meet each number of times
+    MeetingFigures m_figures;
+};

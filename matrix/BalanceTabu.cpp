@@ -1,0 +1,209 @@
+// Tabu search for the balanced draw: each iteration looks at the swaps of
+// the pilots who meet someone of their heat too often (every round in a small
+// field, one random round in a large one) and makes the best one that sends
+// no pilot back to a heat it left in that round lately (or one that beats the
+// best schedule so far). The sum of squares of a swap comes from the per-heat
+// meeting sums in a few look-ups; only swaps that can win are weighed in
+// full. Long stagnation goes back to the best schedule and shakes it with a
+// few random swaps.
+#include "matrix/BalanceSearch.h"
+
+#include "matrix/MeetingSums.h"
+#include "matrix/SearchRandom.h"
+
+#include <algorithm>
+#include <numeric>
+
+namespace {
+
+constexpr int kAllPilotsUpTo = 40;
+constexpr int kSampledPilots = 12;
+constexpr int kShakeSwaps = 6;
+// A moved pilot may not go back to the heat it left for a tenure of one
+// iteration per this many pilots, plus up to three times that at random.
+constexpr int kPilotsPerTenure = 32;
+constexpr int kTenureSpread = 3;
+
+// The most any pair meets when the meetings are spread most evenly.
+int EvenTop(const BalanceState& state)
+{
+    std::int64_t meetings = 0;
+    for (int heat = 0; heat < state.Heats(); ++heat)
+        meetings += std::int64_t(state.HeatSize(heat)) * (state.HeatSize(heat) - 1) / 2;
+    meetings *= state.Rounds();
+    const std::int64_t pairs = std::int64_t(state.Pilots()) * (state.Pilots() - 1) / 2;
+    return pairs > 0 ? int((meetings + pairs - 1) / pairs) : 0;
+}
+
+struct TabuMove {
+    int one = -1;
+    int other = -1;
+    MeetingFigures after;
+    int ties = 0;
+};
+
+class Tabu {
+public:
+    Tabu(SearchProgress& progress, SearchRandom& random)
+        : m_progress(progress)
+        , m_state(progress.State())
+        , m_random(random)
+        , m_until(size_t(m_state.Rounds()) * m_state.Pilots() * m_state.Heats(), 0)
+        , m_tenure(std::max(1, m_state.Pilots() / kPilotsPerTenure))
+        , m_patience(std::max(200, 20 * m_state.Pilots()))
+        , m_evenTop(EvenTop(m_state))
+        , m_sums(m_state)
+    {
+    }
+
+    void Run(std::int64_t steps)
+    {
+        const std::int64_t end = m_progress.Steps() + steps;
+        MeetingFigures lastBest = m_progress.Best();
+        std::int64_t sinceBest = 0;
+        while (m_progress.Steps() < end && !m_progress.ShouldEnd()) {
+            ++m_iteration;
+            Iterate();
+            if (m_progress.Best().IsBetterThan(lastBest)) {
+                lastBest = m_progress.Best();
+                sinceBest = 0;
+            } else if (++sinceBest > m_patience) {
+                Shake();
+                sinceBest = 0;
+            }
+        }
+    }
+
+private:
+    size_t Attribute(int round, int pilot, int heat) const
+    {
+        return (size_t(round) * m_state.Pilots() + pilot) * m_state.Heats() + heat;
+    }
+    // A pilot may not go back lately to the heat it left in a round.
+    bool IsTabu(int round, int pilot, int heat) const { return m_until[Attribute(round, pilot, heat)] > m_iteration; }
+
+    void Consider(int round, int one, int other, TabuMove& chosen)
+    {
+        m_progress.CountStep();
+        // The sum of squares alone rules out most moves, cheaply.
+        const std::int64_t squares = m_state.Figures().sumOfSquares + m_sums.SquaresChange(round, one, other);
+        if (chosen.one >= 0 && squares > chosen.after.sumOfSquares)
+            return;
+        const MeetingFigures after = m_state.FiguresAfterSwap(round, one, other);
+        const bool aspires = after.IsBetterThan(m_progress.Best());
+        if (!aspires && (IsTabu(round, one, m_state.HeatOf(round, other)) || IsTabu(round, other, m_state.HeatOf(round, one))))
+            return;
+        if (chosen.one >= 0 && chosen.after.IsBetterThan(after))
+            return;
+        if (chosen.one >= 0 && chosen.after == after) {
+            if (m_random.Below(++chosen.ties + 1) != 0)
+                return;
+        } else {
+            chosen.ties = 0;
+        }
+        chosen = {one, other, after, chosen.ties};
+    }
+
+    void ConsiderMovesOf(int round, int pilot, TabuMove& chosen)
+    {
+        for (int heat = 0; heat < m_state.Heats(); ++heat)
+            for (int seat = 0; seat < m_state.HeatSize(heat); ++seat) {
+                const int other = m_state.PartnerFor(round, pilot, heat, seat);
+                if (other < 0)
+                    continue;
+                Consider(round, pilot, other, chosen);
+                if (m_state.Channel(other) == m_state.Channel(pilot))
+                    break;  // the channel mate is this heat's only partner
+            }
+    }
+
+    // A pilot meeting one of its heat in this round more often than the
+    // most even spread lets any pair meet is where a move may help most.
+    bool MeetsTooOften(int round, int pilot) const
+    {
+        for (int other : m_state.Members(round, m_state.HeatOf(round, pilot)))
+            if (other != pilot && m_state.Meetings(pilot, other) > m_evenTop)
+                return true;
+        return false;
+    }
+
+    // The pilots whose moves an iteration looks at: those meeting too often,
+    // or all when no pair meets too often anywhere; a random few of either
+    // in a large field.
+    std::vector<int> Candidates(int round)
+    {
+        const int pilots = m_state.Pilots();
+        std::vector<int> candidates;
+        for (int pilot = 0; pilot < pilots; ++pilot)
+            if (MeetsTooOften(round, pilot))
+                candidates.push_back(pilot);
+        if (candidates.empty() && m_state.Figures().largest <= m_evenTop) {
+            candidates.resize(pilots);
+            std::iota(candidates.begin(), candidates.end(), 0);
+        }
+        if (pilots <= kAllPilotsUpTo || int(candidates.size()) <= kSampledPilots)
+            return candidates;
+        for (int picked = 0; picked < kSampledPilots; ++picked)
+            std::swap(candidates[picked], candidates[picked + m_random.Below(int(candidates.size()) - picked)]);
+        candidates.resize(kSampledPilots);
+        return candidates;
+    }
+
+    // A small field looks at every round, so that the move made is the best
+    // anywhere; a large one at one random round.
+    void Iterate()
+    {
+        TabuMove chosen;
+        int chosenRound = -1;
+        const bool everyRound = m_state.Pilots() <= kAllPilotsUpTo;
+        const int first = everyRound ? 0 : m_random.Below(m_state.Rounds());
+        const int last = everyRound ? m_state.Rounds() - 1 : first;
+        for (int round = first; round <= last; ++round) {
+            const TabuMove before = chosen;
+            for (int pilot : Candidates(round))
+                ConsiderMovesOf(round, pilot, chosen);
+            if (chosen.one != before.one || chosen.other != before.other)
+                chosenRound = round;
+        }
+        if (chosen.one < 0) {
+            m_progress.CountStep();  // an empty look still spends the budget
+            return;
+        }
+        for (int pilot : {chosen.one, chosen.other})
+            m_until[Attribute(chosenRound, pilot, m_state.HeatOf(chosenRound, pilot))] = m_iteration + m_tenure + m_random.Below(kTenureSpread * m_tenure + 1);
+        m_sums.BeforeSwap(chosenRound, chosen.one, chosen.other);
+        m_progress.Swap(chosenRound, chosen.one, chosen.other);
+        m_sums.AfterSwap(chosenRound, chosen.one, chosen.other);
+    }
+
+    void Shake()
+    {
+        m_progress.ReturnToBest();
+        for (int swap = 0; swap < kShakeSwaps; ++swap) {
+            const int round = m_random.Below(m_state.Rounds());
+            const int pilot = m_random.Below(m_state.Pilots());
+            const int heat = m_random.Below(m_state.Heats());
+            const int other = m_state.PartnerFor(round, pilot, heat, m_random.Below(m_state.HeatSize(heat)));
+            if (other >= 0)
+                m_progress.Swap(round, pilot, other);
+        }
+        m_sums.Recount();
+    }
+
+    SearchProgress& m_progress;
+    BalanceState& m_state;
+    SearchRandom& m_random;
+    std::vector<std::int64_t> m_until;
+    int m_tenure;
+    int m_patience;
+    int m_evenTop;
+    MeetingSums m_sums;
+    std::int64_t m_iteration = 0;
+};
+
+}  // namespace
+
+void TabuSearch(SearchProgress& progress, SearchRandom& random, std::int64_t steps)
+{
+    Tabu(progress, random).Run(steps);
+}

@@ -1,0 +1,195 @@
+#include "matrix/BalancedDraw.h"
+
+#include "matrix/SearchRandom.h"
+
+#include <algorithm>
+#include <cassert>
+#include <map>
+#include <numeric>
+
+namespace {
+
+// The budget grows with the pilot places of the schedule, and a step looks
+// at two heats, so smaller heats get more steps for the same time. The
+// largest field (100 pilots, 25 rounds of heats of 10) takes about two
+// seconds on an ordinary desktop.
+constexpr std::int64_t kStepsPerPlaceAndSeat = 64000;
+constexpr std::int64_t kLeastSteps = 400000;
+// Annealing did best on large heats and tabu search on small heats and tight
+// fields, so the annealing's share of the budget depends on the heat size;
+// tabu search gets the rest, starting from the best schedule so far.
+constexpr int kLargeHeat = 9;
+constexpr int kAnnealPercentLargeHeats = 80;
+constexpr int kAnnealPercentSmallHeats = 0;
+// Tabu search weighs a swap by its sum of squares first, in a few look-ups
+// (MeetingSums.h), so its step costs about a quarter of an annealing step:
+// fields of small heats, left to tabu search, get that many more steps.
+constexpr std::int64_t kTabuStepsPerAnnealStep = 4;
+
+
+std::vector<int> ChannelsInListOrder(const DrawInput& input)
+{
+    std::vector<int> channels;
+    for (int position : input.listOrder)
+        channels.push_back(input.roster[position].frequency);
+    return channels;
+}
+
+std::vector<int> PilotsPerChannel(const std::vector<int>& channels)
+{
+    std::map<int, int> onChannel;
+    for (int channel : channels)
+        ++onChannel[channel];
+    std::vector<int> counts;
+    for (const auto& [channel, pilots] : onChannel)
+        counts.push_back(pilots);
+    return counts;
+}
+
+// The pilots grouped by channel, the busiest channels first, in random order
+// within a group and among equally busy channels.
+std::vector<int> SeatingOrder(const BalanceState& state, SearchRandom& random)
+{
+    std::vector<int> order(state.Pilots());
+    std::iota(order.begin(), order.end(), 0);
+    for (int last = state.Pilots() - 1; last > 0; --last)
+        std::swap(order[last], order[random.Below(last + 1)]);
+    std::map<int, int> onChannel;
+    for (int pilot : order)
+        ++onChannel[state.Channel(pilot)];
+    std::map<int, int> channelRank;
+    for (int pilot : order)
+        channelRank.emplace(state.Channel(pilot), int(channelRank.size()));
+    std::stable_sort(order.begin(), order.end(), [&](int one, int other) {
+        const int oneChannel = state.Channel(one);
+        const int otherChannel = state.Channel(other);
+        if (onChannel[oneChannel] != onChannel[otherChannel])
+            return onChannel[oneChannel] > onChannel[otherChannel];
+        return channelRank[oneChannel] < channelRank[otherChannel];
+    });
+    return order;
+}
+
+// Dealing the seating order round the heats in turn: never two channel mates
+// in a heat (no channel has more pilots than heats) and the sizes come out
+// even. The greedy seating falls back on it when it paints itself into a corner.
+std::vector<int> DealtRound(const BalanceState& state, const std::vector<int>& order)
+{
+    std::vector<int> heatOf(state.Pilots());
+    for (int turn = 0; turn < state.Pilots(); ++turn)
+        heatOf[order[turn]] = turn % state.Heats();
+    return heatOf;
+}
+
+std::vector<int> GreedyRound(const BalanceState& state, const std::vector<int>& order, SearchRandom& random)
+{
+    const int heats = state.Heats();
+    std::vector<int> heatOf(state.Pilots(), -1);
+    std::vector<std::vector<int>> seated(heats);
+    for (int pilot : order) {
+        int chosen = -1;
+        int fewest = 0;
+        int ties = 0;
+        for (int heat = 0; heat < heats; ++heat) {
+            if (int(seated[heat].size()) == state.HeatSize(heat))
+                continue;
+            int metBefore = 0;
+            bool clashes = false;
+            for (int other : seated[heat]) {
+                metBefore += state.Meetings(pilot, other);
+                clashes = clashes || state.Channel(other) == state.Channel(pilot);
+            }
+            if (clashes)
+                continue;
+            if (chosen < 0 || metBefore < fewest) {
+                chosen = heat;
+                fewest = metBefore;
+                ties = 1;
+            } else if (metBefore == fewest && random.Below(++ties) == 0) {
+                chosen = heat;
+            }
+        }
+        if (chosen < 0)
+            return DealtRound(state, order);
+        seated[chosen].push_back(pilot);
+        heatOf[pilot] = chosen;
+    }
+    return heatOf;
+}
+
+void SeatGreedily(BalanceState& state, SearchRandom& random)
+{
+    for (int round = 0; round < state.Rounds(); ++round)
+        state.SeatRound(round, GreedyRound(state, SeatingOrder(state, random), random));
+}
+
+std::int64_t BudgetFor(int pilots, const MatrixShape& shape, const BalanceSettings& settings)
+{
+    if (settings.steps > 0)
+        return settings.steps;
+    return DefaultBalanceSteps(pilots, shape) * std::clamp(settings.effort, kMinBalanceEffort, kMaxBalanceEffort);
+}
+
+void Search(SearchProgress& progress, SearchRandom& random)
+{
+    const BalanceState& state = progress.State();
+    if (state.Heats() < 2 || state.Rounds() < 1)
+        return;
+    const int annealPercent = state.HeatSize(0) >= kLargeHeat ? kAnnealPercentLargeHeats : kAnnealPercentSmallHeats;
+    Anneal(progress, random, progress.Remaining() * annealPercent / 100);
+    progress.ReturnToBest();
+    TabuSearch(progress, random, progress.Remaining());
+}
+
+// The slots of each heat hold its pilots in list order, the rest stay empty.
+Matrix ScheduleOf(const BalanceState& state, const std::vector<int>& seating, const DrawInput& input)
+{
+    Matrix matrix;
+    const int pilots = state.Pilots();
+    for (int round = 0; round < state.Rounds(); ++round) {
+        std::vector<int> filled(state.Heats(), 0);
+        for (int pilot = 0; pilot < pilots; ++pilot) {
+            const int heat = seating[size_t(round) * pilots + pilot];
+            matrix.Set(round, heat, filled[heat]++, input.listOrder[pilot]);
+        }
+    }
+    return matrix;
+}
+
+}  // namespace
+
+std::int64_t DefaultBalanceSteps(int pilots, const MatrixShape& shape)
+{
+    const std::vector<int> sizes = EvenHeatSizes(pilots, shape);
+    const std::int64_t seats = sizes.empty() ? 1 : std::max(1, sizes.front());
+    const std::int64_t steps = std::max(kLeastSteps, kStepsPerPlaceAndSeat * pilots * shape.rounds / seats);
+    return seats >= kLargeHeat ? steps : steps * kTabuStepsPerAnnealStep;
+}
+
+BalancedOutcome DrawBalanced(const DrawInput& input, RandomSource& random, const BalanceSettings& settings,
+                             BalanceObserver& observer)
+{
+    assert(input.shape.FitsMatrix());
+    assert(input.listOrder.size() == input.roster.size());
+    BalancedOutcome outcome;
+    const std::vector<int> channels = ChannelsInListOrder(input);
+    const std::vector<int> perChannel = PilotsPerChannel(channels);
+    outcome.refusal = RefusalFor(perChannel, input.shape);
+    if (outcome.refusal != DrawRefusal::None)
+        return outcome;
+    const int pilots = static_cast<int>(channels.size());
+    const std::vector<int> sizes = EvenHeatSizes(pilots, input.shape);
+    const std::vector<std::vector<int>> roundSizes(input.shape.rounds, sizes);
+    outcome.bound = CountingBound(perChannel, roundSizes);
+    BalanceState state(channels, input.shape.rounds, sizes);
+    SearchRandom searchRandom = SearchRandom::SeededFrom(random);
+    SeatGreedily(state, searchRandom);
+    SearchProgress progress(state, outcome.bound.least, BudgetFor(pilots, input.shape, settings), observer);
+    Search(progress, searchRandom);
+    outcome.matrix = ScheduleOf(state, progress.BestSeating(), input);
+    outcome.figures = progress.Best();
+    outcome.steps = progress.Steps();
+    outcome.stopped = progress.Stopped();
+    outcome.completed = true;
+    return outcome;
+}

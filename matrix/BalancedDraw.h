@@ -1,0 +1,49 @@
+#pragma once
+
+#include "matrix/BalanceSearch.h"
+#include "matrix/HeatLayout.h"
+#include "matrix/Matrix.h"
+#include "matrix/MatrixDraw.h"
+#include "matrix/MeetingBound.h"
+
+#include <cstdint>
+
+class RandomSource;
+
+// The balanced draw: the same pilots, fields and hard rules as the random
+// draw (each pilot once per round, no two pilots of one channel in a heat),
+// heats as even as possible (HeatLayout.h), and among such schedules one
+// where every pilot meets as many others as possible and no pair meets much
+// more often than the rest (MeetingFigures.h says how schedules compare).
+//
+// A randomised greedy start seats each round, the busiest channels first,
+// every pilot in the legal heat where it meets the fewest pilots it met
+// before. Simulated annealing and then tabu search (heats of 9 or more), or
+// tabu search alone (smaller heats), improve it by swapping two pilots of
+// one round. The budget is counted in steps, not seconds, so
+// a seed gives the same schedule on every machine; the search ends early
+// once the schedule reaches the counting bound (MeetingBound.h).
+
+constexpr int kMinBalanceEffort = 1;
+constexpr int kMaxBalanceEffort = 10;
+
+struct BalanceSettings {
+    int effort = kMinBalanceEffort;   // multiplies the default budget
+    std::int64_t steps = 0;           // a budget of its own instead, when above 0
+};
+
+struct BalancedOutcome {
+    Matrix matrix;                    // the schedule; all empty when refused
+    bool completed = false;
+    DrawRefusal refusal = DrawRefusal::None;
+    MeetingFigures figures;           // of the schedule
+    MeetingBound bound;               // for its heats
+    std::int64_t steps = 0;           // steps spent
+    bool stopped = false;             // the observer ended the search early
+};
+
+// The steps an effort of 1 spends on these pilots and fields.
+std::int64_t DefaultBalanceSteps(int pilots, const MatrixShape& shape);
+
+BalancedOutcome DrawBalanced(const DrawInput& input, RandomSource& random, const BalanceSettings& settings,
+                             BalanceObserver& observer);

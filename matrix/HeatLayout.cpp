@@ -1,0 +1,36 @@
+#include "matrix/HeatLayout.h"
+
+#include <algorithm>
+
+namespace {
+
+int HeatsInUse(int pilots, int pilotsPerHeat)
+{
+    return pilotsPerHeat > 0 ? (pilots + pilotsPerHeat - 1) / pilotsPerHeat : 0;
+}
+
+}  // namespace
+
+std::vector<int> EvenHeatSizes(int pilots, const MatrixShape& shape)
+{
+    const int heats = HeatsInUse(pilots, shape.pilotsPerHeat);
+    std::vector<int> sizes(heats, 0);
+    for (int heat = 0; heat < heats; ++heat)
+        sizes[heat] = pilots / heats + (heat < pilots % heats ? 1 : 0);
+    return sizes;
+}
+
+DrawRefusal RefusalFor(std::span<const int> pilotsPerChannel, const MatrixShape& shape)
+{
+    int pilots = 0;
+    int busiest = 0;
+    for (int onChannel : pilotsPerChannel) {
+        pilots += onChannel;
+        busiest = std::max(busiest, onChannel);
+    }
+    if (pilots > shape.PlacesPerRound())
+        return DrawRefusal::TooFewPlaces;
+    if (busiest > HeatsInUse(pilots, shape.pilotsPerHeat))
+        return DrawRefusal::ChannelOverloaded;
+    return DrawRefusal::None;
+}

@@ -1,0 +1,155 @@
+#include "matrix/BalanceState.h"
+
+#include "matrix/HeatLayout.h"
+#include "matrix/MeetingSums.h"
+
+#include <gtest/gtest.h>
+#include <algorithm>
+#include <numeric>
+#include <random>
+#include <set>
+
+namespace {
+
+// A random club seated round by round by dealing a shuffled, channel-grouped
+// list round the heats, the legal start the balanced draw falls back on.
+BalanceState RandomClub(std::mt19937& engine)
+{
+    auto between = [&engine](int low, int high) { return std::uniform_int_distribution<int>(low, high)(engine); };
+    const int pilots = between(4, 60);
+    const int perHeat = between(2, 8);
+    const int heats = (pilots + perHeat - 1) / perHeat;
+    std::vector<int> channels(pilots);
+    const int channelCount = between(0, 1) ? pilots : std::max(heats, pilots / std::max(1, heats) + 1);
+    for (int& channel : channels)
+        channel = between(0, channelCount - 1);
+    std::vector<int> perChannel(channelCount, 0);
+    for (int& channel : channels)
+        if (++perChannel[channel] > heats)
+            channel = channelCount + (&channel - channels.data());  // its own channel
+    const int rounds = between(1, 6);
+    BalanceState state(channels, rounds, EvenHeatSizes(pilots, {rounds, heats, perHeat}));
+    std::vector<int> order(pilots);
+    std::iota(order.begin(), order.end(), 0);
+    for (int round = 0; round < rounds; ++round) {
+        std::shuffle(order.begin(), order.end(), engine);
+        std::stable_sort(order.begin(), order.end(), [&](int one, int other) { return channels[one] < channels[other]; });
+        std::vector<int> heatOf(pilots);
+        for (int turn = 0; turn < pilots; ++turn)
+            heatOf[order[turn]] = turn % state.Heats();
+        state.SeatRound(round, heatOf);
+    }
+    return state;
+}
+
+bool HasChannelClash(const BalanceState& state)
+{
+    for (int round = 0; round < state.Rounds(); ++round)
+        for (int heat = 0; heat < state.Heats(); ++heat) {
+            std::set<int> channels;
+            for (int pilot : state.Members(round, heat))
+                if (!channels.insert(state.Channel(pilot)).second)
+                    return true;
+        }
+    return false;
+}
+
+}  // namespace
+
+TEST(BalanceState, SwapFiguresMatchARecountAfterEveryMove)
+{
+    std::mt19937 engine(715);
+    int moves = 0;
+    for (int club = 0; club < 60; ++club) {
+        BalanceState state = RandomClub(engine);
+        ASSERT_EQ(state.Figures(), state.RecountFigures()) << "club " << club;
+        ASSERT_FALSE(HasChannelClash(state)) << "club " << club;
+        if (state.Heats() < 2)
+            continue;
+        for (int attempt = 0; attempt < 200; ++attempt) {
+            const int round = engine() % state.Rounds();
+            const int pilot = engine() % state.Pilots();
+            const int heat = engine() % state.Heats();
+            const int other = state.PartnerFor(round, pilot, heat, engine() % state.HeatSize(heat));
+            if (other < 0)
+                continue;
+            const MeetingFigures foreseen = state.FiguresAfterSwap(round, pilot, other);
+            state.Swap(round, pilot, other);
+            ++moves;
+            ASSERT_EQ(foreseen, state.RecountFigures()) << "club " << club << ", move " << attempt;
+            ASSERT_EQ(state.Figures(), foreseen) << "club " << club << ", move " << attempt;
+            ASSERT_FALSE(HasChannelClash(state)) << "club " << club << ", move " << attempt;
+        }
+    }
+    EXPECT_GT(moves, 3000);
+}
+
+// The tabu search's quick sum of squares for a swap, and its sums kept up to
+// date swap after swap, against the state's own figures and a fresh count.
+TEST(BalanceState, MeetingSumsForeseeTheSumOfSquaresAndStayTrue)
+{
+    std::mt19937 engine(4242);
+    int moves = 0;
+    for (int club = 0; club < 30; ++club) {
+        BalanceState state = RandomClub(engine);
+        if (state.Heats() < 2)
+            continue;
+        MeetingSums sums(state);
+        for (int attempt = 0; attempt < 60; ++attempt) {
+            const int round = engine() % state.Rounds();
+            const int pilot = engine() % state.Pilots();
+            const int heat = engine() % state.Heats();
+            const int other = state.PartnerFor(round, pilot, heat, engine() % state.HeatSize(heat));
+            if (other < 0)
+                continue;
+            const std::int64_t before = state.Figures().sumOfSquares;
+            ASSERT_EQ(before + sums.SquaresChange(round, pilot, other),
+                      state.FiguresAfterSwap(round, pilot, other).sumOfSquares)
+                << "club " << club << ", move " << attempt;
+            sums.BeforeSwap(round, pilot, other);
+            state.Swap(round, pilot, other);
+            sums.AfterSwap(round, pilot, other);
+            ++moves;
+            const MeetingSums fresh(state);
+            for (int r = 0; r < state.Rounds(); ++r)
+                for (int p = 0; p < state.Pilots(); ++p)
+                    for (int h = 0; h < state.Heats(); ++h)
+                        ASSERT_EQ(sums.Sum(r, p, h), fresh.Sum(r, p, h)) << "club " << club << ", move " << attempt;
+        }
+    }
+    EXPECT_GT(moves, 500);
+}
+
+TEST(BalanceState, MovingNextToAChannelMateSwapsWithTheMate)
+{
+    // Pilots 0 and 2 share a channel and sit in different heats.
+    BalanceState state({5, 6, 5, 7}, 1, {2, 2});
+    state.SeatRound(0, std::vector<int>{0, 0, 1, 1});
+    for (int seat = 0; seat < 2; ++seat)
+        EXPECT_EQ(state.PartnerFor(0, 0, 1, seat), 2);
+    // Pilot 3 may not take pilot 0's seat: pilot 0 would join its mate 2.
+    EXPECT_EQ(state.PartnerFor(0, 3, 0, 0), -1);
+    EXPECT_EQ(state.PartnerFor(0, 3, 0, 1), 1);
+}
+
+TEST(BalanceState, RestoringASeatingRestoresItsFigures)
+{
+    std::mt19937 engine(99);
+    for (int club = 0; club < 20; ++club) {
+        BalanceState state = RandomClub(engine);
+        if (state.Heats() < 2)
+            continue;
+        const std::vector<int> seating = state.Seating();
+        const MeetingFigures figures = state.Figures();
+        for (int attempt = 0; attempt < 50; ++attempt) {
+            const int round = engine() % state.Rounds();
+            const int pilot = engine() % state.Pilots();
+            const int heat = engine() % state.Heats();
+            if (const int other = state.PartnerFor(round, pilot, heat, 0); other >= 0)
+                state.Swap(round, pilot, other);
+        }
+        state.RestoreSeating(seating);
+        EXPECT_EQ(state.Seating(), seating) << "club " << club;
+        EXPECT_EQ(state.Figures(), figures) << "club " << club;
+    }
+}
