@@ -56,6 +56,7 @@ void BatchModalHost::FillIn(CDialog& dialog)
     case IDD_EXPORT_PILOTS:
     case IDD_EXPORT_MATRIX:
     case IDD_EXPORT_HEATS:
+    case IDD_EXPORT_STATISTICS:
         if (!TypeWhole(driver, IDC_EXPORT_PATH, m_path))
             return;
         break;

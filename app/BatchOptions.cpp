@@ -85,9 +85,19 @@ const std::vector<CommandLineOption>& Options()
         {"--pilots-per-heat", "P", Range("pilots per heat", kMinPilotsPerHeat, kSlotsPerHeat, kDefaultPilotsPerHeat),
          Field(&BatchOptions::pilotsPerHeat, kMinPilotsPerHeat, kSlotsPerHeat), {}},
         {"--seed", "N", "draw with the seed N instead of the clock, for a repeatable schedule", Seed(), {}},
+        {"--balanced", nullptr, "draw a balanced schedule: every pilot meets as many others as possible", {},
+         [](BatchOptions& options) { options.balanced = true; }},
+        {"--balance-effort", "N",
+         Range("how long the balanced draw searches, in multiples of its budget", kMinBalanceEffort, kMaxBalanceEffort,
+               kMinBalanceEffort),
+         Number(kMinBalanceEffort, kMaxBalanceEffort,
+                [](BatchOptions& options, unsigned long long number) { options.balanceEffort = static_cast<int>(number); }),
+         {}},
         {"--export-pilots", "FILE", "write the pilot list to FILE", Text(&BatchOptions::exportPilotsPath), {}},
         {"--export-matrix", "FILE", "write the matrix as text to FILE", Text(&BatchOptions::exportMatrixPath), {}},
         {"--export-heats", "FILE", "write the heat cards as text to FILE", Text(&BatchOptions::exportHeatsPath), {}},
+        {"--export-stats", "FILE", "write how often each pair of pilots meets to FILE as CSV",
+         Text(&BatchOptions::exportStatisticsPath), {}},
         {"--print-matrix", "FILE.pdf", "print the matrix into the PDF file FILE.pdf (A4)", Text(&BatchOptions::printMatrixPath), {}},
         {"--print-heats", "FILE.pdf", "print the heat cards into the PDF file FILE.pdf (A4)", Text(&BatchOptions::printHeatsPath), {}},
         {"--font-size", "N",
@@ -169,6 +179,8 @@ std::variant<BatchOptions, BatchArgumentError> ParseBatchArguments(const QString
     }
     if (!options.help && !options.version && options.importPath.isEmpty())
         return Error(QStringLiteral("A batch run needs --import FILE with the pilot list."));
+    if (options.balanceEffort && !options.balanced)
+        return Error(QStringLiteral("The option --balance-effort works only with --balanced."));
     return options;
 }
 

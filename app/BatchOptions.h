@@ -1,5 +1,6 @@
 #pragma once
 
+#include "matrix/BalancedDraw.h"
 #include "matrix/MatrixShape.h"
 #include "print/PrintoutContent.h"
 
@@ -20,10 +21,13 @@ struct BatchOptions {
     int heats = kDefaultHeats;
     int pilotsPerHeat = kDefaultPilotsPerHeat;
     std::optional<unsigned> seed;
+    bool balanced = false;
+    std::optional<int> balanceEffort;  // only with balanced
 
     QString exportPilotsPath;
     QString exportMatrixPath;
     QString exportHeatsPath;
+    QString exportStatisticsPath;
 
     QString printMatrixPath;
     QString printHeatsPath;

@@ -38,6 +38,7 @@ BatchStatus BatchRun::Run()
         {&CRaceDlg::ExportPilots, m_options.exportPilotsPath},
         {&CRaceDlg::ExportMatrix, m_options.exportMatrixPath},
         {&CRaceDlg::ExportHeatCards, m_options.exportHeatsPath},
+        {&CRaceDlg::ExportStatistics, m_options.exportStatisticsPath},
         {&CRaceDlg::PrintMatrix, m_options.printMatrixPath},
         {&CRaceDlg::PrintHeatCards, m_options.printHeatsPath},
     };
@@ -69,11 +70,14 @@ BatchStatus BatchRun::EnterFields()
     return m_window.UpdateData(true) ? BatchStatus::Success : BatchStatus::BadArguments;
 }
 
-// A seed draws the same schedule from the same pilots and fields every time;
-// without one the draw is seeded from the clock, as in the window.
+// A seed draws the same schedule from the same pilots and fields every time,
+// in either draw: the balanced draw's budget is counted in steps, not time.
+// Without one the draw is seeded from the clock, as in the window.
 BatchStatus BatchRun::Recalculate()
 {
     const unsigned seed = m_options.seed ? *m_options.seed : static_cast<unsigned>(SystemClockSeconds());
+    if (m_options.balanced)
+        return Report(m_window.RecalculateBalanced(seed, m_options.balanceEffort.value_or(kMinBalanceEffort)), false);
     return Report(m_window.Recalculate(seed), false);
 }
 

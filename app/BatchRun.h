@@ -21,8 +21,9 @@ BatchStatus StatusOf(const CommandOutcome& outcome, bool answerRefused);
 
 // A batch run: the menu commands of a real main window, created without being
 // shown, in the order an organiser would give them: import, the three fields,
-// Recalculate, the text exports, the printouts. Each step runs only when the
-// options ask for it, and the run stops at the first step that fails.
+// Recalculate (random or balanced), the text exports, the statistics, the
+// printouts. Each step runs only when the options ask for it, and the run
+// stops at the first step that fails.
 class BatchRun {
 public:
     BatchRun(const BatchOptions& options, std::FILE* errors);

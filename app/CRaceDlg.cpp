@@ -29,6 +29,7 @@ bool CRaceDlg::OnInitDialog()
     CheckLanguageItem();
     SetIcon(m_icon);
     SetUpTreeImages();
+    EnableCommandsThatChangeTheResult(true);
     return true;
 }
 
@@ -46,6 +47,11 @@ void CRaceDlg::DoDataExchange(CDataExchange* pDX)
 
 bool CRaceDlg::OnCommand(int id, int notifyCode)
 {
+    if (IsBalancing() && (IsHeldByBalancing(id) || (id == IDC_PILOT_LIST && notifyCode == LBN_DBLCLK))) {
+        ShowOutcome(
+            CommandOutcome::Refused(tr("A balanced calculation is running. Press Escape or Stop to end it first.")));
+        return true;
+    }
     if (id == IDC_HEATS && notifyCode == EN_KILLFOCUS)
         AdjustHeatsToPilots();
     else if (id == IDC_PILOT_LIST && notifyCode == LBN_DBLCLK)
@@ -55,6 +61,9 @@ bool CRaceDlg::OnCommand(int id, int notifyCode)
         case ID_IMPORT_PILOTS: OnImportPilots(); break;
         case ID_EXPORT_PILOTS: OnExportPilots(); break;
         case ID_RECALCULATE: OnRecalculate(); break;
+        case ID_RECALCULATE_BALANCED: OnRecalculateBalanced(); break;
+        case ID_SHOW_STATISTICS: OnShowStatistics(); break;
+        case IDC_STOP_BALANCE: m_balance.RequestStop(); break;
         case ID_EXPORT_MATRIX: OnExportMatrix(); break;
         case ID_EXIT: OnClose(); break;
         case ID_ADD_PILOT: OnAddPilot(); break;
@@ -88,8 +97,11 @@ void CRaceDlg::OnEnterKey()
     UpdateData(true);
 }
 
+// Escape never ends the window; while a balanced calculation runs, it ends
+// the search and keeps the best schedule found.
 void CRaceDlg::OnEscapeKey()
 {
+    m_balance.RequestStop();
 }
 
 void CRaceDlg::SetUpTreeImages()

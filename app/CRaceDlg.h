@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/BackgroundBalance.h"
 #include "app/CPrintLayout.h"
 #include "app/CommandOutcome.h"
 #include "app/WindowLanguage.h"
@@ -47,6 +48,9 @@ public:
     void SplitPilotLine(const QString& text, QString& lastName, QString& firstName, int& frequency);
     void RebuildRoster();
     void RefillPilotList();
+    // The roster position of each pilot list line, in the list's order: the
+    // order in which the draws take the pilots.
+    std::vector<int> PilotListOrder();
 
     // The menu commands. Each returns what it did; the On... handlers of the
     // menu run them and show their messages.
@@ -60,6 +64,15 @@ public:
     // The calculation (app/RecalculateCommand.cpp), seeded with the given
     // seed; the menu's command seeds it from the window's clock.
     CommandOutcome Recalculate(unsigned seed);
+    // The balanced calculation (app/BalancedRecalculateCommand.cpp): here
+    // and now, for batch runs and tests. The menu's command starts it on a
+    // thread of its own instead and shows its outcome when it ends.
+    CommandOutcome RecalculateBalanced(unsigned seed, int effort = kMinBalanceEffort);
+    void OnRecalculateBalanced();
+    bool IsBalancing() const { return m_balance.IsRunning(); }
+    // The meeting statistics of the result (app/StatisticsCommands.cpp).
+    CommandOutcome ShowStatistics();
+    CommandOutcome ExportStatistics();
     // The text exports (app/TextExportCommands.cpp).
     CommandOutcome ExportMatrix();
     CommandOutcome ExportHeatCards();
@@ -79,6 +92,8 @@ public:
     void OnRecalculate() { ShowOutcome(Recalculate(static_cast<unsigned>(m_clock()))); }
     void OnExportMatrix() { ShowOutcome(ExportMatrix()); }
     void OnExportHeatCards() { ShowOutcome(ExportHeatCards()); }
+    void OnShowStatistics() { ShowOutcome(ShowStatistics()); }
+    void OnExportStatistics() { ShowOutcome(ExportStatistics()); }
     // 1 when a printout went to the printer, whether or not it came out whole.
     int OnPrintMatrix() { return ShowPrintOutcome(PrintMatrix()); }
     int OnPrintHeatCards() { return ShowPrintOutcome(PrintHeatCards()); }
@@ -120,6 +135,10 @@ private:
     void CheckLanguageItem();
     void SetStatusText(const QString& text);
     int ShowPrintOutcome(const CommandOutcome& outcome);
+    BalanceJob BalanceJobFromFields(unsigned seed, int effort);
+    CommandOutcome TakeBalancedResult(const BalanceJob& job, const BalancedOutcome& outcome);
+    void EnableCommandsThatChangeTheResult(bool enable);
+    bool IsHeldByBalancing(int id) const;
 
     // Keeping the pilot list (app/RosterKeeping.cpp).
     QStringList ListedPilotLines() const;
@@ -147,4 +166,5 @@ private:
     QStringList m_keptPilotLines;
     bool m_asksBeforeReplacing = true;
     bool m_statusShowsResultState = false;  // so that a change of language can say it again
+    BackgroundBalance m_balance;  // last, so a search still running ends first
 };

@@ -23,6 +23,11 @@ QString TextFilter()
 {
     return QCoreApplication::translate("CPathDlg", "Text Files (*.txt)|*.txt");
 }
+
+QString CsvFilter()
+{
+    return QCoreApplication::translate("CPathDlg", "Comma Separated Files (*.csv)|*.csv");
+}
 // Both roster dialogs propose the name that the export has always written, so
 // that on a case-sensitive file system the import finds the files saved so far.
 const QString kRosterFileName = QStringLiteral("Pilots.txt");
@@ -57,7 +62,7 @@ void CPathDlg::OnBrowse()
 {
     const bool open = m_browsing.openFileDialog;
     const QString chosen = ModalHost::Current()
-                               .ChooseFile({open, QStringLiteral("TXT"), m_browsing.fileName, m_browsing.filter, !open})
+                               .ChooseFile({open, m_browsing.defaultExtension, m_browsing.fileName, m_browsing.filter, !open})
                                .value_or(m_browsing.fileName);
     if (CountCharacters(chosen) > kMaxPathChars) {
         AfxMessageBox(QCoreApplication::translate("CPathDlg", "The path \"%1\" is longer than %2 characters. "
@@ -112,5 +117,11 @@ CExportMatrixDlg::CExportMatrixDlg()
 CExportHeatsDlg::CExportHeatsDlg()
     : CPathDlg(ExportHeatsTemplate(), IDC_EXPORT_PATH, QStringLiteral("Heats.txt"),
                {false, QStringLiteral("Heats.txt"), TextFilter()})
+{
+}
+
+CExportStatisticsDlg::CExportStatisticsDlg()
+    : CPathDlg(ExportStatisticsTemplate(), IDC_EXPORT_PATH, QStringLiteral("Statistics.csv"),
+               {false, QStringLiteral("Statistics.csv"), CsvFilter(), QStringLiteral("CSV")})
 {
 }

@@ -19,6 +19,7 @@ protected:
         bool openFileDialog;
         QString fileName;
         QString filter;
+        QString defaultExtension = QStringLiteral("TXT");
     };
 
     CPathDlg(DialogTemplate dialogTemplate, int pathId, const QString& initialPath, Browsing browsing);
@@ -54,4 +55,9 @@ public:
 class CExportHeatsDlg : public CPathDlg {
 public:
     CExportHeatsDlg();
+};
+
+class CExportStatisticsDlg : public CPathDlg {
+public:
+    CExportStatisticsDlg();
 };

@@ -10,20 +10,6 @@
 #include "matrix/MatrixDraw.h"
 #include "matrix/SeededRandom.h"
 
-namespace {
-
-// The roster position of each pilot list line, in the list's order: the
-// order in which the draw takes its pool.
-std::vector<int> PilotListOrder(CListBox& list)
-{
-    std::vector<int> order;
-    for (int line = 0; line < list.GetCount(); ++line)
-        order.push_back(list.GetItemData(line));
-    return order;
-}
-
-}  // namespace
-
 CommandOutcome CRaceDlg::Recalculate(unsigned seed)
 {
     if (m_rosterCount == 0)
@@ -40,7 +26,7 @@ CommandOutcome CRaceDlg::Recalculate(unsigned seed)
 
     SeededRandom random(seed);
     DrawStatusWriter status([this](const QString& text) { SetStatusText(text); });
-    const std::vector<int> listOrder = PilotListOrder(m_pilotList);
+    const std::vector<int> listOrder = PilotListOrder();
     const DrawOutcome outcome = DrawMatrix({result.pilots, listOrder, shape}, random, status);
     result.matrix = outcome.matrix;
     result.completed = outcome.completed;

@@ -57,8 +57,10 @@ bool CRaceDlg::MayReplaceRoster(const QString& question)
 // menu's Close as a close request.
 void CRaceDlg::OnCancel()
 {
-    if (MayReplaceRoster(tr("Do you want to export it before closing? If you answer No, the changes are lost.")))
-        EndDialog(IDCANCEL);
+    if (!MayReplaceRoster(tr("Do you want to export it before closing? If you answer No, the changes are lost.")))
+        return;
+    m_balance.Abandon();
+    EndDialog(IDCANCEL);
 }
 
 void CRaceDlg::OnClose()

@@ -166,6 +166,13 @@ std::int64_t DefaultBalanceSteps(int pilots, const MatrixShape& shape)
     return seats >= kLargeHeat ? steps : steps * kTabuStepsPerAnnealStep;
 }
 
+MeetingBound BalancedDrawBound(const DrawInput& input)
+{
+    const std::vector<int> channels = ChannelsInListOrder(input);
+    const std::vector<std::vector<int>> roundSizes(input.shape.rounds, EvenHeatSizes(int(channels.size()), input.shape));
+    return CountingBound(PilotsPerChannel(channels), roundSizes);
+}
+
 BalancedOutcome DrawBalanced(const DrawInput& input, RandomSource& random, const BalanceSettings& settings,
                              BalanceObserver& observer)
 {
@@ -179,8 +186,7 @@ BalancedOutcome DrawBalanced(const DrawInput& input, RandomSource& random, const
         return outcome;
     const int pilots = static_cast<int>(channels.size());
     const std::vector<int> sizes = EvenHeatSizes(pilots, input.shape);
-    const std::vector<std::vector<int>> roundSizes(input.shape.rounds, sizes);
-    outcome.bound = CountingBound(perChannel, roundSizes);
+    outcome.bound = BalancedDrawBound(input);
     BalanceState state(channels, input.shape.rounds, sizes);
     SearchRandom searchRandom = SearchRandom::SeededFrom(random);
     SeatGreedily(state, searchRandom);

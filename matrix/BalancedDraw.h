@@ -45,5 +45,9 @@ struct BalancedOutcome {
 // The steps an effort of 1 spends on these pilots and fields.
 std::int64_t DefaultBalanceSteps(int pilots, const MatrixShape& shape);
 
+// The counting bound for the even heats the balanced draw seats these
+// pilots in; only meaningful for pilots and fields it does not refuse.
+MeetingBound BalancedDrawBound(const DrawInput& input);
+
 BalancedOutcome DrawBalanced(const DrawInput& input, RandomSource& random, const BalanceSettings& settings,
                              BalanceObserver& observer);

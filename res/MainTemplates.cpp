@@ -18,6 +18,8 @@ std::vector<MenuPopupTemplate> MainMenu()
           {QT_TRANSLATE_NOOP("RaceDialog", "E&xit"), ID_EXIT}}},
         {QT_TRANSLATE_NOOP("RaceDialog", "&Matrix"),
          {{QT_TRANSLATE_NOOP("RaceDialog", "&Přepočítat"), ID_RECALCULATE},
+          {QT_TRANSLATE_NOOP("RaceDialog", "&Vyvážený přepočet"), ID_RECALCULATE_BALANCED},
+          {QT_TRANSLATE_NOOP("RaceDialog", "&Statistika setkání"), ID_SHOW_STATISTICS},
           {QString(), 0},
           {QT_TRANSLATE_NOOP("RaceDialog", "&Export Matrixu"), ID_EXPORT_MATRIX},
           {QT_TRANSLATE_NOOP("RaceDialog", "Export karty &heatů "), ID_EXPORT_HEATS}}},
@@ -83,6 +85,8 @@ DialogTemplate RaceDialogTemplate()
         Stretched(ListBoxControl(IDC_PILOT_LIST, QRect(7, 70, 115, 165), StyleSorted), {.growX = 0.5, .growY = 1}),
         Stretched(TreeControl(IDC_RESULT_TREE, QRect(134, 70, 141, 164)), {.moveX = 0.5, .growX = 0.5, .growY = 1}),
         Stretched(ButtonControl(IDCANCEL, QRect(225, 7, 50, 14), QT_TRANSLATE_NOOP("RaceDialog", "E&xit")), {.moveX = 1}),
+        // Ends a balanced calculation early; enabled only while one runs.
+        Stretched(ButtonControl(IDC_STOP_BALANCE, QRect(225, 24, 50, 14), QT_TRANSLATE_NOOP("RaceDialog", "&Zastavit")), {.moveX = 1}),
     };
     return race;
 }

@@ -18,7 +18,7 @@ DialogTemplate PathTemplate(int id, const QString& caption, QSize sizeDu)
     return path;
 }
 
-// The three exports share one layout and differ in caption and description.
+// The exports share one layout and differ in caption and description.
 DialogTemplate ExportTemplate(int id, const QString& caption, const QString& description)
 {
     DialogTemplate path = PathTemplate(id, caption, QSize(249, 95));
@@ -77,4 +77,12 @@ DialogTemplate ExportHeatsTemplate()
                           QT_TRANSLATE_NOOP("PathDialog", "Můžete vytvořit kartu s rozpisem heatů pro každého pilota. "
                                                           "Exportovaný textový soubor lze upravit ve vašem oblíbeném "
                                                           "textovém editoru."));
+}
+
+DialogTemplate ExportStatisticsTemplate()
+{
+    return ExportTemplate(IDD_EXPORT_STATISTICS, QT_TRANSLATE_NOOP("PathDialog", "Export statistiky setkání"),
+                          QT_TRANSLATE_NOOP("PathDialog", "Můžete uložit, kolikrát se potkala každá dvojice pilotů, "
+                                                          "do souboru CSV, který otevře tabulkový procesor. Každý "
+                                                          "řádek: příjmení, jméno, příjmení, jméno, počet setkání."));
 }

@@ -2,9 +2,10 @@
 
 #include "platform/DialogTemplate.h"
 
-// The four dialogs that name a file: the roster import and the exports of
-// the roster, the matrix and the heat cards.
+// The dialogs that name a file: the roster import and the exports of the
+// roster, the matrix, the heat cards and the meeting statistics.
 DialogTemplate ImportPilotsTemplate();
 DialogTemplate ExportPilotsTemplate();
 DialogTemplate ExportMatrixTemplate();
 DialogTemplate ExportHeatsTemplate();
+DialogTemplate ExportStatisticsTemplate();

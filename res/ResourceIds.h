@@ -10,6 +10,8 @@ constexpr int IDD_ADD_PILOT = 134;
 constexpr int IDD_EDIT_PILOT = 135;
 constexpr int IDD_EXPORT_HEATS = 136;
 constexpr int IDD_FONT_SIZE = 137;
+constexpr int IDD_STATISTICS = 150;
+constexpr int IDD_EXPORT_STATISTICS = 151;
 
 // Strings, icons and the menu.
 constexpr int IDS_ABOUTBOX = 101;
@@ -29,11 +31,18 @@ constexpr int IDC_PILOT_LIST = 1004;
 constexpr int IDC_RESULT_TREE = 1005;
 constexpr int IDC_STATUS = 1009;
 constexpr int IDC_PILOT_COUNT = 1019;
+constexpr int IDC_STOP_BALANCE = 1050;
 
 // Controls of the path dialogs.
 constexpr int IDC_IMPORT_PATH = 1011;
 constexpr int IDC_BROWSE = 1012;
 constexpr int IDC_EXPORT_PATH = 1013;
+
+// Controls of the statistics window.
+constexpr int IDC_STATISTICS_FIGURES = 1051;
+constexpr int IDC_MEETING_HISTOGRAM = 1052;
+constexpr int IDC_MEETING_GRID = 1053;
+constexpr int IDC_EXPORT_CSV = 1054;
 
 // Controls of the pilot dialogs.
 constexpr int IDC_LAST_NAME = 1015;
@@ -58,6 +67,8 @@ constexpr int ID_ABOUT = 32779;
 constexpr int ID_EXPORT_HEATS = 32780;
 constexpr int ID_PRINT_HEAT_CARDS = 32781;
 constexpr int ID_PRINT_MATRIX = 32782;
-constexpr int ID_LANGUAGE_DEFAULT = 32790;
-constexpr int ID_LANGUAGE_CZECH = 32791;
-constexpr int ID_LANGUAGE_ENGLISH = 32792;
+constexpr int ID_RECALCULATE_BALANCED = 32790;
+constexpr int ID_SHOW_STATISTICS = 32791;
+constexpr int ID_LANGUAGE_DEFAULT = 32795;
+constexpr int ID_LANGUAGE_CZECH = 32796;
+constexpr int ID_LANGUAGE_ENGLISH = 32797;

@@ -115,6 +115,10 @@
         <source>The file &quot;%1&quot; already exists. Do you want to replace it?</source>
         <translation>Soubor „%1“ už existuje. Chcete ho nahradit?</translation>
     </message>
+    <message>
+        <source>Comma Separated Files (*.csv)|*.csv</source>
+        <translation>Soubory oddělené čárkami (*.csv)|*.csv</translation>
+    </message>
 </context>
 <context>
     <name>CRaceDlg</name>
@@ -229,6 +233,55 @@
     <message>
         <source>export</source>
         <translation>exportovat</translation>
+    </message>
+    <message>
+        <source>Most meetings %1 (bound %2), pairs never met %3 (bound %4)</source>
+        <translation>Nejvíce setkání %1 (mez %2), dvojic bez setkání %3 (mez %4)</translation>
+    </message>
+    <message>
+        <source> - Escape stops</source>
+        <translation> - Escape výpočet zastaví</translation>
+    </message>
+    <message>
+        <source> - stopped early</source>
+        <translation> - zastaveno předčasně</translation>
+    </message>
+    <message>
+        <source>A balanced calculation is running. Press Escape or Stop to end it first.</source>
+        <translation>Běží vyvážený výpočet. Nejprve ho ukončete klávesou Escape nebo tlačítkem Zastavit.</translation>
+    </message>
+    <message>
+        <source>Please perform a Matrix Calculation before attempting to view the meeting statistics.</source>
+        <translation>Před zobrazením statistiky setkání nejprve proveďte výpočet Matrixu.</translation>
+    </message>
+    <message>
+        <source>Please perform a Matrix Calculation before attempting to export the meeting statistics.</source>
+        <translation>Před exportem statistiky setkání nejprve proveďte výpočet Matrixu.</translation>
+    </message>
+</context>
+<context>
+    <name>CStatisticsDlg</name>
+    <message>
+        <source>Setkání</source>
+        <translation>Setkání</translation>
+    </message>
+    <message>
+        <source>Dvojic</source>
+        <translation>Dvojic</translation>
+    </message>
+    <message>
+        <source>Soupeřů</source>
+        <translation>Soupeřů</translation>
+    </message>
+    <message>
+        <source>Nejvíce setkání jedné dvojice: %1 (mez: nejméně %2)
+Nejméně setkání jedné dvojice: %3 (mez: nejvýše %4)
+Dvojice, které se nepotkaly: %5 z %6 (mez: nejméně %7)
+Meze platí pro velikosti heatů tohoto výsledku; ne každou lze dosáhnout.</source>
+        <translation>Nejvíce setkání jedné dvojice: %1 (mez: nejméně %2)
+Nejméně setkání jedné dvojice: %3 (mez: nejvýše %4)
+Dvojice, které se nepotkaly: %5 z %6 (mez: nejméně %7)
+Meze platí pro velikosti heatů tohoto výsledku; ne každou lze dosáhnout.</translation>
     </message>
 </context>
 <context>
@@ -406,6 +459,14 @@
         <source>Můžete vytvořit kartu s rozpisem heatů pro každého pilota. Exportovaný textový soubor lze upravit ve vašem oblíbeném textovém editoru.</source>
         <translation>Můžete vytvořit kartu s rozpisem heatů pro každého pilota. Exportovaný textový soubor lze upravit ve vašem oblíbeném textovém editoru.</translation>
     </message>
+    <message>
+        <source>Export statistiky setkání</source>
+        <translation>Export statistiky setkání</translation>
+    </message>
+    <message>
+        <source>Můžete uložit, kolikrát se potkala každá dvojice pilotů, do souboru CSV, který otevře tabulkový procesor. Každý řádek: příjmení, jméno, příjmení, jméno, počet setkání.</source>
+        <translation>Můžete uložit, kolikrát se potkala každá dvojice pilotů, do souboru CSV, který otevře tabulkový procesor. Každý řádek: příjmení, jméno, příjmení, jméno, počet setkání.</translation>
+    </message>
 </context>
 <context>
     <name>PilotDialog</name>
@@ -578,6 +639,18 @@
         <source>Výpočet Matrixu</source>
         <translation>Výpočet Matrixu</translation>
     </message>
+    <message>
+        <source>&amp;Vyvážený přepočet</source>
+        <translation>&amp;Vyvážený přepočet</translation>
+    </message>
+    <message>
+        <source>&amp;Statistika setkání</source>
+        <translation>&amp;Statistika setkání</translation>
+    </message>
+    <message>
+        <source>&amp;Zastavit</source>
+        <translation>&amp;Zastavit</translation>
+    </message>
 </context>
 <context>
     <name>RosterFile</name>
@@ -640,6 +713,29 @@
     <message>
         <source>The pilots cannot be imported from &quot;%1&quot;: line %2 (&quot;%3&quot;) %4.</source>
         <translation>Piloty nelze importovat ze souboru „%1“: řádek %2 („%3“) %4.</translation>
+    </message>
+</context>
+<context>
+    <name>StatisticsDialog</name>
+    <message>
+        <source>Statistika setkání</source>
+        <translation>Statistika setkání</translation>
+    </message>
+    <message>
+        <source>Dvojice podle počtu setkání</source>
+        <translation>Dvojice podle počtu setkání</translation>
+    </message>
+    <message>
+        <source>Kolikrát se potkali (řádek: soupeřů z možných)</source>
+        <translation>Kolikrát se potkali (řádek: soupeřů z možných)</translation>
+    </message>
+    <message>
+        <source>Zavřít</source>
+        <translation>Zavřít</translation>
+    </message>
+    <message>
+        <source>Export &amp;CSV</source>
+        <translation>Export &amp;CSV</translation>
     </message>
 </context>
 <context>

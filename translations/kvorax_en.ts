@@ -115,6 +115,10 @@
         <source>The file &quot;%1&quot; already exists. Do you want to replace it?</source>
         <translation>The file &quot;%1&quot; already exists. Do you want to replace it?</translation>
     </message>
+    <message>
+        <source>Comma Separated Files (*.csv)|*.csv</source>
+        <translation>Comma Separated Files (*.csv)|*.csv</translation>
+    </message>
 </context>
 <context>
     <name>CRaceDlg</name>
@@ -227,6 +231,55 @@
     <message>
         <source>export</source>
         <translation>export</translation>
+    </message>
+    <message>
+        <source>Most meetings %1 (bound %2), pairs never met %3 (bound %4)</source>
+        <translation>Most meetings %1 (bound %2), pairs never met %3 (bound %4)</translation>
+    </message>
+    <message>
+        <source> - Escape stops</source>
+        <translation> - Escape stops</translation>
+    </message>
+    <message>
+        <source> - stopped early</source>
+        <translation> - stopped early</translation>
+    </message>
+    <message>
+        <source>A balanced calculation is running. Press Escape or Stop to end it first.</source>
+        <translation>A balanced calculation is running. Press Escape or Stop to end it first.</translation>
+    </message>
+    <message>
+        <source>Please perform a Matrix Calculation before attempting to view the meeting statistics.</source>
+        <translation>Please perform a Matrix Calculation before attempting to view the meeting statistics.</translation>
+    </message>
+    <message>
+        <source>Please perform a Matrix Calculation before attempting to export the meeting statistics.</source>
+        <translation>Please perform a Matrix Calculation before attempting to export the meeting statistics.</translation>
+    </message>
+</context>
+<context>
+    <name>CStatisticsDlg</name>
+    <message>
+        <source>Setkání</source>
+        <translation>Meetings</translation>
+    </message>
+    <message>
+        <source>Dvojic</source>
+        <translation>Pairs</translation>
+    </message>
+    <message>
+        <source>Soupeřů</source>
+        <translation>Opponents</translation>
+    </message>
+    <message>
+        <source>Nejvíce setkání jedné dvojice: %1 (mez: nejméně %2)
+Nejméně setkání jedné dvojice: %3 (mez: nejvýše %4)
+Dvojice, které se nepotkaly: %5 z %6 (mez: nejméně %7)
+Meze platí pro velikosti heatů tohoto výsledku; ne každou lze dosáhnout.</source>
+        <translation>Most meetings of one pair: %1 (bound: at least %2)
+Fewest meetings of one pair: %3 (bound: at most %4)
+Pairs that never met: %5 of %6 (bound: at least %7)
+The bounds hold for the heat sizes of this result; not every one can be reached.</translation>
     </message>
 </context>
 <context>
@@ -397,6 +450,14 @@
     <message>
         <source>Můžete vytvořit kartu s rozpisem heatů pro každého pilota. Exportovaný textový soubor lze upravit ve vašem oblíbeném textovém editoru.</source>
         <translation>You can create a card with the heat schedule of each pilot. The exported text file can be edited in your favourite text editor.</translation>
+    </message>
+    <message>
+        <source>Export statistiky setkání</source>
+        <translation>Export Meeting Statistics</translation>
+    </message>
+    <message>
+        <source>Můžete uložit, kolikrát se potkala každá dvojice pilotů, do souboru CSV, který otevře tabulkový procesor. Každý řádek: příjmení, jméno, příjmení, jméno, počet setkání.</source>
+        <translation>You can save how often each pair of pilots met to a CSV file that a spreadsheet opens. Each line: last name, first name, last name, first name, number of meetings.</translation>
     </message>
 </context>
 <context>
@@ -570,6 +631,18 @@
         <source>Výpočet Matrixu</source>
         <translation>Matrix result</translation>
     </message>
+    <message>
+        <source>&amp;Vyvážený přepočet</source>
+        <translation>&amp;Balanced Recalculation</translation>
+    </message>
+    <message>
+        <source>&amp;Statistika setkání</source>
+        <translation>Meeting &amp;Statistics</translation>
+    </message>
+    <message>
+        <source>&amp;Zastavit</source>
+        <translation>&amp;Stop</translation>
+    </message>
 </context>
 <context>
     <name>RosterFile</name>
@@ -630,6 +703,29 @@
     <message>
         <source>The pilots cannot be imported from &quot;%1&quot;: line %2 (&quot;%3&quot;) %4.</source>
         <translation>The pilots cannot be imported from &quot;%1&quot;: line %2 (&quot;%3&quot;) %4.</translation>
+    </message>
+</context>
+<context>
+    <name>StatisticsDialog</name>
+    <message>
+        <source>Statistika setkání</source>
+        <translation>Meeting Statistics</translation>
+    </message>
+    <message>
+        <source>Dvojice podle počtu setkání</source>
+        <translation>Pairs by number of meetings</translation>
+    </message>
+    <message>
+        <source>Kolikrát se potkali (řádek: soupeřů z možných)</source>
+        <translation>How often they met (row: opponents of those possible)</translation>
+    </message>
+    <message>
+        <source>Zavřít</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Export &amp;CSV</source>
+        <translation>Export &amp;CSV</translation>
     </message>
 </context>
 <context>

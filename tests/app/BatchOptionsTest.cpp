@@ -142,11 +142,28 @@ TEST(BatchOptions, RefusesUnknownRepeatedAndIncompleteOptions)
     EXPECT_EQ(Refusal({"--import", "a.txt", "--no-new-column=1"}), QStringLiteral("The option --no-new-column takes no value."));
 }
 
+TEST(BatchOptions, ReadsTheBalancedDrawAndItsEffortOnlyTogether)
+{
+    const BatchOptions plain = Parsed({"--import", "a.txt"});
+    EXPECT_FALSE(plain.balanced);
+    const BatchOptions options = Parsed({"--import", "a.txt", "--balanced", "--balance-effort=10", "--export-stats", "s.csv"});
+    EXPECT_TRUE(options.balanced);
+    EXPECT_EQ(options.balanceEffort, 10);
+    EXPECT_EQ(options.exportStatisticsPath, QStringLiteral("s.csv"));
+    for (const char* effort : {"0", "11", "two", "", "1.5"})
+        EXPECT_EQ(Refusal({"--import", "a.txt", "--balanced", "--balance-effort", effort}),
+                  QStringLiteral("--balance-effort: Please enter an integer between 1 and 10."))
+            << effort;
+    EXPECT_EQ(Refusal({"--import", "a.txt", "--balance-effort", "3"}),
+              QStringLiteral("The option --balance-effort works only with --balanced."));
+}
+
 TEST(BatchOptions, UsageHasOneLinePerOption)
 {
     const QString usage = BatchUsage();
     for (const char* option : {"--import FILE", "--rounds R", "--heats H", "--pilots-per-heat P", "--seed N",
-                               "--export-pilots FILE", "--export-matrix FILE", "--export-heats FILE",
+                               "--balanced", "--balance-effort N",
+                               "--export-pilots FILE", "--export-matrix FILE", "--export-heats FILE", "--export-stats FILE",
                                "--print-matrix FILE.pdf", "--print-heats FILE.pdf", "--font-size N", "--no-new-column",
                                "-h, --help", "--version"})
         EXPECT_EQ(usage.count(QStringLiteral("\n  %1 ").arg(QLatin1String(option))), 1) << option;

@@ -98,8 +98,9 @@ TEST_F(MainWindow, MenuHoldsEveryCommandInOrder)
                                    QStringLiteral("&O programu")}));
     EXPECT_EQ(items[0], (QStringList{QStringLiteral("&Import seznamu pilotů"), QStringLiteral("&Export seznamu pilotů"),
                                      QStringLiteral("-"), QStringLiteral("E&xit")}));
-    EXPECT_EQ(items[1], (QStringList{QStringLiteral("&Přepočítat"), QStringLiteral("-"), QStringLiteral("&Export Matrixu"),
-                                     QStringLiteral("Export karty &heatů ")}));
+    EXPECT_EQ(items[1], (QStringList{QStringLiteral("&Přepočítat"), QStringLiteral("&Vyvážený přepočet"),
+                                     QStringLiteral("&Statistika setkání"), QStringLiteral("-"),
+                                     QStringLiteral("&Export Matrixu"), QStringLiteral("Export karty &heatů ")}));
     EXPECT_EQ(items[2], (QStringList{QStringLiteral("&Vložit"), QStringLiteral("&Odstranit"), QStringLiteral("&Editovat")}));
     EXPECT_EQ(items[3], (QStringList{QStringLiteral("&Matrix"), QStringLiteral("&Karta heatů")}));
     EXPECT_EQ(items[4], (QStringList{QStringLiteral("&Výchozí"), QStringLiteral("&Čeština"), QStringLiteral("&English")}));
@@ -113,8 +114,8 @@ TEST_F(MainWindow, MenuItemsCarryTheirCommandIds)
         for (QAction* item : popup->menu()->actions())
             ids << (item->isSeparator() ? 0 : item->data().toInt());
     }
-    EXPECT_EQ(ids, (QList<int>{32771, 32772, 0, 32775, 32773, 0, 32774, 32780, 32776, 32777, 32778, 32782, 32781,
-                               32790, 32791, 32792, 32779}));
+    EXPECT_EQ(ids, (QList<int>{32771, 32772, 0, 32775, 32773, 32790, 32791, 0, 32774, 32780, 32776, 32777, 32778,
+                               32782, 32781, 32795, 32796, 32797, 32779}));
 }
 
 // Each item reaches its own command: on an empty window the commands that
@@ -137,8 +138,9 @@ TEST_F(MainWindow, EveryMenuItemRunsItsCommand)
     EXPECT_TRUE(host.AllAnswered());
 
     const std::vector<std::pair<QPoint, std::function<void()>>> refusing = {
-        {QPoint(1, 2), [this] { window.OnExportMatrix(); }},
-        {QPoint(1, 3), [this] { window.OnExportHeatCards(); }},
+        {QPoint(1, 2), [this] { window.OnShowStatistics(); }},
+        {QPoint(1, 4), [this] { window.OnExportMatrix(); }},
+        {QPoint(1, 5), [this] { window.OnExportHeatCards(); }},
         {QPoint(2, 1), [this] { window.OnDeletePilot(); }},
         {QPoint(2, 2), [this] { window.OnEditPilot(); }},
         {QPoint(3, 0), [this] { window.OnPrintMatrix(); }},

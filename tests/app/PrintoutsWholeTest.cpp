@@ -174,16 +174,18 @@ TEST_P(PrintoutsWhole, EveryPilotOfEveryHeatAndEveryHeatOfEveryCardPrintsWhole)
 
     // The status line says when a printout came out smaller than chosen.
     for (const QString& note : {matrixNote, m_statuses.last()}) {
-        if (!note.isEmpty())
+        if (!note.isEmpty()) {
             EXPECT_TRUE(note.endsWith(QStringLiteral(": size %1 does not fit the page").arg(shape.size)))
                 << note.toStdString();
+        }
     }
     if (shape.size <= 9) {
         EXPECT_EQ(matrixNote, QString());
         EXPECT_EQ(m_statuses.last(), QString());
     }
-    if (shape.size == 72)
+    if (shape.size == 72) {
         EXPECT_TRUE(m_statuses.last().startsWith("Heat Cards printed at size ")) << m_statuses.last().toStdString();
+    }
 }
 
 // The extremes of the dialog's sizes, long names at the smallest, the sizes at which heats and cards

@@ -26,8 +26,9 @@ TEST(HeatsProposal, SeatsEveryPilotInTheSmallestHeatsOrChangesNothing)
                 continue;
             }
             EXPECT_EQ(proposal->heats, heats) << label;
-            if (proposal->pilotsPerHeat > kMinPilotsPerHeat)
+            if (proposal->pilotsPerHeat > kMinPilotsPerHeat) {
                 EXPECT_LT(heats * (proposal->pilotsPerHeat - 1), pilots) << label << ": a smaller heat would do";
+            }
         }
     }
 }

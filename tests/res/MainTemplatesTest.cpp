@@ -63,6 +63,7 @@ TEST(MainTemplates, MainWindowHasItsControlsAtTheirPlaces)
         {1004, ControlKind::ListBox, QRect(7, 70, 115, 165), QString()},
         {1005, ControlKind::TreeView, QRect(134, 70, 141, 164), QString()},
         {2, ControlKind::PushButton, QRect(225, 7, 50, 14), QStringLiteral("E&xit")},
+        {1050, ControlKind::PushButton, QRect(225, 24, 50, 14), QStringLiteral("&Zastavit")},
     });
     // The status line and the pilot count are centred; the list sorts its lines.
     EXPECT_TRUE(Control(race, 1009)->style & StyleCentered);

@@ -1,0 +1,133 @@
+#include "matrix/DrawStatistics.h"
+#include "platform/DialogDriver.h"
+#include "res/ResourceIds.h"
+#include "support/MainWindowFixture.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QMenuBar>
+#include <QTableWidget>
+
+namespace {
+
+class BalancedRecalculation : public MainWindowFixture {
+protected:
+    BalancedRecalculation() { window.SetClock([] { return 1733550000LL; }); }
+
+    void ListPilotsOnOwnChannels(int pilots)
+    {
+        for (int pilot = 0; pilot < pilots; ++pilot)
+            window.PilotList().AddString(QStringLiteral("Pilot%1,Jan,%2").arg(pilot, 3, 10, QChar(u'0')).arg(pilot + 1));
+        window.RebuildRoster();
+    }
+
+    void StartFromMenu(int rounds, int heats, int pilotsPerHeat)
+    {
+        window.SetDlgItemText(IDC_ROUNDS, QString::number(rounds));
+        window.SetDlgItemText(IDC_HEATS, QString::number(heats));
+        window.SetDlgItemText(IDC_PILOTS_PER_HEAT, QString::number(pilotsPerHeat));
+        window.OnCommand(ID_RECALCULATE_BALANCED, BN_CLICKED);
+    }
+
+    // The window's event loop, as the desktop runs it, until the search has
+    // handed its result back.
+    bool WaitForTheSearch()
+    {
+        QElapsedTimer clock;
+        clock.start();
+        while (window.IsBalancing() && clock.elapsed() < 60000)
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+        return !window.IsBalancing();
+    }
+
+    // A table of the open statistics window, by its name.
+    static const QTableWidget* OpenTable(const char* name)
+    {
+        for (QWidget* top : QApplication::topLevelWidgets())
+            if (const auto* table = top->findChild<QTableWidget*>(QLatin1String(name)); table)
+                return table;
+        return nullptr;
+    }
+
+    bool MenuItemEnabled(int id)
+    {
+        for (QAction* action : window.MenuBar()->findChildren<QAction*>())
+            if (action->data().toInt() == id)
+                return action->isEnabled();
+        return false;
+    }
+};
+
+}  // namespace
+
+// Nine pilots on their own channels, four rounds of three heats of three:
+// the schedule in which every pair meets exactly once exists, and the
+// counting bound says so, so the search ends there.
+TEST_F(BalancedRecalculation, MenuSearchesInTheBackgroundThenTheStatisticsWindowShowsThatResult)
+{
+    ListPilotsOnOwnChannels(9);
+    StartFromMenu(4, 3, 3);
+    ASSERT_TRUE(window.IsBalancing());
+    EXPECT_FALSE(MenuItemEnabled(ID_IMPORT_PILOTS));
+    EXPECT_FALSE(MenuItemEnabled(ID_RECALCULATE));
+    EXPECT_TRUE(MenuItemEnabled(ID_SHOW_STATISTICS));
+    window.OnCommand(ID_DELETE_PILOT, BN_CLICKED);
+    EXPECT_EQ(host.TakeMessages(), QStringList{"A balanced calculation is running. Press Escape or Stop to end it first."});
+    EXPECT_EQ(window.GetRosterCount(), 9);
+
+    ASSERT_TRUE(WaitForTheSearch());
+    EXPECT_TRUE(host.Messages().isEmpty()) << host.Messages().join(u'\n').toStdString();
+    EXPECT_TRUE(MenuItemEnabled(ID_IMPORT_PILOTS));
+    const CalculationResult& result = window.GetResult();
+    ASSERT_TRUE(result.completed);
+    EXPECT_EQ(window.GetDlgItemText(IDC_STATUS), QStringLiteral("Most meetings 1 (bound 1), pairs never met 0 (bound 0)"));
+
+    QString figures;
+    QStringList gridRow;
+    QStringList histogram;
+    host.ExpectDialog(IDD_STATISTICS, [&](DialogDriver& user) {
+        figures = user.Text(IDC_STATISTICS_FIGURES);
+        if (const QTableWidget* grid = OpenTable("meetingGrid")) {
+            for (int column = 0; column < grid->columnCount(); ++column)
+                gridRow << grid->item(4, column)->text();
+        }
+        if (const QTableWidget* pairs = OpenTable("meetingHistogram")) {
+            for (int row = 0; row < pairs->rowCount(); ++row)
+                histogram << pairs->item(row, 0)->text() + u' ' + pairs->item(row, 1)->text();
+        }
+        user.PressOk();
+    });
+    window.OnCommand(ID_SHOW_STATISTICS, BN_CLICKED);
+    // The fifth pilot met all eight others once; the histogram has no pair
+    // that never met.
+    EXPECT_EQ(gridRow, QStringList({"8/8", "1", "1", "1", "1", "", "1", "1", "1", "1"}));
+    EXPECT_EQ(histogram, QStringList({"0× 0", "1× 36"}));
+    EXPECT_TRUE(figures.contains(QStringLiteral("Nejvíce setkání jedné dvojice: 1 (mez: nejméně 1)"))) << figures.toStdString();
+    EXPECT_TRUE(figures.contains(QStringLiteral("Nejméně setkání jedné dvojice: 1 (mez: nejvýše 1)"))) << figures.toStdString();
+    EXPECT_TRUE(figures.contains(QStringLiteral("Dvojice, které se nepotkaly: 0 z 36 (mez: nejméně 0)")))
+        << figures.toStdString();
+}
+
+// A hundred pilots in 25 rounds of ten heats of ten cannot reach the bound,
+// so only Escape or Stop end the search this soon. Either keeps a whole
+// schedule, and Escape leaves the window open.
+TEST_F(BalancedRecalculation, EscapeOrStopEndsTheSearchKeepingACompleteSchedule)
+{
+    ListPilotsOnOwnChannels(100);
+    for (const auto stop : {+[](CRaceDlg& raceWindow) { raceWindow.OnEscapeKey(); },
+                            +[](CRaceDlg& raceWindow) { raceWindow.OnCommand(IDC_STOP_BALANCE, BN_CLICKED); }}) {
+        StartFromMenu(25, 10, 10);
+        ASSERT_TRUE(window.IsBalancing());
+        EXPECT_TRUE(window.GetDlgItem(IDC_STOP_BALANCE)->isEnabled());
+        stop(window);
+        ASSERT_TRUE(WaitForTheSearch());
+        EXPECT_FALSE(window.HasEnded());
+        EXPECT_FALSE(window.GetDlgItem(IDC_STOP_BALANCE)->isEnabled());
+        EXPECT_TRUE(window.GetResult().completed);
+        EXPECT_EQ(window.GetResult().pilots.size(), 100u);
+        EXPECT_TRUE(window.GetDlgItemText(IDC_STATUS).endsWith(QStringLiteral(" - stopped early")))
+            << window.GetDlgItemText(IDC_STATUS).toStdString();
+    }
+}
