@@ -3,6 +3,7 @@
 #include "app/CAddPilotDlg.h"
 #include "app/CEditPilotDlg.h"
 #include "app/CFontSizeDlg.h"
+#include "app/CStatisticsDlg.h"
 #include "app/PathDialogs.h"
 #include "platform/DialogDriver.h"
 #include "res/ResourceIds.h"
@@ -262,6 +263,8 @@ TEST_F(LanguageMenu, EveryWindowFitsItsTextsAndKeepsItsAccessKeysApartInEachLang
         dialogs.push_back(std::make_unique<CExportPilotsDlg>());
         dialogs.push_back(std::make_unique<CExportMatrixDlg>());
         dialogs.push_back(std::make_unique<CExportHeatsDlg>());
+        dialogs.push_back(std::make_unique<CExportStatisticsDlg>());
+        dialogs.push_back(std::make_unique<CStatisticsDlg>(std::vector<PilotRecord>{}, DrawStatistics{}, [] {}));
         EXPECT_EQ(CutLabels(window.Window()), QStringList()) << "language item " << item;
         EXPECT_EQ(AccessKeyClashes(window), QStringList()) << "language item " << item;
         for (const std::unique_ptr<CDialog>& dialog : dialogs) {
