@@ -12,15 +12,8 @@
 #include <QPrinter>
 
 BatchModalHost::BatchModalHost(std::FILE* errors)
-    : m_previous(&ModalHost::Current())
-    , m_errors(errors)
+    : m_errors(errors)
 {
-    ModalHost::Install(this);
-}
-
-BatchModalHost::~BatchModalHost()
-{
-    ModalHost::Install(m_previous);
 }
 
 void BatchModalHost::AnswerFontSize(int size, bool newColumnPerRound)

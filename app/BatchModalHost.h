@@ -21,7 +21,6 @@ QString MessageLine(const QString& text);
 class BatchModalHost : public ModalHost {
 public:
     explicit BatchModalHost(std::FILE* errors);
-    ~BatchModalHost() override;
     BatchModalHost(const BatchModalHost&) = delete;
     BatchModalHost& operator=(const BatchModalHost&) = delete;
 
@@ -45,7 +44,6 @@ private:
     void FillIn(CDialog& dialog);
     bool TypeWhole(DialogDriver& driver, int id, const QString& text);
 
-    ModalHost* m_previous;
     std::FILE* m_errors;
     QString m_path;
     int m_fontSize = kDefaultBaseFontSize;

@@ -22,6 +22,7 @@ BatchStatus StatusOf(const CommandOutcome& outcome, bool answerRefused)
 BatchRun::BatchRun(const BatchOptions& options, std::FILE* errors)
     : m_options(options)
     , m_host(errors)
+    , m_window(m_host)
 {
     m_host.AnswerFontSize(options.fontSize, options.newColumnPerRound);
     m_window.Create();

@@ -2,7 +2,7 @@
 
 #include "res/MainTemplates.h"
 
-CAboutDlg::CAboutDlg()
-    : CDialog(AboutDialogTemplate())
+CAboutDlg::CAboutDlg(ModalHost& host)
+    : CDialog(AboutDialogTemplate(), host)
 {
 }

@@ -5,5 +5,5 @@
 // The About box: the program's name, version and credits.
 class CAboutDlg : public CDialog {
 public:
-    CAboutDlg();
+    explicit CAboutDlg(ModalHost& host);
 };

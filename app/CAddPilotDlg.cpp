@@ -6,8 +6,8 @@
 #include "res/ResourceIds.h"
 #include "roster/PilotRecord.h"
 
-CAddPilotDlg::CAddPilotDlg()
-    : CDialog(AddPilotDialogTemplate())
+CAddPilotDlg::CAddPilotDlg(ModalHost& host)
+    : CDialog(AddPilotDialogTemplate(), host)
 {
 }
 

@@ -8,7 +8,7 @@
 // again after each pilot, showing the values just confirmed.
 class CAddPilotDlg : public CDialog {
 public:
-    CAddPilotDlg();
+    explicit CAddPilotDlg(ModalHost& host);
 
     QString m_firstName;
     QString m_lastName;

@@ -4,8 +4,8 @@
 #include "res/PilotTemplates.h"
 #include "roster/PilotRecord.h"
 
-CEditPilotDlg::CEditPilotDlg()
-    : CDialog(EditPilotDialogTemplate())
+CEditPilotDlg::CEditPilotDlg(ModalHost& host)
+    : CDialog(EditPilotDialogTemplate(), host)
 {
 }
 

@@ -7,7 +7,7 @@
 // Shows one pilot of the list for changing.
 class CEditPilotDlg : public CDialog {
 public:
-    CEditPilotDlg();
+    explicit CEditPilotDlg(ModalHost& host);
 
     QString m_firstName;
     QString m_lastName;

@@ -4,8 +4,8 @@
 #include "res/FontSizeTemplate.h"
 #include "res/ResourceIds.h"
 
-CFontSizeDlg::CFontSizeDlg()
-    : CDialog(FontSizeDialogTemplate())
+CFontSizeDlg::CFontSizeDlg(ModalHost& host)
+    : CDialog(FontSizeDialogTemplate(), host)
 {
 }
 

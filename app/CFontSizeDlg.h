@@ -8,7 +8,7 @@
 // column per round; the previous choice is not remembered.
 class CFontSizeDlg : public CDialog {
 public:
-    CFontSizeDlg();
+    explicit CFontSizeDlg(ModalHost& host);
 
     int m_baseFontSize = kDefaultBaseFontSize;
     int m_newColumnPerRound = 1;

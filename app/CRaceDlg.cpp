@@ -4,7 +4,7 @@
 #include "matrix/HeatsProposal.h"
 #include "matrix/MatrixShape.h"
 #include "platform/DataExchange.h"
-#include "platform/MessageBox.h"
+#include "platform/DesktopModalHost.h"
 #include "res/Icons.h"
 #include "res/MainTemplates.h"
 #include "res/ResourceIds.h"
@@ -13,9 +13,20 @@
 #include <QMenu>
 
 CRaceDlg::CRaceDlg()
-    : CDialog(RaceDialogTemplate())
+    : CRaceDlg(std::make_unique<DesktopModalHost>())
+{
+}
+
+CRaceDlg::CRaceDlg(ModalHost& host)
+    : CDialog(RaceDialogTemplate(), host)
     , m_icon(LoadIcon(IDR_MAINFRAME))
 {
+}
+
+CRaceDlg::CRaceDlg(std::unique_ptr<ModalHost>&& ownHost)
+    : CRaceDlg(*ownHost)
+{
+    m_ownHost = std::move(ownHost);
 }
 
 bool CRaceDlg::OnInitDialog()
@@ -131,7 +142,7 @@ void CRaceDlg::ShowPilotCount()
 
 void CRaceDlg::ShowAboutBox()
 {
-    CAboutDlg about;
+    CAboutDlg about(Host());
     about.DoModal();
 }
 
@@ -144,7 +155,7 @@ void CRaceDlg::SetStatusText(const QString& text)
 void CRaceDlg::ShowOutcome(const CommandOutcome& outcome)
 {
     if (!outcome.message.isEmpty())
-        AfxMessageBox(outcome.message, outcome.messageType);
+        Host().ShowMessage(outcome.message, outcome.messageType);
 }
 
 int CRaceDlg::ShowPrintOutcome(const CommandOutcome& outcome)

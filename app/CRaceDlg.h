@@ -10,12 +10,14 @@
 #include "platform/CDialog.h"
 #include "platform/CListBox.h"
 #include "platform/CTreeCtrl.h"
+#include "platform/ModalHost.h"
 #include "roster/PilotRecord.h"
 
 #include <QCoreApplication>
 #include <QIcon>
 #include <QStringList>
 #include <array>
+#include <memory>
 #include <optional>
 #include <span>
 
@@ -33,7 +35,11 @@ class CRaceDlg : public CDialog {
     Q_DECLARE_TR_FUNCTIONS(CRaceDlg)
 
 public:
+    // A window on the desktop, with a desktop host of its own.
     CRaceDlg();
+    // A window whose dialogs and messages go through the host given, which
+    // outlives it: a batch run's or a test's.
+    explicit CRaceDlg(ModalHost& host);
 
     bool OnCommand(int id, int notifyCode) override;
     void OnSysCommand(int id) override;
@@ -116,6 +122,8 @@ public:
     const CalculationResult& GetResult() const { return m_result; }
     CListBox& PilotList() { return m_pilotList; }
     CTreeCtrl& ResultTree() { return m_resultTree; }
+    // The device context both printouts draw on, for a test to record.
+    CDC& PrinterDC() { return m_printLayout.m_printerDC; }
     int Rounds() const { return m_rounds; }
     int Heats() const { return m_heats; }
     int PilotsPerHeat() const { return m_pilotsPerHeat; }
@@ -127,6 +135,7 @@ protected:
     void OnCancel() override;
 
 private:
+    explicit CRaceDlg(std::unique_ptr<ModalHost>&& ownHost);
     void SetUpTreeImages();
     void AdjustHeatsToPilots();
     void ShowPilotCount();
@@ -140,6 +149,7 @@ private:
     void EnableCommandsThatChangeTheResult(bool enable);
     bool IsHeldByBalancing(int id) const;
 
+    std::unique_ptr<ModalHost> m_ownHost;
     // Keeping the pilot list (app/RosterKeeping.cpp).
     QStringList ListedPilotLines() const;
     void MarkRosterKept();

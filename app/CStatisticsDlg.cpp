@@ -35,8 +35,9 @@ QTableWidgetItem* Cell(const QString& text, const QColor& background = QColor())
 
 }  // namespace
 
-CStatisticsDlg::CStatisticsDlg(std::vector<PilotRecord> pilots, DrawStatistics statistics, std::function<void()> exportCsv)
-    : CDialog(StatisticsTemplate())
+CStatisticsDlg::CStatisticsDlg(std::vector<PilotRecord> pilots, DrawStatistics statistics, std::function<void()> exportCsv,
+                               ModalHost& host)
+    : CDialog(StatisticsTemplate(), host)
     , m_pilots(std::move(pilots))
     , m_statistics(std::move(statistics))
     , m_exportCsv(std::move(exportCsv))

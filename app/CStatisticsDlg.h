@@ -17,7 +17,8 @@ class QTableWidget;
 // the pilot met. Its Export CSV button hands over to the window's command.
 class CStatisticsDlg : public CDialog {
 public:
-    CStatisticsDlg(std::vector<PilotRecord> pilots, DrawStatistics statistics, std::function<void()> exportCsv);
+    CStatisticsDlg(std::vector<PilotRecord> pilots, DrawStatistics statistics, std::function<void()> exportCsv,
+                   ModalHost& host);
 
     bool OnCommand(int id, int notifyCode) override;
 

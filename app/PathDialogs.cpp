@@ -2,7 +2,6 @@
 
 #include "platform/CharacterLimit.h"
 #include "platform/DataExchange.h"
-#include "platform/MessageBox.h"
 #include "platform/ModalHost.h"
 #include "res/PathTemplates.h"
 #include "res/ResourceIds.h"
@@ -34,8 +33,9 @@ const QString kRosterFileName = QStringLiteral("Pilots.txt");
 
 } // namespace
 
-CPathDlg::CPathDlg(DialogTemplate dialogTemplate, int pathId, const QString& initialPath, Browsing browsing)
-    : CDialog(std::move(dialogTemplate)), m_pathId(pathId), m_browsing(std::move(browsing)), m_path(initialPath)
+CPathDlg::CPathDlg(DialogTemplate dialogTemplate, int pathId, const QString& initialPath, Browsing browsing,
+                   ModalHost& host)
+    : CDialog(std::move(dialogTemplate), host), m_pathId(pathId), m_browsing(std::move(browsing)), m_path(initialPath)
 {
 }
 
@@ -61,14 +61,14 @@ void CPathDlg::DoDataExchange(CDataExchange* pDX)
 void CPathDlg::OnBrowse()
 {
     const bool open = m_browsing.openFileDialog;
-    const QString chosen = ModalHost::Current()
+    const QString chosen = Host()
                                .ChooseFile({open, m_browsing.defaultExtension, m_browsing.fileName, m_browsing.filter, !open})
                                .value_or(m_browsing.fileName);
     if (CountCharacters(chosen) > kMaxPathChars) {
-        AfxMessageBox(QCoreApplication::translate("CPathDlg", "The path \"%1\" is longer than %2 characters. "
-                                                              "Choose a file whose path is shorter.")
-                          .arg(chosen, QString::number(kMaxPathChars)),
-                      MB_OK | MB_ICONEXCLAMATION);
+        Host().ShowMessage(QCoreApplication::translate("CPathDlg", "The path \"%1\" is longer than %2 characters. "
+                                                                   "Choose a file whose path is shorter.")
+                               .arg(chosen, QString::number(kMaxPathChars)),
+                           MB_OK | MB_ICONEXCLAMATION);
         return;
     }
     m_path = chosen;
@@ -90,38 +90,38 @@ bool CPathDlg::MayWriteTo(const QString& path) const
 {
     if (m_browsing.openFileDialog || !m_asksBeforeReplacing || path == m_confirmedPath || !QFileInfo(path).isFile())
         return true;
-    return AfxMessageBox(QCoreApplication::translate("CPathDlg", "The file \"%1\" already exists. Do you want to "
-                                                                 "replace it?")
-                             .arg(path),
-                         MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2)
+    return Host().ShowMessage(QCoreApplication::translate("CPathDlg", "The file \"%1\" already exists. Do you want "
+                                                                      "to replace it?")
+                                  .arg(path),
+                              MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2)
         == IDYES;
 }
 
-CImportPilotsDlg::CImportPilotsDlg()
+CImportPilotsDlg::CImportPilotsDlg(ModalHost& host)
     : CPathDlg(ImportPilotsTemplate(), IDC_IMPORT_PATH, kRosterFileName,
-               {true, kRosterFileName, RosterFilter()})
+               {true, kRosterFileName, RosterFilter()}, host)
 {
 }
 
-CExportPilotsDlg::CExportPilotsDlg()
-    : CPathDlg(ExportPilotsTemplate(), IDC_EXPORT_PATH, kRosterFileName, {false, kRosterFileName, RosterFilter()})
+CExportPilotsDlg::CExportPilotsDlg(ModalHost& host)
+    : CPathDlg(ExportPilotsTemplate(), IDC_EXPORT_PATH, kRosterFileName, {false, kRosterFileName, RosterFilter()}, host)
 {
 }
 
-CExportMatrixDlg::CExportMatrixDlg()
+CExportMatrixDlg::CExportMatrixDlg(ModalHost& host)
     : CPathDlg(ExportMatrixTemplate(), IDC_EXPORT_PATH, QStringLiteral("Matrix.txt"),
-               {false, QStringLiteral("Matrix.txt"), TextFilter()})
+               {false, QStringLiteral("Matrix.txt"), TextFilter()}, host)
 {
 }
 
-CExportHeatsDlg::CExportHeatsDlg()
+CExportHeatsDlg::CExportHeatsDlg(ModalHost& host)
     : CPathDlg(ExportHeatsTemplate(), IDC_EXPORT_PATH, QStringLiteral("Heats.txt"),
-               {false, QStringLiteral("Heats.txt"), TextFilter()})
+               {false, QStringLiteral("Heats.txt"), TextFilter()}, host)
 {
 }
 
-CExportStatisticsDlg::CExportStatisticsDlg()
+CExportStatisticsDlg::CExportStatisticsDlg(ModalHost& host)
     : CPathDlg(ExportStatisticsTemplate(), IDC_EXPORT_PATH, QStringLiteral("Statistics.csv"),
-               {false, QStringLiteral("Statistics.csv"), CsvFilter(), QStringLiteral("CSV")})
+               {false, QStringLiteral("Statistics.csv"), CsvFilter(), QStringLiteral("CSV")}, host)
 {
 }

@@ -22,7 +22,7 @@ protected:
         QString defaultExtension = QStringLiteral("TXT");
     };
 
-    CPathDlg(DialogTemplate dialogTemplate, int pathId, const QString& initialPath, Browsing browsing);
+    CPathDlg(DialogTemplate dialogTemplate, int pathId, const QString& initialPath, Browsing browsing, ModalHost& host);
     void DoDataExchange(CDataExchange* pDX) override;
     void OnOK() override;
 
@@ -39,25 +39,25 @@ private:
 
 class CImportPilotsDlg : public CPathDlg {
 public:
-    CImportPilotsDlg();
+    explicit CImportPilotsDlg(ModalHost& host);
 };
 
 class CExportPilotsDlg : public CPathDlg {
 public:
-    CExportPilotsDlg();
+    explicit CExportPilotsDlg(ModalHost& host);
 };
 
 class CExportMatrixDlg : public CPathDlg {
 public:
-    CExportMatrixDlg();
+    explicit CExportMatrixDlg(ModalHost& host);
 };
 
 class CExportHeatsDlg : public CPathDlg {
 public:
-    CExportHeatsDlg();
+    explicit CExportHeatsDlg(ModalHost& host);
 };
 
 class CExportStatisticsDlg : public CPathDlg {
 public:
-    CExportStatisticsDlg();
+    explicit CExportStatisticsDlg(ModalHost& host);
 };

@@ -6,7 +6,7 @@
 
 #include "app/CAddPilotDlg.h"
 #include "app/CEditPilotDlg.h"
-#include "platform/MessageBox.h"
+#include "platform/ModalHost.h"
 #include "roster/DuplicateLine.h"
 #include "roster/RosterLine.h"
 
@@ -48,7 +48,7 @@ unsigned FrequencyForDialog(int frequency)
 // A duplicate is told at once, while "add another" keeps the dialog coming.
 CommandOutcome CRaceDlg::AddPilot()
 {
-    CAddPilotDlg dialog;
+    CAddPilotDlg dialog(Host());
     for (;;) {
         if (m_pilotList.GetCount() >= kRosterCapacity)
             return CommandOutcome::Refused(RosterFullMessage());
@@ -57,7 +57,7 @@ CommandOutcome CRaceDlg::AddPilot()
         const QString line =
             FormatRosterLine(dialog.m_lastName, dialog.m_firstName, static_cast<int>(dialog.m_frequency));
         if (ListHoldsLine(m_pilotList, line)) {
-            AfxMessageBox(DuplicatePilotMessage());
+            Host().ShowMessage(DuplicatePilotMessage(), MB_OK);
         } else {
             m_pilotList.AddString(line);
             RebuildRoster();
@@ -79,7 +79,7 @@ CommandOutcome CRaceDlg::DeletePilot()
 
 CommandOutcome CRaceDlg::EditPilot()
 {
-    CEditPilotDlg dialog;
+    CEditPilotDlg dialog(Host());
     const int selected = m_pilotList.GetCurSel();
     if (selected == LB_ERR)
         return CommandOutcome::Refused(

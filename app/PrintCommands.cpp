@@ -19,12 +19,12 @@ struct PrintChoice {
 
 // Asks for the font size and then the printer. Cancelled when the organiser
 // cancelled either dialog.
-std::variant<PrintChoice, CommandOutcome> AskForPrintout()
+std::variant<PrintChoice, CommandOutcome> AskForPrintout(ModalHost& host)
 {
-    CFontSizeDlg fontSize;
+    CFontSizeDlg fontSize(host);
     if (fontSize.DoModal() == IDCANCEL)
         return CommandOutcome::Cancelled();
-    SharedPrinter printer = ModalHost::Current().ChoosePrintoutPrinter();
+    SharedPrinter printer = host.ChoosePrintoutPrinter();
     if (!printer)
         return CommandOutcome::Cancelled();
     return PrintChoice{fontSize.m_baseFontSize, fontSize.m_newColumnPerRound == 1, std::move(printer)};
@@ -70,7 +70,7 @@ CommandOutcome CRaceDlg::PrintMatrix()
 {
     if (auto stop = CheckResultFor(tr("Please perform a Matrix Calculation before attempting to print a Matrix."), tr("print")))
         return *stop;
-    std::variant<PrintChoice, CommandOutcome> asked = AskForPrintout();
+    std::variant<PrintChoice, CommandOutcome> asked = AskForPrintout(Host());
     auto* choice = std::get_if<PrintChoice>(&asked);
     if (!choice)
         return std::get<CommandOutcome>(asked);
@@ -88,7 +88,7 @@ CommandOutcome CRaceDlg::PrintHeatCards()
 {
     if (auto stop = CheckResultFor(tr("Please perform a Matrix Calculation before attempting to print Heat Cards."), tr("print")))
         return *stop;
-    std::variant<PrintChoice, CommandOutcome> asked = AskForPrintout();
+    std::variant<PrintChoice, CommandOutcome> asked = AskForPrintout(Host());
     auto* choice = std::get_if<PrintChoice>(&asked);
     if (!choice)
         return std::get<CommandOutcome>(asked);

@@ -5,7 +5,7 @@
 
 #include "app/CRaceDlg.h"
 
-#include "platform/MessageBox.h"
+#include "platform/ModalHost.h"
 
 bool CRaceDlg::IsResultStale() const
 {
@@ -39,10 +39,10 @@ std::optional<CommandOutcome> CRaceDlg::CheckResultFor(const QString& noResultRe
             tr("The last matrix calculation failed, so there is no schedule to %1. Recalculate the matrix first.")
                 .arg(action));
     if (IsResultStale()
-        && AfxMessageBox(tr("The pilot list has changed since the matrix was calculated. "
-                            "Do you want to %1 the schedule as it was calculated?")
-                             .arg(action),
-                         MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2)
+        && Host().ShowMessage(tr("The pilot list has changed since the matrix was calculated. "
+                                 "Do you want to %1 the schedule as it was calculated?")
+                                  .arg(action),
+                              MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2)
                != IDYES)
         return CommandOutcome::Cancelled();
     return std::nullopt;

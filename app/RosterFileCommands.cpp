@@ -46,7 +46,7 @@ CommandOutcome CRaceDlg::ImportPilots()
     if (!MayReplaceRoster(tr("Do you want to export it before importing another list? "
                              "If you answer No, the changes are lost.")))
         return CommandOutcome::Cancelled();
-    CImportPilotsDlg dialog;
+    CImportPilotsDlg dialog(Host());
     if (dialog.DoModal() != IDOK)
         return CommandOutcome::Cancelled();
     const std::variant<QByteArray, CommandOutcome> bytes = ReadRosterFileBytes(dialog.Path());
@@ -69,7 +69,7 @@ CommandOutcome CRaceDlg::ImportPilots()
 
 CommandOutcome CRaceDlg::ExportPilots()
 {
-    CExportPilotsDlg dialog;
+    CExportPilotsDlg dialog(Host());
     dialog.SetAsksBeforeReplacing(m_asksBeforeReplacing);
     if (dialog.DoModal() != IDOK)
         return CommandOutcome::Cancelled();

@@ -5,7 +5,7 @@
 
 #include "app/CRaceDlg.h"
 
-#include "platform/MessageBox.h"
+#include "platform/ModalHost.h"
 #include "roster/RosterLine.h"
 
 QStringList RosterLines(std::span<const PilotRecord> pilots)
@@ -39,7 +39,7 @@ bool CRaceDlg::MayReplaceRoster(const QString& question)
     if (!IsRosterChanged())
         return true;
     const QString changed = tr("The pilot list has changed since it was last imported or exported.");
-    switch (AfxMessageBox(changed + u' ' + question, MB_YESNOCANCEL | MB_ICONQUESTION)) {
+    switch (Host().ShowMessage(changed + u' ' + question, MB_YESNOCANCEL | MB_ICONQUESTION)) {
     case IDYES: {
         const CommandOutcome saved = ExportPilots();
         ShowOutcome(saved);

@@ -25,7 +25,7 @@ CommandOutcome CRaceDlg::ShowStatistics()
     if (!m_result.HasResult())
         return CommandOutcome::Refused(
             tr("Please perform a Matrix Calculation before attempting to view the meeting statistics."));
-    CStatisticsDlg dialog(m_result.pilots, StatisticsOf(m_result), [this] { OnExportStatistics(); });
+    CStatisticsDlg dialog(m_result.pilots, StatisticsOf(m_result), [this] { OnExportStatistics(); }, Host());
     dialog.DoModal();
     return CommandOutcome::Done();
 }
@@ -35,7 +35,7 @@ CommandOutcome CRaceDlg::ExportStatistics()
     if (!m_result.HasResult())
         return CommandOutcome::Refused(
             tr("Please perform a Matrix Calculation before attempting to export the meeting statistics."));
-    CExportStatisticsDlg dialog;
+    CExportStatisticsDlg dialog(Host());
     if (dialog.DoModal() != IDOK)
         return CommandOutcome::Cancelled();
     return ExportTextFile(dialog.Path(), StatisticsCsv(m_result.pilots, StatisticsOf(m_result)));

@@ -15,7 +15,7 @@ CommandOutcome CRaceDlg::ExportMatrix()
             tr("Please perform a Matrix Calculation before attempting to export a Matrix."),
             tr("export")))
         return *stop;
-    CExportMatrixDlg dialog;
+    CExportMatrixDlg dialog(Host());
     dialog.SetAsksBeforeReplacing(m_asksBeforeReplacing);
     if (dialog.DoModal() != IDOK)
         return CommandOutcome::Cancelled();
@@ -28,7 +28,7 @@ CommandOutcome CRaceDlg::ExportHeatCards()
             tr("Please perform a Matrix Calculation before attempting to export Heat Cards."),
             tr("export")))
         return *stop;
-    CExportHeatsDlg dialog;
+    CExportHeatsDlg dialog(Host());
     dialog.SetAsksBeforeReplacing(m_asksBeforeReplacing);
     if (dialog.DoModal() != IDOK)
         return CommandOutcome::Cancelled();

@@ -13,7 +13,7 @@ namespace {
 void RecalculateClub(benchmark::State& state, bool oneChannel)
 {
     ScriptedModalHost host;  // answers the failure message of the one-channel club
-    CRaceDlg window;
+    CRaceDlg window(host);
     window.Create();
     window.Window()->show();
     for (int pilot = 0; pilot < kRosterCapacity; ++pilot)

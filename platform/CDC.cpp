@@ -87,9 +87,9 @@ bool CDC::StartDoc(const QString& documentName)
     ApplyMapping();
     m_painter.setBackground(Qt::white);
     m_painter.setBackgroundMode(Qt::TransparentMode);
-    if (DrawingTrace* trace = DrawingTrace::Current()) {
-        trace->documentName = documentName;
-        ++trace->documentsStarted;
+    if (m_trace) {
+        m_trace->documentName = documentName;
+        ++m_trace->documentsStarted;
     }
     return true;
 }
@@ -104,8 +104,8 @@ bool CDC::StartPage()
         return false;
     ++m_pagesInDocument;
     ApplyMapping();
-    if (DrawingTrace* trace = DrawingTrace::Current())
-        ++trace->pagesStarted;
+    if (m_trace)
+        ++m_trace->pagesStarted;
     return true;
 }
 
@@ -113,8 +113,8 @@ bool CDC::EndPage()
 {
     if (!IsDrawing())
         return false;
-    if (DrawingTrace* trace = DrawingTrace::Current())
-        ++trace->pagesEnded;
+    if (m_trace)
+        ++m_trace->pagesEnded;
     return true;
 }
 
@@ -123,8 +123,8 @@ bool CDC::EndDoc()
     if (!IsDrawing())
         return false;
     const bool written = m_painter.end() && OutputFileIsWhole(*m_printer);
-    if (DrawingTrace* trace = DrawingTrace::Current())
-        ++trace->documentsEnded;
+    if (m_trace)
+        ++m_trace->documentsEnded;
     return written;
 }
 
@@ -187,8 +187,8 @@ void CDC::DrawText(const QString& text, const TextBox& box)
     m_painter.drawText(QRectF(0, 0, area.width() / scale, area.height() / scale),
                        Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip, text);
     m_painter.restore();
-    if (DrawingTrace* trace = DrawingTrace::Current())
-        trace->texts.push_back({trace->pagesStarted, text, box, m_font.face, m_font.cellHeight, m_font.bold});
+    if (m_trace)
+        m_trace->texts.push_back({m_trace->pagesStarted, text, box, m_font.face, m_font.cellHeight, m_font.bold});
 }
 
 // A pen width of 0 is Qt's cosmetic pen: the thinnest line the device draws.
@@ -198,6 +198,6 @@ void CDC::DrawLine(QPoint from, QPoint to, const QPen& pen)
         return;
     m_painter.setPen(pen);
     m_painter.drawLine(from, to);
-    if (DrawingTrace* trace = DrawingTrace::Current())
-        trace->lines.push_back({trace->pagesStarted, from, to, pen.width()});
+    if (m_trace)
+        m_trace->lines.push_back({m_trace->pagesStarted, from, to, pen.width()});
 }

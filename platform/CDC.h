@@ -7,13 +7,14 @@
 #include <QSize>
 
 class QPen;
+struct DrawingTrace;
 
 // A printer device context: a document of pages drawn through QPainter on
 // the printer that the print dialog set up. Logical units are device pixels
 // until a page of logical units is mapped onto the printable area. The device
 // context keeps its mapping and font itself, so they can be set and text
-// measured before the document starts. When a DrawingTrace is installed,
-// everything drawn is recorded in it as well.
+// measured before the document starts. Everything drawn is recorded as well
+// in the trace it was handed, if any.
 class CDC {
 public:
     CDC();
@@ -26,6 +27,8 @@ public:
     // Ends a document still open and lets the printer go.
     bool DeleteDC();
     const SharedPrinter& Printer() const { return m_printer; }
+    // Records into the trace from now on; nullptr stops recording.
+    void RecordInto(DrawingTrace* trace) { m_trace = trace; }
 
     // Each is false when the printer refuses. The document is listed by the
     // system under its name; it ends in error as well when its PDF file
@@ -63,4 +66,5 @@ private:
     QSize m_printablePixels;
     PrintFont m_font;
     ScaledFont m_scaledFont;
+    DrawingTrace* m_trace = nullptr;
 };

@@ -153,8 +153,9 @@ void FitResizableWindow(QWidget& window, QScrollArea& scroll, QSize clientSize)
 
 }  // namespace
 
-CDialog::CDialog(DialogTemplate dialogTemplate)
+CDialog::CDialog(DialogTemplate dialogTemplate, ModalHost& host)
     : m_template(std::move(dialogTemplate))
+    , m_host(host)
 {
 }
 
@@ -165,7 +166,7 @@ CDialog::~CDialog()
 
 int CDialog::DoModal()
 {
-    return ModalHost::Current().RunDialog(*this);
+    return m_host.RunDialog(*this);
 }
 
 bool CDialog::UpdateData(bool saveAndValidate)

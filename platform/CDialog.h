@@ -10,6 +10,7 @@
 
 class CDataExchange;
 class DialogWindow;
+class ModalHost;
 class QAction;
 class QDialog;
 class QMenu;
@@ -20,15 +21,17 @@ constexpr int SC_CLOSE = 0xF060;
 
 // A dialog built from a template. Subclasses exchange their members with the
 // controls in DoDataExchange and react to commands in OnCommand; a command
-// runs the dialog with DoModal, through the current modal host.
+// runs the dialog with DoModal. The modal host it is handed runs it and shows
+// its messages; a dialog opened from it is handed the same host.
 class CDialog {
 public:
-    explicit CDialog(DialogTemplate dialogTemplate);
+    CDialog(DialogTemplate dialogTemplate, ModalHost& host);
     virtual ~CDialog();
     CDialog(const CDialog&) = delete;
     CDialog& operator=(const CDialog&) = delete;
 
     int DoModal();
+    ModalHost& Host() const { return m_host; }
     bool UpdateData(bool saveAndValidate = true);
     void EndDialog(int result);
 
@@ -85,6 +88,7 @@ private:
     int DefaultButtonId() const;
 
     DialogTemplate m_template;
+    ModalHost& m_host;
     DialogWindow* m_window = nullptr;
     std::map<int, QWidget*> m_controls;
     std::vector<QWidget*> m_controlWidgets;  // one per control of the template, in its order

@@ -83,14 +83,6 @@ bool CListBox::IsValid(int position) const
 
 int CListBox::SortedPosition(const QString& text) const
 {
-    int low = 0;
-    int high = GetCount();
-    while (low < high) {
-        const int middle = (low + high) / 2;
-        if (m_collator.compare(m_control->item(middle)->text(), text) <= 0)
-            low = middle + 1;
-        else
-            high = middle;
-    }
-    return low;
+    const auto textAt = [this](int line) { return m_control->item(line)->text(); };
+    return PositionAfterEqual(m_collator, GetCount(), text, textAt);
 }

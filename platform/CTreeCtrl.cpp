@@ -90,16 +90,8 @@ QIcon CTreeCtrl::ItemIcon(int image, int selectedImage) const
 
 int CTreeCtrl::SortedPosition(QTreeWidgetItem* parent, const QString& text) const
 {
-    int low = 0;
-    int high = ChildCount(parent);
-    while (low < high) {
-        const int middle = (low + high) / 2;
-        if (m_collator.compare(Child(parent, middle)->text(0), text) <= 0)
-            low = middle + 1;
-        else
-            high = middle;
-    }
-    return low;
+    const auto textAt = [&](int position) { return Child(parent, position)->text(0); };
+    return PositionAfterEqual(m_collator, ChildCount(parent), text, textAt);
 }
 
 int CTreeCtrl::ChildCount(QTreeWidgetItem* parent) const

@@ -4,7 +4,7 @@
 #include "platform/CharacterLimit.h"
 #include "platform/CListBox.h"
 #include "platform/CTreeCtrl.h"
-#include "platform/MessageBox.h"
+#include "platform/ModalHost.h"
 
 #include <QCheckBox>
 #include <QCoreApplication>
@@ -43,6 +43,22 @@ std::optional<long long> ParseDecimal(const QString& text, bool allowSign)
     return trimmed.toLongLong();
 }
 
+// Saving takes the whole field as a number or fails with the message.
+template <typename Number>
+void ExchangeNumber(CDataExchange* pDX, int id, Number& value, std::optional<Number> (*parse)(const QString&),
+                    QString (*failure)())
+{
+    QLineEdit* edit = EditOf(pDX, id);
+    if (!pDX->IsSaving()) {
+        edit->setText(QString::number(value));
+        return;
+    }
+    const std::optional<Number> parsed = parse(edit->text());
+    if (!parsed)
+        pDX->Fail(failure());
+    value = *parsed;
+}
+
 }  // namespace
 
 CDataExchange::CDataExchange(CDialog* dialog, bool saveAndValidate)
@@ -53,7 +69,7 @@ CDataExchange::CDataExchange(CDialog* dialog, bool saveAndValidate)
 
 void CDataExchange::Fail(const QString& message)
 {
-    AfxMessageBox(message, MB_OK | MB_ICONEXCLAMATION);
+    m_dialog->Host().ShowMessage(message, MB_OK | MB_ICONEXCLAMATION);
     if (QWidget* control = m_dialog->GetDlgItem(m_lastControlId)) {
         control->setFocus(Qt::OtherFocusReason);
         if (auto* edit = qobject_cast<QLineEdit*>(control))
@@ -80,28 +96,12 @@ void DDX_Control(CDataExchange* pDX, int id, CTreeCtrl& tree)
 
 void DDX_Text(CDataExchange* pDX, int id, int& value)
 {
-    QLineEdit* edit = EditOf(pDX, id);
-    if (!pDX->IsSaving()) {
-        edit->setText(QString::number(value));
-        return;
-    }
-    const std::optional<int> parsed = ParseIntField(edit->text());
-    if (!parsed)
-        pDX->Fail(IntegerExpectedMessage());
-    value = *parsed;
+    ExchangeNumber(pDX, id, value, ParseIntField, IntegerExpectedMessage);
 }
 
 void DDX_Text(CDataExchange* pDX, int id, unsigned& value)
 {
-    QLineEdit* edit = EditOf(pDX, id);
-    if (!pDX->IsSaving()) {
-        edit->setText(QString::number(value));
-        return;
-    }
-    const std::optional<unsigned> parsed = ParseUnsignedField(edit->text());
-    if (!parsed)
-        pDX->Fail(UnsignedExpectedMessage());
-    value = *parsed;
+    ExchangeNumber(pDX, id, value, ParseUnsignedField, UnsignedExpectedMessage);
 }
 
 void DDX_Text(CDataExchange* pDX, int id, QString& value)

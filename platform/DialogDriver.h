@@ -1,30 +1,30 @@
 #pragma once
 
-#include <QString>
+#include "platform/CDialog.h"
 
-class CDialog;
+#include <QString>
 
 // Works an open dialog the way a user would: types into fields, ticks check
 // boxes, presses buttons, leaves fields. Every press goes through the
 // dialog's own command handling, so its validation runs as it does for a user.
 class DialogDriver {
 public:
-    explicit DialogDriver(CDialog& dialog);
+    explicit DialogDriver(CDialog& dialog) : m_dialog(dialog) {}
 
-    int TemplateId() const;
+    int TemplateId() const { return m_dialog.Template().id; }
     void Type(int id, const QString& text);
     void Tick(int id, bool checked = true);
-    void Press(int id);
-    void PressOk();
-    void PressCancel();
-    void Leave(int id);
+    void Press(int id) { m_dialog.OnCommand(id, BN_CLICKED); }
+    void PressOk() { Press(IDOK); }
+    void PressCancel() { Press(IDCANCEL); }
+    void Leave(int id) { m_dialog.OnCommand(id, EN_KILLFOCUS); }
 
     QString Caption() const;
-    QString Text(int id) const;
+    QString Text(int id) const { return m_dialog.GetDlgItemText(id); }
     bool IsChecked(int id) const;
     int MaxLength(int id) const;
-    int FocusedControlId() const;
-    bool HasEnded() const;
+    int FocusedControlId() const { return m_dialog.FocusedControlId(); }
+    bool HasEnded() const { return m_dialog.HasEnded(); }
 
 private:
     CDialog& m_dialog;

@@ -38,26 +38,39 @@ struct ControlStretch {
 };
 
 // One control of a dialog: its id, kind, rectangle in dialog units and text.
+// Every member has a default, so a control is written with its first fields.
 struct ControlTemplate {
     int id = IDC_STATIC;
     ControlKind kind = ControlKind::Label;
-    QRect rectDu;
-    QString text;
+    QRect rectDu{};
+    QString text{};
     unsigned style = StyleNone;
-    QIcon icon;  // for ControlKind::Icon
-    ControlStretch stretch;
+    QIcon icon{};  // for ControlKind::Icon
+    ControlStretch stretch{};
 };
 
 // Controls by kind, as a template lists them.
-ControlTemplate LabelControl(const QRect& rectDu, const QString& text, unsigned style = StyleNone, int id = IDC_STATIC);
-ControlTemplate EditControl(int id, const QRect& rectDu, unsigned style = StyleNone);
-ControlTemplate ButtonControl(int id, const QRect& rectDu, const QString& text);
-ControlTemplate DefaultButtonControl(int id, const QRect& rectDu, const QString& text);
-ControlTemplate CheckBoxControl(int id, const QRect& rectDu, const QString& text);
-ControlTemplate ListBoxControl(int id, const QRect& rectDu, unsigned style = StyleNone);
-ControlTemplate TreeControl(int id, const QRect& rectDu);
-ControlTemplate IconControl(const QRect& rectDu, const QIcon& icon);
-ControlTemplate Stretched(ControlTemplate control, ControlStretch stretch);
+inline ControlTemplate LabelControl(const QRect& rectDu, const QString& text, unsigned style = StyleNone, int id = IDC_STATIC)
+{ return {id, ControlKind::Label, rectDu, text, style}; }
+inline ControlTemplate EditControl(int id, const QRect& rectDu, unsigned style = StyleNone)
+{ return {id, ControlKind::Edit, rectDu, {}, style}; }
+inline ControlTemplate ButtonControl(int id, const QRect& rectDu, const QString& text)
+{ return {id, ControlKind::PushButton, rectDu, text}; }
+inline ControlTemplate DefaultButtonControl(int id, const QRect& rectDu, const QString& text)
+{ return {id, ControlKind::DefaultButton, rectDu, text}; }
+inline ControlTemplate CheckBoxControl(int id, const QRect& rectDu, const QString& text)
+{ return {id, ControlKind::CheckBox, rectDu, text}; }
+inline ControlTemplate ListBoxControl(int id, const QRect& rectDu, unsigned style = StyleNone)
+{ return {id, ControlKind::ListBox, rectDu, {}, style}; }
+inline ControlTemplate TreeControl(int id, const QRect& rectDu) { return {id, ControlKind::TreeView, rectDu}; }
+inline ControlTemplate IconControl(const QRect& rectDu, const QIcon& icon)
+{ return {IDC_STATIC, ControlKind::Icon, rectDu, {}, StyleNone, icon}; }
+// A control that follows a resizable dialog as the stretch says.
+inline ControlTemplate Stretched(ControlTemplate control, ControlStretch stretch)
+{
+    control.stretch = stretch;
+    return control;
+}
 
 // One menu entry; an empty text makes a separator.
 struct MenuItemTemplate {

@@ -33,8 +33,4 @@ struct DrawingTrace {
     int pagesEnded = 0;
     std::vector<TracedText> texts;
     std::vector<TracedLine> lines;
-
-    // The trace that every device context records into; none by default.
-    static DrawingTrace* Current();
-    static void Install(DrawingTrace* trace);
 };

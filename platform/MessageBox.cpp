@@ -1,13 +1,6 @@
 #include "platform/MessageBox.h"
 
-#include "platform/ModalHost.h"
-
 #include <algorithm>
-
-int AfxMessageBox(const QString& text, unsigned type)
-{
-    return ModalHost::Current().ShowMessage(text, type);
-}
 
 std::vector<int> ButtonsOf(unsigned type)
 {

@@ -2,11 +2,7 @@
 
 #include "platform/Win32Types.h"
 
-#include <QString>
 #include <vector>
-
-// Shows a message box through the current modal host and returns the button pressed.
-int AfxMessageBox(const QString& text, unsigned type = MB_OK);
 
 // The buttons of a message box of the given type, in the order shown.
 std::vector<int> ButtonsOf(unsigned type);

@@ -19,8 +19,9 @@ struct FileDialogRequest {
 };
 
 // Every modal interaction of the program (dialogs, message boxes, the file and
-// print dialogs) goes through the current host. The desktop host runs Qt's
-// modal dialogs; tests install a scripted host that answers without a display.
+// print dialogs) goes through a host. The window is handed its host and its
+// dialogs use the same one. The desktop host runs Qt's modal dialogs; a batch
+// run and each test hand in their own host that answers without a display.
 class ModalHost {
 public:
     virtual ~ModalHost() = default;
@@ -39,8 +40,4 @@ public:
     // business), no page range and no selection. The chosen printer set up,
     // or nothing when the user cancelled.
     SharedPrinter ChoosePrintoutPrinter();
-
-    static ModalHost& Current();
-    // Makes host the current one; nullptr goes back to the desktop host.
-    static void Install(ModalHost* host);
 };

@@ -7,17 +7,6 @@
 #include <QPageLayout>
 #include <QPrinter>
 
-ScriptedModalHost::ScriptedModalHost()
-    : m_previous(&ModalHost::Current())
-{
-    ModalHost::Install(this);
-}
-
-ScriptedModalHost::~ScriptedModalHost()
-{
-    ModalHost::Install(m_previous);
-}
-
 void ScriptedModalHost::ExpectDialog(int templateId, DialogScript script)
 {
     m_dialogs.push_back({templateId, std::move(script)});

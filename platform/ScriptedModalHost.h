@@ -15,13 +15,9 @@ class DialogDriver;
 // OK, a question (Yes, No, Cancel) with the next queued button; file and
 // printer choices come from queued answers. Whatever the script
 // did not foresee is recorded as a problem for the test to assert on.
-// Installs itself while it exists.
 class ScriptedModalHost : public ModalHost {
 public:
     using DialogScript = std::function<void(DialogDriver&)>;
-
-    ScriptedModalHost();
-    ~ScriptedModalHost() override;
 
     void ExpectDialog(int templateId, DialogScript script);
     // A path, or nothing for a cancelled file dialog.
@@ -48,7 +44,6 @@ private:
         DialogScript script;
     };
 
-    ModalHost* m_previous;
     std::deque<ExpectedDialog> m_dialogs;
     std::deque<std::optional<QString>> m_files;
     std::deque<std::optional<QString>> m_printers;

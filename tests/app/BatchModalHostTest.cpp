@@ -1,7 +1,6 @@
 #include "app/BatchModalHost.h"
 
 #include "app/CAboutDlg.h"
-#include "platform/MessageBox.h"
 #include "support/QtPrinters.h"
 
 #include <QPrinter>
@@ -36,8 +35,8 @@ TEST(BatchModalHost, WritesEachMessageAsOneLineAndAnswersOk)
 {
     ErrorStream errors;
     BatchModalHost host(errors.File());
-    EXPECT_EQ(AfxMessageBox(QStringLiteral("Two lines\r\nin one box."), MB_OK | MB_ICONEXCLAMATION), IDOK);
-    EXPECT_EQ(AfxMessageBox(QStringLiteral("Příliš mnoho pilotů.\nZkraťte seznam.")), IDOK);
+    EXPECT_EQ(host.ShowMessage(QStringLiteral("Two lines\r\nin one box."), MB_OK | MB_ICONEXCLAMATION), IDOK);
+    EXPECT_EQ(host.ShowMessage(QStringLiteral("Příliš mnoho pilotů.\nZkraťte seznam."), MB_OK), IDOK);
     EXPECT_EQ(errors.Text(), QStringLiteral("Two lines in one box.\nPříliš mnoho pilotů. Zkraťte seznam.\n"));
     EXPECT_EQ(host.MessageCount(), 2);
 }
@@ -46,7 +45,7 @@ TEST(BatchModalHost, CancelsADialogItCannotAnswerAndSaysSo)
 {
     ErrorStream errors;
     BatchModalHost host(errors.File());
-    CAboutDlg about;
+    CAboutDlg about(host);
     EXPECT_EQ(about.DoModal(), IDCANCEL);
     EXPECT_EQ(host.RefusedDialogCount(), 1);
     EXPECT_TRUE(errors.Text().contains(QStringLiteral("cannot be answered in a batch run")));
@@ -64,15 +63,4 @@ TEST(BatchModalHost, PrintsIntoThePdfFileItWasGivenOnWholeA4)
     const QRectF page = printer.pageLayout().paintRect(QPageLayout::Millimeter);
     EXPECT_DOUBLE_EQ(page.width(), 210.0);
     EXPECT_DOUBLE_EQ(page.height(), 297.0);
-}
-
-TEST(BatchModalHost, GoesBackToThePreviousHostWhenItEnds)
-{
-    ModalHost* before = &ModalHost::Current();
-    {
-        ErrorStream errors;
-        BatchModalHost host(errors.File());
-        EXPECT_EQ(&ModalHost::Current(), &host);
-    }
-    EXPECT_EQ(&ModalHost::Current(), before);
 }

@@ -12,7 +12,7 @@
 TEST(FontSizeDialog, StartsAtNineWithANewColumnPerRound)
 {
     ScriptedModalHost host;
-    CFontSizeDlg dialog;
+    CFontSizeDlg dialog(host);
     QString caption;
     host.ExpectDialog(IDD_FONT_SIZE, [&](DialogDriver& user) {
         caption = dialog.Window()->windowTitle();
@@ -30,7 +30,7 @@ TEST(FontSizeDialog, StartsAtNineWithANewColumnPerRound)
 TEST(FontSizeDialog, KeepsAskingUntilTheSizeIsFrom8To72)
 {
     ScriptedModalHost host;
-    CFontSizeDlg dialog;
+    CFontSizeDlg dialog(host);
     host.ExpectDialog(IDD_FONT_SIZE, [](DialogDriver& user) {
         for (const char* refused : {"7", "73", ""}) {
             user.Type(IDC_FONT_SIZE, refused);
@@ -53,7 +53,7 @@ TEST(FontSizeDialog, KeepsAskingUntilTheSizeIsFrom8To72)
 TEST(FontSizeDialog, AcceptsTheSmallestSize)
 {
     ScriptedModalHost host;
-    CFontSizeDlg dialog;
+    CFontSizeDlg dialog(host);
     host.ExpectDialog(IDD_FONT_SIZE, [](DialogDriver& user) {
         user.Type(IDC_FONT_SIZE, "8");
         user.PressOk();

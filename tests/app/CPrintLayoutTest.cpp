@@ -35,8 +35,8 @@ protected:
     }
 
     QTemporaryDir m_dir;
-    RecordedDrawing m_trace;
     CPrintLayout m_layout;
+    RecordedDrawing m_trace{m_layout.m_printerDC};
 };
 
 } // namespace

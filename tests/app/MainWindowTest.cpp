@@ -80,7 +80,7 @@ TEST_F(MainWindow, ControlsKeepTheLayoutInDialogUnits)
 TEST_F(MainWindow, LabelsOfTheWindowAndTheAboutBoxShowTheirWholeText)
 {
     EXPECT_EQ(CutLabels(window.Window()), QStringList());
-    CAboutDlg about;
+    CAboutDlg about(host);
     about.Create();
     EXPECT_EQ(CutLabels(about.Window()), QStringList());
 }
@@ -404,6 +404,35 @@ TEST_F(MainWindow, ResultTreeShowsNoLinesOrButtons)
     ASSERT_NE(tree, nullptr);
     EXPECT_FALSE(tree->rootIsDecorated());
     EXPECT_TRUE(tree->isHeaderHidden());
+}
+
+// Two windows never share a host: each one's dialogs, and the messages of
+// those dialogs and of its commands, go to the host it was handed.
+TEST(MainWindowHost, EachWindowWorksOnlyTheHostItWasHanded)
+{
+    ScriptedModalHost first;
+    ScriptedModalHost second;
+    CRaceDlg firstWindow(first);
+    CRaceDlg secondWindow(second);
+    firstWindow.Create();
+    secondWindow.Create();
+    second.ExpectDialog(IDD_ADD_PILOT, [](DialogDriver& user) {
+        user.Type(IDC_LAST_NAME, "Novák");
+        user.Type(IDC_FIRST_NAME, "Jan");
+        user.Type(IDC_FREQUENCY, "9");
+        user.PressOk();
+        user.PressCancel();
+    });
+
+    secondWindow.OnAddPilot();
+    firstWindow.OnDeletePilot();
+
+    EXPECT_TRUE(second.AllAnswered());
+    EXPECT_EQ(second.Messages(), QStringList{IntegerRangeMessage(10, 60)});
+    EXPECT_EQ(first.Messages().size(), 1);
+    EXPECT_TRUE(first.Messages().front().startsWith("You must select a pilot"));
+    EXPECT_TRUE(first.Problems().isEmpty());
+    EXPECT_TRUE(second.Problems().isEmpty());
 }
 
 // A larger window gives its room to the pilot list and the result tree, half

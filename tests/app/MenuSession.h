@@ -44,5 +44,5 @@ private:
     }
 
     ScriptedModalHost m_host;
-    CRaceDlg m_window;
+    CRaceDlg m_window{m_host};
 };

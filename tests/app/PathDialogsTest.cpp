@@ -19,7 +19,7 @@ const QString kTextFilter = QStringLiteral("Text Files (*.txt)|*.txt");
 // What sets one path dialog apart from the others.
 struct PathDialogCase {
     const char* name;
-    std::function<std::unique_ptr<CPathDlg>()> make;
+    std::function<std::unique_ptr<CPathDlg>(ModalHost&)> make;
     int templateId;
     QString caption;
     int pathId;
@@ -39,22 +39,22 @@ std::vector<PathDialogCase> AllPathDialogs()
 {
     const QString saveAs = QStringLiteral("&Uložit jako:");
     return {
-        {"ImportPilots", [] { return std::make_unique<CImportPilotsDlg>(); }, IDD_IMPORT_PILOTS,
+        {"ImportPilots", [](ModalHost& host) { return std::make_unique<CImportPilotsDlg>(host); }, IDD_IMPORT_PILOTS,
          QStringLiteral("Import seznamu pilotů"), IDC_IMPORT_PATH, "Pilots.txt", true, "Pilots.txt", kRosterFilter,
          {QStringLiteral("Cesta k importovanému souboru:"),
           QStringLiteral("Můžete importovat ASCII soubor ve kterém jsou jednotlivé položky odděleny čárkou. Záznam "
                          "každého pilota musí být v jedné řádce. Struktura záznamu má tento tvar:"),
           QStringLiteral("příjmení pilota, jméno pilota, frekvence")}},
-        {"ExportPilots", [] { return std::make_unique<CExportPilotsDlg>(); }, IDD_EXPORT_PILOTS,
+        {"ExportPilots", [](ModalHost& host) { return std::make_unique<CExportPilotsDlg>(host); }, IDD_EXPORT_PILOTS,
          QStringLiteral("Export seznamu pilotů"), IDC_EXPORT_PATH, "Pilots.txt", false, "Pilots.txt", kRosterFilter,
          {saveAs, QStringLiteral("Můžete uložit aktuální seznam pilotů do souboru, který se dá později importovat "
                                  "a použít. Vložte jméno souboru a vyberte místo pro uložení.")}},
-        {"ExportMatrix", [] { return std::make_unique<CExportMatrixDlg>(); }, IDD_EXPORT_MATRIX,
+        {"ExportMatrix", [](ModalHost& host) { return std::make_unique<CExportMatrixDlg>(host); }, IDD_EXPORT_MATRIX,
          QStringLiteral("Export Matrixu"), IDC_EXPORT_PATH, "Matrix.txt", false, "Matrix.txt", kTextFilter,
          {saveAs, QStringLiteral("Můžete uložit aktuální vypočítaný Matrix do souboru, který se dá upravit ve vašem "
                                  "oblíbeném textovém editoru. Tento soubor obsahuje všechny heaty, jména pilotů a "
                                  "použité frekvence.")}},
-        {"ExportHeats", [] { return std::make_unique<CExportHeatsDlg>(); }, IDD_EXPORT_HEATS,
+        {"ExportHeats", [](ModalHost& host) { return std::make_unique<CExportHeatsDlg>(host); }, IDD_EXPORT_HEATS,
          QStringLiteral("Export karty heatů"), IDC_EXPORT_PATH, "Heats.txt", false, "Heats.txt", kTextFilter,
          {saveAs, QStringLiteral("Můžete vytvořit kartu s rozpisem heatů pro každého pilota. Exportovaný textový "
                                  "soubor lze upravit ve vašem oblíbeném textovém editoru.")}},
@@ -82,7 +82,7 @@ protected:
 TEST_P(PathDialogs, OkGivesTheShownPathAndCancelGivesNothing)
 {
     const PathDialogCase& expected = GetParam();
-    const auto untouched = expected.make();
+    const auto untouched = expected.make(m_host);
     EXPECT_EQ(untouched->Template().caption, expected.caption);
     EXPECT_EQ(Run(*untouched, [&](DialogDriver& user) {
                   EXPECT_EQ(user.Text(expected.pathId), expected.initialPath);
@@ -93,7 +93,7 @@ TEST_P(PathDialogs, OkGivesTheShownPathAndCancelGivesNothing)
     EXPECT_EQ(untouched->Path(), expected.initialPath);
 
     const QString typed = QStringLiteral("/home/pořadatel/závod 2026/soubor.txt");
-    const auto edited = expected.make();
+    const auto edited = expected.make(m_host);
     EXPECT_EQ(Run(*edited, [&](DialogDriver& user) {
                   user.Type(expected.pathId, typed);
                   user.PressOk();
@@ -101,7 +101,7 @@ TEST_P(PathDialogs, OkGivesTheShownPathAndCancelGivesNothing)
               IDOK);
     EXPECT_EQ(edited->Path(), typed);
 
-    const auto cancelled = expected.make();
+    const auto cancelled = expected.make(m_host);
     EXPECT_EQ(Run(*cancelled, [&](DialogDriver& user) { user.PressCancel(); }), IDCANCEL);
 }
 
@@ -109,7 +109,7 @@ TEST_P(PathDialogs, OkGivesTheShownPathAndCancelGivesNothing)
 TEST_P(PathDialogs, ShowsItsTextsAndButtons)
 {
     const PathDialogCase& expected = GetParam();
-    const auto dialog = expected.make();
+    const auto dialog = expected.make(m_host);
     const DialogTemplate& shown = dialog->Template();
     EXPECT_EQ(shown.fontFace, QStringLiteral("MS Sans Serif"));
     QStringList labels;
@@ -130,7 +130,7 @@ TEST_P(PathDialogs, ShowsItsTextsAndButtons)
 TEST_P(PathDialogs, BrowseAsksForTheRightKindOfFile)
 {
     const PathDialogCase& expected = GetParam();
-    const auto dialog = expected.make();
+    const auto dialog = expected.make(m_host);
     m_host.AnswerFile(QStringLiteral("/media/stick/club.txt"));
     QString shown;
     Run(*dialog, [&](DialogDriver& user) {
@@ -152,7 +152,7 @@ TEST_P(PathDialogs, BrowseAsksForTheRightKindOfFile)
 TEST_P(PathDialogs, CancelledBrowsePutsTheBareInitialFileName)
 {
     const PathDialogCase& expected = GetParam();
-    const auto dialog = expected.make();
+    const auto dialog = expected.make(m_host);
     m_host.AnswerFile(std::nullopt);
     Run(*dialog, [&](DialogDriver& user) {
         user.Type(expected.pathId, QStringLiteral("/somewhere/else.txt"));
@@ -167,7 +167,7 @@ TEST_P(PathDialogs, CancelledBrowsePutsTheBareInitialFileName)
 TEST_P(PathDialogs, BrowsedPathOverTheLimitIsRefusedNotCut)
 {
     const PathDialogCase& expected = GetParam();
-    const auto dialog = expected.make();
+    const auto dialog = expected.make(m_host);
     const QString tooLong = QStringLiteral("/media/") + QString(130, QLatin1Char('d')) + QStringLiteral("/a.txt");
     m_host.AnswerFile(tooLong);
     Run(*dialog, [&](DialogDriver& user) {
@@ -183,7 +183,7 @@ TEST_P(PathDialogs, BrowsedPathOverTheLimitIsRefusedNotCut)
 TEST_P(PathDialogs, BrowsedPathOfExactlyTheLimitIsTaken)
 {
     const PathDialogCase& expected = GetParam();
-    const auto dialog = expected.make();
+    const auto dialog = expected.make(m_host);
     const QString longest = QStringLiteral("/media/") + QString(128 - 13, QLatin1Char('d')) + QStringLiteral("/a.txt");
     ASSERT_EQ(longest.size(), 128);
     m_host.AnswerFile(longest);

@@ -48,7 +48,7 @@ protected:
     QString PdfPath() const { return m_dir.filePath("printout.pdf"); }
 
     QTemporaryDir m_dir;
-    RecordedDrawing m_trace;
+    RecordedDrawing m_trace{window.PrinterDC()};
 };
 
 } // namespace

@@ -92,8 +92,8 @@ TEST_P(PrintoutFlowOverSeeds, MatrixHeatsNeverRunOffThePage)
     const MatrixPrintOptions options{8 + static_cast<int>(random() % 40), random() % 2 == 0};
 
     QTemporaryDir dir;
-    RecordedDrawing trace;
     CPrintLayout layout;
+    RecordedDrawing trace(layout.m_printerDC);
     PrintMatrix(layout, MakePdfPrinter(dir.filePath("matrix.pdf")), options, result, [](const QString&) {});
     ExpectNothingCutOffOrOverlapping(BlocksOf(trace), "seed " + std::to_string(GetParam()));
 }
@@ -113,8 +113,8 @@ TEST_P(PrintoutFlowOverSeeds, HeatCardsNeverRunOffThePage)
     const int baseSize = 8 + static_cast<int>(random() % 40);
 
     QTemporaryDir dir;
-    RecordedDrawing trace;
     CPrintLayout layout;
+    RecordedDrawing trace(layout.m_printerDC);
     PrintHeatCards(layout, MakePdfPrinter(dir.filePath("cards.pdf")), baseSize, cards, [](const QString&) {});
     ExpectNothingCutOffOrOverlapping(BlocksOf(trace), "seed " + std::to_string(GetParam()));
 }

@@ -48,7 +48,7 @@ protected:
         return outcome;
     }
 
-    RecordedDrawing m_trace;
+    RecordedDrawing m_trace{window.PrinterDC()};
 };
 
 TEST_F(ResultState, StatusLineSaysWhetherTheMatrixWasCalculatedAndWhenTheListChanged)

@@ -55,7 +55,7 @@ class RosterKeeping : public testing::Test {
 protected:
     std::unique_ptr<CRaceDlg> OpenWindow(bool changed)
     {
-        auto window = std::make_unique<CRaceDlg>();
+        auto window = std::make_unique<CRaceDlg>(host);
         window->Create();
         if (changed) {
             window->PilotList().AddString(kPilotLine);

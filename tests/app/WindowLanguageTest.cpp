@@ -224,7 +224,7 @@ TEST_F(LanguageMenu, TheChoiceIsAppliedAtTheNextStart)
 {
     Choose(ID_LANGUAGE_ENGLISH);
     window.Translator().Apply(WindowLanguage::Default);  // a program started anew has no translator yet
-    CRaceDlg next;
+    CRaceDlg next(host);
     next.SetSettingsFile(SettingsFile());
     next.Translator().SetFolders({QStringLiteral(KVORAX_TRANSLATIONS_DIR)});
     next.ApplySavedLanguage();
@@ -255,16 +255,16 @@ TEST_F(LanguageMenu, EveryWindowFitsItsTextsAndKeepsItsAccessKeysApartInEachLang
     for (int item : {ID_LANGUAGE_DEFAULT, ID_LANGUAGE_CZECH, ID_LANGUAGE_ENGLISH}) {
         Choose(item);
         std::vector<std::unique_ptr<CDialog>> dialogs;
-        dialogs.push_back(std::make_unique<CAboutDlg>());
-        dialogs.push_back(std::make_unique<CAddPilotDlg>());
-        dialogs.push_back(std::make_unique<CEditPilotDlg>());
-        dialogs.push_back(std::make_unique<CFontSizeDlg>());
-        dialogs.push_back(std::make_unique<CImportPilotsDlg>());
-        dialogs.push_back(std::make_unique<CExportPilotsDlg>());
-        dialogs.push_back(std::make_unique<CExportMatrixDlg>());
-        dialogs.push_back(std::make_unique<CExportHeatsDlg>());
-        dialogs.push_back(std::make_unique<CExportStatisticsDlg>());
-        dialogs.push_back(std::make_unique<CStatisticsDlg>(std::vector<PilotRecord>{}, DrawStatistics{}, [] {}));
+        dialogs.push_back(std::make_unique<CAboutDlg>(host));
+        dialogs.push_back(std::make_unique<CAddPilotDlg>(host));
+        dialogs.push_back(std::make_unique<CEditPilotDlg>(host));
+        dialogs.push_back(std::make_unique<CFontSizeDlg>(host));
+        dialogs.push_back(std::make_unique<CImportPilotsDlg>(host));
+        dialogs.push_back(std::make_unique<CExportPilotsDlg>(host));
+        dialogs.push_back(std::make_unique<CExportMatrixDlg>(host));
+        dialogs.push_back(std::make_unique<CExportHeatsDlg>(host));
+        dialogs.push_back(std::make_unique<CExportStatisticsDlg>(host));
+        dialogs.push_back(std::make_unique<CStatisticsDlg>(std::vector<PilotRecord>{}, DrawStatistics{}, [] {}, host));
         EXPECT_EQ(CutLabels(window.Window()), QStringList()) << "language item " << item;
         EXPECT_EQ(AccessKeyClashes(window), QStringList()) << "language item " << item;
         for (const std::unique_ptr<CDialog>& dialog : dialogs) {

@@ -1,6 +1,7 @@
 #include "platform/CDC.h"
 
 #include "support/PdfPrinter.h"
+#include "support/PrintoutTrace.h"
 #include "support/QtPrinters.h"
 #include "support/RecordedDrawing.h"
 
@@ -37,7 +38,7 @@ protected:
 
     QTemporaryDir m_dir;
     CDC m_dc;
-    RecordedDrawing m_trace;
+    RecordedDrawing m_trace{m_dc};
 };
 
 } // namespace
@@ -68,7 +69,7 @@ TEST(DeviceContext, RefusesADocumentItCannotWrite)
     QTemporaryDir dir;
     CDC dc;
     dc.Attach(MakePdfPrinter(dir.filePath("no such folder/job.pdf")));
-    RecordedDrawing trace;
+    RecordedDrawing trace(dc);
     EXPECT_FALSE(dc.StartDoc("Test Job"));
     EXPECT_FALSE(dc.StartPage());
     EXPECT_EQ(trace.documentsStarted, 0);
@@ -125,6 +126,33 @@ TEST_F(PrintedPage, RecordsTheDocumentAndItsPages)
     EXPECT_EQ(m_trace.texts[0].height, 11);
     EXPECT_EQ(PdfPageCount(PdfPath()), 2);
     EXPECT_EQ(PdfTitle(PdfPath()), QString("Test Job"));
+}
+
+// Two printouts drawn side by side never mix their drawings: each device
+// context records into the trace it was handed, and only while it holds it.
+TEST(DeviceContext, RecordsOnlyIntoTheTraceItWasHanded)
+{
+    QTemporaryDir dir;
+    const auto print = [&dir](CDC& dc, const QString& text) {
+        dc.Attach(MakePdfPrinter(dir.filePath(text + ".pdf")));
+        ASSERT_TRUE(dc.StartDoc(text));
+        dc.StartPage();
+        dc.DrawText(text, {0, 0, 100, 20});
+        dc.EndPage();
+        dc.EndDoc();
+        dc.DeleteDC();
+    };
+    CDC traced;
+    CDC other;
+    RecordedDrawing trace(traced);
+    print(traced, "traced");
+    print(other, "other");
+    traced.RecordInto(nullptr);
+    print(traced, "no longer traced");
+
+    EXPECT_EQ(trace.documentName, QString("traced"));
+    EXPECT_EQ(trace.documentsStarted, 1);
+    EXPECT_EQ(TextsOf(trace.texts), QStringList{"traced"});
 }
 
 TEST_F(PrintedPage, PrintsAnAmpersandLiterally)

@@ -17,8 +17,8 @@ constexpr int kCheckId = 13;
 // A dialog with one field of every kind the exchange knows.
 class FieldsDialog : public CDialog {
 public:
-    FieldsDialog()
-        : CDialog(MakeTemplate())
+    explicit FieldsDialog(ModalHost& host)
+        : CDialog(MakeTemplate(), host)
     {
     }
 
@@ -72,7 +72,7 @@ TEST(DataExchange, ParsesWholeDecimalFieldsOnly)
 TEST(DataExchange, LoadingShowsTheMembersAndLimitsTheFields)
 {
     ScriptedModalHost host;
-    FieldsDialog dialog;
+    FieldsDialog dialog(host);
     host.ExpectDialog(900, [](DialogDriver& user) {
         EXPECT_EQ(user.Text(kNameId), QStringLiteral("start"));
         EXPECT_EQ(user.Text(kCountId), QStringLiteral("5"));
@@ -93,7 +93,7 @@ TEST(DataExchange, LoadingShowsTheMembersAndLimitsTheFields)
 TEST(DataExchange, TextLimitCountsCharactersNotUnits)
 {
     ScriptedModalHost host;
-    FieldsDialog dialog;
+    FieldsDialog dialog(host);
     const QString clefs = QString::fromUcs4(U"\U0001D11E").repeated(7);
     host.ExpectDialog(900, [&](DialogDriver& user) {
         user.Type(kNameId, clefs);
@@ -110,7 +110,7 @@ TEST(DataExchange, TextLimitCountsCharactersNotUnits)
 TEST(DataExchange, FirstBadFieldIsReportedFocusedAndKeepsTheDialogOpen)
 {
     ScriptedModalHost host;
-    FieldsDialog dialog;
+    FieldsDialog dialog(host);
     host.ExpectDialog(900, [&](DialogDriver& user) {
         user.Type(kNameId, QStringLiteral("Jan"));
         user.Type(kCountId, QStringLiteral("10"));
@@ -144,7 +144,7 @@ TEST(DataExchange, FirstBadFieldIsReportedFocusedAndKeepsTheDialogOpen)
 TEST(ScriptedModalHost, ReportsWhatTheScriptDidNotForesee)
 {
     ScriptedModalHost host;
-    FieldsDialog dialog;
+    FieldsDialog dialog(host);
     EXPECT_EQ(dialog.DoModal(), IDCANCEL);
     host.ExpectDialog(900, [](DialogDriver&) {});
     EXPECT_EQ(dialog.DoModal(), IDCANCEL);

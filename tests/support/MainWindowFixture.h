@@ -30,5 +30,5 @@ protected:
     }
 
     ScriptedModalHost host;
-    CRaceDlg window;
+    CRaceDlg window{host};
 };

@@ -17,7 +17,7 @@ protected:
     StatusLine KeepStatuses() { return [this](const QString& text) { m_statuses << text; }; }
 
     QTemporaryDir m_dir;
-    RecordedDrawing m_trace;
     CPrintLayout m_layout;
+    RecordedDrawing m_trace{m_layout.m_printerDC};
     QStringList m_statuses;
 };

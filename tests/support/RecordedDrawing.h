@@ -1,12 +1,20 @@
 #pragma once
 
+#include "platform/CDC.h"
 #include "platform/DrawingTrace.h"
 
-// Records everything drawn while it lives.
+// Records everything the device context draws while it lives.
 class RecordedDrawing : public DrawingTrace {
 public:
-    RecordedDrawing() { Install(this); }
-    ~RecordedDrawing() { Install(nullptr); }
+    explicit RecordedDrawing(CDC& dc)
+        : m_dc(dc)
+    {
+        m_dc.RecordInto(this);
+    }
+    ~RecordedDrawing() { m_dc.RecordInto(nullptr); }
     RecordedDrawing(const RecordedDrawing&) = delete;
     RecordedDrawing& operator=(const RecordedDrawing&) = delete;
+
+private:
+    CDC& m_dc;
 };
