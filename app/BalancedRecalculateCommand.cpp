@@ -28,14 +28,14 @@ enum class SearchState { Running, Stopped, Ended };
 
 QString BalanceStatusText(const MeetingFigures& best, const MeetingFigures& bound, SearchState state)
 {
-    const QString figures = QStringLiteral("Most meetings %1 (bound %2), pairs never met %3 (bound %4)")
+    const QString figures = CRaceDlg::tr("Most meetings %1 (bound %2), pairs never met %3 (bound %4)")
                                 .arg(best.largest)
                                 .arg(bound.largest)
                                 .arg(best.neverMet)
                                 .arg(bound.neverMet);
     switch (state) {
-    case SearchState::Running: return figures + QStringLiteral(" - Escape stops");
-    case SearchState::Stopped: return figures + QStringLiteral(" - stopped early");
+    case SearchState::Running: return figures + CRaceDlg::tr(" - Escape stops");
+    case SearchState::Stopped: return figures + CRaceDlg::tr(" - stopped early");
     case SearchState::Ended: break;
     }
     return figures;

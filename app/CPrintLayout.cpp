@@ -3,6 +3,7 @@
 #include "print/PageGeometry.h"
 #include "print/PrintoutContent.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QPen>
 #include <QPrinter>
@@ -263,7 +264,7 @@ QString PrintSizeNote(const QString& printout, int printedSize, int chosenSize)
 {
     if (printedSize == chosenSize)
         return QString();
-    return QStringLiteral("%1 printed at size %2: size %3 does not fit the page")
+    return QCoreApplication::translate("Printout", "%1 printed at size %2: size %3 does not fit the page")
         .arg(printout)
         .arg(printedSize)
         .arg(chosenSize);

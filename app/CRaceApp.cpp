@@ -5,6 +5,7 @@
 bool CRaceApp::InitInstance()
 {
     CRaceDlg window;
+    window.ApplySavedLanguage();
     window.DoModal();
     return false;
 }

@@ -37,6 +37,7 @@ bool CRaceDlg::OnInitDialog()
         SystemMenu()->addSeparator();
         AddSystemMenuItem(IDM_ABOUTBOX, aboutText);
     }
+    CheckLanguageItem();
     SetIcon(m_icon);
     SetUpTreeImages();
     EnableCommandsThatChangeTheResult(true);
@@ -58,8 +59,8 @@ void CRaceDlg::DoDataExchange(CDataExchange* pDX)
 bool CRaceDlg::OnCommand(int id, int notifyCode)
 {
     if (IsBalancing() && (IsHeldByBalancing(id) || (id == IDC_PILOT_LIST && notifyCode == LBN_DBLCLK))) {
-        ShowOutcome(CommandOutcome::Refused(
-            QStringLiteral("A balanced calculation is running. Press Escape or Stop to end it first.")));
+        ShowOutcome(
+            CommandOutcome::Refused(tr("A balanced calculation is running. Press Escape or Stop to end it first.")));
         return true;
     }
     if (id == IDC_HEATS && notifyCode == EN_KILLFOCUS)
@@ -83,6 +84,9 @@ bool CRaceDlg::OnCommand(int id, int notifyCode)
         case ID_EXPORT_HEATS: OnExportHeatCards(); break;
         case ID_PRINT_HEAT_CARDS: OnPrintHeatCards(); break;
         case ID_PRINT_MATRIX: OnPrintMatrix(); break;
+        case ID_LANGUAGE_DEFAULT: ShowOutcome(ChooseLanguage(WindowLanguage::Default)); break;
+        case ID_LANGUAGE_CZECH: ShowOutcome(ChooseLanguage(WindowLanguage::Czech)); break;
+        case ID_LANGUAGE_ENGLISH: ShowOutcome(ChooseLanguage(WindowLanguage::English)); break;
         default: break;
         }
     }
@@ -144,6 +148,7 @@ void CRaceDlg::ShowAboutBox()
 
 void CRaceDlg::SetStatusText(const QString& text)
 {
+    m_statusShowsResultState = false;
     SetDlgItemText(IDC_STATUS, text);
 }
 

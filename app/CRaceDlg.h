@@ -3,6 +3,7 @@
 #include "app/BackgroundBalance.h"
 #include "app/CPrintLayout.h"
 #include "app/CommandOutcome.h"
+#include "app/WindowLanguage.h"
 #include "matrix/CalculationClock.h"
 #include "matrix/CalculationResult.h"
 #include "matrix/MatrixShape.h"
@@ -13,6 +14,7 @@
 #include "print/PrintOutcome.h"
 #include "roster/PilotRecord.h"
 
+#include <QCoreApplication>
 #include <QIcon>
 #include <QStringList>
 #include <array>
@@ -31,6 +33,8 @@ QStringList RosterLines(std::span<const PilotRecord> pilots);
 // last calculation and the tree that shows it. Every menu command enters
 // here; the commands' bodies live in files of their own beside it.
 class CRaceDlg : public CDialog {
+    Q_DECLARE_TR_FUNCTIONS(CRaceDlg)
+
 public:
     // A window on the desktop, with a desktop host of its own.
     CRaceDlg();
@@ -82,6 +86,10 @@ public:
     // The printouts (app/PrintCommands.cpp).
     CommandOutcome PrintMatrix();
     CommandOutcome PrintHeatCards();
+    // The window's language, kept in the settings (app/LanguageCommand.cpp).
+    CommandOutcome ChooseLanguage(WindowLanguage language);
+    // The language the settings keep, before the window opens.
+    void ApplySavedLanguage();
 
     void OnAddPilot() { ShowOutcome(AddPilot()); }
     void OnDeletePilot() { ShowOutcome(DeletePilot()); }
@@ -105,6 +113,10 @@ public:
     bool IsRosterChanged() const;
     // The clock that seeds the menu's Recalculate command.
     void SetClock(CalculationClock clock) { m_clock = std::move(clock); }
+    // Tests keep the language choice in a file of their own and take the
+    // translations from the build.
+    void SetSettingsFile(const QString& file) { m_settingsFile = file; }
+    WindowTranslator& Translator() { return m_translator; }
 
     const Roster& GetRoster() const { return m_roster; }
     int GetRosterCount() const { return m_rosterCount; }
@@ -120,6 +132,7 @@ public:
 protected:
     bool OnInitDialog() override;
     void DoDataExchange(CDataExchange* pDX) override;
+    void OnLanguageChange() override;
     void OnCancel() override;
 
 private:
@@ -128,6 +141,8 @@ private:
     void AdjustHeatsToPilots();
     void ShowPilotCount();
     void ShowAboutBox();
+    void ShowAboutItem();
+    void CheckLanguageItem();
     void SetStatusText(const QString& text);
     int ShowPrintOutcome(const CommandOutcome& outcome);
     BalanceJob BalanceJobFromFields(unsigned seed, int effort);
@@ -157,7 +172,10 @@ private:
     int m_pilotsPerHeat = kDefaultPilotsPerHeat;
     QIcon m_icon;
     CalculationClock m_clock = SystemClockSeconds;
+    WindowTranslator m_translator;
+    QString m_settingsFile;
     QStringList m_keptPilotLines;
     bool m_asksBeforeReplacing = true;
+    bool m_statusShowsResultState = false;  // so that a change of language can say it again
     BackgroundBalance m_balance;  // last, so a search still running ends first
 };

@@ -3,6 +3,7 @@
 #include "res/ResourceIds.h"
 #include "res/StatisticsTemplate.h"
 
+#include <QCoreApplication>
 #include <QHeaderView>
 #include <QTableWidget>
 #include <algorithm>
@@ -80,7 +81,7 @@ void CStatisticsDlg::FillHistogram(QTableWidget& table) const
     const std::vector<int>& histogram = m_statistics.histogram;
     const int most = histogram.empty() ? 0 : *std::max_element(histogram.begin(), histogram.end());
     table.setColumnCount(3);
-    table.setHorizontalHeaderLabels({QStringLiteral("Setkání"), QStringLiteral("Dvojic"), QString()});
+    table.setHorizontalHeaderLabels({QCoreApplication::translate("CStatisticsDlg", "Setkání"), QCoreApplication::translate("CStatisticsDlg", "Dvojic"), QString()});
     table.verticalHeader()->hide();
     table.setRowCount(int(histogram.size()));
     for (int meetings = 0; meetings < int(histogram.size()); ++meetings) {
@@ -104,7 +105,7 @@ void CStatisticsDlg::FillGrid(QTableWidget& table) const
     const int pilots = m_statistics.pilots;
     table.setRowCount(pilots);
     table.setColumnCount(pilots + 1);
-    QStringList columns{QStringLiteral("Soupeřů")};
+    QStringList columns{QCoreApplication::translate("CStatisticsDlg", "Soupeřů")};
     QStringList rows;
     for (int pilot = 0; pilot < pilots; ++pilot) {
         columns << QString::number(pilot + 1);
@@ -137,10 +138,11 @@ QString StatisticsFiguresText(const DrawStatistics& statistics)
 {
     const MeetingFigures& figures = statistics.figures;
     const MeetingBound& bound = statistics.bound;
-    return QStringLiteral("Nejvíce setkání jedné dvojice: %1 (mez: nejméně %2)\n"
-                          "Nejméně setkání jedné dvojice: %3 (mez: nejvýše %4)\n"
-                          "Dvojice, které se nepotkaly: %5 z %6 (mez: nejméně %7)\n"
-                          "Meze platí pro velikosti heatů tohoto výsledku; ne každou lze dosáhnout.")
+    return QCoreApplication::translate("CStatisticsDlg", "Nejvíce setkání jedné dvojice: %1 (mez: nejméně %2)\n"
+                                                         "Nejméně setkání jedné dvojice: %3 (mez: nejvýše %4)\n"
+                                                         "Dvojice, které se nepotkaly: %5 z %6 (mez: nejméně %7)\n"
+                                                         "Meze platí pro velikosti heatů tohoto výsledku; ne každou "
+                                                         "lze dosáhnout.")
         .arg(figures.largest)
         .arg(bound.least.largest)
         .arg(statistics.smallest)

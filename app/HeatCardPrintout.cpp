@@ -4,6 +4,8 @@
 #include "print/PageGeometry.h"
 #include "print/PrintoutContent.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 // Cards start at the very top of the printable area.
@@ -58,12 +60,12 @@ PrintOutcome PrintHeatCards(CPrintLayout& layout, SharedPrinter printer, int bas
     if (layout.StartFirstPage()) {
         int y = 0;
         for (const HeatCard& card : cards) {
-            showStatus("Printing " + card.pilotText);
+            showStatus(QCoreApplication::translate("Printout", "Printing %1").arg(card.pilotText));
             PrintCard(layout, y, card);
         }
         outcome = layout.FinishDocument();
     }
     layout.ClosePrintout();
-    showStatus(PrintSizeNote(QStringLiteral("Heat Cards"), printedSize, baseFontSize));
+    showStatus(PrintSizeNote(QCoreApplication::translate("Printout", "Heat Cards"), printedSize, baseFontSize));
     return outcome;
 }

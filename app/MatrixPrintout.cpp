@@ -5,6 +5,7 @@
 #include "print/PageGeometry.h"
 #include "print/PrintoutContent.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <vector>
 
@@ -62,12 +63,12 @@ PrintOutcome PrintMatrix(CPrintLayout& layout, SharedPrinter printer, const Matr
         for (size_t index = 0; index < blocks.size(); ++index) {
             if (options.newColumnPerRound && index > 0 && index % size_t(heats) == 0)
                 layout.AdvanceColumn(y, kTopMargin);
-            showStatus("Printing " + blocks[index].heading);
+            showStatus(QCoreApplication::translate("Printout", "Printing %1").arg(blocks[index].heading));
             PrintHeat(layout, y, blocks[index]);
         }
         outcome = layout.FinishDocument();
     }
     layout.ClosePrintout();
-    showStatus(PrintSizeNote(QStringLiteral("Matrix"), printedSize, options.baseFontSize));
+    showStatus(PrintSizeNote(QCoreApplication::translate("Printout", "Matrix"), printedSize, options.baseFontSize));
     return outcome;
 }

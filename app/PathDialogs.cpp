@@ -6,14 +6,27 @@
 #include "res/PathTemplates.h"
 #include "res/ResourceIds.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 namespace {
 
 constexpr int kMaxPathChars = 128;
-const QString kRosterFilter = QStringLiteral("Text Files (*.txt)|*.txt|Comma Separated Files (*.csv)|*.csv");
-const QString kTextFilter = QStringLiteral("Text Files (*.txt)|*.txt");
-const QString kCsvFilter = QStringLiteral("Comma Separated Files (*.csv)|*.csv");
+
+QString RosterFilter()
+{
+    return QCoreApplication::translate("CPathDlg", "Text Files (*.txt)|*.txt|Comma Separated Files (*.csv)|*.csv");
+}
+
+QString TextFilter()
+{
+    return QCoreApplication::translate("CPathDlg", "Text Files (*.txt)|*.txt");
+}
+
+QString CsvFilter()
+{
+    return QCoreApplication::translate("CPathDlg", "Comma Separated Files (*.csv)|*.csv");
+}
 // Both roster dialogs propose the name that the export has always written, so
 // that on a case-sensitive file system the import finds the files saved so far.
 const QString kRosterFileName = QStringLiteral("Pilots.txt");
@@ -52,8 +65,8 @@ void CPathDlg::OnBrowse()
                                .ChooseFile({open, m_browsing.defaultExtension, m_browsing.fileName, m_browsing.filter, !open})
                                .value_or(m_browsing.fileName);
     if (CountCharacters(chosen) > kMaxPathChars) {
-        Host().ShowMessage(QStringLiteral("The path \"%1\" is longer than %2 characters. Choose a file whose path is "
-                                          "shorter.")
+        Host().ShowMessage(QCoreApplication::translate("CPathDlg", "The path \"%1\" is longer than %2 characters. "
+                                                                   "Choose a file whose path is shorter.")
                                .arg(chosen, QString::number(kMaxPathChars)),
                            MB_OK | MB_ICONEXCLAMATION);
         return;
@@ -77,36 +90,38 @@ bool CPathDlg::MayWriteTo(const QString& path) const
 {
     if (m_browsing.openFileDialog || !m_asksBeforeReplacing || path == m_confirmedPath || !QFileInfo(path).isFile())
         return true;
-    return Host().ShowMessage(QStringLiteral("The file \"%1\" already exists. Do you want to replace it?").arg(path),
+    return Host().ShowMessage(QCoreApplication::translate("CPathDlg", "The file \"%1\" already exists. Do you want "
+                                                                      "to replace it?")
+                                  .arg(path),
                               MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2)
         == IDYES;
 }
 
 CImportPilotsDlg::CImportPilotsDlg(ModalHost& host)
     : CPathDlg(ImportPilotsTemplate(), IDC_IMPORT_PATH, kRosterFileName,
-               {true, kRosterFileName, kRosterFilter}, host)
+               {true, kRosterFileName, RosterFilter()}, host)
 {
 }
 
 CExportPilotsDlg::CExportPilotsDlg(ModalHost& host)
-    : CPathDlg(ExportPilotsTemplate(), IDC_EXPORT_PATH, kRosterFileName, {false, kRosterFileName, kRosterFilter}, host)
+    : CPathDlg(ExportPilotsTemplate(), IDC_EXPORT_PATH, kRosterFileName, {false, kRosterFileName, RosterFilter()}, host)
 {
 }
 
 CExportMatrixDlg::CExportMatrixDlg(ModalHost& host)
     : CPathDlg(ExportMatrixTemplate(), IDC_EXPORT_PATH, QStringLiteral("Matrix.txt"),
-               {false, QStringLiteral("Matrix.txt"), kTextFilter}, host)
+               {false, QStringLiteral("Matrix.txt"), TextFilter()}, host)
 {
 }
 
 CExportHeatsDlg::CExportHeatsDlg(ModalHost& host)
     : CPathDlg(ExportHeatsTemplate(), IDC_EXPORT_PATH, QStringLiteral("Heats.txt"),
-               {false, QStringLiteral("Heats.txt"), kTextFilter}, host)
+               {false, QStringLiteral("Heats.txt"), TextFilter()}, host)
 {
 }
 
 CExportStatisticsDlg::CExportStatisticsDlg(ModalHost& host)
     : CPathDlg(ExportStatisticsTemplate(), IDC_EXPORT_PATH, QStringLiteral("Statistics.csv"),
-               {false, QStringLiteral("Statistics.csv"), kCsvFilter, QStringLiteral("CSV")}, host)
+               {false, QStringLiteral("Statistics.csv"), CsvFilter(), QStringLiteral("CSV")}, host)
 {
 }

@@ -16,13 +16,13 @@ namespace {
 
 QString DuplicatePilotMessage()
 {
-    return QStringLiteral("This Pilot is already in the list! It will not be added again.");
+    return CRaceDlg::tr("This Pilot is already in the list! It will not be added again.");
 }
 
 QString RosterFullMessage()
 {
-    return QStringLiteral("The pilot list already holds %1 pilots, the most a schedule can take. "
-                          "No more pilots can be added.")
+    return CRaceDlg::tr("The pilot list already holds %1 pilots, the most a schedule can take. "
+                        "No more pilots can be added.")
         .arg(kRosterCapacity);
 }
 
@@ -71,8 +71,7 @@ CommandOutcome CRaceDlg::DeletePilot()
 {
     const int selected = m_pilotList.GetCurSel();
     if (selected == LB_ERR)
-        return CommandOutcome::Refused(
-            QStringLiteral("You must select a pilot from the Pilots List before attempting to delete."));
+        return CommandOutcome::Refused(tr("You must select a pilot from the Pilots List before attempting to delete."));
     m_pilotList.DeleteString(selected);
     RebuildRoster();
     return CommandOutcome::Done();
@@ -84,7 +83,7 @@ CommandOutcome CRaceDlg::EditPilot()
     const int selected = m_pilotList.GetCurSel();
     if (selected == LB_ERR)
         return CommandOutcome::Refused(
-            QStringLiteral("You must select a pilot from the Pilots List before attempting to edit one."));
+            tr("You must select a pilot from the Pilots List before attempting to edit one."));
     int frequency = 0;
     SplitPilotLine(m_pilotList.GetText(selected), dialog.m_lastName, dialog.m_firstName, frequency);
     dialog.m_frequency = FrequencyForDialog(frequency);

@@ -4,6 +4,8 @@
 #include "res/ResourceIds.h"
 #include "roster/PilotRecord.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 // Blanks typed around a name are a slip of the keyboard; kept, they would
@@ -41,11 +43,12 @@ void ExchangePilotFields(CDataExchange* pDX, QString& firstName, QString& lastNa
 
 QString NameWithCommaMessage()
 {
-    return QStringLiteral("A pilot's name cannot contain a comma, because commas separate the names and the "
-                          "channel in the pilot list. Please remove the comma.");
+    return QCoreApplication::translate("PilotFieldsExchange",
+                                       "A pilot's name cannot contain a comma, because commas separate the names "
+                                       "and the channel in the pilot list. Please remove the comma.");
 }
 
 QString EmptyLastNameMessage()
 {
-    return QStringLiteral("Please enter the pilot's last name.");
+    return QCoreApplication::translate("PilotFieldsExchange", "Please enter the pilot's last name.");
 }

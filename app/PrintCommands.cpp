@@ -10,11 +10,6 @@
 
 namespace {
 
-const QString kMatrixRefusal =
-    QStringLiteral("Please perform a Matrix Calculation before attempting to print a Matrix.");
-const QString kHeatCardsRefusal =
-    QStringLiteral("Please perform a Matrix Calculation before attempting to print Heat Cards.");
-
 struct PrintChoice {
     int baseFontSize;
     bool newColumnPerRound;
@@ -40,22 +35,22 @@ CommandOutcome OutcomeOf(PrintOutcome outcome, const QString& outputFile, const 
 {
     constexpr unsigned kWarning = MB_OK | MB_ICONEXCLAMATION;
     if (outcome == PrintOutcome::NotStarted)
-        return CommandOutcome::Failed(QStringLiteral("Printing could not start. Check that the printer is available, "
-                                                     "or that the PDF file can be written where you chose to save it."),
+        return CommandOutcome::Failed(CRaceDlg::tr("Printing could not start. Check that the printer is available, "
+                                                   "or that the PDF file can be written where you chose to save it."),
                                       kWarning);
     if (outcome == PrintOutcome::NotFinished && !outputFile.isEmpty())
-        return CommandOutcome::Failed(QStringLiteral("The printout could not be written completely to the file \"%1\"; "
-                                                     "the disk may be full. The file was left as it was.")
+        return CommandOutcome::Failed(CRaceDlg::tr("The printout could not be written completely to the file \"%1\"; "
+                                                   "the disk may be full. The file was left as it was.")
                                           .arg(outputFile),
                                       kWarning);
     if (outcome == PrintOutcome::NotFinishedAtFileSizeLimit)
-        return CommandOutcome::Failed(QStringLiteral("The printout could not be written completely to the file \"%1\": "
-                                                     "it would pass the size limit set for this program's files "
-                                                     "(ulimit -f). The file was left as it was.")
+        return CommandOutcome::Failed(CRaceDlg::tr("The printout could not be written completely to the file \"%1\": "
+                                                   "it would pass the size limit set for this program's files "
+                                                   "(ulimit -f). The file was left as it was.")
                                           .arg(outputFile),
                                       kWarning);
     if (outcome == PrintOutcome::NotFinished)
-        return CommandOutcome::Failed(QStringLiteral("The printout could not be finished. Check the printer."), kWarning);
+        return CommandOutcome::Failed(CRaceDlg::tr("The printout could not be finished. Check the printer."), kWarning);
     return CommandOutcome::DoneWithNote(sizeNote);
 }
 
@@ -74,7 +69,7 @@ CommandOutcome CRaceDlg::FinishPrintout(PrintOutcome printed, const QString& out
 
 CommandOutcome CRaceDlg::PrintMatrix()
 {
-    if (auto stop = CheckResultFor(kMatrixRefusal, QStringLiteral("print")))
+    if (auto stop = CheckResultFor(tr("Please perform a Matrix Calculation before attempting to print a Matrix."), tr("print")))
         return *stop;
     std::variant<PrintChoice, CommandOutcome> asked = AskForPrintout(Host());
     auto* choice = std::get_if<PrintChoice>(&asked);
@@ -96,7 +91,7 @@ CommandOutcome CRaceDlg::PrintMatrix()
 // alphabetical order; the new-column choice does not apply to them.
 CommandOutcome CRaceDlg::PrintHeatCards()
 {
-    if (auto stop = CheckResultFor(kHeatCardsRefusal, QStringLiteral("print")))
+    if (auto stop = CheckResultFor(tr("Please perform a Matrix Calculation before attempting to print Heat Cards."), tr("print")))
         return *stop;
     std::variant<PrintChoice, CommandOutcome> asked = AskForPrintout(Host());
     auto* choice = std::get_if<PrintChoice>(&asked);

@@ -13,8 +13,8 @@
 CommandOutcome CRaceDlg::Recalculate(unsigned seed)
 {
     if (m_rosterCount == 0)
-        return CommandOutcome::Refused(QStringLiteral(
-            "The pilot list is empty. Add pilots or import a pilot list before calculating the matrix."));
+        return CommandOutcome::Refused(
+            tr("The pilot list is empty. Add pilots or import a pilot list before calculating the matrix."));
     // A field the exchange refused has been reported; the last result stays.
     if (!UpdateData(true))
         return CommandOutcome::Cancelled();

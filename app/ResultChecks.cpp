@@ -17,13 +17,14 @@ void CRaceDlg::ShowResultState()
     if (!m_result.HasResult())
         return;  // before any calculation there is nothing to say
     if (!m_result.completed)
-        SetStatusText(QStringLiteral("The matrix calculation failed; there is no schedule to export or print."));
+        SetStatusText(tr("The matrix calculation failed; there is no schedule to export or print."));
     else if (IsResultStale())
-        SetStatusText(QStringLiteral("The pilot list has changed since the matrix was calculated."));
+        SetStatusText(tr("The pilot list has changed since the matrix was calculated."));
+    else if (const int pilots = static_cast<int>(m_result.pilots.size()); pilots == 1)
+        SetStatusText(tr("The matrix was calculated for %n pilot.", nullptr, pilots));
     else
-        SetStatusText(QStringLiteral("The matrix was calculated for %1 %2.")
-                          .arg(m_result.pilots.size())
-                          .arg(m_result.pilots.size() == 1 ? "pilot" : "pilots"));
+        SetStatusText(tr("The matrix was calculated for %n pilots.", nullptr, pilots));
+    m_statusShowsResultState = true;
 }
 
 // Nothing when the command may go on with the result. A failed calculation
@@ -35,12 +36,11 @@ std::optional<CommandOutcome> CRaceDlg::CheckResultFor(const QString& noResultRe
         return CommandOutcome::Refused(noResultRefusal);
     if (!m_result.completed)
         return CommandOutcome::Refused(
-            QStringLiteral("The last matrix calculation failed, so there is no schedule to %1. "
-                           "Recalculate the matrix first.")
+            tr("The last matrix calculation failed, so there is no schedule to %1. Recalculate the matrix first.")
                 .arg(action));
     if (IsResultStale()
-        && Host().ShowMessage(QStringLiteral("The pilot list has changed since the matrix was calculated. "
-                                             "Do you want to %1 the schedule as it was calculated?")
+        && Host().ShowMessage(tr("The pilot list has changed since the matrix was calculated. "
+                                 "Do you want to %1 the schedule as it was calculated?")
                                   .arg(action),
                               MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2)
                != IDYES)

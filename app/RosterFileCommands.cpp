@@ -13,7 +13,7 @@ namespace {
 
 CommandOutcome ImportFailure(const CFileException& error)
 {
-    return CommandOutcome::Failed(error.ErrorMessage() + QStringLiteral(" The pilot list was not changed."),
+    return CommandOutcome::Failed(CRaceDlg::tr("%1 The pilot list was not changed.").arg(error.ErrorMessage()),
                                   MB_OK | MB_ICONEXCLAMATION);
 }
 
@@ -43,8 +43,8 @@ std::variant<QByteArray, CommandOutcome> ReadRosterFileBytes(const QString& path
 // keeps, so it counts as kept.
 CommandOutcome CRaceDlg::ImportPilots()
 {
-    if (!MayReplaceRoster(QStringLiteral("Do you want to export it before importing another list? "
-                                         "If you answer No, the changes are lost.")))
+    if (!MayReplaceRoster(tr("Do you want to export it before importing another list? "
+                             "If you answer No, the changes are lost.")))
         return CommandOutcome::Cancelled();
     CImportPilotsDlg dialog(Host());
     if (dialog.DoModal() != IDOK)

@@ -8,12 +8,6 @@
 #include "platform/ModalHost.h"
 #include "roster/RosterLine.h"
 
-namespace {
-
-const QString kChangedSinceKept = QStringLiteral("The pilot list has changed since it was last imported or exported.");
-
-}  // namespace
-
 QStringList RosterLines(std::span<const PilotRecord> pilots)
 {
     QStringList lines;
@@ -44,7 +38,8 @@ bool CRaceDlg::MayReplaceRoster(const QString& question)
 {
     if (!IsRosterChanged())
         return true;
-    switch (Host().ShowMessage(kChangedSinceKept + u' ' + question, MB_YESNOCANCEL | MB_ICONQUESTION)) {
+    const QString changed = tr("The pilot list has changed since it was last imported or exported.");
+    switch (Host().ShowMessage(changed + u' ' + question, MB_YESNOCANCEL | MB_ICONQUESTION)) {
     case IDYES: {
         const CommandOutcome saved = ExportPilots();
         ShowOutcome(saved);
@@ -62,8 +57,7 @@ bool CRaceDlg::MayReplaceRoster(const QString& question)
 // menu's Close as a close request.
 void CRaceDlg::OnCancel()
 {
-    if (!MayReplaceRoster(QStringLiteral("Do you want to export it before closing? "
-                                         "If you answer No, the changes are lost.")))
+    if (!MayReplaceRoster(tr("Do you want to export it before closing? If you answer No, the changes are lost.")))
         return;
     m_balance.Abandon();
     EndDialog(IDCANCEL);

@@ -24,7 +24,7 @@ CommandOutcome CRaceDlg::ShowStatistics()
 {
     if (!m_result.HasResult())
         return CommandOutcome::Refused(
-            QStringLiteral("Please perform a Matrix Calculation before attempting to view the meeting statistics."));
+            tr("Please perform a Matrix Calculation before attempting to view the meeting statistics."));
     CStatisticsDlg dialog(m_result.pilots, StatisticsOf(m_result), [this] { OnExportStatistics(); }, Host());
     dialog.DoModal();
     return CommandOutcome::Done();
@@ -34,7 +34,7 @@ CommandOutcome CRaceDlg::ExportStatistics()
 {
     if (!m_result.HasResult())
         return CommandOutcome::Refused(
-            QStringLiteral("Please perform a Matrix Calculation before attempting to export the meeting statistics."));
+            tr("Please perform a Matrix Calculation before attempting to export the meeting statistics."));
     CExportStatisticsDlg dialog(Host());
     if (dialog.DoModal() != IDOK)
         return CommandOutcome::Cancelled();

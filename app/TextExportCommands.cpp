@@ -12,8 +12,8 @@
 CommandOutcome CRaceDlg::ExportMatrix()
 {
     if (auto stop = CheckResultFor(
-            QStringLiteral("Please perform a Matrix Calculation before attempting to export a Matrix."),
-            QStringLiteral("export")))
+            tr("Please perform a Matrix Calculation before attempting to export a Matrix."),
+            tr("export")))
         return *stop;
     CExportMatrixDlg dialog(Host());
     dialog.SetAsksBeforeReplacing(m_asksBeforeReplacing);
@@ -25,8 +25,8 @@ CommandOutcome CRaceDlg::ExportMatrix()
 CommandOutcome CRaceDlg::ExportHeatCards()
 {
     if (auto stop = CheckResultFor(
-            QStringLiteral("Please perform a Matrix Calculation before attempting to export Heat Cards."),
-            QStringLiteral("export")))
+            tr("Please perform a Matrix Calculation before attempting to export Heat Cards."),
+            tr("export")))
         return *stop;
     CExportHeatsDlg dialog(Host());
     dialog.SetAsksBeforeReplacing(m_asksBeforeReplacing);

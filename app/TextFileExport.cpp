@@ -4,6 +4,7 @@
 #include "platform/CStdioFile.h"
 #include "platform/TextFileCodec.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -13,9 +14,15 @@ namespace {
 
 constexpr unsigned kWarning = MB_OK | MB_ICONEXCLAMATION;
 
-CommandOutcome Failure(const CFileException& failure, const QString& consequence)
+// The file's error and what it left, as one message: "%1" stands for the error.
+CommandOutcome Failure(const CFileException& failure, const QString& message)
 {
-    return CommandOutcome::Failed(failure.ErrorMessage() + consequence, kWarning);
+    return CommandOutcome::Failed(message.arg(failure.ErrorMessage()), kWarning);
+}
+
+QString NothingWritten()
+{
+    return QCoreApplication::translate("TextFileExport", "%1 Nothing was written.");
 }
 
 // A missing folder and a missing file both come back as "no such entry";
@@ -34,14 +41,14 @@ CommandOutcome WriteDirectly(const QString& path, const QString& text)
     CStdioFile file;
     CFileException error;
     if (!file.Open(path, CStdioFile::modeCreate | CStdioFile::modeWrite, &error))
-        return Failure(error, QStringLiteral(" Nothing was written."));
+        return Failure(error, NothingWritten());
     try {
         file.WriteString(text);
         file.Close();
         return CommandOutcome::Done();
     } catch (const CFileException& failure) {
         file.Abort();
-        return Failure(failure, QStringLiteral(" Not everything could be written."));
+        return Failure(failure, QCoreApplication::translate("TextFileExport", "%1 Not everything could be written."));
     }
 }
 
@@ -51,13 +58,13 @@ CommandOutcome ExportTextFile(const QString& path, const QString& text)
 {
     const QFileInfo target(path);
     if (target.isDir())
-        return Failure(CFileException(CFileException::invalidFile, path), QStringLiteral(" Nothing was written."));
+        return Failure(CFileException(CFileException::invalidFile, path), NothingWritten());
     if (target.exists() && !target.isFile())
         return WriteDirectly(path, text);
     QSaveFile file(path);
     errno = 0;
     if (!file.open(QIODevice::WriteOnly))
-        return Failure(CFileException(OpenFailureCause(path, errno), path), QStringLiteral(" Nothing was written."));
+        return Failure(CFileException(OpenFailureCause(path, errno), path), NothingWritten());
     const QByteArray bytes = EncodeTextForFile(text);
     errno = 0;
     const bool written = file.write(bytes) == bytes.size() && file.flush();
@@ -66,5 +73,6 @@ CommandOutcome ExportTextFile(const QString& path, const QString& text)
         return CommandOutcome::Done();
     const int error = writeError != 0 ? writeError : (errno != 0 ? errno : EIO);
     file.cancelWriting();
-    return Failure(CFileException(CFileException::ErrnoToCause(error), path), QStringLiteral(" The file was left as it was."));
+    return Failure(CFileException(CFileException::ErrnoToCause(error), path),
+                   QCoreApplication::translate("TextFileExport", "%1 The file was left as it was."));
 }

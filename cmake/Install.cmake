@@ -97,6 +97,8 @@ set(KVORAX_MAINTAINER "Kvorax developers <kvorax@example.org>" CACHE STRING
     "The Debian package's maintainer, as \"Name <address>\"")
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${KVORAX_MAINTAINER}")
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
+# Qt's own Czech texts: the buttons of message boxes, the file and print dialogs.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")
 set(CPACK_STRIP_FILES ON)
 find_program(KVORAX_DPKG_SHLIBDEPS dpkg-shlibdeps)
 if(KVORAX_DPKG_SHLIBDEPS)

@@ -2,6 +2,7 @@
 
 #include "matrix/Matrix.h"
 
+#include <QCoreApplication>
 #include <map>
 
 namespace {
@@ -24,17 +25,31 @@ BusiestChannel FindBusiestChannel(std::span<const PilotRecord> roster)
     return busiest;
 }
 
-QString Counted(int count, const char* one, const char* many)
+// Counted nouns: each translation gives its language's own plural forms.
+QString Pilots(int count)
 {
-    return QStringLiteral("%1 %2").arg(count).arg(QLatin1String(count == 1 ? one : many));
+    return count == 1 ? QCoreApplication::translate("DrawFailureMessage", "%n pilot", nullptr, count)
+                      : QCoreApplication::translate("DrawFailureMessage", "%n pilots", nullptr, count);
+}
+
+QString Heats(int count)
+{
+    return count == 1 ? QCoreApplication::translate("DrawFailureMessage", "%n heat", nullptr, count)
+                      : QCoreApplication::translate("DrawFailureMessage", "%n heats", nullptr, count);
+}
+
+QString Places(int count)
+{
+    return count == 1 ? QCoreApplication::translate("DrawFailureMessage", "%n place", nullptr, count)
+                      : QCoreApplication::translate("DrawFailureMessage", "%n places", nullptr, count);
 }
 
 QString TooFewPlaces(int pilots, const MatrixShape& shape)
 {
-    return QStringLiteral("%1 cannot all fly in one round of %2 with %3 each: a round has only %4. "
-                          "Use more heats or more pilots per heat.")
-        .arg(Counted(pilots, "pilot", "pilots"), Counted(shape.heats, "heat", "heats"),
-             Counted(shape.pilotsPerHeat, "pilot", "pilots"), Counted(shape.PlacesPerRound(), "place", "places"));
+    return QCoreApplication::translate("DrawFailureMessage",
+                                       "%1 cannot all fly in one round of %2 with %3 each: a round has only %4. "
+                                       "Use more heats or more pilots per heat.")
+        .arg(Pilots(pilots), Heats(shape.heats), Pilots(shape.pilotsPerHeat), Places(shape.PlacesPerRound()));
 }
 
 // A heat takes one pilot per channel, so the busiest channel needs at least
@@ -42,21 +57,22 @@ QString TooFewPlaces(int pilots, const MatrixShape& shape)
 QString RemedyForChannel(const BusiestChannel& busiest, const MatrixShape& shape)
 {
     if (busiest.pilots <= shape.heats)
-        return QStringLiteral("Use fewer pilots per heat.");
+        return QCoreApplication::translate("DrawFailureMessage", "Use fewer pilots per heat.");
     if (busiest.pilots <= kMaxHeats)
-        return QStringLiteral("Use at least %1 and fewer pilots per heat.")
-            .arg(Counted(busiest.pilots, "heat", "heats"));
-    return QStringLiteral("A round has at most %1, so move some of these pilots to other channels.")
-        .arg(Counted(kMaxHeats, "heat", "heats"));
+        return QCoreApplication::translate("DrawFailureMessage", "Use at least %1 and fewer pilots per heat.")
+            .arg(Heats(busiest.pilots));
+    return QCoreApplication::translate("DrawFailureMessage",
+                                       "A round has at most %1, so move some of these pilots to other channels.")
+        .arg(Heats(kMaxHeats));
 }
 
 QString ChannelOverloaded(const BusiestChannel& busiest, int pilots, int filledHeats, const MatrixShape& shape)
 {
-    return QStringLiteral("%1 fly on channel %2, but the %3 of a round fill only %4 of %5 each, "
-                          "and no heat may hold two pilots on one channel. %6")
-        .arg(Counted(busiest.pilots, "pilot", "pilots"), QString::number(busiest.channel),
-             Counted(pilots, "pilot", "pilots"), Counted(filledHeats, "heat", "heats"),
-             Counted(shape.pilotsPerHeat, "pilot", "pilots"), RemedyForChannel(busiest, shape));
+    return QCoreApplication::translate("DrawFailureMessage",
+                                       "%1 fly on channel %2, but the %3 of a round fill only %4 of %5 each, "
+                                       "and no heat may hold two pilots on one channel. %6")
+        .arg(Pilots(busiest.pilots), QString::number(busiest.channel), Pilots(pilots), Heats(filledHeats),
+             Pilots(shape.pilotsPerHeat), RemedyForChannel(busiest, shape));
 }
 
 }  // namespace
@@ -71,5 +87,6 @@ QString DrawFailureMessage(std::span<const PilotRecord> roster, const MatrixShap
     const BusiestChannel busiest = FindBusiestChannel(roster);
     if (busiest.pilots > filledHeats)
         return ChannelOverloaded(busiest, pilots, filledHeats, shape);
-    return QStringLiteral("Cannot resolve frequency conflict. Rerun Matrix to reseed random number generator.");
+    return QCoreApplication::translate("DrawFailureMessage", "Cannot resolve frequency conflict. Rerun Matrix to "
+                                                             "reseed random number generator.");
 }

@@ -1,5 +1,7 @@
 #include "matrix/DrawStatusWriter.h"
 
+#include <QCoreApplication>
+
 template <typename Make>
 void DrawStatusWriter::Show(Shown shown, Make make)
 {
@@ -11,23 +13,29 @@ void DrawStatusWriter::Show(Shown shown, Make make)
 
 void DrawStatusWriter::ClearingData()
 {
-    Show({Kind::Clearing}, [] { return QStringLiteral("Clearing data..."); });
+    Show({Kind::Clearing}, [] { return QCoreApplication::translate("DrawStatusWriter", "Clearing data..."); });
 }
 
 void DrawStatusWriter::BuildingPilotList()
 {
-    Show({Kind::Building}, [] { return QStringLiteral("Building Pilots' list..."); });
+    Show({Kind::Building}, [] { return QCoreApplication::translate("DrawStatusWriter", "Building Pilots' list..."); });
 }
 
 void DrawStatusWriter::WorkingOn(int round, int heat)
 {
-    Show({Kind::Working, round, heat}, [=] { return QString::asprintf("Working Round %d, Heat %d", round, heat); });
+    Show({Kind::Working, round, heat}, [=] {
+        return QCoreApplication::translate("DrawStatusWriter", "Working Round %1, Heat %2").arg(round).arg(heat);
+    });
 }
 
 void DrawStatusWriter::FrequencyConflict(int round, int heat, int channel)
 {
     Show({Kind::Conflict, round, heat, channel}, [=] {
-        return QString::asprintf("Freq conflict Round %d, Heat %d, channel %d. Retrying...", round, heat, channel);
+        return QCoreApplication::translate("DrawStatusWriter",
+                                           "Freq conflict Round %1, Heat %2, channel %3. Retrying...")
+            .arg(round)
+            .arg(heat)
+            .arg(channel);
     });
 }
 

@@ -6,6 +6,7 @@
 #include "platform/ModalHost.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QHeaderView>
 #include <QLabel>
@@ -46,7 +47,7 @@ QFont DialogFont(const DialogTemplate& dialogTemplate)
 
 QLabel* MakeLabel(const ControlTemplate& control, QWidget* parent)
 {
-    auto* label = new QLabel(control.text, parent);
+    auto* label = new QLabel(parent);
     label->setAlignment((control.style & StyleCentered) ? Qt::AlignHCenter | Qt::AlignTop : Qt::AlignLeft | Qt::AlignTop);
     label->setWordWrap(control.rectDu.height() > 10);
     label->setTextFormat(Qt::PlainText);
@@ -77,12 +78,28 @@ QLabel* MakeIcon(const ControlTemplate& control, QWidget* parent)
     return label;
 }
 
+QString CloseItemText()
+{
+    return QCoreApplication::translate("CDialog", "&Close\tAlt+F4");
+}
+
+// The controls that show a text of their template: the others show data.
+void SetControlText(QWidget* widget, const QString& text)
+{
+    if (auto* label = qobject_cast<QLabel*>(widget))
+        label->setText(text);
+    else if (auto* button = qobject_cast<QAbstractButton*>(widget))
+        button->setText(text);
+}
+
 // A menu item that reports its command id when chosen.
-void AddCommand(QMenu* menu, int id, const QString& text, QObject* context, const std::function<void(int)>& onCommand)
+QAction* AddCommand(QMenu* menu, int id, const QString& text, QObject* context,
+                    const std::function<void(int)>& onCommand)
 {
     QAction* action = menu->addAction(text);
     action->setData(id);
     QObject::connect(action, &QAction::triggered, context, [onCommand, id] { onCommand(id); });
+    return action;
 }
 
 // A label whose text has a mnemonic moves the focus to the control after it.
@@ -177,7 +194,7 @@ void CDialog::Create(QWidget* parent)
     m_ended = false;
     m_result = IDCANCEL;
     m_window = new DialogWindow(*this, parent, WindowFlagsFor(m_template));
-    m_window->setWindowTitle(m_template.caption);
+    m_window->setWindowTitle(TemplateText(m_template.caption));
     m_window->setFont(DialogFont(m_template));
 
     auto* layout = new QVBoxLayout(m_window);
@@ -234,6 +251,8 @@ void CDialog::StretchControls(QSize extra)
 void CDialog::DestroyWindow()
 {
     m_controls.clear();
+    m_controlWidgets.clear();
+    m_menuTexts.clear();
     m_stretching.clear();
     m_systemMenu = nullptr;
     delete m_window;
@@ -298,10 +317,50 @@ void CDialog::AddSystemMenuItem(int id, const QString& text)
     AddCommand(m_systemMenu, id, text, m_systemMenu, [this](int command) { OnSysCommand(command); });
 }
 
+void CDialog::SetSystemMenuItemText(int id, const QString& text)
+{
+    for (QAction* action : m_systemMenu->actions()) {
+        if (!action->isSeparator() && action->data().toInt() == id)
+            action->setText(text);
+    }
+}
+
 void CDialog::SetIcon(const QIcon& icon)
 {
     if (m_window)
         m_window->setWindowIcon(icon);
+}
+
+void CDialog::CheckMenuItem(int commandId, bool checked)
+{
+    for (const auto& [action, source] : m_menuTexts) {
+        if (!action->menu() && action->data().toInt() == commandId) {
+            action->setCheckable(true);
+            action->setChecked(checked);
+        }
+    }
+}
+
+void CDialog::RetranslateWindow()
+{
+    if (!m_window)
+        return;
+    m_window->setWindowTitle(TemplateText(m_template.caption));
+    for (size_t i = 0; i < m_controlWidgets.size(); ++i) {
+        if (!m_template.controls[i].text.isEmpty())
+            SetControlText(m_controlWidgets[i], TemplateText(m_template.controls[i].text));
+    }
+    for (const auto& [action, source] : m_menuTexts)
+        action->setText(TemplateText(source));
+    SetSystemMenuItemText(SC_CLOSE, CloseItemText());
+    OnLanguageChange();
+}
+
+QString CDialog::TemplateText(const QString& source) const
+{
+    if (!m_template.textContext || source.isEmpty())
+        return source;
+    return QCoreApplication::translate(m_template.textContext, source.toUtf8().constData());
 }
 
 bool CDialog::OnCommand(int id, int notifyCode)
@@ -378,7 +437,7 @@ void CDialog::BuildControls(QWidget* client)
             break;
         case ControlKind::PushButton:
         case ControlKind::DefaultButton: {
-            auto* button = new QPushButton(control.text, client);
+            auto* button = new QPushButton(client);
             button->setAutoDefault(false);
             button->setDefault(control.kind == ControlKind::DefaultButton);
             QObject::connect(button, &QPushButton::clicked, m_window, [this, id] { OnCommand(id, BN_CLICKED); });
@@ -386,7 +445,7 @@ void CDialog::BuildControls(QWidget* client)
             break;
         }
         case ControlKind::CheckBox:
-            widget = new QCheckBox(control.text, client);
+            widget = new QCheckBox(client);
             break;
         case ControlKind::ListBox: {
             auto* list = new QListWidget(client);
@@ -402,6 +461,8 @@ void CDialog::BuildControls(QWidget* client)
             widget = MakeIcon(control, client);
             break;
         }
+        if (!control.text.isEmpty())
+            SetControlText(widget, TemplateText(control.text));
         const QRect rect = units.ToPixels(control.rectDu);
         widget->setGeometry(control.kind == ControlKind::Icon ? QRect(rect.topLeft(), QSize(kIconPixels, kIconPixels)) : rect);
         const ControlStretch& stretch = control.stretch;
@@ -411,6 +472,7 @@ void CDialog::BuildControls(QWidget* client)
             m_controls[id] = widget;
         widgets.push_back(widget);
     }
+    m_controlWidgets = widgets;
     LinkMnemonicLabels(widgets, m_template);
     for (size_t i = 1; i < widgets.size(); ++i)
         QWidget::setTabOrder(widgets[i - 1], widgets[i]);
@@ -422,12 +484,15 @@ void CDialog::BuildMenu()
         return;
     auto* menuBar = new QMenuBar(m_window);
     for (const MenuPopupTemplate& popup : m_template.menu) {
-        QMenu* menu = menuBar->addMenu(popup.text);
+        QMenu* menu = menuBar->addMenu(TemplateText(popup.text));
+        m_menuTexts.emplace_back(menu->menuAction(), popup.text);
         for (const MenuItemTemplate& item : popup.items) {
             if (item.text.isEmpty())
                 menu->addSeparator();
             else
-                AddCommand(menu, item.commandId, item.text, menu, [this](int id) { OnCommand(id, BN_CLICKED); });
+                m_menuTexts.emplace_back(AddCommand(menu, item.commandId, TemplateText(item.text), menu,
+                                                    [this](int id) { OnCommand(id, BN_CLICKED); }),
+                                         item.text);
         }
     }
     m_window->layout()->setMenuBar(menuBar);
@@ -438,7 +503,7 @@ void CDialog::BuildMenu()
 void CDialog::BuildSystemMenu()
 {
     m_systemMenu = new QMenu(m_window);
-    AddSystemMenuItem(SC_CLOSE, QStringLiteral("&Close\tAlt+F4"));
+    AddSystemMenuItem(SC_CLOSE, CloseItemText());
     auto* shortcut = new QShortcut(QKeySequence(QStringLiteral("Alt+Space")), m_window);
     QObject::connect(shortcut, &QShortcut::activated, m_window,
                      [this] { m_systemMenu->popup(m_window->mapToGlobal(QPoint(0, 0))); });

@@ -11,6 +11,7 @@
 class CDataExchange;
 class DialogWindow;
 class ModalHost;
+class QAction;
 class QDialog;
 class QMenu;
 class QMenuBar;
@@ -52,7 +53,15 @@ public:
     // The window's system menu; its items reach OnSysCommand with their id.
     QMenu* SystemMenu() const { return m_systemMenu; }
     void AddSystemMenuItem(int id, const QString& text);
+    void SetSystemMenuItemText(int id, const QString& text);
     void SetIcon(const QIcon& icon);
+    // Puts a check mark on a menu item of the window's menu, or takes it off.
+    void CheckMenuItem(int commandId, bool checked);
+
+    // Shows the template's texts again as the translators installed now give
+    // them: the caption, the controls' texts, the menu and the system menu's
+    // own item; then OnLanguageChange adds what the dialog set itself.
+    void RetranslateWindow();
 
     // What the user does to the window. The window calls these; tests do too.
     virtual bool OnCommand(int id, int notifyCode);
@@ -64,6 +73,9 @@ public:
 protected:
     virtual bool OnInitDialog();
     virtual void DoDataExchange(CDataExchange* pDX);
+    virtual void OnLanguageChange() {}
+    // A text of the template as the installed translators give it.
+    QString TemplateText(const QString& source) const;
     virtual void OnOK();
     virtual void OnCancel();
 
@@ -79,6 +91,8 @@ private:
     ModalHost& m_host;
     DialogWindow* m_window = nullptr;
     std::map<int, QWidget*> m_controls;
+    std::vector<QWidget*> m_controlWidgets;  // one per control of the template, in its order
+    std::vector<std::pair<QAction*, QString>> m_menuTexts;  // each menu entry and its source text
     // The controls that follow a resizable dialog, with their template rectangles.
     struct Stretching {
         QWidget* widget;

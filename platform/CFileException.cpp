@@ -12,33 +12,33 @@ QString CFileException::ErrorMessage() const
     const QString file = QStringLiteral("\"%1\"").arg(m_fileName);
     switch (m_cause) {
     case none:
-        return QStringLiteral("No error occurred with %1.").arg(file);
+        return tr("No error occurred with %1.").arg(file);
     case fileNotFound:
-        return QStringLiteral("The file %1 does not exist.").arg(file);
+        return tr("The file %1 does not exist.").arg(file);
     case badPath:
-        return QStringLiteral("The folder of %1 does not exist, or the path is not valid.").arg(file);
+        return tr("The folder of %1 does not exist, or the path is not valid.").arg(file);
     case tooManyOpenFiles:
-        return QStringLiteral("Too many files are open to open %1.").arg(file);
+        return tr("Too many files are open to open %1.").arg(file);
     case accessDenied:
-        return QStringLiteral("Access to %1 was denied.").arg(file);
+        return tr("Access to %1 was denied.").arg(file);
     case invalidFile:
-        return QStringLiteral("%1 is a folder or a device, not a file.").arg(file);
+        return tr("%1 is a folder or a device, not a file.").arg(file);
     case hardIO:
-        return QStringLiteral("A device error occurred while reading or writing %1.").arg(file);
+        return tr("A device error occurred while reading or writing %1.").arg(file);
     case sharingViolation:
-        return QStringLiteral("%1 is in use by another program.").arg(file);
+        return tr("%1 is in use by another program.").arg(file);
     case diskFull:
-        return QStringLiteral("The disk is full: %1 could not be written completely.").arg(file);
+        return tr("The disk is full: %1 could not be written completely.").arg(file);
     case fileSizeLimit:
-        return QStringLiteral("%1 could not be written completely: it would pass the size limit set for this "
-                              "program's files (ulimit -f).")
+        return tr("%1 could not be written completely: it would pass the size limit set for this program's files "
+                  "(ulimit -f).")
             .arg(file);
     case tooLarge:
-        return QStringLiteral("%1 is too large to be a text file of this program.").arg(file);
+        return tr("%1 is too large to be a text file of this program.").arg(file);
     case genericException:
         break;
     }
-    return QStringLiteral("An unexpected error occurred while accessing %1.").arg(file);
+    return tr("An unexpected error occurred while accessing %1.").arg(file);
 }
 
 CFileException::Cause CFileException::ErrnoToCause(int error)

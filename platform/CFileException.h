@@ -1,11 +1,14 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 // A failed file operation: what went wrong (the cause) and on which file. A
 // failed open fills one of these in place of raising it; reads, writes and
 // closes raise it.
 class CFileException {
+    Q_DECLARE_TR_FUNCTIONS(CFileException)
+
 public:
     enum Cause {
         none = 0,

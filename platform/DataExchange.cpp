@@ -7,8 +7,9 @@
 #include "platform/ModalHost.h"
 
 #include <QCheckBox>
-#include <algorithm>
+#include <QCoreApplication>
 #include <QLineEdit>
+#include <algorithm>
 #include <limits>
 
 namespace {
@@ -153,22 +154,24 @@ void DDV_MinMaxUInt(CDataExchange* pDX, unsigned value, unsigned minValue, unsig
 
 QString IntegerExpectedMessage()
 {
-    return QStringLiteral("Please enter an integer.");
+    return QCoreApplication::translate("CDataExchange", "Please enter an integer.");
 }
 
 QString UnsignedExpectedMessage()
 {
-    return QStringLiteral("Please enter a positive integer.");
+    return QCoreApplication::translate("CDataExchange", "Please enter a positive integer.");
 }
 
 QString IntegerRangeMessage(long long minValue, long long maxValue)
 {
-    return QStringLiteral("Please enter an integer between %1 and %2.").arg(minValue).arg(maxValue);
+    return QCoreApplication::translate("CDataExchange", "Please enter an integer between %1 and %2.")
+        .arg(minValue)
+        .arg(maxValue);
 }
 
 QString MaxCharsMessage(int maxChars)
 {
-    return QStringLiteral("Please enter no more than %1 characters.").arg(maxChars);
+    return QCoreApplication::translate("CDataExchange", "Please enter no more than %1 characters.").arg(maxChars);
 }
 
 std::optional<int> ParseIntField(const QString& text)

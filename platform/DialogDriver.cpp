@@ -3,6 +3,7 @@
 #include "platform/CharacterLimit.h"
 
 #include <QCheckBox>
+#include <QDialog>
 #include <QLineEdit>
 #include <cassert>
 
@@ -29,6 +30,11 @@ void DialogDriver::Type(int id, const QString& text)
 void DialogDriver::Tick(int id, bool checked)
 {
     ControlOf<QCheckBox>(m_dialog, id)->setChecked(checked);
+}
+
+QString DialogDriver::Caption() const
+{
+    return m_dialog.Window() ? m_dialog.Window()->windowTitle() : QString();
 }
 
 bool DialogDriver::IsChecked(int id) const

@@ -19,6 +19,7 @@ public:
     void PressCancel() { Press(IDCANCEL); }
     void Leave(int id) { m_dialog.OnCommand(id, EN_KILLFOCUS); }
 
+    QString Caption() const;
     QString Text(int id) const { return m_dialog.GetDlgItemText(id); }
     bool IsChecked(int id) const;
     int MaxLength(int id) const;

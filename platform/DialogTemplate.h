@@ -86,9 +86,13 @@ struct MenuPopupTemplate {
 // A dialog as data: the window's caption and size in dialog units, its font
 // (which sets the size of a dialog unit), its controls in tab order and, for
 // a main window, its menu. A resizable dialog is never smaller than its
-// template, unless the screen is: then it scrolls.
+// template, unless the screen is: then it scrolls. The texts are source
+// texts: the window shows each as the installed translators give it in the
+// template's text context, and as written where no translation is installed
+// or no context is named.
 struct DialogTemplate {
     int id = 0;
+    const char* textContext = nullptr;
     QString caption;
     QSize sizeDu;
     QString fontFace;

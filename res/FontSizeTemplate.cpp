@@ -7,16 +7,19 @@ DialogTemplate FontSizeDialogTemplate()
 {
     DialogTemplate fontSize;
     fontSize.id = IDD_FONT_SIZE;
-    fontSize.caption = QStringLiteral("Výběr velikosti fontu");
+    fontSize.caption = QT_TRANSLATE_NOOP("FontSizeDialog", "Výběr velikosti fontu");
     fontSize.sizeDu = QSize(169, 65);
     fontSize.fontFace = QStringLiteral("MS Sans Serif");
     fontSize.fontPointSize = 8;
+    fontSize.textContext = "FontSizeDialog";
     fontSize.controls = {
-        LabelControl(QRect(7, 7, 78, 21), QStringLiteral("Zadej základní velikost fontu pro tisk.")),
+        LabelControl(QRect(7, 7, 78, 21),
+                     QT_TRANSLATE_NOOP("FontSizeDialog", "Zadej základní velikost fontu pro tisk.")),
         EditControl(IDC_FONT_SIZE, QRect(7, 27, 31, 14), StyleDigitsOnly),
-        CheckBoxControl(IDC_NEW_COLUMN, QRect(7, 48, 150, 10), QStringLiteral("Začni nový sloupec pro každé kolo")),
-        DefaultButtonControl(IDOK, QRect(112, 7, 50, 14), QStringLiteral("OK")),
-        ButtonControl(IDCANCEL, QRect(112, 24, 50, 14), QStringLiteral("Cancel")),
+        CheckBoxControl(IDC_NEW_COLUMN, QRect(7, 48, 150, 10),
+                        QT_TRANSLATE_NOOP("FontSizeDialog", "Začni nový sloupec pro každé kolo")),
+        DefaultButtonControl(IDOK, QRect(112, 7, 50, 14), QT_TRANSLATE_NOOP("FontSizeDialog", "OK")),
+        ButtonControl(IDCANCEL, QRect(112, 24, 50, 14), QT_TRANSLATE_NOOP("FontSizeDialog", "Cancel")),
     };
     return fontSize;
 }

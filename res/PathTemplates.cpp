@@ -14,6 +14,7 @@ DialogTemplate PathTemplate(int id, const QString& caption, QSize sizeDu)
     path.caption = caption;
     path.sizeDu = sizeDu;
     path.fontFace = kDialogFont;
+    path.textContext = "PathDialog";
     return path;
 }
 
@@ -22,10 +23,10 @@ DialogTemplate ExportTemplate(int id, const QString& caption, const QString& des
 {
     DialogTemplate path = PathTemplate(id, caption, QSize(249, 95));
     path.controls = {
-        DefaultButtonControl(IDOK, QRect(192, 7, 50, 14), QStringLiteral("OK")),
-        ButtonControl(IDCANCEL, QRect(192, 24, 50, 14), QStringLiteral("Cancel")),
-        ButtonControl(IDC_BROWSE, QRect(192, 54, 50, 14), QStringLiteral("&Vybrat")),
-        LabelControl(QRect(7, 62, 50, 8), QStringLiteral("&Uložit jako:")),
+        DefaultButtonControl(IDOK, QRect(192, 7, 50, 14), QT_TRANSLATE_NOOP("PathDialog", "OK")),
+        ButtonControl(IDCANCEL, QRect(192, 24, 50, 14), QT_TRANSLATE_NOOP("PathDialog", "Cancel")),
+        ButtonControl(IDC_BROWSE, QRect(192, 54, 50, 14), QT_TRANSLATE_NOOP("PathDialog", "&Vybrat")),
+        LabelControl(QRect(7, 62, 50, 8), QT_TRANSLATE_NOOP("PathDialog", "&Uložit jako:")),
         EditControl(IDC_EXPORT_PATH, QRect(7, 74, 235, 14)),
         LabelControl(QRect(7, 7, 159, 39), description),
     };
@@ -36,47 +37,52 @@ DialogTemplate ExportTemplate(int id, const QString& caption, const QString& des
 
 DialogTemplate ImportPilotsTemplate()
 {
-    DialogTemplate path = PathTemplate(IDD_IMPORT_PILOTS, QStringLiteral("Import seznamu pilotů"), QSize(243, 95));
+    DialogTemplate path =
+        PathTemplate(IDD_IMPORT_PILOTS, QT_TRANSLATE_NOOP("PathDialog", "Import seznamu pilotů"), QSize(243, 95));
     path.controls = {
-        DefaultButtonControl(IDOK, QRect(186, 7, 50, 14), QStringLiteral("OK")),
-        ButtonControl(IDCANCEL, QRect(186, 24, 50, 14), QStringLiteral("Cancel")),
-        ButtonControl(IDC_BROWSE, QRect(186, 56, 50, 14), QStringLiteral("&Vybrat")),
-        LabelControl(QRect(7, 61, 110, 8), QStringLiteral("Cesta k importovanému souboru:")),
+        DefaultButtonControl(IDOK, QRect(186, 7, 50, 14), QT_TRANSLATE_NOOP("PathDialog", "OK")),
+        ButtonControl(IDCANCEL, QRect(186, 24, 50, 14), QT_TRANSLATE_NOOP("PathDialog", "Cancel")),
+        ButtonControl(IDC_BROWSE, QRect(186, 56, 50, 14), QT_TRANSLATE_NOOP("PathDialog", "&Vybrat")),
+        LabelControl(QRect(7, 61, 110, 8), QT_TRANSLATE_NOOP("PathDialog", "Cesta k importovanému souboru:")),
         EditControl(IDC_IMPORT_PATH, QRect(7, 74, 229, 14)),
         LabelControl(QRect(7, 7, 165, 35),
-                     QStringLiteral("Můžete importovat ASCII soubor ve kterém jsou jednotlivé položky odděleny čárkou. "
-                                    "Záznam každého pilota musí být v jedné řádce. Struktura záznamu má tento tvar:")),
-        LabelControl(QRect(7, 45, 165, 8), QStringLiteral("příjmení pilota, jméno pilota, frekvence")),
+                     QT_TRANSLATE_NOOP("PathDialog", "Můžete importovat ASCII soubor ve kterém jsou jednotlivé položky "
+                                                     "odděleny čárkou. Záznam každého pilota musí být v jedné řádce. "
+                                                     "Struktura záznamu má tento tvar:")),
+        LabelControl(QRect(7, 45, 165, 8), QT_TRANSLATE_NOOP("PathDialog", "příjmení pilota, jméno pilota, frekvence")),
     };
     return path;
 }
 
 DialogTemplate ExportPilotsTemplate()
 {
-    return ExportTemplate(IDD_EXPORT_PILOTS, QStringLiteral("Export seznamu pilotů"),
-                          QStringLiteral("Můžete uložit aktuální seznam pilotů do souboru, který se dá později "
-                                         "importovat a použít. Vložte jméno souboru a vyberte místo pro uložení."));
+    return ExportTemplate(IDD_EXPORT_PILOTS, QT_TRANSLATE_NOOP("PathDialog", "Export seznamu pilotů"),
+                          QT_TRANSLATE_NOOP("PathDialog", "Můžete uložit aktuální seznam pilotů do souboru, který se "
+                                                          "dá později importovat a použít. Vložte jméno souboru a "
+                                                          "vyberte místo pro uložení."));
 }
 
 DialogTemplate ExportMatrixTemplate()
 {
-    return ExportTemplate(IDD_EXPORT_MATRIX, QStringLiteral("Export Matrixu"),
-                          QStringLiteral("Můžete uložit aktuální vypočítaný Matrix do souboru, který se dá upravit "
-                                         "ve vašem oblíbeném textovém editoru. Tento soubor obsahuje všechny heaty, "
-                                         "jména pilotů a použité frekvence."));
+    return ExportTemplate(IDD_EXPORT_MATRIX, QT_TRANSLATE_NOOP("PathDialog", "Export Matrixu"),
+                          QT_TRANSLATE_NOOP("PathDialog", "Můžete uložit aktuální vypočítaný Matrix do souboru, který "
+                                                          "se dá upravit ve vašem oblíbeném textovém editoru. Tento "
+                                                          "soubor obsahuje všechny heaty, jména pilotů a použité "
+                                                          "frekvence."));
 }
 
 DialogTemplate ExportHeatsTemplate()
 {
-    return ExportTemplate(IDD_EXPORT_HEATS, QStringLiteral("Export karty heatů"),
-                          QStringLiteral("Můžete vytvořit kartu s rozpisem heatů pro každého pilota. Exportovaný "
-                                         "textový soubor lze upravit ve vašem oblíbeném textovém editoru."));
+    return ExportTemplate(IDD_EXPORT_HEATS, QT_TRANSLATE_NOOP("PathDialog", "Export karty heatů"),
+                          QT_TRANSLATE_NOOP("PathDialog", "Můžete vytvořit kartu s rozpisem heatů pro každého pilota. "
+                                                          "Exportovaný textový soubor lze upravit ve vašem oblíbeném "
+                                                          "textovém editoru."));
 }
 
 DialogTemplate ExportStatisticsTemplate()
 {
-    return ExportTemplate(IDD_EXPORT_STATISTICS, QStringLiteral("Export statistiky setkání"),
-                          QStringLiteral("Můžete uložit, kolikrát se potkala každá dvojice pilotů, do souboru CSV, "
-                                         "který otevře tabulkový procesor. Každý řádek: příjmení, jméno, příjmení, "
-                                         "jméno, počet setkání."));
+    return ExportTemplate(IDD_EXPORT_STATISTICS, QT_TRANSLATE_NOOP("PathDialog", "Export statistiky setkání"),
+                          QT_TRANSLATE_NOOP("PathDialog", "Můžete uložit, kolikrát se potkala každá dvojice pilotů, "
+                                                          "do souboru CSV, který otevře tabulkový procesor. Každý "
+                                                          "řádek: příjmení, jméno, příjmení, jméno, počet setkání."));
 }

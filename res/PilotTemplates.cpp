@@ -21,10 +21,11 @@ DialogTemplate PilotDialogTemplate(const PilotDialogTexts& texts)
     pilot.caption = texts.caption;
     pilot.sizeDu = QSize(208, 97);
     pilot.fontFace = QStringLiteral("MS Sans Serif");
+    pilot.textContext = "PilotDialog";
     pilot.controls = {
         LabelControl(QRect(7, 7, 52, 8), texts.lastNameLabel),
         EditControl(IDC_LAST_NAME, QRect(7, 17, 122, 14)),
-        LabelControl(QRect(7, 36, 50, 8), QStringLiteral("&Jméno pilota:")),
+        LabelControl(QRect(7, 36, 50, 8), QT_TRANSLATE_NOOP("PilotDialog", "&Jméno pilota:")),
         EditControl(IDC_FIRST_NAME, QRect(7, 47, 122, 14)),
         LabelControl(QRect(7, 66, 50, 8), texts.frequencyLabel),
         EditControl(IDC_FREQUENCY, QRect(7, 76, 39, 14)),
@@ -34,26 +35,29 @@ DialogTemplate PilotDialogTemplate(const PilotDialogTexts& texts)
 
 void AddButtons(DialogTemplate& pilot)
 {
-    pilot.controls.push_back(DefaultButtonControl(IDOK, QRect(151, 7, 50, 14), QStringLiteral("OK")));
-    pilot.controls.push_back(ButtonControl(IDCANCEL, QRect(151, 24, 50, 14), QStringLiteral("Cancel")));
+    pilot.controls.push_back(DefaultButtonControl(IDOK, QRect(151, 7, 50, 14), QT_TRANSLATE_NOOP("PilotDialog", "OK")));
+    pilot.controls.push_back(
+        ButtonControl(IDCANCEL, QRect(151, 24, 50, 14), QT_TRANSLATE_NOOP("PilotDialog", "Cancel")));
 }
 
 }  // namespace
 
 DialogTemplate AddPilotDialogTemplate()
 {
-    DialogTemplate add = PilotDialogTemplate({IDD_ADD_PILOT, QStringLiteral("Vložení pilota"),
-                                              QStringLiteral("&Příjmení Pilota:"), QStringLiteral("&Frekvence:")});
-    add.controls.push_back(
-        CheckBoxControl(IDC_ADD_ANOTHER, QRect(66, 80, 135, 10), QStringLiteral("Chci vložit dalšího pilota")));
+    DialogTemplate add = PilotDialogTemplate({IDD_ADD_PILOT, QT_TRANSLATE_NOOP("PilotDialog", "Vložení pilota"),
+                                              QT_TRANSLATE_NOOP("PilotDialog", "&Příjmení Pilota:"),
+                                              QT_TRANSLATE_NOOP("PilotDialog", "&Frekvence:")});
+    add.controls.push_back(CheckBoxControl(IDC_ADD_ANOTHER, QRect(66, 80, 135, 10),
+                                           QT_TRANSLATE_NOOP("PilotDialog", "Chci vložit dalšího pilota")));
     AddButtons(add);
     return add;
 }
 
 DialogTemplate EditPilotDialogTemplate()
 {
-    DialogTemplate edit = PilotDialogTemplate({IDD_EDIT_PILOT, QStringLiteral("Editování pilota"),
-                                               QStringLiteral("&Příjmení pilota:"), QStringLiteral("&Frekvence")});
+    DialogTemplate edit = PilotDialogTemplate({IDD_EDIT_PILOT, QT_TRANSLATE_NOOP("PilotDialog", "Editování pilota"),
+                                               QT_TRANSLATE_NOOP("PilotDialog", "&Příjmení pilota:"),
+                                               QT_TRANSLATE_NOOP("PilotDialog", "&Frekvence")});
     AddButtons(edit);
     return edit;
 }

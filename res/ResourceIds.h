@@ -69,3 +69,6 @@ constexpr int ID_PRINT_HEAT_CARDS = 32781;
 constexpr int ID_PRINT_MATRIX = 32782;
 constexpr int ID_RECALCULATE_BALANCED = 32790;
 constexpr int ID_SHOW_STATISTICS = 32791;
+constexpr int ID_LANGUAGE_DEFAULT = 32795;
+constexpr int ID_LANGUAGE_CZECH = 32796;
+constexpr int ID_LANGUAGE_ENGLISH = 32797;

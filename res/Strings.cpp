@@ -2,9 +2,13 @@
 
 #include "res/ResourceIds.h"
 
+#include <QCoreApplication>
+
+// The string table holds the source texts; each is shown as the installed
+// translators give it.
 QString LoadResourceString(int id)
 {
     if (id == IDS_ABOUTBOX)
-        return QStringLiteral("&O Kvoraxu...");
+        return QCoreApplication::translate("Strings", "&O Kvoraxu...");
     return QString();
 }

@@ -3,6 +3,8 @@
 #include "text/CharacterCount.h"
 #include "roster/RosterFileDecoding.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 // Enough of a line to find it in the file; a whole line of a hundred
@@ -25,16 +27,19 @@ QString FaultText(RosterLineFault fault)
 {
     switch (fault) {
     case RosterLineFault::TooFewFields:
-        return QStringLiteral("has fewer than three fields (last name, first name and channel)");
+        return QCoreApplication::translate("RosterFile",
+                                           "has fewer than three fields (last name, first name and channel)");
     case RosterLineFault::SeparatedBySemicolons:
-        return QStringLiteral("separates its fields with semicolons, but the fields of a pilot must be separated "
-                              "by commas");
+        return QCoreApplication::translate("RosterFile", "separates its fields with semicolons, but the fields of a "
+                                                         "pilot must be separated by commas");
     case RosterLineFault::ChannelMissing:
-        return QStringLiteral("has no channel");
+        return QCoreApplication::translate("RosterFile", "has no channel");
     case RosterLineFault::ChannelNotANumber:
-        return QStringLiteral("has a channel that is not a whole number");
+        return QCoreApplication::translate("RosterFile", "has a channel that is not a whole number");
     case RosterLineFault::ChannelOutOfRange:
-        return QStringLiteral("has a channel outside %1 to %2").arg(kLowestChannel).arg(kHighestChannel);
+        return QCoreApplication::translate("RosterFile", "has a channel outside %1 to %2")
+            .arg(kLowestChannel)
+            .arg(kHighestChannel);
     case RosterLineFault::None:
         break;
     }
@@ -46,8 +51,8 @@ QString MoreBadLinesText(int more)
     if (more == 0)
         return {};
     if (more == 1)
-        return QStringLiteral(" 1 more line cannot be imported either.");
-    return QStringLiteral(" %1 more lines cannot be imported either.").arg(more);
+        return u' ' + QCoreApplication::translate("RosterFile", "1 more line cannot be imported either.");
+    return u' ' + QCoreApplication::translate("RosterFile", "%n more lines cannot be imported either.", nullptr, more);
 }
 
 void TakeLine(RosterFileReading& reading, const QString& line, int number)
@@ -95,24 +100,25 @@ RosterFileReading ReadRosterFile(const QByteArray& bytes)
 
 QString RefusedRosterFileMessage(const QString& path, const RosterFileReading& reading)
 {
-    const QString unchanged = QStringLiteral(" The pilot list was not changed.");
+    const QString unchanged = u' ' + QCoreApplication::translate("RosterFile", "The pilot list was not changed.");
     if (!reading.isText)
-        return QStringLiteral("The pilots cannot be imported from \"%1\": it is not text in UTF-8, UTF-16, UTF-32 "
-                              "or Windows-1250.")
+        return QCoreApplication::translate("RosterFile", "The pilots cannot be imported from \"%1\": it is not text in "
+                                                         "UTF-8, UTF-16, UTF-32 or Windows-1250.")
                    .arg(path)
                + unchanged;
     if (!reading.firstBadLine)
         return {};
     const BadRosterLine& bad = *reading.firstBadLine;
-    return QStringLiteral("The pilots cannot be imported from \"%1\": line %2 (\"%3\") %4.")
+    return QCoreApplication::translate("RosterFile", "The pilots cannot be imported from \"%1\": line %2 (\"%3\") %4.")
                .arg(path, QString::number(bad.number), QuotedLine(bad.text), FaultText(bad.fault))
            + MoreBadLinesText(reading.badLineCount - 1) + unchanged;
 }
 
 QString LeftOutLinesMessage(const QString& path, int imported, int leftOut)
 {
-    const QString lines = leftOut == 1 ? QStringLiteral("1 line was") : QStringLiteral("%1 lines were").arg(leftOut);
-    return QStringLiteral("%1 pilots were imported from \"%2\". The pilot list holds at most %3 pilots, so %4 "
-                          "left out.")
+    const QString lines = leftOut == 1 ? QCoreApplication::translate("RosterFile", "1 line was")
+                                       : QCoreApplication::translate("RosterFile", "%n lines were", nullptr, leftOut);
+    return QCoreApplication::translate("RosterFile", "%1 pilots were imported from \"%2\". The pilot list holds at "
+                                                     "most %3 pilots, so %4 left out.")
         .arg(QString::number(imported), path, QString::number(kRosterCapacity), lines);
 }

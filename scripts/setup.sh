@@ -9,9 +9,11 @@ mode=${1:-run}
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${KVORAX_BUILD_DIR:-$root/build}
 
-# dpkg-dev gives the hardening flags and the package's library dependencies.
-packages=(g++ cmake ninja-build qt6-base-dev libgtest-dev libbenchmark-dev dpkg-dev
-          fonts-liberation fonts-dejavu-core)
+# dpkg-dev gives the hardening flags and the package's library dependencies;
+# Qt's Linguist tools (lupdate, lrelease and their CMake package) compile the
+# window's translations, and Qt's own Czech texts translate its dialogs.
+packages=(g++ cmake ninja-build qt6-base-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools
+          qt6-translations-l10n libgtest-dev libbenchmark-dev dpkg-dev fonts-liberation fonts-dejavu-core)
 # What the tests read the program's output and the installation with: PDF
 # files, the desktop entry, the AppStream entry, the manual page, the package;
 # and clang with its libFuzzer runtime for the roster reader's fuzz target.

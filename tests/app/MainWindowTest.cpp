@@ -3,6 +3,7 @@
 #include "platform/DialogDriver.h"
 #include "res/Icons.h"
 #include "res/ResourceIds.h"
+#include "support/CutLabels.h"
 #include "support/MainWindowFixture.h"
 
 #include <QAction>
@@ -26,22 +27,6 @@ QStringList MenuTexts(QMenu* menu)
     for (QAction* action : menu->actions())
         texts << (action->isSeparator() ? QStringLiteral("-") : action->text());
     return texts;
-}
-
-// The labels of a window whose text does not fit the label's rectangle.
-QStringList CutLabels(const QDialog* window)
-{
-    QStringList cut;
-    for (const QLabel* label : window->findChildren<QLabel*>()) {
-        const QString text = QString(label->text()).remove(u'&');
-        if (text.isEmpty())
-            continue;
-        const bool fits = label->wordWrap() ? label->heightForWidth(label->width()) <= label->height()
-                                            : label->fontMetrics().horizontalAdvance(text) <= label->width();
-        if (!fits)
-            cut << text;
-    }
-    return cut;
 }
 
 void PressKey(QWidget* window, int key)
@@ -109,7 +94,8 @@ TEST_F(MainWindow, MenuHoldsEveryCommandInOrder)
         items << MenuTexts(popup->menu());
     }
     EXPECT_EQ(popups, (QStringList{QStringLiteral("&Soubor"), QStringLiteral("&Matrix"), QStringLiteral("Pi&lot"),
-                                   QStringLiteral("&Tisk"), QStringLiteral("&O programu")}));
+                                   QStringLiteral("&Tisk"), QStringLiteral("&Jazyk / Language"),
+                                   QStringLiteral("&O programu")}));
     EXPECT_EQ(items[0], (QStringList{QStringLiteral("&Import seznamu pilotů"), QStringLiteral("&Export seznamu pilotů"),
                                      QStringLiteral("-"), QStringLiteral("E&xit")}));
     EXPECT_EQ(items[1], (QStringList{QStringLiteral("&Přepočítat"), QStringLiteral("&Vyvážený přepočet"),
@@ -117,7 +103,8 @@ TEST_F(MainWindow, MenuHoldsEveryCommandInOrder)
                                      QStringLiteral("&Export Matrixu"), QStringLiteral("Export karty &heatů ")}));
     EXPECT_EQ(items[2], (QStringList{QStringLiteral("&Vložit"), QStringLiteral("&Odstranit"), QStringLiteral("&Editovat")}));
     EXPECT_EQ(items[3], (QStringList{QStringLiteral("&Matrix"), QStringLiteral("&Karta heatů")}));
-    EXPECT_EQ(items[4], QStringList{QStringLiteral("&O programu")});
+    EXPECT_EQ(items[4], (QStringList{QStringLiteral("&Výchozí"), QStringLiteral("&Čeština"), QStringLiteral("&English")}));
+    EXPECT_EQ(items[5], QStringList{QStringLiteral("&O programu")});
 }
 
 TEST_F(MainWindow, MenuItemsCarryTheirCommandIds)
@@ -128,7 +115,7 @@ TEST_F(MainWindow, MenuItemsCarryTheirCommandIds)
             ids << (item->isSeparator() ? 0 : item->data().toInt());
     }
     EXPECT_EQ(ids, (QList<int>{32771, 32772, 0, 32775, 32773, 32790, 32791, 0, 32774, 32780, 32776, 32777, 32778,
-                               32782, 32781, 32779}));
+                               32782, 32781, 32795, 32796, 32797, 32779}));
 }
 
 // Each item reaches its own command: on an empty window the commands that
@@ -147,7 +134,7 @@ TEST_F(MainWindow, EveryMenuItemRunsItsCommand)
     host.ExpectDialog(IDD_ADD_PILOT, cancel);
     choose(2, 0);
     host.ExpectDialog(IDD_ABOUTBOX, [](DialogDriver& about) { about.PressOk(); });
-    choose(4, 0);
+    choose(5, 0);
     EXPECT_TRUE(host.AllAnswered());
 
     const std::vector<std::pair<QPoint, std::function<void()>>> refusing = {
@@ -188,7 +175,7 @@ TEST_F(MainWindow, AboutBoxOpensFromTheMenuAndTheSystemMenu)
             about.PressOk();
         });
     }
-    window.MenuBar()->actions()[4]->menu()->actions()[0]->trigger();
+    window.MenuBar()->actions()[5]->menu()->actions()[0]->trigger();
 
     QMenu* systemMenu = window.SystemMenu();
     const QList<QAction*> actions = systemMenu->actions();

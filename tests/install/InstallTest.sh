@@ -102,6 +102,17 @@ check_man_page() {
     done
 }
 
+# The window's translations, compiled, where the installed program looks for
+# them: a .qm file starts with Qt's magic number.
+check_translations() {
+    local language qm
+    for language in cs en; do
+        qm="$tree/usr/share/kvorax/translations/kvorax_$language.qm"
+        [ -f "$qm" ] || fail "no translation at /usr/share/kvorax/translations/kvorax_$language.qm"
+        [ "$(od -An -tx1 -N8 "$qm" | tr -d ' ')" = "3cb86418caef9c95" ] || fail "$qm is not a compiled translation"
+    done
+}
+
 # The AppStream entry is valid, names the desktop entry and the icon, and
 # lists every release of the changelog with its date.
 check_metainfo() {
@@ -144,6 +155,7 @@ check_icons
 check_licence_and_copyright
 check_changelog
 check_man_page
+check_translations
 check_metainfo
 check_package
-echo "installed program, desktop entry, $(wc -w <<<"$sizes") icons, copyright, changelog, manual page and AppStream entry"
+echo "installed program, desktop entry, $(wc -w <<<"$sizes") icons, copyright, changelog, manual page, translations and AppStream entry"

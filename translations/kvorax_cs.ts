@@ -1,0 +1,763 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="cs_CZ">
+<context>
+    <name>AboutDialog</name>
+    <message>
+        <source>O programu</source>
+        <translation>O programu</translation>
+    </message>
+    <message>
+        <source>Rozpis heatů pro soutěže RC modelů.</source>
+        <translation>Rozpis heatů pro soutěže RC modelů.</translation>
+    </message>
+    <message>
+        <source>Licence: GPL-3.0-or-later</source>
+        <translation>Licence: GPL-3.0-or-later</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>CDataExchange</name>
+    <message>
+        <source>Please enter an integer.</source>
+        <translation>Zadejte celé číslo.</translation>
+    </message>
+    <message>
+        <source>Please enter a positive integer.</source>
+        <translation>Zadejte kladné celé číslo.</translation>
+    </message>
+    <message>
+        <source>Please enter an integer between %1 and %2.</source>
+        <translation>Zadejte celé číslo od %1 do %2.</translation>
+    </message>
+    <message>
+        <source>Please enter no more than %1 characters.</source>
+        <translation>Zadejte nejvýše %1 znaků.</translation>
+    </message>
+</context>
+<context>
+    <name>CDialog</name>
+    <message>
+        <source>&amp;Close	Alt+F4</source>
+        <translation>&amp;Zavřít	Alt+F4</translation>
+    </message>
+</context>
+<context>
+    <name>CFileException</name>
+    <message>
+        <source>No error occurred with %1.</source>
+        <translation>Se souborem %1 nenastala žádná chyba.</translation>
+    </message>
+    <message>
+        <source>The file %1 does not exist.</source>
+        <translation>Soubor %1 neexistuje.</translation>
+    </message>
+    <message>
+        <source>The folder of %1 does not exist, or the path is not valid.</source>
+        <translation>Složka souboru %1 neexistuje nebo cesta není platná.</translation>
+    </message>
+    <message>
+        <source>Too many files are open to open %1.</source>
+        <translation>Soubor %1 nelze otevřít: je otevřeno příliš mnoho souborů.</translation>
+    </message>
+    <message>
+        <source>Access to %1 was denied.</source>
+        <translation>Přístup k souboru %1 byl odepřen.</translation>
+    </message>
+    <message>
+        <source>%1 is a folder or a device, not a file.</source>
+        <translation>%1 je složka nebo zařízení, ne soubor.</translation>
+    </message>
+    <message>
+        <source>A device error occurred while reading or writing %1.</source>
+        <translation>Při čtení nebo zápisu souboru %1 nastala chyba zařízení.</translation>
+    </message>
+    <message>
+        <source>%1 is in use by another program.</source>
+        <translation>Soubor %1 používá jiný program.</translation>
+    </message>
+    <message>
+        <source>The disk is full: %1 could not be written completely.</source>
+        <translation>Disk je plný: soubor %1 se nepodařilo zapsat celý.</translation>
+    </message>
+    <message>
+        <source>%1 is too large to be a text file of this program.</source>
+        <translation>Soubor %1 je příliš velký na textový soubor tohoto programu.</translation>
+    </message>
+    <message>
+        <source>An unexpected error occurred while accessing %1.</source>
+        <translation>Při práci se souborem %1 nastala neočekávaná chyba.</translation>
+    </message>
+    <message>
+        <source>%1 could not be written completely: it would pass the size limit set for this program&apos;s files (ulimit -f).</source>
+        <translation>Soubor %1 se nepodařilo zapsat celý: překročil by limit velikosti souborů nastavený pro tento program (ulimit -f).</translation>
+    </message>
+</context>
+<context>
+    <name>CPathDlg</name>
+    <message>
+        <source>Text Files (*.txt)|*.txt|Comma Separated Files (*.csv)|*.csv</source>
+        <translation>Textové soubory (*.txt)|*.txt|Soubory oddělené čárkami (*.csv)|*.csv</translation>
+    </message>
+    <message>
+        <source>Text Files (*.txt)|*.txt</source>
+        <translation>Textové soubory (*.txt)|*.txt</translation>
+    </message>
+    <message>
+        <source>The path &quot;%1&quot; is longer than %2 characters. Choose a file whose path is shorter.</source>
+        <translation>Cesta „%1“ je delší než %2 znaků. Vyberte soubor s kratší cestou.</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; already exists. Do you want to replace it?</source>
+        <translation>Soubor „%1“ už existuje. Chcete ho nahradit?</translation>
+    </message>
+    <message>
+        <source>Comma Separated Files (*.csv)|*.csv</source>
+        <translation>Soubory oddělené čárkami (*.csv)|*.csv</translation>
+    </message>
+</context>
+<context>
+    <name>CRaceDlg</name>
+    <message>
+        <source>The translation of the window into this language is not installed. The window keeps its language.</source>
+        <translation>Překlad okna do tohoto jazyka není nainstalován. Okno zůstává v dosavadním jazyce.</translation>
+    </message>
+    <message>
+        <source>This Pilot is already in the list! It will not be added again.</source>
+        <translation>Tento pilot už v seznamu je! Znovu přidán nebude.</translation>
+    </message>
+    <message>
+        <source>The pilot list already holds %1 pilots, the most a schedule can take. No more pilots can be added.</source>
+        <translation>Seznam pilotů už obsahuje %1 pilotů, víc jich rozpis nepojme. Další piloty nelze přidat.</translation>
+    </message>
+    <message>
+        <source>You must select a pilot from the Pilots List before attempting to delete.</source>
+        <translation>Před odstraněním musíte vybrat pilota v seznamu pilotů.</translation>
+    </message>
+    <message>
+        <source>You must select a pilot from the Pilots List before attempting to edit one.</source>
+        <translation>Před editováním musíte vybrat pilota v seznamu pilotů.</translation>
+    </message>
+    <message>
+        <source>Printing could not start. Check that the printer is available, or that the PDF file can be written where you chose to save it.</source>
+        <translation>Tisk se nepodařilo zahájit. Zkontrolujte, zda je tiskárna dostupná, nebo zda lze soubor PDF zapsat tam, kam jste ho zvolili uložit.</translation>
+    </message>
+    <message>
+        <source>The printout could not be finished. Check the printer.</source>
+        <translation>Tisk se nepodařilo dokončit. Zkontrolujte tiskárnu.</translation>
+    </message>
+    <message>
+        <source>Please perform a Matrix Calculation before attempting to print a Matrix.</source>
+        <translation>Před tiskem Matrixu nejprve proveďte výpočet Matrixu.</translation>
+    </message>
+    <message>
+        <source>Please perform a Matrix Calculation before attempting to print Heat Cards.</source>
+        <translation>Před tiskem karet heatů nejprve proveďte výpočet Matrixu.</translation>
+    </message>
+    <message>
+        <source>%1 The pilot list was not changed.</source>
+        <translation>%1 Seznam pilotů se nezměnil.</translation>
+    </message>
+    <message>
+        <source>Please perform a Matrix Calculation before attempting to export a Matrix.</source>
+        <translation>Před exportem Matrixu nejprve proveďte výpočet Matrixu.</translation>
+    </message>
+    <message>
+        <source>Please perform a Matrix Calculation before attempting to export Heat Cards.</source>
+        <translation>Před exportem karet heatů nejprve proveďte výpočet Matrixu.</translation>
+    </message>
+    <message>
+        <source>The printout could not be written completely to the file &quot;%1&quot;; the disk may be full. The file was left as it was.</source>
+        <translation>Výtisk se nepodařilo celý zapsat do souboru „%1“; disk je možná plný. Soubor zůstal, jak byl.</translation>
+    </message>
+    <message>
+        <source>The printout could not be written completely to the file &quot;%1&quot;: it would pass the size limit set for this program&apos;s files (ulimit -f). The file was left as it was.</source>
+        <translation>Výtisk se nepodařilo celý zapsat do souboru „%1“: překročil by limit velikosti souborů nastavený pro tento program (ulimit -f). Soubor zůstal, jak byl.</translation>
+    </message>
+    <message>
+        <source>print</source>
+        <translation>vytisknout</translation>
+    </message>
+    <message>
+        <source>The pilot list is empty. Add pilots or import a pilot list before calculating the matrix.</source>
+        <translation>Seznam pilotů je prázdný. Před výpočtem Matrixu přidejte piloty nebo importujte seznam pilotů.</translation>
+    </message>
+    <message>
+        <source>The matrix calculation failed; there is no schedule to export or print.</source>
+        <translation>Výpočet Matrixu selhal; není žádný rozpis k exportu ani k tisku.</translation>
+    </message>
+    <message>
+        <source>The pilot list has changed since the matrix was calculated.</source>
+        <translation>Seznam pilotů se od výpočtu Matrixu změnil.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The matrix was calculated for %n pilot.</source>
+        <translation>
+            <numerusform>Matrix byl vypočítán pro %n pilota.</numerusform>
+            <numerusform>Matrix byl vypočítán pro %n piloty.</numerusform>
+            <numerusform>Matrix byl vypočítán pro %n pilotů.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The matrix was calculated for %n pilots.</source>
+        <translation>
+            <numerusform>Matrix byl vypočítán pro %n pilota.</numerusform>
+            <numerusform>Matrix byl vypočítán pro %n piloty.</numerusform>
+            <numerusform>Matrix byl vypočítán pro %n pilotů.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The last matrix calculation failed, so there is no schedule to %1. Recalculate the matrix first.</source>
+        <translation>Poslední výpočet Matrixu selhal, takže nelze %1 žádný rozpis. Nejprve Matrix přepočítejte.</translation>
+    </message>
+    <message>
+        <source>The pilot list has changed since the matrix was calculated. Do you want to %1 the schedule as it was calculated?</source>
+        <translation>Seznam pilotů se od výpočtu Matrixu změnil. Chcete %1 rozpis tak, jak byl vypočítán?</translation>
+    </message>
+    <message>
+        <source>Do you want to export it before importing another list? If you answer No, the changes are lost.</source>
+        <translation>Chcete ho před importem jiného seznamu exportovat? Odpovíte-li Ne, změny budou ztraceny.</translation>
+    </message>
+    <message>
+        <source>The pilot list has changed since it was last imported or exported.</source>
+        <translation>Seznam pilotů se od posledního importu nebo exportu změnil.</translation>
+    </message>
+    <message>
+        <source>Do you want to export it before closing? If you answer No, the changes are lost.</source>
+        <translation>Chcete ho před zavřením exportovat? Odpovíte-li Ne, změny budou ztraceny.</translation>
+    </message>
+    <message>
+        <source>export</source>
+        <translation>exportovat</translation>
+    </message>
+    <message>
+        <source>Most meetings %1 (bound %2), pairs never met %3 (bound %4)</source>
+        <translation>Nejvíce setkání %1 (mez %2), dvojic bez setkání %3 (mez %4)</translation>
+    </message>
+    <message>
+        <source> - Escape stops</source>
+        <translation> - Escape výpočet zastaví</translation>
+    </message>
+    <message>
+        <source> - stopped early</source>
+        <translation> - zastaveno předčasně</translation>
+    </message>
+    <message>
+        <source>A balanced calculation is running. Press Escape or Stop to end it first.</source>
+        <translation>Běží vyvážený výpočet. Nejprve ho ukončete klávesou Escape nebo tlačítkem Zastavit.</translation>
+    </message>
+    <message>
+        <source>Please perform a Matrix Calculation before attempting to view the meeting statistics.</source>
+        <translation>Před zobrazením statistiky setkání nejprve proveďte výpočet Matrixu.</translation>
+    </message>
+    <message>
+        <source>Please perform a Matrix Calculation before attempting to export the meeting statistics.</source>
+        <translation>Před exportem statistiky setkání nejprve proveďte výpočet Matrixu.</translation>
+    </message>
+</context>
+<context>
+    <name>CStatisticsDlg</name>
+    <message>
+        <source>Setkání</source>
+        <translation>Setkání</translation>
+    </message>
+    <message>
+        <source>Dvojic</source>
+        <translation>Dvojic</translation>
+    </message>
+    <message>
+        <source>Soupeřů</source>
+        <translation>Soupeřů</translation>
+    </message>
+    <message>
+        <source>Nejvíce setkání jedné dvojice: %1 (mez: nejméně %2)
+Nejméně setkání jedné dvojice: %3 (mez: nejvýše %4)
+Dvojice, které se nepotkaly: %5 z %6 (mez: nejméně %7)
+Meze platí pro velikosti heatů tohoto výsledku; ne každou lze dosáhnout.</source>
+        <translation>Nejvíce setkání jedné dvojice: %1 (mez: nejméně %2)
+Nejméně setkání jedné dvojice: %3 (mez: nejvýše %4)
+Dvojice, které se nepotkaly: %5 z %6 (mez: nejméně %7)
+Meze platí pro velikosti heatů tohoto výsledku; ne každou lze dosáhnout.</translation>
+    </message>
+</context>
+<context>
+    <name>DrawFailureMessage</name>
+    <message numerus="yes">
+        <source>%n pilot</source>
+        <translation>
+            <numerusform>%n pilot</numerusform>
+            <numerusform>%n piloti</numerusform>
+            <numerusform>%n pilotů</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n pilots</source>
+        <translation>
+            <numerusform>%n pilot</numerusform>
+            <numerusform>%n piloti</numerusform>
+            <numerusform>%n pilotů</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n heat</source>
+        <translation>
+            <numerusform>%n heat</numerusform>
+            <numerusform>%n heaty</numerusform>
+            <numerusform>%n heatů</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n heats</source>
+        <translation>
+            <numerusform>%n heat</numerusform>
+            <numerusform>%n heaty</numerusform>
+            <numerusform>%n heatů</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n place</source>
+        <translation>
+            <numerusform>%n místo</numerusform>
+            <numerusform>%n místa</numerusform>
+            <numerusform>%n míst</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n places</source>
+        <translation>
+            <numerusform>%n místo</numerusform>
+            <numerusform>%n místa</numerusform>
+            <numerusform>%n míst</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 cannot all fly in one round of %2 with %3 each: a round has only %4. Use more heats or more pilots per heat.</source>
+        <translation>Do jednoho kola se nevejdou všichni piloti (%1): %2, v každém %3, to je jen %4. Použijte více heatů nebo více pilotů v heatu.</translation>
+    </message>
+    <message>
+        <source>Use fewer pilots per heat.</source>
+        <translation>Použijte méně pilotů v heatu.</translation>
+    </message>
+    <message>
+        <source>Use at least %1 and fewer pilots per heat.</source>
+        <translation>Použijte alespoň %1 a méně pilotů v heatu.</translation>
+    </message>
+    <message>
+        <source>A round has at most %1, so move some of these pilots to other channels.</source>
+        <translation>Kolo má nejvýše %1, proto přesuňte některé z těchto pilotů na jiné kanály.</translation>
+    </message>
+    <message>
+        <source>%1 fly on channel %2, but the %3 of a round fill only %4 of %5 each, and no heat may hold two pilots on one channel. %6</source>
+        <translation>Kanál %2: %1. %3 jednoho kola ale zaplní jen %4 (v každém %5) a žádný heat nesmí mít dva piloty na stejném kanálu. %6</translation>
+    </message>
+    <message>
+        <source>Cannot resolve frequency conflict. Rerun Matrix to reseed random number generator.</source>
+        <translation>Konflikt frekvencí nelze vyřešit. Spusťte výpočet Matrixu znovu, generátor náhodných čísel začne jinde.</translation>
+    </message>
+</context>
+<context>
+    <name>DrawStatusWriter</name>
+    <message>
+        <source>Clearing data...</source>
+        <translation>Mazání dat...</translation>
+    </message>
+    <message>
+        <source>Building Pilots&apos; list...</source>
+        <translation>Sestavování seznamu pilotů...</translation>
+    </message>
+    <message>
+        <source>Working Round %1, Heat %2</source>
+        <translation>Zpracovávám kolo %1, heat %2</translation>
+    </message>
+    <message>
+        <source>Freq conflict Round %1, Heat %2, channel %3. Retrying...</source>
+        <translation>Konflikt frekvencí v kole %1, heatu %2, kanál %3. Zkouším znovu...</translation>
+    </message>
+</context>
+<context>
+    <name>FontSizeDialog</name>
+    <message>
+        <source>Výběr velikosti fontu</source>
+        <translation>Výběr velikosti fontu</translation>
+    </message>
+    <message>
+        <source>Zadej základní velikost fontu pro tisk.</source>
+        <translation>Zadej základní velikost fontu pro tisk.</translation>
+    </message>
+    <message>
+        <source>Začni nový sloupec pro každé kolo</source>
+        <translation>Začni nový sloupec pro každé kolo</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Zrušit</translation>
+    </message>
+</context>
+<context>
+    <name>PathDialog</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Zrušit</translation>
+    </message>
+    <message>
+        <source>&amp;Vybrat</source>
+        <translation>&amp;Vybrat</translation>
+    </message>
+    <message>
+        <source>&amp;Uložit jako:</source>
+        <translation>&amp;Uložit jako:</translation>
+    </message>
+    <message>
+        <source>Import seznamu pilotů</source>
+        <translation>Import seznamu pilotů</translation>
+    </message>
+    <message>
+        <source>Cesta k importovanému souboru:</source>
+        <translation>Cesta k importovanému souboru:</translation>
+    </message>
+    <message>
+        <source>Můžete importovat ASCII soubor ve kterém jsou jednotlivé položky odděleny čárkou. Záznam každého pilota musí být v jedné řádce. Struktura záznamu má tento tvar:</source>
+        <translation>Můžete importovat ASCII soubor ve kterém jsou jednotlivé položky odděleny čárkou. Záznam každého pilota musí být v jedné řádce. Struktura záznamu má tento tvar:</translation>
+    </message>
+    <message>
+        <source>příjmení pilota, jméno pilota, frekvence</source>
+        <translation>příjmení pilota, jméno pilota, frekvence</translation>
+    </message>
+    <message>
+        <source>Export seznamu pilotů</source>
+        <translation>Export seznamu pilotů</translation>
+    </message>
+    <message>
+        <source>Můžete uložit aktuální seznam pilotů do souboru, který se dá později importovat a použít. Vložte jméno souboru a vyberte místo pro uložení.</source>
+        <translation>Můžete uložit aktuální seznam pilotů do souboru, který se dá později importovat a použít. Vložte jméno souboru a vyberte místo pro uložení.</translation>
+    </message>
+    <message>
+        <source>Export Matrixu</source>
+        <translation>Export Matrixu</translation>
+    </message>
+    <message>
+        <source>Můžete uložit aktuální vypočítaný Matrix do souboru, který se dá upravit ve vašem oblíbeném textovém editoru. Tento soubor obsahuje všechny heaty, jména pilotů a použité frekvence.</source>
+        <translation>Můžete uložit aktuální vypočítaný Matrix do souboru, který se dá upravit ve vašem oblíbeném textovém editoru. Tento soubor obsahuje všechny heaty, jména pilotů a použité frekvence.</translation>
+    </message>
+    <message>
+        <source>Export karty heatů</source>
+        <translation>Export karty heatů</translation>
+    </message>
+    <message>
+        <source>Můžete vytvořit kartu s rozpisem heatů pro každého pilota. Exportovaný textový soubor lze upravit ve vašem oblíbeném textovém editoru.</source>
+        <translation>Můžete vytvořit kartu s rozpisem heatů pro každého pilota. Exportovaný textový soubor lze upravit ve vašem oblíbeném textovém editoru.</translation>
+    </message>
+    <message>
+        <source>Export statistiky setkání</source>
+        <translation>Export statistiky setkání</translation>
+    </message>
+    <message>
+        <source>Můžete uložit, kolikrát se potkala každá dvojice pilotů, do souboru CSV, který otevře tabulkový procesor. Každý řádek: příjmení, jméno, příjmení, jméno, počet setkání.</source>
+        <translation>Můžete uložit, kolikrát se potkala každá dvojice pilotů, do souboru CSV, který otevře tabulkový procesor. Každý řádek: příjmení, jméno, příjmení, jméno, počet setkání.</translation>
+    </message>
+</context>
+<context>
+    <name>PilotDialog</name>
+    <message>
+        <source>&amp;Jméno pilota:</source>
+        <translation>&amp;Jméno pilota:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Zrušit</translation>
+    </message>
+    <message>
+        <source>Vložení pilota</source>
+        <translation>Vložení pilota</translation>
+    </message>
+    <message>
+        <source>&amp;Příjmení Pilota:</source>
+        <translation>&amp;Příjmení Pilota:</translation>
+    </message>
+    <message>
+        <source>&amp;Frekvence:</source>
+        <translation>&amp;Frekvence:</translation>
+    </message>
+    <message>
+        <source>Chci vložit dalšího pilota</source>
+        <translation>Chci vložit dalšího pilota</translation>
+    </message>
+    <message>
+        <source>Editování pilota</source>
+        <translation>Editování pilota</translation>
+    </message>
+    <message>
+        <source>&amp;Příjmení pilota:</source>
+        <translation>&amp;Příjmení pilota:</translation>
+    </message>
+    <message>
+        <source>&amp;Frekvence</source>
+        <translation>&amp;Frekvence</translation>
+    </message>
+</context>
+<context>
+    <name>PilotFieldsExchange</name>
+    <message>
+        <source>A pilot&apos;s name cannot contain a comma, because commas separate the names and the channel in the pilot list. Please remove the comma.</source>
+        <translation>Jméno pilota nesmí obsahovat čárku, protože čárky v seznamu pilotů oddělují jména a kanál. Odstraňte prosím čárku.</translation>
+    </message>
+    <message>
+        <source>Please enter the pilot&apos;s last name.</source>
+        <translation>Zadejte příjmení pilota.</translation>
+    </message>
+</context>
+<context>
+    <name>Printout</name>
+    <message>
+        <source>Printing %1</source>
+        <translation>Tisk: %1</translation>
+    </message>
+    <message>
+        <source>%1 printed at size %2: size %3 does not fit the page</source>
+        <translation>%1: vytištěno ve velikosti %2, velikost %3 se na stránku nevejde</translation>
+    </message>
+    <message>
+        <source>Heat Cards</source>
+        <translation>Karty heatů</translation>
+    </message>
+    <message>
+        <source>Matrix</source>
+        <translation>Matrix</translation>
+    </message>
+</context>
+<context>
+    <name>RaceDialog</name>
+    <message>
+        <source>&amp;Soubor</source>
+        <translation>&amp;Soubor</translation>
+    </message>
+    <message>
+        <source>&amp;Import seznamu pilotů</source>
+        <translation>&amp;Import seznamu pilotů</translation>
+    </message>
+    <message>
+        <source>&amp;Export seznamu pilotů</source>
+        <translation>&amp;Export seznamu pilotů</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Ukončit</translation>
+    </message>
+    <message>
+        <source>&amp;Matrix</source>
+        <translation>&amp;Matrix</translation>
+    </message>
+    <message>
+        <source>&amp;Přepočítat</source>
+        <translation>&amp;Přepočítat</translation>
+    </message>
+    <message>
+        <source>&amp;Export Matrixu</source>
+        <translation>&amp;Export Matrixu</translation>
+    </message>
+    <message>
+        <source>Export karty &amp;heatů </source>
+        <translation>Export karty &amp;heatů </translation>
+    </message>
+    <message>
+        <source>Pi&amp;lot</source>
+        <translation>Pi&amp;lot</translation>
+    </message>
+    <message>
+        <source>&amp;Vložit</source>
+        <translation>&amp;Vložit</translation>
+    </message>
+    <message>
+        <source>&amp;Odstranit</source>
+        <translation>&amp;Odstranit</translation>
+    </message>
+    <message>
+        <source>&amp;Editovat</source>
+        <translation>&amp;Editovat</translation>
+    </message>
+    <message>
+        <source>&amp;Tisk</source>
+        <translation>&amp;Tisk</translation>
+    </message>
+    <message>
+        <source>&amp;Karta heatů</source>
+        <translation>&amp;Karta heatů</translation>
+    </message>
+    <message>
+        <source>&amp;Jazyk / Language</source>
+        <translation>&amp;Jazyk / Language</translation>
+    </message>
+    <message>
+        <source>&amp;Výchozí</source>
+        <translation>&amp;Výchozí</translation>
+    </message>
+    <message>
+        <source>&amp;Čeština</source>
+        <translation>&amp;Čeština</translation>
+    </message>
+    <message>
+        <source>&amp;English</source>
+        <translation>&amp;English</translation>
+    </message>
+    <message>
+        <source>&amp;O programu</source>
+        <translation>&amp;O programu</translation>
+    </message>
+    <message>
+        <source>&amp;Kola</source>
+        <translation>&amp;Kola</translation>
+    </message>
+    <message>
+        <source>&amp;Heaty</source>
+        <translation>&amp;Heaty</translation>
+    </message>
+    <message>
+        <source>&amp;Pilotů v heatu</source>
+        <translation>&amp;Pilotů v heatu</translation>
+    </message>
+    <message>
+        <source>Seznam pilotů</source>
+        <translation>Seznam pilotů</translation>
+    </message>
+    <message>
+        <source>Výpočet Matrixu</source>
+        <translation>Výpočet Matrixu</translation>
+    </message>
+    <message>
+        <source>&amp;Vyvážený přepočet</source>
+        <translation>&amp;Vyvážený přepočet</translation>
+    </message>
+    <message>
+        <source>&amp;Statistika setkání</source>
+        <translation>&amp;Statistika setkání</translation>
+    </message>
+    <message>
+        <source>&amp;Zastavit</source>
+        <translation>&amp;Zastavit</translation>
+    </message>
+</context>
+<context>
+    <name>RosterFile</name>
+    <message>
+        <source>1 line was</source>
+        <translation>byl 1 řádek vynechán</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n lines were</source>
+        <translation>
+            <numerusform>byl %n řádek vynechán</numerusform>
+            <numerusform>byly %n řádky vynechány</numerusform>
+            <numerusform>bylo %n řádků vynecháno</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 pilots were imported from &quot;%2&quot;. The pilot list holds at most %3 pilots, so %4 left out.</source>
+        <translation>Ze souboru „%2“ bylo importováno %1 pilotů. Seznam pilotů pojme nejvýše %3 pilotů, proto %4.</translation>
+    </message>
+    <message>
+        <source>has fewer than three fields (last name, first name and channel)</source>
+        <translation>má méně než tři pole (příjmení, jméno a kanál)</translation>
+    </message>
+    <message>
+        <source>separates its fields with semicolons, but the fields of a pilot must be separated by commas</source>
+        <translation>odděluje svá pole středníky, ale pole pilota musí být oddělena čárkami</translation>
+    </message>
+    <message>
+        <source>has no channel</source>
+        <translation>nemá kanál</translation>
+    </message>
+    <message>
+        <source>has a channel that is not a whole number</source>
+        <translation>má kanál, který není celé číslo</translation>
+    </message>
+    <message>
+        <source>has a channel outside %1 to %2</source>
+        <translation>má kanál mimo rozsah %1 až %2</translation>
+    </message>
+    <message>
+        <source>1 more line cannot be imported either.</source>
+        <translation>Nelze importovat ani 1 další řádek.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n more lines cannot be imported either.</source>
+        <translation>
+            <numerusform>Nelze importovat ani %n další řádek.</numerusform>
+            <numerusform>Nelze importovat ani %n další řádky.</numerusform>
+            <numerusform>Nelze importovat ani %n dalších řádků.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The pilot list was not changed.</source>
+        <translation>Seznam pilotů se nezměnil.</translation>
+    </message>
+    <message>
+        <source>The pilots cannot be imported from &quot;%1&quot;: it is not text in UTF-8, UTF-16, UTF-32 or Windows-1250.</source>
+        <translation>Piloty nelze importovat ze souboru „%1“: není to text v kódování UTF-8, UTF-16, UTF-32 ani Windows-1250.</translation>
+    </message>
+    <message>
+        <source>The pilots cannot be imported from &quot;%1&quot;: line %2 (&quot;%3&quot;) %4.</source>
+        <translation>Piloty nelze importovat ze souboru „%1“: řádek %2 („%3“) %4.</translation>
+    </message>
+</context>
+<context>
+    <name>StatisticsDialog</name>
+    <message>
+        <source>Statistika setkání</source>
+        <translation>Statistika setkání</translation>
+    </message>
+    <message>
+        <source>Dvojice podle počtu setkání</source>
+        <translation>Dvojice podle počtu setkání</translation>
+    </message>
+    <message>
+        <source>Kolikrát se potkali (řádek: soupeřů z možných)</source>
+        <translation>Kolikrát se potkali (řádek: soupeřů z možných)</translation>
+    </message>
+    <message>
+        <source>Zavřít</source>
+        <translation>Zavřít</translation>
+    </message>
+    <message>
+        <source>Export &amp;CSV</source>
+        <translation>Export &amp;CSV</translation>
+    </message>
+</context>
+<context>
+    <name>Strings</name>
+    <message>
+        <source>&amp;O Kvoraxu...</source>
+        <translation>&amp;O Kvoraxu...</translation>
+    </message>
+</context>
+<context>
+    <name>TextFileExport</name>
+    <message>
+        <source>%1 Nothing was written.</source>
+        <translation>%1 Nic nebylo zapsáno.</translation>
+    </message>
+    <message>
+        <source>%1 Not everything could be written.</source>
+        <translation>%1 Nepodařilo se zapsat všechno.</translation>
+    </message>
+    <message>
+        <source>%1 The file was left as it was.</source>
+        <translation>%1 Soubor zůstal, jak byl.</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,753 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en_US">
+<context>
+    <name>AboutDialog</name>
+    <message>
+        <source>O programu</source>
+        <translation>About Kvorax</translation>
+    </message>
+    <message>
+        <source>Rozpis heatů pro soutěže RC modelů.</source>
+        <translation>Heat schedules for RC model contests.</translation>
+    </message>
+    <message>
+        <source>Licence: GPL-3.0-or-later</source>
+        <translation>License: GPL-3.0-or-later</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>CDataExchange</name>
+    <message>
+        <source>Please enter an integer.</source>
+        <translation>Please enter an integer.</translation>
+    </message>
+    <message>
+        <source>Please enter a positive integer.</source>
+        <translation>Please enter a positive integer.</translation>
+    </message>
+    <message>
+        <source>Please enter an integer between %1 and %2.</source>
+        <translation>Please enter an integer between %1 and %2.</translation>
+    </message>
+    <message>
+        <source>Please enter no more than %1 characters.</source>
+        <translation>Please enter no more than %1 characters.</translation>
+    </message>
+</context>
+<context>
+    <name>CDialog</name>
+    <message>
+        <source>&amp;Close	Alt+F4</source>
+        <translation>&amp;Close	Alt+F4</translation>
+    </message>
+</context>
+<context>
+    <name>CFileException</name>
+    <message>
+        <source>No error occurred with %1.</source>
+        <translation>No error occurred with %1.</translation>
+    </message>
+    <message>
+        <source>The file %1 does not exist.</source>
+        <translation>The file %1 does not exist.</translation>
+    </message>
+    <message>
+        <source>The folder of %1 does not exist, or the path is not valid.</source>
+        <translation>The folder of %1 does not exist, or the path is not valid.</translation>
+    </message>
+    <message>
+        <source>Too many files are open to open %1.</source>
+        <translation>Too many files are open to open %1.</translation>
+    </message>
+    <message>
+        <source>Access to %1 was denied.</source>
+        <translation>Access to %1 was denied.</translation>
+    </message>
+    <message>
+        <source>%1 is a folder or a device, not a file.</source>
+        <translation>%1 is a folder or a device, not a file.</translation>
+    </message>
+    <message>
+        <source>A device error occurred while reading or writing %1.</source>
+        <translation>A device error occurred while reading or writing %1.</translation>
+    </message>
+    <message>
+        <source>%1 is in use by another program.</source>
+        <translation>%1 is in use by another program.</translation>
+    </message>
+    <message>
+        <source>The disk is full: %1 could not be written completely.</source>
+        <translation>The disk is full: %1 could not be written completely.</translation>
+    </message>
+    <message>
+        <source>%1 is too large to be a text file of this program.</source>
+        <translation>%1 is too large to be a text file of this program.</translation>
+    </message>
+    <message>
+        <source>An unexpected error occurred while accessing %1.</source>
+        <translation>An unexpected error occurred while accessing %1.</translation>
+    </message>
+    <message>
+        <source>%1 could not be written completely: it would pass the size limit set for this program&apos;s files (ulimit -f).</source>
+        <translation>%1 could not be written completely: it would pass the size limit set for this program&apos;s files (ulimit -f).</translation>
+    </message>
+</context>
+<context>
+    <name>CPathDlg</name>
+    <message>
+        <source>Text Files (*.txt)|*.txt|Comma Separated Files (*.csv)|*.csv</source>
+        <translation>Text Files (*.txt)|*.txt|Comma Separated Files (*.csv)|*.csv</translation>
+    </message>
+    <message>
+        <source>Text Files (*.txt)|*.txt</source>
+        <translation>Text Files (*.txt)|*.txt</translation>
+    </message>
+    <message>
+        <source>The path &quot;%1&quot; is longer than %2 characters. Choose a file whose path is shorter.</source>
+        <translation>The path &quot;%1&quot; is longer than %2 characters. Choose a file whose path is shorter.</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; already exists. Do you want to replace it?</source>
+        <translation>The file &quot;%1&quot; already exists. Do you want to replace it?</translation>
+    </message>
+    <message>
+        <source>Comma Separated Files (*.csv)|*.csv</source>
+        <translation>Comma Separated Files (*.csv)|*.csv</translation>
+    </message>
+</context>
+<context>
+    <name>CRaceDlg</name>
+    <message>
+        <source>The translation of the window into this language is not installed. The window keeps its language.</source>
+        <translation>The translation of the window into this language is not installed. The window keeps its language.</translation>
+    </message>
+    <message>
+        <source>This Pilot is already in the list! It will not be added again.</source>
+        <translation>This Pilot is already in the list! It will not be added again.</translation>
+    </message>
+    <message>
+        <source>The pilot list already holds %1 pilots, the most a schedule can take. No more pilots can be added.</source>
+        <translation>The pilot list already holds %1 pilots, the most a schedule can take. No more pilots can be added.</translation>
+    </message>
+    <message>
+        <source>You must select a pilot from the Pilots List before attempting to delete.</source>
+        <translation>You must select a pilot from the Pilots List before attempting to delete.</translation>
+    </message>
+    <message>
+        <source>You must select a pilot from the Pilots List before attempting to edit one.</source>
+        <translation>You must select a pilot from the Pilots List before attempting to edit one.</translation>
+    </message>
+    <message>
+        <source>Printing could not start. Check that the printer is available, or that the PDF file can be written where you chose to save it.</source>
+        <translation>Printing could not start. Check that the printer is available, or that the PDF file can be written where you chose to save it.</translation>
+    </message>
+    <message>
+        <source>The printout could not be finished. Check the printer.</source>
+        <translation>The printout could not be finished. Check the printer.</translation>
+    </message>
+    <message>
+        <source>Please perform a Matrix Calculation before attempting to print a Matrix.</source>
+        <translation>Please perform a Matrix Calculation before attempting to print a Matrix.</translation>
+    </message>
+    <message>
+        <source>Please perform a Matrix Calculation before attempting to print Heat Cards.</source>
+        <translation>Please perform a Matrix Calculation before attempting to print Heat Cards.</translation>
+    </message>
+    <message>
+        <source>%1 The pilot list was not changed.</source>
+        <translation>%1 The pilot list was not changed.</translation>
+    </message>
+    <message>
+        <source>Please perform a Matrix Calculation before attempting to export a Matrix.</source>
+        <translation>Please perform a Matrix Calculation before attempting to export a Matrix.</translation>
+    </message>
+    <message>
+        <source>Please perform a Matrix Calculation before attempting to export Heat Cards.</source>
+        <translation>Please perform a Matrix Calculation before attempting to export Heat Cards.</translation>
+    </message>
+    <message>
+        <source>The printout could not be written completely to the file &quot;%1&quot;; the disk may be full. The file was left as it was.</source>
+        <translation>The printout could not be written completely to the file &quot;%1&quot;; the disk may be full. The file was left as it was.</translation>
+    </message>
+    <message>
+        <source>The printout could not be written completely to the file &quot;%1&quot;: it would pass the size limit set for this program&apos;s files (ulimit -f). The file was left as it was.</source>
+        <translation>The printout could not be written completely to the file &quot;%1&quot;: it would pass the size limit set for this program&apos;s files (ulimit -f). The file was left as it was.</translation>
+    </message>
+    <message>
+        <source>print</source>
+        <translation>print</translation>
+    </message>
+    <message>
+        <source>The pilot list is empty. Add pilots or import a pilot list before calculating the matrix.</source>
+        <translation>The pilot list is empty. Add pilots or import a pilot list before calculating the matrix.</translation>
+    </message>
+    <message>
+        <source>The matrix calculation failed; there is no schedule to export or print.</source>
+        <translation>The matrix calculation failed; there is no schedule to export or print.</translation>
+    </message>
+    <message>
+        <source>The pilot list has changed since the matrix was calculated.</source>
+        <translation>The pilot list has changed since the matrix was calculated.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The matrix was calculated for %n pilot.</source>
+        <translation>
+            <numerusform>The matrix was calculated for %n pilot.</numerusform>
+            <numerusform>The matrix was calculated for %n pilots.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The matrix was calculated for %n pilots.</source>
+        <translation>
+            <numerusform>The matrix was calculated for %n pilot.</numerusform>
+            <numerusform>The matrix was calculated for %n pilots.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The last matrix calculation failed, so there is no schedule to %1. Recalculate the matrix first.</source>
+        <translation>The last matrix calculation failed, so there is no schedule to %1. Recalculate the matrix first.</translation>
+    </message>
+    <message>
+        <source>The pilot list has changed since the matrix was calculated. Do you want to %1 the schedule as it was calculated?</source>
+        <translation>The pilot list has changed since the matrix was calculated. Do you want to %1 the schedule as it was calculated?</translation>
+    </message>
+    <message>
+        <source>Do you want to export it before importing another list? If you answer No, the changes are lost.</source>
+        <translation>Do you want to export it before importing another list? If you answer No, the changes are lost.</translation>
+    </message>
+    <message>
+        <source>The pilot list has changed since it was last imported or exported.</source>
+        <translation>The pilot list has changed since it was last imported or exported.</translation>
+    </message>
+    <message>
+        <source>Do you want to export it before closing? If you answer No, the changes are lost.</source>
+        <translation>Do you want to export it before closing? If you answer No, the changes are lost.</translation>
+    </message>
+    <message>
+        <source>export</source>
+        <translation>export</translation>
+    </message>
+    <message>
+        <source>Most meetings %1 (bound %2), pairs never met %3 (bound %4)</source>
+        <translation>Most meetings %1 (bound %2), pairs never met %3 (bound %4)</translation>
+    </message>
+    <message>
+        <source> - Escape stops</source>
+        <translation> - Escape stops</translation>
+    </message>
+    <message>
+        <source> - stopped early</source>
+        <translation> - stopped early</translation>
+    </message>
+    <message>
+        <source>A balanced calculation is running. Press Escape or Stop to end it first.</source>
+        <translation>A balanced calculation is running. Press Escape or Stop to end it first.</translation>
+    </message>
+    <message>
+        <source>Please perform a Matrix Calculation before attempting to view the meeting statistics.</source>
+        <translation>Please perform a Matrix Calculation before attempting to view the meeting statistics.</translation>
+    </message>
+    <message>
+        <source>Please perform a Matrix Calculation before attempting to export the meeting statistics.</source>
+        <translation>Please perform a Matrix Calculation before attempting to export the meeting statistics.</translation>
+    </message>
+</context>
+<context>
+    <name>CStatisticsDlg</name>
+    <message>
+        <source>Setkání</source>
+        <translation>Meetings</translation>
+    </message>
+    <message>
+        <source>Dvojic</source>
+        <translation>Pairs</translation>
+    </message>
+    <message>
+        <source>Soupeřů</source>
+        <translation>Opponents</translation>
+    </message>
+    <message>
+        <source>Nejvíce setkání jedné dvojice: %1 (mez: nejméně %2)
+Nejméně setkání jedné dvojice: %3 (mez: nejvýše %4)
+Dvojice, které se nepotkaly: %5 z %6 (mez: nejméně %7)
+Meze platí pro velikosti heatů tohoto výsledku; ne každou lze dosáhnout.</source>
+        <translation>Most meetings of one pair: %1 (bound: at least %2)
+Fewest meetings of one pair: %3 (bound: at most %4)
+Pairs that never met: %5 of %6 (bound: at least %7)
+The bounds hold for the heat sizes of this result; not every one can be reached.</translation>
+    </message>
+</context>
+<context>
+    <name>DrawFailureMessage</name>
+    <message numerus="yes">
+        <source>%n pilot</source>
+        <translation>
+            <numerusform>%n pilot</numerusform>
+            <numerusform>%n pilots</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n pilots</source>
+        <translation>
+            <numerusform>%n pilot</numerusform>
+            <numerusform>%n pilots</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n heat</source>
+        <translation>
+            <numerusform>%n heat</numerusform>
+            <numerusform>%n heats</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n heats</source>
+        <translation>
+            <numerusform>%n heat</numerusform>
+            <numerusform>%n heats</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n place</source>
+        <translation>
+            <numerusform>%n place</numerusform>
+            <numerusform>%n places</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n places</source>
+        <translation>
+            <numerusform>%n place</numerusform>
+            <numerusform>%n places</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 cannot all fly in one round of %2 with %3 each: a round has only %4. Use more heats or more pilots per heat.</source>
+        <translation>%1 cannot all fly in one round of %2 with %3 each: a round has only %4. Use more heats or more pilots per heat.</translation>
+    </message>
+    <message>
+        <source>Use fewer pilots per heat.</source>
+        <translation>Use fewer pilots per heat.</translation>
+    </message>
+    <message>
+        <source>Use at least %1 and fewer pilots per heat.</source>
+        <translation>Use at least %1 and fewer pilots per heat.</translation>
+    </message>
+    <message>
+        <source>A round has at most %1, so move some of these pilots to other channels.</source>
+        <translation>A round has at most %1, so move some of these pilots to other channels.</translation>
+    </message>
+    <message>
+        <source>%1 fly on channel %2, but the %3 of a round fill only %4 of %5 each, and no heat may hold two pilots on one channel. %6</source>
+        <translation>%1 fly on channel %2, but the %3 of a round fill only %4 of %5 each, and no heat may hold two pilots on one channel. %6</translation>
+    </message>
+    <message>
+        <source>Cannot resolve frequency conflict. Rerun Matrix to reseed random number generator.</source>
+        <translation>Cannot resolve frequency conflict. Rerun Matrix to reseed random number generator.</translation>
+    </message>
+</context>
+<context>
+    <name>DrawStatusWriter</name>
+    <message>
+        <source>Clearing data...</source>
+        <translation>Clearing data...</translation>
+    </message>
+    <message>
+        <source>Building Pilots&apos; list...</source>
+        <translation>Building Pilots&apos; list...</translation>
+    </message>
+    <message>
+        <source>Working Round %1, Heat %2</source>
+        <translation>Working Round %1, Heat %2</translation>
+    </message>
+    <message>
+        <source>Freq conflict Round %1, Heat %2, channel %3. Retrying...</source>
+        <translation>Freq conflict Round %1, Heat %2, channel %3. Retrying...</translation>
+    </message>
+</context>
+<context>
+    <name>FontSizeDialog</name>
+    <message>
+        <source>Výběr velikosti fontu</source>
+        <translation>Font Size</translation>
+    </message>
+    <message>
+        <source>Zadej základní velikost fontu pro tisk.</source>
+        <translation>Enter the base font size for printing.</translation>
+    </message>
+    <message>
+        <source>Začni nový sloupec pro každé kolo</source>
+        <translation>Start a new column for each round</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>PathDialog</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>&amp;Vybrat</source>
+        <translation>&amp;Browse...</translation>
+    </message>
+    <message>
+        <source>&amp;Uložit jako:</source>
+        <translation>&amp;Save as:</translation>
+    </message>
+    <message>
+        <source>Import seznamu pilotů</source>
+        <translation>Import Pilot List</translation>
+    </message>
+    <message>
+        <source>Cesta k importovanému souboru:</source>
+        <translation>Path of the file to import:</translation>
+    </message>
+    <message>
+        <source>Můžete importovat ASCII soubor ve kterém jsou jednotlivé položky odděleny čárkou. Záznam každého pilota musí být v jedné řádce. Struktura záznamu má tento tvar:</source>
+        <translation>You can import an ASCII file in which the items are separated by commas. Each pilot&apos;s record must be on one line. A record has this form:</translation>
+    </message>
+    <message>
+        <source>příjmení pilota, jméno pilota, frekvence</source>
+        <translation>pilot&apos;s last name, pilot&apos;s first name, frequency</translation>
+    </message>
+    <message>
+        <source>Export seznamu pilotů</source>
+        <translation>Export Pilot List</translation>
+    </message>
+    <message>
+        <source>Můžete uložit aktuální seznam pilotů do souboru, který se dá později importovat a použít. Vložte jméno souboru a vyberte místo pro uložení.</source>
+        <translation>You can save the current pilot list to a file that can be imported and used later. Enter a file name and choose where to save it.</translation>
+    </message>
+    <message>
+        <source>Export Matrixu</source>
+        <translation>Export Matrix</translation>
+    </message>
+    <message>
+        <source>Můžete uložit aktuální vypočítaný Matrix do souboru, který se dá upravit ve vašem oblíbeném textovém editoru. Tento soubor obsahuje všechny heaty, jména pilotů a použité frekvence.</source>
+        <translation>You can save the calculated matrix to a file that you can edit in your favourite text editor. The file holds all heats, the pilots&apos; names and the frequencies used.</translation>
+    </message>
+    <message>
+        <source>Export karty heatů</source>
+        <translation>Export Heat Cards</translation>
+    </message>
+    <message>
+        <source>Můžete vytvořit kartu s rozpisem heatů pro každého pilota. Exportovaný textový soubor lze upravit ve vašem oblíbeném textovém editoru.</source>
+        <translation>You can create a card with the heat schedule of each pilot. The exported text file can be edited in your favourite text editor.</translation>
+    </message>
+    <message>
+        <source>Export statistiky setkání</source>
+        <translation>Export Meeting Statistics</translation>
+    </message>
+    <message>
+        <source>Můžete uložit, kolikrát se potkala každá dvojice pilotů, do souboru CSV, který otevře tabulkový procesor. Každý řádek: příjmení, jméno, příjmení, jméno, počet setkání.</source>
+        <translation>You can save how often each pair of pilots met to a CSV file that a spreadsheet opens. Each line: last name, first name, last name, first name, number of meetings.</translation>
+    </message>
+</context>
+<context>
+    <name>PilotDialog</name>
+    <message>
+        <source>&amp;Jméno pilota:</source>
+        <translation>&amp;First name:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Vložení pilota</source>
+        <translation>Add Pilot</translation>
+    </message>
+    <message>
+        <source>&amp;Příjmení Pilota:</source>
+        <translation>&amp;Last name:</translation>
+    </message>
+    <message>
+        <source>&amp;Frekvence:</source>
+        <translation>Fre&amp;quency:</translation>
+    </message>
+    <message>
+        <source>Chci vložit dalšího pilota</source>
+        <translation>Add another pilot</translation>
+    </message>
+    <message>
+        <source>Editování pilota</source>
+        <translation>Edit Pilot</translation>
+    </message>
+    <message>
+        <source>&amp;Příjmení pilota:</source>
+        <translation>&amp;Last name:</translation>
+    </message>
+    <message>
+        <source>&amp;Frekvence</source>
+        <translation>Fre&amp;quency</translation>
+    </message>
+</context>
+<context>
+    <name>PilotFieldsExchange</name>
+    <message>
+        <source>A pilot&apos;s name cannot contain a comma, because commas separate the names and the channel in the pilot list. Please remove the comma.</source>
+        <translation>A pilot&apos;s name cannot contain a comma, because commas separate the names and the channel in the pilot list. Please remove the comma.</translation>
+    </message>
+    <message>
+        <source>Please enter the pilot&apos;s last name.</source>
+        <translation>Please enter the pilot&apos;s last name.</translation>
+    </message>
+</context>
+<context>
+    <name>Printout</name>
+    <message>
+        <source>Printing %1</source>
+        <translation>Printing %1</translation>
+    </message>
+    <message>
+        <source>%1 printed at size %2: size %3 does not fit the page</source>
+        <translation>%1 printed at size %2: size %3 does not fit the page</translation>
+    </message>
+    <message>
+        <source>Heat Cards</source>
+        <translation>Heat Cards</translation>
+    </message>
+    <message>
+        <source>Matrix</source>
+        <translation>Matrix</translation>
+    </message>
+</context>
+<context>
+    <name>RaceDialog</name>
+    <message>
+        <source>&amp;Soubor</source>
+        <translation>&amp;File</translation>
+    </message>
+    <message>
+        <source>&amp;Import seznamu pilotů</source>
+        <translation>&amp;Import Pilot List</translation>
+    </message>
+    <message>
+        <source>&amp;Export seznamu pilotů</source>
+        <translation>&amp;Export Pilot List</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>E&amp;xit</translation>
+    </message>
+    <message>
+        <source>&amp;Matrix</source>
+        <translation>&amp;Matrix</translation>
+    </message>
+    <message>
+        <source>&amp;Přepočítat</source>
+        <translation>&amp;Recalculate</translation>
+    </message>
+    <message>
+        <source>&amp;Export Matrixu</source>
+        <translation>&amp;Export Matrix</translation>
+    </message>
+    <message>
+        <source>Export karty &amp;heatů </source>
+        <translation>Export &amp;Heat Cards</translation>
+    </message>
+    <message>
+        <source>Pi&amp;lot</source>
+        <translation>Pi&amp;lot</translation>
+    </message>
+    <message>
+        <source>&amp;Vložit</source>
+        <translation>&amp;Add</translation>
+    </message>
+    <message>
+        <source>&amp;Odstranit</source>
+        <translation>&amp;Delete</translation>
+    </message>
+    <message>
+        <source>&amp;Editovat</source>
+        <translation>&amp;Edit</translation>
+    </message>
+    <message>
+        <source>&amp;Tisk</source>
+        <translation>Pri&amp;nt</translation>
+    </message>
+    <message>
+        <source>&amp;Karta heatů</source>
+        <translation>&amp;Heat Cards</translation>
+    </message>
+    <message>
+        <source>&amp;Jazyk / Language</source>
+        <translation>&amp;Jazyk / Language</translation>
+    </message>
+    <message>
+        <source>&amp;Výchozí</source>
+        <translation>&amp;Default</translation>
+    </message>
+    <message>
+        <source>&amp;Čeština</source>
+        <translation>&amp;Čeština</translation>
+    </message>
+    <message>
+        <source>&amp;English</source>
+        <translation>&amp;English</translation>
+    </message>
+    <message>
+        <source>&amp;O programu</source>
+        <translation>&amp;About</translation>
+    </message>
+    <message>
+        <source>&amp;Kola</source>
+        <translation>&amp;Rounds</translation>
+    </message>
+    <message>
+        <source>&amp;Heaty</source>
+        <translation>&amp;Heats</translation>
+    </message>
+    <message>
+        <source>&amp;Pilotů v heatu</source>
+        <translation>&amp;Pilots per heat</translation>
+    </message>
+    <message>
+        <source>Seznam pilotů</source>
+        <translation>Pilot list</translation>
+    </message>
+    <message>
+        <source>Výpočet Matrixu</source>
+        <translation>Matrix result</translation>
+    </message>
+    <message>
+        <source>&amp;Vyvážený přepočet</source>
+        <translation>&amp;Balanced Recalculation</translation>
+    </message>
+    <message>
+        <source>&amp;Statistika setkání</source>
+        <translation>Meeting &amp;Statistics</translation>
+    </message>
+    <message>
+        <source>&amp;Zastavit</source>
+        <translation>&amp;Stop</translation>
+    </message>
+</context>
+<context>
+    <name>RosterFile</name>
+    <message>
+        <source>1 line was</source>
+        <translation>1 line was</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n lines were</source>
+        <translation>
+            <numerusform>%n line was</numerusform>
+            <numerusform>%n lines were</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 pilots were imported from &quot;%2&quot;. The pilot list holds at most %3 pilots, so %4 left out.</source>
+        <translation>%1 pilots were imported from &quot;%2&quot;. The pilot list holds at most %3 pilots, so %4 left out.</translation>
+    </message>
+    <message>
+        <source>has fewer than three fields (last name, first name and channel)</source>
+        <translation>has fewer than three fields (last name, first name and channel)</translation>
+    </message>
+    <message>
+        <source>separates its fields with semicolons, but the fields of a pilot must be separated by commas</source>
+        <translation>separates its fields with semicolons, but the fields of a pilot must be separated by commas</translation>
+    </message>
+    <message>
+        <source>has no channel</source>
+        <translation>has no channel</translation>
+    </message>
+    <message>
+        <source>has a channel that is not a whole number</source>
+        <translation>has a channel that is not a whole number</translation>
+    </message>
+    <message>
+        <source>has a channel outside %1 to %2</source>
+        <translation>has a channel outside %1 to %2</translation>
+    </message>
+    <message>
+        <source>1 more line cannot be imported either.</source>
+        <translation>1 more line cannot be imported either.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n more lines cannot be imported either.</source>
+        <translation>
+            <numerusform>%n more line cannot be imported either.</numerusform>
+            <numerusform>%n more lines cannot be imported either.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The pilot list was not changed.</source>
+        <translation>The pilot list was not changed.</translation>
+    </message>
+    <message>
+        <source>The pilots cannot be imported from &quot;%1&quot;: it is not text in UTF-8, UTF-16, UTF-32 or Windows-1250.</source>
+        <translation>The pilots cannot be imported from &quot;%1&quot;: it is not text in UTF-8, UTF-16, UTF-32 or Windows-1250.</translation>
+    </message>
+    <message>
+        <source>The pilots cannot be imported from &quot;%1&quot;: line %2 (&quot;%3&quot;) %4.</source>
+        <translation>The pilots cannot be imported from &quot;%1&quot;: line %2 (&quot;%3&quot;) %4.</translation>
+    </message>
+</context>
+<context>
+    <name>StatisticsDialog</name>
+    <message>
+        <source>Statistika setkání</source>
+        <translation>Meeting Statistics</translation>
+    </message>
+    <message>
+        <source>Dvojice podle počtu setkání</source>
+        <translation>Pairs by number of meetings</translation>
+    </message>
+    <message>
+        <source>Kolikrát se potkali (řádek: soupeřů z možných)</source>
+        <translation>How often they met (row: opponents of those possible)</translation>
+    </message>
+    <message>
+        <source>Zavřít</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Export &amp;CSV</source>
+        <translation>Export &amp;CSV</translation>
+    </message>
+</context>
+<context>
+    <name>Strings</name>
+    <message>
+        <source>&amp;O Kvoraxu...</source>
+        <translation>&amp;About Kvorax...</translation>
+    </message>
+</context>
+<context>
+    <name>TextFileExport</name>
+    <message>
+        <source>%1 Nothing was written.</source>
+        <translation>%1 Nothing was written.</translation>
+    </message>
+    <message>
+        <source>%1 Not everything could be written.</source>
+        <translation>%1 Not everything could be written.</translation>
+    </message>
+    <message>
+        <source>%1 The file was left as it was.</source>
+        <translation>%1 The file was left as it was.</translation>
+    </message>
+</context>
+</TS>
