@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The balanced calculation: draws a schedule in which every pilot meets as
 // many others as possible and no pair much more often than the rest, from
 // the same pilots and fields as Recalculate, into the same result, so the

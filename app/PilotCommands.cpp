@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The pilot editing commands. Each changes the pilot list line by line and
 // then rebuilds the roster from it; neither the matrix nor the result tree
 // changes until the next calculation.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Recalculate command: draws a new heat schedule from the pilots and the
 // three fields, and shows it in the result tree. Its result is kept as one
 // value, so the tree, the exports and the printouts always show the same draw.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The last result stays until the next calculation, also when the pilot list
 // changes after it: an organiser may reprint the schedule after a pilot has
 // withdrawn. The status line says how the result stands, and the exports

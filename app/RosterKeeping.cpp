@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The pilot list lives only in the window until it is exported. Whatever
 // would throw it away (closing the window, importing another list) first
 // asks when it holds changes that no file has: export them, drop them, or

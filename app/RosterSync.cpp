@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The roster and the pilot list hold the same pilots. Whoever changed them
 // last decides the direction: after an edit of the list the roster is rebuilt
 // from it, after a file import the list is refilled from the roster. Each

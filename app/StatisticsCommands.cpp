@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The meeting statistics: a window that shows who met whom in the last
 // calculation's result, random or balanced, and its export as CSV. Like the
 // other exports they read the result, whatever the organiser has edited

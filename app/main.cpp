@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/BatchOptions.h"
 #include "app/BatchRun.h"
 #include "app/CRaceApp.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The balanced draw on six real contest shapes, beside the random draw on the
 // same pilots: the time a default-budget draw takes, the figures it reaches
 // and its gap to the counting bound. Counters: largest, never (never-met

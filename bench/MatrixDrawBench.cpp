@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The pure draw, without widgets or status texts: what a Recalculate command
 // spends on drawing alone.
 #include "matrix/DrawObserver.h"

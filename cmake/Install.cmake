@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installation where a Linux desktop finds the program: the program in bin,
 # its desktop entry, and its icon in the sizes of the hicolor theme, drawn at
 # build time by our own helper from the same code as the window's icon (in

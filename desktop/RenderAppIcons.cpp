@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes the program's icon as PNG files for the desktop's icon theme, one
 // per size, into <folder>/<size>x<size>/apps/<name>.png. The build runs this,
 // so the installed icons are the very drawing the window shows.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Feeds any bytes to the roster file reader and the roster line parser. A
 // file it accepts must give pilots within the record's limits, and those
 // pilots, exported and read back, must be the same pilots and export to the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Tabu search for the balanced draw: each iteration looks at the swaps of
 // the pilots who meet someone of their heat too often (every round in a small
 // field, one random round in a large one) and makes the best one that sends

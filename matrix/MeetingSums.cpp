@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "matrix/MeetingSums.h"
 
 MeetingSums::MeetingSums(const BalanceState& state) : m_state(state)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // How a printout ended. A printer that is gone, or a PDF file in a folder that

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Sets up a fresh Debian 12 machine for Kvorax and then either starts the
 # program (run) or runs the whole test suite (test).
 #   bash scripts/setup.sh run

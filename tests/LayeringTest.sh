@@ -1,4 +1,5 @@
 #!/bin/bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Checks the layers of the program over its #include lines:
 #   - the core (text/, roster/, matrix/, print/) includes nothing of the window
 #     (app/, res/), of the dialog framework (platform/), and no header of Qt

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/KvoraxProcess.h"
 #include "matrix/DrawFailureMessage.h"
 #include "matrix/StatisticsCsv.h"

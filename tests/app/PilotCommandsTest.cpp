@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/PilotFieldsExchange.h"
 #include "platform/DataExchange.h"
 #include "platform/DialogDriver.h"

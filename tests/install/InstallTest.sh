@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the build into a temporary root, as a package build does, and
 # checks that a desktop finds the program, its entry and its icons there;
 # that software centres find its AppStream entry; that the manual page,
