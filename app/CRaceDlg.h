@@ -13,12 +13,14 @@
 #include "platform/CTreeCtrl.h"
 #include "platform/ModalHost.h"
 #include "print/PrintOutcome.h"
+#include "print/StatusLine.h"
 #include "roster/PilotRecord.h"
 
 #include <QCoreApplication>
 #include <QIcon>
 #include <QStringList>
 #include <array>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <span>
@@ -33,6 +35,8 @@ QStringList RosterLines(std::span<const PilotRecord> pilots);
 // and the pilot list that mirrors it, the schedule fields, the result of the
 // last calculation and the tree that shows it. Every menu command enters
 // here; the commands' bodies live in files of their own beside it.
+struct PrintChoice;
+
 class CRaceDlg : public CDialog {
     Q_DECLARE_TR_FUNCTIONS(CRaceDlg)
 
@@ -159,6 +163,8 @@ private:
     // How the last result stands against the pilot list (app/ResultChecks.cpp).
     bool IsResultStale() const;
     void ShowResultState();
+    using DrawPrintout = std::function<PrintOutcome(PrintChoice& choice, const StatusLine& showStatus)>;
+    CommandOutcome RunPrintout(const QString& noResultRefusal, const DrawPrintout& draw);
     CommandOutcome FinishPrintout(PrintOutcome printed, const QString& outputFile, const QString& lastStatus);
     std::optional<CommandOutcome> CheckResultFor(const QString& noResultRefusal, const QString& action);
 

@@ -9,13 +9,15 @@
 #include <QPrinter>
 #include <variant>
 
-namespace {
-
+// What the organiser chose for a printout: the base font size, whether each
+// round starts a new column, and the printer.
 struct PrintChoice {
     int baseFontSize;
     bool newColumnPerRound;
     SharedPrinter printer;
 };
+
+namespace {
 
 // Asks for the font size and then the printer. Cancelled when the organiser
 // cancelled either dialog.
@@ -68,9 +70,11 @@ CommandOutcome CRaceDlg::FinishPrintout(PrintOutcome printed, const QString& out
     return OutcomeOf(printed, outputFile, sizeNote);
 }
 
-CommandOutcome CRaceDlg::PrintMatrix()
+// Both printouts ask the same way and end the same way; only what they draw
+// differs.
+CommandOutcome CRaceDlg::RunPrintout(const QString& noResultRefusal, const DrawPrintout& draw)
 {
-    if (auto stop = CheckResultFor(tr("Please perform a Matrix Calculation before attempting to print a Matrix."), tr("print")))
+    if (auto stop = CheckResultFor(noResultRefusal, tr("print")))
         return *stop;
     std::variant<PrintChoice, CommandOutcome> asked = AskForPrintout(Host());
     auto* choice = std::get_if<PrintChoice>(&asked);
@@ -82,30 +86,26 @@ CommandOutcome CRaceDlg::PrintMatrix()
         lastStatus = text;
         SetStatusText(text);
     };
-    const PrintOutcome printed = ::PrintMatrix(m_printLayout, std::move(choice->printer),
-                                               {choice->baseFontSize, choice->newColumnPerRound}, m_result,
-                                               showStatus);
+    const PrintOutcome printed = draw(*choice, showStatus);
     return FinishPrintout(printed, outputFile, lastStatus);
+}
+
+CommandOutcome CRaceDlg::PrintMatrix()
+{
+    return RunPrintout(tr("Please perform a Matrix Calculation before attempting to print a Matrix."),
+                       [this](PrintChoice& choice, const StatusLine& showStatus) {
+                           return ::PrintMatrix(m_printLayout, std::move(choice.printer),
+                                                {choice.baseFontSize, choice.newColumnPerRound}, m_result, showStatus);
+                       });
 }
 
 // The cards follow the roster of the last calculation, not the tree's
 // alphabetical order; the new-column choice does not apply to them.
 CommandOutcome CRaceDlg::PrintHeatCards()
 {
-    if (auto stop = CheckResultFor(tr("Please perform a Matrix Calculation before attempting to print Heat Cards."), tr("print")))
-        return *stop;
-    std::variant<PrintChoice, CommandOutcome> asked = AskForPrintout(Host());
-    auto* choice = std::get_if<PrintChoice>(&asked);
-    if (!choice)
-        return std::get<CommandOutcome>(asked);
-    const QString outputFile = choice->printer->outputFileName();
-    QString lastStatus;
-    const StatusLine showStatus = [this, &lastStatus](const QString& text) {
-        lastStatus = text;
-        SetStatusText(text);
-    };
-    const PrintOutcome printed = ::PrintHeatCards(m_printLayout, std::move(choice->printer), choice->baseFontSize,
-                                                  HeatCardsOf(m_result),
-                                                  showStatus);
-    return FinishPrintout(printed, outputFile, lastStatus);
+    return RunPrintout(tr("Please perform a Matrix Calculation before attempting to print Heat Cards."),
+                       [this](PrintChoice& choice, const StatusLine& showStatus) {
+                           return ::PrintHeatCards(m_printLayout, std::move(choice.printer), choice.baseFontSize,
+                                                   HeatCardsOf(m_result), showStatus);
+                       });
 }

@@ -36,17 +36,6 @@ std::vector<int> ChannelsInListOrder(const DrawInput& input)
     return channels;
 }
 
-std::vector<int> PilotsPerChannel(const std::vector<int>& channels)
-{
-    std::map<int, int> onChannel;
-    for (int channel : channels)
-        ++onChannel[channel];
-    std::vector<int> counts;
-    for (const auto& [channel, pilots] : onChannel)
-        counts.push_back(pilots);
-    return counts;
-}
-
 // The pilots grouped by channel, the busiest channels first, in random order
 // within a group and among equally busy channels.
 std::vector<int> SeatingOrder(const BalanceState& state, SearchRandom& random)

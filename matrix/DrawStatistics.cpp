@@ -24,17 +24,6 @@ void CountMeetings(DrawStatistics& statistics, const std::vector<int>& seated)
         }
 }
 
-std::vector<int> PilotsPerChannel(const std::vector<int>& channels)
-{
-    std::map<int, int> onChannel;
-    for (int channel : channels)
-        ++onChannel[channel];
-    std::vector<int> counts;
-    for (const auto& [channel, pilots] : onChannel)
-        counts.push_back(pilots);
-    return counts;
-}
-
 void SummarisePairs(DrawStatistics& statistics)
 {
     const int pilots = statistics.pilots;

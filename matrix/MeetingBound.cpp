@@ -2,6 +2,7 @@
 #include "matrix/MeetingBound.h"
 
 #include <algorithm>
+#include <map>
 
 namespace {
 
@@ -85,4 +86,15 @@ MeetingBound CountingBound(std::span<const int> pilotsPerChannel, std::span<cons
     bound.least.neverMet = static_cast<int>(std::max<std::int64_t>(0, pairs - meetings + extraMeetings));
     bound.smallestAtMost = static_cast<int>(meetings / pairs);
     return bound;
+}
+
+std::vector<int> PilotsPerChannel(const std::vector<int>& channels)
+{
+    std::map<int, int> onChannel;
+    for (int channel : channels)
+        ++onChannel[channel];
+    std::vector<int> counts;
+    for (const auto& [channel, pilots] : onChannel)
+        counts.push_back(pilots);
+    return counts;
 }

@@ -26,3 +26,7 @@ struct MeetingBound {
 
 // heatSizes: for each round the number of pilots in each of its heats.
 MeetingBound CountingBound(std::span<const int> pilotsPerChannel, std::span<const std::vector<int>> heatSizes);
+
+// How many pilots fly on each channel, given each pilot's channel: what the
+// bound needs to know of the channels.
+std::vector<int> PilotsPerChannel(const std::vector<int>& channels);
