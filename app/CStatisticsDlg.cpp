@@ -7,6 +7,7 @@
 #include <QCoreApplication>
 #include <QHeaderView>
 #include <QTableWidget>
+#include <QVBoxLayout>
 #include <algorithm>
 
 namespace {
@@ -64,16 +65,18 @@ bool CStatisticsDlg::OnInitDialog()
 }
 
 // The template holds a label where a table goes: the dialog framework builds
-// no tables, so the window puts one in the label's place.
+// no tables, so the window fills the label with one, which then follows the
+// label as the window is resized.
 QTableWidget* CStatisticsDlg::TableInPlaceOf(int labelId, const char* name)
 {
     QWidget* label = GetDlgItem(labelId);
-    auto* table = new QTableWidget(label->parentWidget());
+    auto* table = new QTableWidget(label);
     table->setObjectName(QLatin1String(name));
-    table->setGeometry(label->geometry());
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table->verticalHeader()->setDefaultSectionSize(kRowPixels);
-    label->hide();
+    auto* fill = new QVBoxLayout(label);
+    fill->setContentsMargins(0, 0, 0, 0);
+    fill->addWidget(table);
     return table;
 }
 

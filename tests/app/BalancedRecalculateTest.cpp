@@ -88,11 +88,19 @@ TEST_F(BalancedRecalculation, MenuSearchesInTheBackgroundThenTheStatisticsWindow
     QString figures;
     QStringList gridRow;
     QStringList histogram;
+    QSize gridGrowth;
     host.ExpectDialog(IDD_STATISTICS, [&](DialogDriver& user) {
         figures = user.Text(IDC_STATISTICS_FIGURES);
         if (const QTableWidget* grid = OpenTable("meetingGrid")) {
             for (int column = 0; column < grid->columnCount(); ++column)
                 gridRow << grid->item(4, column)->text();
+            // A larger statistics window gives all its room to the grid.
+            QWidget* shown = grid->window();
+            shown->show();
+            const QSize before = grid->size();
+            shown->resize(shown->size() + QSize(120, 80));
+            QApplication::sendPostedEvents();
+            gridGrowth = grid->size() - before;
         }
         if (const QTableWidget* pairs = OpenTable("meetingHistogram")) {
             for (int row = 0; row < pairs->rowCount(); ++row)
@@ -105,6 +113,7 @@ TEST_F(BalancedRecalculation, MenuSearchesInTheBackgroundThenTheStatisticsWindow
     // that never met.
     EXPECT_EQ(gridRow, QStringList({"8/8", "1", "1", "1", "1", "", "1", "1", "1", "1"}));
     EXPECT_EQ(histogram, QStringList({"0× 0", "1× 36"}));
+    EXPECT_EQ(gridGrowth, QSize(120, 80));
     EXPECT_TRUE(figures.contains(QStringLiteral("Nejvíce setkání jedné dvojice: 1 (mez: nejméně 1)"))) << figures.toStdString();
     EXPECT_TRUE(figures.contains(QStringLiteral("Nejméně setkání jedné dvojice: 1 (mez: nejvýše 1)"))) << figures.toStdString();
     EXPECT_TRUE(figures.contains(QStringLiteral("Dvojice, které se nepotkaly: 0 z 36 (mez: nejméně 0)")))
