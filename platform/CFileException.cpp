@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/CFileException.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <cerrno>
 
 CFileException::CFileException(Cause cause, const QString& fileName)
@@ -12,8 +14,6 @@ QString CFileException::ErrorMessage() const
 {
     const QString file = QStringLiteral("\"%1\"").arg(m_fileName);
     switch (m_cause) {
-    case none:
-        return tr("No error occurred with %1.").arg(file);
     case fileNotFound:
         return tr("The file %1 does not exist.").arg(file);
     case badPath:
@@ -36,6 +36,7 @@ QString CFileException::ErrorMessage() const
             .arg(file);
     case tooLarge:
         return tr("%1 is too large to be a text file of this program.").arg(file);
+    case none:
     case genericException:
         break;
     }
@@ -45,8 +46,6 @@ QString CFileException::ErrorMessage() const
 CFileException::Cause CFileException::ErrnoToCause(int error)
 {
     switch (error) {
-    case 0:
-        return none;
     case ENOENT:
         return fileNotFound;
     case ENOTDIR:
@@ -77,4 +76,11 @@ CFileException::Cause CFileException::ErrnoToCause(int error)
     default:
         return genericException;
     }
+}
+
+CFileException::Cause CFileException::OpenFailureCause(const QString& path, int error)
+{
+    if (error == ENOENT && !QFileInfo(path).absoluteDir().exists())
+        return badPath;
+    return ErrnoToCause(error);
 }

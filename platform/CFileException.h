@@ -34,8 +34,13 @@ public:
     // One sentence for a message box that names the file and the cause.
     QString ErrorMessage() const;
 
-    // The cause that a C runtime error number stands for.
+    // The cause that a C runtime error number stands for; no number at all
+    // is an unexpected error, never "none".
     static Cause ErrnoToCause(int error);
+    // The cause of a failed open: a missing file and a missing folder both
+    // come back as "no such entry", and the user needs to know which of the
+    // two was mistyped.
+    static Cause OpenFailureCause(const QString& path, int error);
 
 private:
     Cause m_cause = none;

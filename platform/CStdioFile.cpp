@@ -2,11 +2,9 @@
 #include "platform/CStdioFile.h"
 
 #include "platform/CFileException.h"
-#include "platform/TextFileCodec.h"
+#include "text/TextFileCodec.h"
 
-#include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <cassert>
 #include <cerrno>
 #include <filesystem>
@@ -20,27 +18,6 @@ const char* FopenMode(unsigned flags)
     if (flags & CStdioFile::modeWrite)
         return "r+b";
     return "rb";
-}
-
-// A missing file and a missing folder both come back as "no such entry";
-// the user needs to know which of the two was mistyped.
-CFileException::Cause OpenFailureCause(const QString& path, int error)
-{
-    if (error == ENOENT && !QFileInfo(path).absoluteDir().exists())
-        return CFileException::badPath;
-    return CFileException::ErrnoToCause(error);
-}
-
-QStringList SplitLines(const QString& text)
-{
-    QStringList lines = text.split(QLatin1Char('\n'));
-    if (lines.last().isEmpty())
-        lines.removeLast();
-    for (QString& line : lines) {
-        if (line.endsWith(QLatin1Char('\r')))
-            line.chop(1);
-    }
-    return lines;
 }
 
 // Only a plain file is read: a device like /dev/zero never ends and a pipe
@@ -74,9 +51,6 @@ bool CStdioFile::Open(const QString& path, unsigned flags, CFileException* error
 {
     Abort();
     m_path = path;
-    m_loaded = false;
-    m_lines.clear();
-    m_nextLine = 0;
     // A folder opens for reading on some systems and fails only at the first
     // read; refuse it here so that the caller hears of it at the open.
     if (!IsOpenable(path, flags)) {
@@ -91,19 +65,8 @@ bool CStdioFile::Open(const QString& path, unsigned flags, CFileException* error
         return true;
     const int osError = errno;
     if (error)
-        *error = CFileException(OpenFailureCause(path, osError), path);
+        *error = CFileException(CFileException::OpenFailureCause(path, osError), path);
     return false;
-}
-
-bool CStdioFile::ReadString(QString& line)
-{
-    assert(m_file && "ReadString on a file that is not open");
-    if (!m_loaded)
-        LoadLines();
-    if (m_nextLine >= m_lines.size())
-        return false;
-    line = m_lines[m_nextLine++];
-    return true;
 }
 
 void CStdioFile::WriteString(const QString& text)
@@ -151,16 +114,7 @@ QByteArray CStdioFile::ReadAllBytes()
     return bytes;
 }
 
-// The whole file is read at once: whether it is UTF-8 can only be told from
-// all of its bytes.
-void CStdioFile::LoadLines()
-{
-    m_lines = SplitLines(DecodeTextFile(ReadAllBytes()));
-    m_loaded = true;
-}
-
 void CStdioFile::Raise(int osError) const
 {
-    const CFileException::Cause cause = CFileException::ErrnoToCause(osError);
-    throw CFileException(cause == CFileException::none ? CFileException::genericException : cause, m_path);
+    throw CFileException(CFileException::ErrnoToCause(osError), m_path);
 }

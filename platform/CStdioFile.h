@@ -3,13 +3,12 @@
 
 #include <QByteArray>
 #include <QString>
-#include <QStringList>
 #include <cstdio>
 
 class CFileException;
 
-// A text file read line by line or written piece by piece (see
-// TextFileCodec.h for its bytes). A failed open is returned as false and
+// A file read whole or a text file written piece by piece (see
+// text/TextFileCodec.h for its bytes). A failed open is returned as false and
 // described in the caller's exception object; a failing read, write or close
 // raises a CFileException.
 class CStdioFile {
@@ -26,10 +25,7 @@ public:
     CStdioFile& operator=(const CStdioFile&) = delete;
 
     bool Open(const QString& path, unsigned flags, CFileException* error = nullptr);
-    // The next line without its line end; false after the last line.
-    bool ReadString(QString& line);
-    // The rest of the file as it lies on the disk, for a caller that decodes
-    // it itself.
+    // The rest of the file as it lies on the disk, for the caller to decode.
     QByteArray ReadAllBytes();
     void WriteString(const QString& text);
     // Writes out what is buffered and closes; does nothing when not open.
@@ -38,13 +34,9 @@ public:
     void Abort();
 
 private:
-    void LoadLines();
     [[noreturn]] void Raise(int osError) const;
 
     std::FILE* m_file = nullptr;
     QString m_path;
     bool m_atFileStart = false;
-    bool m_loaded = false;
-    QStringList m_lines;
-    qsizetype m_nextLine = 0;
 };
