@@ -2,14 +2,15 @@
 #include "platform/CDialog.h"
 
 #include "platform/DataExchange.h"
-#include "platform/DialogUnits.h"
-#include "platform/DialogWindow.h"
 #include "platform/ModalHost.h"
 
 #include <QCheckBox>
+#include <QCloseEvent>
 #include <QCoreApplication>
-#include <QEvent>
-#include <QHeaderView>
+#include <QDialog>
+#include <QFocusEvent>
+#include <QFontMetricsF>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -30,6 +31,44 @@
 namespace {
 
 constexpr int kIconPixels = 32;
+const char* const kControlIdProperty = "controlId";
+
+// Dialog units in pixels for a dialog font: a horizontal unit is a quarter of
+// the font's average character width, a vertical unit an eighth of its
+// height, so a dialog keeps the proportions of its template whatever font
+// the system provides.
+class DialogUnits {
+public:
+    explicit DialogUnits(const QFont& font)
+    {
+        const QString alphabet = QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz");
+        const QFontMetricsF metrics(font);
+        m_averageCharWidth = metrics.horizontalAdvance(alphabet) / alphabet.size();
+        m_charHeight = metrics.height();
+    }
+
+    QRect ToPixels(const QRect& rectDu) const
+    {
+        const int left = X(rectDu.x());
+        const int top = Y(rectDu.y());
+        return QRect(left, top, X(rectDu.x() + rectDu.width()) - left, Y(rectDu.y() + rectDu.height()) - top);
+    }
+    QSize ToPixels(const QSize& sizeDu) const { return QSize(X(sizeDu.width()), Y(sizeDu.height())); }
+
+private:
+    int X(int du) const { return static_cast<int>(std::lround(du * m_averageCharWidth / 4.0)); }
+    int Y(int du) const { return static_cast<int>(std::lround(du * m_charHeight / 8.0)); }
+
+    double m_averageCharWidth;
+    double m_charHeight;
+};
+
+// Losing the focus because a menu or another window opened is not leaving
+// the field: only moving to another control of the dialog is.
+bool IsLeavingField(const QFocusEvent* event)
+{
+    return event->reason() != Qt::PopupFocusReason && event->reason() != Qt::ActiveWindowFocusReason;
+}
 
 Qt::WindowFlags WindowFlagsFor(const DialogTemplate& dialogTemplate)
 {
@@ -84,11 +123,13 @@ QString CloseItemText()
     return QCoreApplication::translate("CDialog", "&Close\tAlt+F4");
 }
 
-// The controls that show a text of their template: the others show data.
+// The controls that show a text: labels, edit fields and buttons.
 void SetControlText(QWidget* widget, const QString& text)
 {
     if (auto* label = qobject_cast<QLabel*>(widget))
         label->setText(text);
+    else if (auto* edit = qobject_cast<QLineEdit*>(widget))
+        edit->setText(text);
     else if (auto* button = qobject_cast<QAbstractButton*>(widget))
         button->setText(text);
 }
@@ -113,23 +154,6 @@ void LinkMnemonicLabels(const std::vector<QWidget*>& widgets, const DialogTempla
     }
 }
 
-// Calls back whenever the watched widget changes its size.
-class ResizeWatcher : public QObject {
-public:
-    ResizeWatcher(QObject* parent, std::function<void()> resized) : QObject(parent), m_resized(std::move(resized)) {}
-
-protected:
-    bool eventFilter(QObject* /*watched*/, QEvent* event) override
-    {
-        if (event->type() == QEvent::Resize)
-            m_resized();
-        return false;
-    }
-
-private:
-    std::function<void()> m_resized;
-};
-
 // Opens at the template's size, and keeps it as the smallest, as far as the
 // screen's free area (less the window frame and the menu) allows.
 void FitResizableWindow(QWidget& window, QScrollArea& scroll, QSize clientSize)
@@ -153,6 +177,63 @@ void FitResizableWindow(QWidget& window, QScrollArea& scroll, QSize clientSize)
 }
 
 }  // namespace
+
+// The Qt window of a dialog. It hands the keys and notifications the dialog
+// framework knows (Enter, Escape, the close box, an edit losing the focus,
+// the client area of a resizable dialog changing its size) to its CDialog
+// instead of acting on them itself.
+class DialogWindow : public QDialog {
+public:
+    DialogWindow(CDialog& owner, QWidget* parent, Qt::WindowFlags flags) : QDialog(parent, flags), m_owner(owner) {}
+
+    void WatchFocusLoss(QWidget* edit, int id)
+    {
+        edit->setProperty(kControlIdProperty, id);
+        edit->installEventFilter(this);
+    }
+    void WatchResizes(QWidget* client, std::function<void()> resized)
+    {
+        m_client = client;
+        m_clientResized = std::move(resized);
+        client->installEventFilter(this);
+    }
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override
+    {
+        switch (event->key()) {
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            m_owner.OnEnterKey();
+            return;
+        case Qt::Key_Escape:
+            m_owner.OnEscapeKey();
+            return;
+        default:
+            QWidget::keyPressEvent(event);
+        }
+    }
+
+    void closeEvent(QCloseEvent* event) override
+    {
+        event->ignore();
+        m_owner.OnClose();
+    }
+
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (watched == m_client && event->type() == QEvent::Resize)
+            m_clientResized();
+        else if (event->type() == QEvent::FocusOut && IsLeavingField(static_cast<QFocusEvent*>(event)))
+            m_owner.OnCommand(watched->property(kControlIdProperty).toInt(), EN_KILLFOCUS);
+        return QDialog::eventFilter(watched, event);
+    }
+
+private:
+    CDialog& m_owner;
+    QWidget* m_client = nullptr;
+    std::function<void()> m_clientResized;
+};
 
 CDialog::CDialog(DialogTemplate dialogTemplate, ModalHost& host)
     : m_template(std::move(dialogTemplate))
@@ -231,7 +312,7 @@ QWidget* CDialog::BuildClientArea(QSize clientSize)
     scroll->setWidgetResizable(true);
     scroll->setWidget(client);
     m_window->layout()->addWidget(scroll);
-    client->installEventFilter(new ResizeWatcher(client, [this, client] { StretchControls(client->size() - m_clientSize); }));
+    m_window->WatchResizes(client, [this, client] { StretchControls(client->size() - m_clientSize); });
     return client;
 }
 
@@ -271,24 +352,9 @@ QWidget* CDialog::GetDlgItem(int id) const
     return found == m_controls.end() ? nullptr : found->second;
 }
 
-int CDialog::GetDlgCtrlID(const QWidget* control) const
-{
-    for (const auto& [id, widget] : m_controls) {
-        if (widget == control)
-            return id;
-    }
-    return 0;
-}
-
 void CDialog::SetDlgItemText(int id, const QString& text)
 {
-    QWidget* control = GetDlgItem(id);
-    if (auto* label = qobject_cast<QLabel*>(control))
-        label->setText(text);
-    else if (auto* edit = qobject_cast<QLineEdit*>(control))
-        edit->setText(text);
-    else if (auto* button = qobject_cast<QAbstractButton*>(control))
-        button->setText(text);
+    SetControlText(GetDlgItem(id), text);
 }
 
 QString CDialog::GetDlgItemText(int id) const
@@ -305,7 +371,12 @@ QString CDialog::GetDlgItemText(int id) const
 
 int CDialog::FocusedControlId() const
 {
-    return m_window ? GetDlgCtrlID(m_window->focusWidget()) : 0;
+    const QWidget* focused = m_window ? m_window->focusWidget() : nullptr;
+    for (const auto& [id, widget] : m_controls) {
+        if (widget == focused)
+            return id;
+    }
+    return 0;
 }
 
 QMenuBar* CDialog::MenuBar() const
@@ -324,12 +395,6 @@ void CDialog::SetSystemMenuItemText(int id, const QString& text)
         if (!action->isSeparator() && action->data().toInt() == id)
             action->setText(text);
     }
-}
-
-void CDialog::SetIcon(const QIcon& icon)
-{
-    if (m_window)
-        m_window->setWindowIcon(icon);
 }
 
 void CDialog::CheckMenuItem(int commandId, bool checked)
