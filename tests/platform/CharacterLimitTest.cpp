@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "platform/CharacterLimit.h"
+#include "platform/DataExchange.h"
 
 #include "support/QtPrinters.h"
 
