@@ -3,7 +3,6 @@
 
 #include "platform/CDialog.h"
 #include "platform/DialogDriver.h"
-#include "platform/MessageBox.h"
 #include "res/ResourceIds.h"
 #include "text/CharacterCount.h"
 

@@ -2,14 +2,13 @@
 #include "platform/DesktopModalHost.h"
 
 #include "platform/CDialog.h"
-#include "platform/MessageBox.h"
-#include "platform/Win32Types.h"
 
 #include <QApplication>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <map>
 
 namespace {
 
@@ -50,18 +49,12 @@ int DesktopModalHost::RunDialog(CDialog& dialog)
 
 int DesktopModalHost::ShowMessage(const QString& text, unsigned type)
 {
-    const std::pair<int, QMessageBox::StandardButton> kButtons[] = {
+    const std::map<int, QMessageBox::StandardButton> kButtons = {
         {IDOK, QMessageBox::Ok}, {IDYES, QMessageBox::Yes}, {IDNO, QMessageBox::No}, {IDCANCEL, QMessageBox::Cancel}};
     QMessageBox box(IconOf(type), QApplication::applicationDisplayName(), text, QMessageBox::NoButton, ActiveWindow());
-    for (const int button : ButtonsOf(type)) {
-        for (const auto& [id, standard] : kButtons) {
-            if (id != button)
-                continue;
-            box.addButton(standard);
-            if (id == DefaultButtonOf(type))
-                box.setDefaultButton(standard);
-        }
-    }
+    for (const int button : ButtonsOf(type))
+        box.addButton(kButtons.at(button));
+    box.setDefaultButton(kButtons.at(DefaultButtonOf(type)));
     const auto pressed = static_cast<QMessageBox::StandardButton>(box.exec());
     for (const auto& [id, standard] : kButtons)
         if (standard == pressed)

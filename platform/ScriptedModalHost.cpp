@@ -3,7 +3,6 @@
 
 #include "platform/CDialog.h"
 #include "platform/DialogDriver.h"
-#include "platform/MessageBox.h"
 
 #include <QPageLayout>
 #include <QPrinter>
