@@ -88,7 +88,6 @@ void CDC::ResetState()
 {
     m_pagesInDocument = 0;
     m_logicalPage = QSize();
-    m_printablePixels = QSize();
     SelectFont(kDeviceFont);
 }
 
@@ -156,7 +155,6 @@ QSize CDC::PrintableMillimetres() const
 void CDC::MapPage(QSize logicalPage)
 {
     m_logicalPage = logicalPage;
-    m_printablePixels = m_printer ? QSize(m_printer->width(), m_printer->height()) : QSize();
     ApplyMapping();
 }
 
@@ -171,7 +169,7 @@ void CDC::ApplyMapping()
         return;
     }
     m_painter.setWindow(0, 0, m_logicalPage.width(), m_logicalPage.height());
-    m_painter.setViewport(0, 0, m_printablePixels.width(), m_printablePixels.height());
+    m_painter.setViewport(0, 0, m_printer->width(), m_printer->height());
     m_painter.setViewTransformEnabled(true);
 }
 

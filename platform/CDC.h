@@ -92,9 +92,8 @@ private:
     SharedPrinter m_printer;
     QPainter m_painter;
     int m_pagesInDocument = 0;
-    // The logical page and the printable area it maps onto; no page: one to one.
+    // The logical page mapped onto the printable area; no page: one to one.
     QSize m_logicalPage;
-    QSize m_printablePixels;
     PrintFont m_font;
     // Qt chooses whole pixel sizes, which would turn a cell height of 13
     // into 13.4 and widen every measured text with it; so the face is set up

@@ -319,14 +319,17 @@ QWidget* CDialog::BuildClientArea(QSize clientSize)
 void CDialog::StretchControls(QSize extra)
 {
     const auto share = [](double part, int room) { return static_cast<int>(std::lround(part * room)); };
-    for (const Stretching& control : m_stretching) {
-        const QRect& rect = control.rect;
-        const ControlStretch& stretch = control.stretch;
+    const DialogUnits units(m_window->font());
+    for (size_t i = 0; i < m_controlWidgets.size(); ++i) {
+        const ControlStretch& stretch = m_template.controls[i].stretch;
+        if (!stretch.moveX && !stretch.growX && !stretch.moveY && !stretch.growY)
+            continue;
+        const QRect rect = units.ToPixels(m_template.controls[i].rectDu);
         const int left = rect.left() + share(stretch.moveX, extra.width());
         const int top = rect.top() + share(stretch.moveY, extra.height());
         const int right = rect.left() + rect.width() + share(stretch.moveX + stretch.growX, extra.width());
         const int bottom = rect.top() + rect.height() + share(stretch.moveY + stretch.growY, extra.height());
-        control.widget->setGeometry(left, top, right - left, bottom - top);
+        m_controlWidgets[i]->setGeometry(left, top, right - left, bottom - top);
     }
 }
 
@@ -335,7 +338,6 @@ void CDialog::DestroyWindow()
     m_controls.clear();
     m_controlWidgets.clear();
     m_menuTexts.clear();
-    m_stretching.clear();
     m_systemMenu = nullptr;
     delete m_window;
     m_window = nullptr;
@@ -489,7 +491,6 @@ void CDialog::OnCancel()
 void CDialog::BuildControls(QWidget* client)
 {
     const DialogUnits units(m_window->font());
-    std::vector<QWidget*> widgets;
     for (const ControlTemplate& control : m_template.controls) {
         QWidget* widget = nullptr;
         const int id = control.id;
@@ -531,17 +532,13 @@ void CDialog::BuildControls(QWidget* client)
             SetControlText(widget, TemplateText(control.text));
         const QRect rect = units.ToPixels(control.rectDu);
         widget->setGeometry(control.kind == ControlKind::Icon ? QRect(rect.topLeft(), QSize(kIconPixels, kIconPixels)) : rect);
-        const ControlStretch& stretch = control.stretch;
-        if (stretch.moveX || stretch.growX || stretch.moveY || stretch.growY)
-            m_stretching.push_back({widget, rect, stretch});
         if (id != IDC_STATIC)
             m_controls[id] = widget;
-        widgets.push_back(widget);
+        m_controlWidgets.push_back(widget);
     }
-    m_controlWidgets = widgets;
-    LinkMnemonicLabels(widgets, m_template);
-    for (size_t i = 1; i < widgets.size(); ++i)
-        QWidget::setTabOrder(widgets[i - 1], widgets[i]);
+    LinkMnemonicLabels(m_controlWidgets, m_template);
+    for (size_t i = 1; i < m_controlWidgets.size(); ++i)
+        QWidget::setTabOrder(m_controlWidgets[i - 1], m_controlWidgets[i]);
 }
 
 void CDialog::BuildMenu()

@@ -92,13 +92,6 @@ private:
     std::map<int, QWidget*> m_controls;
     std::vector<QWidget*> m_controlWidgets;  // one per control of the template, in its order
     std::vector<std::pair<QAction*, QString>> m_menuTexts;  // each menu entry and its source text
-    // The controls that follow a resizable dialog, with their template rectangles.
-    struct Stretching {
-        QWidget* widget;
-        QRect rect;
-        ControlStretch stretch;
-    };
-    std::vector<Stretching> m_stretching;
     QSize m_clientSize;
     QMenu* m_systemMenu = nullptr;
     bool m_ended = false;

@@ -39,11 +39,8 @@ QTreeWidgetItem* CTreeCtrl::InsertSorted(QTreeWidgetItem* parent, const TreeNode
     item->setData(0, kSelectedImageRole, node.selectedImage);
     if (!m_images.empty())
         item->setIcon(0, ItemIcon(node.image, node.selectedImage));
-    const int position = SortedPosition(parent, node.text);
-    if (parent)
-        parent->insertChild(position, item);
-    else
-        m_control->insertTopLevelItem(position, item);
+    QTreeWidgetItem* under = ParentOrRoot(parent);
+    under->insertChild(SortedPosition(under, node.text), item);
     return item;
 }
 
@@ -64,9 +61,10 @@ int CTreeCtrl::GetCount() const
 
 std::vector<QTreeWidgetItem*> CTreeCtrl::Children(QTreeWidgetItem* parent) const
 {
+    QTreeWidgetItem* under = ParentOrRoot(parent);
     std::vector<QTreeWidgetItem*> children;
-    for (int position = 0; position < ChildCount(parent); ++position)
-        children.push_back(Child(parent, position));
+    for (int position = 0; position < under->childCount(); ++position)
+        children.push_back(under->child(position));
     return children;
 }
 
@@ -91,16 +89,12 @@ QIcon CTreeCtrl::ItemIcon(int image, int selectedImage) const
 
 int CTreeCtrl::SortedPosition(QTreeWidgetItem* parent, const QString& text) const
 {
-    const auto textAt = [&](int position) { return Child(parent, position)->text(0); };
-    return PositionAfterEqual(m_collator, ChildCount(parent), text, textAt);
+    const auto textAt = [parent](int position) { return parent->child(position)->text(0); };
+    return PositionAfterEqual(m_collator, parent->childCount(), text, textAt);
 }
 
-int CTreeCtrl::ChildCount(QTreeWidgetItem* parent) const
+// The root nodes are the children of the tree's invisible root item.
+QTreeWidgetItem* CTreeCtrl::ParentOrRoot(QTreeWidgetItem* parent) const
 {
-    return parent ? parent->childCount() : m_control->topLevelItemCount();
-}
-
-QTreeWidgetItem* CTreeCtrl::Child(QTreeWidgetItem* parent, int position) const
-{
-    return parent ? parent->child(position) : m_control->topLevelItem(position);
+    return parent ? parent : m_control->invisibleRootItem();
 }

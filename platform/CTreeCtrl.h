@@ -39,8 +39,7 @@ public:
 private:
     QIcon ItemIcon(int image, int selectedImage) const;
     int SortedPosition(QTreeWidgetItem* parent, const QString& text) const;
-    int ChildCount(QTreeWidgetItem* parent) const;
-    QTreeWidgetItem* Child(QTreeWidgetItem* parent, int position) const;
+    QTreeWidgetItem* ParentOrRoot(QTreeWidgetItem* parent) const;
 
     QTreeWidget* m_control = nullptr;
     std::vector<QPixmap> m_images;
