@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/TextFileExport.h"
 
-#include "platform/CFileException.h"
 #include "platform/CStdioFile.h"
 #include "text/TextFileCodec.h"
 

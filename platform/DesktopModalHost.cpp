@@ -35,6 +35,19 @@ QMessageBox::Icon IconOf(unsigned type)
     return (type & MB_ICONQUESTION) ? QMessageBox::Question : QMessageBox::Information;
 }
 
+// Turns a filter of the "Description|*.ext|..." form into Qt's name filters.
+QStringList NameFiltersFrom(const QString& filter)
+{
+    const QStringList parts = filter.split(u'|', Qt::SkipEmptyParts);
+    QStringList filters;
+    for (int i = 0; i + 1 < parts.size(); i += 2) {
+        const QString& description = parts[i];
+        const QString patterns = QString(parts[i + 1]).replace(u';', u' ');
+        filters << (description.contains(u'(') ? description : description + QStringLiteral(" (") + patterns + u')');
+    }
+    return filters;
+}
+
 }  // namespace
 
 int DesktopModalHost::RunDialog(CDialog& dialog)
@@ -84,16 +97,4 @@ bool DesktopModalHost::ChoosePrinter(QPrinter& printer)
     dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
     OfferNoPageRange(dialog);
     return dialog.exec() == QDialog::Accepted;
-}
-
-QStringList NameFiltersFrom(const QString& filter)
-{
-    const QStringList parts = filter.split(u'|', Qt::SkipEmptyParts);
-    QStringList filters;
-    for (int i = 0; i + 1 < parts.size(); i += 2) {
-        const QString& description = parts[i];
-        const QString patterns = QString(parts[i + 1]).replace(u';', u' ');
-        filters << (description.contains(u'(') ? description : description + QStringLiteral(" (") + patterns + u')');
-    }
-    return filters;
 }

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/CStdioFile.h"
 
-#include "platform/CFileException.h"
 #include "support/QtPrinters.h"
 
 #include <QFile>
