@@ -85,37 +85,51 @@ QFont DialogFont(const DialogTemplate& dialogTemplate)
     return font;
 }
 
-QLabel* MakeLabel(const ControlTemplate& control, QWidget* parent)
+// A control of the template's kind, before its text and place are set.
+QWidget* MakeControl(const ControlTemplate& control, QWidget* parent)
 {
-    auto* label = new QLabel(parent);
-    label->setAlignment((control.style & StyleCentered) ? Qt::AlignHCenter | Qt::AlignTop : Qt::AlignLeft | Qt::AlignTop);
-    label->setWordWrap(control.rectDu.height() > 10);
-    label->setTextFormat(Qt::PlainText);
-    return label;
-}
-
-QLineEdit* MakeEdit(const ControlTemplate& control, QWidget* parent)
-{
-    auto* edit = new QLineEdit(parent);
-    if (control.style & StyleDigitsOnly)
-        edit->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), edit));
-    return edit;
-}
-
-QTreeWidget* MakeTree(QWidget* parent)
-{
-    auto* tree = new QTreeWidget(parent);
-    tree->setHeaderHidden(true);
-    tree->setRootIsDecorated(false);
-    tree->setColumnCount(1);
-    return tree;
-}
-
-QLabel* MakeIcon(const ControlTemplate& control, QWidget* parent)
-{
-    auto* label = new QLabel(parent);
-    label->setPixmap(control.icon.pixmap(kIconPixels, kIconPixels));
-    return label;
+    switch (control.kind) {
+    case ControlKind::Label: {
+        auto* label = new QLabel(parent);
+        label->setAlignment((control.style & StyleCentered) ? Qt::AlignHCenter | Qt::AlignTop : Qt::AlignLeft | Qt::AlignTop);
+        label->setWordWrap(control.rectDu.height() > 10);
+        label->setTextFormat(Qt::PlainText);
+        return label;
+    }
+    case ControlKind::Edit: {
+        auto* edit = new QLineEdit(parent);
+        if (control.style & StyleDigitsOnly)
+            edit->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), edit));
+        return edit;
+    }
+    case ControlKind::PushButton:
+    case ControlKind::DefaultButton: {
+        auto* button = new QPushButton(parent);
+        button->setAutoDefault(false);
+        button->setDefault(control.kind == ControlKind::DefaultButton);
+        return button;
+    }
+    case ControlKind::CheckBox:
+        return new QCheckBox(parent);
+    case ControlKind::ListBox: {
+        auto* list = new QListWidget(parent);
+        list->setSelectionMode(QAbstractItemView::SingleSelection);
+        return list;
+    }
+    case ControlKind::TreeView: {
+        auto* tree = new QTreeWidget(parent);
+        tree->setHeaderHidden(true);
+        tree->setRootIsDecorated(false);
+        tree->setColumnCount(1);
+        return tree;
+    }
+    case ControlKind::Icon: {
+        auto* label = new QLabel(parent);
+        label->setPixmap(control.icon.pixmap(kIconPixels, kIconPixels));
+        return label;
+    }
+    }
+    return nullptr;
 }
 
 QString CloseItemText()
@@ -492,42 +506,14 @@ void CDialog::BuildControls(QWidget* client)
 {
     const DialogUnits units(m_window->font());
     for (const ControlTemplate& control : m_template.controls) {
-        QWidget* widget = nullptr;
+        QWidget* widget = MakeControl(control, client);
         const int id = control.id;
-        switch (control.kind) {
-        case ControlKind::Label:
-            widget = MakeLabel(control, client);
-            break;
-        case ControlKind::Edit:
-            widget = MakeEdit(control, client);
-            m_window->WatchFocusLoss(widget, id);
-            break;
-        case ControlKind::PushButton:
-        case ControlKind::DefaultButton: {
-            auto* button = new QPushButton(client);
-            button->setAutoDefault(false);
-            button->setDefault(control.kind == ControlKind::DefaultButton);
+        if (auto* button = qobject_cast<QPushButton*>(widget))
             QObject::connect(button, &QPushButton::clicked, m_window, [this, id] { OnCommand(id, BN_CLICKED); });
-            widget = button;
-            break;
-        }
-        case ControlKind::CheckBox:
-            widget = new QCheckBox(client);
-            break;
-        case ControlKind::ListBox: {
-            auto* list = new QListWidget(client);
-            list->setSelectionMode(QAbstractItemView::SingleSelection);
+        else if (auto* list = qobject_cast<QListWidget*>(widget))
             QObject::connect(list, &QListWidget::itemDoubleClicked, m_window, [this, id] { OnCommand(id, LBN_DBLCLK); });
-            widget = list;
-            break;
-        }
-        case ControlKind::TreeView:
-            widget = MakeTree(client);
-            break;
-        case ControlKind::Icon:
-            widget = MakeIcon(control, client);
-            break;
-        }
+        else if (control.kind == ControlKind::Edit)
+            m_window->WatchFocusLoss(widget, id);
         if (!control.text.isEmpty())
             SetControlText(widget, TemplateText(control.text));
         const QRect rect = units.ToPixels(control.rectDu);
