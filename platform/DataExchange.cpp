@@ -2,8 +2,7 @@
 #include "platform/DataExchange.h"
 
 #include "platform/CDialog.h"
-#include "platform/CListBox.h"
-#include "platform/CTreeCtrl.h"
+#include "platform/ListAndTree.h"
 #include "platform/ModalHost.h"
 
 #include <QCheckBox>
