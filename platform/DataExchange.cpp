@@ -4,6 +4,7 @@
 #include "platform/CDialog.h"
 #include "platform/ListAndTree.h"
 #include "platform/ModalHost.h"
+#include "text/CharacterCount.h"
 
 #include <QCheckBox>
 #include <QCoreApplication>

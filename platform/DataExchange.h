@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "text/CharacterCount.h"
-
 #include <QString>
 #include <QValidator>
 #include <optional>

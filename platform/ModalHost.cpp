@@ -30,6 +30,6 @@ std::vector<int> ButtonsOf(unsigned type)
 int DefaultButtonOf(unsigned type)
 {
     const std::vector<int> buttons = ButtonsOf(type);
-    const size_t position = (type & MB_DEFBUTTON3) ? 2 : (type & MB_DEFBUTTON2) ? 1 : 0;
+    const size_t position = (type & MB_DEFBUTTON2) ? 1 : 0;
     return buttons[std::min(position, buttons.size() - 1)];
 }

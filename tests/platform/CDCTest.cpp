@@ -76,7 +76,7 @@ TEST(DeviceContext, RefusesADocumentItCannotWrite)
     EXPECT_TRUE(dc.DeleteDC());
 }
 
-TEST(ScaledFontCell, IsExactlyTheHeightAskedFor)
+TEST(PrintFontCell, IsExactlyTheHeightAskedFor)
 {
     for (int height : {8, 9, 11, 13, 14, 17, 72, 76}) {
         CDC dc;
@@ -86,7 +86,7 @@ TEST(ScaledFontCell, IsExactlyTheHeightAskedFor)
 }
 
 // Arial's metric twin measures as Arial does; a face of other metrics does not.
-TEST(ScaledFontCell, TakesArialAsLiberationSans)
+TEST(PrintFontCell, TakesArialAsLiberationSans)
 {
     CDC dc;
     const auto widthIn = [&dc](const PrintFont& font) {

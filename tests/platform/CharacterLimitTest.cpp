@@ -2,6 +2,7 @@
 #include "platform/DataExchange.h"
 
 #include "support/QtPrinters.h"
+#include "text/CharacterCount.h"
 
 #include <QLineEdit>
 #include <gtest/gtest.h>
