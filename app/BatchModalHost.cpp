@@ -2,10 +2,9 @@
 #include "app/BatchModalHost.h"
 
 #include "platform/CDialog.h"
-#include "platform/CharacterLimit.h"
 #include "platform/DialogDriver.h"
-#include "platform/MessageBox.h"
 #include "res/ResourceIds.h"
+#include "text/CharacterCount.h"
 
 #include <QFileInfo>
 #include <QPageLayout>

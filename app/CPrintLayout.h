@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "app/StagedFile.h"
 #include "platform/CDC.h"
 #include "platform/DrawingTypes.h"
-#include "platform/StagedFile.h"
 #include "print/PrintOutcome.h"
 
 #include <QString>

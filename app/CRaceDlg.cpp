@@ -11,6 +11,7 @@
 #include "res/ResourceIds.h"
 #include "res/Strings.h"
 
+#include <QDialog>
 #include <QMenu>
 
 CRaceDlg::CRaceDlg()
@@ -39,7 +40,7 @@ bool CRaceDlg::OnInitDialog()
         AddSystemMenuItem(IDM_ABOUTBOX, aboutText);
     }
     CheckLanguageItem();
-    SetIcon(m_icon);
+    Window()->setWindowIcon(m_icon);
     SetUpTreeImages();
     EnableCommandsThatChangeTheResult(true);
     return true;

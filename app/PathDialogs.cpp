@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/PathDialogs.h"
 
-#include "platform/CharacterLimit.h"
 #include "platform/DataExchange.h"
 #include "platform/ModalHost.h"
 #include "res/PathTemplates.h"
 #include "res/ResourceIds.h"
+#include "text/CharacterCount.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>

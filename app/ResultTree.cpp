@@ -2,7 +2,7 @@
 #include "app/ResultTree.h"
 
 #include "matrix/HeatCardFormat.h"
-#include "platform/CTreeCtrl.h"
+#include "platform/ListAndTree.h"
 
 #include <algorithm>
 #include <vector>

@@ -3,7 +3,6 @@
 
 #include "app/PathDialogs.h"
 #include "app/TextFileExport.h"
-#include "platform/CFileException.h"
 #include "platform/CStdioFile.h"
 #include "roster/RosterFile.h"
 

@@ -1,12 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/TextFileExport.h"
 
-#include "platform/CFileException.h"
 #include "platform/CStdioFile.h"
-#include "platform/TextFileCodec.h"
+#include "text/TextFileCodec.h"
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QFileInfo>
 #include <QSaveFile>
 #include <cerrno>
@@ -24,15 +22,6 @@ CommandOutcome Failure(const CFileException& failure, const QString& message)
 QString NothingWritten()
 {
     return QCoreApplication::translate("TextFileExport", "%1 Nothing was written.");
-}
-
-// A missing folder and a missing file both come back as "no such entry";
-// the organiser needs to know that the folder was mistyped.
-CFileException::Cause OpenFailureCause(const QString& path, int error)
-{
-    if (error == ENOENT && !QFileInfo(path).absoluteDir().exists())
-        return CFileException::badPath;
-    return CFileException::ErrnoToCause(error == 0 ? EACCES : error);
 }
 
 // A device such as a printer port or /dev/full cannot be replaced by a new
@@ -64,8 +53,11 @@ CommandOutcome ExportTextFile(const QString& path, const QString& text)
         return WriteDirectly(path, text);
     QSaveFile file(path);
     errno = 0;
+    // The save file refuses a file it may not write without a system call
+    // failing, so no error number means access denied.
     if (!file.open(QIODevice::WriteOnly))
-        return Failure(CFileException(OpenFailureCause(path, errno), path), NothingWritten());
+        return Failure(CFileException(CFileException::OpenFailureCause(path, errno != 0 ? errno : EACCES), path),
+                       NothingWritten());
     const QByteArray bytes = EncodeTextForFile(text);
     errno = 0;
     const bool written = file.write(bytes) == bytes.size() && file.flush();

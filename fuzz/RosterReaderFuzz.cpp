@@ -4,10 +4,10 @@
 // pilots, exported and read back, must be the same pilots and export to the
 // same bytes. Any other outcome aborts, which libFuzzer reports.
 
-#include "platform/TextFileCodec.h"
 #include "roster/RosterFile.h"
 #include "roster/RosterLine.h"
 #include "text/CharacterCount.h"
+#include "text/TextFileCodec.h"
 
 #include <cstdint>
 #include <cstdio>

@@ -1,9 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/CDC.h"
 
-#include "platform/DrawingTrace.h"
-
 #include <QFile>
+#include <QFontMetricsF>
 #include <QPageLayout>
 #include <QPen>
 #include <QPrinter>
@@ -13,6 +12,24 @@ namespace {
 
 // The font a fresh device context has selected.
 const PrintFont kDeviceFont{QStringLiteral("Sans Serif"), 12, false};
+
+constexpr int kReferencePixels = 1000;
+
+QFont ReferenceFontFor(const PrintFont& font)
+{
+    QFont reference(font.face);
+    reference.setPixelSize(kReferencePixels);
+    reference.setWeight(font.bold ? QFont::Bold : QFont::Normal);
+    reference.setItalic(false);
+    reference.setUnderline(false);
+    reference.setStrikeOut(false);
+    return reference;
+}
+
+double CellHeight(const QFontMetricsF& metrics)
+{
+    return metrics.ascent() + metrics.descent();
+}
 
 // Millimetres as the device reports them: whole ones, never more than the
 // printable area holds.
@@ -38,7 +55,6 @@ bool OutputFileIsWhole(const QPrinter& printer)
 } // namespace
 
 CDC::CDC()
-    : m_scaledFont(kDeviceFont)
 {
     ResetState();
 }
@@ -72,7 +88,6 @@ void CDC::ResetState()
 {
     m_pagesInDocument = 0;
     m_logicalPage = QSize();
-    m_printablePixels = QSize();
     SelectFont(kDeviceFont);
 }
 
@@ -140,7 +155,6 @@ QSize CDC::PrintableMillimetres() const
 void CDC::MapPage(QSize logicalPage)
 {
     m_logicalPage = logicalPage;
-    m_printablePixels = m_printer ? QSize(m_printer->width(), m_printer->height()) : QSize();
     ApplyMapping();
 }
 
@@ -155,7 +169,7 @@ void CDC::ApplyMapping()
         return;
     }
     m_painter.setWindow(0, 0, m_logicalPage.width(), m_logicalPage.height());
-    m_painter.setViewport(0, 0, m_printablePixels.width(), m_printablePixels.height());
+    m_painter.setViewport(0, 0, m_printer->width(), m_printer->height());
     m_painter.setViewTransformEnabled(true);
 }
 
@@ -163,14 +177,15 @@ PrintFont CDC::SelectFont(const PrintFont& font)
 {
     const PrintFont previous = m_font;
     m_font = font;
-    m_scaledFont = ScaledFont(font);
+    m_referenceFont = ReferenceFontFor(font);
+    m_scale = font.cellHeight / CellHeight(QFontMetricsF(m_referenceFont));
     return previous;
 }
 
 QSize CDC::GetTextExtent(const QString& text) const
 {
-    const QSizeF extent = m_scaledFont.Extent(text);
-    return QSize(qRound(extent.width()), qRound(extent.height()));
+    const QFontMetricsF metrics(m_referenceFont);
+    return QSize(qRound(metrics.horizontalAdvance(text) * m_scale), qRound(CellHeight(metrics) * m_scale));
 }
 
 void CDC::DrawText(const QString& text, const TextBox& box)
@@ -178,14 +193,13 @@ void CDC::DrawText(const QString& text, const TextBox& box)
     if (!IsDrawing())
         return;
     const QRectF area(box.left, box.top, box.right - box.left, box.bottom - box.top);
-    const double scale = m_scaledFont.Scale();
     m_painter.save();
     m_painter.setClipRect(area, Qt::IntersectClip);
-    m_painter.setFont(m_scaledFont.ReferenceFont());
+    m_painter.setFont(m_referenceFont);
     m_painter.setPen(Qt::black);
     m_painter.translate(area.topLeft());
-    m_painter.scale(scale, scale);
-    m_painter.drawText(QRectF(0, 0, area.width() / scale, area.height() / scale),
+    m_painter.scale(m_scale, m_scale);
+    m_painter.drawText(QRectF(0, 0, area.width() / m_scale, area.height() / m_scale),
                        Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip, text);
     m_painter.restore();
     if (m_trace)

@@ -2,13 +2,43 @@
 #pragma once
 
 #include "platform/DrawingTypes.h"
-#include "platform/ScaledFont.h"
 
+#include <QFont>
 #include <QPainter>
+#include <QPoint>
 #include <QSize>
+#include <vector>
 
 class QPen;
-struct DrawingTrace;
+
+// What a device context drew, for tests that check a layout exactly: the
+// documents and pages, each text with its rectangle and font, each line
+// with its pen. Page numbers count from 1 within the recording.
+struct TracedText {
+    int page = 0;
+    QString text;
+    TextBox rect;
+    QString face;
+    int height = 0;
+    bool bold = false;
+};
+
+struct TracedLine {
+    int page = 0;
+    QPoint from;
+    QPoint to;
+    int penWidth = 0;
+};
+
+struct DrawingTrace {
+    QString documentName;
+    int documentsStarted = 0;
+    int documentsEnded = 0;
+    int pagesStarted = 0;
+    int pagesEnded = 0;
+    std::vector<TracedText> texts;
+    std::vector<TracedLine> lines;
+};
 
 // A printer device context: a document of pages drawn through QPainter on
 // the printer that the print dialog set up. Logical units are device pixels
@@ -62,10 +92,14 @@ private:
     SharedPrinter m_printer;
     QPainter m_painter;
     int m_pagesInDocument = 0;
-    // The logical page and the printable area it maps onto; no page: one to one.
+    // The logical page mapped onto the printable area; no page: one to one.
     QSize m_logicalPage;
-    QSize m_printablePixels;
     PrintFont m_font;
-    ScaledFont m_scaledFont;
+    // Qt chooses whole pixel sizes, which would turn a cell height of 13
+    // into 13.4 and widen every measured text with it; so the face is set up
+    // at a large reference size and scaled down when drawn and measured, and
+    // its cell comes out exactly as high as the height asked for.
+    QFont m_referenceFont;
+    double m_scale = 1.0;  // from the reference size to logical units
     DrawingTrace* m_trace = nullptr;
 };

@@ -2,14 +2,15 @@
 #include "platform/CDialog.h"
 
 #include "platform/DataExchange.h"
-#include "platform/DialogUnits.h"
-#include "platform/DialogWindow.h"
 #include "platform/ModalHost.h"
 
 #include <QCheckBox>
+#include <QCloseEvent>
 #include <QCoreApplication>
-#include <QEvent>
-#include <QHeaderView>
+#include <QDialog>
+#include <QFocusEvent>
+#include <QFontMetricsF>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -30,6 +31,44 @@
 namespace {
 
 constexpr int kIconPixels = 32;
+const char* const kControlIdProperty = "controlId";
+
+// Dialog units in pixels for a dialog font: a horizontal unit is a quarter of
+// the font's average character width, a vertical unit an eighth of its
+// height, so a dialog keeps the proportions of its template whatever font
+// the system provides.
+class DialogUnits {
+public:
+    explicit DialogUnits(const QFont& font)
+    {
+        const QString alphabet = QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz");
+        const QFontMetricsF metrics(font);
+        m_averageCharWidth = metrics.horizontalAdvance(alphabet) / alphabet.size();
+        m_charHeight = metrics.height();
+    }
+
+    QRect ToPixels(const QRect& rectDu) const
+    {
+        const int left = X(rectDu.x());
+        const int top = Y(rectDu.y());
+        return QRect(left, top, X(rectDu.x() + rectDu.width()) - left, Y(rectDu.y() + rectDu.height()) - top);
+    }
+    QSize ToPixels(const QSize& sizeDu) const { return QSize(X(sizeDu.width()), Y(sizeDu.height())); }
+
+private:
+    int X(int du) const { return static_cast<int>(std::lround(du * m_averageCharWidth / 4.0)); }
+    int Y(int du) const { return static_cast<int>(std::lround(du * m_charHeight / 8.0)); }
+
+    double m_averageCharWidth;
+    double m_charHeight;
+};
+
+// Losing the focus because a menu or another window opened is not leaving
+// the field: only moving to another control of the dialog is.
+bool IsLeavingField(const QFocusEvent* event)
+{
+    return event->reason() != Qt::PopupFocusReason && event->reason() != Qt::ActiveWindowFocusReason;
+}
 
 Qt::WindowFlags WindowFlagsFor(const DialogTemplate& dialogTemplate)
 {
@@ -46,37 +85,51 @@ QFont DialogFont(const DialogTemplate& dialogTemplate)
     return font;
 }
 
-QLabel* MakeLabel(const ControlTemplate& control, QWidget* parent)
+// A control of the template's kind, before its text and place are set.
+QWidget* MakeControl(const ControlTemplate& control, QWidget* parent)
 {
-    auto* label = new QLabel(parent);
-    label->setAlignment((control.style & StyleCentered) ? Qt::AlignHCenter | Qt::AlignTop : Qt::AlignLeft | Qt::AlignTop);
-    label->setWordWrap(control.rectDu.height() > 10);
-    label->setTextFormat(Qt::PlainText);
-    return label;
-}
-
-QLineEdit* MakeEdit(const ControlTemplate& control, QWidget* parent)
-{
-    auto* edit = new QLineEdit(parent);
-    if (control.style & StyleDigitsOnly)
-        edit->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), edit));
-    return edit;
-}
-
-QTreeWidget* MakeTree(QWidget* parent)
-{
-    auto* tree = new QTreeWidget(parent);
-    tree->setHeaderHidden(true);
-    tree->setRootIsDecorated(false);
-    tree->setColumnCount(1);
-    return tree;
-}
-
-QLabel* MakeIcon(const ControlTemplate& control, QWidget* parent)
-{
-    auto* label = new QLabel(parent);
-    label->setPixmap(control.icon.pixmap(kIconPixels, kIconPixels));
-    return label;
+    switch (control.kind) {
+    case ControlKind::Label: {
+        auto* label = new QLabel(parent);
+        label->setAlignment((control.style & StyleCentered) ? Qt::AlignHCenter | Qt::AlignTop : Qt::AlignLeft | Qt::AlignTop);
+        label->setWordWrap(control.rectDu.height() > 10);
+        label->setTextFormat(Qt::PlainText);
+        return label;
+    }
+    case ControlKind::Edit: {
+        auto* edit = new QLineEdit(parent);
+        if (control.style & StyleDigitsOnly)
+            edit->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), edit));
+        return edit;
+    }
+    case ControlKind::PushButton:
+    case ControlKind::DefaultButton: {
+        auto* button = new QPushButton(parent);
+        button->setAutoDefault(false);
+        button->setDefault(control.kind == ControlKind::DefaultButton);
+        return button;
+    }
+    case ControlKind::CheckBox:
+        return new QCheckBox(parent);
+    case ControlKind::ListBox: {
+        auto* list = new QListWidget(parent);
+        list->setSelectionMode(QAbstractItemView::SingleSelection);
+        return list;
+    }
+    case ControlKind::TreeView: {
+        auto* tree = new QTreeWidget(parent);
+        tree->setHeaderHidden(true);
+        tree->setRootIsDecorated(false);
+        tree->setColumnCount(1);
+        return tree;
+    }
+    case ControlKind::Icon: {
+        auto* label = new QLabel(parent);
+        label->setPixmap(control.icon.pixmap(kIconPixels, kIconPixels));
+        return label;
+    }
+    }
+    return nullptr;
 }
 
 QString CloseItemText()
@@ -84,11 +137,13 @@ QString CloseItemText()
     return QCoreApplication::translate("CDialog", "&Close\tAlt+F4");
 }
 
-// The controls that show a text of their template: the others show data.
+// The controls that show a text: labels, edit fields and buttons.
 void SetControlText(QWidget* widget, const QString& text)
 {
     if (auto* label = qobject_cast<QLabel*>(widget))
         label->setText(text);
+    else if (auto* edit = qobject_cast<QLineEdit*>(widget))
+        edit->setText(text);
     else if (auto* button = qobject_cast<QAbstractButton*>(widget))
         button->setText(text);
 }
@@ -113,23 +168,6 @@ void LinkMnemonicLabels(const std::vector<QWidget*>& widgets, const DialogTempla
     }
 }
 
-// Calls back whenever the watched widget changes its size.
-class ResizeWatcher : public QObject {
-public:
-    ResizeWatcher(QObject* parent, std::function<void()> resized) : QObject(parent), m_resized(std::move(resized)) {}
-
-protected:
-    bool eventFilter(QObject* /*watched*/, QEvent* event) override
-    {
-        if (event->type() == QEvent::Resize)
-            m_resized();
-        return false;
-    }
-
-private:
-    std::function<void()> m_resized;
-};
-
 // Opens at the template's size, and keeps it as the smallest, as far as the
 // screen's free area (less the window frame and the menu) allows.
 void FitResizableWindow(QWidget& window, QScrollArea& scroll, QSize clientSize)
@@ -153,6 +191,63 @@ void FitResizableWindow(QWidget& window, QScrollArea& scroll, QSize clientSize)
 }
 
 }  // namespace
+
+// The Qt window of a dialog. It hands the keys and notifications the dialog
+// framework knows (Enter, Escape, the close box, an edit losing the focus,
+// the client area of a resizable dialog changing its size) to its CDialog
+// instead of acting on them itself.
+class DialogWindow : public QDialog {
+public:
+    DialogWindow(CDialog& owner, QWidget* parent, Qt::WindowFlags flags) : QDialog(parent, flags), m_owner(owner) {}
+
+    void WatchFocusLoss(QWidget* edit, int id)
+    {
+        edit->setProperty(kControlIdProperty, id);
+        edit->installEventFilter(this);
+    }
+    void WatchResizes(QWidget* client, std::function<void()> resized)
+    {
+        m_client = client;
+        m_clientResized = std::move(resized);
+        client->installEventFilter(this);
+    }
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override
+    {
+        switch (event->key()) {
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            m_owner.OnEnterKey();
+            return;
+        case Qt::Key_Escape:
+            m_owner.OnEscapeKey();
+            return;
+        default:
+            QWidget::keyPressEvent(event);
+        }
+    }
+
+    void closeEvent(QCloseEvent* event) override
+    {
+        event->ignore();
+        m_owner.OnClose();
+    }
+
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (watched == m_client && event->type() == QEvent::Resize)
+            m_clientResized();
+        else if (event->type() == QEvent::FocusOut && IsLeavingField(static_cast<QFocusEvent*>(event)))
+            m_owner.OnCommand(watched->property(kControlIdProperty).toInt(), EN_KILLFOCUS);
+        return QDialog::eventFilter(watched, event);
+    }
+
+private:
+    CDialog& m_owner;
+    QWidget* m_client = nullptr;
+    std::function<void()> m_clientResized;
+};
 
 CDialog::CDialog(DialogTemplate dialogTemplate, ModalHost& host)
     : m_template(std::move(dialogTemplate))
@@ -231,21 +326,24 @@ QWidget* CDialog::BuildClientArea(QSize clientSize)
     scroll->setWidgetResizable(true);
     scroll->setWidget(client);
     m_window->layout()->addWidget(scroll);
-    client->installEventFilter(new ResizeWatcher(client, [this, client] { StretchControls(client->size() - m_clientSize); }));
+    m_window->WatchResizes(client, [this, client] { StretchControls(client->size() - m_clientSize); });
     return client;
 }
 
 void CDialog::StretchControls(QSize extra)
 {
     const auto share = [](double part, int room) { return static_cast<int>(std::lround(part * room)); };
-    for (const Stretching& control : m_stretching) {
-        const QRect& rect = control.rect;
-        const ControlStretch& stretch = control.stretch;
+    const DialogUnits units(m_window->font());
+    for (size_t i = 0; i < m_controlWidgets.size(); ++i) {
+        const ControlStretch& stretch = m_template.controls[i].stretch;
+        if (!stretch.moveX && !stretch.growX && !stretch.moveY && !stretch.growY)
+            continue;
+        const QRect rect = units.ToPixels(m_template.controls[i].rectDu);
         const int left = rect.left() + share(stretch.moveX, extra.width());
         const int top = rect.top() + share(stretch.moveY, extra.height());
         const int right = rect.left() + rect.width() + share(stretch.moveX + stretch.growX, extra.width());
         const int bottom = rect.top() + rect.height() + share(stretch.moveY + stretch.growY, extra.height());
-        control.widget->setGeometry(left, top, right - left, bottom - top);
+        m_controlWidgets[i]->setGeometry(left, top, right - left, bottom - top);
     }
 }
 
@@ -254,7 +352,6 @@ void CDialog::DestroyWindow()
     m_controls.clear();
     m_controlWidgets.clear();
     m_menuTexts.clear();
-    m_stretching.clear();
     m_systemMenu = nullptr;
     delete m_window;
     m_window = nullptr;
@@ -271,24 +368,9 @@ QWidget* CDialog::GetDlgItem(int id) const
     return found == m_controls.end() ? nullptr : found->second;
 }
 
-int CDialog::GetDlgCtrlID(const QWidget* control) const
-{
-    for (const auto& [id, widget] : m_controls) {
-        if (widget == control)
-            return id;
-    }
-    return 0;
-}
-
 void CDialog::SetDlgItemText(int id, const QString& text)
 {
-    QWidget* control = GetDlgItem(id);
-    if (auto* label = qobject_cast<QLabel*>(control))
-        label->setText(text);
-    else if (auto* edit = qobject_cast<QLineEdit*>(control))
-        edit->setText(text);
-    else if (auto* button = qobject_cast<QAbstractButton*>(control))
-        button->setText(text);
+    SetControlText(GetDlgItem(id), text);
 }
 
 QString CDialog::GetDlgItemText(int id) const
@@ -305,7 +387,12 @@ QString CDialog::GetDlgItemText(int id) const
 
 int CDialog::FocusedControlId() const
 {
-    return m_window ? GetDlgCtrlID(m_window->focusWidget()) : 0;
+    const QWidget* focused = m_window ? m_window->focusWidget() : nullptr;
+    for (const auto& [id, widget] : m_controls) {
+        if (widget == focused)
+            return id;
+    }
+    return 0;
 }
 
 QMenuBar* CDialog::MenuBar() const
@@ -324,12 +411,6 @@ void CDialog::SetSystemMenuItemText(int id, const QString& text)
         if (!action->isSeparator() && action->data().toInt() == id)
             action->setText(text);
     }
-}
-
-void CDialog::SetIcon(const QIcon& icon)
-{
-    if (m_window)
-        m_window->setWindowIcon(icon);
 }
 
 void CDialog::CheckMenuItem(int commandId, bool checked)
@@ -424,59 +505,26 @@ void CDialog::OnCancel()
 void CDialog::BuildControls(QWidget* client)
 {
     const DialogUnits units(m_window->font());
-    std::vector<QWidget*> widgets;
     for (const ControlTemplate& control : m_template.controls) {
-        QWidget* widget = nullptr;
+        QWidget* widget = MakeControl(control, client);
         const int id = control.id;
-        switch (control.kind) {
-        case ControlKind::Label:
-            widget = MakeLabel(control, client);
-            break;
-        case ControlKind::Edit:
-            widget = MakeEdit(control, client);
-            m_window->WatchFocusLoss(widget, id);
-            break;
-        case ControlKind::PushButton:
-        case ControlKind::DefaultButton: {
-            auto* button = new QPushButton(client);
-            button->setAutoDefault(false);
-            button->setDefault(control.kind == ControlKind::DefaultButton);
+        if (auto* button = qobject_cast<QPushButton*>(widget))
             QObject::connect(button, &QPushButton::clicked, m_window, [this, id] { OnCommand(id, BN_CLICKED); });
-            widget = button;
-            break;
-        }
-        case ControlKind::CheckBox:
-            widget = new QCheckBox(client);
-            break;
-        case ControlKind::ListBox: {
-            auto* list = new QListWidget(client);
-            list->setSelectionMode(QAbstractItemView::SingleSelection);
+        else if (auto* list = qobject_cast<QListWidget*>(widget))
             QObject::connect(list, &QListWidget::itemDoubleClicked, m_window, [this, id] { OnCommand(id, LBN_DBLCLK); });
-            widget = list;
-            break;
-        }
-        case ControlKind::TreeView:
-            widget = MakeTree(client);
-            break;
-        case ControlKind::Icon:
-            widget = MakeIcon(control, client);
-            break;
-        }
+        else if (control.kind == ControlKind::Edit)
+            m_window->WatchFocusLoss(widget, id);
         if (!control.text.isEmpty())
             SetControlText(widget, TemplateText(control.text));
         const QRect rect = units.ToPixels(control.rectDu);
         widget->setGeometry(control.kind == ControlKind::Icon ? QRect(rect.topLeft(), QSize(kIconPixels, kIconPixels)) : rect);
-        const ControlStretch& stretch = control.stretch;
-        if (stretch.moveX || stretch.growX || stretch.moveY || stretch.growY)
-            m_stretching.push_back({widget, rect, stretch});
         if (id != IDC_STATIC)
             m_controls[id] = widget;
-        widgets.push_back(widget);
+        m_controlWidgets.push_back(widget);
     }
-    m_controlWidgets = widgets;
-    LinkMnemonicLabels(widgets, m_template);
-    for (size_t i = 1; i < widgets.size(); ++i)
-        QWidget::setTabOrder(widgets[i - 1], widgets[i]);
+    LinkMnemonicLabels(m_controlWidgets, m_template);
+    for (size_t i = 1; i < m_controlWidgets.size(); ++i)
+        QWidget::setTabOrder(m_controlWidgets[i - 1], m_controlWidgets[i]);
 }
 
 void CDialog::BuildMenu()

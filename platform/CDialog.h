@@ -46,7 +46,6 @@ public:
 
     const DialogTemplate& Template() const { return m_template; }
     QWidget* GetDlgItem(int id) const;
-    int GetDlgCtrlID(const QWidget* control) const;
     void SetDlgItemText(int id, const QString& text);
     QString GetDlgItemText(int id) const;
     int FocusedControlId() const;
@@ -55,7 +54,6 @@ public:
     QMenu* SystemMenu() const { return m_systemMenu; }
     void AddSystemMenuItem(int id, const QString& text);
     void SetSystemMenuItemText(int id, const QString& text);
-    void SetIcon(const QIcon& icon);
     // Puts a check mark on a menu item of the window's menu, or takes it off.
     void CheckMenuItem(int commandId, bool checked);
 
@@ -94,13 +92,6 @@ private:
     std::map<int, QWidget*> m_controls;
     std::vector<QWidget*> m_controlWidgets;  // one per control of the template, in its order
     std::vector<std::pair<QAction*, QString>> m_menuTexts;  // each menu entry and its source text
-    // The controls that follow a resizable dialog, with their template rectangles.
-    struct Stretching {
-        QWidget* widget;
-        QRect rect;
-        ControlStretch stretch;
-    };
-    std::vector<Stretching> m_stretching;
     QSize m_clientSize;
     QMenu* m_systemMenu = nullptr;
     bool m_ended = false;

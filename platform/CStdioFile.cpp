@@ -1,8 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/CStdioFile.h"
 
-#include "platform/CFileException.h"
-#include "platform/TextFileCodec.h"
+#include "text/TextFileCodec.h"
 
 #include <QDir>
 #include <QFile>
@@ -20,27 +19,6 @@ const char* FopenMode(unsigned flags)
     if (flags & CStdioFile::modeWrite)
         return "r+b";
     return "rb";
-}
-
-// A missing file and a missing folder both come back as "no such entry";
-// the user needs to know which of the two was mistyped.
-CFileException::Cause OpenFailureCause(const QString& path, int error)
-{
-    if (error == ENOENT && !QFileInfo(path).absoluteDir().exists())
-        return CFileException::badPath;
-    return CFileException::ErrnoToCause(error);
-}
-
-QStringList SplitLines(const QString& text)
-{
-    QStringList lines = text.split(QLatin1Char('\n'));
-    if (lines.last().isEmpty())
-        lines.removeLast();
-    for (QString& line : lines) {
-        if (line.endsWith(QLatin1Char('\r')))
-            line.chop(1);
-    }
-    return lines;
 }
 
 // Only a plain file is read: a device like /dev/zero never ends and a pipe
@@ -65,6 +43,86 @@ constexpr qsizetype kMaxReadBytes = 64 * 1024 * 1024;
 
 } // namespace
 
+CFileException::CFileException(Cause cause, const QString& fileName)
+    : m_cause(cause), m_fileName(fileName)
+{
+}
+
+QString CFileException::ErrorMessage() const
+{
+    const QString file = QStringLiteral("\"%1\"").arg(m_fileName);
+    switch (m_cause) {
+    case fileNotFound:
+        return tr("The file %1 does not exist.").arg(file);
+    case badPath:
+        return tr("The folder of %1 does not exist, or the path is not valid.").arg(file);
+    case tooManyOpenFiles:
+        return tr("Too many files are open to open %1.").arg(file);
+    case accessDenied:
+        return tr("Access to %1 was denied.").arg(file);
+    case invalidFile:
+        return tr("%1 is a folder or a device, not a file.").arg(file);
+    case hardIO:
+        return tr("A device error occurred while reading or writing %1.").arg(file);
+    case sharingViolation:
+        return tr("%1 is in use by another program.").arg(file);
+    case diskFull:
+        return tr("The disk is full: %1 could not be written completely.").arg(file);
+    case fileSizeLimit:
+        return tr("%1 could not be written completely: it would pass the size limit set for this program's files "
+                  "(ulimit -f).")
+            .arg(file);
+    case tooLarge:
+        return tr("%1 is too large to be a text file of this program.").arg(file);
+    case none:
+    case genericException:
+        break;
+    }
+    return tr("An unexpected error occurred while accessing %1.").arg(file);
+}
+
+CFileException::Cause CFileException::ErrnoToCause(int error)
+{
+    switch (error) {
+    case ENOENT:
+        return fileNotFound;
+    case ENOTDIR:
+    case ENAMETOOLONG:
+    case ELOOP:
+        return badPath;
+    case EMFILE:
+    case ENFILE:
+        return tooManyOpenFiles;
+    case EACCES:
+    case EPERM:
+    case EROFS:
+        return accessDenied;
+    case EISDIR:
+    case ENXIO:
+    case ENODEV:
+        return invalidFile;
+    case EIO:
+        return hardIO;
+    case EBUSY:
+    case ETXTBSY:
+        return sharingViolation;
+    case ENOSPC:
+    case EDQUOT:
+        return diskFull;
+    case EFBIG:
+        return fileSizeLimit;
+    default:
+        return genericException;
+    }
+}
+
+CFileException::Cause CFileException::OpenFailureCause(const QString& path, int error)
+{
+    if (error == ENOENT && !QFileInfo(path).absoluteDir().exists())
+        return badPath;
+    return ErrnoToCause(error);
+}
+
 CStdioFile::~CStdioFile()
 {
     Abort();
@@ -74,9 +132,6 @@ bool CStdioFile::Open(const QString& path, unsigned flags, CFileException* error
 {
     Abort();
     m_path = path;
-    m_loaded = false;
-    m_lines.clear();
-    m_nextLine = 0;
     // A folder opens for reading on some systems and fails only at the first
     // read; refuse it here so that the caller hears of it at the open.
     if (!IsOpenable(path, flags)) {
@@ -91,19 +146,8 @@ bool CStdioFile::Open(const QString& path, unsigned flags, CFileException* error
         return true;
     const int osError = errno;
     if (error)
-        *error = CFileException(OpenFailureCause(path, osError), path);
+        *error = CFileException(CFileException::OpenFailureCause(path, osError), path);
     return false;
-}
-
-bool CStdioFile::ReadString(QString& line)
-{
-    assert(m_file && "ReadString on a file that is not open");
-    if (!m_loaded)
-        LoadLines();
-    if (m_nextLine >= m_lines.size())
-        return false;
-    line = m_lines[m_nextLine++];
-    return true;
 }
 
 void CStdioFile::WriteString(const QString& text)
@@ -151,16 +195,7 @@ QByteArray CStdioFile::ReadAllBytes()
     return bytes;
 }
 
-// The whole file is read at once: whether it is UTF-8 can only be told from
-// all of its bytes.
-void CStdioFile::LoadLines()
-{
-    m_lines = SplitLines(DecodeTextFile(ReadAllBytes()));
-    m_loaded = true;
-}
-
 void CStdioFile::Raise(int osError) const
 {
-    const CFileException::Cause cause = CFileException::ErrnoToCause(osError);
-    throw CFileException(cause == CFileException::none ? CFileException::genericException : cause, m_path);
+    throw CFileException(CFileException::ErrnoToCause(osError), m_path);
 }

@@ -2,16 +2,16 @@
 #include "platform/DataExchange.h"
 
 #include "platform/CDialog.h"
-#include "platform/CharacterLimit.h"
-#include "platform/CListBox.h"
-#include "platform/CTreeCtrl.h"
+#include "platform/ListAndTree.h"
 #include "platform/ModalHost.h"
+#include "text/CharacterCount.h"
 
 #include <QCheckBox>
 #include <QCoreApplication>
 #include <QLineEdit>
 #include <algorithm>
-#include <limits>
+#include <type_traits>
+#include <utility>
 
 namespace {
 
@@ -27,34 +27,16 @@ QCheckBox* CheckBoxOf(CDataExchange* pDX, int id)
     return qobject_cast<QCheckBox*>(pDX->Dialog()->GetDlgItem(id));
 }
 
-std::optional<long long> ParseDecimal(const QString& text, bool allowSign)
-{
-    const QString trimmed = text.trimmed();
-    if (trimmed.isEmpty())
-        return std::nullopt;
-    int start = 0;
-    if (allowSign && (trimmed[0] == u'-' || trimmed[0] == u'+'))
-        start = 1;
-    if (start == trimmed.size() || trimmed.size() - start > 11)
-        return std::nullopt;
-    for (int i = start; i < trimmed.size(); ++i) {
-        if (trimmed[i] < u'0' || trimmed[i] > u'9')
-            return std::nullopt;
-    }
-    return trimmed.toLongLong();
-}
-
 // Saving takes the whole field as a number or fails with the message.
 template <typename Number>
-void ExchangeNumber(CDataExchange* pDX, int id, Number& value, std::optional<Number> (*parse)(const QString&),
-                    QString (*failure)())
+void ExchangeNumber(CDataExchange* pDX, int id, Number& value, QString (*failure)())
 {
     QLineEdit* edit = EditOf(pDX, id);
     if (!pDX->IsSaving()) {
         edit->setText(QString::number(value));
         return;
     }
-    const std::optional<Number> parsed = parse(edit->text());
+    const std::optional<Number> parsed = ParseField<Number>(edit->text());
     if (!parsed)
         pDX->Fail(failure());
     value = *parsed;
@@ -97,12 +79,12 @@ void DDX_Control(CDataExchange* pDX, int id, CTreeCtrl& tree)
 
 void DDX_Text(CDataExchange* pDX, int id, int& value)
 {
-    ExchangeNumber(pDX, id, value, ParseIntField, IntegerExpectedMessage);
+    ExchangeNumber(pDX, id, value, IntegerExpectedMessage);
 }
 
 void DDX_Text(CDataExchange* pDX, int id, unsigned& value)
 {
-    ExchangeNumber(pDX, id, value, ParseUnsignedField, UnsignedExpectedMessage);
+    ExchangeNumber(pDX, id, value, UnsignedExpectedMessage);
 }
 
 void DDX_Text(CDataExchange* pDX, int id, QString& value)
@@ -138,7 +120,7 @@ void DDV_MaxChars(CDataExchange* pDX, const QString& value, int maxChars)
         return;
     }
     if (CountCharacters(value) > maxChars)
-        pDX->Fail(MaxCharsMessage(maxChars));
+        pDX->Fail(QCoreApplication::translate("CDataExchange", "Please enter no more than %1 characters.").arg(maxChars));
 }
 
 void DDV_MinMaxInt(CDataExchange* pDX, int value, int minValue, int maxValue)
@@ -170,23 +152,35 @@ QString IntegerRangeMessage(long long minValue, long long maxValue)
         .arg(maxValue);
 }
 
-QString MaxCharsMessage(int maxChars)
+template <typename Number>
+std::optional<Number> ParseField(const QString& text)
 {
-    return QCoreApplication::translate("CDataExchange", "Please enter no more than %1 characters.").arg(maxChars);
+    const QString trimmed = text.trimmed();
+    const bool hasSign = std::is_signed_v<Number> && (trimmed.startsWith(u'-') || trimmed.startsWith(u'+'));
+    const QStringView digits = QStringView(trimmed).sliced(hasSign ? 1 : 0);
+    if (digits.isEmpty() || digits.size() > 11)
+        return std::nullopt;
+    for (const QChar digit : digits) {
+        if (digit < u'0' || digit > u'9')
+            return std::nullopt;
+    }
+    const long long number = trimmed.toLongLong();
+    if (!std::in_range<Number>(number))
+        return std::nullopt;
+    return static_cast<Number>(number);
 }
 
-std::optional<int> ParseIntField(const QString& text)
-{
-    const std::optional<long long> number = ParseDecimal(text, true);
-    if (!number || *number < std::numeric_limits<int>::min() || *number > std::numeric_limits<int>::max())
-        return std::nullopt;
-    return static_cast<int>(*number);
-}
+template std::optional<int> ParseField<int>(const QString& text);
+template std::optional<unsigned> ParseField<unsigned>(const QString& text);
 
-std::optional<unsigned> ParseUnsignedField(const QString& text)
+QValidator::State CharacterLimitValidator::validate(QString& input, int& position) const
 {
-    const std::optional<long long> number = ParseDecimal(text, false);
-    if (!number || *number > std::numeric_limits<unsigned>::max())
-        return std::nullopt;
-    return static_cast<unsigned>(*number);
+    const qsizetype kept = UnitsOfCharacters(input, m_maxChars);
+    if (kept == input.size())
+        return Acceptable;
+    if (position < input.size())
+        return Invalid;
+    input.truncate(kept);
+    position = static_cast<int>(kept);
+    return Acceptable;
 }

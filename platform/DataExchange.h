@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QString>
+#include <QValidator>
 #include <optional>
 
 class CDialog;
@@ -48,10 +49,24 @@ void DDV_MinMaxUInt(CDataExchange* pDX, unsigned value, unsigned minValue, unsig
 QString IntegerExpectedMessage();
 QString UnsignedExpectedMessage();
 QString IntegerRangeMessage(long long minValue, long long maxValue);
-QString MaxCharsMessage(int maxChars);
 
 // Reads a whole field as a decimal number, as the exchange does: blanks
-// around it are allowed, anything else is not; nothing when it is no number
-// or does not fit the type.
-std::optional<int> ParseIntField(const QString& text);
-std::optional<unsigned> ParseUnsignedField(const QString& text);
+// around it are allowed, a sign only for a signed type, anything else is
+// not; nothing when it is no number or does not fit the type.
+// Instantiated for int and unsigned.
+template <typename Number>
+std::optional<Number> ParseField(const QString& text);
+
+// Holds an edit field to at most a number of characters, as an edit control's
+// text limit does: text set or typed at the end is cut at the limit, and a
+// character typed or pasted into the middle of a full field is refused.
+class CharacterLimitValidator : public QValidator {
+public:
+    CharacterLimitValidator(int maxChars, QObject* parent) : QValidator(parent), m_maxChars(maxChars) {}
+
+    int Limit() const { return m_maxChars; }
+    State validate(QString& input, int& position) const override;
+
+private:
+    int m_maxChars;
+};

@@ -2,14 +2,13 @@
 #include "platform/DesktopModalHost.h"
 
 #include "platform/CDialog.h"
-#include "platform/MessageBox.h"
-#include "platform/Win32Types.h"
 
 #include <QApplication>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <map>
 
 namespace {
 
@@ -36,6 +35,19 @@ QMessageBox::Icon IconOf(unsigned type)
     return (type & MB_ICONQUESTION) ? QMessageBox::Question : QMessageBox::Information;
 }
 
+// Turns a filter of the "Description|*.ext|..." form into Qt's name filters.
+QStringList NameFiltersFrom(const QString& filter)
+{
+    const QStringList parts = filter.split(u'|', Qt::SkipEmptyParts);
+    QStringList filters;
+    for (int i = 0; i + 1 < parts.size(); i += 2) {
+        const QString& description = parts[i];
+        const QString patterns = QString(parts[i + 1]).replace(u';', u' ');
+        filters << (description.contains(u'(') ? description : description + QStringLiteral(" (") + patterns + u')');
+    }
+    return filters;
+}
+
 }  // namespace
 
 int DesktopModalHost::RunDialog(CDialog& dialog)
@@ -50,18 +62,12 @@ int DesktopModalHost::RunDialog(CDialog& dialog)
 
 int DesktopModalHost::ShowMessage(const QString& text, unsigned type)
 {
-    const std::pair<int, QMessageBox::StandardButton> kButtons[] = {
+    const std::map<int, QMessageBox::StandardButton> kButtons = {
         {IDOK, QMessageBox::Ok}, {IDYES, QMessageBox::Yes}, {IDNO, QMessageBox::No}, {IDCANCEL, QMessageBox::Cancel}};
     QMessageBox box(IconOf(type), QApplication::applicationDisplayName(), text, QMessageBox::NoButton, ActiveWindow());
-    for (const int button : ButtonsOf(type)) {
-        for (const auto& [id, standard] : kButtons) {
-            if (id != button)
-                continue;
-            box.addButton(standard);
-            if (id == DefaultButtonOf(type))
-                box.setDefaultButton(standard);
-        }
-    }
+    for (const int button : ButtonsOf(type))
+        box.addButton(kButtons.at(button));
+    box.setDefaultButton(kButtons.at(DefaultButtonOf(type)));
     const auto pressed = static_cast<QMessageBox::StandardButton>(box.exec());
     for (const auto& [id, standard] : kButtons)
         if (standard == pressed)
@@ -91,16 +97,4 @@ bool DesktopModalHost::ChoosePrinter(QPrinter& printer)
     dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
     OfferNoPageRange(dialog);
     return dialog.exec() == QDialog::Accepted;
-}
-
-QStringList NameFiltersFrom(const QString& filter)
-{
-    const QStringList parts = filter.split(u'|', Qt::SkipEmptyParts);
-    QStringList filters;
-    for (int i = 0; i + 1 < parts.size(); i += 2) {
-        const QString& description = parts[i];
-        const QString patterns = QString(parts[i + 1]).replace(u';', u' ');
-        filters << (description.contains(u'(') ? description : description + QStringLiteral(" (") + patterns + u')');
-    }
-    return filters;
 }

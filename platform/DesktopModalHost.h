@@ -11,6 +11,3 @@ public:
     std::optional<QString> ChooseFile(const FileDialogRequest& request) override;
     bool ChoosePrinter(QPrinter& printer) override;
 };
-
-// Turns a filter of the "Description|*.ext|..." form into Qt's name filters.
-QStringList NameFiltersFrom(const QString& filter);

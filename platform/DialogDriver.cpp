@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/DialogDriver.h"
 
-#include "platform/CharacterLimit.h"
+#include "platform/DataExchange.h"
 
 #include <QCheckBox>
 #include <QDialog>

@@ -12,7 +12,6 @@ class DialogDriver {
 public:
     explicit DialogDriver(CDialog& dialog) : m_dialog(dialog) {}
 
-    int TemplateId() const { return m_dialog.Template().id; }
     void Type(int id, const QString& text);
     void Tick(int id, bool checked = true);
     void Press(int id) { m_dialog.OnCommand(id, BN_CLICKED); }

@@ -3,6 +3,7 @@
 
 #include <QPageLayout>
 #include <QPrinter>
+#include <algorithm>
 
 SharedPrinter ModalHost::ChoosePrintoutPrinter()
 {
@@ -15,4 +16,20 @@ SharedPrinter ModalHost::ChoosePrintoutPrinter()
     if (printer->outputFormat() == QPrinter::PdfFormat)
         printer->setPageMargins(QMarginsF(5, 5, 5, 5), QPageLayout::Millimeter);
     return printer;
+}
+
+std::vector<int> ButtonsOf(unsigned type)
+{
+    switch (type & 0xF) {
+    case MB_YESNOCANCEL: return {IDYES, IDNO, IDCANCEL};
+    case MB_YESNO: return {IDYES, IDNO};
+    default: return {IDOK};
+    }
+}
+
+int DefaultButtonOf(unsigned type)
+{
+    const std::vector<int> buttons = ButtonsOf(type);
+    const size_t position = (type & MB_DEFBUTTON2) ? 1 : 0;
+    return buttons[std::min(position, buttons.size() - 1)];
 }

@@ -2,9 +2,11 @@
 #pragma once
 
 #include "platform/DrawingTypes.h"
+#include "platform/Win32Types.h"
 
 #include <QString>
 #include <optional>
+#include <vector>
 
 class CDialog;
 class QPrinter;
@@ -42,3 +44,8 @@ public:
     // or nothing when the user cancelled.
     SharedPrinter ChoosePrintoutPrinter();
 };
+
+// The buttons of a message box of the given type, in the order shown.
+std::vector<int> ButtonsOf(unsigned type);
+// The button that Enter presses: the first one unless the type names another.
+int DefaultButtonOf(unsigned type);

@@ -3,35 +3,9 @@
 
 #include "platform/CDialog.h"
 #include "platform/DialogDriver.h"
-#include "platform/MessageBox.h"
 
 #include <QPageLayout>
 #include <QPrinter>
-
-void ScriptedModalHost::ExpectDialog(int templateId, DialogScript script)
-{
-    m_dialogs.push_back({templateId, std::move(script)});
-}
-
-void ScriptedModalHost::AnswerFile(std::optional<QString> path)
-{
-    m_files.push_back(std::move(path));
-}
-
-void ScriptedModalHost::AnswerPrinter(std::optional<QString> pdfPath)
-{
-    m_printers.push_back(std::move(pdfPath));
-}
-
-void ScriptedModalHost::AnswerQuestion(int button)
-{
-    m_answers.push_back(button);
-}
-
-QStringList ScriptedModalHost::TakeMessages()
-{
-    return std::exchange(m_messages, {});
-}
 
 bool ScriptedModalHost::AllAnswered() const
 {

@@ -6,6 +6,7 @@
 #include <QStringList>
 #include <deque>
 #include <functional>
+#include <utility>
 #include <vector>
 
 class DialogDriver;
@@ -20,16 +21,16 @@ class ScriptedModalHost : public ModalHost {
 public:
     using DialogScript = std::function<void(DialogDriver&)>;
 
-    void ExpectDialog(int templateId, DialogScript script);
+    void ExpectDialog(int templateId, DialogScript script) { m_dialogs.push_back({templateId, std::move(script)}); }
     // A path, or nothing for a cancelled file dialog.
-    void AnswerFile(std::optional<QString> path);
+    void AnswerFile(std::optional<QString> path) { m_files.push_back(std::move(path)); }
     // A PDF file to print into, or nothing for a cancelled print dialog.
-    void AnswerPrinter(std::optional<QString> pdfPath);
+    void AnswerPrinter(std::optional<QString> pdfPath) { m_printers.push_back(std::move(pdfPath)); }
     // The button (IDYES, IDNO, IDCANCEL) that answers the next question.
-    void AnswerQuestion(int button);
+    void AnswerQuestion(int button) { m_answers.push_back(button); }
 
     const QStringList& Messages() const { return m_messages; }
-    QStringList TakeMessages();
+    QStringList TakeMessages() { return std::exchange(m_messages, {}); }
     const std::vector<FileDialogRequest>& FileRequests() const { return m_fileRequests; }
     const QStringList& Problems() const { return m_problems; }
     bool AllAnswered() const;

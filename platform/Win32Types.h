@@ -13,7 +13,6 @@ constexpr unsigned MB_YESNO = 0x4;
 constexpr unsigned MB_ICONQUESTION = 0x20;
 constexpr unsigned MB_ICONEXCLAMATION = 0x30;
 constexpr unsigned MB_DEFBUTTON2 = 0x100;
-constexpr unsigned MB_DEFBUTTON3 = 0x200;
 
 // Notification codes that reach CDialog::OnCommand with a control's id.
 constexpr int BN_CLICKED = 0;

@@ -49,10 +49,6 @@
 <context>
     <name>CFileException</name>
     <message>
-        <source>No error occurred with %1.</source>
-        <translation>Se souborem %1 nenastala žádná chyba.</translation>
-    </message>
-    <message>
         <source>The file %1 does not exist.</source>
         <translation>Soubor %1 neexistuje.</translation>
     </message>

@@ -49,10 +49,6 @@
 <context>
     <name>CFileException</name>
     <message>
-        <source>No error occurred with %1.</source>
-        <translation>No error occurred with %1.</translation>
-    </message>
-    <message>
         <source>The file %1 does not exist.</source>
         <translation>The file %1 does not exist.</translation>
     </message>

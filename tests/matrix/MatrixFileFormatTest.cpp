@@ -2,8 +2,8 @@
 #include "matrix/MatrixFileFormat.h"
 
 #include "matrix/CalculationResult.h"
-#include "platform/TextFileCodec.h"
 #include "support/QtPrinters.h"
+#include "text/TextFileCodec.h"
 
 #include <gtest/gtest.h>
 

@@ -6,7 +6,6 @@
 #include "support/QtPrinters.h"
 #include "support/RecordedDrawing.h"
 
-#include <QFontInfo>
 #include <QPen>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -77,7 +76,7 @@ TEST(DeviceContext, RefusesADocumentItCannotWrite)
     EXPECT_TRUE(dc.DeleteDC());
 }
 
-TEST(ScaledFontCell, IsExactlyTheHeightAskedFor)
+TEST(PrintFontCell, IsExactlyTheHeightAskedFor)
 {
     for (int height : {8, 9, 11, 13, 14, 17, 72, 76}) {
         CDC dc;
@@ -86,11 +85,17 @@ TEST(ScaledFontCell, IsExactlyTheHeightAskedFor)
     }
 }
 
-TEST(ScaledFontCell, TakesArialAsLiberationSans)
+// Arial's metric twin measures as Arial does; a face of other metrics does not.
+TEST(PrintFontCell, TakesArialAsLiberationSans)
 {
-    const QFontInfo resolved(ScaledFont({"Arial", 13, true}).ReferenceFont());
-    EXPECT_EQ(resolved.family(), QString("Liberation Sans"));
-    EXPECT_TRUE(resolved.bold());
+    CDC dc;
+    const auto widthIn = [&dc](const PrintFont& font) {
+        dc.SelectFont(font);
+        return dc.GetTextExtent("Combat Event - Round 01  Heat 01").width();
+    };
+    EXPECT_EQ(widthIn({"Arial", 13, true}), widthIn({"Liberation Sans", 13, true}));
+    EXPECT_NE(widthIn({"Arial", 13, true}), widthIn({"Arial", 13, false}));
+    EXPECT_NE(widthIn({"Arial", 13, true}), widthIn({"DejaVu Sans", 13, true}));
 }
 
 TEST(DeviceContext, SelectionReturnsWhatWasSelectedBefore)

@@ -1,13 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/CStdioFile.h"
 
-#include "platform/CFileException.h"
 #include "support/QtPrinters.h"
 
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
-#include <random>
 #include <sys/stat.h>
 
 namespace {
@@ -17,20 +15,6 @@ constexpr unsigned kCreate = CStdioFile::modeCreate | CStdioFile::modeWrite;
 class TextFiles : public testing::Test {
 protected:
     QString PathOf(const char* name) const { return m_dir.filePath(QString::fromUtf8(name)); }
-
-    QStringList ReadLinesOf(const QByteArray& bytes) const
-    {
-        QFile raw(PathOf("read.txt"));
-        EXPECT_TRUE(raw.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        raw.write(bytes);
-        raw.close();
-        CStdioFile file;
-        EXPECT_TRUE(file.Open(raw.fileName(), CStdioFile::modeRead));
-        QStringList lines;
-        for (QString line; file.ReadString(line);)
-            lines << line;
-        return lines;
-    }
 
     static QByteArray BytesOf(const QString& path)
     {
@@ -56,9 +40,9 @@ TEST_F(TextFiles, WritesUtf8WithCrLfAndEmptiesAnExistingFile)
     EXPECT_EQ(BytesOf(path), QByteArray("Alpha,Beta,35\r\n\xC5\xA0\xC5\xA5" "astn\xC3\xBD,,7\r\n\r\nend"));
 }
 
-// Reading drops one byte-order mark at the start of the file; a line that
-// begins with that character, first or not, still reads back whole.
-TEST_F(TextFiles, LinesBeginningWithTheByteOrderMarkCharacterReadBackWhole)
+// Reading drops one byte-order mark at the start of the file, so a line that
+// begins with that character gets a mark in front, but only at the start.
+TEST_F(TextFiles, OnlyTheFirstLineBeginningWithTheByteOrderMarkCharacterGetsAMark)
 {
     const QString path = PathOf("marks.txt");
     CStdioFile file;
@@ -68,27 +52,6 @@ TEST_F(TextFiles, LinesBeginningWithTheByteOrderMarkCharacterReadBackWhole)
     file.WriteString(QStringLiteral("\uFEFFb\n"));
     file.Close();
     EXPECT_EQ(BytesOf(path), QByteArray("\xEF\xBB\xBF\xEF\xBB\xBF" "a\r\n\xEF\xBB\xBF" "b\r\n"));
-    EXPECT_EQ(ReadLinesOf(BytesOf(path)), (QStringList{QStringLiteral("\uFEFFa"), QStringLiteral("\uFEFFb")}));
-}
-
-TEST_F(TextFiles, ReadsLinesWhateverTheirEndsAndEncoding)
-{
-    const QString czech = QStringLiteral("Šťastný,Jiří,40");
-    const struct {
-        QByteArray bytes;
-        QStringList lines;
-    } cases[] = {
-        {"a,b,1\r\nc,d,2\ne,f,3\r\n", {"a,b,1", "c,d,2", "e,f,3"}},
-        {"a\n\r\n\nlast", {"a", "", "", "last"}},
-        {"", {}},
-        {"\xEF\xBB\xBF" "\xC5\xA0\xC5\xA5" "astn\xC3\xBD,Ji\xC5\x99\xC3\xAD,40\r\n", {czech}},
-        {"\x8A\x9D" "astn\xFD,Ji\xF8\xED,40\r\n", {czech}},
-        {"ends inside a letter \xC5", {QStringLiteral("ends inside a letter Ĺ")}},
-        {"overlong \xC0\x80", {QStringLiteral("overlong Ŕ€")}},
-        {QByteArray("a\0b\x01" "c\rd\n", 8), {QString::fromUtf8("a\0b\x01" "c\rd", 7)}},
-    };
-    for (const auto& file : cases)
-        EXPECT_EQ(ReadLinesOf(file.bytes), file.lines) << file.bytes.toHex().toStdString();
 }
 
 TEST_F(TextFiles, OpenFailureNamesFileAndCause)
@@ -126,9 +89,8 @@ TEST_F(TextFiles, FileTooLargeForAPilotListIsRefusedAtTheRead)
     big.close();
     CStdioFile file;
     ASSERT_TRUE(file.Open(big.fileName(), CStdioFile::modeRead));
-    QString line;
     try {
-        file.ReadString(line);
+        file.ReadAllBytes();
         ADD_FAILURE() << "no error for a file of 65 MiB";
     } catch (const CFileException& error) {
         EXPECT_EQ(error.GetCause(), CFileException::tooLarge);
@@ -155,27 +117,12 @@ TEST_F(TextFiles, FullDiskRaisesDiskFullAtTheWriteOrTheClose)
     }
 }
 
-// Whatever the bytes, every LF byte ends a line (no UTF-8 sequence and no
-// Windows-1250 letter holds one), no line keeps a line end, and no byte
-// becomes more than one character.
-TEST_F(TextFiles, RandomBytesReadAsLinesSafely)
+// A failure without an error number is still a failure: its message never
+// says that no error occurred.
+TEST(FileError, WithoutAnErrorNumberIsUnexpected)
 {
-    static const char kFavourites[] = {'\n', '\r', '\0', ',', '\xEF', '\xBB', '\xBF', '\xC5', '\x9D'};
-    std::mt19937 random(4711);
-    for (int round = 0; round < 2000; ++round) {
-        QByteArray bytes;
-        for (int length = int(random() % 300); length > 0; --length)
-            bytes += random() % 3 ? char(random() % 256) : kFavourites[random() % sizeof kFavourites];
-        const QStringList lines = ReadLinesOf(bytes);
-        const bool unendedLast = !bytes.isEmpty() && !bytes.endsWith('\n');
-        ASSERT_EQ(lines.size(), bytes.count('\n') + (unendedLast ? 1 : 0)) << bytes.toHex().toStdString();
-        qsizetype characters = 0;
-        for (const QString& line : lines) {
-            ASSERT_FALSE(line.contains(u'\n'));
-            characters += line.size();
-        }
-        ASSERT_LE(characters, bytes.size());
-    }
+    const CFileException error(CFileException::ErrnoToCause(0), QStringLiteral("pilots.txt"));
+    EXPECT_EQ(error.ErrorMessage(), QStringLiteral("An unexpected error occurred while accessing \"pilots.txt\"."));
 }
 
 } // namespace

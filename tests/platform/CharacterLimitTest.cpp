@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "platform/CharacterLimit.h"
+#include "platform/DataExchange.h"
 
 #include "support/QtPrinters.h"
+#include "text/CharacterCount.h"
 
 #include <QLineEdit>
 #include <gtest/gtest.h>

@@ -59,15 +59,15 @@ private:
 
 TEST(DataExchange, ParsesWholeDecimalFieldsOnly)
 {
-    EXPECT_EQ(ParseIntField(QStringLiteral(" -12 ")), -12);
-    EXPECT_EQ(ParseIntField(QStringLiteral("+7")), 7);
-    EXPECT_FALSE(ParseIntField(QStringLiteral("12a")));
-    EXPECT_FALSE(ParseIntField(QString()));
-    EXPECT_FALSE(ParseIntField(QStringLiteral("-")));
-    EXPECT_FALSE(ParseIntField(QStringLiteral("99999999999")));
-    EXPECT_EQ(ParseUnsignedField(QStringLiteral("4294967295")), 4294967295u);
-    EXPECT_FALSE(ParseUnsignedField(QStringLiteral("-1")));
-    EXPECT_FALSE(ParseUnsignedField(QStringLiteral("4294967296")));
+    EXPECT_EQ(ParseField<int>(QStringLiteral(" -12 ")), -12);
+    EXPECT_EQ(ParseField<int>(QStringLiteral("+7")), 7);
+    EXPECT_FALSE(ParseField<int>(QStringLiteral("12a")));
+    EXPECT_FALSE(ParseField<int>(QString()));
+    EXPECT_FALSE(ParseField<int>(QStringLiteral("-")));
+    EXPECT_FALSE(ParseField<int>(QStringLiteral("99999999999")));
+    EXPECT_EQ(ParseField<unsigned>(QStringLiteral("4294967295")), 4294967295u);
+    EXPECT_FALSE(ParseField<unsigned>(QStringLiteral("-1")));
+    EXPECT_FALSE(ParseField<unsigned>(QStringLiteral("4294967296")));
 }
 
 TEST(DataExchange, LoadingShowsTheMembersAndLimitsTheFields)

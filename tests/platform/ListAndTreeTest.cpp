@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "platform/CListBox.h"
-#include "platform/CTreeCtrl.h"
+#include "platform/ListAndTree.h"
+
 #include "support/QtPrinters.h"
 
 #include <QListWidget>

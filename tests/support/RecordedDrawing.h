@@ -2,7 +2,6 @@
 #pragma once
 
 #include "platform/CDC.h"
-#include "platform/DrawingTrace.h"
 
 // Records everything the device context draws while it lives.
 class RecordedDrawing : public DrawingTrace {

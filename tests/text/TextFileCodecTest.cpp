@@ -1,14 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "platform/TextFileCodec.h"
+#include "text/TextFileCodec.h"
 
+#include "roster/RosterFileDecoding.h"
 #include "support/QtPrinters.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
-// What is written reads back as the same text, line ends as CR LF, also
-// when the text itself begins with the character that marks byte order.
+// What is written reads back through the roster file reader as the same
+// text, line ends as CR LF, also when the text itself begins with the
+// character that marks byte order.
 TEST(TextFileCodec, WrittenTextReadsBackUnchanged)
 {
     const QString texts[] = {
@@ -21,7 +23,7 @@ TEST(TextFileCodec, WrittenTextReadsBackUnchanged)
     };
     for (const QString& text : texts) {
         const QByteArray bytes = EncodeTextForFile(text);
-        EXPECT_EQ(DecodeTextFile(bytes), QString(text).replace(u'\n', QStringLiteral("\r\n")))
+        EXPECT_EQ(DecodeRosterFile(bytes), QString(text).replace(u'\n', QStringLiteral("\r\n")))
             << bytes.toHex().toStdString();
     }
 }

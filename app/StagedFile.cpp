@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "platform/StagedFile.h"
+#include "app/StagedFile.h"
 
 #include <QFile>
 #include <QFileInfo>

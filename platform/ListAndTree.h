@@ -7,8 +7,43 @@
 #include <QString>
 #include <vector>
 
+class QListWidget;
 class QTreeWidget;
 class QTreeWidgetItem;
+class QWidget;
+
+constexpr int LB_ERR = -1;
+
+// The two controls that keep their lines sorted. The order is the collation
+// of the user's locale (the default QLocale) with letter case ignored, as
+// the desktop sorts a list: accented letters sort among or after their base
+// letters as the language has it, not after Z by their code. A line equal
+// to others goes after them.
+
+// The list box of a dialog, addressed by line position. A sorted list box
+// keeps its lines in the sorted order above.
+class CListBox {
+public:
+    void Attach(QWidget* control, bool sorted);
+
+    int AddString(const QString& text);
+    int DeleteString(int position);
+    void ResetContent();
+    int GetCount() const;
+    QString GetText(int position) const;
+    int GetCurSel() const;
+    int SetCurSel(int position);
+    int SetItemData(int position, int data);
+    int GetItemData(int position) const;
+
+private:
+    bool IsValid(int position) const;
+    int SortedPosition(const QString& text) const;
+
+    QListWidget* m_control = nullptr;
+    bool m_sorted = false;
+    QCollator m_collator;
+};
 
 // One node of a tree control: its text, its picture, the picture shown while
 // it is selected (both by position among the tree's pictures) and its data.
@@ -20,8 +55,7 @@ struct TreeNode {
 };
 
 // The tree control of a dialog. Nodes go in among their siblings in the
-// order of the user's locale ignoring case (SortCollation.h); a node equal to
-// others goes after them.
+// sorted order above.
 class CTreeCtrl {
 public:
     void Attach(QWidget* control);
@@ -39,10 +73,9 @@ public:
 private:
     QIcon ItemIcon(int image, int selectedImage) const;
     int SortedPosition(QTreeWidgetItem* parent, const QString& text) const;
-    int ChildCount(QTreeWidgetItem* parent) const;
-    QTreeWidgetItem* Child(QTreeWidgetItem* parent, int position) const;
+    QTreeWidgetItem* ParentOrRoot(QTreeWidgetItem* parent) const;
 
     QTreeWidget* m_control = nullptr;
     std::vector<QPixmap> m_images;
-    QCollator m_collator;  // the sorted insertion's order, see SortCollation.h
+    QCollator m_collator;
 };
