@@ -29,6 +29,7 @@ public:
 
     BalanceState& State() { return m_state; }
     const MeetingFigures& Best() const { return m_best; }
+    const MeetingFigures& Bound() const { return m_bound; }
     std::int64_t Steps() const { return m_steps; }
     bool Stopped() const { return m_stopped; }
     bool ShouldEnd() const { return m_steps >= m_budget || m_stopped || m_best.Reaches(m_bound); }
@@ -55,7 +56,8 @@ private:
     std::int64_t m_steps = 0;
 };
 
-// Simulated annealing over swaps, for `steps` steps or until the progress ends.
+// Simulated annealing over swaps, for `steps` steps or until the progress
+// ends, weighing each swap in a few look-ups (MeetingSums.h).
 void Anneal(SearchProgress& progress, SearchRandom& random, std::int64_t steps);
 
 // Tabu search over the swaps of one round at a time, likewise.

@@ -53,7 +53,7 @@ public:
         , m_tenure(std::max(1, m_state.Pilots() / kPilotsPerTenure))
         , m_patience(std::max(200, 20 * m_state.Pilots()))
         , m_evenTop(EvenTop(m_state))
-        , m_sums(m_state)
+        , m_sums(m_state, SquaredMeetings(m_state.Rounds()))
     {
     }
 
@@ -87,7 +87,7 @@ private:
     {
         m_progress.CountStep();
         // The sum of squares alone rules out most moves, cheaply.
-        const std::int64_t squares = m_state.Figures().sumOfSquares + m_sums.SquaresChange(round, one, other);
+        const std::int64_t squares = m_state.Figures().sumOfSquares + m_sums.CostChange(round, one, other);
         if (chosen.one >= 0 && squares > chosen.after.sumOfSquares)
             return;
         const MeetingFigures after = m_state.FiguresAfterSwap(round, one, other);

@@ -148,6 +148,18 @@ TEST(BalancedDraw, FourteenPilotsInTwoHeatsReachTheLeastSumOfSquares)
     EXPECT_EQ(outcome.figures, (MeetingFigures{1050, 0, 5}));
 }
 
+TEST(BalancedDraw, FortyPilotsInFourHeatsMeetEvenlyWithinTheDefaultBudget)
+{
+    // Ten rounds of four heats of ten: a sum of squares close to its bound
+    // of 4680 on its own leaves a few pairs apart and one pair meeting five
+    // times; the draw is to keep both tails in as well.
+    Club club{RosterOnDistinctChannels(40), ListOrderOf(40), {10, 4, 10}};
+    const BalancedOutcome outcome = DrawWithSeed(club, 1, DefaultBalanceSteps(40, club.shape));
+    EXPECT_LE(outcome.figures.sumOfSquares, 4718);
+    EXPECT_LE(outcome.figures.neverMet, 1);
+    EXPECT_LE(outcome.figures.largest, 4);
+}
+
 TEST(BalancedDraw, AStopRequestEndsTheSearchWithACompleteSchedule)
 {
     class StopAtOnce : public BalanceObserver {
