@@ -18,12 +18,12 @@ constexpr double kLastTemperature = 0.2;
 constexpr double kLogTemperatureFall = 2.0149030205422647;
 constexpr int kCoolingStages = 1000;
 
-// Weighed by the sum of squares alone, the annealing ends at as low a sum
-// but with a few more pairs that never meet and a pair meeting once more
-// than the rest: what an organiser notices first. So it also charges each
-// pair left out, where every pair can meet, and each meeting of a pair
-// beyond one above the bound's largest count. The draw still keeps the best
-// schedule by the figures' own order.
+// Weighed by the sum of squares alone, the annealing ends at a slightly
+// lower sum but with several pairs that never meet and now and then a pair
+// meeting once more than the rest: what an organiser notices first. So it
+// also charges each pair left out, where every pair can meet, and each
+// meeting of a pair beyond one above the bound's largest count. The draw
+// still keeps the best schedule it meets by the figures' own order.
 constexpr int kNeverMetCost = 4;
 constexpr int kMeetingAboveTopCost = 16;
 
