@@ -91,6 +91,13 @@ const std::vector<int>& SearchProgress::BestSeating()
     return m_bestSeating;
 }
 
+void SwapKeepingSums(SearchProgress& progress, MeetingSums& sums, int round, int one, int other)
+{
+    sums.BeforeSwap(round, one, other);
+    progress.Swap(round, one, other);
+    sums.AfterSwap(round, one, other);
+}
+
 void Anneal(SearchProgress& progress, SearchRandom& random, std::int64_t steps)
 {
     BalanceState& state = progress.State();
@@ -112,10 +119,7 @@ void Anneal(SearchProgress& progress, SearchRandom& random, std::int64_t steps)
         if (other < 0)
             continue;
         const std::int64_t change = sums.CostChange(round, pilot, other);
-        if (change <= 0 || random.Fraction() < PortableExp(-double(change) / temperature)) {
-            sums.BeforeSwap(round, pilot, other);
-            progress.Swap(round, pilot, other);
-            sums.AfterSwap(round, pilot, other);
-        }
+        if (change <= 0 || random.Fraction() < PortableExp(-double(change) / temperature))
+            SwapKeepingSums(progress, sums, round, pilot, other);
     }
 }

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <vector>
 
+class MeetingSums;
 class SearchRandom;
 
 // Follows a balanced draw as it searches: the command shows the best figures
@@ -55,6 +56,10 @@ private:
     bool m_stopped = false;
     std::int64_t m_steps = 0;
 };
+
+// A swap made through the progress, with the meeting sums kept beside the
+// state brought up to date.
+void SwapKeepingSums(SearchProgress& progress, MeetingSums& sums, int round, int one, int other);
 
 // Simulated annealing over swaps, for `steps` steps or until the progress
 // ends, weighing each swap in a few look-ups (MeetingSums.h).

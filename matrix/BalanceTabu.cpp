@@ -168,9 +168,7 @@ private:
         }
         for (int pilot : {chosen.one, chosen.other})
             m_until[Attribute(chosen.round, pilot, m_state.HeatOf(chosen.round, pilot))] = m_iteration + m_tenure + m_random.Below(kTenureSpread * m_tenure + 1);
-        m_sums.BeforeSwap(chosen.round, chosen.one, chosen.other);
-        m_progress.Swap(chosen.round, chosen.one, chosen.other);
-        m_sums.AfterSwap(chosen.round, chosen.one, chosen.other);
+        SwapKeepingSums(m_progress, m_sums, chosen.round, chosen.one, chosen.other);
     }
 
     void Shake()
