@@ -20,27 +20,33 @@ constexpr int kCoolingStages = 1000;
 
 // Weighed by the sum of squares alone, the annealing ends at a slightly
 // lower sum but with several pairs that never meet and now and then a pair
-// meeting once more than the rest: what an organiser notices first. So it
-// also charges each pair left out, where every pair can meet, and each
-// meeting of a pair beyond one above the bound's largest count. The draw
-// still keeps the best schedule it meets by the figures' own order.
-constexpr int kNeverMetCost = 4;
+// meeting once more than the rest: what an organiser notices first. So
+// where every pair can meet at least twice, it also charges each pair left
+// out and each meeting of a pair beyond one above the bound's largest count.
+// Where fewer meetings go round, some pairs must stay apart, and with two
+// heats every round splits the field in halves, so the counts spread wide
+// whatever the draw: there the charges only cost sum. The draw still keeps
+// the best schedule it meets by the figures' own order.
+constexpr int kNeverMetCost = 6;
 constexpr int kMeetingAboveTopCost = 16;
+constexpr int kLeastMeetingsForCharges = 2;
+constexpr int kLeastHeatsForCharges = 3;
 
-PairCosts AnnealingCosts(int rounds, const MeetingFigures& bound)
+PairCosts AnnealingCosts(const BalanceState& state, const MeetingBound& bound)
 {
-    PairCosts costs = SquaredMeetings(rounds);
-    if (bound.neverMet == 0)
-        costs[0] += kNeverMetCost;
-    const int top = bound.largest + 1;
-    for (int count = top + 1; count <= rounds; ++count)
+    PairCosts costs = SquaredMeetings(state.Rounds());
+    if (bound.smallestAtMost < kLeastMeetingsForCharges || state.Heats() < kLeastHeatsForCharges)
+        return costs;
+    costs[0] += kNeverMetCost;
+    const int top = bound.least.largest + 1;
+    for (int count = top + 1; count <= state.Rounds(); ++count)
         costs[count] += kMeetingAboveTopCost * (count - top);
     return costs;
 }
 
 }  // namespace
 
-SearchProgress::SearchProgress(BalanceState& state, const MeetingFigures& bound, std::int64_t budget,
+SearchProgress::SearchProgress(BalanceState& state, const MeetingBound& bound, std::int64_t budget,
                                BalanceObserver& observer)
     : m_state(state), m_bound(bound), m_budget(budget), m_observer(observer), m_best(state.Figures())
 {
@@ -101,7 +107,7 @@ void SwapKeepingSums(SearchProgress& progress, MeetingSums& sums, int round, int
 void Anneal(SearchProgress& progress, SearchRandom& random, std::int64_t steps)
 {
     BalanceState& state = progress.State();
-    MeetingSums sums(state, AnnealingCosts(state.Rounds(), progress.Bound()));
+    MeetingSums sums(state, AnnealingCosts(state, progress.Bound()));
     const std::int64_t stageSteps = std::max<std::int64_t>(1, steps / kCoolingStages);
     const double cooling = PortableExp(-kLogTemperatureFall / kCoolingStages);
     double temperature = kFirstTemperature;

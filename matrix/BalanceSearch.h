@@ -2,6 +2,7 @@
 #pragma once
 
 #include "matrix/BalanceState.h"
+#include "matrix/MeetingBound.h"
 #include "matrix/MeetingFigures.h"
 
 #include <cstdint>
@@ -26,14 +27,14 @@ public:
 // when a move leaves it, so improving moves cost nothing extra.
 class SearchProgress {
 public:
-    SearchProgress(BalanceState& state, const MeetingFigures& bound, std::int64_t budget, BalanceObserver& observer);
+    SearchProgress(BalanceState& state, const MeetingBound& bound, std::int64_t budget, BalanceObserver& observer);
 
     BalanceState& State() { return m_state; }
     const MeetingFigures& Best() const { return m_best; }
-    const MeetingFigures& Bound() const { return m_bound; }
+    const MeetingBound& Bound() const { return m_bound; }
     std::int64_t Steps() const { return m_steps; }
     bool Stopped() const { return m_stopped; }
-    bool ShouldEnd() const { return m_steps >= m_budget || m_stopped || m_best.Reaches(m_bound); }
+    bool ShouldEnd() const { return m_steps >= m_budget || m_stopped || m_best.Reaches(m_bound.least); }
     std::int64_t Remaining() const { return m_budget > m_steps ? m_budget - m_steps : 0; }
 
     void CountStep();
@@ -46,7 +47,7 @@ private:
     void Poll();
 
     BalanceState& m_state;
-    MeetingFigures m_bound;
+    MeetingBound m_bound;
     std::int64_t m_budget;
     BalanceObserver& m_observer;
     MeetingFigures m_best;

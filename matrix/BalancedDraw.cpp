@@ -11,10 +11,12 @@
 namespace {
 
 // The budget grows with the pilot places of the schedule, and a step looks
-// at two heats, so smaller heats get more steps for the same time. The
-// largest field (100 pilots, 25 rounds of heats of 10) takes about two
-// seconds on an ordinary desktop.
-constexpr std::int64_t kStepsPerPlaceAndSeat = 256000;
+// at two heats, so smaller heats get more steps for the same time. Tabu
+// search makes one swap for hundreds it weighs, annealing more, so a tabu
+// step costs less. The largest field (100 pilots, 25 rounds of heats of 10)
+// takes about two seconds on an ordinary desktop.
+constexpr std::int64_t kAnnealStepsPerPlaceAndSeat = 192000;
+constexpr std::int64_t kTabuStepsPerPlaceAndSeat = 256000;
 constexpr std::int64_t kLeastSteps = 1600000;
 // Annealing did best on large heats, tabu search on small heats and tight
 // fields.
@@ -144,7 +146,8 @@ std::int64_t DefaultBalanceSteps(int pilots, const MatrixShape& shape)
 {
     const std::vector<int> sizes = EvenHeatSizes(pilots, shape);
     const std::int64_t seats = sizes.empty() ? 1 : std::max(1, sizes.front());
-    return std::max(kLeastSteps, kStepsPerPlaceAndSeat * pilots * shape.rounds / seats);
+    const std::int64_t perPlaceAndSeat = seats >= kLargeHeat ? kAnnealStepsPerPlaceAndSeat : kTabuStepsPerPlaceAndSeat;
+    return std::max(kLeastSteps, perPlaceAndSeat * pilots * shape.rounds / seats);
 }
 
 MeetingBound BalancedDrawBound(const DrawInput& input)
@@ -171,7 +174,7 @@ BalancedOutcome DrawBalanced(const DrawInput& input, RandomSource& random, const
     BalanceState state(channels, input.shape.rounds, sizes);
     SearchRandom searchRandom = SearchRandom::SeededFrom(random);
     SeatGreedily(state, searchRandom);
-    SearchProgress progress(state, outcome.bound.least, BudgetFor(pilots, input.shape, settings), observer);
+    SearchProgress progress(state, outcome.bound, BudgetFor(pilots, input.shape, settings), observer);
     Search(progress, searchRandom);
     outcome.matrix = ScheduleOf(state, progress.BestSeating(), input);
     outcome.figures = progress.Best();
