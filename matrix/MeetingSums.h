@@ -7,8 +7,7 @@
 #include <vector>
 
 // What a pair costs the schedule by how often it meets (index: meetings,
-// 0 to the rounds), convex: each further meeting costs at least as much as
-// the one before.
+// 0 to the rounds).
 using PairCosts = std::vector<int>;
 
 // The sum of squares: the balanced draw's first measure.
