@@ -2,11 +2,13 @@
 #pragma once
 
 #include "matrix/BalanceState.h"
+#include "matrix/MeetingBound.h"
 #include "matrix/MeetingFigures.h"
 
 #include <cstdint>
 #include <vector>
 
+class MeetingSums;
 class SearchRandom;
 
 // Follows a balanced draw as it searches: the command shows the best figures
@@ -25,13 +27,14 @@ public:
 // when a move leaves it, so improving moves cost nothing extra.
 class SearchProgress {
 public:
-    SearchProgress(BalanceState& state, const MeetingFigures& bound, std::int64_t budget, BalanceObserver& observer);
+    SearchProgress(BalanceState& state, const MeetingBound& bound, std::int64_t budget, BalanceObserver& observer);
 
     BalanceState& State() { return m_state; }
     const MeetingFigures& Best() const { return m_best; }
+    const MeetingBound& Bound() const { return m_bound; }
     std::int64_t Steps() const { return m_steps; }
     bool Stopped() const { return m_stopped; }
-    bool ShouldEnd() const { return m_steps >= m_budget || m_stopped || m_best.Reaches(m_bound); }
+    bool ShouldEnd() const { return m_steps >= m_budget || m_stopped || m_best.Reaches(m_bound.least); }
     std::int64_t Remaining() const { return m_budget > m_steps ? m_budget - m_steps : 0; }
 
     void CountStep();
@@ -44,7 +47,7 @@ private:
     void Poll();
 
     BalanceState& m_state;
-    MeetingFigures m_bound;
+    MeetingBound m_bound;
     std::int64_t m_budget;
     BalanceObserver& m_observer;
     MeetingFigures m_best;
@@ -55,7 +58,12 @@ private:
     std::int64_t m_steps = 0;
 };
 
-// Simulated annealing over swaps, for `steps` steps or until the progress ends.
+// A swap made through the progress, with the meeting sums kept beside the
+// state brought up to date.
+void SwapKeepingSums(SearchProgress& progress, MeetingSums& sums, int round, int one, int other);
+
+// Simulated annealing over swaps, for `steps` steps or until the progress
+// ends, weighing each swap in a few look-ups (MeetingSums.h).
 void Anneal(SearchProgress& progress, SearchRandom& random, std::int64_t steps);
 
 // Tabu search over the swaps of one round at a time, likewise.

@@ -37,6 +37,7 @@ int EvenTop(const BalanceState& state)
 }
 
 struct TabuMove {
+    int round = -1;
     int one = -1;
     int other = -1;
     MeetingFigures after;
@@ -53,7 +54,7 @@ public:
         , m_tenure(std::max(1, m_state.Pilots() / kPilotsPerTenure))
         , m_patience(std::max(200, 20 * m_state.Pilots()))
         , m_evenTop(EvenTop(m_state))
-        , m_sums(m_state)
+        , m_sums(m_state, SquaredMeetings(m_state.Rounds()))
     {
     }
 
@@ -87,7 +88,7 @@ private:
     {
         m_progress.CountStep();
         // The sum of squares alone rules out most moves, cheaply.
-        const std::int64_t squares = m_state.Figures().sumOfSquares + m_sums.SquaresChange(round, one, other);
+        const std::int64_t squares = m_state.Figures().sumOfSquares + m_sums.CostChange(round, one, other);
         if (chosen.one >= 0 && squares > chosen.after.sumOfSquares)
             return;
         const MeetingFigures after = m_state.FiguresAfterSwap(round, one, other);
@@ -102,7 +103,7 @@ private:
         } else {
             chosen.ties = 0;
         }
-        chosen = {one, other, after, chosen.ties};
+        chosen = {round, one, other, after, chosen.ties};
     }
 
     void ConsiderMovesOf(int round, int pilot, TabuMove& chosen)
@@ -155,26 +156,19 @@ private:
     void Iterate()
     {
         TabuMove chosen;
-        int chosenRound = -1;
         const bool everyRound = m_state.Pilots() <= kAllPilotsUpTo;
         const int first = everyRound ? 0 : m_random.Below(m_state.Rounds());
         const int last = everyRound ? m_state.Rounds() - 1 : first;
-        for (int round = first; round <= last; ++round) {
-            const TabuMove before = chosen;
+        for (int round = first; round <= last; ++round)
             for (int pilot : Candidates(round))
                 ConsiderMovesOf(round, pilot, chosen);
-            if (chosen.one != before.one || chosen.other != before.other)
-                chosenRound = round;
-        }
         if (chosen.one < 0) {
             m_progress.CountStep();  // an empty look still spends the budget
             return;
         }
         for (int pilot : {chosen.one, chosen.other})
-            m_until[Attribute(chosenRound, pilot, m_state.HeatOf(chosenRound, pilot))] = m_iteration + m_tenure + m_random.Below(kTenureSpread * m_tenure + 1);
-        m_sums.BeforeSwap(chosenRound, chosen.one, chosen.other);
-        m_progress.Swap(chosenRound, chosen.one, chosen.other);
-        m_sums.AfterSwap(chosenRound, chosen.one, chosen.other);
+            m_until[Attribute(chosen.round, pilot, m_state.HeatOf(chosen.round, pilot))] = m_iteration + m_tenure + m_random.Below(kTenureSpread * m_tenure + 1);
+        SwapKeepingSums(m_progress, m_sums, chosen.round, chosen.one, chosen.other);
     }
 
     void Shake()

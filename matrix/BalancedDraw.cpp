@@ -11,22 +11,16 @@
 namespace {
 
 // The budget grows with the pilot places of the schedule, and a step looks
-// at two heats, so smaller heats get more steps for the same time. The
-// largest field (100 pilots, 25 rounds of heats of 10) takes about two
-// seconds on an ordinary desktop.
-constexpr std::int64_t kStepsPerPlaceAndSeat = 64000;
-constexpr std::int64_t kLeastSteps = 400000;
-// Annealing did best on large heats and tabu search on small heats and tight
-// fields, so the annealing's share of the budget depends on the heat size;
-// tabu search gets the rest, starting from the best schedule so far.
+// at two heats, so smaller heats get more steps for the same time. Tabu
+// search makes one swap for hundreds it weighs, annealing more, so a tabu
+// step costs less. The largest field (100 pilots, 25 rounds of heats of 10)
+// takes about two seconds on an ordinary desktop.
+constexpr std::int64_t kAnnealStepsPerPlaceAndSeat = 192000;
+constexpr std::int64_t kTabuStepsPerPlaceAndSeat = 256000;
+constexpr std::int64_t kLeastSteps = 1600000;
+// Annealing did best on large heats, tabu search on small heats and tight
+// fields.
 constexpr int kLargeHeat = 9;
-constexpr int kAnnealPercentLargeHeats = 80;
-constexpr int kAnnealPercentSmallHeats = 0;
-// Tabu search weighs a swap by its sum of squares first, in a few look-ups
-// (MeetingSums.h), so its step costs about a quarter of an annealing step:
-// fields of small heats, left to tabu search, get that many more steps.
-constexpr std::int64_t kTabuStepsPerAnnealStep = 4;
-
 
 std::vector<int> ChannelsInListOrder(const DrawInput& input)
 {
@@ -125,10 +119,10 @@ void Search(SearchProgress& progress, SearchRandom& random)
     const BalanceState& state = progress.State();
     if (state.Heats() < 2 || state.Rounds() < 1)
         return;
-    const int annealPercent = state.HeatSize(0) >= kLargeHeat ? kAnnealPercentLargeHeats : kAnnealPercentSmallHeats;
-    Anneal(progress, random, progress.Remaining() * annealPercent / 100);
-    progress.ReturnToBest();
-    TabuSearch(progress, random, progress.Remaining());
+    if (state.HeatSize(0) >= kLargeHeat)
+        Anneal(progress, random, progress.Remaining());
+    else
+        TabuSearch(progress, random, progress.Remaining());
 }
 
 // The slots of each heat hold its pilots in list order, the rest stay empty.
@@ -152,8 +146,8 @@ std::int64_t DefaultBalanceSteps(int pilots, const MatrixShape& shape)
 {
     const std::vector<int> sizes = EvenHeatSizes(pilots, shape);
     const std::int64_t seats = sizes.empty() ? 1 : std::max(1, sizes.front());
-    const std::int64_t steps = std::max(kLeastSteps, kStepsPerPlaceAndSeat * pilots * shape.rounds / seats);
-    return seats >= kLargeHeat ? steps : steps * kTabuStepsPerAnnealStep;
+    const std::int64_t perPlaceAndSeat = seats >= kLargeHeat ? kAnnealStepsPerPlaceAndSeat : kTabuStepsPerPlaceAndSeat;
+    return std::max(kLeastSteps, perPlaceAndSeat * pilots * shape.rounds / seats);
 }
 
 MeetingBound BalancedDrawBound(const DrawInput& input)
@@ -180,7 +174,7 @@ BalancedOutcome DrawBalanced(const DrawInput& input, RandomSource& random, const
     BalanceState state(channels, input.shape.rounds, sizes);
     SearchRandom searchRandom = SearchRandom::SeededFrom(random);
     SeatGreedily(state, searchRandom);
-    SearchProgress progress(state, outcome.bound.least, BudgetFor(pilots, input.shape, settings), observer);
+    SearchProgress progress(state, outcome.bound, BudgetFor(pilots, input.shape, settings), observer);
     Search(progress, searchRandom);
     outcome.matrix = ScheduleOf(state, progress.BestSeating(), input);
     outcome.figures = progress.Best();

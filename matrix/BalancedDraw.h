@@ -19,11 +19,11 @@ class RandomSource;
 //
 // A randomised greedy start seats each round, the busiest channels first,
 // every pilot in the legal heat where it meets the fewest pilots it met
-// before. Simulated annealing and then tabu search (heats of 9 or more), or
-// tabu search alone (smaller heats), improve it by swapping two pilots of
-// one round. The budget is counted in steps, not seconds, so
-// a seed gives the same schedule on every machine; the search ends early
-// once the schedule reaches the counting bound (MeetingBound.h).
+// before. Simulated annealing (heats of 9 or more) or tabu search (smaller
+// heats) improves it by swapping two pilots of one round. The budget is
+// counted in steps, not seconds, so a seed gives the same schedule on every
+// machine; the search ends early once the schedule reaches the counting
+// bound (MeetingBound.h).
 
 constexpr int kMinBalanceEffort = 1;
 constexpr int kMaxBalanceEffort = 10;

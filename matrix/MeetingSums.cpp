@@ -1,48 +1,77 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "matrix/MeetingSums.h"
 
-MeetingSums::MeetingSums(const BalanceState& state) : m_state(state)
+#include <cassert>
+
+PairCosts SquaredMeetings(int rounds)
 {
+    PairCosts costs(rounds + 1);
+    for (int count = 0; count <= rounds; ++count)
+        costs[count] = count * count;
+    return costs;
+}
+
+MeetingSums::MeetingSums(const BalanceState& state, PairCosts costs)
+    : m_state(state), m_gain(costs.size() + 1, 0), m_loss(costs.size() + 1, 0)
+{
+    assert(int(costs.size()) > state.Rounds());
+    // A pilot's own place in its heat counts as a pair that never meets and
+    // cannot meet once less; it only ever stands in sums a swap leaves alone.
+    for (size_t count = 0; count + 1 < costs.size(); ++count) {
+        m_gain[count] = costs[count + 1] - costs[count];
+        m_loss[count + 1] = costs[count] - costs[count + 1];
+    }
     Recount();
 }
 
 void MeetingSums::Recount()
 {
-    m_sums.assign(size_t(m_state.Rounds()) * m_state.Pilots() * m_state.Heats(), 0);
+    m_joining.assign(size_t(m_state.Rounds()) * m_state.Pilots() * m_state.Heats(), 0);
+    m_leaving.assign(m_joining.size(), 0);
     for (int round = 0; round < m_state.Rounds(); ++round)
         for (int heat = 0; heat < m_state.Heats(); ++heat)
             for (int member : m_state.Members(round, heat))
                 AddToRound(round, heat, member, +1);
 }
 
-// Every pilot's sum for the heat gains (or loses) its meetings with `pilot`.
+// Every pilot's sums for the heat gain (or lose) its meetings with `pilot`.
 void MeetingSums::AddToRound(int round, int heat, int pilot, int sign)
 {
-    for (int other = 0; other < m_state.Pilots(); ++other)
-        m_sums[Index(round, other, heat)] += sign * m_state.Meetings(other, pilot);
-}
-
-// A pair meets once more or less: in every round each of the two has met
-// the heat of the other that much more or less.
-void MeetingSums::AddMeeting(int one, int other, int change)
-{
-    for (int round = 0; round < m_state.Rounds(); ++round) {
-        m_sums[Index(round, one, m_state.HeatOf(round, other))] += change;
-        m_sums[Index(round, other, m_state.HeatOf(round, one))] += change;
+    for (int other = 0; other < m_state.Pilots(); ++other) {
+        const int count = m_state.Meetings(other, pilot);
+        const size_t at = Index(round, other, heat);
+        m_joining[at] += sign * Gain(count);
+        m_leaving[at] += sign * Loss(count);
     }
 }
 
-std::int64_t MeetingSums::SquaresChange(int round, int one, int other) const
+// A pair's count moves by `change`: in every round each of the two sees the
+// heat of the other at the new count.
+void MeetingSums::AddMeeting(int one, int other, int change)
+{
+    const int after = m_state.Meetings(one, other);
+    const int before = after - change;
+    const int gain = Gain(after) - Gain(before);
+    const int loss = Loss(after) - Loss(before);
+    for (int round = 0; round < m_state.Rounds(); ++round) {
+        const size_t oneAt = Index(round, one, m_state.HeatOf(round, other));
+        const size_t otherAt = Index(round, other, m_state.HeatOf(round, one));
+        m_joining[oneAt] += gain;
+        m_leaving[oneAt] += loss;
+        m_joining[otherAt] += gain;
+        m_leaving[otherAt] += loss;
+    }
+}
+
+std::int64_t MeetingSums::CostChange(int round, int one, int other) const
 {
     const int oneHeat = m_state.HeatOf(round, one);
     const int otherHeat = m_state.HeatOf(round, other);
-    // Each pair that a swap splits meets once less (1 - 2m), each pair it
-    // joins once more (2m + 1); the two pilots never meet each other there.
-    const std::int64_t joined = Sum(round, other, oneHeat) + Sum(round, one, otherHeat)
-                                - 2 * m_state.Meetings(one, other);
-    const std::int64_t split = Sum(round, one, oneHeat) + Sum(round, other, otherHeat);
-    const int partners = m_state.HeatSize(oneHeat) + m_state.HeatSize(otherHeat) - 2;
-    return 2 * (joined - split) + 2 * partners;
+    // Each pilot leaves its heat and joins the other's; the two never meet
+    // each other there, so their own pair comes off both joining sums.
+    return std::int64_t(m_leaving[Index(round, one, oneHeat)]) + m_leaving[Index(round, other, otherHeat)]
+           + m_joining[Index(round, one, otherHeat)] + m_joining[Index(round, other, oneHeat)]
+           - 2 * Gain(m_state.Meetings(one, other));
 }
 
 // The seating changes first, with the old counts.
