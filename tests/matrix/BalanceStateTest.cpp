@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 #include <algorithm>
 #include <numeric>
+#include <optional>
 #include <random>
 #include <set>
 
@@ -65,6 +66,26 @@ std::int64_t CostOf(const BalanceState& state, const PairCosts& costs)
     return cost;
 }
 
+// A swap the searches might look at: a random pilot of a random round with
+// the partner a random seat of a random heat gives it, if any.
+struct RandomSwap {
+    int round = -1;
+    int pilot = -1;
+    int other = -1;
+};
+
+std::optional<RandomSwap> PickSwap(std::mt19937& engine, const BalanceState& state)
+{
+    RandomSwap swap;
+    swap.round = int(engine() % state.Rounds());
+    swap.pilot = int(engine() % state.Pilots());
+    const int heat = int(engine() % state.Heats());
+    swap.other = state.PartnerFor(swap.round, swap.pilot, heat, int(engine() % state.HeatSize(heat)));
+    if (swap.other < 0)
+        return std::nullopt;
+    return swap;
+}
+
 }  // namespace
 
 TEST(BalanceState, SwapFiguresMatchARecountAfterEveryMove)
@@ -78,12 +99,10 @@ TEST(BalanceState, SwapFiguresMatchARecountAfterEveryMove)
         if (state.Heats() < 2)
             continue;
         for (int attempt = 0; attempt < 200; ++attempt) {
-            const int round = engine() % state.Rounds();
-            const int pilot = engine() % state.Pilots();
-            const int heat = engine() % state.Heats();
-            const int other = state.PartnerFor(round, pilot, heat, engine() % state.HeatSize(heat));
-            if (other < 0)
+            const auto swap = PickSwap(engine, state);
+            if (!swap)
                 continue;
+            const auto [round, pilot, other] = *swap;
             const MeetingFigures foreseen = state.FiguresAfterSwap(round, pilot, other);
             state.Swap(round, pilot, other);
             ++moves;
@@ -112,12 +131,10 @@ TEST(BalanceState, MeetingSumsForeseeTheCostOfEverySwap)
                 cost = int(engine() % 50) - 20;
         MeetingSums sums(state, costs);
         for (int attempt = 0; attempt < 60; ++attempt) {
-            const int round = engine() % state.Rounds();
-            const int pilot = engine() % state.Pilots();
-            const int heat = engine() % state.Heats();
-            const int other = state.PartnerFor(round, pilot, heat, engine() % state.HeatSize(heat));
-            if (other < 0)
+            const auto swap = PickSwap(engine, state);
+            if (!swap)
                 continue;
+            const auto [round, pilot, other] = *swap;
             const std::int64_t before = CostOf(state, costs);
             const std::int64_t change = sums.CostChange(round, pilot, other);
             sums.BeforeSwap(round, pilot, other);
