@@ -10,7 +10,7 @@ DialogTemplate FontSizeDialogTemplate()
     fontSize.id = IDD_FONT_SIZE;
     fontSize.caption = QT_TRANSLATE_NOOP("FontSizeDialog", "Výběr velikosti fontu");
     fontSize.sizeDu = QSize(169, 65);
-    fontSize.fontFace = QStringLiteral("MS Sans Serif");
+    fontSize.fontFace = kDialogFont;
     fontSize.fontPointSize = 8;
     fontSize.textContext = "FontSizeDialog";
     fontSize.controls = {

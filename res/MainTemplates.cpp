@@ -7,8 +7,6 @@
 
 namespace {
 
-const QString kDialogFont = QStringLiteral("MS Sans Serif");
-
 std::vector<MenuPopupTemplate> MainMenu()
 {
     return {

@@ -6,8 +6,6 @@
 
 namespace {
 
-const QString kDialogFont = QStringLiteral("MS Sans Serif");
-
 DialogTemplate PathTemplate(int id, const QString& caption, QSize sizeDu)
 {
     DialogTemplate path;

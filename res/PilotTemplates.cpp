@@ -21,7 +21,7 @@ DialogTemplate PilotDialogTemplate(const PilotDialogTexts& texts)
     pilot.id = texts.id;
     pilot.caption = texts.caption;
     pilot.sizeDu = QSize(208, 97);
-    pilot.fontFace = QStringLiteral("MS Sans Serif");
+    pilot.fontFace = kDialogFont;
     pilot.textContext = "PilotDialog";
     pilot.controls = {
         LabelControl(QRect(7, 7, 52, 8), texts.lastNameLabel),

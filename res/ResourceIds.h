@@ -1,6 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QString>
+
+// The face every dialog is drawn in; the system gives its nearest font, and
+// the dialog units follow that font's size.
+inline const QString kDialogFont = QStringLiteral("MS Sans Serif");
+
 // Dialog templates.
 constexpr int IDD_ABOUTBOX = 100;
 constexpr int IDD_RACE = 102;

@@ -10,7 +10,7 @@ DialogTemplate StatisticsTemplate()
     statistics.id = IDD_STATISTICS;
     statistics.caption = QT_TRANSLATE_NOOP("StatisticsDialog", "Statistika setkání");
     statistics.sizeDu = QSize(460, 300);
-    statistics.fontFace = QStringLiteral("MS Sans Serif");
+    statistics.fontFace = kDialogFont;
     statistics.textContext = "StatisticsDialog";
     // A larger window gives its room to the grid, and its height to the
     // histogram too; the figures and the buttons keep their places.
