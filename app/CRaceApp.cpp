@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/CRaceApp.h"
 
-#include "app/CRaceDlg.h"
+#include "window/CRaceDlg.h"
 
 bool CRaceApp::InitInstance()
 {

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/BatchOptions.h"
-#include "app/BatchRun.h"
+#include "batch/BatchOptions.h"
+#include "batch/BatchRun.h"
 #include "app/CRaceApp.h"
 
 #include <QApplication>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // One whole Recalculate command in a real window on the offscreen platform:
 // the draw, the status line and the result tree.
-#include "app/CRaceDlg.h"
+#include "window/CRaceDlg.h"
 #include "platform/ScriptedModalHost.h"
 #include "res/ResourceIds.h"
 

@@ -21,4 +21,5 @@ struct CalculationResult {
     // Whether there is anything to export or print: before the first
     // calculation, or after one drawn from an empty pilot list, there is not.
     bool HasResult() const { return !pilots.empty(); }
+    bool operator==(const CalculationResult&) const = default;
 };

@@ -21,4 +21,5 @@ struct MatrixShape {
 
     int PlacesPerRound() const { return heats * pilotsPerHeat; }
     bool FitsMatrix() const;
+    bool operator==(const MatrixShape&) const = default;
 };

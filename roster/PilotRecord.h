@@ -20,4 +20,6 @@ struct PilotRecord {
     QString firstName;
     QString lastName;
     int frequency = 0;  // the radio channel the pilot flies on
+
+    bool operator==(const PilotRecord&) const = default;
 };

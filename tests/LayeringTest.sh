@@ -1,10 +1,12 @@
 #!/bin/bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Checks the layers of the program over its #include lines:
-#   - the core (text/, roster/, matrix/, print/) includes nothing of the window
-#     (app/, res/), of the dialog framework (platform/), and no header of Qt
-#     Widgets or Qt PrintSupport;
-#   - platform/ includes nothing of the program but text/; res/ nothing of app/;
+#   - the core (text/, roster/, matrix/, print/, contest/) includes nothing of
+#     the window (app/, window/, dialogs/, batch/, printer/, language/, res/),
+#     of the dialog framework (platform/), and no header of Qt Widgets or Qt
+#     PrintSupport;
+#   - platform/ includes nothing of the program but text/; res/ nothing of
+#     the window's folders;
 #   - no two folders include each other, directly or round a circle.
 # Usage: LayeringTest.sh SOURCE_DIR QT_HEADER_DIR...
 #        (each QT_HEADER_DIR a folder of headers the core must not include,
@@ -13,8 +15,9 @@
 #        (shows that each rule catches a fault planted in a scratch tree)
 set -u
 
-CORE="text roster matrix print"
-FOLDERS="text roster matrix print platform res app"
+CORE="text roster matrix print contest"
+WINDOW="app window dialogs batch printer language"
+FOLDERS="$CORE platform res $WINDOW"
 
 # "file folder included" for every #include "folder/..." line of a folder.
 project_includes()
@@ -39,10 +42,10 @@ check_tree()
     local faults=0 folder file included header dir forbidden
     for folder in $FOLDERS; do
         case " $CORE " in
-        *" $folder "*) forbidden="app res platform" ;;
+        *" $folder "*) forbidden="$WINDOW res platform" ;;
         *) case $folder in
-           platform) forbidden="app res roster matrix print" ;;
-           res) forbidden="app" ;;
+           platform) forbidden="$WINDOW res $CORE" ;;
+           res) forbidden="$WINDOW" ;;
            *) forbidden="" ;;
            esac ;;
         esac
@@ -88,7 +91,7 @@ self_test()
         for folder in $FOLDERS; do mkdir -p "$tree/$folder"; done
         echo '#include "text/CharacterCount.h"' > "$tree/roster/RosterLine.cpp"
         echo '#include "roster/PilotRecord.h"' > "$tree/matrix/Matrix.h"
-        echo '#include "platform/CDialog.h"' > "$tree/app/CRaceDlg.h"
+        echo '#include "platform/CDialog.h"' > "$tree/window/CRaceDlg.h"
         echo '#include <QString>' > "$tree/print/PrintoutContent.cpp"
         [ -z "$2" ] || echo "$3" >> "$tree/$2"
     }
@@ -99,7 +102,8 @@ self_test()
     plant clean "" ""; check clean 0
     plant widget matrix/Matrix.h '#include <QWidget>'; check widget 1
     plant printer print/PrintoutContent.cpp '#  include <QtPrintSupport/QPrinter>'; check printer 1
-    plant window roster/RosterLine.cpp '#include "app/CRaceDlg.h"'; check window 1
+    plant window roster/RosterLine.cpp '#include "window/CRaceDlg.h"'; check window 1
+    plant templates res/MainTemplates.cpp '#include "dialogs/CAboutDlg.h"'; check templates 1
     plant framework print/PrintoutContent.cpp '#include "platform/CDC.h"'; check framework 1
     plant pilots platform/CDialog.h '#include "roster/PilotRecord.h"'; check pilots 1
     plant circle roster/PilotRecord.h '#include "matrix/Matrix.h"'; check circle 1

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "app/CRaceDlg.h"
+#include "window/CRaceDlg.h"
 #include "platform/ScriptedModalHost.h"
 #include "support/QtPrinters.h"
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "app/CPrintLayout.h"
+#include "printer/CPrintLayout.h"
 #include "print/StatusLine.h"
 #include "support/RecordedDrawing.h"
 

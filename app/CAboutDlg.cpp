@@ -1,9 +1,0 @@
-// SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/CAboutDlg.h"
-
-#include "res/MainTemplates.h"
-
-CAboutDlg::CAboutDlg(ModalHost& host)
-    : CDialog(AboutDialogTemplate(), host)
-{
-}

@@ -1,0 +1,202 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "batch/BatchOptions.h"
+
+#include "platform/DataExchange.h"
+
+#include <functional>
+#include <limits>
+#include <set>
+
+namespace {
+
+using ValueSetter = std::function<std::optional<BatchArgumentError>(BatchOptions&, const QString&, const QString&)>;
+using FlagSetter = std::function<void(BatchOptions&)>;
+
+// One option of the command line: a flag, or an option followed by a value.
+// A value setter, given the option's name and value, returns the error when
+// it cannot use the value.
+struct CommandLineOption {
+    const char* name;
+    const char* valueName;  // nullptr for a flag
+    QString help;
+    ValueSetter setValue;
+    FlagSetter setFlag;
+};
+
+BatchArgumentError Error(const QString& reason)
+{
+    return BatchArgumentError{reason};
+}
+
+ValueSetter Text(QString BatchOptions::*member)
+{
+    return [member](BatchOptions& options, const QString& name, const QString& value) -> std::optional<BatchArgumentError> {
+        if (value.isEmpty())
+            return Error(QStringLiteral("The option %1 is given an empty value.").arg(name));
+        options.*member = value;
+        return std::nullopt;
+    };
+}
+
+using NumberStore = std::function<void(BatchOptions&, unsigned long long)>;
+
+// A number within the range of its field, refused with the field's own range
+// message under the option's name.
+ValueSetter Number(long long minValue, long long maxValue, NumberStore store)
+{
+    return [=](BatchOptions& options, const QString& name, const QString& value) -> std::optional<BatchArgumentError> {
+        const std::optional<unsigned long long> number = ParseOptionNumber(value);
+        if (!number || *number < static_cast<unsigned long long>(minValue)
+            || *number > static_cast<unsigned long long>(maxValue))
+            return BatchArgumentError{name + QStringLiteral(": ") + IntegerRangeMessage(minValue, maxValue), false};
+        store(options, *number);
+        return std::nullopt;
+    };
+}
+
+// The schedule fields are checked here, before the roster is read, with the
+// window's ranges; the font size too, since the font-size dialog opens only
+// after the files are written.
+ValueSetter Field(int BatchOptions::*member, int minValue, int maxValue)
+{
+    return Number(minValue, maxValue,
+                  [member](BatchOptions& options, unsigned long long number) { options.*member = static_cast<int>(number); });
+}
+
+ValueSetter Seed()
+{
+    return Number(0, std::numeric_limits<unsigned>::max(),
+                  [](BatchOptions& options, unsigned long long number) { options.seed = static_cast<unsigned>(number); });
+}
+
+// An option's help for a number: what it is, its range and its default.
+QString Range(const char* what, int lowest, int highest, int fallback)
+{
+    return QStringLiteral("%1, %2 to %3 (default %4)").arg(QLatin1String(what)).arg(lowest).arg(highest).arg(fallback);
+}
+
+const std::vector<CommandLineOption>& Options()
+{
+    static const std::vector<CommandLineOption> options = {
+        {"--import", "FILE", "import the pilot list from FILE (needed for a batch run)", Text(&BatchOptions::importPath), {}},
+        {"--rounds", "R", Range("rounds", kMinRounds, kMaxRounds, kDefaultRounds),
+         Field(&BatchOptions::rounds, kMinRounds, kMaxRounds), {}},
+        {"--heats", "H", Range("heats per round", kMinHeats, kMaxHeats, kDefaultHeats),
+         Field(&BatchOptions::heats, kMinHeats, kMaxHeats), {}},
+        {"--pilots-per-heat", "P", Range("pilots per heat", kMinPilotsPerHeat, kSlotsPerHeat, kDefaultPilotsPerHeat),
+         Field(&BatchOptions::pilotsPerHeat, kMinPilotsPerHeat, kSlotsPerHeat), {}},
+        {"--seed", "N", "draw with the seed N instead of the clock, for a repeatable schedule", Seed(), {}},
+        {"--balanced", nullptr, "draw a balanced schedule: every pilot meets as many others as possible", {},
+         [](BatchOptions& options) { options.balanced = true; }},
+        {"--balance-effort", "N",
+         Range("how long the balanced draw searches, in multiples of its budget", kMinBalanceEffort, kMaxBalanceEffort,
+               kMinBalanceEffort),
+         Number(kMinBalanceEffort, kMaxBalanceEffort,
+                [](BatchOptions& options, unsigned long long number) { options.balanceEffort = static_cast<int>(number); }),
+         {}},
+        {"--export-pilots", "FILE", "write the pilot list to FILE", Text(&BatchOptions::exportPilotsPath), {}},
+        {"--export-matrix", "FILE", "write the matrix as text to FILE", Text(&BatchOptions::exportMatrixPath), {}},
+        {"--export-heats", "FILE", "write the heat cards as text to FILE", Text(&BatchOptions::exportHeatsPath), {}},
+        {"--export-stats", "FILE", "write how often each pair of pilots meets to FILE as CSV",
+         Text(&BatchOptions::exportStatisticsPath), {}},
+        {"--print-matrix", "FILE.pdf", "print the matrix into the PDF file FILE.pdf (A4)", Text(&BatchOptions::printMatrixPath), {}},
+        {"--print-heats", "FILE.pdf", "print the heat cards into the PDF file FILE.pdf (A4)", Text(&BatchOptions::printHeatsPath), {}},
+        {"--font-size", "N",
+         Range("base font size of the printouts", kSmallestBaseFontSize, kLargestBaseFontSize, kDefaultBaseFontSize),
+         Field(&BatchOptions::fontSize, kSmallestBaseFontSize, kLargestBaseFontSize), {}},
+        {"--no-new-column", nullptr, "do not start a new column for each round in the printed matrix", {},
+         [](BatchOptions& options) { options.newColumnPerRound = false; }},
+        {"--help", nullptr, "show this help and exit", {}, [](BatchOptions& options) { options.help = true; }},
+        {"--version", nullptr, "show the program's version and exit", {}, [](BatchOptions& options) { options.version = true; }},
+    };
+    return options;
+}
+
+// The one short option, as most programs take it.
+const QLatin1String kShortHelp("-h");
+const QLatin1String kHelp("--help");
+
+const CommandLineOption* FindOption(QString name)
+{
+    if (name == kShortHelp)
+        name = kHelp;
+    for (const CommandLineOption& option : Options()) {
+        if (name == QLatin1String(option.name))
+            return &option;
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+std::optional<unsigned long long> ParseOptionNumber(const QString& value)
+{
+    if (value.size() > kOptionValueChars)
+        return std::nullopt;
+    QStringView digits = QStringView(value).trimmed();
+    if (digits.isEmpty())
+        return std::nullopt;
+    for (QChar digit : digits) {
+        if (digit < u'0' || digit > u'9')
+            return std::nullopt;
+    }
+    unsigned long long number = 0;
+    constexpr unsigned long long kLargest = std::numeric_limits<unsigned long long>::max();
+    for (QChar digit : digits) {
+        const unsigned long long next = static_cast<unsigned long long>(digit.unicode() - u'0');
+        number = number > (kLargest - next) / 10 ? kLargest : number * 10 + next;
+    }
+    return number;
+}
+
+std::variant<BatchOptions, BatchArgumentError> ParseBatchArguments(const QStringList& arguments)
+{
+    BatchOptions options;
+    std::set<QString> seen;
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        QString name = arguments[i];
+        std::optional<QString> attachedValue;
+        if (const qsizetype equals = name.indexOf(u'='); name.startsWith(QLatin1String("--")) && equals > 0) {
+            attachedValue = name.mid(equals + 1);
+            name.truncate(equals);
+        }
+        const CommandLineOption* option = FindOption(name);
+        if (!option)
+            return Error(QStringLiteral("Unknown argument \"%1\".").arg(arguments[i]));
+        name = QLatin1String(option->name);
+        if (!seen.insert(name).second)
+            return Error(QStringLiteral("The option %1 is given more than once.").arg(name));
+        if (!option->valueName) {
+            if (attachedValue)
+                return Error(QStringLiteral("The option %1 takes no value.").arg(name));
+            option->setFlag(options);
+            continue;
+        }
+        if (!attachedValue && (i + 1 == arguments.size() || arguments[i + 1].startsWith(QLatin1String("--"))))
+            return Error(QStringLiteral("The option %1 needs a value %2.").arg(name, QLatin1String(option->valueName)));
+        const QString value = attachedValue ? *attachedValue : arguments[++i];
+        if (std::optional<BatchArgumentError> error = option->setValue(options, name, value))
+            return *error;
+    }
+    if (!options.help && !options.version && options.importPath.isEmpty())
+        return Error(QStringLiteral("A batch run needs --import FILE with the pilot list."));
+    if (options.balanceEffort && !options.balanced)
+        return Error(QStringLiteral("The option --balance-effort works only with --balanced."));
+    return options;
+}
+
+QString BatchUsage()
+{
+    QString usage = QStringLiteral("Usage: kvorax                            opens the window\n"
+                                   "       kvorax --import FILE [OPTION]...   draws the schedule and writes its files, no window\n"
+                                   "Options:\n");
+    for (const CommandLineOption& option : Options()) {
+        QString left = QLatin1String(option.name);
+        if (left == kHelp)
+            left.prepend(kShortHelp + QLatin1String(", "));
+        if (option.valueName)
+            left += u' ' + QLatin1String(option.valueName);
+        usage += QStringLiteral("  %1 %2\n").arg(left, -26).arg(option.help);
+    }
+    return usage;
+}

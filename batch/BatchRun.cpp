@@ -1,0 +1,118 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "batch/BatchRun.h"
+
+#include "platform/DialogDriver.h"
+#include "res/ResourceIds.h"
+
+#include <QFileInfo>
+
+BatchStatus StatusOf(const CommandOutcome& outcome, bool answerRefused)
+{
+    switch (outcome.kind) {
+    case CommandOutcome::Kind::Done:
+        return BatchStatus::Success;
+    case CommandOutcome::Kind::Cancelled:
+        return answerRefused ? BatchStatus::BadArguments : BatchStatus::Failed;
+    case CommandOutcome::Kind::Refused:
+    case CommandOutcome::Kind::Failed:
+        break;
+    }
+    return BatchStatus::Failed;
+}
+
+BatchRun::BatchRun(const BatchOptions& options, std::FILE* errors)
+    : m_options(options)
+    , m_host(errors)
+    , m_window(m_host)
+{
+    m_host.AnswerFontSize(options.fontSize, options.newColumnPerRound);
+    m_window.Create();
+    m_window.ReplaceFilesWithoutAsking();
+}
+
+BatchStatus BatchRun::Run()
+{
+    for (const auto& step : {&BatchRun::Import, &BatchRun::EnterFields, &BatchRun::Recalculate}) {
+        if (const BatchStatus status = (this->*step)(); status != BatchStatus::Success)
+            return status;
+    }
+    const std::pair<Command, const QString&> outputs[] = {
+        {&CRaceDlg::ExportPilots, m_options.exportPilotsPath},
+        {&CRaceDlg::ExportMatrix, m_options.exportMatrixPath},
+        {&CRaceDlg::ExportHeatCards, m_options.exportHeatsPath},
+        {&CRaceDlg::ExportStatistics, m_options.exportStatisticsPath},
+        {&CRaceDlg::PrintMatrix, m_options.printMatrixPath},
+        {&CRaceDlg::PrintHeatCards, m_options.printHeatsPath},
+    };
+    for (const auto& [command, path] : outputs) {
+        if (path.isEmpty())
+            continue;
+        if (const BatchStatus status = RunFileCommand(command, path, true); status != BatchStatus::Success)
+            return status;
+    }
+    return BatchStatus::Success;
+}
+
+// An import that leaves a roster other than the file's pilot list (the file
+// could not be read, or lines were left out) fails: a schedule drawn from it
+// would miss pilots, so the run ends there.
+BatchStatus BatchRun::Import()
+{
+    return RunFileCommand(&CRaceDlg::ImportPilots, m_options.importPath, false);
+}
+
+// The fields, already checked against their ranges, are typed in and read by
+// the window's own exchange, as an organiser's typing would be.
+BatchStatus BatchRun::EnterFields()
+{
+    DialogDriver driver(m_window);
+    driver.Type(IDC_ROUNDS, QString::number(m_options.rounds));
+    driver.Type(IDC_HEATS, QString::number(m_options.heats));
+    driver.Type(IDC_PILOTS_PER_HEAT, QString::number(m_options.pilotsPerHeat));
+    return m_window.UpdateData(true) ? BatchStatus::Success : BatchStatus::BadArguments;
+}
+
+// A seed draws the same schedule from the same pilots and fields every time,
+// in either draw: the balanced draw's budget is counted in steps, not time.
+// Without one the draw is seeded from the clock, as in the window.
+BatchStatus BatchRun::Recalculate()
+{
+    const unsigned seed = m_options.seed ? *m_options.seed : static_cast<unsigned>(SystemClockSeconds());
+    if (m_options.balanced)
+        return Report(m_window.RecalculateBalanced(seed, m_options.balanceEffort.value_or(kMinBalanceEffort)), false);
+    return Report(m_window.Recalculate(seed), false);
+}
+
+// A file command answers its dialogs with the path. A written file must also
+// be there afterwards, whatever the command said.
+BatchStatus BatchRun::RunFileCommand(Command command, const QString& path, bool writesFile)
+{
+    const int refusedBefore = m_host.RefusedDialogCount();
+    m_host.AnswerWithPath(path);
+    const CommandOutcome outcome = (m_window.*command)();
+    if (const BatchStatus status = Report(outcome, m_host.RefusedDialogCount() != refusedBefore);
+        status != BatchStatus::Success)
+        return status;
+    if (writesFile && !QFileInfo::exists(path)) {
+        m_host.ShowMessage(QStringLiteral("The file %1 was not written.").arg(path), MB_OK);
+        return BatchStatus::Failed;
+    }
+    // A printout that had to be drawn smaller than asked says so; the run
+    // passes that on.
+    if (!outcome.note.isEmpty())
+        m_host.ShowNote(outcome.note);
+    return BatchStatus::Success;
+}
+
+// The command's message goes to the error stream as the window would show it.
+BatchStatus BatchRun::Report(const CommandOutcome& outcome, bool answerRefused)
+{
+    m_window.ShowOutcome(outcome);
+    return StatusOf(outcome, answerRefused);
+}
+
+int RunBatch(const BatchOptions& options, std::FILE* errors)
+{
+    BatchRun run(options, errors);
+    return static_cast<int>(run.Run());
+}

@@ -1,0 +1,49 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "window/CRaceDlg.h"
+#include "platform/DialogDriver.h"
+#include "platform/ScriptedModalHost.h"
+#include "res/ResourceIds.h"
+
+// The organiser at the window: the same pilots, fields and seed, each file
+// through its menu command and dialog.
+class MenuSession {
+public:
+    MenuSession() { m_window.Create(); }
+
+    void Import(const QString& path) { TypePathAndRun(IDD_IMPORT_PILOTS, IDC_IMPORT_PATH, path, ID_IMPORT_PILOTS); }
+
+    void Recalculate(const QString& rounds, const QString& heats, const QString& pilotsPerHeat, long long seed)
+    {
+        m_window.SetDlgItemText(IDC_ROUNDS, rounds);
+        m_window.SetDlgItemText(IDC_HEATS, heats);
+        m_window.SetDlgItemText(IDC_PILOTS_PER_HEAT, pilotsPerHeat);
+        m_window.SetClock([seed] { return seed; });
+        m_window.OnCommand(ID_RECALCULATE, BN_CLICKED);
+    }
+
+    void Export(int templateId, int command, const QString& path) { TypePathAndRun(templateId, IDC_EXPORT_PATH, path, command); }
+
+    void Print(int command, const QString& pdf)
+    {
+        m_host.ExpectDialog(IDD_FONT_SIZE, [](DialogDriver& dialog) { dialog.PressOk(); });
+        m_host.AnswerPrinter(pdf);
+        m_window.OnCommand(command, BN_CLICKED);
+    }
+
+    const ScriptedModalHost& Host() const { return m_host; }
+
+private:
+    void TypePathAndRun(int templateId, int pathControl, const QString& path, int command)
+    {
+        m_host.ExpectDialog(templateId, [pathControl, path](DialogDriver& dialog) {
+            dialog.Type(pathControl, path);
+            dialog.PressOk();
+        });
+        m_window.OnCommand(command, BN_CLICKED);
+    }
+
+    ScriptedModalHost m_host;
+    CRaceDlg m_window{m_host};
+};

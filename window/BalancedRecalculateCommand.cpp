@@ -1,0 +1,120 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The balanced calculation: draws a schedule in which every pilot meets as
+// many others as possible and no pair much more often than the rest, from
+// the same pilots and fields as Recalculate, into the same result, so the
+// tree, the exports and the printouts show it as they show any draw.
+//
+// From the menu the search runs on a thread of its own: the status line
+// follows its best figures against the bound, Escape or the Stop button end
+// it early with the best schedule found, and the commands that would change
+// the pilots or the result wait until it has ended.
+
+#include "window/CRaceDlg.h"
+
+#include "window/ResultTree.h"
+#include "matrix/DrawFailureMessage.h"
+#include "res/ResourceIds.h"
+
+#include <QAction>
+#include <QMenuBar>
+#include <QWidget>
+
+namespace {
+
+// Commands that change the pilots or the result, or start another draw.
+constexpr int kHeldWhileBalancing[] = {ID_IMPORT_PILOTS, ID_RECALCULATE, ID_RECALCULATE_BALANCED,
+                                       ID_ADD_PILOT,     ID_DELETE_PILOT, ID_EDIT_PILOT};
+
+enum class SearchState { Running, Stopped, Ended };
+
+QString BalanceStatusText(const MeetingFigures& best, const MeetingFigures& bound, SearchState state)
+{
+    const QString figures = CRaceDlg::tr("Most meetings %1 (bound %2), pairs never met %3 (bound %4)")
+                                .arg(best.largest)
+                                .arg(bound.largest)
+                                .arg(best.neverMet)
+                                .arg(bound.neverMet);
+    switch (state) {
+    case SearchState::Running: return figures + CRaceDlg::tr(" - Escape stops");
+    case SearchState::Stopped: return figures + CRaceDlg::tr(" - stopped early");
+    case SearchState::Ended: break;
+    }
+    return figures;
+}
+
+}  // namespace
+
+CommandOutcome CRaceDlg::RecalculateBalanced(unsigned seed, int effort)
+{
+    if (!UpdateData(true))
+        return CommandOutcome::Cancelled();
+    const BalanceJob job = BalanceJobFromFields(seed, effort);
+    BalanceObserver quiet;
+    return TakeBalancedResult(job, RunBalanceJob(job, quiet));
+}
+
+void CRaceDlg::OnRecalculateBalanced()
+{
+    if (IsBalancing() || !UpdateData(true))
+        return;
+    BalanceJob job = BalanceJobFromFields(static_cast<unsigned>(m_clock()), kMinBalanceEffort);
+    const MeetingFigures bound = BalancedDrawBound(job.Input()).least;
+    EnableCommandsThatChangeTheResult(false);
+    SetStatusText(QString());
+    m_balance.Start(
+        job, [this, bound](const MeetingFigures& best) { SetStatusText(BalanceStatusText(best, bound, SearchState::Running)); },
+        [this, job](const BalancedOutcome& outcome) {
+            EnableCommandsThatChangeTheResult(true);
+            ShowOutcome(TakeBalancedResult(job, outcome));
+        });
+}
+
+BalanceJob CRaceDlg::BalanceJobFromFields(unsigned seed, int effort)
+{
+    BalanceJob job;
+    job.roster.assign(m_roster.begin(), m_roster.begin() + m_rosterCount);
+    job.listOrder = PilotListOrder();
+    job.shape = {m_rounds, m_heats, m_pilotsPerHeat};
+    job.seed = seed;
+    job.settings.effort = effort;
+    return job;
+}
+
+// The result replaces the last one only now, when the search has ended.
+CommandOutcome CRaceDlg::TakeBalancedResult(const BalanceJob& job, const BalancedOutcome& outcome)
+{
+    CalculationResult result;
+    result.pilots = job.roster;
+    result.rounds = job.shape.rounds;
+    result.heats = job.shape.heats;
+    result.matrix = outcome.matrix;
+    result.completed = outcome.completed;
+    ShowResult(m_resultTree, result);
+    m_result = std::move(result);
+    if (!m_result.completed)
+        return CommandOutcome::Failed(DrawFailureMessage(m_result.pilots, job.shape));
+    if (!m_result.pilots.empty())
+        SetStatusText(BalanceStatusText(outcome.figures, outcome.bound.least,
+                                        outcome.stopped ? SearchState::Stopped : SearchState::Ended));
+    return CommandOutcome::Done();
+}
+
+// The Stop button works only while a search runs; the held commands only
+// while none does. The commands refuse themselves too (IsHeldByBalancing),
+// for keys and double clicks that reach them without the menu.
+void CRaceDlg::EnableCommandsThatChangeTheResult(bool enable)
+{
+    if (QWidget* stop = GetDlgItem(IDC_STOP_BALANCE))
+        stop->setEnabled(!enable);
+    if (QMenuBar* menuBar = MenuBar()) {
+        for (QAction* action : menuBar->findChildren<QAction*>())
+            if (IsHeldByBalancing(action->data().toInt()))
+                action->setEnabled(enable);
+    }
+}
+
+bool CRaceDlg::IsHeldByBalancing(int id) const
+{
+    return std::find(std::begin(kHeldWhileBalancing), std::end(kHeldWhileBalancing), id)
+           != std::end(kHeldWhileBalancing);
+}

@@ -1,0 +1,167 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "window/CRaceDlg.h"
+
+#include "dialogs/CAboutDlg.h"
+#include "matrix/HeatsProposal.h"
+#include "matrix/MatrixShape.h"
+#include "platform/DataExchange.h"
+#include "platform/DesktopModalHost.h"
+#include "res/Icons.h"
+#include "res/MainTemplates.h"
+#include "res/ResourceIds.h"
+#include "res/Strings.h"
+
+#include <QDialog>
+#include <QMenu>
+
+CRaceDlg::CRaceDlg()
+    : CRaceDlg(std::make_unique<DesktopModalHost>())
+{
+}
+
+CRaceDlg::CRaceDlg(ModalHost& host)
+    : CDialog(RaceDialogTemplate(), host)
+    , m_icon(LoadIcon(IDR_MAINFRAME))
+{
+}
+
+CRaceDlg::CRaceDlg(std::unique_ptr<ModalHost>&& ownHost)
+    : CRaceDlg(*ownHost)
+{
+    m_ownHost = std::move(ownHost);
+}
+
+bool CRaceDlg::OnInitDialog()
+{
+    CDialog::OnInitDialog();
+    const QString aboutText = LoadResourceString(IDS_ABOUTBOX);
+    if (!aboutText.isEmpty()) {
+        SystemMenu()->addSeparator();
+        AddSystemMenuItem(IDM_ABOUTBOX, aboutText);
+    }
+    CheckLanguageItem();
+    Window()->setWindowIcon(m_icon);
+    SetUpTreeImages();
+    EnableCommandsThatChangeTheResult(true);
+    return true;
+}
+
+void CRaceDlg::DoDataExchange(CDataExchange* pDX)
+{
+    DDX_Control(pDX, IDC_PILOT_LIST, m_pilotList);
+    DDX_Control(pDX, IDC_RESULT_TREE, m_resultTree);
+    DDX_Text(pDX, IDC_ROUNDS, m_rounds);
+    DDV_MinMaxInt(pDX, m_rounds, kMinRounds, kMaxRounds);
+    DDX_Text(pDX, IDC_HEATS, m_heats);
+    DDV_MinMaxInt(pDX, m_heats, kMinHeats, kMaxHeats);
+    DDX_Text(pDX, IDC_PILOTS_PER_HEAT, m_pilotsPerHeat);
+    DDV_MinMaxInt(pDX, m_pilotsPerHeat, kMinPilotsPerHeat, kSlotsPerHeat);
+}
+
+bool CRaceDlg::OnCommand(int id, int notifyCode)
+{
+    if (IsBalancing() && (IsHeldByBalancing(id) || (id == IDC_PILOT_LIST && notifyCode == LBN_DBLCLK))) {
+        ShowOutcome(
+            CommandOutcome::Refused(tr("A balanced calculation is running. Press Escape or Stop to end it first.")));
+        return true;
+    }
+    if (id == IDC_HEATS && notifyCode == EN_KILLFOCUS)
+        AdjustHeatsToPilots();
+    else if (id == IDC_PILOT_LIST && notifyCode == LBN_DBLCLK)
+        OnEditPilot();
+    else if (notifyCode == BN_CLICKED) {
+        switch (id) {
+        case ID_IMPORT_PILOTS: OnImportPilots(); break;
+        case ID_EXPORT_PILOTS: OnExportPilots(); break;
+        case ID_RECALCULATE: OnRecalculate(); break;
+        case ID_RECALCULATE_BALANCED: OnRecalculateBalanced(); break;
+        case ID_SHOW_STATISTICS: OnShowStatistics(); break;
+        case IDC_STOP_BALANCE: m_balance.RequestStop(); break;
+        case ID_EXPORT_MATRIX: OnExportMatrix(); break;
+        case ID_EXIT: OnClose(); break;
+        case ID_ADD_PILOT: OnAddPilot(); break;
+        case ID_DELETE_PILOT: OnDeletePilot(); break;
+        case ID_EDIT_PILOT: OnEditPilot(); break;
+        case ID_ABOUT: ShowAboutBox(); break;
+        case ID_EXPORT_HEATS: OnExportHeatCards(); break;
+        case ID_PRINT_HEAT_CARDS: OnPrintHeatCards(); break;
+        case ID_PRINT_MATRIX: OnPrintMatrix(); break;
+        case ID_LANGUAGE_DEFAULT: ShowOutcome(ChooseLanguage(WindowLanguage::Default)); break;
+        case ID_LANGUAGE_CZECH: ShowOutcome(ChooseLanguage(WindowLanguage::Czech)); break;
+        case ID_LANGUAGE_ENGLISH: ShowOutcome(ChooseLanguage(WindowLanguage::English)); break;
+        default: break;
+        }
+    }
+    return CDialog::OnCommand(id, notifyCode);
+}
+
+void CRaceDlg::OnSysCommand(int id)
+{
+    if ((id & 0xFFF0) == IDM_ABOUTBOX)
+        ShowAboutBox();
+    else
+        CDialog::OnSysCommand(id);
+}
+
+// Enter checks the fields and nothing more: ending the window on a stray key
+// would throw away the pilot list, which is saved nowhere.
+void CRaceDlg::OnEnterKey()
+{
+    UpdateData(true);
+}
+
+// Escape never ends the window; while a balanced calculation runs, it ends
+// the search and keeps the best schedule found.
+void CRaceDlg::OnEscapeKey()
+{
+    m_balance.RequestStop();
+}
+
+void CRaceDlg::SetUpTreeImages()
+{
+    m_resultTree.SetImages({LoadIcon(IDI_PILOT), LoadIcon(IDI_HEAT), LoadIcon(IDI_SELECTED)}, QSize(16, 16));
+}
+
+// Leaving the heats field spreads the listed pilots over the heats, or, when
+// there are fewer pilots than heats, puts them all into one heat. A field the
+// exchange has just refused changes nothing else.
+void CRaceDlg::AdjustHeatsToPilots()
+{
+    if (!UpdateData(true))
+        return;
+    const std::optional<HeatsProposal> proposal = ProposeHeats(m_pilotList.GetCount(), m_heats);
+    if (!proposal)
+        return;
+    m_heats = proposal->heats;
+    m_pilotsPerHeat = proposal->pilotsPerHeat;
+    UpdateData(false);
+}
+
+void CRaceDlg::ShowPilotCount()
+{
+    SetDlgItemText(IDC_PILOT_COUNT, QString::number(m_pilotList.GetCount()));
+}
+
+void CRaceDlg::ShowAboutBox()
+{
+    CAboutDlg about(Host());
+    about.DoModal();
+}
+
+void CRaceDlg::SetStatusText(const QString& text)
+{
+    m_statusShowsResultState = false;
+    SetDlgItemText(IDC_STATUS, text);
+}
+
+void CRaceDlg::ShowOutcome(const CommandOutcome& outcome)
+{
+    if (!outcome.message.isEmpty())
+        Host().ShowMessage(outcome.message, outcome.messageType);
+}
+
+int CRaceDlg::ShowPrintOutcome(const CommandOutcome& outcome)
+{
+    ShowOutcome(outcome);
+    return outcome.kind == CommandOutcome::Kind::Done || outcome.kind == CommandOutcome::Kind::Failed ? 1 : 0;
+}

@@ -1,0 +1,187 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "window/BackgroundBalance.h"
+#include "printer/CPrintLayout.h"
+#include "window/CommandOutcome.h"
+#include "language/WindowLanguage.h"
+#include "matrix/CalculationClock.h"
+#include "matrix/CalculationResult.h"
+#include "matrix/MatrixShape.h"
+#include "platform/CDialog.h"
+#include "platform/ListAndTree.h"
+#include "platform/ModalHost.h"
+#include "print/PrintOutcome.h"
+#include "print/StatusLine.h"
+#include "roster/PilotRecord.h"
+
+#include <QCoreApplication>
+#include <QIcon>
+#include <QStringList>
+#include <array>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <span>
+
+using Roster = std::array<PilotRecord, kRosterCapacity>;
+
+// The pilots as roster lines in alphabetical order, so that two lists of the
+// same pilots compare equal whatever order they were read in.
+QStringList RosterLines(std::span<const PilotRecord> pilots);
+
+// The main window and the owner of everything the program knows: the roster
+// and the pilot list that mirrors it, the schedule fields, the result of the
+// last calculation and the tree that shows it. Every menu command enters
+// here; the commands' bodies live in files of their own beside it.
+struct PrintChoice;
+
+class CRaceDlg : public CDialog {
+    Q_DECLARE_TR_FUNCTIONS(CRaceDlg)
+
+public:
+    // A window on the desktop, with a desktop host of its own.
+    CRaceDlg();
+    // A window whose dialogs and messages go through the host given, which
+    // outlives it: a batch run's or a test's.
+    explicit CRaceDlg(ModalHost& host);
+
+    bool OnCommand(int id, int notifyCode) override;
+    void OnSysCommand(int id) override;
+    void OnEnterKey() override;
+    void OnEscapeKey() override;
+    // Asks first when the pilot list holds changes that no file has
+    // (window/RosterKeeping.cpp).
+    void OnClose() override;
+
+    // The roster and the pilot list, kept in step (window/RosterSync.cpp).
+    void ParsePilotLine(const QString& line, Roster& roster, int position);
+    void SplitPilotLine(const QString& text, QString& lastName, QString& firstName, int& frequency);
+    void RebuildRoster();
+    void RefillPilotList();
+    // The roster position of each pilot list line, in the list's order: the
+    // order in which the draws take the pilots.
+    std::vector<int> PilotListOrder();
+
+    // The menu commands. Each returns what it did; the On... handlers of the
+    // menu run them and show their messages.
+    // Pilot editing (window/PilotCommands.cpp).
+    CommandOutcome AddPilot();
+    CommandOutcome DeletePilot();
+    CommandOutcome EditPilot();
+    // The roster file (window/RosterFileCommands.cpp).
+    CommandOutcome ImportPilots();
+    CommandOutcome ExportPilots();
+    // The calculation (window/RecalculateCommand.cpp), seeded with the given
+    // seed; the menu's command seeds it from the window's clock.
+    CommandOutcome Recalculate(unsigned seed);
+    // The balanced calculation (window/BalancedRecalculateCommand.cpp): here
+    // and now, for batch runs and tests. The menu's command starts it on a
+    // thread of its own instead and shows its outcome when it ends.
+    CommandOutcome RecalculateBalanced(unsigned seed, int effort = kMinBalanceEffort);
+    void OnRecalculateBalanced();
+    bool IsBalancing() const { return m_balance.IsRunning(); }
+    // The meeting statistics of the result (window/StatisticsCommands.cpp).
+    CommandOutcome ShowStatistics();
+    CommandOutcome ExportStatistics();
+    // The text exports (window/TextExportCommands.cpp).
+    CommandOutcome ExportMatrix();
+    CommandOutcome ExportHeatCards();
+    // The printouts (window/PrintCommands.cpp).
+    CommandOutcome PrintMatrix();
+    CommandOutcome PrintHeatCards();
+    // The window's language, kept in the settings (window/LanguageCommand.cpp).
+    CommandOutcome ChooseLanguage(WindowLanguage language);
+    // The language the settings keep, before the window opens.
+    void ApplySavedLanguage();
+
+    void OnAddPilot() { ShowOutcome(AddPilot()); }
+    void OnDeletePilot() { ShowOutcome(DeletePilot()); }
+    void OnEditPilot() { ShowOutcome(EditPilot()); }
+    void OnImportPilots() { ShowOutcome(ImportPilots()); }
+    void OnExportPilots() { ShowOutcome(ExportPilots()); }
+    void OnRecalculate() { ShowOutcome(Recalculate(static_cast<unsigned>(m_clock()))); }
+    void OnExportMatrix() { ShowOutcome(ExportMatrix()); }
+    void OnExportHeatCards() { ShowOutcome(ExportHeatCards()); }
+    void OnShowStatistics() { ShowOutcome(ShowStatistics()); }
+    void OnExportStatistics() { ShowOutcome(ExportStatistics()); }
+    // 1 when a printout went to the printer, whether or not it came out whole.
+    int OnPrintMatrix() { return ShowPrintOutcome(PrintMatrix()); }
+    int OnPrintHeatCards() { return ShowPrintOutcome(PrintHeatCards()); }
+
+    // Shows the message a command left, if any.
+    void ShowOutcome(const CommandOutcome& outcome);
+    // A batch run replaces the files it was told to write without asking.
+    void ReplaceFilesWithoutAsking() { m_asksBeforeReplacing = false; }
+    // Whether the pilot list differs from the one last imported or exported.
+    bool IsRosterChanged() const;
+    // The clock that seeds the menu's Recalculate command.
+    void SetClock(CalculationClock clock) { m_clock = std::move(clock); }
+    // Tests keep the language choice in a file of their own and take the
+    // translations from the build.
+    void SetSettingsFile(const QString& file) { m_settingsFile = file; }
+    WindowTranslator& Translator() { return m_translator; }
+
+    const Roster& GetRoster() const { return m_roster; }
+    int GetRosterCount() const { return m_rosterCount; }
+    const CalculationResult& GetResult() const { return m_result; }
+    CListBox& PilotList() { return m_pilotList; }
+    CTreeCtrl& ResultTree() { return m_resultTree; }
+    // The device context both printouts draw on, for a test to record.
+    CDC& PrinterDC() { return m_printLayout.m_printerDC; }
+    int Rounds() const { return m_rounds; }
+    int Heats() const { return m_heats; }
+    int PilotsPerHeat() const { return m_pilotsPerHeat; }
+
+protected:
+    bool OnInitDialog() override;
+    void DoDataExchange(CDataExchange* pDX) override;
+    void OnLanguageChange() override;
+    void OnCancel() override;
+
+private:
+    explicit CRaceDlg(std::unique_ptr<ModalHost>&& ownHost);
+    void SetUpTreeImages();
+    void AdjustHeatsToPilots();
+    void ShowPilotCount();
+    void ShowAboutBox();
+    void ShowAboutItem();
+    void CheckLanguageItem();
+    void SetStatusText(const QString& text);
+    int ShowPrintOutcome(const CommandOutcome& outcome);
+    BalanceJob BalanceJobFromFields(unsigned seed, int effort);
+    CommandOutcome TakeBalancedResult(const BalanceJob& job, const BalancedOutcome& outcome);
+    void EnableCommandsThatChangeTheResult(bool enable);
+    bool IsHeldByBalancing(int id) const;
+
+    std::unique_ptr<ModalHost> m_ownHost;
+    // Keeping the pilot list (window/RosterKeeping.cpp).
+    QStringList ListedPilotLines() const;
+    void MarkRosterKept();
+    bool MayReplaceRoster(const QString& question);
+    // How the last result stands against the pilot list (window/ResultChecks.cpp).
+    bool IsResultStale() const;
+    void ShowResultState();
+    using DrawPrintout = std::function<PrintOutcome(PrintChoice& choice, const StatusLine& showStatus)>;
+    CommandOutcome RunPrintout(const QString& noResultRefusal, const DrawPrintout& draw);
+    CommandOutcome FinishPrintout(PrintOutcome printed, const QString& outputFile, const QString& lastStatus);
+    std::optional<CommandOutcome> CheckResultFor(const QString& noResultRefusal, const QString& action);
+
+    Roster m_roster{};
+    int m_rosterCount = 0;
+    CalculationResult m_result;
+    CListBox m_pilotList;
+    CTreeCtrl m_resultTree;
+    CPrintLayout m_printLayout;
+    int m_rounds = kDefaultRounds;
+    int m_heats = kDefaultHeats;
+    int m_pilotsPerHeat = kDefaultPilotsPerHeat;
+    QIcon m_icon;
+    CalculationClock m_clock = SystemClockSeconds;
+    WindowTranslator m_translator;
+    QString m_settingsFile;
+    QStringList m_keptPilotLines;
+    bool m_asksBeforeReplacing = true;
+    bool m_statusShowsResultState = false;  // so that a change of language can say it again
+    BackgroundBalance m_balance;  // last, so a search still running ends first
+};

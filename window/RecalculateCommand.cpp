@@ -1,0 +1,42 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The Recalculate command: draws a new heat schedule from the pilots and the
+// three fields, and shows it in the result tree. Its result is kept as one
+// value, so the tree, the exports and the printouts always show the same draw.
+
+#include "window/CRaceDlg.h"
+
+#include "window/ResultTree.h"
+#include "matrix/DrawFailureMessage.h"
+#include "matrix/DrawStatusWriter.h"
+#include "matrix/MatrixDraw.h"
+#include "matrix/SeededRandom.h"
+
+CommandOutcome CRaceDlg::Recalculate(unsigned seed)
+{
+    if (m_rosterCount == 0)
+        return CommandOutcome::Refused(
+            tr("The pilot list is empty. Add pilots or import a pilot list before calculating the matrix."));
+    // A field the exchange refused has been reported; the last result stays.
+    if (!UpdateData(true))
+        return CommandOutcome::Cancelled();
+    const MatrixShape shape{m_rounds, m_heats, m_pilotsPerHeat};
+    CalculationResult result;
+    result.pilots.assign(m_roster.begin(), m_roster.begin() + m_rosterCount);
+    result.rounds = m_rounds;
+    result.heats = m_heats;
+
+    SeededRandom random(seed);
+    DrawStatusWriter status([this](const QString& text) { SetStatusText(text); });
+    const std::vector<int> listOrder = PilotListOrder();
+    const DrawOutcome outcome = DrawMatrix({result.pilots, listOrder, shape}, random, status);
+    result.matrix = outcome.matrix;
+    result.completed = outcome.completed;
+
+    ShowResult(m_resultTree, result);
+    m_result = std::move(result);
+    ShowResultState();
+
+    if (!m_result.completed)
+        return CommandOutcome::Failed(DrawFailureMessage(m_result.pilots, shape));
+    return CommandOutcome::Done();
+}

@@ -1,0 +1,29 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "window/ResultTree.h"
+
+#include "matrix/HeatCardFormat.h"
+#include "platform/ListAndTree.h"
+
+#include <algorithm>
+#include <vector>
+
+// A draw that did not complete shows nothing: a part of a schedule must not
+// pass for one.
+void ShowResult(CTreeCtrl& tree, const CalculationResult& result)
+{
+    tree.DeleteAllItems();
+    if (!result.completed)
+        return;
+    std::vector<QTreeWidgetItem*> pilotNodes;
+    for (const PilotRecord& pilot : result.pilots)
+        pilotNodes.push_back(tree.InsertSorted(nullptr, {PilotCardText(pilot), kPilotImage, kSelectedImage, 0}));
+    // The result never covers more than the matrix holds.
+    const int rounds = std::clamp(result.rounds, 0, kMaxRounds);
+    const int heats = std::clamp(result.heats, 0, kMaxHeats);
+    for (int round = 0; round < rounds; ++round)
+        for (int heat = 0; heat < heats; ++heat)
+            for (int slot = 0; slot < kSlotsPerHeat; ++slot)
+                if (const int position = result.matrix.At(round, heat, slot); position != kEmptySlot)
+                    tree.InsertSorted(pilotNodes.at(size_t(position)),
+                                      {HeatCardText(round + 1, heat + 1), kHeatImage, kSelectedImage, round + 1});
+}

@@ -1,0 +1,37 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "window/CRaceDlg.h"
+
+#include "dialogs/PathDialogs.h"
+#include "window/TextFileExport.h"
+#include "matrix/HeatCardFormat.h"
+#include "matrix/MatrixFileFormat.h"
+
+// Both exports write the last calculation's result; one drawn from another
+// pilot list only when the organiser says so. Before any calculation, and
+// after one that failed, they refuse.
+
+CommandOutcome CRaceDlg::ExportMatrix()
+{
+    if (auto stop = CheckResultFor(
+            tr("Please perform a Matrix Calculation before attempting to export a Matrix."),
+            tr("export")))
+        return *stop;
+    CExportMatrixDlg dialog(Host());
+    dialog.SetAsksBeforeReplacing(m_asksBeforeReplacing);
+    if (dialog.DoModal() != IDOK)
+        return CommandOutcome::Cancelled();
+    return ExportTextFile(dialog.Path(), MatrixFileText(m_result));
+}
+
+CommandOutcome CRaceDlg::ExportHeatCards()
+{
+    if (auto stop = CheckResultFor(
+            tr("Please perform a Matrix Calculation before attempting to export Heat Cards."),
+            tr("export")))
+        return *stop;
+    CExportHeatsDlg dialog(Host());
+    dialog.SetAsksBeforeReplacing(m_asksBeforeReplacing);
+    if (dialog.DoModal() != IDOK)
+        return CommandOutcome::Cancelled();
+    return ExportTextFile(dialog.Path(), HeatCardsText(HeatCardsOf(m_result)));
+}
