@@ -44,7 +44,7 @@ check_tree()
         case " $CORE " in
         *" $folder "*) forbidden="$WINDOW res platform" ;;
         *) case $folder in
-           platform) forbidden="$WINDOW res $CORE" ;;
+           platform) forbidden="$WINDOW res roster matrix print contest" ;;
            res) forbidden="$WINDOW" ;;
            *) forbidden="" ;;
            esac ;;
