@@ -34,11 +34,12 @@ QJsonObject FieldsJson(const MatrixShape& fields)
             {QStringLiteral("pilotsPerHeat"), fields.pilotsPerHeat}};
 }
 
-// The line and column of a parse error, as an editor counts them: the error's
-// offset is in bytes, a column in characters.
+// The line and column of a parse error, as an editor counts them. The
+// parser's offset is in bytes, just past the character it stopped at; a
+// column is counted in characters.
 QString NotJsonMessage(const QByteArray& bytes, const QJsonParseError& error)
 {
-    const qsizetype offset = std::clamp<qsizetype>(error.offset, 0, bytes.size());
+    const qsizetype offset = std::clamp<qsizetype>(error.offset - 1, 0, bytes.size());
     int line = 1;
     int column = 1;
     for (qsizetype at = 0; at < offset; ++at) {

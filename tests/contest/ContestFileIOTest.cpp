@@ -54,7 +54,9 @@ TEST(ContestFileIO, FailuresNameTheFileAndTheReason)
     const QString refused = folder.filePath(QStringLiteral("refused.kvorax"));
     WriteFile(refused, R"({"format": "kvorax-contest", "version": 2})");
     const QString huge = folder.filePath(QStringLiteral("huge.kvorax"));
-    QFile(huge).resize(100 * 1024 * 1024);  // sparse: takes no room on the disk
+    QFile hugeFile(huge);
+    ASSERT_TRUE(hugeFile.open(QIODevice::WriteOnly) && hugeFile.resize(100 * 1024 * 1024));  // sparse: no room taken
+    hugeFile.close();
     const struct {
         QString path;
         QString reason;
