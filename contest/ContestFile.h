@@ -11,8 +11,8 @@
 // in UTF-8, and read back. Only a completed schedule is written; a contest
 // without one writes no schedule and reads back with an empty result.
 
-// A contest file is far smaller than this (a full contest of 100 pilots and
-// 25 rounds takes some 60 KiB); anything larger is refused unread.
+// A contest file is far smaller than this (the largest contest, 100 pilots
+// in 25 rounds of 10 heats, takes 80 KiB); anything larger is refused unread.
 constexpr qsizetype kMaxContestFileBytes = 8 * 1024 * 1024;
 
 QByteArray ContestFileBytes(const Contest& contest);
