@@ -1,21 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "matrix/StatisticsCsv.h"
 
+#include "matrix/CsvField.h"
+
 #include <QStringList>
 
 namespace {
 
 constexpr int kFieldsPerLine = 5;
-
-QString CsvField(const QString& text)
-{
-    if (!text.contains(QLatin1Char(',')) && !text.contains(QLatin1Char('"')) && !text.contains(QLatin1Char('\n'))
-        && !text.contains(QLatin1Char('\r')))
-        return text;
-    QString quoted = text;
-    quoted.replace(QStringLiteral("\""), QStringLiteral("\"\""));
-    return QLatin1Char('"') + quoted + QLatin1Char('"');
-}
 
 // Splits the text into lines of fields; a quoted field may hold commas,
 // doubled quotes and line breaks. Nothing on an unclosed quote.

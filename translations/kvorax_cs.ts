@@ -281,6 +281,173 @@ Meze platí pro velikosti heatů tohoto výsledku; ne každou lze dosáhnout.</t
     </message>
 </context>
 <context>
+    <name>ContestFile</name>
+    <message>
+        <source>The contest file</source>
+        <translation>Soubor soutěže</translation>
+    </message>
+    <message>
+        <source>The contest file is not JSON: %1 at line %2, column %3.</source>
+        <translation>Soubor soutěže není platný JSON: %1 na řádku %2, ve sloupci %3.</translation>
+    </message>
+    <message>
+        <source>The contest file is larger than %1 MiB, far more than any contest takes.</source>
+        <translation>Soubor soutěže je větší než %1 MiB, mnohem víc, než zabere jakákoli soutěž.</translation>
+    </message>
+    <message>
+        <source>The contest file is not a JSON object.</source>
+        <translation>Soubor soutěže není objekt JSON.</translation>
+    </message>
+    <message>
+        <source>This is not a contest file: its &quot;format&quot; is not &quot;%1&quot;.</source>
+        <translation>Toto není soubor soutěže: jeho „format“ není „%1“.</translation>
+    </message>
+    <message>
+        <source>%1: &quot;version&quot; must be a whole number from 1.</source>
+        <translation>%1: „version“ musí být celé číslo od 1.</translation>
+    </message>
+    <message>
+        <source>This contest file is of version %1; this Kvorax reads version %2.</source>
+        <translation>Tento soubor soutěže má verzi %1; tento Kvorax čte verzi %2.</translation>
+    </message>
+    <message>
+        <source>%1: &quot;date&quot; must be a date written as YYYY-MM-DD, or null.</source>
+        <translation>%1: „date“ musí být datum ve tvaru RRRR-MM-DD, nebo null.</translation>
+    </message>
+    <message>
+        <source>The fields</source>
+        <translation>Položka „fields“</translation>
+    </message>
+    <message>
+        <source>Pilot %1</source>
+        <translation>Pilot %1</translation>
+    </message>
+    <message>
+        <source>The contest cannot be opened from &quot;%1&quot;: %2.</source>
+        <translation>Soutěž nelze otevřít ze souboru „%1“: %2.</translation>
+    </message>
+    <message>
+        <source>The contest cannot be saved to &quot;%1&quot;: %2. The file was left as it was.</source>
+        <translation>Soutěž nelze uložit do souboru „%1“: %2. Soubor zůstal, jak byl.</translation>
+    </message>
+    <message>
+        <source>it is not a file</source>
+        <translation>není to soubor</translation>
+    </message>
+    <message>
+        <source>it is larger than %1 MiB, far more than any contest takes</source>
+        <translation>je větší než %1 MiB, mnohem víc, než zabere jakákoli soutěž</translation>
+    </message>
+    <message>
+        <source>The contest cannot be opened from &quot;%1&quot;. %2</source>
+        <translation>Soutěž nelze otevřít ze souboru „%1“. %2</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; is missing.</source>
+        <translation>%1: chybí „%2“.</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; must be an object.</source>
+        <translation>%1: „%2“ musí být objekt.</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; must be a list.</source>
+        <translation>%1: „%2“ musí být seznam.</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; must be a whole number from %3 to %4.</source>
+        <translation>%1: „%2“ musí být celé číslo od %3 do %4.</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; must be a text.</source>
+        <translation>%1: „%2“ musí být text.</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; holds half of a character.</source>
+        <translation>%1: „%2“ obsahuje polovinu znaku.</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; is longer than %3 characters.</source>
+        <translation>%1: „%2“ je delší než %3 znaků.</translation>
+    </message>
+    <message>
+        <source>%1 must be an object.</source>
+        <translation>%1 musí být objekt.</translation>
+    </message>
+    <message>
+        <source>%1 must be a list.</source>
+        <translation>%1 musí být seznam.</translation>
+    </message>
+    <message>
+        <source>%1 lists %2 pilots; a contest holds at most %3.</source>
+        <translation>%1 uvádí %2 pilotů; soutěž jich pojme nejvýše %3.</translation>
+    </message>
+    <message>
+        <source>The schedule</source>
+        <translation>Rozpis</translation>
+    </message>
+    <message>
+        <source>%1: &quot;draw&quot; must be &quot;random&quot; or &quot;balanced&quot;.</source>
+        <translation>%1: „draw“ musí být „random“, nebo „balanced“.</translation>
+    </message>
+    <message>
+        <source>%1: seat %2 must be a pilot&apos;s index or null.</source>
+        <translation>%1: místo %2 musí být index pilota, nebo null.</translation>
+    </message>
+    <message>
+        <source>%1: seat %2 holds the index %3, but the pilot list has no pilot of that index (it holds %4).</source>
+        <translation>%1: místo %2 obsahuje index %3, ale seznam pilotů pilota s tímto indexem nemá (počet pilotů: %4).</translation>
+    </message>
+    <message>
+        <source>%1 has %2 seats; a heat has at most %3.</source>
+        <translation>%1 má %2 míst; heat jich má nejvýše %3.</translation>
+    </message>
+    <message>
+        <source>%1 has %2 heats; a round has 1 to %3.</source>
+        <translation>%1: počet heatů (%2) musí být 1 až %3.</translation>
+    </message>
+    <message>
+        <source>%1 differs from round 1 in its number of heats (%2 and %3).</source>
+        <translation>%1 má jiný počet heatů než kolo 1 (%2 a %3).</translation>
+    </message>
+    <message>
+        <source>%1 has %2 rounds; a schedule has 1 to %3.</source>
+        <translation>%1: počet kol (%2) musí být 1 až %3.</translation>
+    </message>
+    <message>
+        <source>Pilot %1 of the schedule</source>
+        <translation>Pilot %1 rozpisu</translation>
+    </message>
+    <message>
+        <source>The contest file: &quot;schedule&quot; must be an object or null.</source>
+        <translation>Soubor soutěže: „schedule“ musí být objekt, nebo null.</translation>
+    </message>
+    <message>
+        <source>pilot %1 (%2 %3)</source>
+        <translation>pilot %1 (%2 %3)</translation>
+    </message>
+    <message>
+        <source>%1 has two pilots on channel %2: %3 and %4.</source>
+        <translation>%1 má dva piloty na kanálu %2: %3 a %4.</translation>
+    </message>
+    <message>
+        <source>%1 seats %2 twice.</source>
+        <translation>%1 obsahuje dvakrát: %2.</translation>
+    </message>
+    <message>
+        <source>%1 leaves out %2.</source>
+        <translation>%1 vynechává: %2.</translation>
+    </message>
+    <message>
+        <source>Round %1 of the schedule</source>
+        <translation>Kolo %1 rozpisu</translation>
+    </message>
+    <message>
+        <source>Round %1, heat %2 of the schedule</source>
+        <translation>Kolo %1, heat %2 rozpisu</translation>
+    </message>
+</context>
+<context>
     <name>DrawFailureMessage</name>
     <message numerus="yes">
         <source>%n pilot</source>

@@ -279,6 +279,173 @@ The bounds hold for the heat sizes of this result; not every one can be reached.
     </message>
 </context>
 <context>
+    <name>ContestFile</name>
+    <message>
+        <source>The contest file</source>
+        <translation>The contest file</translation>
+    </message>
+    <message>
+        <source>The contest file is not JSON: %1 at line %2, column %3.</source>
+        <translation>The contest file is not JSON: %1 at line %2, column %3.</translation>
+    </message>
+    <message>
+        <source>The contest file is larger than %1 MiB, far more than any contest takes.</source>
+        <translation>The contest file is larger than %1 MiB, far more than any contest takes.</translation>
+    </message>
+    <message>
+        <source>The contest file is not a JSON object.</source>
+        <translation>The contest file is not a JSON object.</translation>
+    </message>
+    <message>
+        <source>This is not a contest file: its &quot;format&quot; is not &quot;%1&quot;.</source>
+        <translation>This is not a contest file: its &quot;format&quot; is not &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>%1: &quot;version&quot; must be a whole number from 1.</source>
+        <translation>%1: &quot;version&quot; must be a whole number from 1.</translation>
+    </message>
+    <message>
+        <source>This contest file is of version %1; this Kvorax reads version %2.</source>
+        <translation>This contest file is of version %1; this Kvorax reads version %2.</translation>
+    </message>
+    <message>
+        <source>%1: &quot;date&quot; must be a date written as YYYY-MM-DD, or null.</source>
+        <translation>%1: &quot;date&quot; must be a date written as YYYY-MM-DD, or null.</translation>
+    </message>
+    <message>
+        <source>The fields</source>
+        <translation>The fields</translation>
+    </message>
+    <message>
+        <source>Pilot %1</source>
+        <translation>Pilot %1</translation>
+    </message>
+    <message>
+        <source>The contest cannot be opened from &quot;%1&quot;: %2.</source>
+        <translation>The contest cannot be opened from &quot;%1&quot;: %2.</translation>
+    </message>
+    <message>
+        <source>The contest cannot be saved to &quot;%1&quot;: %2. The file was left as it was.</source>
+        <translation>The contest cannot be saved to &quot;%1&quot;: %2. The file was left as it was.</translation>
+    </message>
+    <message>
+        <source>it is not a file</source>
+        <translation>it is not a file</translation>
+    </message>
+    <message>
+        <source>it is larger than %1 MiB, far more than any contest takes</source>
+        <translation>it is larger than %1 MiB, far more than any contest takes</translation>
+    </message>
+    <message>
+        <source>The contest cannot be opened from &quot;%1&quot;. %2</source>
+        <translation>The contest cannot be opened from &quot;%1&quot;. %2</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; is missing.</source>
+        <translation>%1: &quot;%2&quot; is missing.</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; must be an object.</source>
+        <translation>%1: &quot;%2&quot; must be an object.</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; must be a list.</source>
+        <translation>%1: &quot;%2&quot; must be a list.</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; must be a whole number from %3 to %4.</source>
+        <translation>%1: &quot;%2&quot; must be a whole number from %3 to %4.</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; must be a text.</source>
+        <translation>%1: &quot;%2&quot; must be a text.</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; holds half of a character.</source>
+        <translation>%1: &quot;%2&quot; holds half of a character.</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; is longer than %3 characters.</source>
+        <translation>%1: &quot;%2&quot; is longer than %3 characters.</translation>
+    </message>
+    <message>
+        <source>%1 must be an object.</source>
+        <translation>%1 must be an object.</translation>
+    </message>
+    <message>
+        <source>%1 must be a list.</source>
+        <translation>%1 must be a list.</translation>
+    </message>
+    <message>
+        <source>%1 lists %2 pilots; a contest holds at most %3.</source>
+        <translation>%1 lists %2 pilots; a contest holds at most %3.</translation>
+    </message>
+    <message>
+        <source>The schedule</source>
+        <translation>The schedule</translation>
+    </message>
+    <message>
+        <source>%1: &quot;draw&quot; must be &quot;random&quot; or &quot;balanced&quot;.</source>
+        <translation>%1: &quot;draw&quot; must be &quot;random&quot; or &quot;balanced&quot;.</translation>
+    </message>
+    <message>
+        <source>%1: seat %2 must be a pilot&apos;s index or null.</source>
+        <translation>%1: seat %2 must be a pilot&apos;s index or null.</translation>
+    </message>
+    <message>
+        <source>%1: seat %2 holds the index %3, but the pilot list has no pilot of that index (it holds %4).</source>
+        <translation>%1: seat %2 holds the index %3, but the pilot list has no pilot of that index (it holds %4).</translation>
+    </message>
+    <message>
+        <source>%1 has %2 seats; a heat has at most %3.</source>
+        <translation>%1 has %2 seats; a heat has at most %3.</translation>
+    </message>
+    <message>
+        <source>%1 has %2 heats; a round has 1 to %3.</source>
+        <translation>%1 has %2 heats; a round has 1 to %3.</translation>
+    </message>
+    <message>
+        <source>%1 differs from round 1 in its number of heats (%2 and %3).</source>
+        <translation>%1 differs from round 1 in its number of heats (%2 and %3).</translation>
+    </message>
+    <message>
+        <source>%1 has %2 rounds; a schedule has 1 to %3.</source>
+        <translation>%1 has %2 rounds; a schedule has 1 to %3.</translation>
+    </message>
+    <message>
+        <source>Pilot %1 of the schedule</source>
+        <translation>Pilot %1 of the schedule</translation>
+    </message>
+    <message>
+        <source>The contest file: &quot;schedule&quot; must be an object or null.</source>
+        <translation>The contest file: &quot;schedule&quot; must be an object or null.</translation>
+    </message>
+    <message>
+        <source>pilot %1 (%2 %3)</source>
+        <translation>pilot %1 (%2 %3)</translation>
+    </message>
+    <message>
+        <source>%1 has two pilots on channel %2: %3 and %4.</source>
+        <translation>%1 has two pilots on channel %2: %3 and %4.</translation>
+    </message>
+    <message>
+        <source>%1 seats %2 twice.</source>
+        <translation>%1 seats %2 twice.</translation>
+    </message>
+    <message>
+        <source>%1 leaves out %2.</source>
+        <translation>%1 leaves out %2.</translation>
+    </message>
+    <message>
+        <source>Round %1 of the schedule</source>
+        <translation>Round %1 of the schedule</translation>
+    </message>
+    <message>
+        <source>Round %1, heat %2 of the schedule</source>
+        <translation>Round %1, heat %2 of the schedule</translation>
+    </message>
+</context>
+<context>
     <name>DrawFailureMessage</name>
     <message numerus="yes">
         <source>%n pilot</source>

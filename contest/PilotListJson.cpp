@@ -1,0 +1,44 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "contest/PilotListJson.h"
+
+#include "contest/ContestFileMembers.h"
+
+#include <QCoreApplication>
+#include <QJsonObject>
+
+namespace {
+
+PilotRecord ReadPilot(const QJsonValue& value, int position, const QString& place)
+{
+    const QJsonObject pilot = ObjectEntry(value, place);
+    PilotRecord record;
+    record.index = position;
+    record.lastName = TextMember(pilot, "lastName", place, kLastNameChars);
+    record.firstName = TextMember(pilot, "firstName", place, kFirstNameChars);
+    record.frequency = int(WholeNumberMember(pilot, "channel", place, kLowestChannel, kHighestChannel));
+    return record;
+}
+
+}  // namespace
+
+QJsonArray PilotListJson(std::span<const PilotRecord> pilots)
+{
+    QJsonArray list;
+    for (const PilotRecord& pilot : pilots)
+        list.append(QJsonObject{{QStringLiteral("lastName"), pilot.lastName},
+                                {QStringLiteral("firstName"), pilot.firstName},
+                                {QStringLiteral("channel"), pilot.frequency}});
+    return list;
+}
+
+std::vector<PilotRecord> ReadPilotList(const QJsonArray& list, const QString& listPlace, const QString& pilotPlace)
+{
+    if (list.size() > kRosterCapacity)
+        RefuseContestFile(QCoreApplication::translate("ContestFile", "%1 lists %2 pilots; a contest holds at most %3.")
+                              .arg(listPlace, QString::number(list.size()), QString::number(kRosterCapacity)));
+    std::vector<PilotRecord> pilots;
+    pilots.reserve(size_t(list.size()));
+    for (int position = 0; position < list.size(); ++position)
+        pilots.push_back(ReadPilot(list[position], position, pilotPlace.arg(position + 1)));
+    return pilots;
+}
