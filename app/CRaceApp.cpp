@@ -7,6 +7,9 @@ bool CRaceApp::InitInstance()
 {
     CRaceDlg window;
     window.ApplySavedLanguage();
+    window.KeepRecentContests();
+    if (!m_contestPath.isEmpty())
+        window.OpenAtStart(m_contestPath);
     window.DoModal();
     return false;
 }

@@ -78,7 +78,7 @@ std::optional<QString> MissingDisplay()
     return std::nullopt;
 }
 
-int RunWindow(int argc, char** argv)
+int RunWindow(int argc, char** argv, const QString& contestPath)
 {
     if (const std::optional<QString> missing = MissingDisplay()) {
         Write(stderr, QStringLiteral("Kvorax cannot open its window: %1. Start it from a desktop session, or run it "
@@ -92,7 +92,7 @@ int RunWindow(int argc, char** argv)
     // Ties the window to its desktop entry and icon, so a Wayland session
     // shows the program's own icon and name in its task bar.
     QGuiApplication::setDesktopFileName(QStringLiteral(KVORAX_APP_ID));
-    CRaceApp raceApp;
+    CRaceApp raceApp(contestPath);
     raceApp.InitInstance();
     return 0;
 }
@@ -129,7 +129,11 @@ int main(int argc, char** argv)
     // fails its write, which is reported; by default the process would be
     // killed on the spot instead.
     std::signal(SIGXFSZ, SIG_IGN);
+    // One argument that is no option is a contest file to open in the window,
+    // as the desktop passes it.
+    if (argc == 2 && argv[1][0] != '-')
+        return RunWindow(1, argv, QString::fromLocal8Bit(argv[1]));
     if (argc > 1)
         return RunBatchFromArguments(argc, argv);
-    return RunWindow(argc, argv);
+    return RunWindow(argc, argv, QString());
 }

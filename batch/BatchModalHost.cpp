@@ -50,6 +50,7 @@ void BatchModalHost::FillIn(CDialog& dialog)
     case IDD_EXPORT_MATRIX:
     case IDD_EXPORT_HEATS:
     case IDD_EXPORT_STATISTICS:
+    case IDD_EXPORT_SCHEDULE_CSV:
         if (!TypeWhole(driver, IDC_EXPORT_PATH, m_path))
             return;
         break;

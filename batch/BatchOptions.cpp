@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "batch/BatchOptions.h"
 
+#include "contest/Contest.h"
 #include "platform/DataExchange.h"
+#include "text/CharacterCount.h"
 
 #include <functional>
 #include <limits>
@@ -57,10 +59,37 @@ ValueSetter Number(long long minValue, long long maxValue, NumberStore store)
 // The schedule fields are checked here, before the roster is read, with the
 // window's ranges; the font size too, since the font-size dialog opens only
 // after the files are written.
-ValueSetter Field(int BatchOptions::*member, int minValue, int maxValue)
+template <typename Member>
+ValueSetter Field(Member BatchOptions::*member, int minValue, int maxValue)
 {
     return Number(minValue, maxValue,
                   [member](BatchOptions& options, unsigned long long number) { options.*member = static_cast<int>(number); });
+}
+
+// The contest's name, at most as long as the contest dialog takes it.
+ValueSetter ContestName()
+{
+    return [](BatchOptions& options, const QString& name, const QString& value) -> std::optional<BatchArgumentError> {
+        if (CountCharacters(value.trimmed()) > kContestNameChars)
+            return BatchArgumentError{QStringLiteral("%1: The contest's name has more than %2 characters.")
+                                          .arg(name)
+                                          .arg(kContestNameChars),
+                                      false};
+        options.contestName = value.trimmed();
+        return std::nullopt;
+    };
+}
+
+ValueSetter ContestDate()
+{
+    return [](BatchOptions& options, const QString& name, const QString& value) -> std::optional<BatchArgumentError> {
+        const QDate date = QDate::fromString(value.trimmed(), Qt::ISODate);
+        if (!date.isValid())
+            return BatchArgumentError{QStringLiteral("%1: \"%2\" is no date of the form YYYY-MM-DD.").arg(name, value),
+                                      false};
+        options.contestDate = date;
+        return std::nullopt;
+    };
 }
 
 ValueSetter Seed()
@@ -78,13 +107,19 @@ QString Range(const char* what, int lowest, int highest, int fallback)
 const std::vector<CommandLineOption>& Options()
 {
     static const std::vector<CommandLineOption> options = {
-        {"--import", "FILE", "import the pilot list from FILE (needed for a batch run)", Text(&BatchOptions::importPath), {}},
+        {"--import", "FILE", "import the pilot list from FILE (a batch run needs it or --open)",
+         Text(&BatchOptions::importPath), {}},
+        {"--open", "FILE", "open the contest file FILE, its schedule included", Text(&BatchOptions::openPath), {}},
+        {"--name", "TEXT", "the contest's name (at most 60 characters)", ContestName(), {}},
+        {"--date", "YYYY-MM-DD", "the contest's date", ContestDate(), {}},
         {"--rounds", "R", Range("rounds", kMinRounds, kMaxRounds, kDefaultRounds),
          Field(&BatchOptions::rounds, kMinRounds, kMaxRounds), {}},
         {"--heats", "H", Range("heats per round", kMinHeats, kMaxHeats, kDefaultHeats),
          Field(&BatchOptions::heats, kMinHeats, kMaxHeats), {}},
         {"--pilots-per-heat", "P", Range("pilots per heat", kMinPilotsPerHeat, kSlotsPerHeat, kDefaultPilotsPerHeat),
          Field(&BatchOptions::pilotsPerHeat, kMinPilotsPerHeat, kSlotsPerHeat), {}},
+        {"--recalculate", nullptr, "draw a new schedule for an opened contest", {},
+         [](BatchOptions& options) { options.recalculate = true; }},
         {"--seed", "N", "draw with the seed N instead of the clock, for a repeatable schedule", Seed(), {}},
         {"--balanced", nullptr, "draw a balanced schedule: every pilot meets as many others as possible", {},
          [](BatchOptions& options) { options.balanced = true; }},
@@ -99,6 +134,8 @@ const std::vector<CommandLineOption>& Options()
         {"--export-heats", "FILE", "write the heat cards as text to FILE", Text(&BatchOptions::exportHeatsPath), {}},
         {"--export-stats", "FILE", "write how often each pair of pilots meets to FILE as CSV",
          Text(&BatchOptions::exportStatisticsPath), {}},
+        {"--export-csv", "FILE", "write the schedule to FILE as CSV, one line per pilot of each heat",
+         Text(&BatchOptions::exportCsvPath), {}},
         {"--print-matrix", "FILE.pdf", "print the matrix into the PDF file FILE.pdf (A4)", Text(&BatchOptions::printMatrixPath), {}},
         {"--print-heats", "FILE.pdf", "print the heat cards into the PDF file FILE.pdf (A4)", Text(&BatchOptions::printHeatsPath), {}},
         {"--font-size", "N",
@@ -106,6 +143,8 @@ const std::vector<CommandLineOption>& Options()
          Field(&BatchOptions::fontSize, kSmallestBaseFontSize, kLargestBaseFontSize), {}},
         {"--no-new-column", nullptr, "do not start a new column for each round in the printed matrix", {},
          [](BatchOptions& options) { options.newColumnPerRound = false; }},
+        {"--save", "FILE", "save the contest to the contest file FILE, after everything else",
+         Text(&BatchOptions::savePath), {}},
         {"--help", nullptr, "show this help and exit", {}, [](BatchOptions& options) { options.help = true; }},
         {"--version", nullptr, "show the program's version and exit", {}, [](BatchOptions& options) { options.version = true; }},
     };
@@ -178,17 +217,34 @@ std::variant<BatchOptions, BatchArgumentError> ParseBatchArguments(const QString
         if (std::optional<BatchArgumentError> error = option->setValue(options, name, value))
             return *error;
     }
-    if (!options.help && !options.version && options.importPath.isEmpty())
-        return Error(QStringLiteral("A batch run needs --import FILE with the pilot list."));
+    if (!options.importPath.isEmpty() && !options.openPath.isEmpty())
+        return Error(QStringLiteral("The options --import and --open cannot be used together."));
+    if (!options.help && !options.version && options.importPath.isEmpty() && options.openPath.isEmpty())
+        return Error(QStringLiteral("A batch run needs --import FILE with the pilot list, or --open FILE with a contest."));
     if (options.balanceEffort && !options.balanced)
         return Error(QStringLiteral("The option --balance-effort works only with --balanced."));
     return options;
 }
 
+bool BatchOptions::Draws() const
+{
+    if (recalculate || balanced)
+        return true;
+    if (!openPath.isEmpty())
+        return false;
+    const bool needsSchedule = !exportMatrixPath.isEmpty() || !exportHeatsPath.isEmpty()
+                               || !exportStatisticsPath.isEmpty() || !exportCsvPath.isEmpty()
+                               || !printMatrixPath.isEmpty() || !printHeatsPath.isEmpty();
+    const bool converts = !exportPilotsPath.isEmpty() || !savePath.isEmpty();
+    return needsSchedule || !converts;
+}
+
 QString BatchUsage()
 {
     QString usage = QStringLiteral("Usage: kvorax                            opens the window\n"
+                                   "       kvorax FILE.kvorax                 opens the window with the contest of FILE.kvorax\n"
                                    "       kvorax --import FILE [OPTION]...   draws the schedule and writes its files, no window\n"
+                                   "       kvorax --open FILE [OPTION]...     writes the files of a saved contest, no window\n"
                                    "Options:\n");
     for (const CommandLineOption& option : Options()) {
         QString left = QLatin1String(option.name);

@@ -5,6 +5,7 @@
 #include "matrix/MatrixShape.h"
 #include "print/PrintoutContent.h"
 
+#include <QDate>
 #include <QString>
 #include <QStringList>
 #include <optional>
@@ -18,10 +19,16 @@ struct BatchOptions {
     bool version = false;
 
     QString importPath;
-    int rounds = kDefaultRounds;
-    int heats = kDefaultHeats;
-    int pilotsPerHeat = kDefaultPilotsPerHeat;
+    QString openPath;                  // a contest file instead of a pilot list
+    std::optional<QString> contestName;
+    std::optional<QDate> contestDate;
+    // The fields not given keep the window's: a new contest's defaults after
+    // an import, the file's after an open.
+    std::optional<int> rounds;
+    std::optional<int> heats;
+    std::optional<int> pilotsPerHeat;
     std::optional<unsigned> seed;
+    bool recalculate = false;
     bool balanced = false;
     std::optional<int> balanceEffort;  // only with balanced
 
@@ -29,11 +36,19 @@ struct BatchOptions {
     QString exportMatrixPath;
     QString exportHeatsPath;
     QString exportStatisticsPath;
+    QString exportCsvPath;
 
     QString printMatrixPath;
     QString printHeatsPath;
     int fontSize = kDefaultBaseFontSize;
     bool newColumnPerRound = true;
+
+    QString savePath;
+
+    // Whether the run draws a schedule: an opened contest keeps its own
+    // unless a draw is asked for; an imported pilot list is drawn unless the
+    // run only converts it (into a pilot list or a contest file).
+    bool Draws() const;
 };
 
 // Why the command line cannot be used, in one sentence for the organiser.

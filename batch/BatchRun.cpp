@@ -32,7 +32,7 @@ BatchRun::BatchRun(const BatchOptions& options, std::FILE* errors)
 
 BatchStatus BatchRun::Run()
 {
-    for (const auto& step : {&BatchRun::Import, &BatchRun::EnterFields, &BatchRun::Recalculate}) {
+    for (const auto& step : {&BatchRun::ImportOrOpen, &BatchRun::EnterDetails, &BatchRun::EnterFields, &BatchRun::Recalculate}) {
         if (const BatchStatus status = (this->*step)(); status != BatchStatus::Success)
             return status;
     }
@@ -41,6 +41,7 @@ BatchStatus BatchRun::Run()
         {&CRaceDlg::ExportMatrix, m_options.exportMatrixPath},
         {&CRaceDlg::ExportHeatCards, m_options.exportHeatsPath},
         {&CRaceDlg::ExportStatistics, m_options.exportStatisticsPath},
+        {&CRaceDlg::ExportScheduleCsv, m_options.exportCsvPath},
         {&CRaceDlg::PrintMatrix, m_options.printMatrixPath},
         {&CRaceDlg::PrintHeatCards, m_options.printHeatsPath},
     };
@@ -50,15 +51,29 @@ BatchStatus BatchRun::Run()
         if (const BatchStatus status = RunFileCommand(command, path, true); status != BatchStatus::Success)
             return status;
     }
+    if (!m_options.savePath.isEmpty())
+        return Report(m_window.SaveContestTo(m_options.savePath), false);
     return BatchStatus::Success;
 }
 
 // An import that leaves a roster other than the file's pilot list (the file
 // could not be read, or lines were left out) fails: a schedule drawn from it
-// would miss pilots, so the run ends there.
-BatchStatus BatchRun::Import()
+// would miss pilots, so the run ends there. A contest file is opened whole
+// or not at all.
+BatchStatus BatchRun::ImportOrOpen()
 {
+    if (!m_options.openPath.isEmpty())
+        return Report(m_window.OpenContestFrom(m_options.openPath), false);
     return RunFileCommand(&CRaceDlg::ImportPilots, m_options.importPath, false);
+}
+
+BatchStatus BatchRun::EnterDetails()
+{
+    const Contest& contest = m_window.GetContest();
+    if (m_options.contestName || m_options.contestDate)
+        m_window.SetContestDetails(m_options.contestName.value_or(contest.name),
+                                   m_options.contestDate.value_or(contest.date));
+    return BatchStatus::Success;
 }
 
 // The fields, already checked against their ranges, are typed in and read by
@@ -66,9 +81,10 @@ BatchStatus BatchRun::Import()
 BatchStatus BatchRun::EnterFields()
 {
     DialogDriver driver(m_window);
-    driver.Type(IDC_ROUNDS, QString::number(m_options.rounds));
-    driver.Type(IDC_HEATS, QString::number(m_options.heats));
-    driver.Type(IDC_PILOTS_PER_HEAT, QString::number(m_options.pilotsPerHeat));
+    const MatrixShape& fields = m_window.GetContest().fields;
+    driver.Type(IDC_ROUNDS, QString::number(m_options.rounds.value_or(fields.rounds)));
+    driver.Type(IDC_HEATS, QString::number(m_options.heats.value_or(fields.heats)));
+    driver.Type(IDC_PILOTS_PER_HEAT, QString::number(m_options.pilotsPerHeat.value_or(fields.pilotsPerHeat)));
     return m_window.UpdateData(true) ? BatchStatus::Success : BatchStatus::BadArguments;
 }
 
@@ -77,6 +93,8 @@ BatchStatus BatchRun::EnterFields()
 // Without one the draw is seeded from the clock, as in the window.
 BatchStatus BatchRun::Recalculate()
 {
+    if (!m_options.Draws())
+        return BatchStatus::Success;
     const unsigned seed = m_options.seed ? *m_options.seed : static_cast<unsigned>(SystemClockSeconds());
     if (m_options.balanced)
         return Report(m_window.RecalculateBalanced(seed, m_options.balanceEffort.value_or(kMinBalanceEffort)), false);

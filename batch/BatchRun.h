@@ -21,10 +21,11 @@ enum class BatchStatus {
 BatchStatus StatusOf(const CommandOutcome& outcome, bool answerRefused);
 
 // A batch run: the menu commands of a real main window, created without being
-// shown, in the order an organiser would give them: import, the three fields,
-// Recalculate (random or balanced), the text exports, the statistics, the
-// printouts. Each step runs only when the options ask for it, and the run
-// stops at the first step that fails.
+// shown, in the order an organiser would give them: import a pilot list or
+// open a contest, the contest's details, the three fields, Recalculate
+// (random or balanced), the text exports, the statistics, the printouts,
+// saving the contest. Each step runs only when the options ask for it, and
+// the run stops at the first step that fails.
 class BatchRun {
 public:
     BatchRun(const BatchOptions& options, std::FILE* errors);
@@ -34,7 +35,8 @@ public:
 private:
     using Command = CommandOutcome (CRaceDlg::*)();
 
-    BatchStatus Import();
+    BatchStatus ImportOrOpen();
+    BatchStatus EnterDetails();
     BatchStatus EnterFields();
     BatchStatus Recalculate();
     BatchStatus RunFileCommand(Command command, const QString& path, bool writesFile);

@@ -65,6 +65,10 @@ add_custom_target(kvorax_compressed_docs ALL DEPENDS ${KVORAX_MAN_PAGE} ${KVORAX
 install(TARGETS kvorax RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(FILES ${KVORAX_DESKTOP_ENTRY} DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${KVORAX_METAINFO} DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+# The contest file's type, so that the file manager opens a .kvorax file
+# with the program.
+install(FILES desktop/kvorax-contest.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages
+        RENAME ${KVORAX_APP_ID}.xml)
 install(DIRECTORY ${KVORAX_ICON_DIR} DESTINATION ${CMAKE_INSTALL_DATADIR}/icons)
 install(FILES ${KVORAX_MAN_PAGE} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 install(FILES README.md ${KVORAX_CHANGELOG} DESTINATION ${KVORAX_DOC_DIR})

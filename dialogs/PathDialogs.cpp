@@ -121,6 +121,12 @@ CExportHeatsDlg::CExportHeatsDlg(ModalHost& host)
 {
 }
 
+CExportScheduleCsvDlg::CExportScheduleCsvDlg(ModalHost& host)
+    : CPathDlg(ExportScheduleCsvTemplate(), IDC_EXPORT_PATH, QStringLiteral("Schedule.csv"),
+               {false, QStringLiteral("Schedule.csv"), CsvFilter(), QStringLiteral("CSV")}, host)
+{
+}
+
 CExportStatisticsDlg::CExportStatisticsDlg(ModalHost& host)
     : CPathDlg(ExportStatisticsTemplate(), IDC_EXPORT_PATH, QStringLiteral("Statistics.csv"),
                {false, QStringLiteral("Statistics.csv"), CsvFilter(), QStringLiteral("CSV")}, host)

@@ -58,6 +58,11 @@ public:
     explicit CExportHeatsDlg(ModalHost& host);
 };
 
+class CExportScheduleCsvDlg : public CPathDlg {
+public:
+    explicit CExportScheduleCsvDlg(ModalHost& host);
+};
+
 class CExportStatisticsDlg : public CPathDlg {
 public:
     explicit CExportStatisticsDlg(ModalHost& host);

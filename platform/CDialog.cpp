@@ -14,6 +14,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QDateEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
@@ -122,6 +123,12 @@ QWidget* MakeControl(const ControlTemplate& control, QWidget* parent)
         tree->setRootIsDecorated(false);
         tree->setColumnCount(1);
         return tree;
+    }
+    case ControlKind::DateEdit: {
+        auto* date = new QDateEdit(parent);
+        date->setCalendarPopup(true);
+        date->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
+        return date;
     }
     case ControlKind::Icon: {
         auto* label = new QLabel(parent);
@@ -413,6 +420,16 @@ void CDialog::SetSystemMenuItemText(int id, const QString& text)
     }
 }
 
+void CDialog::SetMenuItem(int commandId, const QString& text, bool visible)
+{
+    for (const auto& [action, source] : m_menuTexts) {
+        if (!action->menu() && action->data().toInt() == commandId) {
+            action->setText(text);
+            action->setVisible(visible);
+        }
+    }
+}
+
 void CDialog::CheckMenuItem(int commandId, bool checked)
 {
     for (const auto& [action, source] : m_menuTexts) {
@@ -527,6 +544,14 @@ void CDialog::BuildControls(QWidget* client)
         QWidget::setTabOrder(m_controlWidgets[i - 1], m_controlWidgets[i]);
 }
 
+QAction* CDialog::AddMenuItem(QMenu* menu, const MenuItemTemplate& item)
+{
+    QAction* action =
+        AddCommand(menu, item.commandId, TemplateText(item.text), menu, [this](int id) { OnCommand(id, BN_CLICKED); });
+    action->setShortcuts(QKeySequence::listFromString(item.shortcut, QKeySequence::PortableText));
+    return action;
+}
+
 void CDialog::BuildMenu()
 {
     if (m_template.menu.empty())
@@ -539,9 +564,7 @@ void CDialog::BuildMenu()
             if (item.text.isEmpty())
                 menu->addSeparator();
             else
-                m_menuTexts.emplace_back(AddCommand(menu, item.commandId, TemplateText(item.text), menu,
-                                                    [this](int id) { OnCommand(id, BN_CLICKED); }),
-                                         item.text);
+                m_menuTexts.emplace_back(AddMenuItem(menu, item), item.text);
         }
     }
     m_window->layout()->setMenuBar(menuBar);

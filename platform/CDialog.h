@@ -54,6 +54,10 @@ public:
     QMenu* SystemMenu() const { return m_systemMenu; }
     void AddSystemMenuItem(int id, const QString& text);
     void SetSystemMenuItemText(int id, const QString& text);
+    // Gives a menu item of the window's menu a text of the dialog's own (the
+    // next change of language gives it its template's text again), and
+    // shows or hides it.
+    void SetMenuItem(int commandId, const QString& text, bool visible);
     // Puts a check mark on a menu item of the window's menu, or takes it off.
     void CheckMenuItem(int commandId, bool checked);
 
@@ -83,6 +87,7 @@ private:
     void BuildControls(QWidget* client);
     void StretchControls(QSize extra);
     void BuildMenu();
+    QAction* AddMenuItem(QMenu* menu, const MenuItemTemplate& item);
     void BuildSystemMenu();
     int DefaultButtonId() const;
 

@@ -7,6 +7,7 @@
 #include "text/CharacterCount.h"
 
 #include <QCheckBox>
+#include <QDateEdit>
 #include <QCoreApplication>
 #include <QLineEdit>
 #include <algorithm>
@@ -94,6 +95,16 @@ void DDX_Text(CDataExchange* pDX, int id, QString& value)
         value = edit->text();
     else
         edit->setText(value);
+}
+
+void DDX_Date(CDataExchange* pDX, int id, QDate& value)
+{
+    pDX->PrepareControl(id);
+    auto* edit = qobject_cast<QDateEdit*>(pDX->Dialog()->GetDlgItem(id));
+    if (pDX->IsSaving())
+        value = edit->date();
+    else
+        edit->setDate(value.isValid() ? value : QDate::currentDate());
 }
 
 void DDX_Check(CDataExchange* pDX, int id, int& value)

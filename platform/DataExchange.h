@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QDate>
 #include <QString>
 #include <QValidator>
 #include <optional>
@@ -37,6 +38,8 @@ void DDX_Control(CDataExchange* pDX, int id, CTreeCtrl& tree);
 void DDX_Text(CDataExchange* pDX, int id, int& value);
 void DDX_Text(CDataExchange* pDX, int id, unsigned& value);
 void DDX_Text(CDataExchange* pDX, int id, QString& value);
+// A date field: an invalid date (none chosen) loads as today.
+void DDX_Date(CDataExchange* pDX, int id, QDate& value);
 void DDX_Check(CDataExchange* pDX, int id, int& value);
 void DDX_Check(CDataExchange* pDX, int id, bool& value);
 

@@ -4,6 +4,7 @@
 #include "platform/DataExchange.h"
 
 #include <QCheckBox>
+#include <QDateEdit>
 #include <QDialog>
 #include <QLineEdit>
 #include <cassert>
@@ -26,6 +27,16 @@ void DialogDriver::Type(int id, const QString& text)
     auto* edit = ControlOf<QLineEdit>(m_dialog, id);
     edit->setFocus(Qt::OtherFocusReason);
     edit->setText(text);
+}
+
+void DialogDriver::PickDate(int id, const QDate& date)
+{
+    ControlOf<QDateEdit>(m_dialog, id)->setDate(date);
+}
+
+QDate DialogDriver::Date(int id) const
+{
+    return ControlOf<QDateEdit>(m_dialog, id)->date();
 }
 
 void DialogDriver::Tick(int id, bool checked)

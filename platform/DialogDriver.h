@@ -3,6 +3,7 @@
 
 #include "platform/CDialog.h"
 
+#include <QDate>
 #include <QString>
 
 // Works an open dialog the way a user would: types into fields, ticks check
@@ -14,6 +15,7 @@ public:
 
     void Type(int id, const QString& text);
     void Tick(int id, bool checked = true);
+    void PickDate(int id, const QDate& date);
     void Press(int id) { m_dialog.OnCommand(id, BN_CLICKED); }
     void PressOk() { Press(IDOK); }
     void PressCancel() { Press(IDCANCEL); }
@@ -22,6 +24,7 @@ public:
     QString Caption() const;
     QString Text(int id) const { return m_dialog.GetDlgItemText(id); }
     bool IsChecked(int id) const;
+    QDate Date(int id) const;
     int MaxLength(int id) const;
     int FocusedControlId() const { return m_dialog.FocusedControlId(); }
     bool HasEnded() const { return m_dialog.HasEnded(); }

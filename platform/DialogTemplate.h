@@ -16,6 +16,7 @@ enum class ControlKind {
     ListBox,
     TreeView,
     Icon,           // a static picture
+    DateEdit,       // a calendar date, typed or picked
 };
 
 // Style bits of a control that change its behaviour, beyond its kind.
@@ -64,6 +65,7 @@ inline ControlTemplate CheckBoxControl(int id, const QRect& rectDu, const QStrin
 inline ControlTemplate ListBoxControl(int id, const QRect& rectDu, unsigned style = StyleNone)
 { return {id, ControlKind::ListBox, rectDu, {}, style}; }
 inline ControlTemplate TreeControl(int id, const QRect& rectDu) { return {id, ControlKind::TreeView, rectDu}; }
+inline ControlTemplate DateEditControl(int id, const QRect& rectDu) { return {id, ControlKind::DateEdit, rectDu}; }
 inline ControlTemplate IconControl(const QRect& rectDu, const QIcon& icon)
 { return {IDC_STATIC, ControlKind::Icon, rectDu, {}, StyleNone, icon}; }
 // A control that follows a resizable dialog as the stretch says.
@@ -73,10 +75,12 @@ inline ControlTemplate Stretched(ControlTemplate control, ControlStretch stretch
     return control;
 }
 
-// One menu entry; an empty text makes a separator.
+// One menu entry; an empty text makes a separator. The shortcut is the
+// entry's keys in portable form ("Ctrl+Shift+S"; several separated by "; ").
 struct MenuItemTemplate {
     QString text;
     int commandId = 0;
+    QString shortcut{};
 };
 
 struct MenuPopupTemplate {

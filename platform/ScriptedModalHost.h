@@ -31,6 +31,8 @@ public:
 
     const QStringList& Messages() const { return m_messages; }
     QStringList TakeMessages() { return std::exchange(m_messages, {}); }
+    // Forgets the first message of that text, for a test that has seen to it.
+    void DropMessage(const QString& text) { m_messages.removeOne(text); }
     const std::vector<FileDialogRequest>& FileRequests() const { return m_fileRequests; }
     const QStringList& Problems() const { return m_problems; }
     bool AllAnswered() const;

@@ -7,21 +7,48 @@
 
 namespace {
 
+// The contests opened or saved last; the window gives each its file's name
+// and hides those it has none for.
+std::vector<MenuItemTemplate> RecentContestItems()
+{
+    std::vector<MenuItemTemplate> items;
+    for (int which = 0; which < kRecentContestCount; ++which)
+        items.push_back({QStringLiteral("&%1").arg(which + 1), ID_RECENT_CONTEST_FIRST + which});
+    return items;
+}
+
+std::vector<MenuItemTemplate> FileMenu()
+{
+    std::vector<MenuItemTemplate> items = {
+        {QT_TRANSLATE_NOOP("RaceDialog", "&Nová soutěž"), ID_NEW_CONTEST, QStringLiteral("Ctrl+N")},
+        {QT_TRANSLATE_NOOP("RaceDialog", "&Otevřít soutěž…"), ID_OPEN_CONTEST, QStringLiteral("Ctrl+O")},
+        {QT_TRANSLATE_NOOP("RaceDialog", "Uložit &soutěž"), ID_SAVE_CONTEST, QStringLiteral("Ctrl+S")},
+        {QT_TRANSLATE_NOOP("RaceDialog", "Uložit soutěž &jako…"), ID_SAVE_CONTEST_AS, QStringLiteral("Ctrl+Shift+S")},
+        {QT_TRANSLATE_NOOP("RaceDialog", "Sou&těž…"), ID_CONTEST_DETAILS},
+        {QString(), 0},
+    };
+    const std::vector<MenuItemTemplate> recent = RecentContestItems();
+    items.insert(items.end(), recent.begin(), recent.end());
+    items.insert(items.end(), {{QString(), 0},
+                               {QT_TRANSLATE_NOOP("RaceDialog", "&Import seznamu pilotů"), ID_IMPORT_PILOTS},
+                               {QT_TRANSLATE_NOOP("RaceDialog", "&Export seznamu pilotů"), ID_EXPORT_PILOTS},
+                               {QString(), 0},
+                               {QT_TRANSLATE_NOOP("RaceDialog", "E&xit"), ID_EXIT}});
+    return items;
+}
+
 std::vector<MenuPopupTemplate> MainMenu()
 {
     return {
-        {QT_TRANSLATE_NOOP("RaceDialog", "&Soubor"),
-         {{QT_TRANSLATE_NOOP("RaceDialog", "&Import seznamu pilotů"), ID_IMPORT_PILOTS},
-          {QT_TRANSLATE_NOOP("RaceDialog", "&Export seznamu pilotů"), ID_EXPORT_PILOTS},
-          {QString(), 0},
-          {QT_TRANSLATE_NOOP("RaceDialog", "E&xit"), ID_EXIT}}},
-        {QT_TRANSLATE_NOOP("RaceDialog", "&Matrix"),
+        {QT_TRANSLATE_NOOP("RaceDialog", "&Soubor"), FileMenu()},
+         {QT_TRANSLATE_NOOP("RaceDialog", "&Matrix"),
          {{QT_TRANSLATE_NOOP("RaceDialog", "&Přepočítat"), ID_RECALCULATE},
           {QT_TRANSLATE_NOOP("RaceDialog", "&Vyvážený přepočet"), ID_RECALCULATE_BALANCED},
           {QT_TRANSLATE_NOOP("RaceDialog", "&Statistika setkání"), ID_SHOW_STATISTICS},
           {QString(), 0},
           {QT_TRANSLATE_NOOP("RaceDialog", "&Export Matrixu"), ID_EXPORT_MATRIX},
-          {QT_TRANSLATE_NOOP("RaceDialog", "Export karty &heatů "), ID_EXPORT_HEATS}}},
+          {QT_TRANSLATE_NOOP("RaceDialog", "Export karty &heatů "), ID_EXPORT_HEATS},
+          {QT_TRANSLATE_NOOP("RaceDialog", "Export rozpisu (&CSV)…"), ID_EXPORT_SCHEDULE_CSV}}},
         {QT_TRANSLATE_NOOP("RaceDialog", "Pi&lot"),
          {{QT_TRANSLATE_NOOP("RaceDialog", "&Vložit"), ID_ADD_PILOT},
           {QT_TRANSLATE_NOOP("RaceDialog", "&Odstranit"), ID_DELETE_PILOT},
@@ -56,6 +83,25 @@ DialogTemplate AboutDialogTemplate()
         DefaultButtonControl(IDOK, QRect(100, 7, 32, 14), QT_TRANSLATE_NOOP("AboutDialog", "OK")),
     };
     return about;
+}
+
+DialogTemplate ContestDialogTemplate()
+{
+    DialogTemplate contest;
+    contest.id = IDD_CONTEST;
+    contest.caption = QT_TRANSLATE_NOOP("ContestDialog", "Soutěž");
+    contest.sizeDu = QSize(208, 68);
+    contest.fontFace = kDialogFont;
+    contest.textContext = "ContestDialog";
+    contest.controls = {
+        LabelControl(QRect(7, 7, 80, 8), QT_TRANSLATE_NOOP("ContestDialog", "&Název soutěže:")),
+        EditControl(IDC_CONTEST_NAME, QRect(7, 17, 137, 14)),
+        LabelControl(QRect(7, 36, 50, 8), QT_TRANSLATE_NOOP("ContestDialog", "&Datum:")),
+        DateEditControl(IDC_CONTEST_DATE, QRect(7, 47, 70, 14)),
+        DefaultButtonControl(IDOK, QRect(151, 7, 50, 14), QT_TRANSLATE_NOOP("ContestDialog", "OK")),
+        ButtonControl(IDCANCEL, QRect(151, 24, 50, 14), QT_TRANSLATE_NOOP("ContestDialog", "Cancel")),
+    };
+    return contest;
 }
 
 DialogTemplate RaceDialogTemplate()

@@ -5,3 +5,4 @@
 
 DialogTemplate AboutDialogTemplate();
 DialogTemplate RaceDialogTemplate();
+DialogTemplate ContestDialogTemplate();

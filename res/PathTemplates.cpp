@@ -78,6 +78,14 @@ DialogTemplate ExportHeatsTemplate()
                                                           "textovém editoru."));
 }
 
+DialogTemplate ExportScheduleCsvTemplate()
+{
+    return ExportTemplate(IDD_EXPORT_SCHEDULE_CSV, QT_TRANSLATE_NOOP("PathDialog", "Export rozpisu (CSV)"),
+                          QT_TRANSLATE_NOOP("PathDialog", "Můžete uložit rozpis heatů do souboru CSV pro tabulkový "
+                                                          "procesor nebo webovou stránku klubu. Každý řádek: kolo, "
+                                                          "heat, příjmení, jméno, frekvence."));
+}
+
 DialogTemplate ExportStatisticsTemplate()
 {
     return ExportTemplate(IDD_EXPORT_STATISTICS, QT_TRANSLATE_NOOP("PathDialog", "Export statistiky setkání"),

@@ -10,3 +10,4 @@ DialogTemplate ExportPilotsTemplate();
 DialogTemplate ExportMatrixTemplate();
 DialogTemplate ExportHeatsTemplate();
 DialogTemplate ExportStatisticsTemplate();
+DialogTemplate ExportScheduleCsvTemplate();

@@ -79,3 +79,18 @@ constexpr int ID_SHOW_STATISTICS = 32791;
 constexpr int ID_LANGUAGE_DEFAULT = 32795;
 constexpr int ID_LANGUAGE_CZECH = 32796;
 constexpr int ID_LANGUAGE_ENGLISH = 32797;
+
+// The contest file and the contest's details.
+constexpr int IDD_CONTEST = 160;
+constexpr int IDD_EXPORT_SCHEDULE_CSV = 161;
+constexpr int IDC_CONTEST_NAME = 1060;
+constexpr int IDC_CONTEST_DATE = 1061;
+constexpr int ID_NEW_CONTEST = 32800;
+constexpr int ID_OPEN_CONTEST = 32801;
+constexpr int ID_SAVE_CONTEST = 32802;
+constexpr int ID_SAVE_CONTEST_AS = 32803;
+constexpr int ID_CONTEST_DETAILS = 32804;
+constexpr int ID_EXPORT_SCHEDULE_CSV = 32805;
+// The contests opened or saved last, most recent first.
+constexpr int kRecentContestCount = 5;
+constexpr int ID_RECENT_CONTEST_FIRST = 32810;

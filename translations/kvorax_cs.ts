@@ -190,22 +190,6 @@
         <source>The pilot list has changed since the matrix was calculated.</source>
         <translation>Seznam pilotů se od výpočtu Matrixu změnil.</translation>
     </message>
-    <message numerus="yes">
-        <source>The matrix was calculated for %n pilot.</source>
-        <translation>
-            <numerusform>Matrix byl vypočítán pro %n pilota.</numerusform>
-            <numerusform>Matrix byl vypočítán pro %n piloty.</numerusform>
-            <numerusform>Matrix byl vypočítán pro %n pilotů.</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>The matrix was calculated for %n pilots.</source>
-        <translation>
-            <numerusform>Matrix byl vypočítán pro %n pilota.</numerusform>
-            <numerusform>Matrix byl vypočítán pro %n piloty.</numerusform>
-            <numerusform>Matrix byl vypočítán pro %n pilotů.</numerusform>
-        </translation>
-    </message>
     <message>
         <source>The last matrix calculation failed, so there is no schedule to %1. Recalculate the matrix first.</source>
         <translation>Poslední výpočet Matrixu selhal, takže nelze %1 žádný rozpis. Nejprve Matrix přepočítejte.</translation>
@@ -213,18 +197,6 @@
     <message>
         <source>The pilot list has changed since the matrix was calculated. Do you want to %1 the schedule as it was calculated?</source>
         <translation>Seznam pilotů se od výpočtu Matrixu změnil. Chcete %1 rozpis tak, jak byl vypočítán?</translation>
-    </message>
-    <message>
-        <source>Do you want to export it before importing another list? If you answer No, the changes are lost.</source>
-        <translation>Chcete ho před importem jiného seznamu exportovat? Odpovíte-li Ne, změny budou ztraceny.</translation>
-    </message>
-    <message>
-        <source>The pilot list has changed since it was last imported or exported.</source>
-        <translation>Seznam pilotů se od posledního importu nebo exportu změnil.</translation>
-    </message>
-    <message>
-        <source>Do you want to export it before closing? If you answer No, the changes are lost.</source>
-        <translation>Chcete ho před zavřením exportovat? Odpovíte-li Ne, změny budou ztraceny.</translation>
     </message>
     <message>
         <source>export</source>
@@ -254,6 +226,46 @@
         <source>Please perform a Matrix Calculation before attempting to export the meeting statistics.</source>
         <translation>Před exportem statistiky setkání nejprve proveďte výpočet Matrixu.</translation>
     </message>
+    <message>
+        <source>, seed %1</source>
+        <translation>, los %1</translation>
+    </message>
+    <message>
+        <source>Kvorax contest (*.kvorax)|*.kvorax</source>
+        <translation>Soutěž Kvorax (*.kvorax)|*.kvorax</translation>
+    </message>
+    <message>
+        <source>The contest in the window was not changed.</source>
+        <translation>Soutěž v okně se nezměnila.</translation>
+    </message>
+    <message>
+        <source>The contest was saved to %1.</source>
+        <translation>Soutěž byla uložena do %1.</translation>
+    </message>
+    <message>
+        <source>Save the changes to the contest first?</source>
+        <translation>Uložit nejprve změny soutěže?</translation>
+    </message>
+    <message numerus="yes">
+        <source>The matrix was calculated for %n pilot (seed %1).</source>
+        <translation>
+            <numerusform>Matrix byl vypočítán pro %n pilota (los %1).</numerusform>
+            <numerusform>Matrix byl vypočítán pro %n piloty (los %1).</numerusform>
+            <numerusform>Matrix byl vypočítán pro %n pilotů (los %1).</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The matrix was calculated for %n pilots (seed %1).</source>
+        <translation>
+            <numerusform>Matrix byl vypočítán pro %n pilota (los %1).</numerusform>
+            <numerusform>Matrix byl vypočítán pro %n piloty (los %1).</numerusform>
+            <numerusform>Matrix byl vypočítán pro %n pilotů (los %1).</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Please perform a Matrix Calculation before attempting to export the schedule.</source>
+        <translation>Před exportem rozpisu nejprve proveďte výpočet Matrixu.</translation>
+    </message>
 </context>
 <context>
     <name>CStatisticsDlg</name>
@@ -278,6 +290,29 @@ Meze platí pro velikosti heatů tohoto výsledku; ne každou lze dosáhnout.</s
 Nejméně setkání jedné dvojice: %3 (mez: nejvýše %4)
 Dvojice, které se nepotkaly: %5 z %6 (mez: nejméně %7)
 Meze platí pro velikosti heatů tohoto výsledku; ne každou lze dosáhnout.</translation>
+    </message>
+</context>
+<context>
+    <name>ContestDialog</name>
+    <message>
+        <source>Soutěž</source>
+        <translation>Soutěž</translation>
+    </message>
+    <message>
+        <source>&amp;Název soutěže:</source>
+        <translation>&amp;Název soutěže:</translation>
+    </message>
+    <message>
+        <source>&amp;Datum:</source>
+        <translation>&amp;Datum:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Zrušit</translation>
     </message>
 </context>
 <context>
@@ -630,6 +665,14 @@ Meze platí pro velikosti heatů tohoto výsledku; ne každou lze dosáhnout.</t
         <source>Můžete uložit, kolikrát se potkala každá dvojice pilotů, do souboru CSV, který otevře tabulkový procesor. Každý řádek: příjmení, jméno, příjmení, jméno, počet setkání.</source>
         <translation>Můžete uložit, kolikrát se potkala každá dvojice pilotů, do souboru CSV, který otevře tabulkový procesor. Každý řádek: příjmení, jméno, příjmení, jméno, počet setkání.</translation>
     </message>
+    <message>
+        <source>Export rozpisu (CSV)</source>
+        <translation>Export rozpisu (CSV)</translation>
+    </message>
+    <message>
+        <source>Můžete uložit rozpis heatů do souboru CSV pro tabulkový procesor nebo webovou stránku klubu. Každý řádek: kolo, heat, příjmení, jméno, frekvence.</source>
+        <translation>Můžete uložit rozpis heatů do souboru CSV pro tabulkový procesor nebo webovou stránku klubu. Každý řádek: kolo, heat, příjmení, jméno, frekvence.</translation>
+    </message>
 </context>
 <context>
     <name>PilotDialog</name>
@@ -813,6 +856,30 @@ Meze platí pro velikosti heatů tohoto výsledku; ne každou lze dosáhnout.</t
     <message>
         <source>&amp;Zastavit</source>
         <translation>&amp;Zastavit</translation>
+    </message>
+    <message>
+        <source>&amp;Nová soutěž</source>
+        <translation>&amp;Nová soutěž</translation>
+    </message>
+    <message>
+        <source>&amp;Otevřít soutěž…</source>
+        <translation>&amp;Otevřít soutěž…</translation>
+    </message>
+    <message>
+        <source>Uložit &amp;soutěž</source>
+        <translation>Uložit &amp;soutěž</translation>
+    </message>
+    <message>
+        <source>Uložit soutěž &amp;jako…</source>
+        <translation>Uložit soutěž &amp;jako…</translation>
+    </message>
+    <message>
+        <source>Sou&amp;těž…</source>
+        <translation>Sou&amp;těž…</translation>
+    </message>
+    <message>
+        <source>Export rozpisu (&amp;CSV)…</source>
+        <translation>Export rozpisu (&amp;CSV)…</translation>
     </message>
 </context>
 <context>

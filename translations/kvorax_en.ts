@@ -190,20 +190,6 @@
         <source>The pilot list has changed since the matrix was calculated.</source>
         <translation>The pilot list has changed since the matrix was calculated.</translation>
     </message>
-    <message numerus="yes">
-        <source>The matrix was calculated for %n pilot.</source>
-        <translation>
-            <numerusform>The matrix was calculated for %n pilot.</numerusform>
-            <numerusform>The matrix was calculated for %n pilots.</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>The matrix was calculated for %n pilots.</source>
-        <translation>
-            <numerusform>The matrix was calculated for %n pilot.</numerusform>
-            <numerusform>The matrix was calculated for %n pilots.</numerusform>
-        </translation>
-    </message>
     <message>
         <source>The last matrix calculation failed, so there is no schedule to %1. Recalculate the matrix first.</source>
         <translation>The last matrix calculation failed, so there is no schedule to %1. Recalculate the matrix first.</translation>
@@ -211,18 +197,6 @@
     <message>
         <source>The pilot list has changed since the matrix was calculated. Do you want to %1 the schedule as it was calculated?</source>
         <translation>The pilot list has changed since the matrix was calculated. Do you want to %1 the schedule as it was calculated?</translation>
-    </message>
-    <message>
-        <source>Do you want to export it before importing another list? If you answer No, the changes are lost.</source>
-        <translation>Do you want to export it before importing another list? If you answer No, the changes are lost.</translation>
-    </message>
-    <message>
-        <source>The pilot list has changed since it was last imported or exported.</source>
-        <translation>The pilot list has changed since it was last imported or exported.</translation>
-    </message>
-    <message>
-        <source>Do you want to export it before closing? If you answer No, the changes are lost.</source>
-        <translation>Do you want to export it before closing? If you answer No, the changes are lost.</translation>
     </message>
     <message>
         <source>export</source>
@@ -252,6 +226,44 @@
         <source>Please perform a Matrix Calculation before attempting to export the meeting statistics.</source>
         <translation>Please perform a Matrix Calculation before attempting to export the meeting statistics.</translation>
     </message>
+    <message>
+        <source>, seed %1</source>
+        <translation>, seed %1</translation>
+    </message>
+    <message>
+        <source>Kvorax contest (*.kvorax)|*.kvorax</source>
+        <translation>Kvorax contest (*.kvorax)|*.kvorax</translation>
+    </message>
+    <message>
+        <source>The contest in the window was not changed.</source>
+        <translation>The contest in the window was not changed.</translation>
+    </message>
+    <message>
+        <source>The contest was saved to %1.</source>
+        <translation>The contest was saved to %1.</translation>
+    </message>
+    <message>
+        <source>Save the changes to the contest first?</source>
+        <translation>Save the changes to the contest first?</translation>
+    </message>
+    <message numerus="yes">
+        <source>The matrix was calculated for %n pilot (seed %1).</source>
+        <translation>
+            <numerusform>The matrix was calculated for %n pilot (seed %1).</numerusform>
+            <numerusform>The matrix was calculated for %n pilots (seed %1).</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The matrix was calculated for %n pilots (seed %1).</source>
+        <translation>
+            <numerusform>The matrix was calculated for %n pilot (seed %1).</numerusform>
+            <numerusform>The matrix was calculated for %n pilots (seed %1).</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Please perform a Matrix Calculation before attempting to export the schedule.</source>
+        <translation>Please perform a Matrix Calculation before attempting to export the schedule.</translation>
+    </message>
 </context>
 <context>
     <name>CStatisticsDlg</name>
@@ -276,6 +288,29 @@ Meze platí pro velikosti heatů tohoto výsledku; ne každou lze dosáhnout.</s
 Fewest meetings of one pair: %3 (bound: at most %4)
 Pairs that never met: %5 of %6 (bound: at least %7)
 The bounds hold for the heat sizes of this result; not every one can be reached.</translation>
+    </message>
+</context>
+<context>
+    <name>ContestDialog</name>
+    <message>
+        <source>Soutěž</source>
+        <translation>Contest</translation>
+    </message>
+    <message>
+        <source>&amp;Název soutěže:</source>
+        <translation>Contest &amp;name:</translation>
+    </message>
+    <message>
+        <source>&amp;Datum:</source>
+        <translation>&amp;Date:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
     </message>
 </context>
 <context>
@@ -622,6 +657,14 @@ The bounds hold for the heat sizes of this result; not every one can be reached.
         <source>Můžete uložit, kolikrát se potkala každá dvojice pilotů, do souboru CSV, který otevře tabulkový procesor. Každý řádek: příjmení, jméno, příjmení, jméno, počet setkání.</source>
         <translation>You can save how often each pair of pilots met to a CSV file that a spreadsheet opens. Each line: last name, first name, last name, first name, number of meetings.</translation>
     </message>
+    <message>
+        <source>Export rozpisu (CSV)</source>
+        <translation>Export Schedule (CSV)</translation>
+    </message>
+    <message>
+        <source>Můžete uložit rozpis heatů do souboru CSV pro tabulkový procesor nebo webovou stránku klubu. Každý řádek: kolo, heat, příjmení, jméno, frekvence.</source>
+        <translation>You can save the heat schedule to a CSV file for a spreadsheet or a club&apos;s web page. Each line: round, heat, last name, first name, channel.</translation>
+    </message>
 </context>
 <context>
     <name>PilotDialog</name>
@@ -805,6 +848,30 @@ The bounds hold for the heat sizes of this result; not every one can be reached.
     <message>
         <source>&amp;Zastavit</source>
         <translation>&amp;Stop</translation>
+    </message>
+    <message>
+        <source>&amp;Nová soutěž</source>
+        <translation>&amp;New Contest</translation>
+    </message>
+    <message>
+        <source>&amp;Otevřít soutěž…</source>
+        <translation>&amp;Open Contest…</translation>
+    </message>
+    <message>
+        <source>Uložit &amp;soutěž</source>
+        <translation>&amp;Save Contest</translation>
+    </message>
+    <message>
+        <source>Uložit soutěž &amp;jako…</source>
+        <translation>Save Contest &amp;As…</translation>
+    </message>
+    <message>
+        <source>Sou&amp;těž…</source>
+        <translation>Contest &amp;Details…</translation>
+    </message>
+    <message>
+        <source>Export rozpisu (&amp;CSV)…</source>
+        <translation>Export Schedule (&amp;CSV)…</translation>
     </message>
 </context>
 <context>

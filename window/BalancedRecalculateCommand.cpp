@@ -22,8 +22,8 @@
 namespace {
 
 // Commands that change the pilots or the result, or start another draw.
-constexpr int kHeldWhileBalancing[] = {ID_IMPORT_PILOTS, ID_RECALCULATE, ID_RECALCULATE_BALANCED,
-                                       ID_ADD_PILOT,     ID_DELETE_PILOT, ID_EDIT_PILOT};
+constexpr int kHeldWhileBalancing[] = {ID_NEW_CONTEST, ID_OPEN_CONTEST, ID_IMPORT_PILOTS, ID_RECALCULATE,
+                                       ID_RECALCULATE_BALANCED, ID_ADD_PILOT, ID_DELETE_PILOT, ID_EDIT_PILOT};
 
 enum class SearchState { Running, Stopped, Ended };
 
@@ -66,15 +66,16 @@ void CRaceDlg::OnRecalculateBalanced()
         [this, job](const BalancedOutcome& outcome) {
             EnableCommandsThatChangeTheResult(true);
             ShowOutcome(TakeBalancedResult(job, outcome));
+            RefreshTitle();
         });
 }
 
 BalanceJob CRaceDlg::BalanceJobFromFields(unsigned seed, int effort)
 {
     BalanceJob job;
-    job.roster.assign(m_roster.begin(), m_roster.begin() + m_rosterCount);
+    job.roster = m_contest.pilots;
     job.listOrder = PilotListOrder();
-    job.shape = {m_rounds, m_heats, m_pilotsPerHeat};
+    job.shape = m_contest.fields;
     job.seed = seed;
     job.settings.effort = effort;
     return job;
@@ -90,12 +91,14 @@ CommandOutcome CRaceDlg::TakeBalancedResult(const BalanceJob& job, const Balance
     result.matrix = outcome.matrix;
     result.completed = outcome.completed;
     ShowResult(m_resultTree, result);
-    m_result = std::move(result);
-    if (!m_result.completed)
-        return CommandOutcome::Failed(DrawFailureMessage(m_result.pilots, job.shape));
-    if (!m_result.pilots.empty())
+    m_contest.result = std::move(result);
+    m_contest.draw = {DrawKind::Balanced, job.seed, job.settings.effort};
+    if (!m_contest.result.completed)
+        return CommandOutcome::Failed(DrawFailureMessage(m_contest.result.pilots, job.shape));
+    if (!m_contest.result.pilots.empty())
         SetStatusText(BalanceStatusText(outcome.figures, outcome.bound.least,
-                                        outcome.stopped ? SearchState::Stopped : SearchState::Ended));
+                                        outcome.stopped ? SearchState::Stopped : SearchState::Ended)
+                      + tr(", seed %1").arg(job.seed));
     return CommandOutcome::Done();
 }
 
@@ -115,6 +118,8 @@ void CRaceDlg::EnableCommandsThatChangeTheResult(bool enable)
 
 bool CRaceDlg::IsHeldByBalancing(int id) const
 {
-    return std::find(std::begin(kHeldWhileBalancing), std::end(kHeldWhileBalancing), id)
-           != std::end(kHeldWhileBalancing);
+    const bool opensRecent = id >= ID_RECENT_CONTEST_FIRST && id < ID_RECENT_CONTEST_FIRST + kRecentContestCount;
+    return opensRecent
+           || std::find(std::begin(kHeldWhileBalancing), std::end(kHeldWhileBalancing), id)
+                  != std::end(kHeldWhileBalancing);
 }

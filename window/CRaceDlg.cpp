@@ -13,6 +13,7 @@
 
 #include <QDialog>
 #include <QMenu>
+#include <utility>
 
 CRaceDlg::CRaceDlg()
     : CRaceDlg(std::make_unique<DesktopModalHost>())
@@ -43,6 +44,10 @@ bool CRaceDlg::OnInitDialog()
     Window()->setWindowIcon(m_icon);
     SetUpTreeImages();
     EnableCommandsThatChangeTheResult(true);
+    ShowRecentContests();
+    RefreshTitle();
+    if (!m_pathToOpenAtStart.isEmpty())
+        ShowOutcome(OpenContestFrom(std::exchange(m_pathToOpenAtStart, QString())));
     return true;
 }
 
@@ -50,12 +55,12 @@ void CRaceDlg::DoDataExchange(CDataExchange* pDX)
 {
     DDX_Control(pDX, IDC_PILOT_LIST, m_pilotList);
     DDX_Control(pDX, IDC_RESULT_TREE, m_resultTree);
-    DDX_Text(pDX, IDC_ROUNDS, m_rounds);
-    DDV_MinMaxInt(pDX, m_rounds, kMinRounds, kMaxRounds);
-    DDX_Text(pDX, IDC_HEATS, m_heats);
-    DDV_MinMaxInt(pDX, m_heats, kMinHeats, kMaxHeats);
-    DDX_Text(pDX, IDC_PILOTS_PER_HEAT, m_pilotsPerHeat);
-    DDV_MinMaxInt(pDX, m_pilotsPerHeat, kMinPilotsPerHeat, kSlotsPerHeat);
+    DDX_Text(pDX, IDC_ROUNDS, m_contest.fields.rounds);
+    DDV_MinMaxInt(pDX, m_contest.fields.rounds, kMinRounds, kMaxRounds);
+    DDX_Text(pDX, IDC_HEATS, m_contest.fields.heats);
+    DDV_MinMaxInt(pDX, m_contest.fields.heats, kMinHeats, kMaxHeats);
+    DDX_Text(pDX, IDC_PILOTS_PER_HEAT, m_contest.fields.pilotsPerHeat);
+    DDV_MinMaxInt(pDX, m_contest.fields.pilotsPerHeat, kMinPilotsPerHeat, kSlotsPerHeat);
 }
 
 bool CRaceDlg::OnCommand(int id, int notifyCode)
@@ -71,6 +76,12 @@ bool CRaceDlg::OnCommand(int id, int notifyCode)
         OnEditPilot();
     else if (notifyCode == BN_CLICKED) {
         switch (id) {
+        case ID_NEW_CONTEST: OnNewContest(); break;
+        case ID_OPEN_CONTEST: OnOpenContest(); break;
+        case ID_SAVE_CONTEST: OnSaveContest(); break;
+        case ID_SAVE_CONTEST_AS: OnSaveContestAs(); break;
+        case ID_CONTEST_DETAILS: ShowOutcome(EditContestDetails()); break;
+        case ID_EXPORT_SCHEDULE_CSV: ShowOutcome(ExportScheduleCsv()); break;
         case ID_IMPORT_PILOTS: OnImportPilots(); break;
         case ID_EXPORT_PILOTS: OnExportPilots(); break;
         case ID_RECALCULATE: OnRecalculate(); break;
@@ -89,10 +100,15 @@ bool CRaceDlg::OnCommand(int id, int notifyCode)
         case ID_LANGUAGE_DEFAULT: ShowOutcome(ChooseLanguage(WindowLanguage::Default)); break;
         case ID_LANGUAGE_CZECH: ShowOutcome(ChooseLanguage(WindowLanguage::Czech)); break;
         case ID_LANGUAGE_ENGLISH: ShowOutcome(ChooseLanguage(WindowLanguage::English)); break;
-        default: break;
+        default:
+            if (id >= ID_RECENT_CONTEST_FIRST && id < ID_RECENT_CONTEST_FIRST + kRecentContestCount)
+                ShowOutcome(OpenRecentContest(id - ID_RECENT_CONTEST_FIRST));
+            break;
         }
     }
-    return CDialog::OnCommand(id, notifyCode);
+    const bool handled = CDialog::OnCommand(id, notifyCode);
+    RefreshTitle();
+    return handled;
 }
 
 void CRaceDlg::OnSysCommand(int id)
@@ -104,7 +120,7 @@ void CRaceDlg::OnSysCommand(int id)
 }
 
 // Enter checks the fields and nothing more: ending the window on a stray key
-// would throw away the pilot list, which is saved nowhere.
+// would be a surprise, and one that asks about unsaved changes.
 void CRaceDlg::OnEnterKey()
 {
     UpdateData(true);
@@ -129,11 +145,11 @@ void CRaceDlg::AdjustHeatsToPilots()
 {
     if (!UpdateData(true))
         return;
-    const std::optional<HeatsProposal> proposal = ProposeHeats(m_pilotList.GetCount(), m_heats);
+    const std::optional<HeatsProposal> proposal = ProposeHeats(m_pilotList.GetCount(), m_contest.fields.heats);
     if (!proposal)
         return;
-    m_heats = proposal->heats;
-    m_pilotsPerHeat = proposal->pilotsPerHeat;
+    m_contest.fields.heats = proposal->heats;
+    m_contest.fields.pilotsPerHeat = proposal->pilotsPerHeat;
     UpdateData(false);
 }
 

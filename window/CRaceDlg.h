@@ -1,13 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "window/BackgroundBalance.h"
-#include "printer/CPrintLayout.h"
-#include "window/CommandOutcome.h"
+#include "contest/Contest.h"
 #include "language/WindowLanguage.h"
 #include "matrix/CalculationClock.h"
-#include "matrix/CalculationResult.h"
-#include "matrix/MatrixShape.h"
+#include "printer/CPrintLayout.h"
+#include "window/BackgroundBalance.h"
+#include "window/CommandOutcome.h"
 #include "platform/CDialog.h"
 #include "platform/ListAndTree.h"
 #include "platform/ModalHost.h"
@@ -18,22 +17,24 @@
 #include <QCoreApplication>
 #include <QIcon>
 #include <QStringList>
-#include <array>
 #include <functional>
 #include <memory>
 #include <optional>
 #include <span>
+#include <vector>
 
-using Roster = std::array<PilotRecord, kRosterCapacity>;
+using Roster = std::vector<PilotRecord>;
 
 // The pilots as roster lines in alphabetical order, so that two lists of the
 // same pilots compare equal whatever order they were read in.
 QStringList RosterLines(std::span<const PilotRecord> pilots);
 
-// The main window and the owner of everything the program knows: the roster
-// and the pilot list that mirrors it, the schedule fields, the result of the
-// last calculation and the tree that shows it. Every menu command enters
-// here; the commands' bodies live in files of their own beside it.
+// The main window: a view of one contest (contest/Contest.h), which holds
+// everything the program knows: the pilots, which the pilot list shows; the
+// schedule fields; the result of the last calculation, which the tree shows;
+// the contest's name and date. Every menu command enters here, reads and
+// changes the contest, and shows it; the commands' bodies live in files of
+// their own beside it.
 struct PrintChoice;
 
 class CRaceDlg : public CDialog {
@@ -50,8 +51,8 @@ public:
     void OnSysCommand(int id) override;
     void OnEnterKey() override;
     void OnEscapeKey() override;
-    // Asks first when the pilot list holds changes that no file has
-    // (window/RosterKeeping.cpp).
+    // Asks first when the contest holds changes that no file has
+    // (window/ContestKeeping.cpp).
     void OnClose() override;
 
     // The roster and the pilot list, kept in step (window/RosterSync.cpp).
@@ -72,6 +73,20 @@ public:
     // The roster file (window/RosterFileCommands.cpp).
     CommandOutcome ImportPilots();
     CommandOutcome ExportPilots();
+    // The contest file (window/ContestFileCommands.cpp). Open and Save as
+    // ask for the file; OpenContestFrom and SaveContestTo take it given.
+    CommandOutcome NewContest();
+    CommandOutcome OpenContest();
+    CommandOutcome OpenContestFrom(const QString& path);
+    CommandOutcome OpenRecentContest(int which);
+    CommandOutcome SaveContest();
+    CommandOutcome SaveContestAs();
+    CommandOutcome SaveContestTo(const QString& path);
+    // The contest's name and date (window/ContestDetailsCommand.cpp).
+    CommandOutcome EditContestDetails();
+    void SetContestDetails(const QString& name, const QDate& date);
+    // The schedule as CSV for spreadsheets (window/TextExportCommands.cpp).
+    CommandOutcome ExportScheduleCsv();
     // The calculation (window/RecalculateCommand.cpp), seeded with the given
     // seed; the menu's command seeds it from the window's clock.
     CommandOutcome Recalculate(unsigned seed);
@@ -100,6 +115,10 @@ public:
     void OnEditPilot() { ShowOutcome(EditPilot()); }
     void OnImportPilots() { ShowOutcome(ImportPilots()); }
     void OnExportPilots() { ShowOutcome(ExportPilots()); }
+    void OnNewContest() { ShowOutcome(NewContest()); }
+    void OnOpenContest() { ShowOutcome(OpenContest()); }
+    void OnSaveContest() { ShowOutcome(SaveContest()); }
+    void OnSaveContestAs() { ShowOutcome(SaveContestAs()); }
     void OnRecalculate() { ShowOutcome(Recalculate(static_cast<unsigned>(m_clock()))); }
     void OnExportMatrix() { ShowOutcome(ExportMatrix()); }
     void OnExportHeatCards() { ShowOutcome(ExportHeatCards()); }
@@ -113,8 +132,17 @@ public:
     void ShowOutcome(const CommandOutcome& outcome);
     // A batch run replaces the files it was told to write without asking.
     void ReplaceFilesWithoutAsking() { m_asksBeforeReplacing = false; }
-    // Whether the pilot list differs from the one last imported or exported.
-    bool IsRosterChanged() const;
+    // Whether the contest differs from the one last opened or saved: its
+    // pilots, fields (also as typed and not yet calculated), name, date or
+    // schedule.
+    bool IsContestChanged() const;
+    // The file the contest was last opened from or saved to; empty for a new one.
+    const QString& ContestPath() const { return m_contestPath; }
+    // Opens the contest of a file as the window starts, before it is shown.
+    void OpenAtStart(const QString& path) { m_pathToOpenAtStart = path; }
+    // The desktop window keeps the contests opened and saved last in the
+    // settings and offers them in its menu.
+    void KeepRecentContests();
     // The clock that seeds the menu's Recalculate command.
     void SetClock(CalculationClock clock) { m_clock = std::move(clock); }
     // Tests keep the language choice in a file of their own and take the
@@ -122,16 +150,17 @@ public:
     void SetSettingsFile(const QString& file) { m_settingsFile = file; }
     WindowTranslator& Translator() { return m_translator; }
 
-    const Roster& GetRoster() const { return m_roster; }
-    int GetRosterCount() const { return m_rosterCount; }
-    const CalculationResult& GetResult() const { return m_result; }
+    const Contest& GetContest() const { return m_contest; }
+    const Roster& GetRoster() const { return m_contest.pilots; }
+    int GetRosterCount() const { return static_cast<int>(m_contest.pilots.size()); }
+    const CalculationResult& GetResult() const { return m_contest.result; }
     CListBox& PilotList() { return m_pilotList; }
     CTreeCtrl& ResultTree() { return m_resultTree; }
     // The device context both printouts draw on, for a test to record.
     CDC& PrinterDC() { return m_printLayout.m_printerDC; }
-    int Rounds() const { return m_rounds; }
-    int Heats() const { return m_heats; }
-    int PilotsPerHeat() const { return m_pilotsPerHeat; }
+    int Rounds() const { return m_contest.fields.rounds; }
+    int Heats() const { return m_contest.fields.heats; }
+    int PilotsPerHeat() const { return m_contest.fields.pilotsPerHeat; }
 
 protected:
     bool OnInitDialog() override;
@@ -155,10 +184,15 @@ private:
     bool IsHeldByBalancing(int id) const;
 
     std::unique_ptr<ModalHost> m_ownHost;
-    // Keeping the pilot list (window/RosterKeeping.cpp).
+    // Keeping the contest (window/ContestKeeping.cpp).
     QStringList ListedPilotLines() const;
-    void MarkRosterKept();
-    bool MayReplaceRoster(const QString& question);
+    bool FieldsDifferFromContest() const;
+    void MarkContestKept(const QString& path);
+    bool MayDropContest();
+    void ShowContest();
+    void RefreshTitle();
+    void RememberRecentContest(const QString& path);
+    void ShowRecentContests();
     // How the last result stands against the pilot list (window/ResultChecks.cpp).
     bool IsResultStale() const;
     void ShowResultState();
@@ -167,21 +201,19 @@ private:
     CommandOutcome FinishPrintout(PrintOutcome printed, const QString& outputFile, const QString& lastStatus);
     std::optional<CommandOutcome> CheckResultFor(const QString& noResultRefusal, const QString& action);
 
-    Roster m_roster{};
-    int m_rosterCount = 0;
-    CalculationResult m_result;
+    Contest m_contest;
+    Contest m_keptContest;  // as the file has it, or a new contest
+    QString m_contestPath;
+    QString m_pathToOpenAtStart;
     CListBox m_pilotList;
     CTreeCtrl m_resultTree;
     CPrintLayout m_printLayout;
-    int m_rounds = kDefaultRounds;
-    int m_heats = kDefaultHeats;
-    int m_pilotsPerHeat = kDefaultPilotsPerHeat;
     QIcon m_icon;
     CalculationClock m_clock = SystemClockSeconds;
     WindowTranslator m_translator;
     QString m_settingsFile;
-    QStringList m_keptPilotLines;
     bool m_asksBeforeReplacing = true;
+    bool m_keepsRecentContests = false;
     bool m_statusShowsResultState = false;  // so that a change of language can say it again
     BackgroundBalance m_balance;  // last, so a search still running ends first
 };

@@ -36,6 +36,8 @@ void CRaceDlg::OnLanguageChange()
     CheckLanguageItem();
     if (m_statusShowsResultState)
         ShowResultState();
+    ShowRecentContests();
+    RefreshTitle();
 }
 
 void CRaceDlg::ShowAboutItem()

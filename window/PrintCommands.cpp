@@ -95,7 +95,7 @@ CommandOutcome CRaceDlg::PrintMatrix()
     return RunPrintout(tr("Please perform a Matrix Calculation before attempting to print a Matrix."),
                        [this](PrintChoice& choice, const StatusLine& showStatus) {
                            return ::PrintMatrix(m_printLayout, std::move(choice.printer),
-                                                {choice.baseFontSize, choice.newColumnPerRound}, m_result, showStatus);
+                                                {choice.baseFontSize, choice.newColumnPerRound}, m_contest.result, showStatus);
                        });
 }
 
@@ -106,6 +106,6 @@ CommandOutcome CRaceDlg::PrintHeatCards()
     return RunPrintout(tr("Please perform a Matrix Calculation before attempting to print Heat Cards."),
                        [this](PrintChoice& choice, const StatusLine& showStatus) {
                            return ::PrintHeatCards(m_printLayout, std::move(choice.printer), choice.baseFontSize,
-                                                   HeatCardsOf(m_result), showStatus);
+                                                   HeatCardsOf(m_contest.result), showStatus);
                        });
 }

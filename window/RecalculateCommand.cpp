@@ -13,17 +13,17 @@
 
 CommandOutcome CRaceDlg::Recalculate(unsigned seed)
 {
-    if (m_rosterCount == 0)
+    if (m_contest.pilots.empty())
         return CommandOutcome::Refused(
             tr("The pilot list is empty. Add pilots or import a pilot list before calculating the matrix."));
     // A field the exchange refused has been reported; the last result stays.
     if (!UpdateData(true))
         return CommandOutcome::Cancelled();
-    const MatrixShape shape{m_rounds, m_heats, m_pilotsPerHeat};
+    const MatrixShape shape = m_contest.fields;
     CalculationResult result;
-    result.pilots.assign(m_roster.begin(), m_roster.begin() + m_rosterCount);
-    result.rounds = m_rounds;
-    result.heats = m_heats;
+    result.pilots = m_contest.pilots;
+    result.rounds = shape.rounds;
+    result.heats = shape.heats;
 
     SeededRandom random(seed);
     DrawStatusWriter status([this](const QString& text) { SetStatusText(text); });
@@ -33,10 +33,11 @@ CommandOutcome CRaceDlg::Recalculate(unsigned seed)
     result.completed = outcome.completed;
 
     ShowResult(m_resultTree, result);
-    m_result = std::move(result);
+    m_contest.result = std::move(result);
+    m_contest.draw = {DrawKind::Random, seed, kMinBalanceEffort};
     ShowResultState();
 
-    if (!m_result.completed)
-        return CommandOutcome::Failed(DrawFailureMessage(m_result.pilots, shape));
+    if (!m_contest.result.completed)
+        return CommandOutcome::Failed(DrawFailureMessage(m_contest.result.pilots, shape));
     return CommandOutcome::Done();
 }

@@ -10,21 +10,21 @@
 
 bool CRaceDlg::IsResultStale() const
 {
-    return m_result.completed && RosterLines(m_result.pilots) != ListedPilotLines();
+    return m_contest.result.completed && RosterLines(m_contest.result.pilots) != ListedPilotLines();
 }
 
 void CRaceDlg::ShowResultState()
 {
-    if (!m_result.HasResult())
+    if (!m_contest.result.HasResult())
         return;  // before any calculation there is nothing to say
-    if (!m_result.completed)
+    if (!m_contest.result.completed)
         SetStatusText(tr("The matrix calculation failed; there is no schedule to export or print."));
     else if (IsResultStale())
         SetStatusText(tr("The pilot list has changed since the matrix was calculated."));
-    else if (const int pilots = static_cast<int>(m_result.pilots.size()); pilots == 1)
-        SetStatusText(tr("The matrix was calculated for %n pilot.", nullptr, pilots));
+    else if (const int pilots = static_cast<int>(m_contest.result.pilots.size()); pilots == 1)
+        SetStatusText(tr("The matrix was calculated for %n pilot (seed %1).", nullptr, pilots).arg(m_contest.draw.seed));
     else
-        SetStatusText(tr("The matrix was calculated for %n pilots.", nullptr, pilots));
+        SetStatusText(tr("The matrix was calculated for %n pilots (seed %1).", nullptr, pilots).arg(m_contest.draw.seed));
     m_statusShowsResultState = true;
 }
 
@@ -33,9 +33,9 @@ void CRaceDlg::ShowResultState()
 // organiser says so, and No, the safe answer, is the default.
 std::optional<CommandOutcome> CRaceDlg::CheckResultFor(const QString& noResultRefusal, const QString& action)
 {
-    if (!m_result.HasResult())
+    if (!m_contest.result.HasResult())
         return CommandOutcome::Refused(noResultRefusal);
-    if (!m_result.completed)
+    if (!m_contest.result.completed)
         return CommandOutcome::Refused(
             tr("The last matrix calculation failed, so there is no schedule to %1. Recalculate the matrix first.")
                 .arg(action));

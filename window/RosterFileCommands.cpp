@@ -39,12 +39,11 @@ std::variant<QByteArray, CommandOutcome> ReadRosterFileBytes(const QString& path
 
 // A file with a line that is no pilot, or that is no text, changes nothing.
 // Lines left out of a full roster make the import fail: the pilot list is
-// not the file's. Either way the list is the file's pilots, which the file
-// keeps, so it counts as kept.
+// not the file's. The imported pilots replace the contest's; its name, date,
+// fields and last schedule stay.
 CommandOutcome CRaceDlg::ImportPilots()
 {
-    if (!MayReplaceRoster(tr("Do you want to export it before importing another list? "
-                             "If you answer No, the changes are lost.")))
+    if (!MayDropContest())
         return CommandOutcome::Cancelled();
     CImportPilotsDlg dialog(Host());
     if (dialog.DoModal() != IDOK)
@@ -55,15 +54,14 @@ CommandOutcome CRaceDlg::ImportPilots()
     const RosterFileReading selected = ReadRosterFile(std::get<QByteArray>(bytes));
     if (selected.IsRefused())
         return CommandOutcome::Failed(RefusedRosterFileMessage(dialog.Path(), selected), MB_OK | MB_ICONEXCLAMATION);
-    m_roster.fill(PilotRecord{});
-    m_rosterCount = 0;
-    for (const QString& line : selected.pilotLines)
-        ParsePilotLine(line, m_roster, m_rosterCount++);
+    Roster& roster = m_contest.pilots;
+    roster.assign(size_t(selected.pilotLines.size()), PilotRecord{});
+    for (int position = 0; position < selected.pilotLines.size(); ++position)
+        ParsePilotLine(selected.pilotLines[position], roster, position);
     m_pilotList.ResetContent();
     RefillPilotList();
-    MarkRosterKept();
     if (selected.leftOut > 0)
-        return CommandOutcome::Failed(LeftOutLinesMessage(dialog.Path(), m_rosterCount, selected.leftOut));
+        return CommandOutcome::Failed(LeftOutLinesMessage(dialog.Path(), GetRosterCount(), selected.leftOut));
     return CommandOutcome::Done();
 }
 
@@ -73,9 +71,5 @@ CommandOutcome CRaceDlg::ExportPilots()
     dialog.SetAsksBeforeReplacing(m_asksBeforeReplacing);
     if (dialog.DoModal() != IDOK)
         return CommandOutcome::Cancelled();
-    CommandOutcome outcome =
-        ExportTextFile(dialog.Path(), RosterFileText(std::span(m_roster).first(size_t(m_rosterCount))));
-    if (outcome.kind == CommandOutcome::Kind::Done)
-        MarkRosterKept();
-    return outcome;
+    return ExportTextFile(dialog.Path(), RosterFileText(m_contest.pilots));
 }

@@ -10,9 +10,11 @@
 #include "res/ResourceIds.h"
 #include "roster/RosterLine.h"
 
+#include <algorithm>
+
 void CRaceDlg::ParsePilotLine(const QString& line, Roster& roster, int position)
 {
-    PilotRecord& pilot = roster[position];
+    PilotRecord& pilot = roster[size_t(position)];
     ApplyRosterLine(ReadRosterLine(line), pilot);
     pilot.index = position;
 }
@@ -29,12 +31,12 @@ void CRaceDlg::SplitPilotLine(const QString& text, QString& lastName, QString& f
 // the add command refuses more, so the list never shows pilots it lacks.
 void CRaceDlg::RebuildRoster()
 {
-    m_roster.fill(PilotRecord{});
-    m_rosterCount = 0;
-    for (int line = 0; line < m_pilotList.GetCount() && m_rosterCount < kRosterCapacity; ++line) {
-        ParsePilotLine(m_pilotList.GetText(line), m_roster, m_rosterCount);
-        m_pilotList.SetItemData(line, m_rosterCount);
-        ++m_rosterCount;
+    const int count = std::min(m_pilotList.GetCount(), kRosterCapacity);
+    Roster& roster = m_contest.pilots;
+    roster.assign(size_t(count), PilotRecord{});
+    for (int line = 0; line < count; ++line) {
+        ParsePilotLine(m_pilotList.GetText(line), roster, line);
+        m_pilotList.SetItemData(line, line);
     }
     ShowPilotCount();
     ShowResultState();
@@ -42,10 +44,10 @@ void CRaceDlg::RebuildRoster()
 
 void CRaceDlg::RefillPilotList()
 {
-    if (m_rosterCount > 0) {
+    if (!m_contest.pilots.empty()) {
         m_pilotList.ResetContent();
-        for (int position = 0; position < m_rosterCount; ++position) {
-            const int line = m_pilotList.AddString(FormatRosterLine(m_roster[position]));
+        for (int position = 0; position < GetRosterCount(); ++position) {
+            const int line = m_pilotList.AddString(FormatRosterLine(m_contest.pilots[size_t(position)]));
             m_pilotList.SetItemData(line, position);
         }
     }

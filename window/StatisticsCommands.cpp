@@ -23,21 +23,21 @@ DrawStatistics StatisticsOf(const CalculationResult& result)
 
 CommandOutcome CRaceDlg::ShowStatistics()
 {
-    if (!m_result.HasResult())
+    if (!m_contest.result.HasResult())
         return CommandOutcome::Refused(
             tr("Please perform a Matrix Calculation before attempting to view the meeting statistics."));
-    CStatisticsDlg dialog(m_result.pilots, StatisticsOf(m_result), [this] { OnExportStatistics(); }, Host());
+    CStatisticsDlg dialog(m_contest.result.pilots, StatisticsOf(m_contest.result), [this] { OnExportStatistics(); }, Host());
     dialog.DoModal();
     return CommandOutcome::Done();
 }
 
 CommandOutcome CRaceDlg::ExportStatistics()
 {
-    if (!m_result.HasResult())
+    if (!m_contest.result.HasResult())
         return CommandOutcome::Refused(
             tr("Please perform a Matrix Calculation before attempting to export the meeting statistics."));
     CExportStatisticsDlg dialog(Host());
     if (dialog.DoModal() != IDOK)
         return CommandOutcome::Cancelled();
-    return ExportTextFile(dialog.Path(), StatisticsCsv(m_result.pilots, StatisticsOf(m_result)));
+    return ExportTextFile(dialog.Path(), StatisticsCsv(m_contest.result.pilots, StatisticsOf(m_contest.result)));
 }

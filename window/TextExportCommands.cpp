@@ -1,12 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "window/CRaceDlg.h"
 
+#include "contest/ScheduleCsv.h"
 #include "dialogs/PathDialogs.h"
-#include "window/TextFileExport.h"
 #include "matrix/HeatCardFormat.h"
 #include "matrix/MatrixFileFormat.h"
+#include "window/TextFileExport.h"
 
-// Both exports write the last calculation's result; one drawn from another
+// The exports write the last calculation's result; one drawn from another
 // pilot list only when the organiser says so. Before any calculation, and
 // after one that failed, they refuse.
 
@@ -20,7 +21,19 @@ CommandOutcome CRaceDlg::ExportMatrix()
     dialog.SetAsksBeforeReplacing(m_asksBeforeReplacing);
     if (dialog.DoModal() != IDOK)
         return CommandOutcome::Cancelled();
-    return ExportTextFile(dialog.Path(), MatrixFileText(m_result));
+    return ExportTextFile(dialog.Path(), MatrixFileText(m_contest.result));
+}
+
+CommandOutcome CRaceDlg::ExportScheduleCsv()
+{
+    if (auto stop = CheckResultFor(
+            tr("Please perform a Matrix Calculation before attempting to export the schedule."), tr("export")))
+        return *stop;
+    CExportScheduleCsvDlg dialog(Host());
+    dialog.SetAsksBeforeReplacing(m_asksBeforeReplacing);
+    if (dialog.DoModal() != IDOK)
+        return CommandOutcome::Cancelled();
+    return ExportTextFile(dialog.Path(), ScheduleCsvText(m_contest.result));
 }
 
 CommandOutcome CRaceDlg::ExportHeatCards()
@@ -33,5 +46,5 @@ CommandOutcome CRaceDlg::ExportHeatCards()
     dialog.SetAsksBeforeReplacing(m_asksBeforeReplacing);
     if (dialog.DoModal() != IDOK)
         return CommandOutcome::Cancelled();
-    return ExportTextFile(dialog.Path(), HeatCardsText(HeatCardsOf(m_result)));
+    return ExportTextFile(dialog.Path(), HeatCardsText(HeatCardsOf(m_contest.result)));
 }

@@ -24,13 +24,11 @@ QString Refusal(const QStringList& arguments)
 
 }  // namespace
 
-TEST(BatchOptions, KeepsTheFieldDefaultsOfTheWindowWhenOnlyImportIsGiven)
+TEST(BatchOptions, LeavesTheFieldsToTheWindowWhenOnlyImportIsGiven)
 {
     const BatchOptions options = Parsed({"--import", "contest.txt"});
     EXPECT_EQ(options.importPath, QStringLiteral("contest.txt"));
-    EXPECT_EQ(options.rounds, 6);
-    EXPECT_EQ(options.heats, 6);
-    EXPECT_EQ(options.pilotsPerHeat, 8);
+    EXPECT_FALSE(options.rounds || options.heats || options.pilotsPerHeat);
     EXPECT_FALSE(options.seed.has_value());
     EXPECT_EQ(options.fontSize, 9);
     EXPECT_TRUE(options.newColumnPerRound);
@@ -108,9 +106,9 @@ TEST(BatchOptions, ReadsEveryNumberOptionOneWay)
             continue;
         }
         const BatchOptions options = Parsed(arguments);
-        const std::map<QString, long long> values = {{"--rounds", options.rounds},
-                                                     {"--heats", options.heats},
-                                                     {"--pilots-per-heat", options.pilotsPerHeat},
+        const std::map<QString, long long> values = {{"--rounds", options.rounds.value_or(-1)},
+                                                     {"--heats", options.heats.value_or(-1)},
+                                                     {"--pilots-per-heat", options.pilotsPerHeat.value_or(-1)},
                                                      {"--font-size", options.fontSize},
                                                      {"--seed", options.seed.value_or(-1)}};
         EXPECT_EQ(values.at(QString::fromLatin1(option)), *read) << label;
@@ -126,7 +124,7 @@ TEST(BatchOptions, HelpAndVersionNeedNoImport)
 
 TEST(BatchOptions, RefusesARunWithoutImport)
 {
-    EXPECT_EQ(Refusal({"--rounds", "3"}), QStringLiteral("A batch run needs --import FILE with the pilot list."));
+    EXPECT_EQ(Refusal({"--rounds", "3"}), QStringLiteral("A batch run needs --import FILE with the pilot list, or --open FILE with a contest."));
 }
 
 TEST(BatchOptions, RefusesUnknownRepeatedAndIncompleteOptions)

@@ -135,6 +135,28 @@ check_metainfo() {
     appstreamcli validate --no-net "$metainfo" || fail "appstreamcli refuses the AppStream entry"
 }
 
+# The contest file's type as a file manager finds it: the installed
+# shared-mime-info package built into the temporary root's database, then
+# asked for the type of a contest file without its extension's help too.
+check_mime_type() {
+    local package="$tree/usr/share/mime/packages/$app_id.xml"
+    [ -f "$package" ] || fail "no MIME type package at /usr/share/mime/packages/$app_id.xml"
+    grep -q "MimeType=application/x-kvorax-contest;" "$tree/usr/share/applications/$app_id.desktop" \
+        || fail "the desktop entry does not take contest files"
+    grep -q "<mediatype>application/x-kvorax-contest</mediatype>" "$tree/usr/share/metainfo/$app_id.metainfo.xml" \
+        || fail "the AppStream entry does not list the contest file's type"
+    if ! command -v update-mime-database >/dev/null || ! command -v gio >/dev/null; then
+        skip "update-mime-database (shared-mime-info) or gio (libglib2.0-bin) is missing: the contest file's type is not checked"
+        return
+    fi
+    update-mime-database "$tree/usr/share/mime" >/dev/null 2>&1 || fail "update-mime-database refuses the MIME type package"
+    local sample="$root/Jarní pohár.kvorax" type
+    printf '{\n    "format": "kvorax-contest",\n    "version": 1\n}\n' > "$sample"
+    type=$(XDG_DATA_HOME="$root/none" XDG_DATA_DIRS="$tree/usr/share" gio info -a standard::content-type "$sample" \
+           | sed -n 's/^ *standard::content-type: //p')
+    [ "$type" = application/x-kvorax-contest ] || fail "a .kvorax file is of type '$type', not application/x-kvorax-contest"
+}
+
 # The package as the README builds it, with every tag lintian gives shown.
 check_package() {
     if ! command -v lintian >/dev/null; then
@@ -158,5 +180,6 @@ check_changelog
 check_man_page
 check_translations
 check_metainfo
+check_mime_type
 check_package
 echo "installed program, desktop entry, $(wc -w <<<"$sizes") icons, copyright, changelog, manual page, translations and AppStream entry"

@@ -215,9 +215,10 @@ TEST_F(LanguageMenu, TheResultStateIsSaidAgainInTheNewLanguage)
     window.SetDlgItemText(IDC_HEATS, QStringLiteral("1"));
     window.SetDlgItemText(IDC_PILOTS_PER_HEAT, QStringLiteral("3"));
     window.OnRecalculate();
-    EXPECT_EQ(window.GetDlgItemText(IDC_STATUS), QStringLiteral("The matrix was calculated for 3 pilots."));
+    const unsigned seed = window.GetContest().draw.seed;
+    EXPECT_EQ(window.GetDlgItemText(IDC_STATUS), QStringLiteral("The matrix was calculated for 3 pilots (seed %1).").arg(seed));
     Choose(ID_LANGUAGE_CZECH);
-    EXPECT_EQ(window.GetDlgItemText(IDC_STATUS), QStringLiteral("Matrix byl vypočítán pro 3 piloty."));
+    EXPECT_EQ(window.GetDlgItemText(IDC_STATUS), QStringLiteral("Matrix byl vypočítán pro 3 piloty (los %1).").arg(seed));
 }
 
 TEST_F(LanguageMenu, TheChoiceIsAppliedAtTheNextStart)

@@ -35,7 +35,13 @@ protected:
         ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
         file.write(bytes);
         file.close();
+        // The last import's pilots need no saving.
+        const bool asks = window.IsContestChanged();
+        if (asks)
+            host.AnswerQuestion(IDNO);
         Run(IDD_IMPORT_PILOTS, IDC_IMPORT_PATH, file.fileName(), &CRaceDlg::OnImportPilots);
+        if (asks)
+            host.DropMessage(QStringLiteral("Save the changes to the contest first?"));
     }
 
     QStringList Roster() const

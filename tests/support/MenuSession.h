@@ -25,6 +25,46 @@ public:
 
     void Export(int templateId, int command, const QString& path) { TypePathAndRun(templateId, IDC_EXPORT_PATH, path, command); }
 
+    void Run(int command) { m_window.OnCommand(command, BN_CLICKED); }
+
+    void OpenContest(const QString& path)
+    {
+        m_host.AnswerFile(path);
+        Run(ID_OPEN_CONTEST);
+    }
+
+    void RenameContest(const QString& name)
+    {
+        m_host.ExpectDialog(IDD_CONTEST, [name](DialogDriver& dialog) {
+            dialog.Type(IDC_CONTEST_NAME, name);
+            dialog.PressOk();
+        });
+        Run(ID_CONTEST_DETAILS);
+    }
+
+    void AddPilot(const QString& lastName, const QString& firstName, const QString& channel)
+    {
+        m_host.ExpectDialog(IDD_ADD_PILOT, [=](DialogDriver& dialog) {
+            dialog.Type(IDC_LAST_NAME, lastName);
+            dialog.Type(IDC_FIRST_NAME, firstName);
+            dialog.Type(IDC_FREQUENCY, channel);
+            dialog.PressOk();
+        });
+        Run(ID_ADD_PILOT);
+    }
+
+    void DeletePilot(const QString& line)
+    {
+        CListBox& list = m_window.PilotList();
+        for (int position = 0; position < list.GetCount(); ++position) {
+            if (list.GetText(position) == line)
+                list.SetCurSel(position);
+        }
+        Run(ID_DELETE_PILOT);
+    }
+
+    const CRaceDlg& Window() const { return m_window; }
+
     void Print(int command, const QString& pdf)
     {
         m_host.ExpectDialog(IDD_FONT_SIZE, [](DialogDriver& dialog) { dialog.PressOk(); });

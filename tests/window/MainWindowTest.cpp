@@ -42,7 +42,8 @@ using MainWindow = MainWindowFixture;
 
 TEST_F(MainWindow, OpensWithItsCaptionFieldsAndEmptyLists)
 {
-    EXPECT_EQ(window.Window()->windowTitle(), QStringLiteral("Kvorax"));
+    EXPECT_EQ(window.Window()->windowTitle(), QStringLiteral("Kvorax[*]"));
+    EXPECT_FALSE(window.Window()->isWindowModified());
     EXPECT_EQ(window.GetDlgItemText(IDC_ROUNDS), QStringLiteral("6"));
     EXPECT_EQ(window.GetDlgItemText(IDC_HEATS), QStringLiteral("6"));
     EXPECT_EQ(window.GetDlgItemText(IDC_PILOTS_PER_HEAT), QStringLiteral("8"));
@@ -97,11 +98,18 @@ TEST_F(MainWindow, MenuHoldsEveryCommandInOrder)
     EXPECT_EQ(popups, (QStringList{QStringLiteral("&Soubor"), QStringLiteral("&Matrix"), QStringLiteral("Pi&lot"),
                                    QStringLiteral("&Tisk"), QStringLiteral("&Jazyk / Language"),
                                    QStringLiteral("&O programu")}));
-    EXPECT_EQ(items[0], (QStringList{QStringLiteral("&Import seznamu pilotů"), QStringLiteral("&Export seznamu pilotů"),
-                                     QStringLiteral("-"), QStringLiteral("E&xit")}));
+    // The five recent contests are hidden while the window knows none.
+    EXPECT_EQ(items[0], (QStringList{QStringLiteral("&Nová soutěž"), QStringLiteral("&Otevřít soutěž…"),
+                                     QStringLiteral("Uložit &soutěž"), QStringLiteral("Uložit soutěž &jako…"),
+                                     QStringLiteral("Sou&těž…"), QStringLiteral("-"), QString(), QString(), QString(),
+                                     QString(), QString(), QStringLiteral("-"), QStringLiteral("&Import seznamu pilotů"),
+                                     QStringLiteral("&Export seznamu pilotů"), QStringLiteral("-"), QStringLiteral("E&xit")}));
+    for (int recent = 6; recent < 11; ++recent)
+        EXPECT_FALSE(window.MenuBar()->actions()[0]->menu()->actions()[recent]->isVisible());
     EXPECT_EQ(items[1], (QStringList{QStringLiteral("&Přepočítat"), QStringLiteral("&Vyvážený přepočet"),
                                      QStringLiteral("&Statistika setkání"), QStringLiteral("-"),
-                                     QStringLiteral("&Export Matrixu"), QStringLiteral("Export karty &heatů ")}));
+                                     QStringLiteral("&Export Matrixu"), QStringLiteral("Export karty &heatů "),
+                                     QStringLiteral("Export rozpisu (&CSV)…")}));
     EXPECT_EQ(items[2], (QStringList{QStringLiteral("&Vložit"), QStringLiteral("&Odstranit"), QStringLiteral("&Editovat")}));
     EXPECT_EQ(items[3], (QStringList{QStringLiteral("&Matrix"), QStringLiteral("&Karta heatů")}));
     EXPECT_EQ(items[4], (QStringList{QStringLiteral("&Výchozí"), QStringLiteral("&Čeština"), QStringLiteral("&English")}));
@@ -115,8 +123,9 @@ TEST_F(MainWindow, MenuItemsCarryTheirCommandIds)
         for (QAction* item : popup->menu()->actions())
             ids << (item->isSeparator() ? 0 : item->data().toInt());
     }
-    EXPECT_EQ(ids, (QList<int>{32771, 32772, 0, 32775, 32773, 32790, 32791, 0, 32774, 32780, 32776, 32777, 32778,
-                               32782, 32781, 32795, 32796, 32797, 32779}));
+    EXPECT_EQ(ids, (QList<int>{32800, 32801, 32802, 32803, 32804, 0,     32810, 32811, 32812, 32813, 32814,
+                               0,     32771, 32772, 0,     32775, 32773, 32790, 32791, 0,     32774, 32780,
+                               32805, 32776, 32777, 32778, 32782, 32781, 32795, 32796, 32797, 32779}));
 }
 
 // Each item reaches its own command: on an empty window the commands that
@@ -128,10 +137,20 @@ TEST_F(MainWindow, EveryMenuItemRunsItsCommand)
         window.MenuBar()->actions()[popup]->menu()->actions()[item]->trigger();
     };
     const auto cancel = [](DialogDriver& dialog) { dialog.PressCancel(); };
+    choose(0, 0);  // a new contest over an unchanged one: nothing to ask
+    for (const int fileItem : {1, 2, 3}) {  // open, save (the contest has no file yet), save as
+        host.AnswerFile(std::nullopt);
+        choose(0, fileItem);
+    }
+    EXPECT_EQ(host.FileRequests().size(), 3u);
+    EXPECT_TRUE(host.FileRequests()[0].open);
+    EXPECT_FALSE(host.FileRequests()[1].open || host.FileRequests()[2].open);
+    host.ExpectDialog(IDD_CONTEST, cancel);
+    choose(0, 4);
     host.ExpectDialog(IDD_IMPORT_PILOTS, cancel);
-    choose(0, 0);
+    choose(0, 12);
     host.ExpectDialog(IDD_EXPORT_PILOTS, cancel);
-    choose(0, 1);
+    choose(0, 13);
     host.ExpectDialog(IDD_ADD_PILOT, cancel);
     choose(2, 0);
     host.ExpectDialog(IDD_ABOUTBOX, [](DialogDriver& about) { about.PressOk(); });
@@ -142,6 +161,7 @@ TEST_F(MainWindow, EveryMenuItemRunsItsCommand)
         {QPoint(1, 2), [this] { window.OnShowStatistics(); }},
         {QPoint(1, 4), [this] { window.OnExportMatrix(); }},
         {QPoint(1, 5), [this] { window.OnExportHeatCards(); }},
+        {QPoint(1, 6), [this] { window.ShowOutcome(window.ExportScheduleCsv()); }},
         {QPoint(2, 1), [this] { window.OnDeletePilot(); }},
         {QPoint(2, 2), [this] { window.OnEditPilot(); }},
         {QPoint(3, 0), [this] { window.OnPrintMatrix(); }},
@@ -163,7 +183,7 @@ TEST_F(MainWindow, EveryMenuItemRunsItsCommand)
     choose(1, 0);
     EXPECT_GT(window.ResultTree().GetCount(), 0);
     host.AnswerQuestion(IDNO);
-    choose(0, 3);
+    choose(0, 15);
     EXPECT_TRUE(window.HasEnded());
 }
 

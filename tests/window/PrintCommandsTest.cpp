@@ -17,7 +17,7 @@ namespace {
 const QString kMatrixRefusal = "Please perform a Matrix Calculation before attempting to print a Matrix.";
 const QString kHeatCardsRefusal = "Please perform a Matrix Calculation before attempting to print Heat Cards.";
 // The status line after a printout: the progress gives way to the result's state.
-const QString kCalculatedStatus = "The matrix was calculated for 1 pilot.";
+const QString kCalculatedStatus = "The matrix was calculated for 1 pilot (seed %1).";
 
 class PrintCommands : public MainWindowFixture {
 protected:
@@ -104,7 +104,7 @@ TEST_F(PrintCommands, PrintToTheChosenFileAndGiveTheStatusLineBack)
     EXPECT_EQ(m_trace.documentName, QString("Heat Cards"));
     EXPECT_EQ(m_trace.documentsEnded, 1);
     EXPECT_TRUE(QFileInfo::exists(PdfPath()));
-    EXPECT_EQ(window.GetDlgItemText(IDC_STATUS), kCalculatedStatus);
+    EXPECT_EQ(window.GetDlgItemText(IDC_STATUS), kCalculatedStatus.arg(window.GetContest().draw.seed));
 }
 
 TEST_F(PrintCommands, SayWhenThePrinterCannotStartTheDocument)
@@ -123,7 +123,7 @@ TEST_F(PrintCommands, SayWhenThePrinterCannotStartTheDocument)
     EXPECT_TRUE(host.Messages()[0].startsWith("Printing could not start."));
     EXPECT_EQ(host.Messages()[1], host.Messages()[0]);
     EXPECT_EQ(m_trace.documentsEnded, 0);
-    EXPECT_EQ(window.GetDlgItemText(IDC_STATUS), kCalculatedStatus);
+    EXPECT_EQ(window.GetDlgItemText(IDC_STATUS), kCalculatedStatus.arg(window.GetContest().draw.seed));
 }
 
 // /dev/full takes the file open and then refuses every byte, as a disk that
@@ -144,7 +144,7 @@ TEST_F(PrintCommands, SayWhenThePdfFileCannotBeWrittenToTheEnd)
         << host.Messages()[0].toStdString();
     EXPECT_EQ(host.Messages()[1], host.Messages()[0]);
     EXPECT_EQ(m_trace.documentsEnded, 2);
-    EXPECT_EQ(window.GetDlgItemText(IDC_STATUS), kCalculatedStatus);
+    EXPECT_EQ(window.GetDlgItemText(IDC_STATUS), kCalculatedStatus.arg(window.GetContest().draw.seed));
 }
 
 // After a real calculation the organiser adds a pilot; the printouts still

@@ -73,7 +73,8 @@ TEST_F(RecalculateCommand, TreeShowsEachPilotWithItsHeatsInOrder)
     ListPilots({QStringLiteral("novak,Jan,35"), QStringLiteral("Adam,Petr,40"), QStringLiteral("Brown,Anne,21")});
     Recalculate(2, 1, 3);
     EXPECT_TRUE(host.Messages().isEmpty());
-    EXPECT_EQ(window.GetDlgItemText(IDC_STATUS), QStringLiteral("The matrix was calculated for 3 pilots."));
+    EXPECT_EQ(window.GetDlgItemText(IDC_STATUS),
+              QStringLiteral("The matrix was calculated for 3 pilots (seed %1).").arg(window.GetContest().draw.seed));
     const QStringList heats{" Round 01, Heat 01 [1/2] 1", " Round 02, Heat 01 [1/2] 2"};
     EXPECT_EQ(Tree(), QStringList{"Adam, Petr (40) [0/2] 0"} + heats + QStringList{"Brown, Anne (21) [0/2] 0"} + heats
                           + QStringList{"novak, Jan (35) [0/2] 0"} + heats);

@@ -57,7 +57,7 @@ TEST_F(ResultState, StatusLineSaysWhetherTheMatrixWasCalculatedAndWhenTheListCha
     ListPilots({"Novák,Jan,35", "Dvořák,Petr,40", "Svoboda,Karel,41"});
     EXPECT_EQ(Status(), QString());
     Recalculate("1", "3");
-    EXPECT_EQ(Status(), QStringLiteral("The matrix was calculated for 3 pilots."));
+    EXPECT_EQ(Status(), QStringLiteral("The matrix was calculated for 3 pilots (seed %1).").arg(window.GetContest().draw.seed));
 
     for (const auto& change : std::vector<std::function<void()>>{
              [&] { ListPilots({"Král,Jiří,42"}); },
@@ -69,7 +69,9 @@ TEST_F(ResultState, StatusLineSaysWhetherTheMatrixWasCalculatedAndWhenTheListCha
         change();
         EXPECT_EQ(Status(), kStale);
         Recalculate("1", "4");
-        EXPECT_EQ(Status(), QStringLiteral("The matrix was calculated for %1 pilots.").arg(window.GetRosterCount()));
+        EXPECT_EQ(Status(), QStringLiteral("The matrix was calculated for %1 pilots (seed %2).")
+                                .arg(window.GetRosterCount())
+                                .arg(window.GetContest().draw.seed));
     }
 
     // A pilot edited back to the list as drawn leaves nothing stale.
