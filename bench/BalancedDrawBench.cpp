@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The balanced draw on six real contest shapes, beside the random draw on the
+// The balanced draw on six real contest shapes and four perfect ones, beside the random draw on the
 // same pilots: the time a default-budget draw takes, the figures it reaches
 // and its gap to the counting bound. Counters: largest, never (never-met
 // pairs), squares (sum of squared meeting counts), the bound's three figures
@@ -15,6 +15,7 @@
 #include <algorithm>
 #include <benchmark/benchmark.h>
 #include <numeric>
+#include <cstdlib>
 
 namespace {
 
@@ -26,7 +27,8 @@ struct ContestShape {
     MatrixShape shape;
 };
 
-// The six shapes, by benchmark argument.
+// The shapes, by benchmark argument: six contest shapes, then four where a
+// perfect schedule is known to exist.
 const ContestShape kShapes[] = {
     {30, 6, 3, 6, {6, 4, 8}},     // 30 pilots, 6 channels × 3 and 6 × 2
     {40, 0, 0, 0, {10, 4, 10}},   // own channels
@@ -34,7 +36,12 @@ const ContestShape kShapes[] = {
     {32, 0, 0, 0, {9, 8, 4}},     // the social golfer shape
     {100, 0, 0, 0, {25, 10, 10}},
     {14, 0, 0, 0, {7, 2, 7}},
+    {32, 0, 0, 0, {10, 8, 4}},    // the golfer shape's most rounds
+    {16, 0, 0, 0, {5, 4, 4}},     // every pair exactly once
+    {25, 0, 0, 0, {6, 5, 5}},     // likewise
+    {32, 8, 4, 0, {8, 4, 8}},     // 8 channels × 4: every allowed pair twice
 };
+constexpr int kShapeCount = int(std::size(kShapes));
 
 // Shared channels first, then one channel per remaining pilot.
 std::vector<PilotRecord> RosterFor(const ContestShape& contest)
@@ -75,11 +82,21 @@ void BalancedDraw(benchmark::State& state)
     for (auto _ : state) {
         SeededRandom random(static_cast<unsigned>(state.range(1)));
         BalanceObserver quiet;
-        outcome = DrawBalanced({roster, order, contest.shape}, random, {}, quiet);
+        BalanceSettings settings;
+        if (const char* v = std::getenv("KV_ING")) {
+            settings.ingredients.freedomStart = v[0] == '1';
+            settings.ingredients.conflictMoves = v[1] == '1';
+            settings.ingredients.pairTabu = v[2] == '1';
+            settings.ingredients.perturbation = v[3] == '1';
+        }
+        if (const char* v = std::getenv("KV_EFFORT")) settings.effort = std::atoi(v);
+        if (const char* v = std::getenv("KV_STEPS")) settings.steps = std::atoll(v);
+        outcome = DrawBalanced({roster, order, contest.shape}, random, settings, quiet);
         benchmark::DoNotOptimize(outcome.matrix);
     }
     ReportFigures(state, outcome.figures, outcome.bound);
     state.counters["steps"] = double(outcome.steps);
+    state.counters["reached"] = outcome.reachedBound;
 }
 
 int Median(std::vector<int> values)
@@ -125,14 +142,14 @@ void RandomDrawSeedsOneToFive(benchmark::State& state)
 
 void AllShapesAndSeeds(benchmark::internal::Benchmark* benchmark)
 {
-    for (int shape = 0; shape < 6; ++shape)
-        for (int seed = 1; seed <= 3; ++seed)
+    for (int shape = 0; shape < kShapeCount; ++shape)
+        for (int seed = 1; seed <= (std::getenv("KV_SEEDS") ? std::atoi(std::getenv("KV_SEEDS")) : 5); ++seed)
             benchmark->Args({shape, seed});
 }
 
 }  // namespace
 
 BENCHMARK(BalancedDraw)->Apply(AllShapesAndSeeds)->Iterations(1)->Unit(benchmark::kMillisecond);
-BENCHMARK(RandomDrawSeedsOneToFive)->DenseRange(0, 5)->Iterations(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(RandomDrawSeedsOneToFive)->DenseRange(0, kShapeCount - 1)->Iterations(1)->Unit(benchmark::kMillisecond);
 
 BENCHMARK_MAIN();

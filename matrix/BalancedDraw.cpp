@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "matrix/BalancedDraw.h"
 
+#include "matrix/FreedomSeating.h"
 #include "matrix/SearchRandom.h"
 
 #include <algorithm>
@@ -16,7 +17,7 @@ namespace {
 // step costs less. The largest field (100 pilots, 25 rounds of heats of 10)
 // takes about two seconds on an ordinary desktop.
 constexpr std::int64_t kAnnealStepsPerPlaceAndSeat = 192000;
-constexpr std::int64_t kTabuStepsPerPlaceAndSeat = 256000;
+constexpr std::int64_t kTabuStepsPerPlaceAndSeat = 768000;
 constexpr std::int64_t kLeastSteps = 1600000;
 // Annealing did best on large heats, tabu search on small heats and tight
 // fields.
@@ -81,7 +82,7 @@ std::vector<int> GreedyRound(const BalanceState& state, const std::vector<int>& 
             bool clashes = false;
             for (int other : seated[heat]) {
                 metBefore += state.Meetings(pilot, other);
-                clashes = clashes || state.Channel(other) == state.Channel(pilot);
+                clashes = clashes || state.IsForbidden(pilot, other);
             }
             if (clashes)
                 continue;
@@ -107,6 +108,31 @@ void SeatGreedily(BalanceState& state, SearchRandom& random)
         state.SeatRound(round, GreedyRound(state, SeatingOrder(state, random), random));
 }
 
+// Small heats, where tabu search follows, start from the freedom seating;
+// a round it cannot seat is seated greedily.
+void SeatByFreedom(BalanceState& state, int limit, SearchRandom& random)
+{
+    for (int round = 0; round < state.Rounds(); ++round) {
+        if (const std::optional<std::vector<int>> heatOf = FreedomRound(state, limit, random))
+            state.SeatRound(round, *heatOf);
+        else
+            state.SeatRound(round, GreedyRound(state, SeatingOrder(state, random), random));
+    }
+}
+
+bool IsAnnealed(const BalanceState& state)
+{
+    return state.HeatSize(0) >= kLargeHeat;
+}
+
+void SeatFirst(BalanceState& state, const MeetingBound& bound, const BalanceSettings& settings, SearchRandom& random)
+{
+    if (settings.ingredients.freedomStart && state.Heats() >= 2 && !IsAnnealed(state))
+        SeatByFreedom(state, std::max(1, bound.least.largest), random);
+    else
+        SeatGreedily(state, random);
+}
+
 std::int64_t BudgetFor(int pilots, const MatrixShape& shape, const BalanceSettings& settings)
 {
     if (settings.steps > 0)
@@ -114,15 +140,15 @@ std::int64_t BudgetFor(int pilots, const MatrixShape& shape, const BalanceSettin
     return DefaultBalanceSteps(pilots, shape) * std::clamp(settings.effort, kMinBalanceEffort, kMaxBalanceEffort);
 }
 
-void Search(SearchProgress& progress, SearchRandom& random)
+void Search(SearchProgress& progress, SearchRandom& random, const BalanceIngredients& ingredients)
 {
     const BalanceState& state = progress.State();
     if (state.Heats() < 2 || state.Rounds() < 1)
         return;
-    if (state.HeatSize(0) >= kLargeHeat)
+    if (IsAnnealed(state))
         Anneal(progress, random, progress.Remaining());
     else
-        TabuSearch(progress, random, progress.Remaining());
+        TabuSearch(progress, random, progress.Remaining(), ingredients);
 }
 
 // The slots of each heat hold its pilots in list order, the rest stay empty.
@@ -173,13 +199,14 @@ BalancedOutcome DrawBalanced(const DrawInput& input, RandomSource& random, const
     outcome.bound = BalancedDrawBound(input);
     BalanceState state(channels, input.shape.rounds, sizes);
     SearchRandom searchRandom = SearchRandom::SeededFrom(random);
-    SeatGreedily(state, searchRandom);
+    SeatFirst(state, outcome.bound, settings, searchRandom);
     SearchProgress progress(state, outcome.bound, BudgetFor(pilots, input.shape, settings), observer);
-    Search(progress, searchRandom);
+    Search(progress, searchRandom, settings.ingredients);
     outcome.matrix = ScheduleOf(state, progress.BestSeating(), input);
     outcome.figures = progress.Best();
     outcome.steps = progress.Steps();
     outcome.stopped = progress.Stopped();
+    outcome.reachedBound = outcome.figures.Reaches(outcome.bound.least);
     outcome.completed = true;
     return outcome;
 }

@@ -31,6 +31,7 @@ constexpr int kMaxBalanceEffort = 10;
 struct BalanceSettings {
     int effort = kMinBalanceEffort;   // multiplies the default budget
     std::int64_t steps = 0;           // a budget of its own instead, when above 0
+    BalanceIngredients ingredients;   // all of them but to measure one's worth
 };
 
 struct BalancedOutcome {
@@ -41,6 +42,7 @@ struct BalancedOutcome {
     MeetingBound bound;               // for its heats
     std::int64_t steps = 0;           // steps spent
     bool stopped = false;             // the observer ended the search early
+    bool reachedBound = false;        // no schedule can beat it: the best possible
 };
 
 // The steps an effort of 1 spends on these pilots and fields.

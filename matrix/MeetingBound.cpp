@@ -88,6 +88,12 @@ MeetingBound CountingBound(std::span<const int> pilotsPerChannel, std::span<cons
     return bound;
 }
 
+bool PromisesEvenMeetings(const MeetingBound& bound)
+{
+    return bound.smallestAtMost >= 1
+           && bound.least.sumOfSquares == EvenSpreadSquares(bound.meetings, bound.allowedPairs);
+}
+
 std::vector<int> PilotsPerChannel(const std::vector<int>& channels)
 {
     std::map<int, int> onChannel;

@@ -27,6 +27,11 @@ struct MeetingBound {
 // heatSizes: for each round the number of pilots in each of its heats.
 MeetingBound CountingBound(std::span<const int> pilotsPerChannel, std::span<const std::vector<int>> heatSizes);
 
+// True when the bound lets every allowed pair meet, each as often as the
+// others within one: a schedule reaching it would be a design (every pair
+// once, or twice), and the bound says no round pair forces more repeats.
+bool PromisesEvenMeetings(const MeetingBound& bound);
+
 // How many pilots fly on each channel, given each pilot's channel: what the
 // bound needs to know of the channels.
 std::vector<int> PilotsPerChannel(const std::vector<int>& channels);
