@@ -3,7 +3,8 @@
 // same pilots: the time a default-budget draw takes, the figures it reaches
 // and its gap to the counting bound. Counters: largest, never (never-met
 // pairs), squares (sum of squared meeting counts), the bound's three figures
-// as boundLargest, boundNever, boundSquares, and steps. The random draw's
+// as boundLargest, boundNever, boundSquares, steps, and reached (1 when the
+// draw reached the bound and ended there). The random draw's
 // benchmark reports the median over seeds 1 to 5 of its completed draws and
 // how many of the five failed.
 #include "matrix/BalancedDraw.h"
@@ -15,7 +16,6 @@
 #include <algorithm>
 #include <benchmark/benchmark.h>
 #include <numeric>
-#include <cstdlib>
 
 namespace {
 
@@ -71,32 +71,41 @@ void ReportFigures(benchmark::State& state, const MeetingFigures& figures, const
     state.counters["boundSquares"] = double(bound.least.sumOfSquares);
 }
 
-// Arguments: the shape, the seed.
-void BalancedDraw(benchmark::State& state)
+void DrawAndReport(benchmark::State& state, const ContestShape& contest, unsigned seed, const BalanceSettings& settings)
 {
-    const ContestShape& contest = kShapes[state.range(0)];
     const auto roster = RosterFor(contest);
     std::vector<int> order(roster.size());
     std::iota(order.begin(), order.end(), 0);
     BalancedOutcome outcome;
     for (auto _ : state) {
-        SeededRandom random(static_cast<unsigned>(state.range(1)));
+        SeededRandom random(seed);
         BalanceObserver quiet;
-        BalanceSettings settings;
-        if (const char* v = std::getenv("KV_ING")) {
-            settings.ingredients.freedomStart = v[0] == '1';
-            settings.ingredients.conflictMoves = v[1] == '1';
-            settings.ingredients.pairTabu = v[2] == '1';
-            settings.ingredients.perturbation = v[3] == '1';
-        }
-        if (const char* v = std::getenv("KV_EFFORT")) settings.effort = std::atoi(v);
-        if (const char* v = std::getenv("KV_STEPS")) settings.steps = std::atoll(v);
         outcome = DrawBalanced({roster, order, contest.shape}, random, settings, quiet);
         benchmark::DoNotOptimize(outcome.matrix);
     }
     ReportFigures(state, outcome.figures, outcome.bound);
     state.counters["steps"] = double(outcome.steps);
     state.counters["reached"] = outcome.reachedBound;
+}
+
+// Arguments: the shape, the seed.
+void BalancedDraw(benchmark::State& state)
+{
+    DrawAndReport(state, kShapes[state.range(0)], static_cast<unsigned>(state.range(1)), {});
+}
+
+// The draw without one of its ingredients (BalanceSearch.h), to show what
+// each brings. Arguments: the shape, the seed, the ingredient left out
+// (0 the freedom start, 1 conflict-driven moves, 2 the pair tabu, 3 the
+// perturbation).
+void BalancedDrawWithout(benchmark::State& state)
+{
+    BalanceSettings settings;
+    BalanceIngredients& ingredients = settings.ingredients;
+    bool* const leftOut[] = {&ingredients.freedomStart, &ingredients.conflictMoves, &ingredients.pairTabu,
+                             &ingredients.perturbation};
+    *leftOut[state.range(2)] = false;
+    DrawAndReport(state, kShapes[state.range(0)], static_cast<unsigned>(state.range(1)), settings);
 }
 
 int Median(std::vector<int> values)
@@ -143,13 +152,24 @@ void RandomDrawSeedsOneToFive(benchmark::State& state)
 void AllShapesAndSeeds(benchmark::internal::Benchmark* benchmark)
 {
     for (int shape = 0; shape < kShapeCount; ++shape)
-        for (int seed = 1; seed <= (std::getenv("KV_SEEDS") ? std::atoi(std::getenv("KV_SEEDS")) : 5); ++seed)
+        for (int seed = 1; seed <= 5; ++seed)
             benchmark->Args({shape, seed});
+}
+
+// The tabu shapes where the ingredients were measured: 30 pilots, the
+// golfer shape, 8 channels of 4.
+void AblationShapesAndSeeds(benchmark::internal::Benchmark* benchmark)
+{
+    for (int shape : {0, 3, 9})
+        for (int ingredient = 0; ingredient < 4; ++ingredient)
+            for (int seed = 1; seed <= 5; ++seed)
+                benchmark->Args({shape, seed, ingredient});
 }
 
 }  // namespace
 
 BENCHMARK(BalancedDraw)->Apply(AllShapesAndSeeds)->Iterations(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BalancedDrawWithout)->Apply(AblationShapesAndSeeds)->Iterations(1)->Unit(benchmark::kMillisecond);
 BENCHMARK(RandomDrawSeedsOneToFive)->DenseRange(0, kShapeCount - 1)->Iterations(1)->Unit(benchmark::kMillisecond);
 
 BENCHMARK_MAIN();

@@ -6,10 +6,12 @@
 
 #include <bit>
 #include <cstdint>
-#include <map>
+#include <algorithm>
 #include <set>
 
 namespace {
+
+constexpr int kAttempts = 8;
 
 using PilotSet = std::vector<std::uint64_t>;
 
@@ -25,14 +27,12 @@ class FreedomFill {
 public:
     FreedomFill(const BalanceState& state, int limit, SearchRandom& random)
         : m_state(state), m_limit(limit), m_random(random), m_words((state.Pilots() + 63) / 64),
-          m_open(state.Pilots(), PilotSet(m_words, 0)), m_heatOf(state.Pilots(), -1)
+          m_open(state.Pilots(), PilotSet(m_words, 0)), m_heatOf(state.Pilots(), -1), m_groupOf(state.Pilots(), -1)
     {
         for (int one = 0; one < state.Pilots(); ++one)
             for (int other = 0; other < state.Pilots(); ++other)
                 if (IsOpen(one, other))
                     m_open[one][other / 64] |= std::uint64_t(1) << (other % 64);
-        for (int pilot = 0; pilot < state.Pilots(); ++pilot)
-            ++m_unseatedOnChannel[state.Channel(pilot)];
     }
 
     std::optional<std::vector<int>> Round()
@@ -69,23 +69,35 @@ private:
         return usedUp;
     }
 
-    bool IsOwed(int pilot) const { return m_owed.count(m_state.Channel(pilot)) != 0; }
+    bool IsOwed(int pilot) const { return m_owed.count(m_groupOf[pilot]) != 0; }
 
-    // The channels that must give this heat a pilot: as many unseated
-    // pilots as heats left, counting this one.
-    void FindOwedChannels(int heatsLeft)
+    // The groups that must give this heat a pilot: an unseated pilot with
+    // its unseated channel (or team) mates, as many as the heats left,
+    // counting this one. A group is named by its first pilot.
+    void FindOwedGroups(int heatsLeft)
     {
         m_owed.clear();
-        for (const auto& [channel, unseated] : m_unseatedOnChannel)
-            if (unseated >= heatsLeft && unseated > 0)
-                m_owed.insert(channel);
+        for (int pilot = 0; pilot < m_state.Pilots(); ++pilot) {
+            if (m_heatOf[pilot] >= 0)
+                continue;
+            int group = pilot;
+            int size = 1;
+            for (int mate = 0; mate < m_state.Pilots(); ++mate)
+                if (m_heatOf[mate] < 0 && m_state.IsForbidden(pilot, mate)) {
+                    group = std::min(group, mate);
+                    ++size;
+                }
+            m_groupOf[pilot] = group;
+            if (size >= heatsLeft && size > 1)
+                m_owed.insert(group);
+        }
     }
 
     bool FillHeat(int heat)
     {
         m_members.clear();
         m_freeForAll.assign(m_words, ~std::uint64_t(0));
-        FindOwedChannels(m_state.Heats() - heat);
+        FindOwedGroups(m_state.Heats() - heat);
         while (int(m_members.size()) < m_state.HeatSize(heat)) {
             const int seatsLeft = m_state.HeatSize(heat) - int(m_members.size());
             if (!(seatsLeft >= 2 ? SeatBestPair(heat, seatsLeft) : SeatBestPilot(heat)))
@@ -107,8 +119,7 @@ private:
         for (int word = 0; word < m_words; ++word)
             m_freeForAll[word] &= m_open[pilot][word];
         m_freeForAll[pilot / 64] &= ~(std::uint64_t(1) << (pilot % 64));
-        --m_unseatedOnChannel[m_state.Channel(pilot)];
-        m_owed.erase(m_state.Channel(pilot));
+        m_owed.erase(m_groupOf[pilot]);
     }
 
     // Fewer used-up pairs first, then more freedom; ties at random.
@@ -174,8 +185,8 @@ private:
     int m_words;
     std::vector<PilotSet> m_open;       // per pilot: who it may still meet
     std::vector<int> m_heatOf;
-    std::map<int, int> m_unseatedOnChannel;
-    std::set<int> m_owed;              // channels this heat must take a pilot of
+    std::vector<int> m_groupOf;         // per pilot, in the heat being filled
+    std::set<int> m_owed;               // groups this heat must take a pilot of
     std::vector<int> m_members;         // of the heat being filled
     PilotSet m_freeForAll;              // who may still meet every member
 };
@@ -184,5 +195,9 @@ private:
 
 std::optional<std::vector<int>> FreedomRound(const BalanceState& state, int limit, SearchRandom& random)
 {
-    return FreedomFill(state, limit, random).Round();
+    // Other ties corner it elsewhere, or not at all.
+    for (int attempt = 0; attempt < kAttempts; ++attempt)
+        if (std::optional<std::vector<int>> heatOf = FreedomFill(state, limit, random).Round())
+            return heatOf;
+    return std::nullopt;
 }
