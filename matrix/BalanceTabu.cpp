@@ -1,12 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Tabu search for the balanced draw: each iteration looks at the swaps of
 // the pilots who meet someone of their heat too often (every round in a small
-// field, one random round in a large one) and makes the best one that sends
-// no pilot back to a heat it left in that round lately (or one that beats the
-// best schedule so far). The sum of squares of a swap comes from the per-heat
-// meeting sums in a few look-ups; only swaps that can win are weighed in
-// full. Long stagnation goes back to the best schedule and shakes it with a
-// few random swaps.
+// field, one random round in a large one) and makes the best one that is not
+// tabu (or one that beats the best schedule so far). Tabu is a pilot going
+// back lately to a heat it left in that round, or, where every pair can meet
+// equally often, swapping a pair again that was swapped lately in that
+// round. The sum of squares of a swap comes from the per-heat meeting sums
+// in a few look-ups; only swaps that can win are weighed in full. Long
+// stagnation goes back to the best schedule and shakes it with a few random
+// swaps. Kept rounds are never looked at.
 #include "matrix/BalanceSearch.h"
 
 #include "matrix/MeetingSums.h"

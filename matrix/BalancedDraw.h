@@ -17,13 +17,14 @@ class RandomSource;
 // where every pilot meets as many others as possible and no pair meets much
 // more often than the rest (MeetingFigures.h says how schedules compare).
 //
-// A randomised greedy start seats each round, the busiest channels first,
-// every pilot in the legal heat where it meets the fewest pilots it met
-// before. Simulated annealing (heats of 9 or more) or tabu search (smaller
-// heats) improves it by swapping two pilots of one round. The budget is
-// counted in steps, not seconds, so a seed gives the same schedule on every
-// machine; the search ends early once the schedule reaches the counting
-// bound (MeetingBound.h).
+// Heats of 9 or more start from a randomised greedy seating (each round, the
+// busiest channels first, every pilot in the legal heat where it meets the
+// fewest pilots it met before) and are annealed; smaller heats start from
+// the freedom seating (FreedomSeating.h) and get tabu search. Both swap two
+// pilots of one round. The budget is counted in steps, not seconds, so a
+// seed gives the same schedule on every machine; the search ends early once
+// the schedule reaches the counting bound (MeetingBound.h), and the outcome
+// says so: no schedule can be better.
 
 constexpr int kMinBalanceEffort = 1;
 constexpr int kMaxBalanceEffort = 10;
