@@ -61,6 +61,9 @@ std::vector<int> SeatingOrder(const BalanceState& state, SearchRandom& random)
 // Dealing the seating order round the heats in turn: never two channel mates
 // in a heat (no channel has more pilots than heats) and the sizes come out
 // even. The greedy seating falls back on it when it paints itself into a corner.
+// It knows channels only: a pair forbidden otherwise (BalanceState::Forbid)
+// may share a heat here, so a rule adding such pairs needs a fallback of its
+// own.
 std::vector<int> DealtRound(const BalanceState& state, const std::vector<int>& order)
 {
     std::vector<int> heatOf(state.Pilots());
