@@ -15,12 +15,14 @@ namespace {
 // at two heats, so smaller heats get more steps for the same time. Tabu
 // search makes one swap for hundreds it weighs, annealing more, so a tabu
 // step costs less. The largest field (100 pilots, 25 rounds of heats of 10)
-// takes about two seconds on an ordinary desktop; the tabu fields stay
-// below it (32 pilots in 10 rounds of heats of 4, about 1.5 s, is the
-// longest), and the budget is three times what the 32 pilots on 8 channels
-// of 4 needed in most seeds to reach every pair meeting twice.
+// takes about two seconds on an ordinary desktop. Where the pairs can meet
+// evenly (IsEvenSpread) the tabu search gets three times the steps: what
+// the 32 pilots on 8 channels of 4 needed in most seeds to reach every pair
+// meeting twice, and the golfer field (32 pilots in heats of 4) to keep its
+// six repeated pairs; where two rounds force repeats it gained nothing.
 constexpr std::int64_t kAnnealStepsPerPlaceAndSeat = 192000;
-constexpr std::int64_t kTabuStepsPerPlaceAndSeat = 768000;
+constexpr std::int64_t kTabuStepsPerPlaceAndSeat = 256000;
+constexpr std::int64_t kEvenTabuStepsPerPlaceAndSeat = 768000;
 constexpr std::int64_t kLeastSteps = 1600000;
 // Annealing did best on large heats, tabu search on small heats and tight
 // fields.
@@ -139,11 +141,11 @@ void SeatFirst(BalanceState& state, const MeetingBound& bound, const BalanceSett
         SeatGreedily(state, random);
 }
 
-std::int64_t BudgetFor(int pilots, const MatrixShape& shape, const BalanceSettings& settings)
+std::int64_t BudgetFor(const DrawInput& input, const BalanceSettings& settings)
 {
     if (settings.steps > 0)
         return settings.steps;
-    return DefaultBalanceSteps(pilots, shape) * std::clamp(settings.effort, kMinBalanceEffort, kMaxBalanceEffort);
+    return DefaultBalanceSteps(input) * std::clamp(settings.effort, kMinBalanceEffort, kMaxBalanceEffort);
 }
 
 void Search(SearchProgress& progress, SearchRandom& random, const BalanceIngredients& ingredients)
@@ -174,12 +176,16 @@ Matrix ScheduleOf(const BalanceState& state, const std::vector<int>& seating, co
 
 }  // namespace
 
-std::int64_t DefaultBalanceSteps(int pilots, const MatrixShape& shape)
+std::int64_t DefaultBalanceSteps(const DrawInput& input)
 {
-    const std::vector<int> sizes = EvenHeatSizes(pilots, shape);
+    const int pilots = int(input.listOrder.size());
+    const std::vector<int> sizes = EvenHeatSizes(pilots, input.shape);
     const std::int64_t seats = sizes.empty() ? 1 : std::max(1, sizes.front());
-    const std::int64_t perPlaceAndSeat = seats >= kLargeHeat ? kAnnealStepsPerPlaceAndSeat : kTabuStepsPerPlaceAndSeat;
-    return std::max(kLeastSteps, perPlaceAndSeat * pilots * shape.rounds / seats);
+    std::int64_t perPlaceAndSeat = kAnnealStepsPerPlaceAndSeat;
+    if (seats < kLargeHeat)
+        perPlaceAndSeat = IsEvenSpread(BalancedDrawBound(input)) ? kEvenTabuStepsPerPlaceAndSeat
+                                                                 : kTabuStepsPerPlaceAndSeat;
+    return std::max(kLeastSteps, perPlaceAndSeat * pilots * input.shape.rounds / seats);
 }
 
 MeetingBound BalancedDrawBound(const DrawInput& input)
@@ -206,7 +212,7 @@ BalancedOutcome DrawBalanced(const DrawInput& input, RandomSource& random, const
     BalanceState state(channels, input.shape.rounds, sizes);
     SearchRandom searchRandom = SearchRandom::SeededFrom(random);
     SeatFirst(state, outcome.bound, settings, searchRandom);
-    SearchProgress progress(state, outcome.bound, BudgetFor(pilots, input.shape, settings), observer);
+    SearchProgress progress(state, outcome.bound, BudgetFor(input, settings), observer);
     Search(progress, searchRandom, settings.ingredients);
     outcome.matrix = ScheduleOf(state, progress.BestSeating(), input);
     outcome.figures = progress.Best();

@@ -46,8 +46,9 @@ struct BalancedOutcome {
     bool reachedBound = false;        // no schedule can beat it: the best possible
 };
 
-// The steps an effort of 1 spends on these pilots and fields.
-std::int64_t DefaultBalanceSteps(int pilots, const MatrixShape& shape);
+// The steps an effort of 1 spends on these pilots and fields; only
+// meaningful for pilots and fields the draw does not refuse.
+std::int64_t DefaultBalanceSteps(const DrawInput& input);
 
 // The counting bound for the even heats the balanced draw seats these
 // pilots in; only meaningful for pilots and fields it does not refuse.

@@ -159,7 +159,7 @@ TEST(BalancedDraw, FindsThePerfectScheduleWhereOneExists)
     };
     for (const auto& [club, perfect, seeds] : shapes)
         for (unsigned seed : seeds) {
-            const std::int64_t budget = DefaultBalanceSteps(int(club.roster.size()), club.shape);
+            const std::int64_t budget = DefaultBalanceSteps(club.Input());
             const BalancedOutcome outcome = DrawWithSeed(club, seed, budget);
             EXPECT_EQ(outcome.figures, perfect) << club.roster.size() << " pilots, seed " << seed;
             EXPECT_TRUE(outcome.reachedBound) << club.roster.size() << " pilots, seed " << seed;
@@ -190,7 +190,7 @@ TEST(BalancedDraw, FortyPilotsInFourHeatsMeetEvenlyWithinTheDefaultBudget)
     std::vector<std::int64_t> squares;
     std::vector<int> neverMet, largest;
     for (unsigned seed = 1; seed <= 3; ++seed) {
-        const BalancedOutcome outcome = DrawWithSeed(club, seed, DefaultBalanceSteps(40, club.shape));
+        const BalancedOutcome outcome = DrawWithSeed(club, seed, DefaultBalanceSteps(club.Input()));
         squares.push_back(outcome.figures.sumOfSquares);
         neverMet.push_back(outcome.figures.neverMet);
         largest.push_back(outcome.figures.largest);
@@ -215,7 +215,7 @@ TEST(BalancedDraw, AStopRequestEndsTheSearchWithACompleteSchedule)
     const BalancedOutcome outcome = DrawBalanced(club.Input(), random, {}, stop);
     EXPECT_TRUE(outcome.stopped);
     EXPECT_FALSE(outcome.reachedBound);
-    EXPECT_LT(outcome.steps, DefaultBalanceSteps(40, club.shape));
+    EXPECT_LT(outcome.steps, DefaultBalanceSteps(club.Input()));
     ExpectKeepsTheRules(club, outcome.matrix, 0);
 }
 
