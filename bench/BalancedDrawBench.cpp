@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The balanced draw on six real contest shapes, beside the random draw on the
+// The balanced draw on six real contest shapes and four perfect ones, beside the random draw on the
 // same pilots: the time a default-budget draw takes, the figures it reaches
 // and its gap to the counting bound. Counters: largest, never (never-met
 // pairs), squares (sum of squared meeting counts), the bound's three figures
-// as boundLargest, boundNever, boundSquares, and steps. The random draw's
+// as boundLargest, boundNever, boundSquares, steps, and reached (1 when the
+// draw reached the bound and ended there). The random draw's
 // benchmark reports the median over seeds 1 to 5 of its completed draws and
 // how many of the five failed.
 #include "matrix/BalancedDraw.h"
@@ -26,7 +27,8 @@ struct ContestShape {
     MatrixShape shape;
 };
 
-// The six shapes, by benchmark argument.
+// The shapes, by benchmark argument: six contest shapes, then four where a
+// perfect schedule is known to exist.
 const ContestShape kShapes[] = {
     {30, 6, 3, 6, {6, 4, 8}},     // 30 pilots, 6 channels × 3 and 6 × 2
     {40, 0, 0, 0, {10, 4, 10}},   // own channels
@@ -34,7 +36,12 @@ const ContestShape kShapes[] = {
     {32, 0, 0, 0, {9, 8, 4}},     // the social golfer shape
     {100, 0, 0, 0, {25, 10, 10}},
     {14, 0, 0, 0, {7, 2, 7}},
+    {32, 0, 0, 0, {10, 8, 4}},    // the golfer shape's most rounds
+    {16, 0, 0, 0, {5, 4, 4}},     // every pair exactly once
+    {25, 0, 0, 0, {6, 5, 5}},     // likewise
+    {32, 8, 4, 0, {8, 4, 8}},     // 8 channels × 4: every allowed pair twice
 };
+constexpr int kShapeCount = int(std::size(kShapes));
 
 // Shared channels first, then one channel per remaining pilot.
 std::vector<PilotRecord> RosterFor(const ContestShape& contest)
@@ -64,22 +71,41 @@ void ReportFigures(benchmark::State& state, const MeetingFigures& figures, const
     state.counters["boundSquares"] = double(bound.least.sumOfSquares);
 }
 
-// Arguments: the shape, the seed.
-void BalancedDraw(benchmark::State& state)
+void DrawAndReport(benchmark::State& state, const ContestShape& contest, unsigned seed, const BalanceSettings& settings)
 {
-    const ContestShape& contest = kShapes[state.range(0)];
     const auto roster = RosterFor(contest);
     std::vector<int> order(roster.size());
     std::iota(order.begin(), order.end(), 0);
     BalancedOutcome outcome;
     for (auto _ : state) {
-        SeededRandom random(static_cast<unsigned>(state.range(1)));
+        SeededRandom random(seed);
         BalanceObserver quiet;
-        outcome = DrawBalanced({roster, order, contest.shape}, random, {}, quiet);
+        outcome = DrawBalanced({roster, order, contest.shape}, random, settings, quiet);
         benchmark::DoNotOptimize(outcome.matrix);
     }
     ReportFigures(state, outcome.figures, outcome.bound);
     state.counters["steps"] = double(outcome.steps);
+    state.counters["reached"] = outcome.reachedBound;
+}
+
+// Arguments: the shape, the seed.
+void BalancedDraw(benchmark::State& state)
+{
+    DrawAndReport(state, kShapes[state.range(0)], static_cast<unsigned>(state.range(1)), {});
+}
+
+// The draw without one of its ingredients (BalanceSearch.h), to show what
+// each brings. Arguments: the shape, the seed, the ingredient left out
+// (0 the freedom start, 1 conflict-driven moves, 2 the pair tabu, 3 the
+// perturbation).
+void BalancedDrawWithout(benchmark::State& state)
+{
+    BalanceSettings settings;
+    BalanceIngredients& ingredients = settings.ingredients;
+    bool* const leftOut[] = {&ingredients.freedomStart, &ingredients.conflictMoves, &ingredients.pairTabu,
+                             &ingredients.perturbation};
+    *leftOut[state.range(2)] = false;
+    DrawAndReport(state, kShapes[state.range(0)], static_cast<unsigned>(state.range(1)), settings);
 }
 
 int Median(std::vector<int> values)
@@ -125,14 +151,25 @@ void RandomDrawSeedsOneToFive(benchmark::State& state)
 
 void AllShapesAndSeeds(benchmark::internal::Benchmark* benchmark)
 {
-    for (int shape = 0; shape < 6; ++shape)
-        for (int seed = 1; seed <= 3; ++seed)
+    for (int shape = 0; shape < kShapeCount; ++shape)
+        for (int seed = 1; seed <= 5; ++seed)
             benchmark->Args({shape, seed});
+}
+
+// The tabu shapes where the ingredients were measured: 30 pilots, the
+// golfer shape, 8 channels of 4.
+void AblationShapesAndSeeds(benchmark::internal::Benchmark* benchmark)
+{
+    for (int shape : {0, 3, 9})
+        for (int ingredient = 0; ingredient < 4; ++ingredient)
+            for (int seed = 1; seed <= 5; ++seed)
+                benchmark->Args({shape, seed, ingredient});
 }
 
 }  // namespace
 
 BENCHMARK(BalancedDraw)->Apply(AllShapesAndSeeds)->Iterations(1)->Unit(benchmark::kMillisecond);
-BENCHMARK(RandomDrawSeedsOneToFive)->DenseRange(0, 5)->Iterations(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BalancedDrawWithout)->Apply(AblationShapesAndSeeds)->Iterations(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(RandomDrawSeedsOneToFive)->DenseRange(0, kShapeCount - 1)->Iterations(1)->Unit(benchmark::kMillisecond);
 
 BENCHMARK_MAIN();

@@ -112,11 +112,14 @@ void Anneal(SearchProgress& progress, SearchRandom& random, std::int64_t steps)
     const double cooling = PortableExp(-kLogTemperatureFall / kCoolingStages);
     double temperature = kFirstTemperature;
     const std::int64_t end = progress.Steps() + steps;
+    const std::vector<int>& rounds = state.FreeRounds();
+    if (rounds.empty())
+        return;
     while (progress.Steps() < end && !progress.ShouldEnd()) {
         progress.CountStep();
         if (progress.Steps() % stageSteps == 0 && temperature > kLastTemperature)
             temperature *= cooling;
-        const int round = random.Below(state.Rounds());
+        const int round = rounds[random.Below(int(rounds.size()))];
         const int pilot = random.Below(state.Pilots());
         const int fromHeat = state.HeatOf(round, pilot);
         int toHeat = random.Below(state.Heats() - 1);

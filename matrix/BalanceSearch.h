@@ -62,9 +62,19 @@ private:
 // state brought up to date.
 void SwapKeepingSums(SearchProgress& progress, MeetingSums& sums, int round, int one, int other);
 
+// What the search is made of beyond plain tabu search over swaps; the draw
+// uses them all, the benchmark leaves out one at a time to measure it.
+struct BalanceIngredients {
+    bool freedomStart = true;     // FreedomSeating.h for small heats, not the plain greedy start
+    bool conflictMoves = true;    // tabu search looks only at pilots meeting someone too often
+    bool pairTabu = true;         // tabu on the swapped pair, not on a pilot's way back
+    bool perturbation = true;     // random swaps after a run without a better schedule
+};
+
 // Simulated annealing over swaps, for `steps` steps or until the progress
 // ends, weighing each swap in a few look-ups (MeetingSums.h).
 void Anneal(SearchProgress& progress, SearchRandom& random, std::int64_t steps);
 
 // Tabu search over the swaps of one round at a time, likewise.
-void TabuSearch(SearchProgress& progress, SearchRandom& random, std::int64_t steps);
+void TabuSearch(SearchProgress& progress, SearchRandom& random, std::int64_t steps,
+                const BalanceIngredients& ingredients = {});

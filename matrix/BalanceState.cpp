@@ -3,7 +3,6 @@
 
 #include <algorithm>
 #include <cassert>
-#include <map>
 
 BalanceState::BalanceState(std::vector<int> channels, int rounds, std::vector<int> heatSizes)
     : m_pilots(static_cast<int>(channels.size()))
@@ -12,14 +11,16 @@ BalanceState::BalanceState(std::vector<int> channels, int rounds, std::vector<in
     , m_sizes(std::move(heatSizes))
 {
     m_seatsPerHeat = m_sizes.empty() ? 0 : *std::max_element(m_sizes.begin(), m_sizes.end());
-    std::map<int, int> onChannel;
-    for (int channel : m_channels)
-        ++onChannel[channel];
-    m_hasMates.resize(m_pilots);
-    for (int pilot = 0; pilot < m_pilots; ++pilot)
-        m_hasMates[pilot] = onChannel[m_channels[pilot]] > 1;
-    for (const auto& [channel, pilots] : onChannel)
-        m_matePairs += pilots * (pilots - 1) / 2;
+    m_hasMates.assign(m_pilots, 0);
+    m_forbidden.assign(size_t(m_pilots) * m_pilots, 0);
+    for (int one = 0; one < m_pilots; ++one)
+        for (int other = one + 1; other < m_pilots; ++other)
+            if (m_channels[one] == m_channels[other])
+                Forbid(one, other);
+    m_kept.assign(m_rounds, 0);
+    m_freeRounds.resize(m_rounds);
+    for (int round = 0; round < m_rounds; ++round)
+        m_freeRounds[round] = round;
     m_heatOf.assign(size_t(m_rounds) * m_pilots, -1);
     m_seatOf.assign(m_heatOf.size(), -1);
     m_members.assign(size_t(m_rounds) * Heats() * m_seatsPerHeat, -1);
@@ -27,6 +28,25 @@ BalanceState::BalanceState(std::vector<int> channels, int rounds, std::vector<in
     m_histogram.assign(m_rounds + 2, 0);
     m_histogram[0] = m_pilots * (m_pilots - 1) / 2;
     m_figures.neverMet = m_histogram[0] - m_matePairs;
+}
+
+void BalanceState::Forbid(int one, int other)
+{
+    assert(one != other && std::all_of(m_heatOf.begin(), m_heatOf.end(), [](int heat) { return heat < 0; }));
+    char& forbidden = m_forbidden[size_t(one) * m_pilots + other];
+    if (forbidden)
+        return;
+    forbidden = 1;
+    m_forbidden[size_t(other) * m_pilots + one] = 1;
+    m_hasMates[one] = m_hasMates[other] = 1;
+    ++m_matePairs;
+    m_figures.neverMet = m_pilots * (m_pilots - 1) / 2 - m_matePairs;
+}
+
+void BalanceState::KeepRound(int round)
+{
+    m_kept[round] = 1;
+    m_freeRounds.erase(std::remove(m_freeRounds.begin(), m_freeRounds.end(), round), m_freeRounds.end());
 }
 
 void BalanceState::AddMeeting(int one, int other, int change)
@@ -139,10 +159,10 @@ void BalanceState::Swap(int round, int one, int other)
     std::swap(m_heatOf[oneAt], m_heatOf[otherAt]);
 }
 
-bool BalanceState::HeatHoldsChannel(int round, int heat, int channel, int except) const
+bool BalanceState::HeatHoldsForbidden(int round, int heat, int pilot, int except) const
 {
-    for (int pilot : Members(round, heat))
-        if (pilot != except && m_channels[pilot] == channel)
+    for (int other : Members(round, heat))
+        if (other != except && IsForbidden(pilot, other))
             return true;
     return false;
 }
@@ -152,12 +172,17 @@ int BalanceState::PartnerFor(int round, int pilot, int heat, int seat) const
     const int fromHeat = HeatOf(round, pilot);
     if (heat == fromHeat)
         return -1;
+    int other = -1;
     if (HasMates(pilot))
         for (int mate : Members(round, heat))
-            if (m_channels[mate] == m_channels[pilot])
-                return mate;
-    const int other = m_members[Seat(round, heat, seat)];
-    if (HasMates(other) && HeatHoldsChannel(round, fromHeat, m_channels[other], pilot))
+            if (IsForbidden(pilot, mate)) {
+                if (other >= 0)
+                    return -1;  // no single swap parts the pilot from both
+                other = mate;
+            }
+    if (other < 0)
+        other = m_members[Seat(round, heat, seat)];
+    if (HasMates(other) && HeatHoldsForbidden(round, fromHeat, other, pilot))
         return -1;
     return other;
 }
@@ -176,7 +201,7 @@ MeetingFigures BalanceState::RecountFigures() const
     MeetingFigures figures;
     for (int one = 0; one < m_pilots; ++one)
         for (int other = one + 1; other < m_pilots; ++other) {
-            if (m_channels[one] == m_channels[other])
+            if (IsForbidden(one, other))
                 continue;
             const int count = counts[size_t(one) * m_pilots + other];
             figures.sumOfSquares += std::int64_t(count) * count;

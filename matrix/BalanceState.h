@@ -12,6 +12,11 @@
 // often each two pilots meet. A move swaps two pilots of one round between
 // their heats; its effect on the figures is computed from the two pilots'
 // table rows and the two heats alone, O(pilots per heat).
+//
+// Pairs that may not share a heat are a table of their own: channel mates
+// from the start, and any further pair a rule forbids (Forbid). A kept round
+// (a round already flown) is seated like any other, but no search moves a
+// pilot in it (IsKept).
 class BalanceState {
 public:
     // channels: a channel number per pilot; heatSizes: the seats of each heat.
@@ -23,13 +28,24 @@ public:
     int HeatSize(int heat) const { return m_sizes[heat]; }
     int HeatOf(int round, int pilot) const { return m_heatOf[Index(round, pilot)]; }
     int Channel(int pilot) const { return m_channels[pilot]; }
+    // The pilot has someone it may not share a heat with.
     bool HasMates(int pilot) const { return m_hasMates[pilot] != 0; }
+    bool IsForbidden(int one, int other) const { return m_forbidden[size_t(one) * m_pilots + other] != 0; }
+    bool IsKept(int round) const { return m_kept[round] != 0; }
+    // The rounds a search may change, in order.
+    const std::vector<int>& FreeRounds() const { return m_freeRounds; }
     std::span<const int> Members(int round, int heat) const
     {
         return {&m_members[Seat(round, heat, 0)], static_cast<size_t>(m_sizes[heat])};
     }
     int Meetings(int one, int other) const { return m_counts[size_t(one) * m_pilots + other]; }
     const MeetingFigures& Figures() const { return m_figures; }
+
+    // Before any round is seated: two pilots who may never share a heat
+    // (team mates), beside the channel mates.
+    void Forbid(int one, int other);
+    // A round no search may change.
+    void KeepRound(int round);
 
     // Seats a whole round: heatOf[pilot] for every pilot, filling each heat
     // exactly. Rounds are seated once, before any move.
@@ -41,8 +57,9 @@ public:
     void Swap(int round, int one, int other);
 
     // The partner for moving a pilot into another heat of its round: the
-    // channel mate seated there if any, otherwise the pilot in `seat` of that
-    // heat when the move keeps both heats free of channel clashes; -1 if not.
+    // one pilot there it may not meet if any (a channel mate), otherwise the
+    // pilot in `seat` of that heat, when the swap keeps both heats free of
+    // forbidden pairs; -1 if not.
     int PartnerFor(int round, int pilot, int heat, int seat) const;
 
     // The figures counted afresh from the seating, for checking.
@@ -55,7 +72,7 @@ public:
 private:
     size_t Index(int round, int pilot) const { return size_t(round) * m_pilots + pilot; }
     size_t Seat(int round, int heat, int seat) const { return (size_t(round) * Heats() + heat) * m_seatsPerHeat + seat; }
-    bool HeatHoldsChannel(int round, int heat, int channel, int except) const;
+    bool HeatHoldsForbidden(int round, int heat, int pilot, int except) const;
     void AddMeeting(int one, int other, int change);
     void ClearRound(int round);
 
@@ -65,6 +82,9 @@ private:
     int m_matePairs = 0;
     std::vector<int> m_channels;
     std::vector<char> m_hasMates;
+    std::vector<char> m_forbidden;  // per pair, both halves
+    std::vector<char> m_kept;       // per round
+    std::vector<int> m_freeRounds;
     std::vector<int> m_sizes;
     std::vector<int> m_heatOf;     // round-major, per pilot
     std::vector<int> m_seatOf;     // the pilot's seat within its heat

@@ -1,12 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Tabu search for the balanced draw: each iteration looks at the swaps of
 // the pilots who meet someone of their heat too often (every round in a small
-// field, one random round in a large one) and makes the best one that sends
-// no pilot back to a heat it left in that round lately (or one that beats the
-// best schedule so far). The sum of squares of a swap comes from the per-heat
-// meeting sums in a few look-ups; only swaps that can win are weighed in
-// full. Long stagnation goes back to the best schedule and shakes it with a
-// few random swaps.
+// field, one random round in a large one) and makes the best one that is not
+// tabu (or one that beats the best schedule so far). Tabu is a pilot going
+// back lately to a heat it left in that round, or, where every pair can meet
+// equally often, swapping a pair again that was swapped lately in that
+// round. The sum of squares of a swap comes from the per-heat meeting sums
+// in a few look-ups; only swaps that can win are weighed in full. Long
+// stagnation goes back to the best schedule and shakes it with a few random
+// swaps. Kept rounds are never looked at.
 #include "matrix/BalanceSearch.h"
 
 #include "matrix/MeetingSums.h"
@@ -27,6 +29,13 @@ constexpr int kShakeSwaps = 6;
 // any longer block we measured.
 constexpr int kPilotsPerTenure = 32;
 constexpr int kTenureSpread = 3;
+// Where every pair can meet equally often, the schedule sought is a design
+// (every pair twice, say), and near it the search circles round a few
+// swaps that a pilot's way back does not block: there a swapped pair may
+// not be swapped again in that round for 8 to 48 iterations. Elsewhere the
+// short block above searched better.
+constexpr int kLeastPairTenure = 8;
+constexpr int kPairTenureSpread = 40;
 
 // The most any pair meets when the meetings are spread most evenly.
 int EvenTop(const BalanceState& state)
@@ -49,11 +58,14 @@ struct TabuMove {
 
 class Tabu {
 public:
-    Tabu(SearchProgress& progress, SearchRandom& random)
+    Tabu(SearchProgress& progress, SearchRandom& random, const BalanceIngredients& ingredients)
         : m_progress(progress)
         , m_state(progress.State())
         , m_random(random)
+        , m_ingredients(ingredients)
         , m_until(size_t(m_state.Rounds()) * m_state.Pilots() * m_state.Heats(), 0)
+        , m_pairTabu(ingredients.pairTabu && PromisesEvenMeetings(progress.Bound()))
+        , m_pairUntil(m_pairTabu ? size_t(m_state.Rounds()) * m_state.Pilots() * m_state.Pilots() : 0, 0)
         , m_tenure(std::max(1, m_state.Pilots() / kPilotsPerTenure))
         , m_patience(std::max(200, 20 * m_state.Pilots()))
         , m_evenTop(EvenTop(m_state))
@@ -72,7 +84,7 @@ public:
             if (m_progress.Best().IsBetterThan(lastBest)) {
                 lastBest = m_progress.Best();
                 sinceBest = 0;
-            } else if (++sinceBest > m_patience) {
+            } else if (++sinceBest > m_patience && m_ingredients.perturbation) {
                 Shake();
                 sinceBest = 0;
             }
@@ -86,6 +98,25 @@ private:
     }
     // A pilot may not go back lately to the heat it left in a round.
     bool IsTabu(int round, int pilot, int heat) const { return m_until[Attribute(round, pilot, heat)] > m_iteration; }
+    size_t PairAttribute(int round, int one, int other) const
+    {
+        return (size_t(round) * m_state.Pilots() + std::min(one, other)) * m_state.Pilots() + std::max(one, other);
+    }
+    bool IsTabuSwap(int round, int one, int other) const
+    {
+        if (m_pairTabu)
+            return m_pairUntil[PairAttribute(round, one, other)] > m_iteration;
+        return IsTabu(round, one, m_state.HeatOf(round, other)) || IsTabu(round, other, m_state.HeatOf(round, one));
+    }
+    void MakeTabu(const TabuMove& move)
+    {
+        if (m_pairTabu) {
+            m_pairUntil[PairAttribute(move.round, move.one, move.other)] = m_iteration + kLeastPairTenure + m_random.Below(kPairTenureSpread + 1);
+            return;
+        }
+        for (int pilot : {move.one, move.other})
+            m_until[Attribute(move.round, pilot, m_state.HeatOf(move.round, pilot))] = m_iteration + m_tenure + m_random.Below(kTenureSpread * m_tenure + 1);
+    }
 
     void Consider(int round, int one, int other, TabuMove& chosen)
     {
@@ -96,7 +127,7 @@ private:
             return;
         const MeetingFigures after = m_state.FiguresAfterSwap(round, one, other);
         const bool aspires = after.IsBetterThan(m_progress.Best());
-        if (!aspires && (IsTabu(round, one, m_state.HeatOf(round, other)) || IsTabu(round, other, m_state.HeatOf(round, one))))
+        if (!aspires && IsTabuSwap(round, one, other))
             return;
         if (chosen.one >= 0 && chosen.after.IsBetterThan(after))
             return;
@@ -117,7 +148,7 @@ private:
                 if (other < 0)
                     continue;
                 Consider(round, pilot, other, chosen);
-                if (m_state.Channel(other) == m_state.Channel(pilot))
+                if (m_state.IsForbidden(pilot, other))
                     break;  // the channel mate is this heat's only partner
             }
     }
@@ -139,10 +170,11 @@ private:
     {
         const int pilots = m_state.Pilots();
         std::vector<int> candidates;
-        for (int pilot = 0; pilot < pilots; ++pilot)
-            if (MeetsTooOften(round, pilot))
-                candidates.push_back(pilot);
-        if (candidates.empty() && m_state.Figures().largest <= m_evenTop) {
+        if (m_ingredients.conflictMoves)
+            for (int pilot = 0; pilot < pilots; ++pilot)
+                if (MeetsTooOften(round, pilot))
+                    candidates.push_back(pilot);
+        if (candidates.empty() && (m_state.Figures().largest <= m_evenTop || !m_ingredients.conflictMoves)) {
             candidates.resize(pilots);
             std::iota(candidates.begin(), candidates.end(), 0);
         }
@@ -159,26 +191,27 @@ private:
     void Iterate()
     {
         TabuMove chosen;
+        const std::vector<int>& rounds = m_state.FreeRounds();
         const bool everyRound = m_state.Pilots() <= kAllPilotsUpTo;
-        const int first = everyRound ? 0 : m_random.Below(m_state.Rounds());
-        const int last = everyRound ? m_state.Rounds() - 1 : first;
-        for (int round = first; round <= last; ++round)
-            for (int pilot : Candidates(round))
-                ConsiderMovesOf(round, pilot, chosen);
+        const int first = everyRound ? 0 : m_random.Below(int(rounds.size()));
+        const int last = everyRound ? int(rounds.size()) - 1 : first;
+        for (int at = first; at <= last; ++at)
+            for (int pilot : Candidates(rounds[at]))
+                ConsiderMovesOf(rounds[at], pilot, chosen);
         if (chosen.one < 0) {
             m_progress.CountStep();  // an empty look still spends the budget
             return;
         }
-        for (int pilot : {chosen.one, chosen.other})
-            m_until[Attribute(chosen.round, pilot, m_state.HeatOf(chosen.round, pilot))] = m_iteration + m_tenure + m_random.Below(kTenureSpread * m_tenure + 1);
+        MakeTabu(chosen);
         SwapKeepingSums(m_progress, m_sums, chosen.round, chosen.one, chosen.other);
     }
 
     void Shake()
     {
         m_progress.ReturnToBest();
+        const std::vector<int>& rounds = m_state.FreeRounds();
         for (int swap = 0; swap < kShakeSwaps; ++swap) {
-            const int round = m_random.Below(m_state.Rounds());
+            const int round = rounds[m_random.Below(int(rounds.size()))];
             const int pilot = m_random.Below(m_state.Pilots());
             const int heat = m_random.Below(m_state.Heats());
             const int other = m_state.PartnerFor(round, pilot, heat, m_random.Below(m_state.HeatSize(heat)));
@@ -191,7 +224,10 @@ private:
     SearchProgress& m_progress;
     BalanceState& m_state;
     SearchRandom& m_random;
+    BalanceIngredients m_ingredients;
     std::vector<std::int64_t> m_until;
+    bool m_pairTabu;
+    std::vector<std::int64_t> m_pairUntil;
     int m_tenure;
     int m_patience;
     int m_evenTop;
@@ -201,7 +237,9 @@ private:
 
 }  // namespace
 
-void TabuSearch(SearchProgress& progress, SearchRandom& random, std::int64_t steps)
+void TabuSearch(SearchProgress& progress, SearchRandom& random, std::int64_t steps, const BalanceIngredients& ingredients)
 {
-    Tabu(progress, random).Run(steps);
+    if (progress.State().FreeRounds().empty())
+        return;
+    Tabu(progress, random, ingredients).Run(steps);
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "matrix/BalancedDraw.h"
 
+#include "matrix/FreedomSeating.h"
 #include "matrix/SearchRandom.h"
 
 #include <algorithm>
@@ -14,9 +15,14 @@ namespace {
 // at two heats, so smaller heats get more steps for the same time. Tabu
 // search makes one swap for hundreds it weighs, annealing more, so a tabu
 // step costs less. The largest field (100 pilots, 25 rounds of heats of 10)
-// takes about two seconds on an ordinary desktop.
+// takes about two seconds on an ordinary desktop. Where the pairs can meet
+// evenly (IsEvenSpread) the tabu search gets three times the steps: what
+// the 32 pilots on 8 channels of 4 needed in most seeds to reach every pair
+// meeting twice, and the golfer field (32 pilots in heats of 4) to keep its
+// six repeated pairs; where two rounds force repeats it gained nothing.
 constexpr std::int64_t kAnnealStepsPerPlaceAndSeat = 192000;
 constexpr std::int64_t kTabuStepsPerPlaceAndSeat = 256000;
+constexpr std::int64_t kEvenTabuStepsPerPlaceAndSeat = 768000;
 constexpr std::int64_t kLeastSteps = 1600000;
 // Annealing did best on large heats, tabu search on small heats and tight
 // fields.
@@ -57,6 +63,9 @@ std::vector<int> SeatingOrder(const BalanceState& state, SearchRandom& random)
 // Dealing the seating order round the heats in turn: never two channel mates
 // in a heat (no channel has more pilots than heats) and the sizes come out
 // even. The greedy seating falls back on it when it paints itself into a corner.
+// It knows channels only: a pair forbidden otherwise (BalanceState::Forbid)
+// may share a heat here, so a rule adding such pairs needs a fallback of its
+// own.
 std::vector<int> DealtRound(const BalanceState& state, const std::vector<int>& order)
 {
     std::vector<int> heatOf(state.Pilots());
@@ -81,7 +90,7 @@ std::vector<int> GreedyRound(const BalanceState& state, const std::vector<int>& 
             bool clashes = false;
             for (int other : seated[heat]) {
                 metBefore += state.Meetings(pilot, other);
-                clashes = clashes || state.Channel(other) == state.Channel(pilot);
+                clashes = clashes || state.IsForbidden(pilot, other);
             }
             if (clashes)
                 continue;
@@ -107,22 +116,47 @@ void SeatGreedily(BalanceState& state, SearchRandom& random)
         state.SeatRound(round, GreedyRound(state, SeatingOrder(state, random), random));
 }
 
-std::int64_t BudgetFor(int pilots, const MatrixShape& shape, const BalanceSettings& settings)
+// Small heats, where tabu search follows, start from the freedom seating;
+// a round it cannot seat is seated greedily.
+void SeatByFreedom(BalanceState& state, int limit, SearchRandom& random)
+{
+    for (int round = 0; round < state.Rounds(); ++round) {
+        if (const std::optional<std::vector<int>> heatOf = FreedomRound(state, limit, random))
+            state.SeatRound(round, *heatOf);
+        else
+            state.SeatRound(round, GreedyRound(state, SeatingOrder(state, random), random));
+    }
+}
+
+bool IsAnnealed(const BalanceState& state)
+{
+    return state.HeatSize(0) >= kLargeHeat;
+}
+
+void SeatFirst(BalanceState& state, const MeetingBound& bound, const BalanceSettings& settings, SearchRandom& random)
+{
+    if (settings.ingredients.freedomStart && state.Heats() >= 2 && !IsAnnealed(state))
+        SeatByFreedom(state, std::max(1, bound.least.largest), random);
+    else
+        SeatGreedily(state, random);
+}
+
+std::int64_t BudgetFor(const DrawInput& input, const BalanceSettings& settings)
 {
     if (settings.steps > 0)
         return settings.steps;
-    return DefaultBalanceSteps(pilots, shape) * std::clamp(settings.effort, kMinBalanceEffort, kMaxBalanceEffort);
+    return DefaultBalanceSteps(input) * std::clamp(settings.effort, kMinBalanceEffort, kMaxBalanceEffort);
 }
 
-void Search(SearchProgress& progress, SearchRandom& random)
+void Search(SearchProgress& progress, SearchRandom& random, const BalanceIngredients& ingredients)
 {
     const BalanceState& state = progress.State();
     if (state.Heats() < 2 || state.Rounds() < 1)
         return;
-    if (state.HeatSize(0) >= kLargeHeat)
+    if (IsAnnealed(state))
         Anneal(progress, random, progress.Remaining());
     else
-        TabuSearch(progress, random, progress.Remaining());
+        TabuSearch(progress, random, progress.Remaining(), ingredients);
 }
 
 // The slots of each heat hold its pilots in list order, the rest stay empty.
@@ -142,12 +176,16 @@ Matrix ScheduleOf(const BalanceState& state, const std::vector<int>& seating, co
 
 }  // namespace
 
-std::int64_t DefaultBalanceSteps(int pilots, const MatrixShape& shape)
+std::int64_t DefaultBalanceSteps(const DrawInput& input)
 {
-    const std::vector<int> sizes = EvenHeatSizes(pilots, shape);
+    const int pilots = int(input.listOrder.size());
+    const std::vector<int> sizes = EvenHeatSizes(pilots, input.shape);
     const std::int64_t seats = sizes.empty() ? 1 : std::max(1, sizes.front());
-    const std::int64_t perPlaceAndSeat = seats >= kLargeHeat ? kAnnealStepsPerPlaceAndSeat : kTabuStepsPerPlaceAndSeat;
-    return std::max(kLeastSteps, perPlaceAndSeat * pilots * shape.rounds / seats);
+    std::int64_t perPlaceAndSeat = kAnnealStepsPerPlaceAndSeat;
+    if (seats < kLargeHeat)
+        perPlaceAndSeat = IsEvenSpread(BalancedDrawBound(input)) ? kEvenTabuStepsPerPlaceAndSeat
+                                                                 : kTabuStepsPerPlaceAndSeat;
+    return std::max(kLeastSteps, perPlaceAndSeat * pilots * input.shape.rounds / seats);
 }
 
 MeetingBound BalancedDrawBound(const DrawInput& input)
@@ -173,13 +211,14 @@ BalancedOutcome DrawBalanced(const DrawInput& input, RandomSource& random, const
     outcome.bound = BalancedDrawBound(input);
     BalanceState state(channels, input.shape.rounds, sizes);
     SearchRandom searchRandom = SearchRandom::SeededFrom(random);
-    SeatGreedily(state, searchRandom);
-    SearchProgress progress(state, outcome.bound, BudgetFor(pilots, input.shape, settings), observer);
-    Search(progress, searchRandom);
+    SeatFirst(state, outcome.bound, settings, searchRandom);
+    SearchProgress progress(state, outcome.bound, BudgetFor(input, settings), observer);
+    Search(progress, searchRandom, settings.ingredients);
     outcome.matrix = ScheduleOf(state, progress.BestSeating(), input);
     outcome.figures = progress.Best();
     outcome.steps = progress.Steps();
     outcome.stopped = progress.Stopped();
+    outcome.reachedBound = outcome.figures.Reaches(outcome.bound.least);
     outcome.completed = true;
     return outcome;
 }

@@ -17,13 +17,14 @@ class RandomSource;
 // where every pilot meets as many others as possible and no pair meets much
 // more often than the rest (MeetingFigures.h says how schedules compare).
 //
-// A randomised greedy start seats each round, the busiest channels first,
-// every pilot in the legal heat where it meets the fewest pilots it met
-// before. Simulated annealing (heats of 9 or more) or tabu search (smaller
-// heats) improves it by swapping two pilots of one round. The budget is
-// counted in steps, not seconds, so a seed gives the same schedule on every
-// machine; the search ends early once the schedule reaches the counting
-// bound (MeetingBound.h).
+// Heats of 9 or more start from a randomised greedy seating (each round, the
+// busiest channels first, every pilot in the legal heat where it meets the
+// fewest pilots it met before) and are annealed; smaller heats start from
+// the freedom seating (FreedomSeating.h) and get tabu search. Both swap two
+// pilots of one round. The budget is counted in steps, not seconds, so a
+// seed gives the same schedule on every machine; the search ends early once
+// the schedule reaches the counting bound (MeetingBound.h), and the outcome
+// says so: no schedule can be better.
 
 constexpr int kMinBalanceEffort = 1;
 constexpr int kMaxBalanceEffort = 10;
@@ -31,6 +32,7 @@ constexpr int kMaxBalanceEffort = 10;
 struct BalanceSettings {
     int effort = kMinBalanceEffort;   // multiplies the default budget
     std::int64_t steps = 0;           // a budget of its own instead, when above 0
+    BalanceIngredients ingredients;   // all of them but to measure one's worth
 };
 
 struct BalancedOutcome {
@@ -41,10 +43,12 @@ struct BalancedOutcome {
     MeetingBound bound;               // for its heats
     std::int64_t steps = 0;           // steps spent
     bool stopped = false;             // the observer ended the search early
+    bool reachedBound = false;        // no schedule can beat it: the best possible
 };
 
-// The steps an effort of 1 spends on these pilots and fields.
-std::int64_t DefaultBalanceSteps(int pilots, const MatrixShape& shape);
+// The steps an effort of 1 spends on these pilots and fields; only
+// meaningful for pilots and fields the draw does not refuse.
+std::int64_t DefaultBalanceSteps(const DrawInput& input);
 
 // The counting bound for the even heats the balanced draw seats these
 // pilots in; only meaningful for pilots and fields it does not refuse.

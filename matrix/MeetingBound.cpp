@@ -88,6 +88,16 @@ MeetingBound CountingBound(std::span<const int> pilotsPerChannel, std::span<cons
     return bound;
 }
 
+bool IsEvenSpread(const MeetingBound& bound)
+{
+    return bound.least.sumOfSquares == EvenSpreadSquares(bound.meetings, bound.allowedPairs);
+}
+
+bool PromisesEvenMeetings(const MeetingBound& bound)
+{
+    return bound.smallestAtMost >= 1 && IsEvenSpread(bound);
+}
+
 std::vector<int> PilotsPerChannel(const std::vector<int>& channels)
 {
     std::map<int, int> onChannel;

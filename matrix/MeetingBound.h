@@ -27,6 +27,14 @@ struct MeetingBound {
 // heatSizes: for each round the number of pilots in each of its heats.
 MeetingBound CountingBound(std::span<const int> pilotsPerChannel, std::span<const std::vector<int>> heatSizes);
 
+// True when no two rounds force more repeats than the most even spread of
+// the meetings over the pairs: a schedule reaching the bound may exist in
+// which every pair meets as often as the others within one.
+bool IsEvenSpread(const MeetingBound& bound);
+// Moreover every allowed pair can meet: a schedule reaching the bound would
+// be a design (every pair once, or twice).
+bool PromisesEvenMeetings(const MeetingBound& bound);
+
 // How many pilots fly on each channel, given each pilot's channel: what the
 // bound needs to know of the channels.
 std::vector<int> PilotsPerChannel(const std::vector<int>& channels);

@@ -44,7 +44,7 @@ BalancedOutcome DrawWithSeed(const Club& club, unsigned seed, std::int64_t steps
 {
     SeededRandom random(seed);
     BalanceObserver quiet;
-    return DrawBalanced(club.Input(), random, {kMinBalanceEffort, steps}, quiet);
+    return DrawBalanced(club.Input(), random, {kMinBalanceEffort, steps, {}}, quiet);
 }
 
 // Each round seats every pilot once, in the fewest heats that take them at
@@ -136,6 +136,36 @@ TEST(BalancedDraw, StopsOnceTheBoundIsReached)
     EXPECT_EQ(outcome.figures, outcome.bound.least);
     EXPECT_EQ(outcome.figures, (MeetingFigures{36, 0, 1}));
     EXPECT_LT(outcome.steps, 2'000'000);
+    EXPECT_TRUE(outcome.reachedBound);
+}
+
+// The draw's promise: where a schedule exists in which every allowed pair
+// meets equally often, the default budget finds it (and says so). 16 pilots
+// in 5 rounds and 25 in 6 meet every other pilot exactly once; 32 on 8
+// channels of 4 meet every pilot of the other channels exactly twice.
+TEST(BalancedDraw, FindsThePerfectScheduleWhereOneExists)
+{
+    std::vector<int> eightChannels(32);
+    for (int pilot = 0; pilot < 32; ++pilot)
+        eightChannels[pilot] = 10 + pilot / 4;
+    const struct {
+        Club club;
+        MeetingFigures perfect;
+        std::vector<unsigned> seeds;
+    } shapes[] = {
+        {{RosterOnDistinctChannels(16), ListOrderOf(16), {5, 4, 4}}, {120, 0, 1}, {1, 2, 3, 4, 5}},
+        {{RosterOnDistinctChannels(25), ListOrderOf(25), {6, 5, 5}}, {300, 0, 1}, {1, 2}},
+        {{RosterOnChannels(eightChannels), ListOrderOf(32), {8, 4, 8}}, {1792, 0, 2}, {2}},
+    };
+    for (const auto& [club, perfect, seeds] : shapes)
+        for (unsigned seed : seeds) {
+            const std::int64_t budget = DefaultBalanceSteps(club.Input());
+            const BalancedOutcome outcome = DrawWithSeed(club, seed, budget);
+            EXPECT_EQ(outcome.figures, perfect) << club.roster.size() << " pilots, seed " << seed;
+            EXPECT_TRUE(outcome.reachedBound) << club.roster.size() << " pilots, seed " << seed;
+            EXPECT_LT(outcome.steps, budget) << club.roster.size() << " pilots, seed " << seed;
+            ExpectKeepsTheRules(club, outcome.matrix, seed);
+        }
 }
 
 TEST(BalancedDraw, FourteenPilotsInTwoHeatsReachTheLeastSumOfSquares)
@@ -160,7 +190,7 @@ TEST(BalancedDraw, FortyPilotsInFourHeatsMeetEvenlyWithinTheDefaultBudget)
     std::vector<std::int64_t> squares;
     std::vector<int> neverMet, largest;
     for (unsigned seed = 1; seed <= 3; ++seed) {
-        const BalancedOutcome outcome = DrawWithSeed(club, seed, DefaultBalanceSteps(40, club.shape));
+        const BalancedOutcome outcome = DrawWithSeed(club, seed, DefaultBalanceSteps(club.Input()));
         squares.push_back(outcome.figures.sumOfSquares);
         neverMet.push_back(outcome.figures.neverMet);
         largest.push_back(outcome.figures.largest);
@@ -184,7 +214,8 @@ TEST(BalancedDraw, AStopRequestEndsTheSearchWithACompleteSchedule)
     SeededRandom random(3);
     const BalancedOutcome outcome = DrawBalanced(club.Input(), random, {}, stop);
     EXPECT_TRUE(outcome.stopped);
-    EXPECT_LT(outcome.steps, DefaultBalanceSteps(40, club.shape));
+    EXPECT_FALSE(outcome.reachedBound);
+    EXPECT_LT(outcome.steps, DefaultBalanceSteps(club.Input()));
     ExpectKeepsTheRules(club, outcome.matrix, 0);
 }
 
