@@ -430,6 +430,23 @@ void CDialog::SetMenuItem(int commandId, const QString& text, bool visible)
     }
 }
 
+QString CDialog::MenuItemText(int commandId) const
+{
+    for (const auto& [action, source] : m_menuTexts) {
+        if (!action->menu() && action->data().toInt() == commandId)
+            return action->text();
+    }
+    return QString();
+}
+
+void CDialog::EnableMenuItem(int commandId, bool enabled)
+{
+    for (const auto& [action, source] : m_menuTexts) {
+        if (!action->menu() && action->data().toInt() == commandId)
+            action->setEnabled(enabled);
+    }
+}
+
 void CDialog::CheckMenuItem(int commandId, bool checked)
 {
     for (const auto& [action, source] : m_menuTexts) {

@@ -58,6 +58,9 @@ public:
     // next change of language gives it its template's text again), and
     // shows or hides it.
     void SetMenuItem(int commandId, const QString& text, bool visible);
+    void EnableMenuItem(int commandId, bool enabled);
+    // The text a menu item shows now, in the window's language.
+    QString MenuItemText(int commandId) const;
     // Puts a check mark on a menu item of the window's menu, or takes it off.
     void CheckMenuItem(int commandId, bool checked);
 

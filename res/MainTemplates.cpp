@@ -41,6 +41,9 @@ std::vector<MenuPopupTemplate> MainMenu()
 {
     return {
         {QT_TRANSLATE_NOOP("RaceDialog", "&Soubor"), FileMenu()},
+        {QT_TRANSLATE_NOOP("RaceDialog", "Úp&ravy"),
+         {{QT_TRANSLATE_NOOP("RaceDialog", "&Zpět"), ID_UNDO, QStringLiteral("Ctrl+Z")},
+          {QT_TRANSLATE_NOOP("RaceDialog", "Z&novu"), ID_REDO, QStringLiteral("Ctrl+Y; Ctrl+Shift+Z")}}},
          {QT_TRANSLATE_NOOP("RaceDialog", "&Matrix"),
          {{QT_TRANSLATE_NOOP("RaceDialog", "&Přepočítat"), ID_RECALCULATE},
           {QT_TRANSLATE_NOOP("RaceDialog", "&Vyvážený přepočet"), ID_RECALCULATE_BALANCED},

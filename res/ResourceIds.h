@@ -91,6 +91,8 @@ constexpr int ID_SAVE_CONTEST = 32802;
 constexpr int ID_SAVE_CONTEST_AS = 32803;
 constexpr int ID_CONTEST_DETAILS = 32804;
 constexpr int ID_EXPORT_SCHEDULE_CSV = 32805;
+constexpr int ID_UNDO = 32806;
+constexpr int ID_REDO = 32807;
 // The contests opened or saved last, most recent first.
 constexpr int kRecentContestCount = 5;
 constexpr int ID_RECENT_CONTEST_FIRST = 32810;

@@ -266,6 +266,22 @@
         <source>Please perform a Matrix Calculation before attempting to export the schedule.</source>
         <translation>Před exportem rozpisu nejprve proveďte výpočet Matrixu.</translation>
     </message>
+    <message>
+        <source>&amp;Zpět: %1</source>
+        <translation>&amp;Zpět: %1</translation>
+    </message>
+    <message>
+        <source>Z&amp;novu: %1</source>
+        <translation>Z&amp;novu: %1</translation>
+    </message>
+    <message>
+        <source>Heaty</source>
+        <translation>Heaty</translation>
+    </message>
+    <message>
+        <source> - the best possible schedule</source>
+        <translation> - nejlepší možný rozpis</translation>
+    </message>
 </context>
 <context>
     <name>CStatisticsDlg</name>
@@ -880,6 +896,18 @@ Meze platí pro velikosti heatů tohoto výsledku; ne každou lze dosáhnout.</t
     <message>
         <source>Export rozpisu (&amp;CSV)…</source>
         <translation>Export rozpisu (&amp;CSV)…</translation>
+    </message>
+    <message>
+        <source>Úp&amp;ravy</source>
+        <translation>Úp&amp;ravy</translation>
+    </message>
+    <message>
+        <source>&amp;Zpět</source>
+        <translation>&amp;Zpět</translation>
+    </message>
+    <message>
+        <source>Z&amp;novu</source>
+        <translation>Z&amp;novu</translation>
     </message>
 </context>
 <context>

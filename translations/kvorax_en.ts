@@ -264,6 +264,22 @@
         <source>Please perform a Matrix Calculation before attempting to export the schedule.</source>
         <translation>Please perform a Matrix Calculation before attempting to export the schedule.</translation>
     </message>
+    <message>
+        <source>&amp;Zpět: %1</source>
+        <translation>&amp;Undo %1</translation>
+    </message>
+    <message>
+        <source>Z&amp;novu: %1</source>
+        <translation>&amp;Redo %1</translation>
+    </message>
+    <message>
+        <source>Heaty</source>
+        <translation>Heats</translation>
+    </message>
+    <message>
+        <source> - the best possible schedule</source>
+        <translation> - the best possible schedule</translation>
+    </message>
 </context>
 <context>
     <name>CStatisticsDlg</name>
@@ -872,6 +888,18 @@ The bounds hold for the heat sizes of this result; not every one can be reached.
     <message>
         <source>Export rozpisu (&amp;CSV)…</source>
         <translation>Export Schedule (&amp;CSV)…</translation>
+    </message>
+    <message>
+        <source>Úp&amp;ravy</source>
+        <translation>&amp;Edit</translation>
+    </message>
+    <message>
+        <source>&amp;Zpět</source>
+        <translation>&amp;Undo</translation>
+    </message>
+    <message>
+        <source>Z&amp;novu</source>
+        <translation>&amp;Redo</translation>
     </message>
 </context>
 <context>

@@ -23,9 +23,10 @@ namespace {
 
 // Commands that change the pilots or the result, or start another draw.
 constexpr int kHeldWhileBalancing[] = {ID_NEW_CONTEST, ID_OPEN_CONTEST, ID_IMPORT_PILOTS, ID_RECALCULATE,
-                                       ID_RECALCULATE_BALANCED, ID_ADD_PILOT, ID_DELETE_PILOT, ID_EDIT_PILOT};
+                                       ID_RECALCULATE_BALANCED, ID_ADD_PILOT, ID_DELETE_PILOT, ID_EDIT_PILOT,
+                                       ID_UNDO, ID_REDO};
 
-enum class SearchState { Running, Stopped, Ended };
+enum class SearchState { Running, Stopped, Ended, Best };
 
 QString BalanceStatusText(const MeetingFigures& best, const MeetingFigures& bound, SearchState state)
 {
@@ -37,9 +38,19 @@ QString BalanceStatusText(const MeetingFigures& best, const MeetingFigures& boun
     switch (state) {
     case SearchState::Running: return figures + CRaceDlg::tr(" - Escape stops");
     case SearchState::Stopped: return figures + CRaceDlg::tr(" - stopped early");
+    case SearchState::Best: return figures + CRaceDlg::tr(" - the best possible schedule");
     case SearchState::Ended: break;
     }
     return figures;
+}
+
+// A schedule at the counting bound is the best there is, even when Stop was
+// pressed as the search reached it.
+SearchState SearchStateOf(const BalancedOutcome& outcome)
+{
+    if (outcome.reachedBound)
+        return SearchState::Best;
+    return outcome.stopped ? SearchState::Stopped : SearchState::Ended;
 }
 
 }  // namespace
@@ -55,6 +66,7 @@ CommandOutcome CRaceDlg::RecalculateBalanced(unsigned seed, int effort)
 
 void CRaceDlg::OnRecalculateBalanced()
 {
+    m_contestBeforeBalance = m_contest;
     if (IsBalancing() || !UpdateData(true))
         return;
     BalanceJob job = BalanceJobFromFields(static_cast<unsigned>(m_clock()), kMinBalanceEffort);
@@ -65,7 +77,9 @@ void CRaceDlg::OnRecalculateBalanced()
         job, [this, bound](const MeetingFigures& best) { SetStatusText(BalanceStatusText(best, bound, SearchState::Running)); },
         [this, job](const BalancedOutcome& outcome) {
             EnableCommandsThatChangeTheResult(true);
+            ShowHistoryItems();
             ShowOutcome(TakeBalancedResult(job, outcome));
+            RecordChange(m_contestBeforeBalance, ID_RECALCULATE_BALANCED);
             RefreshTitle();
         });
 }
@@ -97,7 +111,7 @@ CommandOutcome CRaceDlg::TakeBalancedResult(const BalanceJob& job, const Balance
         return CommandOutcome::Failed(DrawFailureMessage(m_contest.result.pilots, job.shape));
     if (!m_contest.result.pilots.empty())
         SetStatusText(BalanceStatusText(outcome.figures, outcome.bound.least,
-                                        outcome.stopped ? SearchState::Stopped : SearchState::Ended)
+                                        SearchStateOf(outcome))
                       + tr(", seed %1").arg(job.seed));
     return CommandOutcome::Done();
 }

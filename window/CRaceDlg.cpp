@@ -45,6 +45,7 @@ bool CRaceDlg::OnInitDialog()
     SetUpTreeImages();
     EnableCommandsThatChangeTheResult(true);
     ShowRecentContests();
+    ShowHistoryItems();
     RefreshTitle();
     if (!m_pathToOpenAtStart.isEmpty())
         ShowOutcome(OpenContestFrom(std::exchange(m_pathToOpenAtStart, QString())));
@@ -70,6 +71,7 @@ bool CRaceDlg::OnCommand(int id, int notifyCode)
             CommandOutcome::Refused(tr("A balanced calculation is running. Press Escape or Stop to end it first.")));
         return true;
     }
+    const Contest before = m_contest;
     if (id == IDC_HEATS && notifyCode == EN_KILLFOCUS)
         AdjustHeatsToPilots();
     else if (id == IDC_PILOT_LIST && notifyCode == LBN_DBLCLK)
@@ -81,6 +83,8 @@ bool CRaceDlg::OnCommand(int id, int notifyCode)
         case ID_SAVE_CONTEST: OnSaveContest(); break;
         case ID_SAVE_CONTEST_AS: OnSaveContestAs(); break;
         case ID_CONTEST_DETAILS: ShowOutcome(EditContestDetails()); break;
+        case ID_UNDO: ShowOutcome(Undo()); break;
+        case ID_REDO: ShowOutcome(Redo()); break;
         case ID_EXPORT_SCHEDULE_CSV: ShowOutcome(ExportScheduleCsv()); break;
         case ID_IMPORT_PILOTS: OnImportPilots(); break;
         case ID_EXPORT_PILOTS: OnExportPilots(); break;
@@ -107,6 +111,9 @@ bool CRaceDlg::OnCommand(int id, int notifyCode)
         }
     }
     const bool handled = CDialog::OnCommand(id, notifyCode);
+    // A balanced calculation records its step when it ends.
+    if (id != ID_RECALCULATE_BALANCED)
+        RecordChange(before, id == IDC_PILOT_LIST ? ID_EDIT_PILOT : id);
     RefreshTitle();
     return handled;
 }

@@ -17,6 +17,7 @@
 #include <QCoreApplication>
 #include <QIcon>
 #include <QStringList>
+#include <QUndoStack>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -87,6 +88,9 @@ public:
     void SetContestDetails(const QString& name, const QDate& date);
     // The schedule as CSV for spreadsheets (window/TextExportCommands.cpp).
     CommandOutcome ExportScheduleCsv();
+    // The history of the contest's changes (window/ContestHistory.cpp).
+    CommandOutcome Undo();
+    CommandOutcome Redo();
     // The calculation (window/RecalculateCommand.cpp), seeded with the given
     // seed; the menu's command seeds it from the window's clock.
     CommandOutcome Recalculate(unsigned seed);
@@ -182,6 +186,11 @@ private:
     CommandOutcome TakeBalancedResult(const BalanceJob& job, const BalancedOutcome& outcome);
     void EnableCommandsThatChangeTheResult(bool enable);
     bool IsHeldByBalancing(int id) const;
+    // The history (window/ContestHistory.cpp).
+    void RecordChange(const Contest& before, int commandId);
+    void StartHistory();
+    void ShowHistoryItems();
+    QString ChangeName(int commandId) const;
 
     std::unique_ptr<ModalHost> m_ownHost;
     // Keeping the contest (window/ContestKeeping.cpp).
@@ -203,6 +212,8 @@ private:
 
     Contest m_contest;
     Contest m_keptContest;  // as the file has it, or a new contest
+    Contest m_contestBeforeBalance;  // while a balanced calculation runs
+    QUndoStack m_history;
     QString m_contestPath;
     QString m_pathToOpenAtStart;
     CListBox m_pilotList;

@@ -35,6 +35,7 @@ CommandOutcome CRaceDlg::NewContest()
         return CommandOutcome::Cancelled();
     m_contest = Contest{};
     ShowContest();
+    StartHistory();
     MarkContestKept(QString());
     return CommandOutcome::Done();
 }
@@ -68,6 +69,7 @@ CommandOutcome CRaceDlg::OpenContestFrom(const QString& path)
                                       MB_OK | MB_ICONEXCLAMATION);
     m_contest = std::move(*reading.contest);
     ShowContest();
+    StartHistory();
     MarkContestKept(path);
     RememberRecentContest(path);
     return CommandOutcome::Done();

@@ -49,6 +49,7 @@ void CRaceDlg::MarkContestKept(const QString& path)
 {
     m_keptContest = m_contest;
     m_contestPath = path;
+    m_history.setClean();
     RefreshTitle();
 }
 

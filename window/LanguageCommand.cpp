@@ -37,6 +37,7 @@ void CRaceDlg::OnLanguageChange()
     if (m_statusShowsResultState)
         ShowResultState();
     ShowRecentContests();
+    ShowHistoryItems();
     RefreshTitle();
 }
 

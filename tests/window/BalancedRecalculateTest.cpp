@@ -84,7 +84,7 @@ TEST_F(BalancedRecalculation, MenuSearchesInTheBackgroundThenTheStatisticsWindow
     const CalculationResult& result = window.GetResult();
     ASSERT_TRUE(result.completed);
     EXPECT_EQ(window.GetDlgItemText(IDC_STATUS),
-              QStringLiteral("Most meetings 1 (bound 1), pairs never met 0 (bound 0), seed %1").arg(window.GetContest().draw.seed));
+              QStringLiteral("Most meetings 1 (bound 1), pairs never met 0 (bound 0) - the best possible schedule, seed %1").arg(window.GetContest().draw.seed));
 
     QString figures;
     QStringList gridRow;

@@ -95,7 +95,7 @@ TEST_F(MainWindow, MenuHoldsEveryCommandInOrder)
         popups << popup->text();
         items << MenuTexts(popup->menu());
     }
-    EXPECT_EQ(popups, (QStringList{QStringLiteral("&Soubor"), QStringLiteral("&Matrix"), QStringLiteral("Pi&lot"),
+    EXPECT_EQ(popups, (QStringList{QStringLiteral("&Soubor"), QStringLiteral("Úp&ravy"), QStringLiteral("&Matrix"), QStringLiteral("Pi&lot"),
                                    QStringLiteral("&Tisk"), QStringLiteral("&Jazyk / Language"),
                                    QStringLiteral("&O programu")}));
     // The five recent contests are hidden while the window knows none.
@@ -106,14 +106,15 @@ TEST_F(MainWindow, MenuHoldsEveryCommandInOrder)
                                      QStringLiteral("&Export seznamu pilotů"), QStringLiteral("-"), QStringLiteral("E&xit")}));
     for (int recent = 6; recent < 11; ++recent)
         EXPECT_FALSE(window.MenuBar()->actions()[0]->menu()->actions()[recent]->isVisible());
-    EXPECT_EQ(items[1], (QStringList{QStringLiteral("&Přepočítat"), QStringLiteral("&Vyvážený přepočet"),
+    EXPECT_EQ(items[1], (QStringList{QStringLiteral("&Zpět"), QStringLiteral("Z&novu")}));
+    EXPECT_EQ(items[2], (QStringList{QStringLiteral("&Přepočítat"), QStringLiteral("&Vyvážený přepočet"),
                                      QStringLiteral("&Statistika setkání"), QStringLiteral("-"),
                                      QStringLiteral("&Export Matrixu"), QStringLiteral("Export karty &heatů "),
                                      QStringLiteral("Export rozpisu (&CSV)…")}));
-    EXPECT_EQ(items[2], (QStringList{QStringLiteral("&Vložit"), QStringLiteral("&Odstranit"), QStringLiteral("&Editovat")}));
-    EXPECT_EQ(items[3], (QStringList{QStringLiteral("&Matrix"), QStringLiteral("&Karta heatů")}));
-    EXPECT_EQ(items[4], (QStringList{QStringLiteral("&Výchozí"), QStringLiteral("&Čeština"), QStringLiteral("&English")}));
-    EXPECT_EQ(items[5], QStringList{QStringLiteral("&O programu")});
+    EXPECT_EQ(items[3], (QStringList{QStringLiteral("&Vložit"), QStringLiteral("&Odstranit"), QStringLiteral("&Editovat")}));
+    EXPECT_EQ(items[4], (QStringList{QStringLiteral("&Matrix"), QStringLiteral("&Karta heatů")}));
+    EXPECT_EQ(items[5], (QStringList{QStringLiteral("&Výchozí"), QStringLiteral("&Čeština"), QStringLiteral("&English")}));
+    EXPECT_EQ(items[6], QStringList{QStringLiteral("&O programu")});
 }
 
 TEST_F(MainWindow, MenuItemsCarryTheirCommandIds)
@@ -124,7 +125,7 @@ TEST_F(MainWindow, MenuItemsCarryTheirCommandIds)
             ids << (item->isSeparator() ? 0 : item->data().toInt());
     }
     EXPECT_EQ(ids, (QList<int>{32800, 32801, 32802, 32803, 32804, 0,     32810, 32811, 32812, 32813, 32814,
-                               0,     32771, 32772, 0,     32775, 32773, 32790, 32791, 0,     32774, 32780,
+                               0,     32771, 32772, 0,     32775, 32806, 32807, 32773, 32790, 32791, 0,     32774, 32780,
                                32805, 32776, 32777, 32778, 32782, 32781, 32795, 32796, 32797, 32779}));
 }
 
@@ -152,20 +153,20 @@ TEST_F(MainWindow, EveryMenuItemRunsItsCommand)
     host.ExpectDialog(IDD_EXPORT_PILOTS, cancel);
     choose(0, 13);
     host.ExpectDialog(IDD_ADD_PILOT, cancel);
-    choose(2, 0);
+    choose(3, 0);
     host.ExpectDialog(IDD_ABOUTBOX, [](DialogDriver& about) { about.PressOk(); });
-    choose(5, 0);
+    choose(6, 0);
     EXPECT_TRUE(host.AllAnswered());
 
     const std::vector<std::pair<QPoint, std::function<void()>>> refusing = {
-        {QPoint(1, 2), [this] { window.OnShowStatistics(); }},
-        {QPoint(1, 4), [this] { window.OnExportMatrix(); }},
-        {QPoint(1, 5), [this] { window.OnExportHeatCards(); }},
-        {QPoint(1, 6), [this] { window.ShowOutcome(window.ExportScheduleCsv()); }},
-        {QPoint(2, 1), [this] { window.OnDeletePilot(); }},
-        {QPoint(2, 2), [this] { window.OnEditPilot(); }},
-        {QPoint(3, 0), [this] { window.OnPrintMatrix(); }},
-        {QPoint(3, 1), [this] { window.OnPrintHeatCards(); }},
+        {QPoint(2, 2), [this] { window.OnShowStatistics(); }},
+        {QPoint(2, 4), [this] { window.OnExportMatrix(); }},
+        {QPoint(2, 5), [this] { window.OnExportHeatCards(); }},
+        {QPoint(2, 6), [this] { window.ShowOutcome(window.ExportScheduleCsv()); }},
+        {QPoint(3, 1), [this] { window.OnDeletePilot(); }},
+        {QPoint(3, 2), [this] { window.OnEditPilot(); }},
+        {QPoint(4, 0), [this] { window.OnPrintMatrix(); }},
+        {QPoint(4, 1), [this] { window.OnPrintHeatCards(); }},
     };
     QStringList refusals;
     for (const auto& [item, command] : refusing) {
@@ -180,7 +181,7 @@ TEST_F(MainWindow, EveryMenuItemRunsItsCommand)
     EXPECT_EQ(refusals.size(), static_cast<qsizetype>(refusing.size()));
 
     ListPilots({QStringLiteral("A,a,1"), QStringLiteral("B,b,2")});
-    choose(1, 0);
+    choose(2, 0);
     EXPECT_GT(window.ResultTree().GetCount(), 0);
     host.AnswerQuestion(IDNO);
     choose(0, 15);
@@ -196,7 +197,7 @@ TEST_F(MainWindow, AboutBoxOpensFromTheMenuAndTheSystemMenu)
             about.PressOk();
         });
     }
-    window.MenuBar()->actions()[5]->menu()->actions()[0]->trigger();
+    window.MenuBar()->actions().last()->menu()->actions()[0]->trigger();
 
     QMenu* systemMenu = window.SystemMenu();
     const QList<QAction*> actions = systemMenu->actions();
