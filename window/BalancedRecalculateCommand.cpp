@@ -14,6 +14,7 @@
 #include "window/ResultTree.h"
 #include "matrix/DrawFailureMessage.h"
 #include "res/ResourceIds.h"
+#include "roster/DrawOrder.h"
 
 #include <QAction>
 #include <QMenuBar>
@@ -46,6 +47,8 @@ QString BalanceStatusText(const MeetingFigures& best, const MeetingFigures& boun
 
 CommandOutcome CRaceDlg::RecalculateBalanced(unsigned seed, int effort)
 {
+    if (auto refusal = RefuseEmptyPilotList())
+        return *refusal;
     if (!UpdateData(true))
         return CommandOutcome::Cancelled();
     const BalanceJob job = BalanceJobFromFields(seed, effort);
@@ -55,7 +58,13 @@ CommandOutcome CRaceDlg::RecalculateBalanced(unsigned seed, int effort)
 
 void CRaceDlg::OnRecalculateBalanced()
 {
-    if (IsBalancing() || !UpdateData(true))
+    if (IsBalancing())
+        return;
+    if (auto refusal = RefuseEmptyPilotList()) {
+        ShowOutcome(*refusal);
+        return;
+    }
+    if (!UpdateData(true))
         return;
     BalanceJob job = BalanceJobFromFields(static_cast<unsigned>(m_clock()), kMinBalanceEffort);
     const MeetingFigures bound = BalancedDrawBound(job.Input()).least;
@@ -73,7 +82,7 @@ BalanceJob CRaceDlg::BalanceJobFromFields(unsigned seed, int effort)
 {
     BalanceJob job;
     job.roster.assign(m_roster.begin(), m_roster.begin() + m_rosterCount);
-    job.listOrder = PilotListOrder();
+    job.listOrder = DrawOrder(job.roster);
     job.shape = {m_rounds, m_heats, m_pilotsPerHeat};
     job.seed = seed;
     job.settings.effort = effort;
@@ -93,9 +102,8 @@ CommandOutcome CRaceDlg::TakeBalancedResult(const BalanceJob& job, const Balance
     m_result = std::move(result);
     if (!m_result.completed)
         return CommandOutcome::Failed(DrawFailureMessage(m_result.pilots, job.shape));
-    if (!m_result.pilots.empty())
-        SetStatusText(BalanceStatusText(outcome.figures, outcome.bound.least,
-                                        outcome.stopped ? SearchState::Stopped : SearchState::Ended));
+    SetStatusText(BalanceStatusText(outcome.figures, outcome.bound.least,
+                                    outcome.stopped ? SearchState::Stopped : SearchState::Ended));
     return CommandOutcome::Done();
 }
 

@@ -141,3 +141,34 @@ TEST_F(BalancedRecalculation, EscapeOrStopEndsTheSearchKeepingACompleteSchedule)
             << window.GetDlgItemText(IDC_STATUS).toStdString();
     }
 }
+
+// A search stopped early must not leave its stop behind: the next one in the
+// same window runs until it reaches the bound, and says so without "stopped".
+TEST_F(BalancedRecalculation, SearchAfterAStoppedOneRunsToItsEnd)
+{
+    ListPilotsOnOwnChannels(100);
+    StartFromMenu(25, 10, 10);
+    ASSERT_TRUE(window.IsBalancing());
+    window.OnCommand(IDC_STOP_BALANCE, BN_CLICKED);
+    ASSERT_TRUE(WaitForTheSearch());
+
+    window.PilotList().ResetContent();
+    ListPilotsOnOwnChannels(9);
+    StartFromMenu(4, 3, 3);
+    ASSERT_TRUE(WaitForTheSearch());
+    EXPECT_TRUE(host.Messages().isEmpty()) << host.Messages().join(u'\n').toStdString();
+    EXPECT_EQ(window.GetResult().pilots.size(), 9u);
+    EXPECT_EQ(window.GetDlgItemText(IDC_STATUS), QStringLiteral("Most meetings 1 (bound 1), pairs never met 0 (bound 0)"));
+}
+
+// The menu's balanced draw refuses an empty pilot list as the random one does.
+TEST_F(BalancedRecalculation, EmptyPilotListIsRefusedLikeTheRandomDraw)
+{
+    window.OnCommand(ID_RECALCULATE, BN_CLICKED);
+    window.OnCommand(ID_RECALCULATE_BALANCED, BN_CLICKED);
+    EXPECT_FALSE(window.IsBalancing());
+    const QStringList messages = host.TakeMessages();
+    ASSERT_EQ(messages.size(), 2);
+    EXPECT_TRUE(messages[0].startsWith(QStringLiteral("The pilot list is empty."))) << messages[0].toStdString();
+    EXPECT_EQ(messages[1], messages[0]);
+}
