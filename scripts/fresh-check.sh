@@ -66,8 +66,11 @@ clean_up() {
     else
         rm -rf --one-file-system "$fresh"
     fi
+    rm -f "$fresh.sources.tar" "$fresh.debootstrap.log"
 }
 trap clean_up EXIT
+# Interrupted, the check still unmounts and removes what it made.
+trap 'exit 130' INT TERM
 
 mount_in() {
     local target=$fresh/$1
@@ -78,6 +81,12 @@ mount_in() {
 }
 
 SECONDS=0
+# The sources as they are now: edits made while debootstrap runs are not
+# part of the check.
+sources=$fresh.sources.tar
+tar -C "$root" --exclude=./.git --exclude='./build*' --exclude=./.cache --exclude=./compile_commands.json \
+    -cf "$sources" .
+
 echo "fresh-check: debootstrap --variant=minbase bookworm from $mirror into $fresh"
 debootstrap --variant=minbase bookworm "$fresh" "$mirror" >"$fresh.debootstrap.log" 2>&1 || {
     tail -n 20 "$fresh.debootstrap.log" >&2
@@ -87,8 +96,7 @@ rm -f "$fresh.debootstrap.log"
 
 echo "fresh-check: copying the sources into /root/kvorax"
 mkdir -p "$fresh/root/kvorax"
-tar -C "$root" --exclude=./.git --exclude='./build*' --exclude=./.cache --exclude=./compile_commands.json -cf - . |
-    tar -C "$fresh/root/kvorax" -xf -
+tar -C "$fresh/root/kvorax" -xf "$sources"
 cp /etc/resolv.conf "$fresh/etc/resolv.conf"
 
 # What a booted machine has mounted: the processes, the devices with their
