@@ -13,7 +13,8 @@ set(KVORAX_HARDENED OFF)
 find_program(KVORAX_DPKG_BUILDFLAGS dpkg-buildflags)
 if(KVORAX_HARDENING AND NOT KVORAX_SANITIZE AND CMAKE_BUILD_TYPE MATCHES "^(Release|RelWithDebInfo|MinSizeRel)$")
     if(NOT KVORAX_DPKG_BUILDFLAGS)
-        message(WARNING "dpkg-buildflags (from dpkg-dev) is missing: the program is built without hardening flags")
+        message(FATAL_ERROR "dpkg-buildflags (from dpkg-dev) is missing: install dpkg-dev, "
+                            "or configure with -DKVORAX_HARDENING=OFF to build without hardening flags")
     else()
         # The build type keeps choosing the optimisation and the debugging
         # information; everything else is taken as Debian gives it.

@@ -14,7 +14,7 @@ class RandomSource;
 // The random draw of the heat schedule, without any widget.
 //
 // The pool is the pilot list during a round: the roster positions of the
-// pilots not yet placed, in the list's sorted order. Each round starts from
+// pilots not yet placed, in the draw order (roster/DrawOrder.h). Each round starts from
 // the whole list again. A drawn pilot is placed unless a pilot already in the
 // heat flies on the same channel; a slot is drawn at most once plus once per
 // roster pilot, and a slot whose draws all clash stays empty.
@@ -22,7 +22,7 @@ class RandomSource;
 constexpr int kMaxAttempts = 24;
 
 // The pilots a calculation draws: the roster records and the order in which
-// the pilot list shows them.
+// the draw takes them.
 struct DrawInput {
     std::span<const PilotRecord> roster;
     std::span<const int> listOrder;

@@ -12,9 +12,14 @@
 
 namespace {
 
+// The lists sort in the desktop's language. A C or POSIX locale, a fresh
+// machine's and a service's, names no language; the lists then follow the
+// Unicode root collation, which English leaves as it is, so accented letters
+// sort beside their base letters instead of after every plain one.
 QCollator SortCollator()
 {
-    QCollator collator{QLocale()};
+    const QLocale desktop;
+    QCollator collator{desktop.language() == QLocale::C ? QLocale(QLocale::English) : desktop};
     collator.setCaseSensitivity(Qt::CaseInsensitive);
     return collator;
 }

@@ -38,8 +38,10 @@ int ScriptedModalHost::RunDialog(CDialog& dialog)
 int ScriptedModalHost::ShowMessage(const QString& text, unsigned type)
 {
     m_messages << text;
-    if (ButtonsOf(type).size() == 1)
+    const std::vector<int> buttons = ButtonsOf(type);
+    if (buttons.size() == 1)
         return IDOK;
+    m_questions.push_back({text, buttons, DefaultButtonOf(type)});
     if (m_answers.empty()) {
         m_problems << QStringLiteral("question \"%1\" asked unexpectedly").arg(text);
         return DefaultButtonOf(type);

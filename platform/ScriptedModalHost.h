@@ -14,12 +14,18 @@ class DialogDriver;
 // The modal host of tests: answers every modal interaction from a script,
 // without a display or an event loop. Dialogs are expected in order, each
 // with what the user does in it; message boxes are recorded and answered
-// OK, a question (Yes, No, Cancel) with the next queued button; file and
+// OK, a question (Yes, No, Cancel) with the next queued button and recorded
+// with the buttons it offered and the one Enter would press; file and
 // printer choices come from queued answers. Whatever the script
 // did not foresee is recorded as a problem for the test to assert on.
 class ScriptedModalHost : public ModalHost {
 public:
     using DialogScript = std::function<void(DialogDriver&)>;
+    struct Question {
+        QString text;
+        std::vector<int> buttons;  // IDYES, IDNO, IDCANCEL in the order shown
+        int defaultButton;
+    };
 
     void ExpectDialog(int templateId, DialogScript script) { m_dialogs.push_back({templateId, std::move(script)}); }
     // A path, or nothing for a cancelled file dialog.
@@ -33,6 +39,7 @@ public:
     QStringList TakeMessages() { return std::exchange(m_messages, {}); }
     // Forgets the first message of that text, for a test that has seen to it.
     void DropMessage(const QString& text) { m_messages.removeOne(text); }
+    const std::vector<Question>& Questions() const { return m_questions; }
     const std::vector<FileDialogRequest>& FileRequests() const { return m_fileRequests; }
     const QStringList& Problems() const { return m_problems; }
     bool AllAnswered() const;
@@ -53,6 +60,7 @@ private:
     std::deque<std::optional<QString>> m_printers;
     std::deque<int> m_answers;
     std::vector<FileDialogRequest> m_fileRequests;
+    std::vector<Question> m_questions;
     QStringList m_messages;
     QStringList m_problems;
 };

@@ -113,11 +113,14 @@ void CPrintLayout::PreparePrintout(SharedPrinter printer, int topMargin, int bas
 // replaced only by a complete printout.
 void CPrintLayout::StagePdfFile()
 {
+    m_pdfFileError = 0;
     const SharedPrinter& printer = m_printerDC.Printer();
     if (!printer || printer->outputFormat() != QPrinter::PdfFormat || printer->outputFileName().isEmpty())
         return;
     if (m_stagedPdf.Begin(printer->outputFileName()))
         printer->setOutputFileName(m_stagedPdf.StagedPath());
+    else
+        m_pdfFileError = m_stagedPdf.BeginError();
 }
 
 int CPrintLayout::MeasureColumnWidth()

@@ -60,6 +60,10 @@ public:
     bool StartFirstPage();
     PrintOutcome FinishDocument();
     void ClosePrintout();
+    // Why no PDF file could be made where the organiser chose, as an errno:
+    // the folder is missing or may not be written. 0 when one could, or when
+    // the printout went to a printer.
+    int PdfFileError() const { return m_pdfFileError; }
 
     // Column flow: a heading at the column's left edge in the heading font,
     // lines indented in the line font, each moving y down by its own height.
@@ -104,6 +108,7 @@ private:
 
     QString m_documentName;
     StagedFile m_stagedPdf;
+    int m_pdfFileError = 0;
 };
 
 // What the status line says after a printout drawn smaller than chosen,

@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryFile>
+#include <cerrno>
 #include <cstdio>
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -31,13 +32,19 @@ void GivePermissionsOfTarget(const QString& staged, const QString& target)
 bool StagedFile::Begin(const QString& target)
 {
     Discard();
+    m_beginError = 0;
     const QFileInfo info(target);
     if (info.exists() && !info.isFile())
         return false;
     QTemporaryFile staged(info.absolutePath() + QStringLiteral("/.") + info.fileName() + QStringLiteral(".XXXXXX"));
     staged.setAutoRemove(false);
-    if (!staged.open())
+    errno = 0;
+    if (!staged.open()) {
+        // The temporary file refuses a folder it may not write in without a
+        // system call failing, so no error number means access denied.
+        m_beginError = errno != 0 ? errno : EACCES;
         return false;
+    }
     m_target = target;
     m_staged = staged.fileName();
     staged.close();

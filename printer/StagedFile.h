@@ -18,6 +18,9 @@ public:
     // made there: the folder is missing or cannot be written, or the target
     // is a device or a pipe, which is written directly.
     bool Begin(const QString& target);
+    // Why the last Begin could make no file, as an errno; 0 after one that
+    // could, or that found a device or a pipe.
+    int BeginError() const { return m_beginError; }
     bool IsStaged() const { return !m_staged.isEmpty(); }
     const QString& StagedPath() const { return m_staged; }
     // Replaces the target with the staged file; false when the rename failed.
@@ -28,6 +31,7 @@ public:
 private:
     QString m_target;
     QString m_staged;
+    int m_beginError = 0;
 };
 
 // Whether a file of this many bytes has reached the size limit set for the

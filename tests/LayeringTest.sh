@@ -44,7 +44,8 @@ check_tree()
         case " $CORE " in
         *" $folder "*) forbidden="$WINDOW res platform" ;;
         *) case $folder in
-           platform) forbidden="$WINDOW res roster matrix print contest" ;;
+           # text/ sits under both the core and the dialog framework.
+           platform) forbidden="$WINDOW res ${CORE/text /}" ;;
            res) forbidden="$WINDOW" ;;
            *) forbidden="" ;;
            esac ;;

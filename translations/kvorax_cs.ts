@@ -167,14 +167,6 @@
         <translation>Před exportem karet heatů nejprve proveďte výpočet Matrixu.</translation>
     </message>
     <message>
-        <source>The printout could not be written completely to the file &quot;%1&quot;; the disk may be full. The file was left as it was.</source>
-        <translation>Výtisk se nepodařilo celý zapsat do souboru „%1“; disk je možná plný. Soubor zůstal, jak byl.</translation>
-    </message>
-    <message>
-        <source>The printout could not be written completely to the file &quot;%1&quot;: it would pass the size limit set for this program&apos;s files (ulimit -f). The file was left as it was.</source>
-        <translation>Výtisk se nepodařilo celý zapsat do souboru „%1“: překročil by limit velikosti souborů nastavený pro tento program (ulimit -f). Soubor zůstal, jak byl.</translation>
-    </message>
-    <message>
         <source>print</source>
         <translation>vytisknout</translation>
     </message>
@@ -281,6 +273,22 @@
     <message>
         <source> - the best possible schedule</source>
         <translation> - nejlepší možný rozpis</translation>
+    </message>
+    <message>
+        <source>The file was left as it was.</source>
+        <translation>Soubor zůstal, jak byl.</translation>
+    </message>
+    <message>
+        <source>Nothing was written.</source>
+        <translation>Nic nebylo zapsáno.</translation>
+    </message>
+    <message>
+        <source>The printout could not be written completely to the file &quot;%1&quot;; the disk may be full.</source>
+        <translation>Výtisk se nepodařilo celý zapsat do souboru „%1“; disk je možná plný.</translation>
+    </message>
+    <message>
+        <source>The printout could not be written completely to the file &quot;%1&quot;: it would pass the size limit set for this program&apos;s files (ulimit -f).</source>
+        <translation>Výtisk se nepodařilo celý zapsat do souboru „%1“: překročil by limit velikosti souborů nastavený pro tento program (ulimit -f).</translation>
     </message>
 </context>
 <context>

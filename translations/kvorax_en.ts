@@ -167,14 +167,6 @@
         <translation>Please perform a Matrix Calculation before attempting to export Heat Cards.</translation>
     </message>
     <message>
-        <source>The printout could not be written completely to the file &quot;%1&quot;; the disk may be full. The file was left as it was.</source>
-        <translation>The printout could not be written completely to the file &quot;%1&quot;; the disk may be full. The file was left as it was.</translation>
-    </message>
-    <message>
-        <source>The printout could not be written completely to the file &quot;%1&quot;: it would pass the size limit set for this program&apos;s files (ulimit -f). The file was left as it was.</source>
-        <translation>The printout could not be written completely to the file &quot;%1&quot;: it would pass the size limit set for this program&apos;s files (ulimit -f). The file was left as it was.</translation>
-    </message>
-    <message>
         <source>print</source>
         <translation>print</translation>
     </message>
@@ -279,6 +271,22 @@
     <message>
         <source> - the best possible schedule</source>
         <translation> - the best possible schedule</translation>
+    </message>
+    <message>
+        <source>The file was left as it was.</source>
+        <translation>The file was left as it was.</translation>
+    </message>
+    <message>
+        <source>Nothing was written.</source>
+        <translation>Nothing was written.</translation>
+    </message>
+    <message>
+        <source>The printout could not be written completely to the file &quot;%1&quot;; the disk may be full.</source>
+        <translation>The printout could not be written completely to the file &quot;%1&quot;; the disk may be full.</translation>
+    </message>
+    <message>
+        <source>The printout could not be written completely to the file &quot;%1&quot;: it would pass the size limit set for this program&apos;s files (ulimit -f).</source>
+        <translation>The printout could not be written completely to the file &quot;%1&quot;: it would pass the size limit set for this program&apos;s files (ulimit -f).</translation>
     </message>
 </context>
 <context>

@@ -14,6 +14,7 @@
 #include "window/ResultTree.h"
 #include "matrix/DrawFailureMessage.h"
 #include "res/ResourceIds.h"
+#include "roster/DrawOrder.h"
 
 #include <QAction>
 #include <QMenuBar>
@@ -57,6 +58,8 @@ SearchState SearchStateOf(const BalancedOutcome& outcome)
 
 CommandOutcome CRaceDlg::RecalculateBalanced(unsigned seed, int effort)
 {
+    if (auto refusal = RefuseEmptyPilotList())
+        return *refusal;
     if (!UpdateData(true))
         return CommandOutcome::Cancelled();
     const BalanceJob job = BalanceJobFromFields(seed, effort);
@@ -67,7 +70,13 @@ CommandOutcome CRaceDlg::RecalculateBalanced(unsigned seed, int effort)
 void CRaceDlg::OnRecalculateBalanced()
 {
     m_contestBeforeBalance = m_contest;
-    if (IsBalancing() || !UpdateData(true))
+    if (IsBalancing())
+        return;
+    if (auto refusal = RefuseEmptyPilotList()) {
+        ShowOutcome(*refusal);
+        return;
+    }
+    if (!UpdateData(true))
         return;
     BalanceJob job = BalanceJobFromFields(static_cast<unsigned>(m_clock()), kMinBalanceEffort);
     const MeetingFigures bound = BalancedDrawBound(job.Input()).least;
@@ -88,7 +97,7 @@ BalanceJob CRaceDlg::BalanceJobFromFields(unsigned seed, int effort)
 {
     BalanceJob job;
     job.roster = m_contest.pilots;
-    job.listOrder = PilotListOrder();
+    job.listOrder = DrawOrder(job.roster);
     job.shape = m_contest.fields;
     job.seed = seed;
     job.settings.effort = effort;
@@ -109,10 +118,8 @@ CommandOutcome CRaceDlg::TakeBalancedResult(const BalanceJob& job, const Balance
     m_contest.draw = {DrawKind::Balanced, job.seed, job.settings.effort};
     if (!m_contest.result.completed)
         return CommandOutcome::Failed(DrawFailureMessage(m_contest.result.pilots, job.shape));
-    if (!m_contest.result.pilots.empty())
-        SetStatusText(BalanceStatusText(outcome.figures, outcome.bound.least,
-                                        SearchStateOf(outcome))
-                      + tr(", seed %1").arg(job.seed));
+    SetStatusText(BalanceStatusText(outcome.figures, outcome.bound.least, SearchStateOf(outcome))
+                  + tr(", seed %1").arg(job.seed));
     return CommandOutcome::Done();
 }
 

@@ -61,10 +61,6 @@ public:
     void SplitPilotLine(const QString& text, QString& lastName, QString& firstName, int& frequency);
     void RebuildRoster();
     void RefillPilotList();
-    // The roster position of each pilot list line, in the list's order: the
-    // order in which the draws take the pilots.
-    std::vector<int> PilotListOrder();
-
     // The menu commands. Each returns what it did; the On... handlers of the
     // menu run them and show their messages.
     // Pilot editing (window/PilotCommands.cpp).
@@ -209,6 +205,8 @@ private:
     CommandOutcome RunPrintout(const QString& noResultRefusal, const DrawPrintout& draw);
     CommandOutcome FinishPrintout(PrintOutcome printed, const QString& outputFile, const QString& lastStatus);
     std::optional<CommandOutcome> CheckResultFor(const QString& noResultRefusal, const QString& action);
+    // Both draws refuse an empty pilot list (window/RecalculateCommand.cpp).
+    std::optional<CommandOutcome> RefuseEmptyPilotList() const;
 
     Contest m_contest;
     Contest m_keptContest;  // as the file has it, or a new contest

@@ -4,8 +4,10 @@
 #include "dialogs/CFontSizeDlg.h"
 #include "printer/HeatCardPrintout.h"
 #include "printer/MatrixPrintout.h"
+#include "platform/CStdioFile.h"
 #include "platform/ModalHost.h"
 
+#include <QFileInfo>
 #include <QPrinter>
 #include <variant>
 
@@ -32,25 +34,40 @@ std::variant<PrintChoice, CommandOutcome> AskForPrintout(ModalHost& host)
     return PrintChoice{fontSize.m_baseFontSize, fontSize.m_newColumnPerRound == 1, std::move(printer)};
 }
 
+// What became of the chosen file after a printout that failed: a printout
+// is drawn beside it and replaces it only when complete, so a file there now
+// is the one that was there before; none there means none was written.
+QString WhatBecameOf(const QString& outputFile)
+{
+    return QFileInfo::exists(outputFile) ? CRaceDlg::tr("The file was left as it was.")
+                                         : CRaceDlg::tr("Nothing was written.");
+}
+
 // The organiser must not believe that a printout came out when the printer
 // refused it, or when its PDF file could not be written to the end.
-CommandOutcome OutcomeOf(PrintOutcome outcome, const QString& outputFile, const QString& sizeNote)
+CommandOutcome OutcomeOf(PrintOutcome outcome, const QString& outputFile, int fileError, const QString& sizeNote)
 {
     constexpr unsigned kWarning = MB_OK | MB_ICONEXCLAMATION;
+    if (outcome == PrintOutcome::NotStarted && fileError != 0) {
+        const CFileException failure(CFileException::OpenFailureCause(outputFile, fileError), outputFile);
+        return CommandOutcome::Failed(failure.ErrorMessage() + u' ' + WhatBecameOf(outputFile), kWarning);
+    }
     if (outcome == PrintOutcome::NotStarted)
         return CommandOutcome::Failed(CRaceDlg::tr("Printing could not start. Check that the printer is available, "
                                                    "or that the PDF file can be written where you chose to save it."),
                                       kWarning);
     if (outcome == PrintOutcome::NotFinished && !outputFile.isEmpty())
         return CommandOutcome::Failed(CRaceDlg::tr("The printout could not be written completely to the file \"%1\"; "
-                                                   "the disk may be full. The file was left as it was.")
-                                          .arg(outputFile),
+                                                   "the disk may be full.")
+                                              .arg(outputFile)
+                                          + u' ' + WhatBecameOf(outputFile),
                                       kWarning);
     if (outcome == PrintOutcome::NotFinishedAtFileSizeLimit)
         return CommandOutcome::Failed(CRaceDlg::tr("The printout could not be written completely to the file \"%1\": "
                                                    "it would pass the size limit set for this program's files "
-                                                   "(ulimit -f). The file was left as it was.")
-                                          .arg(outputFile),
+                                                   "(ulimit -f).")
+                                              .arg(outputFile)
+                                          + u' ' + WhatBecameOf(outputFile),
                                       kWarning);
     if (outcome == PrintOutcome::NotFinished)
         return CommandOutcome::Failed(CRaceDlg::tr("The printout could not be finished. Check the printer."), kWarning);
@@ -67,7 +84,7 @@ CommandOutcome CRaceDlg::FinishPrintout(PrintOutcome printed, const QString& out
     const QString sizeNote = printed == PrintOutcome::Printed ? lastStatus : QString();
     if (sizeNote.isEmpty())
         ShowResultState();
-    return OutcomeOf(printed, outputFile, sizeNote);
+    return OutcomeOf(printed, outputFile, m_printLayout.PdfFileError(), sizeNote);
 }
 
 // Both printouts ask the same way and end the same way; only what they draw

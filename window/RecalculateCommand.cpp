@@ -10,12 +10,20 @@
 #include "matrix/DrawStatusWriter.h"
 #include "matrix/MatrixDraw.h"
 #include "matrix/SeededRandom.h"
+#include "roster/DrawOrder.h"
+
+std::optional<CommandOutcome> CRaceDlg::RefuseEmptyPilotList() const
+{
+    if (!m_contest.pilots.empty())
+        return std::nullopt;
+    return CommandOutcome::Refused(
+        tr("The pilot list is empty. Add pilots or import a pilot list before calculating the matrix."));
+}
 
 CommandOutcome CRaceDlg::Recalculate(unsigned seed)
 {
-    if (m_contest.pilots.empty())
-        return CommandOutcome::Refused(
-            tr("The pilot list is empty. Add pilots or import a pilot list before calculating the matrix."));
+    if (auto refusal = RefuseEmptyPilotList())
+        return *refusal;
     // A field the exchange refused has been reported; the last result stays.
     if (!UpdateData(true))
         return CommandOutcome::Cancelled();
@@ -27,8 +35,8 @@ CommandOutcome CRaceDlg::Recalculate(unsigned seed)
 
     SeededRandom random(seed);
     DrawStatusWriter status([this](const QString& text) { SetStatusText(text); });
-    const std::vector<int> listOrder = PilotListOrder();
-    const DrawOutcome outcome = DrawMatrix({result.pilots, listOrder, shape}, random, status);
+    const std::vector<int> order = DrawOrder(result.pilots);
+    const DrawOutcome outcome = DrawMatrix({result.pilots, order, shape}, random, status);
     result.matrix = outcome.matrix;
     result.completed = outcome.completed;
 

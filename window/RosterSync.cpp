@@ -54,11 +54,3 @@ void CRaceDlg::RefillPilotList()
     ShowPilotCount();
     ShowResultState();
 }
-
-std::vector<int> CRaceDlg::PilotListOrder()
-{
-    std::vector<int> order;
-    for (int line = 0; line < m_pilotList.GetCount(); ++line)
-        order.push_back(m_pilotList.GetItemData(line));
-    return order;
-}

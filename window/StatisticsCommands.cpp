@@ -37,6 +37,7 @@ CommandOutcome CRaceDlg::ExportStatistics()
         return CommandOutcome::Refused(
             tr("Please perform a Matrix Calculation before attempting to export the meeting statistics."));
     CExportStatisticsDlg dialog(Host());
+    dialog.SetAsksBeforeReplacing(m_asksBeforeReplacing);
     if (dialog.DoModal() != IDOK)
         return CommandOutcome::Cancelled();
     return ExportTextFile(dialog.Path(), StatisticsCsv(m_contest.result.pilots, StatisticsOf(m_contest.result)));

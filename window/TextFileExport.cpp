@@ -66,6 +66,9 @@ CommandOutcome ExportTextFile(const QString& path, const QString& text)
         return CommandOutcome::Done();
     const int error = writeError != 0 ? writeError : (errno != 0 ? errno : EIO);
     file.cancelWriting();
+    // The save file is dropped whole: a file that was there stays, and where
+    // there was none, none is left.
     return Failure(CFileException(CFileException::ErrnoToCause(error), path),
-                   QCoreApplication::translate("TextFileExport", "%1 The file was left as it was."));
+                   target.exists() ? QCoreApplication::translate("TextFileExport", "%1 The file was left as it was.")
+                                   : NothingWritten());
 }

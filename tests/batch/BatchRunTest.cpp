@@ -148,3 +148,39 @@ TEST_F(BatchRun, OutputsThatNameOneFileAreEachWritten)
     }
     EXPECT_TRUE(ReadBytes(same).startsWith("Novák, Jan (35)\r\n---")) << ReadBytes(same).toStdString();
 }
+
+// Neither draw may call an empty pilot list a schedule: a script that goes on
+// to print would print nothing.
+TEST_F(BatchRun, EmptyPilotListFailsInBothDrawsWithTheSameMessage)
+{
+    const QString empty = Path(QStringLiteral("empty.txt"));
+    WriteBytes(empty, "");
+    const KvoraxRun random = RunKvorax({"--import", empty, "--seed", "1"});
+    const KvoraxRun balanced = RunKvorax({"--import", empty, "--balanced", "--seed", "1"});
+    EXPECT_EQ(random.status, 1);
+    EXPECT_EQ(balanced.status, 1);
+    ASSERT_EQ(MessageLines(balanced.errors).size(), 1) << balanced.errors.toStdString();
+    EXPECT_TRUE(balanced.errors.contains(QStringLiteral("The pilot list is empty."))) << balanced.errors.toStdString();
+    EXPECT_EQ(balanced.errors, random.errors);
+}
+
+// A batch run never asks: every output that exists is replaced, the
+// statistics too, and the steps after it still run.
+TEST_F(BatchRun, EveryOutputThatExistsIsReplacedWithoutAsking)
+{
+    const QStringList outputs{"--export-pilots", "--export-matrix", "--export-heats", "--export-stats"};
+    QStringList arguments{"--import", kContest, "--seed", "2"};
+    for (const QString& option : outputs) {
+        const QString path = Path(option.mid(2) + ".out");
+        WriteBytes(path, "the file of the day before\n");
+        arguments << option << path;
+    }
+    const KvoraxRun run = RunKvorax(arguments);
+    ASSERT_EQ(run.status, 0) << run.errors.toStdString();
+    EXPECT_EQ(run.errors, QString());
+    for (const QString& option : outputs) {
+        const QByteArray written = ReadBytes(Path(option.mid(2) + ".out"));
+        EXPECT_FALSE(written.isEmpty()) << option.toStdString();
+        EXPECT_FALSE(written.startsWith("the file of the day before")) << option.toStdString();
+    }
+}

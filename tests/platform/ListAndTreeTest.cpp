@@ -4,6 +4,7 @@
 #include "support/QtPrinters.h"
 
 #include <QListWidget>
+#include <QLocale>
 #include <QTreeWidget>
 #include <gtest/gtest.h>
 
@@ -125,4 +126,23 @@ TEST(ListAndTree, SortByTheCollationOfTheUsersLocale)
         EXPECT_EQ(SortedByList(), expected);
         EXPECT_EQ(SortedByTree(), expected);
     }
+}
+
+// A fresh machine runs in the C locale, which names no language: the list
+// then sorts as the Unicode root collation does, accented letters beside
+// their base letters, not after every plain one.
+TEST(ListBox, SortsByTheRootCollationInTheCLocale)
+{
+    const QLocale desktop;
+    QLocale::setDefault(QLocale::c());
+    QListWidget widget;
+    CListBox list;
+    list.Attach(&widget, true);
+    QLocale::setDefault(desktop);
+    for (const char* name : {"Zeman", "Horák", "Čermák", "Hájek", "Cyrus"})
+        list.AddString(QString::fromUtf8(name));
+    QStringList shown;
+    for (int line = 0; line < list.GetCount(); ++line)
+        shown << list.GetText(line);
+    EXPECT_EQ(shown, (QStringList{"Čermák", "Cyrus", "Hájek", "Horák", "Zeman"}));
 }

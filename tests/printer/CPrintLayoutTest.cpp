@@ -155,3 +155,24 @@ TEST_F(LayoutOnSheet, DrawsNothingForAnEmptyTextButStillAdvances)
     EXPECT_EQ(y, 20 + 11);
     EXPECT_TRUE(m_trace.texts.empty());
 }
+
+// A line that ends exactly at the page's right edge is inside the page: it
+// prints at the size asked, with no note; one unit more, and it does not.
+TEST_F(LayoutOnSheet, LineExactlyAsWideAsThePagePrintsAtTheSizeAsked)
+{
+    Open();
+    const QStringList lines{QStringLiteral("Šťastný, Ivo (56): 1/3, 2/1, 3/2, 4/3, 5/1, 6/2")};
+    for (const int asked : {9, 14, 24}) {
+        m_layout.CreatePrintFonts(asked);
+        m_layout.SwitchToFont(m_layout.m_lineFont);
+        const int indent = m_layout.m_pageWidth - m_layout.MeasureText(lines[0]).width();
+        m_layout.SwitchBack();
+        ASSERT_GT(indent, 0) << asked;
+        const int printed = m_layout.FitPrintSize(asked, {}, lines, indent);
+        EXPECT_EQ(printed, asked);
+        EXPECT_EQ(PrintSizeNote(QStringLiteral("Matrix"), printed, asked), QString()) << asked;
+        const int wider = m_layout.FitPrintSize(asked, {}, lines, indent + 1);
+        EXPECT_LT(wider, asked);
+        EXPECT_NE(PrintSizeNote(QStringLiteral("Matrix"), wider, asked), QString()) << asked;
+    }
+}

@@ -4,6 +4,7 @@
 #include "support/QtPrinters.h"
 
 #include <QStringEncoder>
+#include <algorithm>
 #include <gtest/gtest.h>
 
 namespace {
@@ -68,6 +69,16 @@ TEST(RosterFileReading, MessageNamesTheFileTheFirstBadLineAndHowManyMore)
     EXPECT_EQ(RefusedRosterFileMessage(QStringLiteral("a.txt"), reading),
               QStringLiteral("The pilots cannot be imported from \"a.txt\": line 1 (\"Kral,Petr,81\") has a channel "
                              "outside 10 to 80. The pilot list was not changed."));
+}
+
+// A line quoted raw would colour, move or clear the organiser's terminal.
+TEST(RosterFileReading, MessageShowsControlCharactersOfTheLineAsTheirCodes)
+{
+    const RosterFileReading reading = ReadRosterFile("\x1b[2J\x07Kral\x7f,Petr\xc2\x9b\t,x\n");
+    const QString message = RefusedRosterFileMessage(QStringLiteral("a.txt"), reading);
+    EXPECT_TRUE(message.contains(QStringLiteral("(\"\\x1b[2J\\x07Kral\\x7f,Petr\\x9b\\x09,x\")")))
+        << message.toStdString();
+    EXPECT_FALSE(std::ranges::any_of(message, [](QChar c) { return c.category() == QChar::Other_Control; }));
 }
 
 // Lines of spaces and tabs were nameless pilots on channel 0.

@@ -142,3 +142,37 @@ TEST_F(BalancedRecalculation, EscapeOrStopEndsTheSearchKeepingACompleteSchedule)
             << window.GetDlgItemText(IDC_STATUS).toStdString();
     }
 }
+
+// A search stopped early must not leave its stop behind: the next one in the
+// same window spends its whole budget (40 pilots in ten rounds of four heats
+// never reach the bound) and ends without "stopped early".
+TEST_F(BalancedRecalculation, SearchAfterAStoppedOneRunsToItsEnd)
+{
+    ListPilotsOnOwnChannels(100);
+    StartFromMenu(25, 10, 10);
+    ASSERT_TRUE(window.IsBalancing());
+    window.OnCommand(IDC_STOP_BALANCE, BN_CLICKED);
+    ASSERT_TRUE(WaitForTheSearch());
+
+    window.PilotList().ResetContent();
+    ListPilotsOnOwnChannels(40);
+    StartFromMenu(10, 4, 10);
+    ASSERT_TRUE(WaitForTheSearch());
+    EXPECT_TRUE(host.Messages().isEmpty()) << host.Messages().join(u'\n').toStdString();
+    EXPECT_EQ(window.GetResult().pilots.size(), 40u);
+    const QString status = window.GetDlgItemText(IDC_STATUS);
+    EXPECT_TRUE(status.startsWith(QStringLiteral("Most meetings "))) << status.toStdString();
+    EXPECT_FALSE(status.contains(QStringLiteral(" - "))) << status.toStdString();
+}
+
+// The menu's balanced draw refuses an empty pilot list as the random one does.
+TEST_F(BalancedRecalculation, EmptyPilotListIsRefusedLikeTheRandomDraw)
+{
+    window.OnCommand(ID_RECALCULATE, BN_CLICKED);
+    window.OnCommand(ID_RECALCULATE_BALANCED, BN_CLICKED);
+    EXPECT_FALSE(window.IsBalancing());
+    const QStringList messages = host.TakeMessages();
+    ASSERT_EQ(messages.size(), 2);
+    EXPECT_TRUE(messages[0].startsWith(QStringLiteral("The pilot list is empty."))) << messages[0].toStdString();
+    EXPECT_EQ(messages[1], messages[0]);
+}

@@ -107,21 +107,29 @@ TEST_F(PrintCommands, PrintToTheChosenFileAndGiveTheStatusLineBack)
     EXPECT_EQ(window.GetDlgItemText(IDC_STATUS), kCalculatedStatus.arg(window.GetContest().draw.seed));
 }
 
-TEST_F(PrintCommands, SayWhenThePrinterCannotStartTheDocument)
+// A PDF file that cannot be made where the organiser chose is named with
+// the reason, as the text exports name theirs: a missing folder, and a
+// folder that no one may write in (sysfs refuses even root).
+TEST_F(PrintCommands, SayWhichPdfFileCannotBeMadeAndWhy)
 {
     ShowSomeResult();
-    const QString unwritable = m_dir.filePath("no such folder/printout.pdf");
-    for (int command = 0; command < 2; ++command) {
-        AnswerFontSize(IDOK);
-        host.AnswerPrinter(unwritable);
+    const QString missingFolder = m_dir.filePath("no such folder/printout.pdf");
+    const QString readOnly = QStringLiteral("/sys/kvorax-printout.pdf");
+    const std::pair<QString, QString> cases[] = {
+        {missingFolder, QStringLiteral("The folder of \"%1\" does not exist, or the path is not valid.").arg(missingFolder)},
+        {readOnly, QStringLiteral("Access to \"%1\" was denied.").arg(readOnly)},
+    };
+    for (const auto& [target, reason] : cases) {
+        for (int command = 0; command < 2; ++command) {
+            AnswerFontSize(IDOK);
+            host.AnswerPrinter(target);
+        }
+        EXPECT_EQ(window.OnPrintMatrix(), 1);
+        EXPECT_EQ(window.OnPrintHeatCards(), 1);
+        const QString expected = reason + QStringLiteral(" Nothing was written.");
+        EXPECT_EQ(host.TakeMessages(), (QStringList{expected, expected}));
+        EXPECT_FALSE(QFileInfo::exists(target));
     }
-
-    EXPECT_EQ(window.OnPrintMatrix(), 1);
-    EXPECT_EQ(window.OnPrintHeatCards(), 1);
-
-    ASSERT_EQ(host.Messages().size(), 2);
-    EXPECT_TRUE(host.Messages()[0].startsWith("Printing could not start."));
-    EXPECT_EQ(host.Messages()[1], host.Messages()[0]);
     EXPECT_EQ(m_trace.documentsEnded, 0);
     EXPECT_EQ(window.GetDlgItemText(IDC_STATUS), kCalculatedStatus.arg(window.GetContest().draw.seed));
 }

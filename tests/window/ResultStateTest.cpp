@@ -103,6 +103,9 @@ TEST_F(ResultState, EveryOutputOfAStaleScheduleAsksFirst)
         EXPECT_EQ(host.TakeMessages(),
                   QStringList{kStale + QStringLiteral(" Do you want to %1 the schedule as it was calculated?").arg(output.action)})
             << output.name;
+        ASSERT_FALSE(host.Questions().empty());
+        EXPECT_EQ(host.Questions().back().buttons, (std::vector<int>{IDYES, IDNO})) << output.name;
+        EXPECT_EQ(host.Questions().back().defaultButton, IDNO) << output.name;
         host.AnswerQuestion(IDYES);
         Run(output, true);
         host.TakeMessages();

@@ -86,3 +86,21 @@ TEST(FileSizeLimit, TextExportIsNamedAsTheLimitAndLeavesTheEarlierFile)
     EXPECT_EQ(ReadBytes(matrix), kEarlierText);
     EXPECT_EQ(FilesIn(dir.path()), QStringList({"matrix.txt"}));
 }
+
+// Where no file was before, a write cut short leaves none behind, and the
+// message must not promise an earlier file that never was.
+TEST(FileSizeLimit, ExportAndPrintoutIntoANewFileSayNothingWasWritten)
+{
+    QTemporaryDir dir;
+    for (const char* option : {"--export-matrix", "--print-matrix"}) {
+        const QString target = dir.filePath(option[2] == 'e' ? "matrix.txt" : "matrix.pdf");
+        const KvoraxRun run =
+            RunKvorax({"--import", kContest, QLatin1String(option), target}, {.fileSizeLimitBytes = 1024});
+        EXPECT_EQ(run.status, 1) << option;
+        const QStringList messages = MessageLines(run.errors);
+        ASSERT_EQ(messages.size(), 1) << run.errors.toStdString();
+        EXPECT_TRUE(messages[0].contains(target)) << messages[0].toStdString();
+        EXPECT_TRUE(messages[0].endsWith(QStringLiteral("Nothing was written."))) << messages[0].toStdString();
+        EXPECT_EQ(FilesIn(dir.path()), QStringList()) << option;
+    }
+}
