@@ -5,6 +5,8 @@
 
 #include "window/CRaceDlg.h"
 
+#include "window/ResultTree.h"
+
 #include "res/ResourceIds.h"
 #include "res/Strings.h"
 
@@ -37,6 +39,8 @@ void CRaceDlg::OnLanguageChange()
     if (m_statusShowsResultState)
         ShowResultState();
     ShowRecentContests();
+    // The heats in the tree are named in the window's language.
+    ShowResult(m_resultTree, m_contest.result);
     RefreshTitle();
 }
 

@@ -39,5 +39,5 @@ CommandOutcome CRaceDlg::ExportStatistics()
     CExportStatisticsDlg dialog(Host());
     if (dialog.DoModal() != IDOK)
         return CommandOutcome::Cancelled();
-    return ExportTextFile(dialog.Path(), StatisticsCsv(m_contest.result.pilots, StatisticsOf(m_contest.result)));
+    return ExportFile(dialog.Path(), StatisticsCsv(m_contest.result.pilots, StatisticsOf(m_contest.result)));
 }

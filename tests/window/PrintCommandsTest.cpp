@@ -92,7 +92,7 @@ TEST_F(PrintCommands, PrintNothingWhenThePrinterIsCancelled)
     ExpectNothingPrintedOrSaid();
 }
 
-TEST_F(PrintCommands, PrintToTheChosenFileAndGiveTheStatusLineBack)
+TEST_F(PrintCommands, PrintToTheChosenFileAndSayWhereItWent)
 {
     ShowSomeResult();
     AnswerFontSize(IDOK);
@@ -104,7 +104,7 @@ TEST_F(PrintCommands, PrintToTheChosenFileAndGiveTheStatusLineBack)
     EXPECT_EQ(m_trace.documentName, QString("Heat Cards"));
     EXPECT_EQ(m_trace.documentsEnded, 1);
     EXPECT_TRUE(QFileInfo::exists(PdfPath()));
-    EXPECT_EQ(window.GetDlgItemText(IDC_STATUS), kCalculatedStatus.arg(window.GetContest().draw.seed));
+    EXPECT_EQ(window.GetDlgItemText(IDC_STATUS), QStringLiteral("Printed to %1.").arg(PdfPath()));
 }
 
 TEST_F(PrintCommands, SayWhenThePrinterCannotStartTheDocument)
@@ -173,13 +173,13 @@ TEST_F(PrintCommands, PrintWhatTheLastCalculationDrewAfterTheListChanged)
 
     EXPECT_EQ(TextsOf(TracedHeadings(matrix)),
               QStringList({"Round 01  Heat 01", "Round 01  Heat 02", "Round 02  Heat 01", "Round 02  Heat 02"}));
-    const QStringList matrixTexts = TextsOf(matrix.texts);
+    const QStringList matrixTexts = TextsOf(BodyTexts(matrix));
     ASSERT_EQ(matrixTexts.size(), 4 + 12);
     for (const char* name : {"Novák, Jan", "Adams, Eva", "Dvořák, Petr", "Černá, Ivana", "Smith, Ann", "Zeman, Tomáš"})
         EXPECT_EQ(matrixTexts.filter(name).size(), 2) << name;
     EXPECT_TRUE(matrixTexts.filter("Aaron").isEmpty());
 
-    const QStringList cardTexts = TextsOf(cards.texts);
+    const QStringList cardTexts = TextsOf(BodyTexts(cards));
     EXPECT_EQ(TracedHeadings(cards).size(), 6u);
     EXPECT_EQ(cardTexts.size(), 6 + 6 * 2);
     EXPECT_TRUE(cardTexts.filter("Aaron").isEmpty());
@@ -206,7 +206,7 @@ TEST_F(PrintCommands, PrintTheCalculatedRoundsAndHeatsAfterTheFieldsChanged)
 
     EXPECT_EQ(TextsOf(TracedHeadings(m_trace)),
               QStringList({"Round 01  Heat 01", "Round 01  Heat 02", "Round 02  Heat 01", "Round 02  Heat 02"}));
-    EXPECT_EQ(m_trace.texts.size(), 4u + 8u);
+    EXPECT_EQ(BodyTexts(m_trace).size(), 4u + 8u);
 }
 
 // The size typed and the unticked box reach the matrix printout: bold
@@ -235,7 +235,7 @@ TEST_F(PrintCommands, PrintTheMatrixWithTheSizeAndColumnChoiceTyped)
         EXPECT_EQ(heading.rect.left, 0) << heading.text.toStdString();
         EXPECT_EQ(heading.page, 1) << heading.text.toStdString();
     }
-    EXPECT_EQ(m_trace.texts[1].height, 22);
+    EXPECT_EQ(BodyTexts(m_trace)[1].height, 22);
 }
 
 // An imported roster keeps the file's order while the tree sorts its pilots:
