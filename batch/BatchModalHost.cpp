@@ -129,3 +129,10 @@ bool BatchModalHost::ChoosePrinter(QPrinter& printer)
     printer.setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
     return true;
 }
+
+// No one looks at a preview in a batch run; should a dialog ask for one, the
+// run says so and goes on.
+void BatchModalHost::ShowPrintPreview(QPrinter& /*printer*/, const PaintPages& /*paint*/)
+{
+    ShowNote(QStringLiteral("A print preview cannot be shown in a batch run."));
+}

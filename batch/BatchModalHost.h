@@ -43,6 +43,7 @@ public:
     void ShowNote(const QString& text);
     std::optional<QString> ChooseFile(const FileDialogRequest& request) override;
     bool ChoosePrinter(QPrinter& printer) override;
+    void ShowPrintPreview(QPrinter& printer, const PaintPages& paint) override;
 
 private:
     void FillIn(CDialog& dialog);

@@ -35,12 +35,16 @@ public:
     void DropMessage(const QString& text) { m_messages.removeOne(text); }
     const std::vector<FileDialogRequest>& FileRequests() const { return m_fileRequests; }
     const QStringList& Problems() const { return m_problems; }
+    // How many print previews opened; each drew its pages into a PDF file of
+    // its own, so that a recording device context sees them.
+    int PreviewCount() const { return m_previewCount; }
     bool AllAnswered() const;
 
     int RunDialog(CDialog& dialog) override;
     int ShowMessage(const QString& text, unsigned type) override;
     std::optional<QString> ChooseFile(const FileDialogRequest& request) override;
     bool ChoosePrinter(QPrinter& printer) override;
+    void ShowPrintPreview(QPrinter& printer, const PaintPages& paint) override;
 
 private:
     struct ExpectedDialog {
@@ -55,4 +59,5 @@ private:
     std::vector<FileDialogRequest> m_fileRequests;
     QStringList m_messages;
     QStringList m_problems;
+    int m_previewCount = 0;
 };

@@ -28,7 +28,7 @@ h2{font-size:1.15em;margin:1em 0 .3em}
 table{border-collapse:collapse;width:100%;table-layout:fixed}
 th,td{border:1px solid #999;padding:4px 6px;text-align:left;overflow-wrap:anywhere}
 thead th{background:#e8e8e8}
-.heat-col{width:4.5em}.channel-col{width:4.5em}
+.heat-col{width:4.8em}.channel-col{width:5.8em}
 tbody.heat th{background:#f4f4f4;vertical-align:top}
 .searching tbody.heat{opacity:.35}
 .searching tbody.heat.hit{opacity:1}

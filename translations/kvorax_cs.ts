@@ -626,6 +626,10 @@ Meze platí pro velikosti heatů tohoto výsledku; ne každou lze dosáhnout.</t
         <source>Cancel</source>
         <translation>Zrušit</translation>
     </message>
+    <message>
+        <source>&amp;Náhled</source>
+        <translation>&amp;Náhled</translation>
+    </message>
 </context>
 <context>
     <name>PathDialog</name>

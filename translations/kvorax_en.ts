@@ -618,6 +618,10 @@ The bounds hold for the heat sizes of this result; not every one can be reached.
         <source>Cancel</source>
         <translation>Cancel</translation>
     </message>
+    <message>
+        <source>&amp;Náhled</source>
+        <translation>&amp;Preview</translation>
+    </message>
 </context>
 <context>
     <name>PathDialog</name>

@@ -209,6 +209,7 @@ private:
     using DrawPrintout = std::function<PrintOutcome(PrintChoice& choice, const StatusLine& showStatus)>;
     CommandOutcome RunPrintout(const QString& noResultRefusal, const DrawPrintout& draw);
     CommandOutcome AskAndPrint(const DrawPrintout& draw);
+    void ShowPreview(const DrawPrintout& draw, int baseFontSize, bool newColumnPerRound);
     CommandOutcome FinishPrintout(PrintOutcome printed, const QString& outputFile, const QString& printerName,
                                   const QString& lastStatus);
     std::optional<CommandOutcome> CheckResultFor(const QString& noResultRefusal, const QString& action);

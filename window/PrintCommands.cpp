@@ -9,6 +9,8 @@
 #include "platform/ModalHost.h"
 
 #include <QDir>
+#include <QPageLayout>
+#include <QPageSize>
 #include <QPrinter>
 #include <variant>
 
@@ -24,9 +26,10 @@ namespace {
 
 // Asks for the font size and then the printer. Cancelled when the organiser
 // cancelled either dialog.
-std::variant<PrintChoice, CommandOutcome> AskForPrintout(ModalHost& host)
+std::variant<PrintChoice, CommandOutcome> AskForPrintout(ModalHost& host, CFontSizeDlg::Preview preview)
 {
     CFontSizeDlg fontSize(host);
+    fontSize.SetPreview(std::move(preview));
     if (fontSize.DoModal() == IDCANCEL)
         return CommandOutcome::Cancelled();
     SharedPrinter printer = host.ChoosePrintoutPrinter();
@@ -96,7 +99,9 @@ CommandOutcome CRaceDlg::RunPrintout(const QString& noResultRefusal, const DrawP
 
 CommandOutcome CRaceDlg::AskAndPrint(const DrawPrintout& draw)
 {
-    std::variant<PrintChoice, CommandOutcome> asked = AskForPrintout(Host());
+    std::variant<PrintChoice, CommandOutcome> asked = AskForPrintout(Host(), [this, &draw](int size, bool newColumn) {
+        ShowPreview(draw, size, newColumn);
+    });
     auto* choice = std::get_if<PrintChoice>(&asked);
     if (!choice)
         return std::get<CommandOutcome>(asked);
@@ -130,6 +135,20 @@ CommandOutcome CRaceDlg::PrintHeatCards()
                            return ::PrintHeatCards(m_printLayout, std::move(choice.printer), choice.baseFontSize,
                                                    HeatCardsOf(m_contest.result), showStatus, HeadingOf(m_contest));
                        });
+}
+
+// The preview is the printout itself, drawn on a page of the size a PDF file
+// gets, with the printer's margins, onto the preview instead of paper; its
+// progress stays off the status line.
+void CRaceDlg::ShowPreview(const DrawPrintout& draw, int baseFontSize, bool newColumnPerRound)
+{
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    printer.setPageMargins(QMarginsF(5, 5, 5, 5), QPageLayout::Millimeter);
+    Host().ShowPrintPreview(printer, [&](QPrinter& target) {
+        PrintChoice choice{baseFontSize, newColumnPerRound, SharedPrinter(&target, [](QPrinter*) {})};
+        draw(choice, [](const QString&) {});
+    });
 }
 
 CommandOutcome CRaceDlg::PrintHeatSheets()

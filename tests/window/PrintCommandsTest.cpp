@@ -264,3 +264,50 @@ TEST_F(PrintCommands, PrintTheCardsInRosterOrderNotTheTreesOrder)
     EXPECT_EQ(TextsOf(TracedHeadings(m_trace)), QStringList({"Zeman, Tom (35)", "Novak, Jan (40)", "Adams, Eva (45)"}));
     EXPECT_EQ(m_trace.lines.size(), 3u);
 }
+
+// The preview button draws every printout with the size typed in, headed
+// like paper, and leaves the dialog open: a second size can be looked at,
+// and Cancel then prints nothing and asks for no printer.
+TEST_F(PrintCommands, PreviewTheTypedSizeBeforeAnythingIsPrinted)
+{
+    ShowSomeResult();
+    window.SetContestDetails(QStringLiteral("Pohár"), QDate(2026, 5, 16));
+    const std::vector<std::pair<int, CommandOutcome (CRaceDlg::*)()>> printouts = {
+        {ID_PRINT_MATRIX, &CRaceDlg::PrintMatrix},
+        {ID_PRINT_HEAT_CARDS, &CRaceDlg::PrintHeatCards},
+        {ID_PRINT_HEAT_SHEETS, &CRaceDlg::PrintHeatSheets},
+        {ID_PRINT_PILOT_LIST, &CRaceDlg::PrintPilotList},
+    };
+    for (const auto& [id, print] : printouts) {
+        m_trace.texts.clear();
+        bool endedAfterPreview = true;
+        host.ExpectDialog(IDD_FONT_SIZE, [&endedAfterPreview](DialogDriver& user) {
+            user.Type(IDC_FONT_SIZE, "20");
+            user.Press(IDC_PRINT_PREVIEW);
+            user.Type(IDC_FONT_SIZE, "99");
+            user.Press(IDC_PRINT_PREVIEW);  // refused with the range message: nothing drawn
+            endedAfterPreview = user.HasEnded();
+            user.PressCancel();
+        });
+        const int previewsBefore = host.PreviewCount();
+
+        EXPECT_EQ((window.*print)().kind, CommandOutcome::Kind::Cancelled) << id;
+
+        EXPECT_FALSE(endedAfterPreview) << id;
+        EXPECT_EQ(host.PreviewCount(), previewsBefore + 1) << id;
+        ASSERT_FALSE(m_trace.texts.empty()) << id;
+        EXPECT_EQ(m_trace.texts.front().text.left(18), QStringLiteral("Pohár, 2026-05-16 ")) << id;
+        const std::vector<TracedText> body = BodyTexts(m_trace);
+        ASSERT_FALSE(body.empty()) << id;
+        // Drawn at the size typed (or the largest below it that fits), far
+        // above the default's 13-unit headings.
+        const auto tallest = std::max_element(body.begin(), body.end(), [](const TracedText& a, const TracedText& b) {
+            return a.height < b.height;
+        });
+        EXPECT_GE(tallest->height, 20) << id;
+        EXPECT_LE(tallest->height, 24) << id;
+        EXPECT_TRUE(host.TakeMessages().filter("between 8 and 72").size() == 1) << id;
+    }
+    EXPECT_TRUE(host.AllAnswered());
+    EXPECT_FALSE(QFileInfo::exists(PdfPath()));
+}
