@@ -18,9 +18,10 @@ packages=(g++ cmake ninja-build qt6-base-dev qt6-tools-dev qt6-tools-dev-tools q
 # What the tests read the program's output and the installation with: PDF
 # files, the desktop entry, the AppStream entry, the contest file's MIME type
 # (shared-mime-info's database and gio, which asks it), the manual page, the
-# package; and clang with its libFuzzer runtime for the fuzz targets.
+# package; chromium, which opens the schedule's web page headless; and clang
+# with its libFuzzer runtime for the fuzz targets.
 test_packages=(poppler-utils desktop-file-utils appstream shared-mime-info libglib2.0-bin man-db groff-base
-               lintian clang libclang-rt-14-dev)
+               lintian chromium clang libclang-rt-14-dev)
 [ "$mode" = test ] && packages+=("${test_packages[@]}")
 
 install_missing() {
