@@ -11,7 +11,7 @@
 #include <functional>
 #include <optional>
 
-// The print layout both printouts are composed with: the printer device
+// The print layout every printout is composed with: the printer device
 // context, the page in logical units, a flow of fixed-width columns across
 // it and the print fonts. A printout sets the column and margin state at its
 // start and drives the flow: text runs down a column from the top margin,

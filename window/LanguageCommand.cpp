@@ -5,10 +5,9 @@
 
 #include "window/CRaceDlg.h"
 
-#include "window/ResultTree.h"
-
 #include "res/ResourceIds.h"
 #include "res/Strings.h"
+#include "window/ResultTree.h"
 
 #include <QSettings>
 
