@@ -51,6 +51,7 @@ void BatchModalHost::FillIn(CDialog& dialog)
     case IDD_EXPORT_HEATS:
     case IDD_EXPORT_STATISTICS:
     case IDD_EXPORT_SCHEDULE_CSV:
+    case IDD_EXPORT_SCHEDULE_PAGE:
         if (!TypeWhole(driver, IDC_EXPORT_PATH, m_path))
             return;
         break;
@@ -124,6 +125,14 @@ bool BatchModalHost::ChoosePrinter(QPrinter& printer)
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(m_path);
     printer.setPageSize(QPageSize(QPageSize::A4));
+    printer.setPageOrientation(m_landscape ? QPageLayout::Landscape : QPageLayout::Portrait);
     printer.setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
     return true;
+}
+
+// No one looks at a preview in a batch run; should a dialog ask for one, the
+// run says so and goes on.
+void BatchModalHost::ShowPrintPreview(QPrinter& /*printer*/, const PaintPages& /*paint*/)
+{
+    ShowNote(QStringLiteral("A print preview cannot be shown in a batch run."));
 }

@@ -17,8 +17,9 @@ QString MessageLine(const QString& text);
 // the organiser would: types the path it was given into a path dialog, the
 // font size and the new-column choice into the font-size dialog, and presses
 // OK, so the dialog's own checks run. A print dialog prints into the PDF file
-// it was given, on A4. Every message box is written to the error stream as
-// one line and answered OK at once; nothing ever waits for a person.
+// it was given, on A4, upright or landscape as asked. Every message box is
+// written to the error stream as one line and answered OK at once; nothing
+// ever waits for a person.
 class BatchModalHost : public ModalHost {
 public:
     explicit BatchModalHost(std::FILE* errors);
@@ -28,6 +29,8 @@ public:
     // The file that the next path dialog or print dialog is answered with.
     void AnswerWithPath(const QString& path) { m_path = path; }
     void AnswerFontSize(int size, bool newColumnPerRound);
+    // Every print dialog answers with A4 turned on its side.
+    void PrintInLandscape(bool landscape) { m_landscape = landscape; }
 
     int MessageCount() const { return m_messageCount; }
     // A dialog that refused its answer (its check failed) or that the run did
@@ -40,6 +43,7 @@ public:
     void ShowNote(const QString& text);
     std::optional<QString> ChooseFile(const FileDialogRequest& request) override;
     bool ChoosePrinter(QPrinter& printer) override;
+    void ShowPrintPreview(QPrinter& printer, const PaintPages& paint) override;
 
 private:
     void FillIn(CDialog& dialog);
@@ -49,6 +53,7 @@ private:
     QString m_path;
     int m_fontSize = kDefaultBaseFontSize;
     bool m_newColumnPerRound = true;
+    bool m_landscape = false;
     int m_messageCount = 0;
     int m_refusedDialogCount = 0;
 };

@@ -136,8 +136,16 @@ const std::vector<CommandLineOption>& Options()
          Text(&BatchOptions::exportStatisticsPath), {}},
         {"--export-csv", "FILE", "write the schedule to FILE as CSV, one line per pilot of each heat",
          Text(&BatchOptions::exportCsvPath), {}},
+        {"--export-html", "FILE", "write the schedule to FILE as one web page for phones",
+         Text(&BatchOptions::exportHtmlPath), {}},
         {"--print-matrix", "FILE.pdf", "print the matrix into the PDF file FILE.pdf (A4)", Text(&BatchOptions::printMatrixPath), {}},
         {"--print-heats", "FILE.pdf", "print the heat cards into the PDF file FILE.pdf (A4)", Text(&BatchOptions::printHeatsPath), {}},
+        {"--print-heat-sheets", "FILE.pdf", "print the timekeepers' heat sheets into the PDF file FILE.pdf (A4)",
+         Text(&BatchOptions::printHeatSheetsPath), {}},
+        {"--print-pilots", "FILE.pdf", "print the registration desk's pilot list into the PDF file FILE.pdf (A4)",
+         Text(&BatchOptions::printPilotsPath), {}},
+        {"--landscape", nullptr, "print on A4 turned on its side", {},
+         [](BatchOptions& options) { options.landscape = true; }},
         {"--font-size", "N",
          Range("base font size of the printouts", kSmallestBaseFontSize, kLargestBaseFontSize, kDefaultBaseFontSize),
          Field(&BatchOptions::fontSize, kSmallestBaseFontSize, kLargestBaseFontSize), {}},
@@ -234,7 +242,8 @@ bool BatchOptions::Draws() const
         return false;
     const bool needsSchedule = !exportMatrixPath.isEmpty() || !exportHeatsPath.isEmpty()
                                || !exportStatisticsPath.isEmpty() || !exportCsvPath.isEmpty()
-                               || !printMatrixPath.isEmpty() || !printHeatsPath.isEmpty();
+                               || !printMatrixPath.isEmpty() || !printHeatsPath.isEmpty()
+                               || !exportHtmlPath.isEmpty() || !printHeatSheetsPath.isEmpty();
     const bool converts = !exportPilotsPath.isEmpty() || !savePath.isEmpty();
     return needsSchedule || !converts;
 }

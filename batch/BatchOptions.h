@@ -37,9 +37,13 @@ struct BatchOptions {
     QString exportHeatsPath;
     QString exportStatisticsPath;
     QString exportCsvPath;
+    QString exportHtmlPath;
 
     QString printMatrixPath;
     QString printHeatsPath;
+    QString printHeatSheetsPath;
+    QString printPilotsPath;
+    bool landscape = false;
     int fontSize = kDefaultBaseFontSize;
     bool newColumnPerRound = true;
 

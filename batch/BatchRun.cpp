@@ -26,6 +26,7 @@ BatchRun::BatchRun(const BatchOptions& options, std::FILE* errors)
     , m_window(m_host)
 {
     m_host.AnswerFontSize(options.fontSize, options.newColumnPerRound);
+    m_host.PrintInLandscape(options.landscape);
     m_window.Create();
     m_window.ReplaceFilesWithoutAsking();
 }
@@ -42,8 +43,11 @@ BatchStatus BatchRun::Run()
         {&CRaceDlg::ExportHeatCards, m_options.exportHeatsPath},
         {&CRaceDlg::ExportStatistics, m_options.exportStatisticsPath},
         {&CRaceDlg::ExportScheduleCsv, m_options.exportCsvPath},
+        {&CRaceDlg::ExportSchedulePage, m_options.exportHtmlPath},
         {&CRaceDlg::PrintMatrix, m_options.printMatrixPath},
         {&CRaceDlg::PrintHeatCards, m_options.printHeatsPath},
+        {&CRaceDlg::PrintHeatSheets, m_options.printHeatSheetsPath},
+        {&CRaceDlg::PrintPilotList, m_options.printPilotsPath},
     };
     for (const auto& [command, path] : outputs) {
         if (path.isEmpty())

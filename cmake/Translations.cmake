@@ -14,7 +14,7 @@ set(KVORAX_TS_FILES
     ${CMAKE_CURRENT_SOURCE_DIR}/translations/kvorax_cs.ts
     ${CMAKE_CURRENT_SOURCE_DIR}/translations/kvorax_en.ts)
 # Every folder whose code can put a text into the window.
-set(KVORAX_TRANSLATED_FOLDERS text roster matrix print contest platform ${KVORAX_WINDOW_FOLDERS})
+set(KVORAX_TRANSLATED_FOLDERS text roster matrix print contest publish platform ${KVORAX_WINDOW_FOLDERS})
 set(KVORAX_QM_DIR ${CMAKE_BINARY_DIR}/translations)
 
 set(kvorax_translated_sources)

@@ -9,6 +9,7 @@
 
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <QLineEdit>
 
 namespace {
 
@@ -28,6 +29,11 @@ QString CsvFilter()
 {
     return QCoreApplication::translate("CPathDlg", "Comma Separated Files (*.csv)|*.csv");
 }
+QString WebPageFilter()
+{
+    return QCoreApplication::translate("CPathDlg", "Web Pages (*.html)|*.html");
+}
+
 // Both roster dialogs propose the name that the export has always written, so
 // that on a case-sensitive file system the import finds the files saved so far.
 const QString kRosterFileName = QStringLiteral("Pilots.txt");
@@ -47,6 +53,18 @@ bool CPathDlg::OnCommand(int id, int notifyCode)
         return true;
     }
     return CDialog::OnCommand(id, notifyCode);
+}
+
+// The organiser types a path at once: the field has the focus and its
+// proposed path is selected, so typing replaces it and Enter takes it.
+bool CPathDlg::OnInitDialog()
+{
+    CDialog::OnInitDialog();
+    if (auto* field = qobject_cast<QLineEdit*>(GetDlgItem(m_pathId))) {
+        field->setFocus(Qt::OtherFocusReason);
+        field->selectAll();
+    }
+    return false;
 }
 
 void CPathDlg::DoDataExchange(CDataExchange* pDX)
@@ -130,5 +148,11 @@ CExportScheduleCsvDlg::CExportScheduleCsvDlg(ModalHost& host)
 CExportStatisticsDlg::CExportStatisticsDlg(ModalHost& host)
     : CPathDlg(ExportStatisticsTemplate(), IDC_EXPORT_PATH, QStringLiteral("Statistics.csv"),
                {false, QStringLiteral("Statistics.csv"), CsvFilter(), QStringLiteral("CSV")}, host)
+{
+}
+
+CExportSchedulePageDlg::CExportSchedulePageDlg(ModalHost& host)
+    : CPathDlg(ExportSchedulePageTemplate(), IDC_EXPORT_PATH, QStringLiteral("Schedule.html"),
+               {false, QStringLiteral("Schedule.html"), WebPageFilter(), QStringLiteral("HTML")}, host)
 {
 }

@@ -25,6 +25,7 @@ protected:
 
     CPathDlg(DialogTemplate dialogTemplate, int pathId, const QString& initialPath, Browsing browsing, ModalHost& host);
     void DoDataExchange(CDataExchange* pDX) override;
+    bool OnInitDialog() override;
     void OnOK() override;
 
 private:
@@ -66,4 +67,9 @@ public:
 class CExportStatisticsDlg : public CPathDlg {
 public:
     explicit CExportStatisticsDlg(ModalHost& host);
+};
+
+class CExportSchedulePageDlg : public CPathDlg {
+public:
+    explicit CExportSchedulePageDlg(ModalHost& host);
 };

@@ -7,6 +7,7 @@
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPrintDialog>
+#include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <map>
 
@@ -97,4 +98,14 @@ bool DesktopModalHost::ChoosePrinter(QPrinter& printer)
     dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
     OfferNoPageRange(dialog);
     return dialog.exec() == QDialog::Accepted;
+}
+
+// Qt's preview asks for the pages again whenever the user changes its page
+// set-up, and draws them with the same code that prints.
+void DesktopModalHost::ShowPrintPreview(QPrinter& printer, const PaintPages& paint)
+{
+    QPrintPreviewDialog preview(&printer, ActiveWindow());
+    QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
+                     [&paint](QPrinter* target) { paint(*target); });
+    preview.exec();
 }

@@ -10,4 +10,5 @@ public:
     int ShowMessage(const QString& text, unsigned type) override;
     std::optional<QString> ChooseFile(const FileDialogRequest& request) override;
     bool ChoosePrinter(QPrinter& printer) override;
+    void ShowPrintPreview(QPrinter& printer, const PaintPages& paint) override;
 };

@@ -5,6 +5,7 @@
 #include "platform/Win32Types.h"
 
 #include <QString>
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -37,6 +38,10 @@ public:
     virtual std::optional<QString> ChooseFile(const FileDialogRequest& request) = 0;
     // Lets the user choose and set up the printer; false when cancelled.
     virtual bool ChoosePrinter(QPrinter& printer) = 0;
+    // Shows the pages that `paint` draws on the printer it is handed, before
+    // anything goes to paper, until the user closes the preview.
+    using PaintPages = std::function<void(QPrinter& printer)>;
+    virtual void ShowPrintPreview(QPrinter& printer, const PaintPages& paint) = 0;
 
     // The print dialog of the printouts: the system's printers and printing
     // to a PDF file, every page printed once (copies are the printer's

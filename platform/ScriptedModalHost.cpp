@@ -6,6 +6,7 @@
 
 #include <QPageLayout>
 #include <QPrinter>
+#include <QTemporaryDir>
 
 bool ScriptedModalHost::AllAnswered() const
 {
@@ -78,4 +79,15 @@ bool ScriptedModalHost::ChoosePrinter(QPrinter& printer)
     printer.setPageSize(QPageSize(QPageSize::A4));
     printer.setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
     return true;
+}
+
+// The preview is drawn as a user would see it: onto the printer it was given,
+// here into a PDF file that is thrown away when the preview closes.
+void ScriptedModalHost::ShowPrintPreview(QPrinter& printer, const PaintPages& paint)
+{
+    ++m_previewCount;
+    QTemporaryDir folder;
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(folder.filePath(QStringLiteral("preview.pdf")));
+    paint(printer);
 }

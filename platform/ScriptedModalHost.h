@@ -42,12 +42,16 @@ public:
     const std::vector<Question>& Questions() const { return m_questions; }
     const std::vector<FileDialogRequest>& FileRequests() const { return m_fileRequests; }
     const QStringList& Problems() const { return m_problems; }
+    // How many print previews opened; each drew its pages into a PDF file of
+    // its own, so that a recording device context sees them.
+    int PreviewCount() const { return m_previewCount; }
     bool AllAnswered() const;
 
     int RunDialog(CDialog& dialog) override;
     int ShowMessage(const QString& text, unsigned type) override;
     std::optional<QString> ChooseFile(const FileDialogRequest& request) override;
     bool ChoosePrinter(QPrinter& printer) override;
+    void ShowPrintPreview(QPrinter& printer, const PaintPages& paint) override;
 
 private:
     struct ExpectedDialog {
@@ -63,4 +67,5 @@ private:
     std::vector<Question> m_questions;
     QStringList m_messages;
     QStringList m_problems;
+    int m_previewCount = 0;
 };

@@ -2,6 +2,7 @@
 #include "printer/CPrintLayout.h"
 
 #include "print/PageGeometry.h"
+#include "print/PageHeading.h"
 #include "print/PrintoutContent.h"
 
 #include <QCoreApplication>
@@ -14,6 +15,14 @@ namespace {
 
 // The widest heading a column must hold sets the width of every column.
 const char* const kColumnWidthSample = "Combat Event - Round 01  Heat 01";
+
+// The header and footer keep one size whatever the body's: a size-72 matrix
+// needs its page for the heats, and the furniture reads well at these.
+constexpr int kHeaderCellHeight = 11;
+constexpr int kFooterCellHeight = 10;
+constexpr int kSmallestHeaderCellHeight = 5;
+// Free space between the header or the footer and the body.
+constexpr int kFurnitureGap = 6;
 
 // The text of the list drawn widest in the selected font. Every text of a
 // font grows by the same factor with the size, so the widest at one size is
@@ -38,8 +47,10 @@ void CPrintLayout::ApplyPageMapping()
 {
     const QSize printable = m_printerDC.PrintableMillimetres();
     m_pageWidth = LogicalUnitsFromMm(printable.width());
-    m_pageHeight = LogicalUnitsFromMm(printable.height());
-    m_printerDC.MapPage(QSize(m_pageWidth, m_pageHeight));
+    m_paperHeight = LogicalUnitsFromMm(printable.height());
+    // The body's page ends above the footer.
+    m_pageHeight = m_paperHeight - (m_headed ? kFooterCellHeight + kFurnitureGap : 0);
+    m_printerDC.MapPage(QSize(m_pageWidth, m_paperHeight));
 }
 
 void CPrintLayout::CreatePrintFonts(int baseSize)
@@ -87,14 +98,16 @@ void CPrintLayout::MoveToNextColumn(int& y, int newPageTopMargin)
         m_columnLeft += m_columnWidth;
         return;
     }
-    m_topMargin = newPageTopMargin;
+    m_topMargin = BodyTop(newPageTopMargin);
     m_columnLeft = 0;
     if (!m_pageHasText)
         return;
     m_printerDC.EndPage();
     m_printerDC.StartPage();
     m_pageHasText = false;
+    ++m_pageNumber;
     ApplyPageMapping();
+    DrawPageFurniture();
 }
 
 void CPrintLayout::PreparePrintout(SharedPrinter printer, int topMargin, int baseSize, const QString& documentName)
@@ -102,6 +115,12 @@ void CPrintLayout::PreparePrintout(SharedPrinter printer, int topMargin, int bas
     m_printerDC.Attach(std::move(printer));
     StagePdfFile();
     m_documentName = documentName;
+    m_headed = false;
+    m_headerText.clear();
+    m_countingPages = false;
+    m_pageNumber = 0;
+    m_pageCount = 0;
+    m_firstTopMargin = topMargin;
     m_topMargin = topMargin;
     m_columnLeft = 0;
     m_columnClosed = false;
@@ -164,8 +183,80 @@ bool CPrintLayout::StartFirstPage()
     if (!m_printerDC.StartDoc(m_documentName))
         return false;
     m_printerDC.StartPage();
+    m_pageNumber = 1;
     ApplyPageMapping();
+    DrawPageFurniture();
     return true;
+}
+
+void CPrintLayout::HeadPages(const QString& headerText)
+{
+    m_headed = true;
+    m_headerText = headerText;
+    m_firstTopMargin = BodyTop(m_firstTopMargin);
+    m_topMargin = m_firstTopMargin;
+}
+
+int CPrintLayout::HeaderBand() const
+{
+    return m_headed ? kHeaderCellHeight + kFurnitureGap : 0;
+}
+
+// A printout's own top margin (room to pin the sheet up) may hold the
+// header; the body never starts higher than the header's band.
+int CPrintLayout::BodyTop(int topMargin) const
+{
+    return std::max(topMargin, HeaderBand());
+}
+
+void CPrintLayout::RestartFlow()
+{
+    m_topMargin = m_firstTopMargin;
+    m_columnLeft = 0;
+    m_columnClosed = false;
+    m_pageHasText = false;
+    m_pageNumber = 1;
+    ApplyPageMapping();
+}
+
+PrintOutcome CPrintLayout::PrintBody(const DrawBody& drawBody)
+{
+    m_pageCount = 1;
+    if (m_headed) {
+        m_countingPages = true;
+        RestartFlow();
+        int y = 0;
+        drawBody(y);
+        m_pageCount = m_pageNumber;
+        m_countingPages = false;
+        RestartFlow();
+    }
+    if (!StartFirstPage())
+        return PrintOutcome::NotStarted;
+    int y = 0;
+    drawBody(y);
+    return FinishDocument();
+}
+
+// The header at the top left, shrunk until a long contest name fits the
+// width; the footer at the foot, against the right edge.
+void CPrintLayout::DrawPageFurniture()
+{
+    if (!m_headed || m_countingPages)
+        return;
+    // The furniture may come between a block's fonts: the font in use is
+    // given back as it was.
+    int headerHeight = kHeaderCellHeight;
+    const PrintFont bodyFont = m_printerDC.SelectFont({QStringLiteral("Arial"), headerHeight, false});
+    while (MeasureText(m_headerText).width() > m_pageWidth && headerHeight > kSmallestHeaderCellHeight)
+        m_printerDC.SelectFont({QStringLiteral("Arial"), --headerHeight, false});
+    m_printerDC.DrawText(m_headerText, {0, 0, m_pageWidth, headerHeight});
+
+    m_printerDC.SelectFont({QStringLiteral("Arial"), kFooterCellHeight, false});
+    const QString footer = PageFooterText(m_pageNumber, m_pageCount);
+    const int footerLeft = std::max(0, m_pageWidth - MeasureText(footer).width());
+    m_printerDC.DrawText(footer, {footerLeft, m_paperHeight - kFooterCellHeight, m_pageWidth, m_paperHeight});
+    m_printerDC.SelectFont(bodyFont);
 }
 
 PrintOutcome CPrintLayout::FinishDocument()

@@ -8,9 +8,10 @@
 
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <optional>
 
-// The print layout both printouts are composed with: the printer device
+// The print layout every printout is composed with: the printer device
 // context, the page in logical units, a flow of fixed-width columns across
 // it and the print fonts. A printout sets the column and margin state at its
 // start and drives the flow: text runs down a column from the top margin,
@@ -65,6 +66,26 @@ public:
     // the printout went to a printer.
     int PdfFileError() const { return m_pdfFileError; }
 
+    // Heads every page with the header line at its top and "Page k of n" at
+    // its foot, both inside the printable area; the body keeps clear of
+    // them: it starts below the header and ends above the footer. Set after
+    // PreparePrintout, which leaves pages unheaded.
+    void HeadPages(const QString& headerText);
+    bool HasHeadedPages() const { return m_headed; }
+    // Starts the document, draws the body from the top of the first column
+    // and finishes the document. Headed pages are laid out once without
+    // drawing first, so that every footer can name the real page count.
+    using DrawBody = std::function<void(int& y)>;
+    PrintOutcome PrintBody(const DrawBody& drawBody);
+    // True while the body is only being laid out to count the pages: the
+    // body tells the status line nothing then.
+    bool IsCountingPages() const { return m_countingPages; }
+    // The pages of the last document printed.
+    int PageCount() const { return m_pageCount; }
+    // The header band's height, which the first column's top margin leaves
+    // free; 0 for unheaded pages.
+    int HeaderBand() const;
+
     // Column flow: a heading at the column's left edge in the heading font,
     // lines indented in the line font, each moving y down by its own height.
     void DrawHeading(int& y, const QString& heading);
@@ -103,12 +124,22 @@ public:
 
 private:
     void StagePdfFile();
+    int BodyTop(int topMargin) const;
+    void RestartFlow();
+    void DrawPageFurniture();
     void TakeClosedColumnsMove(int& y, int newPageTopMargin);
     void MoveToNextColumn(int& y, int newPageTopMargin);
 
     QString m_documentName;
     StagedFile m_stagedPdf;
     int m_pdfFileError = 0;
+    int m_firstTopMargin = 0;
+    int m_paperHeight = 0;
+    bool m_headed = false;
+    QString m_headerText;
+    bool m_countingPages = false;
+    int m_pageNumber = 0;
+    int m_pageCount = 0;
 };
 
 // What the status line says after a printout drawn smaller than chosen,

@@ -6,6 +6,7 @@
 #include "print/PrintoutContent.h"
 
 #include <QCoreApplication>
+#include <algorithm>
 
 namespace {
 
@@ -29,7 +30,10 @@ void PrintCard(CPrintLayout& layout, int& y, const HeatCard& card)
 {
     const QStringList lines = HeatCardLines(card);
     const int cardStart = layout.DrawBlock(y, card.pilotText, lines, kHeatLineIndent, kRuleHeight, kTopMargin).linesTop;
-    y += layout.DrawRule(layout.m_columnLeft, layout.m_columnLeft + layout.m_columnWidth, layout.m_topMargin + y, 0);
+    // A column as wide as the widest heading may reach past the page; its
+    // rule stops at the edge.
+    const int ruleEnd = std::min(layout.m_columnLeft + layout.m_columnWidth, layout.m_pageWidth);
+    y += layout.DrawRule(layout.m_columnLeft, ruleEnd, layout.m_topMargin + y, 0);
     y += kGapAfterRule;
     // A column closes once a further card of this size, counted without its
     // heading, would not fit.
@@ -53,20 +57,22 @@ int FitCardsSize(CPrintLayout& layout, int chosenSize, const std::vector<HeatCar
 } // namespace
 
 PrintOutcome PrintHeatCards(CPrintLayout& layout, SharedPrinter printer, int baseFontSize,
-                            const std::vector<HeatCard>& cards, const StatusLine& showStatus)
+                            const std::vector<HeatCard>& cards, const StatusLine& showStatus,
+                            const std::optional<PageHeading>& heading)
 {
+    const QString title = QCoreApplication::translate("Printout", "Heat Cards");
     layout.PreparePrintout(std::move(printer), kTopMargin, baseFontSize, QStringLiteral("Heat Cards"));
+    if (heading)
+        layout.HeadPages(PageHeaderText(*heading, title));
     const int printedSize = FitCardsSize(layout, baseFontSize, cards);
-    PrintOutcome outcome = PrintOutcome::NotStarted;
-    if (layout.StartFirstPage()) {
-        int y = 0;
+    const PrintOutcome outcome = layout.PrintBody([&](int& y) {
         for (const HeatCard& card : cards) {
-            showStatus(QCoreApplication::translate("Printout", "Printing %1").arg(card.pilotText));
+            if (!layout.IsCountingPages())
+                showStatus(QCoreApplication::translate("Printout", "Printing %1").arg(card.pilotText));
             PrintCard(layout, y, card);
         }
-        outcome = layout.FinishDocument();
-    }
+    });
     layout.ClosePrintout();
-    showStatus(PrintSizeNote(QCoreApplication::translate("Printout", "Heat Cards"), printedSize, baseFontSize));
+    showStatus(PrintSizeNote(title, printedSize, baseFontSize));
     return outcome;
 }

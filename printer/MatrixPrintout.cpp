@@ -52,24 +52,26 @@ int FitMatrixSize(CPrintLayout& layout, int chosenSize, const std::vector<HeatBl
 } // namespace
 
 PrintOutcome PrintMatrix(CPrintLayout& layout, SharedPrinter printer, const MatrixPrintOptions& options,
-                         const CalculationResult& result, const StatusLine& showStatus)
+                         const CalculationResult& result, const StatusLine& showStatus,
+                         const std::optional<PageHeading>& heading)
 {
+    const QString title = QCoreApplication::translate("Printout", "Matrix");
     layout.PreparePrintout(std::move(printer), kTopMargin, options.baseFontSize, QStringLiteral("Matrix"));
+    if (heading)
+        layout.HeadPages(PageHeaderText(*heading, title));
     const std::vector<HeatBlock> blocks = HeatBlocksInPrintOrder(result);
     const int printedSize = FitMatrixSize(layout, options.baseFontSize, blocks);
-    PrintOutcome outcome = PrintOutcome::NotStarted;
-    if (layout.StartFirstPage()) {
-        int y = 0;
-        const int heats = std::clamp(result.heats, 0, kMaxHeats);
+    const int heats = std::clamp(result.heats, 0, kMaxHeats);
+    const PrintOutcome outcome = layout.PrintBody([&](int& y) {
         for (size_t index = 0; index < blocks.size(); ++index) {
             if (options.newColumnPerRound && index > 0 && index % size_t(heats) == 0)
                 layout.AdvanceColumn(y, kTopMargin);
-            showStatus(QCoreApplication::translate("Printout", "Printing %1").arg(blocks[index].heading));
+            if (!layout.IsCountingPages())
+                showStatus(QCoreApplication::translate("Printout", "Printing %1").arg(blocks[index].heading));
             PrintHeat(layout, y, blocks[index]);
         }
-        outcome = layout.FinishDocument();
-    }
+    });
     layout.ClosePrintout();
-    showStatus(PrintSizeNote(QCoreApplication::translate("Printout", "Matrix"), printedSize, options.baseFontSize));
+    showStatus(PrintSizeNote(title, printedSize, options.baseFontSize));
     return outcome;
 }

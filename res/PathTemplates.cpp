@@ -86,6 +86,13 @@ DialogTemplate ExportScheduleCsvTemplate()
                                                           "heat, příjmení, jméno, frekvence."));
 }
 
+DialogTemplate ExportSchedulePageTemplate()
+{
+    return ExportTemplate(IDD_EXPORT_SCHEDULE_PAGE, QT_TRANSLATE_NOOP("PathDialog", "Export webové stránky"),
+                          QT_TRANSLATE_NOOP("PathDialog", "Můžete uložit rozpis heatů jako jednu webovou stránku, "
+                                                          "kterou piloti otevřou v telefonu a najdou v ní své heaty."));
+}
+
 DialogTemplate ExportStatisticsTemplate()
 {
     return ExportTemplate(IDD_EXPORT_STATISTICS, QT_TRANSLATE_NOOP("PathDialog", "Export statistiky setkání"),

@@ -96,3 +96,10 @@ constexpr int ID_REDO = 32807;
 // The contests opened or saved last, most recent first.
 constexpr int kRecentContestCount = 5;
 constexpr int ID_RECENT_CONTEST_FIRST = 32810;
+
+// The printouts for the field and the schedule's web page.
+constexpr int IDD_EXPORT_SCHEDULE_PAGE = 170;
+constexpr int IDC_PRINT_PREVIEW = 1070;
+constexpr int ID_PRINT_HEAT_SHEETS = 32820;
+constexpr int ID_PRINT_PILOT_LIST = 32821;
+constexpr int ID_EXPORT_SCHEDULE_PAGE = 32822;

@@ -21,11 +21,11 @@ packages=(g++ cmake ninja-build pkg-config libxcb1-dev qt6-base-dev qt6-tools-de
 # What the tests read the program's output and the installation with: PDF
 # files, the desktop entry, the AppStream entry, the contest file's MIME type
 # (shared-mime-info's database and gio, which asks it), the manual page, the
-# package; clang with its libFuzzer runtime for the fuzz targets; and the
-# locales the tests draw a schedule in, to see that a seed gives the same
-# schedule in each of them.
+# package; chromium, which opens the schedule's web page headless; clang with
+# its libFuzzer runtime for the fuzz targets; and the locales the tests draw a
+# schedule in, to see that a seed gives the same schedule in each of them.
 test_packages=(poppler-utils desktop-file-utils appstream shared-mime-info libglib2.0-bin man-db groff-base
-               lintian clang libclang-rt-14-dev locales)
+               lintian chromium clang libclang-rt-14-dev locales)
 test_locales=(cs_CZ.UTF-8 en_US.UTF-8)
 [ "$mode" = test ] && packages+=("${test_packages[@]}")
 

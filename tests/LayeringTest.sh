@@ -1,7 +1,7 @@
 #!/bin/bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Checks the layers of the program over its #include lines:
-#   - the core (text/, roster/, matrix/, print/, contest/) includes nothing of
+#   - the core (text/, roster/, matrix/, print/, contest/, publish/) includes nothing of
 #     the window (app/, window/, dialogs/, batch/, printer/, language/, res/),
 #     of the dialog framework (platform/), and no header of Qt Widgets or Qt
 #     PrintSupport;
@@ -15,7 +15,7 @@
 #        (shows that each rule catches a fault planted in a scratch tree)
 set -u
 
-CORE="text roster matrix print contest"
+CORE="text roster matrix print contest publish"
 WINDOW="app window dialogs batch printer language"
 FOLDERS="$CORE platform res $WINDOW"
 

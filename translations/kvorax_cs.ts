@@ -115,6 +115,10 @@
         <source>Comma Separated Files (*.csv)|*.csv</source>
         <translation>Soubory oddělené čárkami (*.csv)|*.csv</translation>
     </message>
+    <message>
+        <source>Web Pages (*.html)|*.html</source>
+        <translation>Webové stránky (*.html)|*.html</translation>
+    </message>
 </context>
 <context>
     <name>CRaceDlg</name>
@@ -289,6 +293,30 @@
     <message>
         <source>The printout could not be written completely to the file &quot;%1&quot;: it would pass the size limit set for this program&apos;s files (ulimit -f).</source>
         <translation>Výtisk se nepodařilo celý zapsat do souboru „%1“: překročil by limit velikosti souborů nastavený pro tento program (ulimit -f).</translation>
+    </message>
+    <message>
+        <source>Written to %1.</source>
+        <translation>Uloženo do %1.</translation>
+    </message>
+    <message>
+        <source>Sent to the printer %1.</source>
+        <translation>Odesláno na tiskárnu %1.</translation>
+    </message>
+    <message>
+        <source>Printed to %1.</source>
+        <translation>Vytištěno do %1.</translation>
+    </message>
+    <message>
+        <source>Please perform a Matrix Calculation before attempting to print Heat Sheets.</source>
+        <translation>Před tiskem startovních listin proveďte výpočet Matrixu.</translation>
+    </message>
+    <message>
+        <source>The pilot list is empty: there is nobody to print.</source>
+        <translation>Seznam pilotů je prázdný: není koho vytisknout.</translation>
+    </message>
+    <message>
+        <source>Please perform a Matrix Calculation before attempting to export the web page.</source>
+        <translation>Před exportem webové stránky proveďte výpočet Matrixu.</translation>
     </message>
 </context>
 <context>
@@ -622,6 +650,10 @@ Meze platí pro velikosti heatů tohoto výsledku; ne každou lze dosáhnout.</t
         <source>Cancel</source>
         <translation>Zrušit</translation>
     </message>
+    <message>
+        <source>&amp;Náhled</source>
+        <translation>&amp;Náhled</translation>
+    </message>
 </context>
 <context>
     <name>PathDialog</name>
@@ -697,6 +729,14 @@ Meze platí pro velikosti heatů tohoto výsledku; ne každou lze dosáhnout.</t
         <source>Můžete uložit rozpis heatů do souboru CSV pro tabulkový procesor nebo webovou stránku klubu. Každý řádek: kolo, heat, příjmení, jméno, frekvence.</source>
         <translation>Můžete uložit rozpis heatů do souboru CSV pro tabulkový procesor nebo webovou stránku klubu. Každý řádek: kolo, heat, příjmení, jméno, frekvence.</translation>
     </message>
+    <message>
+        <source>Export webové stránky</source>
+        <translation>Export webové stránky</translation>
+    </message>
+    <message>
+        <source>Můžete uložit rozpis heatů jako jednu webovou stránku, kterou piloti otevřou v telefonu a najdou v ní své heaty.</source>
+        <translation>Můžete uložit rozpis heatů jako jednu webovou stránku, kterou piloti otevřou v telefonu a najdou v ní své heaty.</translation>
+    </message>
 </context>
 <context>
     <name>PilotDialog</name>
@@ -769,6 +809,62 @@ Meze platí pro velikosti heatů tohoto výsledku; ne každou lze dosáhnout.</t
     <message>
         <source>Matrix</source>
         <translation>Matrix</translation>
+    </message>
+    <message>
+        <source>Last name</source>
+        <translation>Příjmení</translation>
+    </message>
+    <message>
+        <source>First name</source>
+        <translation>Jméno</translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <translation>Kanál</translation>
+    </message>
+    <message>
+        <source>Flight time</source>
+        <translation>Čas letu</translation>
+    </message>
+    <message>
+        <source>Landing</source>
+        <translation>Přistání</translation>
+    </message>
+    <message>
+        <source>Points</source>
+        <translation>Body</translation>
+    </message>
+    <message>
+        <source>Round %1, Heat %2</source>
+        <translation>Kolo %1, Heat %2</translation>
+    </message>
+    <message>
+        <source>Timekeeper&apos;s signature:</source>
+        <translation>Podpis časoměřiče:</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Strana %1 z %2</translation>
+    </message>
+    <message>
+        <source>No.</source>
+        <translation>Č.</translation>
+    </message>
+    <message>
+        <source>Present</source>
+        <translation>Přítomen</translation>
+    </message>
+    <message>
+        <source>Pilots: %1</source>
+        <translation>Pilotů: %1</translation>
+    </message>
+    <message>
+        <source>Heat Sheets</source>
+        <translation>Startovní listiny</translation>
+    </message>
+    <message>
+        <source>Pilot List</source>
+        <translation>Seznam pilotů</translation>
     </message>
 </context>
 <context>
@@ -917,6 +1013,25 @@ Meze platí pro velikosti heatů tohoto výsledku; ne každou lze dosáhnout.</t
         <source>Z&amp;novu</source>
         <translation>Z&amp;novu</translation>
     </message>
+    <message>
+        <source>Export &amp;webové stránky…</source>
+        <translation>Export &amp;webové stránky…</translation>
+    </message>
+    <message>
+        <source>&amp;Startovní listiny</source>
+        <translation>&amp;Startovní listiny</translation>
+    </message>
+    <message>
+        <source>Seznam &amp;pilotů</source>
+        <translation>Seznam &amp;pilotů</translation>
+    </message>
+</context>
+<context>
+    <name>ResultTree</name>
+    <message>
+        <source>Round %1, Heat %2</source>
+        <translation>Kolo %1, Heat %2</translation>
+    </message>
 </context>
 <context>
     <name>RosterFile</name>
@@ -979,6 +1094,37 @@ Meze platí pro velikosti heatů tohoto výsledku; ne každou lze dosáhnout.</t
     <message>
         <source>The pilots cannot be imported from &quot;%1&quot;: line %2 (&quot;%3&quot;) %4.</source>
         <translation>Piloty nelze importovat ze souboru „%1“: řádek %2 („%3“) %4.</translation>
+    </message>
+</context>
+<context>
+    <name>SchedulePage</name>
+    <message>
+        <source>Heat %1</source>
+        <translation>Heat %1</translation>
+    </message>
+    <message>
+        <source>Round %1</source>
+        <translation>Kolo %1</translation>
+    </message>
+    <message>
+        <source>Heat</source>
+        <translation>Heat</translation>
+    </message>
+    <message>
+        <source>Pilot</source>
+        <translation>Pilot</translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <translation>Kanál</translation>
+    </message>
+    <message>
+        <source>Heat schedule</source>
+        <translation>Rozpis heatů</translation>
+    </message>
+    <message>
+        <source>Find your heats: type your name</source>
+        <translation>Najděte své heaty: napište své jméno</translation>
     </message>
 </context>
 <context>

@@ -115,6 +115,10 @@
         <source>Comma Separated Files (*.csv)|*.csv</source>
         <translation>Comma Separated Files (*.csv)|*.csv</translation>
     </message>
+    <message>
+        <source>Web Pages (*.html)|*.html</source>
+        <translation>Web Pages (*.html)|*.html</translation>
+    </message>
 </context>
 <context>
     <name>CRaceDlg</name>
@@ -287,6 +291,30 @@
     <message>
         <source>The printout could not be written completely to the file &quot;%1&quot;: it would pass the size limit set for this program&apos;s files (ulimit -f).</source>
         <translation>The printout could not be written completely to the file &quot;%1&quot;: it would pass the size limit set for this program&apos;s files (ulimit -f).</translation>
+    </message>
+    <message>
+        <source>Written to %1.</source>
+        <translation>Written to %1.</translation>
+    </message>
+    <message>
+        <source>Sent to the printer %1.</source>
+        <translation>Sent to the printer %1.</translation>
+    </message>
+    <message>
+        <source>Printed to %1.</source>
+        <translation>Printed to %1.</translation>
+    </message>
+    <message>
+        <source>Please perform a Matrix Calculation before attempting to print Heat Sheets.</source>
+        <translation>Please perform a Matrix Calculation before attempting to print Heat Sheets.</translation>
+    </message>
+    <message>
+        <source>The pilot list is empty: there is nobody to print.</source>
+        <translation>The pilot list is empty: there is nobody to print.</translation>
+    </message>
+    <message>
+        <source>Please perform a Matrix Calculation before attempting to export the web page.</source>
+        <translation>Please perform a Matrix Calculation before attempting to export the web page.</translation>
     </message>
 </context>
 <context>
@@ -614,6 +642,10 @@ The bounds hold for the heat sizes of this result; not every one can be reached.
         <source>Cancel</source>
         <translation>Cancel</translation>
     </message>
+    <message>
+        <source>&amp;Náhled</source>
+        <translation>&amp;Preview</translation>
+    </message>
 </context>
 <context>
     <name>PathDialog</name>
@@ -689,6 +721,14 @@ The bounds hold for the heat sizes of this result; not every one can be reached.
         <source>Můžete uložit rozpis heatů do souboru CSV pro tabulkový procesor nebo webovou stránku klubu. Každý řádek: kolo, heat, příjmení, jméno, frekvence.</source>
         <translation>You can save the heat schedule to a CSV file for a spreadsheet or a club&apos;s web page. Each line: round, heat, last name, first name, channel.</translation>
     </message>
+    <message>
+        <source>Export webové stránky</source>
+        <translation>Export Web Page</translation>
+    </message>
+    <message>
+        <source>Můžete uložit rozpis heatů jako jednu webovou stránku, kterou piloti otevřou v telefonu a najdou v ní své heaty.</source>
+        <translation>You can save the heat schedule as one web page, which pilots open on their phones to find their heats.</translation>
+    </message>
 </context>
 <context>
     <name>PilotDialog</name>
@@ -761,6 +801,62 @@ The bounds hold for the heat sizes of this result; not every one can be reached.
     <message>
         <source>Matrix</source>
         <translation>Matrix</translation>
+    </message>
+    <message>
+        <source>Last name</source>
+        <translation>Last name</translation>
+    </message>
+    <message>
+        <source>First name</source>
+        <translation>First name</translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <translation>Channel</translation>
+    </message>
+    <message>
+        <source>Flight time</source>
+        <translation>Flight time</translation>
+    </message>
+    <message>
+        <source>Landing</source>
+        <translation>Landing</translation>
+    </message>
+    <message>
+        <source>Points</source>
+        <translation>Points</translation>
+    </message>
+    <message>
+        <source>Round %1, Heat %2</source>
+        <translation>Round %1, Heat %2</translation>
+    </message>
+    <message>
+        <source>Timekeeper&apos;s signature:</source>
+        <translation>Timekeeper&apos;s signature:</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Page %1 of %2</translation>
+    </message>
+    <message>
+        <source>No.</source>
+        <translation>No.</translation>
+    </message>
+    <message>
+        <source>Present</source>
+        <translation>Present</translation>
+    </message>
+    <message>
+        <source>Pilots: %1</source>
+        <translation>Pilots: %1</translation>
+    </message>
+    <message>
+        <source>Heat Sheets</source>
+        <translation>Heat Sheets</translation>
+    </message>
+    <message>
+        <source>Pilot List</source>
+        <translation>Pilot List</translation>
     </message>
 </context>
 <context>
@@ -909,6 +1005,25 @@ The bounds hold for the heat sizes of this result; not every one can be reached.
         <source>Z&amp;novu</source>
         <translation>&amp;Redo</translation>
     </message>
+    <message>
+        <source>Export &amp;webové stránky…</source>
+        <translation>Export &amp;Web Page…</translation>
+    </message>
+    <message>
+        <source>&amp;Startovní listiny</source>
+        <translation>Heat &amp;Sheets</translation>
+    </message>
+    <message>
+        <source>Seznam &amp;pilotů</source>
+        <translation>&amp;Pilot List</translation>
+    </message>
+</context>
+<context>
+    <name>ResultTree</name>
+    <message>
+        <source>Round %1, Heat %2</source>
+        <translation>Round %1, Heat %2</translation>
+    </message>
 </context>
 <context>
     <name>RosterFile</name>
@@ -969,6 +1084,37 @@ The bounds hold for the heat sizes of this result; not every one can be reached.
     <message>
         <source>The pilots cannot be imported from &quot;%1&quot;: line %2 (&quot;%3&quot;) %4.</source>
         <translation>The pilots cannot be imported from &quot;%1&quot;: line %2 (&quot;%3&quot;) %4.</translation>
+    </message>
+</context>
+<context>
+    <name>SchedulePage</name>
+    <message>
+        <source>Heat %1</source>
+        <translation>Heat %1</translation>
+    </message>
+    <message>
+        <source>Round %1</source>
+        <translation>Round %1</translation>
+    </message>
+    <message>
+        <source>Heat</source>
+        <translation>Heat</translation>
+    </message>
+    <message>
+        <source>Pilot</source>
+        <translation>Pilot</translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <translation>Channel</translation>
+    </message>
+    <message>
+        <source>Heat schedule</source>
+        <translation>Heat schedule</translation>
+    </message>
+    <message>
+        <source>Find your heats: type your name</source>
+        <translation>Find your heats: type your name</translation>
     </message>
 </context>
 <context>

@@ -10,8 +10,10 @@
 #include "res/MainTemplates.h"
 #include "res/ResourceIds.h"
 #include "res/Strings.h"
+#include "window/TextFileExport.h"
 
 #include <QDialog>
+#include <QDir>
 #include <QMenu>
 #include <utility>
 
@@ -101,6 +103,9 @@ bool CRaceDlg::OnCommand(int id, int notifyCode)
         case ID_EXPORT_HEATS: OnExportHeatCards(); break;
         case ID_PRINT_HEAT_CARDS: OnPrintHeatCards(); break;
         case ID_PRINT_MATRIX: OnPrintMatrix(); break;
+        case ID_PRINT_HEAT_SHEETS: ShowPrintOutcome(PrintHeatSheets()); break;
+        case ID_PRINT_PILOT_LIST: ShowPrintOutcome(PrintPilotList()); break;
+        case ID_EXPORT_SCHEDULE_PAGE: ShowOutcome(ExportSchedulePage()); break;
         case ID_LANGUAGE_DEFAULT: ShowOutcome(ChooseLanguage(WindowLanguage::Default)); break;
         case ID_LANGUAGE_CZECH: ShowOutcome(ChooseLanguage(WindowLanguage::Czech)); break;
         case ID_LANGUAGE_ENGLISH: ShowOutcome(ChooseLanguage(WindowLanguage::English)); break;
@@ -175,6 +180,18 @@ void CRaceDlg::SetStatusText(const QString& text)
 {
     m_statusShowsResultState = false;
     SetDlgItemText(IDC_STATUS, text);
+}
+
+CommandOutcome CRaceDlg::SayWhereItWent(const CommandOutcome& outcome, const QString& where)
+{
+    if (outcome.kind == CommandOutcome::Kind::Done)
+        SetStatusText(where);
+    return outcome;
+}
+
+CommandOutcome CRaceDlg::ExportFile(const QString& path, const QString& text)
+{
+    return SayWhereItWent(ExportTextFile(path, text), tr("Written to %1.").arg(QDir::toNativeSeparators(path)));
 }
 
 void CRaceDlg::ShowOutcome(const CommandOutcome& outcome)

@@ -105,6 +105,11 @@ public:
     // The printouts (window/PrintCommands.cpp).
     CommandOutcome PrintMatrix();
     CommandOutcome PrintHeatCards();
+    CommandOutcome PrintHeatSheets();
+    // The registration desk's list needs pilots, not a schedule.
+    CommandOutcome PrintPilotList();
+    // The schedule as one web page (window/SchedulePageCommand.cpp).
+    CommandOutcome ExportSchedulePage();
     // The window's language, kept in the settings (window/LanguageCommand.cpp).
     CommandOutcome ChooseLanguage(WindowLanguage language);
     // The language the settings keep, before the window opens.
@@ -177,6 +182,11 @@ private:
     void ShowAboutItem();
     void CheckLanguageItem();
     void SetStatusText(const QString& text);
+    // After a file or printout came out whole, the status line says where
+    // it went; the outcome passes through unchanged.
+    CommandOutcome SayWhereItWent(const CommandOutcome& outcome, const QString& where);
+    // Writes an export's text file (window/TextFileExport.h) and says where.
+    CommandOutcome ExportFile(const QString& path, const QString& text);
     int ShowPrintOutcome(const CommandOutcome& outcome);
     BalanceJob BalanceJobFromFields(unsigned seed, int effort);
     CommandOutcome TakeBalancedResult(const BalanceJob& job, const BalancedOutcome& outcome);
@@ -203,7 +213,10 @@ private:
     void ShowResultState();
     using DrawPrintout = std::function<PrintOutcome(PrintChoice& choice, const StatusLine& showStatus)>;
     CommandOutcome RunPrintout(const QString& noResultRefusal, const DrawPrintout& draw);
-    CommandOutcome FinishPrintout(PrintOutcome printed, const QString& outputFile, const QString& lastStatus);
+    CommandOutcome AskAndPrint(const DrawPrintout& draw);
+    void ShowPreview(const DrawPrintout& draw, int baseFontSize, bool newColumnPerRound);
+    CommandOutcome FinishPrintout(PrintOutcome printed, const QString& outputFile, const QString& printerName,
+                                  const QString& lastStatus);
     std::optional<CommandOutcome> CheckResultFor(const QString& noResultRefusal, const QString& action);
     // Both draws refuse an empty pilot list (window/RecalculateCommand.cpp).
     std::optional<CommandOutcome> RefuseEmptyPilotList() const;

@@ -7,6 +7,7 @@
 
 #include "res/ResourceIds.h"
 #include "res/Strings.h"
+#include "window/ResultTree.h"
 
 #include <QSettings>
 
@@ -38,6 +39,8 @@ void CRaceDlg::OnLanguageChange()
         ShowResultState();
     ShowRecentContests();
     ShowHistoryItems();
+    // The heats in the tree are named in the window's language.
+    ShowResult(m_resultTree, m_contest.result);
     RefreshTitle();
 }
 

@@ -4,8 +4,22 @@
 #include "matrix/HeatCardFormat.h"
 #include "platform/ListAndTree.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <vector>
+
+namespace {
+
+// The tree speaks the window's language; the heat-card file keeps its
+// English text. Two digits, so that the sorted heats stand in round order.
+QString HeatNodeText(int round, int heat)
+{
+    return QCoreApplication::translate("ResultTree", "Round %1, Heat %2")
+        .arg(round, 2, 10, QChar('0'))
+        .arg(heat, 2, 10, QChar('0'));
+}
+
+} // namespace
 
 // A draw that did not complete shows nothing: a part of a schedule must not
 // pass for one.
@@ -25,5 +39,5 @@ void ShowResult(CTreeCtrl& tree, const CalculationResult& result)
             for (int slot = 0; slot < kSlotsPerHeat; ++slot)
                 if (const int position = result.matrix.At(round, heat, slot); position != kEmptySlot)
                     tree.InsertSorted(pilotNodes.at(size_t(position)),
-                                      {HeatCardText(round + 1, heat + 1), kHeatImage, kSelectedImage, round + 1});
+                                      {HeatNodeText(round + 1, heat + 1), kHeatImage, kSelectedImage, round + 1});
 }

@@ -6,7 +6,8 @@
 class CTreeCtrl;
 
 // The result tree, a view of the last calculation: every pilot of it at the
-// root, with the heats the pilot flies beneath, in the heat cards' texts.
+// root, with the heats the pilot flies beneath, in the heat cards' texts
+// ("Round 01, Heat 04") said in the window's language.
 // All nodes go in sorted and show a star when selected. Nothing is ever read
 // back from the tree.
 

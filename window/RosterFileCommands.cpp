@@ -71,5 +71,5 @@ CommandOutcome CRaceDlg::ExportPilots()
     dialog.SetAsksBeforeReplacing(m_asksBeforeReplacing);
     if (dialog.DoModal() != IDOK)
         return CommandOutcome::Cancelled();
-    return ExportTextFile(dialog.Path(), RosterFileText(m_contest.pilots));
+    return ExportFile(dialog.Path(), RosterFileText(m_contest.pilots));
 }

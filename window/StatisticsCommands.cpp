@@ -40,5 +40,5 @@ CommandOutcome CRaceDlg::ExportStatistics()
     dialog.SetAsksBeforeReplacing(m_asksBeforeReplacing);
     if (dialog.DoModal() != IDOK)
         return CommandOutcome::Cancelled();
-    return ExportTextFile(dialog.Path(), StatisticsCsv(m_contest.result.pilots, StatisticsOf(m_contest.result)));
+    return ExportFile(dialog.Path(), StatisticsCsv(m_contest.result.pilots, StatisticsOf(m_contest.result)));
 }

@@ -21,7 +21,7 @@ CommandOutcome CRaceDlg::ExportMatrix()
     dialog.SetAsksBeforeReplacing(m_asksBeforeReplacing);
     if (dialog.DoModal() != IDOK)
         return CommandOutcome::Cancelled();
-    return ExportTextFile(dialog.Path(), MatrixFileText(m_contest.result));
+    return ExportFile(dialog.Path(), MatrixFileText(m_contest.result));
 }
 
 CommandOutcome CRaceDlg::ExportScheduleCsv()
@@ -33,7 +33,7 @@ CommandOutcome CRaceDlg::ExportScheduleCsv()
     dialog.SetAsksBeforeReplacing(m_asksBeforeReplacing);
     if (dialog.DoModal() != IDOK)
         return CommandOutcome::Cancelled();
-    return ExportTextFile(dialog.Path(), ScheduleCsvText(m_contest.result));
+    return ExportFile(dialog.Path(), ScheduleCsvText(m_contest.result));
 }
 
 CommandOutcome CRaceDlg::ExportHeatCards()
@@ -46,5 +46,5 @@ CommandOutcome CRaceDlg::ExportHeatCards()
     dialog.SetAsksBeforeReplacing(m_asksBeforeReplacing);
     if (dialog.DoModal() != IDOK)
         return CommandOutcome::Cancelled();
-    return ExportTextFile(dialog.Path(), HeatCardsText(HeatCardsOf(m_contest.result)));
+    return ExportFile(dialog.Path(), HeatCardsText(HeatCardsOf(m_contest.result)));
 }

@@ -6,6 +6,7 @@
 #include "res/ResourceIds.h"
 #include "support/QtPrinters.h"
 
+#include <QLineEdit>
 #include <gtest/gtest.h>
 #include <functional>
 #include <map>
@@ -104,6 +105,21 @@ TEST_P(PathDialogs, OkGivesTheShownPathAndCancelGivesNothing)
 
     const auto cancelled = expected.make(m_host);
     EXPECT_EQ(Run(*cancelled, [&](DialogDriver& user) { user.PressCancel(); }), IDCANCEL);
+}
+
+// A path typed at once goes into the field, over the proposed one: the
+// field has the focus and its text is selected.
+TEST_P(PathDialogs, OpensWithThePathFieldFocusedAndItsTextSelected)
+{
+    const PathDialogCase& expected = GetParam();
+    const auto dialog = expected.make(m_host);
+    Run(*dialog, [&](DialogDriver& user) {
+        EXPECT_EQ(user.FocusedControlId(), expected.pathId);
+        const auto* field = qobject_cast<QLineEdit*>(dialog->GetDlgItem(expected.pathId));
+        ASSERT_NE(field, nullptr);
+        EXPECT_EQ(field->selectedText(), expected.initialPath);
+        user.PressCancel();
+    });
 }
 
 // The Czech texts the organiser reads, and OK as the button Enter presses.

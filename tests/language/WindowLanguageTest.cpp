@@ -17,8 +17,10 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QRegularExpression>
 #include <QSettings>
 #include <QTemporaryDir>
+#include <QTreeWidgetItem>
 #include <map>
 #include <memory>
 #include <vector>
@@ -206,6 +208,40 @@ TEST_F(LanguageMenu, ExportedMatrixIsTheSameInEveryLanguage)
     EXPECT_EQ(exportMatrix(QStringLiteral("czech.txt")), asWritten);
     Choose(ID_LANGUAGE_ENGLISH);
     EXPECT_EQ(exportMatrix(QStringLiteral("english.txt")), asWritten);
+}
+
+// The tree names each pilot's heats in the window's language, and again
+// at once when the language changes; the heat-card file stays English.
+TEST_F(LanguageMenu, TheTreeNamesTheHeatsInTheWindowsLanguage)
+{
+    ListPilots({QStringLiteral("Novák,Jan,1"), QStringLiteral("Dvořák,Petr,2"), QStringLiteral("Malá,Eva,3")});
+    window.SetDlgItemText(IDC_HEATS, QStringLiteral("1"));
+    window.SetDlgItemText(IDC_PILOTS_PER_HEAT, QStringLiteral("3"));
+    window.OnRecalculate();
+    const auto heatTexts = [this] {
+        QStringList texts;
+        for (QTreeWidgetItem* pilot : window.ResultTree().Children(nullptr))
+            for (QTreeWidgetItem* heat : window.ResultTree().Children(pilot))
+                texts << CTreeCtrl::NodeOf(heat).text;
+        return texts;
+    };
+    ASSERT_EQ(heatTexts().size(), 3 * 6);
+    EXPECT_EQ(heatTexts().filter(QRegularExpression("^Round 0[1-6], Heat 01$")).size(), 18);
+    Choose(ID_LANGUAGE_CZECH);
+    EXPECT_EQ(heatTexts().filter(QRegularExpression("^Kolo 0[1-6], Heat 01$")).size(), 18);
+    const QString cards = m_dir.filePath(QStringLiteral("heats.txt"));
+    host.ExpectDialog(IDD_EXPORT_HEATS, [&cards](DialogDriver& dialog) {
+        dialog.Type(IDC_EXPORT_PATH, cards);
+        dialog.PressOk();
+    });
+    window.OnExportHeatCards();
+    QFile file(cards);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray written = file.readAll();
+    EXPECT_TRUE(written.contains("    Round 01, Heat 01"));
+    EXPECT_FALSE(written.contains("Kolo"));
+    // Where the file went is said on the status line, in Czech too.
+    EXPECT_EQ(window.GetDlgItemText(IDC_STATUS), QStringLiteral("Uloženo do %1.").arg(cards));
 }
 
 // The status line says how the result stands in the language just chosen.

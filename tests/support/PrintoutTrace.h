@@ -3,6 +3,7 @@
 
 #include "platform/CDC.h"
 
+#include <QRegularExpression>
 #include <QStringList>
 #include <vector>
 
@@ -33,4 +34,23 @@ inline int LowestDrawn(const DrawingTrace& trace)
     for (const TracedLine& line : trace.lines)
         lowest = std::max(lowest, line.from.y());
     return lowest;
+}
+
+// The header and footer of a headed page: the header is the only regular
+// text at the very top (a body starts below its band), the footer reads
+// "Page k of n".
+inline bool IsPageFurniture(const TracedText& text)
+{
+    static const QRegularExpression footer(QStringLiteral("^Page \\d+ of \\d+$"));
+    return (text.rect.top == 0 && !text.bold) || footer.match(text.text).hasMatch();
+}
+
+// What a printout drew on its pages besides the header and the footer.
+inline std::vector<TracedText> BodyTexts(const DrawingTrace& trace)
+{
+    std::vector<TracedText> body;
+    for (const TracedText& text : trace.texts)
+        if (!IsPageFurniture(text))
+            body.push_back(text);
+    return body;
 }

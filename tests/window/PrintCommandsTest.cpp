@@ -92,7 +92,7 @@ TEST_F(PrintCommands, PrintNothingWhenThePrinterIsCancelled)
     ExpectNothingPrintedOrSaid();
 }
 
-TEST_F(PrintCommands, PrintToTheChosenFileAndGiveTheStatusLineBack)
+TEST_F(PrintCommands, PrintToTheChosenFileAndSayWhereItWent)
 {
     ShowSomeResult();
     AnswerFontSize(IDOK);
@@ -104,7 +104,7 @@ TEST_F(PrintCommands, PrintToTheChosenFileAndGiveTheStatusLineBack)
     EXPECT_EQ(m_trace.documentName, QString("Heat Cards"));
     EXPECT_EQ(m_trace.documentsEnded, 1);
     EXPECT_TRUE(QFileInfo::exists(PdfPath()));
-    EXPECT_EQ(window.GetDlgItemText(IDC_STATUS), kCalculatedStatus.arg(window.GetContest().draw.seed));
+    EXPECT_EQ(window.GetDlgItemText(IDC_STATUS), QStringLiteral("Printed to %1.").arg(PdfPath()));
 }
 
 // A PDF file that cannot be made where the organiser chose is named with
@@ -181,13 +181,13 @@ TEST_F(PrintCommands, PrintWhatTheLastCalculationDrewAfterTheListChanged)
 
     EXPECT_EQ(TextsOf(TracedHeadings(matrix)),
               QStringList({"Round 01  Heat 01", "Round 01  Heat 02", "Round 02  Heat 01", "Round 02  Heat 02"}));
-    const QStringList matrixTexts = TextsOf(matrix.texts);
+    const QStringList matrixTexts = TextsOf(BodyTexts(matrix));
     ASSERT_EQ(matrixTexts.size(), 4 + 12);
     for (const char* name : {"Novák, Jan", "Adams, Eva", "Dvořák, Petr", "Černá, Ivana", "Smith, Ann", "Zeman, Tomáš"})
         EXPECT_EQ(matrixTexts.filter(name).size(), 2) << name;
     EXPECT_TRUE(matrixTexts.filter("Aaron").isEmpty());
 
-    const QStringList cardTexts = TextsOf(cards.texts);
+    const QStringList cardTexts = TextsOf(BodyTexts(cards));
     EXPECT_EQ(TracedHeadings(cards).size(), 6u);
     EXPECT_EQ(cardTexts.size(), 6 + 6 * 2);
     EXPECT_TRUE(cardTexts.filter("Aaron").isEmpty());
@@ -214,7 +214,7 @@ TEST_F(PrintCommands, PrintTheCalculatedRoundsAndHeatsAfterTheFieldsChanged)
 
     EXPECT_EQ(TextsOf(TracedHeadings(m_trace)),
               QStringList({"Round 01  Heat 01", "Round 01  Heat 02", "Round 02  Heat 01", "Round 02  Heat 02"}));
-    EXPECT_EQ(m_trace.texts.size(), 4u + 8u);
+    EXPECT_EQ(BodyTexts(m_trace).size(), 4u + 8u);
 }
 
 // The size typed and the unticked box reach the matrix printout: bold
@@ -243,7 +243,7 @@ TEST_F(PrintCommands, PrintTheMatrixWithTheSizeAndColumnChoiceTyped)
         EXPECT_EQ(heading.rect.left, 0) << heading.text.toStdString();
         EXPECT_EQ(heading.page, 1) << heading.text.toStdString();
     }
-    EXPECT_EQ(m_trace.texts[1].height, 22);
+    EXPECT_EQ(BodyTexts(m_trace)[1].height, 22);
 }
 
 // An imported roster keeps the file's order while the tree sorts its pilots:
@@ -271,4 +271,51 @@ TEST_F(PrintCommands, PrintTheCardsInRosterOrderNotTheTreesOrder)
 
     EXPECT_EQ(TextsOf(TracedHeadings(m_trace)), QStringList({"Zeman, Tom (35)", "Novak, Jan (40)", "Adams, Eva (45)"}));
     EXPECT_EQ(m_trace.lines.size(), 3u);
+}
+
+// The preview button draws every printout with the size typed in, headed
+// like paper, and leaves the dialog open: a second size can be looked at,
+// and Cancel then prints nothing and asks for no printer.
+TEST_F(PrintCommands, PreviewTheTypedSizeBeforeAnythingIsPrinted)
+{
+    ShowSomeResult();
+    window.SetContestDetails(QStringLiteral("Pohár"), QDate(2026, 5, 16));
+    const std::vector<std::pair<int, CommandOutcome (CRaceDlg::*)()>> printouts = {
+        {ID_PRINT_MATRIX, &CRaceDlg::PrintMatrix},
+        {ID_PRINT_HEAT_CARDS, &CRaceDlg::PrintHeatCards},
+        {ID_PRINT_HEAT_SHEETS, &CRaceDlg::PrintHeatSheets},
+        {ID_PRINT_PILOT_LIST, &CRaceDlg::PrintPilotList},
+    };
+    for (const auto& [id, print] : printouts) {
+        m_trace.texts.clear();
+        bool endedAfterPreview = true;
+        host.ExpectDialog(IDD_FONT_SIZE, [&endedAfterPreview](DialogDriver& user) {
+            user.Type(IDC_FONT_SIZE, "20");
+            user.Press(IDC_PRINT_PREVIEW);
+            user.Type(IDC_FONT_SIZE, "99");
+            user.Press(IDC_PRINT_PREVIEW);  // refused with the range message: nothing drawn
+            endedAfterPreview = user.HasEnded();
+            user.PressCancel();
+        });
+        const int previewsBefore = host.PreviewCount();
+
+        EXPECT_EQ((window.*print)().kind, CommandOutcome::Kind::Cancelled) << id;
+
+        EXPECT_FALSE(endedAfterPreview) << id;
+        EXPECT_EQ(host.PreviewCount(), previewsBefore + 1) << id;
+        ASSERT_FALSE(m_trace.texts.empty()) << id;
+        EXPECT_EQ(m_trace.texts.front().text.left(18), QStringLiteral("Pohár, 2026-05-16 ")) << id;
+        const std::vector<TracedText> body = BodyTexts(m_trace);
+        ASSERT_FALSE(body.empty()) << id;
+        // Drawn at the size typed (or the largest below it that fits), far
+        // above the default's 13-unit headings.
+        const auto tallest = std::max_element(body.begin(), body.end(), [](const TracedText& a, const TracedText& b) {
+            return a.height < b.height;
+        });
+        EXPECT_GE(tallest->height, 20) << id;
+        EXPECT_LE(tallest->height, 24) << id;
+        EXPECT_TRUE(host.TakeMessages().filter("between 8 and 72").size() == 1) << id;
+    }
+    EXPECT_TRUE(host.AllAnswered());
+    EXPECT_FALSE(QFileInfo::exists(PdfPath()));
 }
