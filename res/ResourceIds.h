@@ -94,3 +94,10 @@ constexpr int ID_EXPORT_SCHEDULE_CSV = 32805;
 // The contests opened or saved last, most recent first.
 constexpr int kRecentContestCount = 5;
 constexpr int ID_RECENT_CONTEST_FIRST = 32810;
+
+// Teams, the rules of the draw and the timekeepers.
+constexpr int IDC_TEAM = 1070;
+constexpr int IDC_NO_BACK_TO_BACK = 1071;
+constexpr int IDC_TIMEKEEPERS = 1072;
+constexpr int IDD_EXPORT_TIMEKEEPERS = 170;
+constexpr int ID_EXPORT_TIMEKEEPERS = 32830;

@@ -76,6 +76,7 @@ BalanceJob CRaceDlg::BalanceJobFromFields(unsigned seed, int effort)
     job.roster = m_contest.pilots;
     job.listOrder = PilotListOrder();
     job.shape = m_contest.fields;
+    job.rules = m_contest.rules;
     job.seed = seed;
     job.settings.effort = effort;
     return job;
@@ -94,7 +95,7 @@ CommandOutcome CRaceDlg::TakeBalancedResult(const BalanceJob& job, const Balance
     m_contest.result = std::move(result);
     m_contest.draw = {DrawKind::Balanced, job.seed, job.settings.effort};
     if (!m_contest.result.completed)
-        return CommandOutcome::Failed(DrawFailureMessage(m_contest.result.pilots, job.shape));
+        return CommandOutcome::Failed(DrawFailureMessage(m_contest.result.pilots, job.shape, job.rules));
     if (!m_contest.result.pilots.empty())
         SetStatusText(BalanceStatusText(outcome.figures, outcome.bound.least,
                                         outcome.stopped ? SearchState::Stopped : SearchState::Ended)

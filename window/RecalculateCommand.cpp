@@ -28,7 +28,7 @@ CommandOutcome CRaceDlg::Recalculate(unsigned seed)
     SeededRandom random(seed);
     DrawStatusWriter status([this](const QString& text) { SetStatusText(text); });
     const std::vector<int> listOrder = PilotListOrder();
-    const DrawOutcome outcome = DrawMatrix({result.pilots, listOrder, shape}, random, status);
+    const DrawOutcome outcome = DrawMatrix({result.pilots, listOrder, shape, m_contest.rules}, random, status);
     result.matrix = outcome.matrix;
     result.completed = outcome.completed;
 
@@ -38,6 +38,6 @@ CommandOutcome CRaceDlg::Recalculate(unsigned seed)
     ShowResultState();
 
     if (!m_contest.result.completed)
-        return CommandOutcome::Failed(DrawFailureMessage(m_contest.result.pilots, shape));
+        return CommandOutcome::Failed(DrawFailureMessage(m_contest.result.pilots, shape, m_contest.rules));
     return CommandOutcome::Done();
 }

@@ -28,6 +28,7 @@ public:
         contest.pilots = Pilots(OneIn(10) ? kRosterCapacity : Between(0, 30));
         contest.fields = {Between(kMinRounds, kMaxRounds), Between(kMinHeats, kMaxHeats),
                           Between(kMinPilotsPerHeat, kSlotsPerHeat)};
+        contest.rules = {OneIn(3), OneIn(3)};
         if (!OneIn(4))
             Draw(contest);
         if (OneIn(4))
@@ -51,12 +52,20 @@ private:
         return text;
     }
 
+    // A few teams, so that some pilots are team mates; most pilots fly alone.
+    QString Team()
+    {
+        static const QStringList teams = {QStringLiteral("Orlík"), QStringLiteral("Sokoli 🛩"),
+                                          QString(kTeamChars, u'Ž')};
+        return OneIn(2) ? QString() : teams[Between(0, int(teams.size()) - 1)];
+    }
+
     std::vector<PilotRecord> Pilots(int count)
     {
         std::vector<PilotRecord> pilots;
         for (int position = 0; position < count; ++position)
             pilots.push_back({position, Text(kFirstNameChars), Text(kLastNameChars),
-                              Between(kLowestChannel, kHighestChannel)});
+                              Between(kLowestChannel, kHighestChannel), Team()});
         return pilots;
     }
 
@@ -64,7 +73,7 @@ private:
     {
         std::vector<int> listOrder(contest.pilots.size());
         std::iota(listOrder.begin(), listOrder.end(), 0);
-        const DrawInput input{contest.pilots, listOrder, contest.fields};
+        const DrawInput input{contest.pilots, listOrder, contest.fields, contest.rules};
         contest.draw = {OneIn(2) ? DrawKind::Random : DrawKind::Balanced, std::uniform_int_distribution<unsigned>()(m_engine),
                         Between(kMinBalanceEffort, kMaxBalanceEffort)};
         SeededRandom random(contest.draw.seed);
