@@ -122,6 +122,9 @@ DialogTemplate RaceDialogTemplate()
         EditControl(IDC_HEATS, QRect(57, 18, 26, 14)),
         LabelControl(QRect(107, 7, 61, 8), QT_TRANSLATE_NOOP("RaceDialog", "&Pilotů v heatu")),
         EditControl(IDC_PILOTS_PER_HEAT, QRect(107, 18, 29, 14)),
+        // The rules of the next draw, beside the fields it is drawn with.
+        CheckBoxControl(IDC_NO_BACK_TO_BACK, QRect(145, 9, 76, 10), QT_TRANSLATE_NOOP("RaceDialog", "&Ne dvakrát po sobě")),
+        CheckBoxControl(IDC_TIMEKEEPERS, QRect(145, 22, 76, 10), QT_TRANSLATE_NOOP("RaceDialog", "&Časoměřiči")),
         Stretched(LabelControl(QRect(7, 44, 268, 8), QString(), StyleCentered, IDC_STATUS), {.growX = 1}),
         LabelControl(QRect(9, 59, 50, 8), QT_TRANSLATE_NOOP("RaceDialog", "Seznam pilotů")),
         Stretched(LabelControl(QRect(102, 59, 19, 8), QString(), StyleCentered, IDC_PILOT_COUNT), {.moveX = 0.5}),

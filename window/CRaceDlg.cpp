@@ -61,6 +61,8 @@ void CRaceDlg::DoDataExchange(CDataExchange* pDX)
     DDV_MinMaxInt(pDX, m_contest.fields.heats, kMinHeats, kMaxHeats);
     DDX_Text(pDX, IDC_PILOTS_PER_HEAT, m_contest.fields.pilotsPerHeat);
     DDV_MinMaxInt(pDX, m_contest.fields.pilotsPerHeat, kMinPilotsPerHeat, kSlotsPerHeat);
+    DDX_Check(pDX, IDC_NO_BACK_TO_BACK, m_contest.rules.noBackToBack);
+    DDX_Check(pDX, IDC_TIMEKEEPERS, m_contest.rules.timekeepers);
 }
 
 bool CRaceDlg::OnCommand(int id, int notifyCode)

@@ -449,7 +449,7 @@ TEST(MainWindowHost, EachWindowWorksOnlyTheHostItWasHanded)
     firstWindow.OnDeletePilot();
 
     EXPECT_TRUE(second.AllAnswered());
-    EXPECT_EQ(second.Messages(), QStringList{IntegerRangeMessage(10, 60)});
+    EXPECT_EQ(second.Messages(), QStringList{IntegerRangeMessage(10, 80)});
     EXPECT_EQ(first.Messages().size(), 1);
     EXPECT_TRUE(first.Messages().front().startsWith("You must select a pilot"));
     EXPECT_TRUE(first.Problems().isEmpty());
