@@ -13,6 +13,7 @@
 
 #include "window/ResultTree.h"
 #include "matrix/DrawFailureMessage.h"
+#include "matrix/Timekeepers.h"
 #include "res/ResourceIds.h"
 
 #include <QAction>
@@ -91,6 +92,7 @@ CommandOutcome CRaceDlg::TakeBalancedResult(const BalanceJob& job, const Balance
     result.heats = job.shape.heats;
     result.matrix = outcome.matrix;
     result.completed = outcome.completed;
+    const std::optional<QString> noTimekeepers = AddTimekeepers(result, job.rules, job.seed);
     ShowResult(m_resultTree, result);
     m_contest.result = std::move(result);
     m_contest.draw = {DrawKind::Balanced, job.seed, job.settings.effort};
@@ -100,6 +102,8 @@ CommandOutcome CRaceDlg::TakeBalancedResult(const BalanceJob& job, const Balance
         SetStatusText(BalanceStatusText(outcome.figures, outcome.bound.least,
                                         outcome.stopped ? SearchState::Stopped : SearchState::Ended)
                       + tr(", seed %1").arg(job.seed));
+    if (noTimekeepers)
+        return CommandOutcome::Failed(*noTimekeepers);
     return CommandOutcome::Done();
 }
 

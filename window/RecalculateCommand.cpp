@@ -10,6 +10,7 @@
 #include "matrix/DrawStatusWriter.h"
 #include "matrix/MatrixDraw.h"
 #include "matrix/SeededRandom.h"
+#include "matrix/Timekeepers.h"
 
 CommandOutcome CRaceDlg::Recalculate(unsigned seed)
 {
@@ -31,6 +32,7 @@ CommandOutcome CRaceDlg::Recalculate(unsigned seed)
     const DrawOutcome outcome = DrawMatrix({result.pilots, listOrder, shape, m_contest.rules}, random, status);
     result.matrix = outcome.matrix;
     result.completed = outcome.completed;
+    const std::optional<QString> noTimekeepers = AddTimekeepers(result, m_contest.rules, seed);
 
     ShowResult(m_resultTree, result);
     m_contest.result = std::move(result);
@@ -39,5 +41,7 @@ CommandOutcome CRaceDlg::Recalculate(unsigned seed)
 
     if (!m_contest.result.completed)
         return CommandOutcome::Failed(DrawFailureMessage(m_contest.result.pilots, shape, m_contest.rules));
+    if (noTimekeepers)
+        return CommandOutcome::Failed(*noTimekeepers);
     return CommandOutcome::Done();
 }

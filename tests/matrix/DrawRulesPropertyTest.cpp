@@ -4,11 +4,13 @@
 // the rules, and every failure is one the counting foresees or says why.
 
 #include "matrix/BalancedDraw.h"
+#include "matrix/CalculationResult.h"
 #include "matrix/DrawFailureMessage.h"
 #include "matrix/DrawObserver.h"
 #include "matrix/HeatLayout.h"
 #include "matrix/MatrixDraw.h"
 #include "matrix/SeededRandom.h"
+#include "matrix/Timekeepers.h"
 #include "roster/PilotMates.h"
 
 #include <QStringList>
@@ -46,6 +48,7 @@ RuleCase RandomCase(std::mt19937& engine)
     const int pilotsPerHeat = between(0, 3) == 0 ? between(kMinPilotsPerHeat, kSlotsPerHeat) : between(3, 6);
     rule.shape = {between(1, 6), std::min(kMaxHeats, between(1, 2) + (pilots - 1) / pilotsPerHeat), pilotsPerHeat};
     rule.rules.noBackToBack = between(0, 1) == 1;
+    rule.rules.timekeepers = true;
     rule.seed = unsigned(engine());
     return rule;
 }
@@ -58,6 +61,14 @@ int HeatsHeld(const Matrix& matrix, int round)
             if (matrix.At(round, heat, slot) != kEmptySlot)
                 heats = heat + 1;
     return heats;
+}
+
+int HeatSize(const Matrix& matrix, int round, int heat)
+{
+    int size = 0;
+    for (int slot = 0; slot < kSlotsPerHeat; ++slot)
+        size += matrix.At(round, heat, slot) != kEmptySlot;
+    return size;
 }
 
 bool FliesIn(const Matrix& matrix, int round, int heat, int position)
@@ -125,6 +136,49 @@ DrawRefusal CountedRefusal(const RuleCase& rule)
     return DrawRefusal::None;
 }
 
+// Every pilot of every heat timed by a pilot who may time it, and nobody
+// timing more than one pilot more than another over the contest.
+std::string BrokenTimekeeping(const RuleCase& rule, const Matrix& matrix, bool* teamMateTimed = nullptr)
+{
+    CalculationResult result;
+    result.completed = true;
+    result.rounds = rule.shape.rounds;
+    result.heats = rule.shape.heats;
+    result.matrix = matrix;
+    result.pilots = rule.roster;
+    const std::optional<QString> refused = AddTimekeepers(result, rule.rules, rule.seed);
+    const bool oneHeat = HeatsFilled(result, 0) == 1;
+    if (refused || oneHeat)
+        return bool(refused) == oneHeat ? "" : "timekeepers refused where they were possible, or the other way";
+    std::vector<int> timed(rule.roster.size(), 0);
+    for (int round = 0; round < result.rounds; ++round)
+        for (int heat = 0; heat < kMaxHeats; ++heat)
+            for (int slot = 0; slot < kSlotsPerHeat; ++slot) {
+                const int pilot = matrix.At(round, heat, slot);
+                const int keeper = result.timekeepers.At(round, heat, slot);
+                if ((pilot == kEmptySlot) != (keeper == kEmptySlot))
+                    return "a seat without a timekeeper, or a timekeeper without a pilot";
+                if (pilot == kEmptySlot)
+                    continue;
+                if (keeper == pilot || !MayTime(result, round, heat, keeper))
+                    return "pilot " + std::to_string(keeper) + " may not time round " + std::to_string(round + 1)
+                           + " heat " + std::to_string(heat + 1);
+                ++timed[size_t(keeper)];
+                if (teamMateTimed && AreTeamMates(rule.roster[pilot], rule.roster[keeper]))
+                    *teamMateTimed = true;
+            }
+    // Heats of one size can always share the timing evenly (each heat timed
+    // by another, in a ring); uneven heats may force some to time more.
+    bool evenHeats = true;
+    for (int round = 0; round < result.rounds; ++round)
+        for (int heat = 1; heat < HeatsFilled(result, round); ++heat)
+            evenHeats = evenHeats && HeatSize(matrix, round, heat) == HeatSize(matrix, round, 0);
+    const auto [least, most] = std::minmax_element(timed.begin(), timed.end());
+    if (evenHeats && *most > *least + 1)
+        return "timekeeping spread from " + std::to_string(*least) + " to " + std::to_string(*most);
+    return {};
+}
+
 const QString kBadLuck = QStringLiteral("Cannot resolve frequency conflict");
 
 }  // namespace
@@ -144,6 +198,7 @@ TEST(DrawRules, RandomDrawKeepsTeamsChannelsAndBackToBackOrNamesWhyNot)
             // layout uses, leaving slots empty, but never beats the places.
             ASSERT_NE(counted, DrawRefusal::TooFewPlaces) << "case " << made;
             ASSERT_EQ(BrokenRule(rule, outcome.matrix), "") << "case " << made;
+            ASSERT_EQ(BrokenTimekeeping(rule, outcome.matrix), "") << "case " << made;
             ++completed;
             backToBack += rule.rules.noBackToBack && rule.shape.rounds > 1;
             continue;
@@ -162,6 +217,7 @@ TEST(DrawRules, BalancedDrawKeepsTeamsChannelsAndBackToBackAndRefusesOnlyWhatCou
 {
     std::mt19937 engine(2122);
     int completed = 0, refused = 0, teamsRefused = 0;
+    bool teamMateTimed = false;
     for (int made = 0; made < 250; ++made) {
         const RuleCase rule = RandomCase(engine);
         SeededRandom random(rule.seed);
@@ -180,8 +236,10 @@ TEST(DrawRules, BalancedDrawKeepsTeamsChannelsAndBackToBackAndRefusesOnlyWhatCou
         }
         ASSERT_TRUE(outcome.completed) << "case " << made;
         ASSERT_EQ(BrokenRule(rule, outcome.matrix), "") << "case " << made;
+        ASSERT_EQ(BrokenTimekeeping(rule, outcome.matrix, &teamMateTimed), "") << "case " << made;
         ++completed;
     }
+    EXPECT_TRUE(teamMateTimed);
     EXPECT_GT(completed, 60);
     EXPECT_GT(refused, 20);
     EXPECT_GT(teamsRefused, 5);
@@ -200,4 +258,29 @@ TEST(DrawRules, ATeamLargerThanTheHeatsIsNamedWithItsNumbers)
         pilot.team.clear();
     EXPECT_TRUE(DrawFailureMessage(roster, {2, 4, 8}, {true, false}).contains(QStringLiteral("only one heat")));
     EXPECT_TRUE(DrawFailureMessage(roster, {1, 4, 8}, {true, false}).startsWith(kBadLuck));
+}
+
+// Where a team mate is free it times the pilot: two teams split over two
+// heats time each other's heats mate by mate.
+TEST(DrawRules, TeamMatesTimeEachOtherWhereTheyAreFree)
+{
+    CalculationResult result;
+    result.completed = true;
+    result.rounds = 1;
+    result.heats = 2;
+    for (int position = 0; position < 4; ++position)
+        result.pilots.push_back({position, QStringLiteral("Jan"), QStringLiteral("P%1").arg(position), 10 + position,
+                                 position % 2 ? QStringLiteral("Orlík") : QStringLiteral("Sokoli")});
+    result.matrix.Set(0, 0, 0, 0);
+    result.matrix.Set(0, 0, 1, 1);
+    result.matrix.Set(0, 1, 0, 3);
+    result.matrix.Set(0, 1, 1, 2);
+    for (unsigned seed = 1; seed <= 20; ++seed) {
+        const std::optional<Matrix> timekeepers = AssignTimekeepers(result, seed);
+        ASSERT_TRUE(timekeepers);
+        EXPECT_EQ(timekeepers->At(0, 0, 0), 2);
+        EXPECT_EQ(timekeepers->At(0, 0, 1), 3);
+        EXPECT_EQ(timekeepers->At(0, 1, 0), 1);
+        EXPECT_EQ(timekeepers->At(0, 1, 1), 0);
+    }
 }
