@@ -4,8 +4,26 @@
 #include "matrix/HeatCardFormat.h"
 #include "platform/ListAndTree.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <vector>
+
+namespace {
+
+// "Round 01, Heat 02 – timed by Novák Jan" where the schedule has timekeepers.
+QString HeatText(const CalculationResult& result, int round, int heat, int slot)
+{
+    const QString text = HeatCardText(round + 1, heat + 1);
+    const int keeper = result.timekeepers.At(round, heat, slot);
+    if (keeper < 0 || keeper >= int(result.pilots.size()))
+        return text;
+    const PilotRecord& timekeeper = result.pilots[size_t(keeper)];
+    return QCoreApplication::translate("ResultTree", "%1 – timed by %2 %3")
+        .arg(text, timekeeper.lastName, timekeeper.firstName);
+}
+
+}  // namespace
 
 // A draw that did not complete shows nothing: a part of a schedule must not
 // pass for one.
@@ -25,5 +43,5 @@ void ShowResult(CTreeCtrl& tree, const CalculationResult& result)
             for (int slot = 0; slot < kSlotsPerHeat; ++slot)
                 if (const int position = result.matrix.At(round, heat, slot); position != kEmptySlot)
                     tree.InsertSorted(pilotNodes.at(size_t(position)),
-                                      {HeatCardText(round + 1, heat + 1), kHeatImage, kSelectedImage, round + 1});
+                                      {HeatText(result, round, heat, slot), kHeatImage, kSelectedImage, round + 1});
 }

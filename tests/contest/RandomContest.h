@@ -6,6 +6,7 @@
 #include "matrix/DrawObserver.h"
 #include "matrix/MatrixDraw.h"
 #include "matrix/SeededRandom.h"
+#include "matrix/Timekeepers.h"
 
 #include <numeric>
 #include <random>
@@ -92,6 +93,7 @@ private:
             result.matrix = outcome.matrix;
             result.completed = outcome.completed;
         }
+        AddTimekeepers(result, contest.rules, contest.draw.seed);
     }
 
     std::mt19937 m_engine;
