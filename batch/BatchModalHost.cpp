@@ -51,6 +51,7 @@ void BatchModalHost::FillIn(CDialog& dialog)
     case IDD_EXPORT_HEATS:
     case IDD_EXPORT_STATISTICS:
     case IDD_EXPORT_SCHEDULE_CSV:
+    case IDD_EXPORT_TIMEKEEPERS:
         if (!TypeWhole(driver, IDC_EXPORT_PATH, m_path))
             return;
         break;

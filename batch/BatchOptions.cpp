@@ -140,6 +140,8 @@ const std::vector<CommandLineOption>& Options()
          Text(&BatchOptions::exportStatisticsPath), {}},
         {"--export-csv", "FILE", "write the schedule to FILE as CSV, one line per pilot of each heat",
          Text(&BatchOptions::exportCsvPath), {}},
+        {"--export-timekeepers", "FILE", "write the heat list with each pilot's team and timekeeper to FILE",
+         Text(&BatchOptions::exportTimekeepersPath), {}},
         {"--print-matrix", "FILE.pdf", "print the matrix into the PDF file FILE.pdf (A4)", Text(&BatchOptions::printMatrixPath), {}},
         {"--print-heats", "FILE.pdf", "print the heat cards into the PDF file FILE.pdf (A4)", Text(&BatchOptions::printHeatsPath), {}},
         {"--font-size", "N",
@@ -238,7 +240,7 @@ bool BatchOptions::Draws() const
         return false;
     const bool needsSchedule = !exportMatrixPath.isEmpty() || !exportHeatsPath.isEmpty()
                                || !exportStatisticsPath.isEmpty() || !exportCsvPath.isEmpty()
-                               || !printMatrixPath.isEmpty() || !printHeatsPath.isEmpty();
+                               || !exportTimekeepersPath.isEmpty() || !printMatrixPath.isEmpty() || !printHeatsPath.isEmpty();
     const bool converts = !exportPilotsPath.isEmpty() || !savePath.isEmpty();
     return needsSchedule || !converts;
 }

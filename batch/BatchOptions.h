@@ -40,6 +40,7 @@ struct BatchOptions {
     QString exportHeatsPath;
     QString exportStatisticsPath;
     QString exportCsvPath;
+    QString exportTimekeepersPath;
 
     QString printMatrixPath;
     QString printHeatsPath;

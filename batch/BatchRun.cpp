@@ -42,6 +42,7 @@ BatchStatus BatchRun::Run()
         {&CRaceDlg::ExportHeatCards, m_options.exportHeatsPath},
         {&CRaceDlg::ExportStatistics, m_options.exportStatisticsPath},
         {&CRaceDlg::ExportScheduleCsv, m_options.exportCsvPath},
+        {&CRaceDlg::ExportHeatList, m_options.exportTimekeepersPath},
         {&CRaceDlg::PrintMatrix, m_options.printMatrixPath},
         {&CRaceDlg::PrintHeatCards, m_options.printHeatsPath},
     };

@@ -11,3 +11,4 @@ DialogTemplate ExportMatrixTemplate();
 DialogTemplate ExportHeatsTemplate();
 DialogTemplate ExportStatisticsTemplate();
 DialogTemplate ExportScheduleCsvTemplate();
+DialogTemplate ExportHeatListTemplate();

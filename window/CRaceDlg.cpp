@@ -84,6 +84,7 @@ bool CRaceDlg::OnCommand(int id, int notifyCode)
         case ID_SAVE_CONTEST_AS: OnSaveContestAs(); break;
         case ID_CONTEST_DETAILS: ShowOutcome(EditContestDetails()); break;
         case ID_EXPORT_SCHEDULE_CSV: ShowOutcome(ExportScheduleCsv()); break;
+        case ID_EXPORT_TIMEKEEPERS: ShowOutcome(ExportHeatList()); break;
         case ID_IMPORT_PILOTS: OnImportPilots(); break;
         case ID_EXPORT_PILOTS: OnExportPilots(); break;
         case ID_RECALCULATE: OnRecalculate(); break;

@@ -87,6 +87,7 @@ public:
     void SetContestDetails(const QString& name, const QDate& date);
     // The schedule as CSV for spreadsheets (window/TextExportCommands.cpp).
     CommandOutcome ExportScheduleCsv();
+    CommandOutcome ExportHeatList();
     // The calculation (window/RecalculateCommand.cpp), seeded with the given
     // seed; the menu's command seeds it from the window's clock.
     CommandOutcome Recalculate(unsigned seed);
