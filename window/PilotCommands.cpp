@@ -96,7 +96,9 @@ CommandOutcome CRaceDlg::EditPilot()
     if (ListHoldsLine(m_pilotList, line, selected))
         return CommandOutcome::Refused(DuplicatePilotMessage());
     m_pilotList.DeleteString(selected);
-    m_pilotList.AddString(line);
+    // The edited pilot stays the one highlighted and selected, wherever its
+    // new line sorts, so Odstranit or another edit acts on it.
+    m_pilotList.SetCurSel(m_pilotList.AddString(line));
     RebuildRoster();
     return CommandOutcome::Done();
 }

@@ -216,10 +216,13 @@ TEST_F(PilotCommands, EditFromMenuOrDoubleClickReplacesTheLine)
     Command(ID_EDIT_PILOT);
     EXPECT_EQ(ListedLines(), (QStringList{QStringLiteral("Adam,Jan,72"), QStringLiteral("Brown,Anne,21")}));
     EXPECT_EQ(window.GetRoster()[0].frequency, 72);
-    EXPECT_EQ(window.PilotList().GetCurSel(), LB_ERR);
+    // The edited pilot, sorted to the top now, is the one highlighted and
+    // selected: the window and the organiser see the same line.
+    auto* list = static_cast<QListWidget*>(window.GetDlgItem(IDC_PILOT_LIST));
+    EXPECT_EQ(window.PilotList().GetCurSel(), 0);
+    EXPECT_EQ(list->currentRow(), 0);
 
     // A double-click edits the line too.
-    auto* list = static_cast<QListWidget*>(window.GetDlgItem(IDC_PILOT_LIST));
     window.PilotList().SetCurSel(1);
     host.ExpectDialog(IDD_EDIT_PILOT, [](DialogDriver& dialog) {
         TypePilot(dialog, QStringLiteral("Brown"), QStringLiteral("Ann"), QStringLiteral("21"));
