@@ -197,6 +197,15 @@ bool BalanceState::BreaksBackToBackBeside(int round, int pilot, int heat) const
     return heat == last && round + 1 < m_rounds && HeatOf(round + 1, pilot) == 0;
 }
 
+int BalanceState::MatesIn(int round, int pilot, int heat) const
+{
+    int mates = 0;
+    for (int other : Members(round, heat))
+        if (IsForbidden(pilot, other) && ++mates == 2)
+            break;
+    return mates;
+}
+
 MeetingFigures BalanceState::RecountFigures() const
 {
     std::vector<int> counts(size_t(m_pilots) * m_pilots, 0);

@@ -72,6 +72,9 @@ public:
     // forbidden pairs and neither pilot flies back to back; -1 if not.
     int PartnerFor(int round, int pilot, int heat, int seat) const;
 
+    // How many pilots of the heat the pilot may not meet, counting at most two.
+    int MatesIn(int round, int pilot, int heat) const;
+
     // The figures counted afresh from the seating, for checking.
     MeetingFigures RecountFigures() const;
 
