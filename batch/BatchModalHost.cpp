@@ -52,6 +52,7 @@ void BatchModalHost::FillIn(CDialog& dialog)
     case IDD_EXPORT_STATISTICS:
     case IDD_EXPORT_SCHEDULE_CSV:
     case IDD_EXPORT_SCHEDULE_PAGE:
+    case IDD_EXPORT_TIMEKEEPERS:
         if (!TypeWhole(driver, IDC_EXPORT_PATH, m_path))
             return;
         break;

@@ -129,6 +129,10 @@ const std::vector<CommandLineOption>& Options()
          Number(kMinBalanceEffort, kMaxBalanceEffort,
                 [](BatchOptions& options, unsigned long long number) { options.balanceEffort = static_cast<int>(number); }),
          {}},
+        {"--no-back-to-back", nullptr, "let no pilot fly the last heat of a round and the first of the next", {},
+         [](BatchOptions& options) { options.noBackToBack = true; }},
+        {"--timekeepers", nullptr, "give every pilot of every heat a timekeeper from the same round", {},
+         [](BatchOptions& options) { options.timekeepers = true; }},
         {"--export-pilots", "FILE", "write the pilot list to FILE", Text(&BatchOptions::exportPilotsPath), {}},
         {"--export-matrix", "FILE", "write the matrix as text to FILE", Text(&BatchOptions::exportMatrixPath), {}},
         {"--export-heats", "FILE", "write the heat cards as text to FILE", Text(&BatchOptions::exportHeatsPath), {}},
@@ -138,6 +142,8 @@ const std::vector<CommandLineOption>& Options()
          Text(&BatchOptions::exportCsvPath), {}},
         {"--export-html", "FILE", "write the schedule to FILE as one web page for phones",
          Text(&BatchOptions::exportHtmlPath), {}},
+        {"--export-timekeepers", "FILE", "write the heat list with each pilot's team and timekeeper to FILE",
+         Text(&BatchOptions::exportTimekeepersPath), {}},
         {"--print-matrix", "FILE.pdf", "print the matrix into the PDF file FILE.pdf (A4)", Text(&BatchOptions::printMatrixPath), {}},
         {"--print-heats", "FILE.pdf", "print the heat cards into the PDF file FILE.pdf (A4)", Text(&BatchOptions::printHeatsPath), {}},
         {"--print-heat-sheets", "FILE.pdf", "print the timekeepers' heat sheets into the PDF file FILE.pdf (A4)",
@@ -242,7 +248,7 @@ bool BatchOptions::Draws() const
         return false;
     const bool needsSchedule = !exportMatrixPath.isEmpty() || !exportHeatsPath.isEmpty()
                                || !exportStatisticsPath.isEmpty() || !exportCsvPath.isEmpty()
-                               || !printMatrixPath.isEmpty() || !printHeatsPath.isEmpty()
+                               || !exportTimekeepersPath.isEmpty() || !printMatrixPath.isEmpty() || !printHeatsPath.isEmpty()
                                || !exportHtmlPath.isEmpty() || !printHeatSheetsPath.isEmpty();
     const bool converts = !exportPilotsPath.isEmpty() || !savePath.isEmpty();
     return needsSchedule || !converts;

@@ -31,6 +31,9 @@ struct BatchOptions {
     bool recalculate = false;
     bool balanced = false;
     std::optional<int> balanceEffort;  // only with balanced
+    // Rules added to the draw; an opened contest's own rules stay on.
+    bool noBackToBack = false;
+    bool timekeepers = false;
 
     QString exportPilotsPath;
     QString exportMatrixPath;
@@ -38,6 +41,7 @@ struct BatchOptions {
     QString exportStatisticsPath;
     QString exportCsvPath;
     QString exportHtmlPath;
+    QString exportTimekeepersPath;
 
     QString printMatrixPath;
     QString printHeatsPath;

@@ -44,6 +44,7 @@ BatchStatus BatchRun::Run()
         {&CRaceDlg::ExportStatistics, m_options.exportStatisticsPath},
         {&CRaceDlg::ExportScheduleCsv, m_options.exportCsvPath},
         {&CRaceDlg::ExportSchedulePage, m_options.exportHtmlPath},
+        {&CRaceDlg::ExportHeatList, m_options.exportTimekeepersPath},
         {&CRaceDlg::PrintMatrix, m_options.printMatrixPath},
         {&CRaceDlg::PrintHeatCards, m_options.printHeatsPath},
         {&CRaceDlg::PrintHeatSheets, m_options.printHeatSheetsPath},
@@ -89,6 +90,9 @@ BatchStatus BatchRun::EnterFields()
     driver.Type(IDC_ROUNDS, QString::number(m_options.rounds.value_or(fields.rounds)));
     driver.Type(IDC_HEATS, QString::number(m_options.heats.value_or(fields.heats)));
     driver.Type(IDC_PILOTS_PER_HEAT, QString::number(m_options.pilotsPerHeat.value_or(fields.pilotsPerHeat)));
+    const DrawRules& rules = m_window.GetContest().rules;
+    driver.Tick(IDC_NO_BACK_TO_BACK, m_options.noBackToBack || rules.noBackToBack);
+    driver.Tick(IDC_TIMEKEEPERS, m_options.timekeepers || rules.timekeepers);
     return m_window.UpdateData(true) ? BatchStatus::Success : BatchStatus::BadArguments;
 }
 

@@ -71,16 +71,30 @@ void ReportFigures(benchmark::State& state, const MeetingFigures& figures, const
     state.counters["boundSquares"] = double(bound.least.sumOfSquares);
 }
 
-void DrawAndReport(benchmark::State& state, const ContestShape& contest, unsigned seed, const BalanceSettings& settings)
+// Teams of three (two where a round has only two heats), each mate taken a
+// third of the roster apart, so teams cross the shared channels.
+std::vector<PilotRecord> WithTeams(std::vector<PilotRecord> roster, const MatrixShape& shape)
 {
-    const auto roster = RosterFor(contest);
+    const int pilots = int(roster.size());
+    const int heats = (pilots + shape.pilotsPerHeat - 1) / shape.pilotsPerHeat;
+    const int teamSize = std::min(3, heats);
+    const int teams = (pilots + teamSize - 1) / teamSize;
+    for (PilotRecord& pilot : roster)
+        pilot.team = QStringLiteral("T%1").arg(pilot.index % teams);
+    return roster;
+}
+
+void DrawAndReport(benchmark::State& state, const ContestShape& contest, unsigned seed, const BalanceSettings& settings,
+                   bool teams = false)
+{
+    const auto roster = teams ? WithTeams(RosterFor(contest), contest.shape) : RosterFor(contest);
     std::vector<int> order(roster.size());
     std::iota(order.begin(), order.end(), 0);
     BalancedOutcome outcome;
     for (auto _ : state) {
         SeededRandom random(seed);
         BalanceObserver quiet;
-        outcome = DrawBalanced({roster, order, contest.shape}, random, settings, quiet);
+        outcome = DrawBalanced({roster, order, contest.shape, {}}, random, settings, quiet);
         benchmark::DoNotOptimize(outcome.matrix);
     }
     ReportFigures(state, outcome.figures, outcome.bound);
@@ -92,6 +106,13 @@ void DrawAndReport(benchmark::State& state, const ContestShape& contest, unsigne
 void BalancedDraw(benchmark::State& state)
 {
     DrawAndReport(state, kShapes[state.range(0)], static_cast<unsigned>(state.range(1)), {});
+}
+
+// The same shapes and seeds with every pilot in a team (WithTeams): the
+// price of team protection in meetings.
+void BalancedDrawWithTeams(benchmark::State& state)
+{
+    DrawAndReport(state, kShapes[state.range(0)], static_cast<unsigned>(state.range(1)), {}, true);
 }
 
 // The draw without one of its ingredients (BalanceSearch.h), to show what
@@ -132,7 +153,7 @@ void RandomDrawSeedsOneToFive(benchmark::State& state)
         for (unsigned seed = 1; seed <= 5; ++seed) {
             SeededRandom random(seed);
             DrawObserver quiet;
-            const DrawOutcome outcome = DrawMatrix({roster, order, contest.shape}, random, quiet);
+            const DrawOutcome outcome = DrawMatrix({roster, order, contest.shape, {}}, random, quiet);
             if (!outcome.completed) {
                 ++failed;
                 continue;
@@ -169,6 +190,7 @@ void AblationShapesAndSeeds(benchmark::internal::Benchmark* benchmark)
 }  // namespace
 
 BENCHMARK(BalancedDraw)->Apply(AllShapesAndSeeds)->Iterations(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BalancedDrawWithTeams)->Apply(AllShapesAndSeeds)->Iterations(1)->Unit(benchmark::kMillisecond);
 BENCHMARK(BalancedDrawWithout)->Apply(AblationShapesAndSeeds)->Iterations(1)->Unit(benchmark::kMillisecond);
 BENCHMARK(RandomDrawSeedsOneToFive)->DenseRange(0, kShapeCount - 1)->Iterations(1)->Unit(benchmark::kMillisecond);
 

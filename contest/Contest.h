@@ -2,6 +2,7 @@
 #pragma once
 
 #include "matrix/CalculationResult.h"
+#include "matrix/DrawRules.h"
 #include "matrix/MatrixShape.h"
 #include "roster/PilotRecord.h"
 
@@ -24,7 +25,8 @@ struct DrawRecord {
 };
 
 // The whole contest as one plain value: what the organiser named it, the
-// pilots in roster order, the three schedule fields and the last calculation
+// pilots in roster order, the three schedule fields, the rules of the draw
+// and the last calculation
 // with how it was drawn. The window shows one contest, the contest file
 // writes one down, and a batch run opens, changes and saves one; none of
 // them keeps a piece of it anywhere else.
@@ -33,6 +35,7 @@ struct Contest {
     QDate date;
     std::vector<PilotRecord> pilots;  // roster order; each record's index is its position
     MatrixShape fields{kDefaultRounds, kDefaultHeats, kDefaultPilotsPerHeat};
+    DrawRules rules;                  // for the next draw
     CalculationResult result;         // empty before the first calculation
     DrawRecord draw;                  // how the result was drawn
 

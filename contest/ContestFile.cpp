@@ -34,6 +34,33 @@ QJsonObject FieldsJson(const MatrixShape& fields)
             {QStringLiteral("pilotsPerHeat"), fields.pilotsPerHeat}};
 }
 
+// The rules are written only where one is on, and a file without them (all
+// files before the rules) draws as it always did.
+QJsonObject RulesJson(const DrawRules& rules)
+{
+    return {{QStringLiteral("noBackToBack"), rules.noBackToBack}, {QStringLiteral("timekeepers"), rules.timekeepers}};
+}
+
+bool FlagMember(const QJsonObject& rules, const char* key, const QString& place)
+{
+    const QJsonValue value = rules.value(QLatin1String(key));
+    if (value.isUndefined())
+        return false;
+    if (!value.isBool())
+        RefuseContestFile(QCoreApplication::translate("ContestFile", "%1: \"%2\" must be true or false.")
+                              .arg(place, QString::fromLatin1(key)));
+    return value.toBool();
+}
+
+DrawRules ReadRules(const QJsonObject& file)
+{
+    if (!file.contains(QLatin1String("rules")))
+        return {};
+    const QJsonObject rules = ObjectMember(file, "rules", FilePlace());
+    const QString place = QCoreApplication::translate("ContestFile", "The rules");
+    return {FlagMember(rules, "noBackToBack", place), FlagMember(rules, "timekeepers", place)};
+}
+
 // The line and column of a parse error, as an editor counts them. The
 // parser's offset is in bytes, just past the character it stopped at; a
 // column is counted in characters.
@@ -121,6 +148,7 @@ Contest ReadContest(const QByteArray& bytes)
     contest.name = TextMember(file, "name", FilePlace(), kContestNameChars);
     contest.date = ReadDate(file);
     contest.fields = ReadFields(file);
+    contest.rules = ReadRules(file);
     contest.pilots = ReadPilotList(ListMember(file, "pilots", FilePlace()), FilePlace(),
                                    QCoreApplication::translate("ContestFile", "Pilot %1"));
     ScheduleReading schedule = ReadSchedule(RequiredMember(file, "schedule", FilePlace()), contest.pilots);
@@ -133,13 +161,15 @@ Contest ReadContest(const QByteArray& bytes)
 
 QByteArray ContestFileBytes(const Contest& contest)
 {
-    const QJsonObject file{{QStringLiteral("format"), kFormat},
+    QJsonObject file{{QStringLiteral("format"), kFormat},
                            {QStringLiteral("version"), kFileVersion},
                            {QStringLiteral("name"), contest.name},
                            {QStringLiteral("date"), DateJson(contest.date)},
                            {QStringLiteral("fields"), FieldsJson(contest.fields)},
                            {QStringLiteral("pilots"), PilotListJson(contest.pilots)},
                            {QStringLiteral("schedule"), ScheduleJson(contest)}};
+    if (contest.rules != DrawRules{})
+        file.insert(QStringLiteral("rules"), RulesJson(contest.rules));
     return QJsonDocument(file).toJson(QJsonDocument::Indented);
 }
 

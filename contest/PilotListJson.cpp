@@ -8,6 +8,28 @@
 
 namespace {
 
+// A pilot without a team has no "team" member, or an empty one. A comma
+// would split the team in the pilot list's line, so it is refused.
+QString ReadTeam(const QJsonObject& pilot, const QString& place)
+{
+    if (!pilot.contains(QLatin1String("team")))
+        return {};
+    const QString team = TextMember(pilot, "team", place, kTeamChars).trimmed();
+    if (team.contains(u','))
+        RefuseContestFile(QCoreApplication::translate("ContestFile", "%1: \"team\" may not contain a comma.").arg(place));
+    return team;
+}
+
+QJsonObject PilotJson(const PilotRecord& pilot)
+{
+    QJsonObject object{{QStringLiteral("lastName"), pilot.lastName},
+                       {QStringLiteral("firstName"), pilot.firstName},
+                       {QStringLiteral("channel"), pilot.frequency}};
+    if (!pilot.team.isEmpty())
+        object.insert(QStringLiteral("team"), pilot.team);
+    return object;
+}
+
 PilotRecord ReadPilot(const QJsonValue& value, int position, const QString& place)
 {
     const QJsonObject pilot = ObjectEntry(value, place);
@@ -16,6 +38,7 @@ PilotRecord ReadPilot(const QJsonValue& value, int position, const QString& plac
     record.lastName = TextMember(pilot, "lastName", place, kLastNameChars);
     record.firstName = TextMember(pilot, "firstName", place, kFirstNameChars);
     record.frequency = int(WholeNumberMember(pilot, "channel", place, kLowestChannel, kHighestChannel));
+    record.team = ReadTeam(pilot, place);
     return record;
 }
 
@@ -25,9 +48,7 @@ QJsonArray PilotListJson(std::span<const PilotRecord> pilots)
 {
     QJsonArray list;
     for (const PilotRecord& pilot : pilots)
-        list.append(QJsonObject{{QStringLiteral("lastName"), pilot.lastName},
-                                {QStringLiteral("firstName"), pilot.firstName},
-                                {QStringLiteral("channel"), pilot.frequency}});
+        list.append(PilotJson(pilot));
     return list;
 }
 

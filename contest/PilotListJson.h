@@ -9,7 +9,8 @@
 #include <vector>
 
 // A pilot list in the contest file: one object per pilot in roster order,
-// {"lastName", "firstName", "channel"}. A pilot's index is its position.
+// {"lastName", "firstName", "channel"} and, for a pilot of a team, "team".
+// A pilot's index is its position.
 QJsonArray PilotListJson(std::span<const PilotRecord> pilots);
 
 // Reads a list written so, checking each pilot against what the pilot

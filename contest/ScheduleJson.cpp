@@ -5,6 +5,7 @@
 #include "contest/PilotListJson.h"
 #include "contest/ScheduleRules.h"
 #include "matrix/BalancedDraw.h"
+#include "matrix/Timekeepers.h"
 
 #include <QCoreApplication>
 #include <QJsonArray>
@@ -130,6 +131,21 @@ std::vector<PilotRecord> ReadDrawnPilots(const QJsonObject& schedule, const std:
                          QCoreApplication::translate("ContestFile", "Pilot %1 of the schedule"));
 }
 
+// The timekeepers are assigned again from the schedule and its seed, which
+// gives the ones the draw gave; a schedule where nobody is free to time
+// has none.
+void ReadTimekeepers(const QJsonObject& schedule, ScheduleReading& reading)
+{
+    const QJsonValue flag = schedule.value(QLatin1String("timekeepers"));
+    if (flag.isUndefined())
+        return;
+    if (!flag.isBool())
+        RefuseContestFile(QCoreApplication::translate("ContestFile", "%1: \"timekeepers\" must be true or false.")
+                              .arg(SchedulePlace()));
+    if (flag.toBool())
+        AddTimekeepers(reading.result, DrawRules{false, true}, reading.draw.seed);
+}
+
 }  // namespace
 
 QJsonValue ScheduleJson(const Contest& contest)
@@ -143,6 +159,8 @@ QJsonValue ScheduleJson(const Contest& contest)
                          {QStringLiteral("rounds"), RoundsJson(result)}};
     if (result.pilots != contest.pilots)
         schedule.insert(QStringLiteral("pilots"), PilotListJson(result.pilots));
+    if (result.HasTimekeepers())
+        schedule.insert(QStringLiteral("timekeepers"), true);
     return schedule;
 }
 
@@ -161,5 +179,6 @@ ScheduleReading ReadSchedule(const QJsonValue& schedule, const std::vector<Pilot
     if (const std::optional<QString> broken = BrokenScheduleRule(reading.result))
         RefuseContestFile(*broken);
     reading.result.completed = true;
+    ReadTimekeepers(object, reading);
     return reading;
 }

@@ -24,10 +24,18 @@ std::optional<QString> ChannelClash(const CalculationResult& result, int round, 
             continue;
         for (int later = slot + 1; later < kSlotsPerHeat; ++later) {
             const int other = result.matrix.At(round, heat, later);
-            if (other != kEmptySlot && result.pilots[size_t(one)].frequency == result.pilots[size_t(other)].frequency)
+            if (other == kEmptySlot)
+                continue;
+            const PilotRecord& onePilot = result.pilots[size_t(one)];
+            const PilotRecord& otherPilot = result.pilots[size_t(other)];
+            if (onePilot.frequency == otherPilot.frequency)
                 return QCoreApplication::translate("ContestFile", "%1 has two pilots on channel %2: %3 and %4.")
-                    .arg(HeatPlace(round, heat), QString::number(result.pilots[size_t(one)].frequency),
+                    .arg(HeatPlace(round, heat), QString::number(onePilot.frequency),
                          PilotNamed(result.pilots, one), PilotNamed(result.pilots, other));
+            if (!onePilot.team.isEmpty() && onePilot.team == otherPilot.team)
+                return QCoreApplication::translate("ContestFile", "%1 has two pilots of team %2: %3 and %4.")
+                    .arg(HeatPlace(round, heat), onePilot.team, PilotNamed(result.pilots, one),
+                         PilotNamed(result.pilots, other));
         }
     }
     return std::nullopt;

@@ -14,6 +14,6 @@ CAddPilotDlg::CAddPilotDlg(ModalHost& host)
 
 void CAddPilotDlg::DoDataExchange(CDataExchange* pDX)
 {
-    ExchangePilotFields(pDX, m_firstName, m_lastName, m_frequency, kHighestNewChannel);
+    ExchangePilotFields(pDX, m_firstName, m_lastName, m_frequency, m_team);
     DDX_Check(pDX, IDC_ADD_ANOTHER, m_addAnother);
 }

@@ -14,6 +14,7 @@ public:
     QString m_firstName;
     QString m_lastName;
     unsigned m_frequency = 0;
+    QString m_team;
     bool m_addAnother = false;
 
 protected:

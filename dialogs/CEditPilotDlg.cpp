@@ -12,5 +12,5 @@ CEditPilotDlg::CEditPilotDlg(ModalHost& host)
 
 void CEditPilotDlg::DoDataExchange(CDataExchange* pDX)
 {
-    ExchangePilotFields(pDX, m_firstName, m_lastName, m_frequency, kHighestChannel);
+    ExchangePilotFields(pDX, m_firstName, m_lastName, m_frequency, m_team);
 }

@@ -13,6 +13,7 @@ public:
     QString m_firstName;
     QString m_lastName;
     unsigned m_frequency = 0;
+    QString m_team;
 
 protected:
     void DoDataExchange(CDataExchange* pDX) override;

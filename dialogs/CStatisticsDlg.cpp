@@ -103,7 +103,7 @@ void CStatisticsDlg::FillHistogram(QTableWidget& table) const
 }
 
 // Rows and columns follow the roster; the first column is the pilot's count
-// of different opponents out of those on other channels.
+// of different opponents out of those it may meet (other channels, other teams).
 void CStatisticsDlg::FillGrid(QTableWidget& table) const
 {
     const int pilots = m_statistics.pilots;
@@ -153,7 +153,11 @@ QString StatisticsFiguresText(const DrawStatistics& statistics)
         .arg(bound.smallestAtMost)
         .arg(figures.neverMet)
         .arg(bound.allowedPairs)
-        .arg(bound.least.neverMet);
+        .arg(bound.least.neverMet)
+           + u'\n'
+           + QCoreApplication::translate("CStatisticsDlg", "Dvojice, které se potkat nesmějí (stejná frekvence nebo "
+                                                           "tým), se nepočítají: %1.")
+                 .arg(statistics.forbiddenPairs);
 }
 
 QColor MeetingColour(int meetings, int largest)

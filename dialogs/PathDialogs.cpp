@@ -145,6 +145,12 @@ CExportScheduleCsvDlg::CExportScheduleCsvDlg(ModalHost& host)
 {
 }
 
+CExportHeatListDlg::CExportHeatListDlg(ModalHost& host)
+    : CPathDlg(ExportHeatListTemplate(), IDC_EXPORT_PATH, QStringLiteral("Timekeepers.txt"),
+               {false, QStringLiteral("Timekeepers.txt"), TextFilter()}, host)
+{
+}
+
 CExportStatisticsDlg::CExportStatisticsDlg(ModalHost& host)
     : CPathDlg(ExportStatisticsTemplate(), IDC_EXPORT_PATH, QStringLiteral("Statistics.csv"),
                {false, QStringLiteral("Statistics.csv"), CsvFilter(), QStringLiteral("CSV")}, host)

@@ -64,6 +64,11 @@ public:
     explicit CExportScheduleCsvDlg(ModalHost& host);
 };
 
+class CExportHeatListDlg : public CPathDlg {
+public:
+    explicit CExportHeatListDlg(ModalHost& host);
+};
+
 class CExportStatisticsDlg : public CPathDlg {
 public:
     explicit CExportStatisticsDlg(ModalHost& host);

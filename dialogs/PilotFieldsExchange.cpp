@@ -26,7 +26,7 @@ void RefuseComma(CDataExchange* pDX, const QString& name)
 }  // namespace
 
 void ExchangePilotFields(CDataExchange* pDX, QString& firstName, QString& lastName, unsigned& frequency,
-                         unsigned maxFrequency)
+                         QString& team)
 {
     DDX_Text(pDX, IDC_FIRST_NAME, firstName);
     TrimName(pDX, firstName);
@@ -39,7 +39,11 @@ void ExchangePilotFields(CDataExchange* pDX, QString& firstName, QString& lastNa
     DDV_MaxChars(pDX, lastName, kLastNameChars);
     RefuseComma(pDX, lastName);
     DDX_Text(pDX, IDC_FREQUENCY, frequency);
-    DDV_MinMaxUInt(pDX, frequency, kLowestChannel, maxFrequency);
+    DDV_MinMaxUInt(pDX, frequency, kLowestChannel, kHighestChannel);
+    DDX_Text(pDX, IDC_TEAM, team);
+    TrimName(pDX, team);
+    DDV_MaxChars(pDX, team, kTeamChars);
+    RefuseComma(pDX, team);
 }
 
 QString NameWithCommaMessage()

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Feeds any bytes to the roster file reader and the roster line parser. A
-// file it accepts must give pilots within the record's limits, and those
+// file it accepts must give pilots (and their teams) within the record's
+// limits, and those
 // pilots, exported and read back, must be the same pilots and export to the
 // same bytes. Any other outcome aborts, which libFuzzer reports.
 
@@ -30,7 +31,8 @@ void Require(bool condition, const char* what)
 
 bool SamePilot(const PilotRecord& left, const PilotRecord& right)
 {
-    return left.lastName == right.lastName && left.firstName == right.firstName && left.frequency == right.frequency;
+    return left.lastName == right.lastName && left.firstName == right.firstName && left.frequency == right.frequency
+           && left.team == right.team;
 }
 
 std::vector<PilotRecord> PilotsOf(const RosterFileReading& reading)
@@ -44,6 +46,8 @@ std::vector<PilotRecord> PilotsOf(const RosterFileReading& reading)
         Require(CountCharacters(pilot.lastName) <= kLastNameChars, "last name too long");
         Require(CountCharacters(pilot.firstName) <= kFirstNameChars, "first name too long");
         Require(pilot.lastName.isValidUtf16() && pilot.firstName.isValidUtf16(), "name holds half a character");
+        Require(CountCharacters(pilot.team) <= kTeamChars && pilot.team.isValidUtf16(), "team too long or broken");
+        Require(pilot.team == pilot.team.trimmed() && !pilot.team.contains(u','), "team keeps blanks or a comma");
         pilots.push_back(pilot);
     }
     return pilots;

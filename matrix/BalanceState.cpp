@@ -184,7 +184,26 @@ int BalanceState::PartnerFor(int round, int pilot, int heat, int seat) const
         other = m_members[Seat(round, heat, seat)];
     if (HasMates(other) && HeatHoldsForbidden(round, fromHeat, other, pilot))
         return -1;
+    if (BreaksBackToBack(round, pilot, heat) || BreaksBackToBack(round, other, fromHeat))
+        return -1;
     return other;
+}
+
+bool BalanceState::BreaksBackToBackBeside(int round, int pilot, int heat) const
+{
+    const int last = Heats() - 1;
+    if (heat == 0 && round > 0 && HeatOf(round - 1, pilot) == last)
+        return true;
+    return heat == last && round + 1 < m_rounds && HeatOf(round + 1, pilot) == 0;
+}
+
+int BalanceState::MatesIn(int round, int pilot, int heat) const
+{
+    int mates = 0;
+    for (int other : Members(round, heat))
+        if (IsForbidden(pilot, other) && ++mates == 2)
+            break;
+    return mates;
 }
 
 MeetingFigures BalanceState::RecountFigures() const

@@ -46,6 +46,16 @@ public:
     void Forbid(int one, int other);
     // A round no search may change.
     void KeepRound(int round);
+    // Before any round is seated: no pilot may fly the last heat of a round
+    // and the first heat of the next.
+    void ForbidBackToBack() { m_noBackToBack = true; }
+    // Seating the pilot in this heat of the round would put it in the last
+    // heat of one round and the first of the next; rounds not yet seated
+    // break nothing.
+    bool BreaksBackToBack(int round, int pilot, int heat) const
+    {
+        return m_noBackToBack && BreaksBackToBackBeside(round, pilot, heat);
+    }
 
     // Seats a whole round: heatOf[pilot] for every pilot, filling each heat
     // exactly. Rounds are seated once, before any move.
@@ -59,8 +69,11 @@ public:
     // The partner for moving a pilot into another heat of its round: the
     // one pilot there it may not meet if any (a channel mate), otherwise the
     // pilot in `seat` of that heat, when the swap keeps both heats free of
-    // forbidden pairs; -1 if not.
+    // forbidden pairs and neither pilot flies back to back; -1 if not.
     int PartnerFor(int round, int pilot, int heat, int seat) const;
+
+    // How many pilots of the heat the pilot may not meet, counting at most two.
+    int MatesIn(int round, int pilot, int heat) const;
 
     // The figures counted afresh from the seating, for checking.
     MeetingFigures RecountFigures() const;
@@ -73,6 +86,7 @@ private:
     size_t Index(int round, int pilot) const { return size_t(round) * m_pilots + pilot; }
     size_t Seat(int round, int heat, int seat) const { return (size_t(round) * Heats() + heat) * m_seatsPerHeat + seat; }
     bool HeatHoldsForbidden(int round, int heat, int pilot, int except) const;
+    bool BreaksBackToBackBeside(int round, int pilot, int heat) const;
     void AddMeeting(int one, int other, int change);
     void ClearRound(int round);
 
@@ -80,6 +94,7 @@ private:
     int m_rounds = 0;
     int m_seatsPerHeat = 0;
     int m_matePairs = 0;
+    bool m_noBackToBack = false;
     std::vector<int> m_channels;
     std::vector<char> m_hasMates;
     std::vector<char> m_forbidden;  // per pair, both halves

@@ -142,15 +142,23 @@ private:
 
     void ConsiderMovesOf(int round, int pilot, TabuMove& chosen)
     {
-        for (int heat = 0; heat < m_state.Heats(); ++heat)
-            for (int seat = 0; seat < m_state.HeatSize(heat); ++seat) {
+        for (int heat = 0; heat < m_state.Heats(); ++heat) {
+            // A heat holding a mate of the pilot has that mate as its only
+            // partner whatever the seat, and one holding two has none: the
+            // seats need no look each (a field of many channel and team
+            // mates would spend most of its time there).
+            const int mates = m_state.HasMates(pilot) ? m_state.MatesIn(round, pilot, heat) : 0;
+            if (mates >= 2)
+                continue;
+            for (int seat = 0; seat < (mates == 1 ? 1 : m_state.HeatSize(heat)); ++seat) {
                 const int other = m_state.PartnerFor(round, pilot, heat, seat);
                 if (other < 0)
                     continue;
                 Consider(round, pilot, other, chosen);
                 if (m_state.IsForbidden(pilot, other))
-                    break;  // the channel mate is this heat's only partner
+                    break;  // the mate is this heat's only partner
             }
+        }
     }
 
     // A pilot meeting one of its heat in this round more often than the

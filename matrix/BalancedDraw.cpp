@@ -2,7 +2,9 @@
 #include "matrix/BalancedDraw.h"
 
 #include "matrix/FreedomSeating.h"
+#include "matrix/SeatingRepair.h"
 #include "matrix/SearchRandom.h"
+#include "roster/PilotMates.h"
 
 #include <algorithm>
 #include <cassert>
@@ -63,9 +65,8 @@ std::vector<int> SeatingOrder(const BalanceState& state, SearchRandom& random)
 // Dealing the seating order round the heats in turn: never two channel mates
 // in a heat (no channel has more pilots than heats) and the sizes come out
 // even. The greedy seating falls back on it when it paints itself into a corner.
-// It knows channels only: a pair forbidden otherwise (BalanceState::Forbid)
-// may share a heat here, so a rule adding such pairs needs a fallback of its
-// own.
+// It knows channels only: team mates and pilots back to back are parted
+// afterwards by the repair every seated round goes through (SeatingRepair.h).
 std::vector<int> DealtRound(const BalanceState& state, const std::vector<int>& order)
 {
     std::vector<int> heatOf(state.Pilots());
@@ -110,22 +111,36 @@ std::vector<int> GreedyRound(const BalanceState& state, const std::vector<int>& 
     return heatOf;
 }
 
-void SeatGreedily(BalanceState& state, SearchRandom& random)
+// Every round is seated through the repair, so the search starts from a
+// schedule that keeps the hard rules and its swaps keep them (PartnerFor).
+bool SeatRepaired(BalanceState& state, int round, std::vector<int> heatOf, SearchRandom& random)
+{
+    if (!RepairRound(state, round, heatOf, random))
+        return false;
+    state.SeatRound(round, heatOf);
+    return true;
+}
+
+bool SeatGreedily(BalanceState& state, SearchRandom& random)
 {
     for (int round = 0; round < state.Rounds(); ++round)
-        state.SeatRound(round, GreedyRound(state, SeatingOrder(state, random), random));
+        if (!SeatRepaired(state, round, GreedyRound(state, SeatingOrder(state, random), random), random))
+            return false;
+    return true;
 }
 
 // Small heats, where tabu search follows, start from the freedom seating;
 // a round it cannot seat is seated greedily.
-void SeatByFreedom(BalanceState& state, int limit, SearchRandom& random)
+bool SeatByFreedom(BalanceState& state, int limit, SearchRandom& random)
 {
     for (int round = 0; round < state.Rounds(); ++round) {
-        if (const std::optional<std::vector<int>> heatOf = FreedomRound(state, limit, random))
-            state.SeatRound(round, *heatOf);
-        else
-            state.SeatRound(round, GreedyRound(state, SeatingOrder(state, random), random));
+        std::optional<std::vector<int>> heatOf = FreedomRound(state, limit, random);
+        if (!heatOf)
+            heatOf = GreedyRound(state, SeatingOrder(state, random), random);
+        if (!SeatRepaired(state, round, std::move(*heatOf), random))
+            return false;
     }
+    return true;
 }
 
 bool IsAnnealed(const BalanceState& state)
@@ -133,12 +148,50 @@ bool IsAnnealed(const BalanceState& state)
     return state.HeatSize(0) >= kLargeHeat;
 }
 
-void SeatFirst(BalanceState& state, const MeetingBound& bound, const BalanceSettings& settings, SearchRandom& random)
+bool SeatFirst(BalanceState& state, const MeetingBound& bound, const BalanceSettings& settings, SearchRandom& random)
 {
     if (settings.ingredients.freedomStart && state.Heats() >= 2 && !IsAnnealed(state))
-        SeatByFreedom(state, std::max(1, bound.least.largest), random);
-    else
-        SeatGreedily(state, random);
+        return SeatByFreedom(state, std::max(1, bound.least.largest), random);
+    return SeatGreedily(state, random);
+}
+
+// Team mates may not meet, beside the channel mates the state parts itself.
+void ForbidTeamMates(BalanceState& state, const DrawInput& input)
+{
+    for (int one = 0; one < state.Pilots(); ++one)
+        for (int other = one + 1; other < state.Pilots(); ++other)
+            if (AreTeamMates(input.roster[input.listOrder[one]], input.roster[input.listOrder[other]]))
+                state.Forbid(one, other);
+}
+
+std::int64_t ForbiddenPairs(const DrawInput& input)
+{
+    std::int64_t pairs = 0;
+    for (size_t one = 0; one < input.listOrder.size(); ++one)
+        for (size_t other = one + 1; other < input.listOrder.size(); ++other)
+            pairs += AreMates(input.roster[input.listOrder[one]], input.roster[input.listOrder[other]]);
+    return pairs;
+}
+
+std::vector<int> PilotsPerTeam(const DrawInput& input)
+{
+    std::map<QString, int> onTeam;
+    for (int position : input.listOrder)
+        if (!input.roster[position].team.isEmpty())
+            ++onTeam[input.roster[position].team];
+    std::vector<int> counts;
+    for (const auto& [team, pilots] : onTeam)
+        counts.push_back(pilots);
+    return counts;
+}
+
+DrawRefusal RefusalOf(const DrawInput& input)
+{
+    const std::vector<int> perChannel = PilotsPerChannel(ChannelsInListOrder(input));
+    if (const DrawRefusal refusal = RefusalFor(perChannel, input.shape); refusal != DrawRefusal::None)
+        return refusal;
+    const int pilots = int(input.listOrder.size());
+    return RefusalForRules(pilots, PilotsPerTeam(input), input.shape, input.rules);
 }
 
 std::int64_t BudgetFor(const DrawInput& input, const BalanceSettings& settings)
@@ -190,9 +243,9 @@ std::int64_t DefaultBalanceSteps(const DrawInput& input)
 
 MeetingBound BalancedDrawBound(const DrawInput& input)
 {
-    const std::vector<int> channels = ChannelsInListOrder(input);
-    const std::vector<std::vector<int>> roundSizes(input.shape.rounds, EvenHeatSizes(int(channels.size()), input.shape));
-    return CountingBound(PilotsPerChannel(channels), roundSizes);
+    const int pilots = int(input.listOrder.size());
+    const std::vector<std::vector<int>> roundSizes(input.shape.rounds, EvenHeatSizes(pilots, input.shape));
+    return CountingBound(pilots, ForbiddenPairs(input), roundSizes);
 }
 
 BalancedOutcome DrawBalanced(const DrawInput& input, RandomSource& random, const BalanceSettings& settings,
@@ -201,17 +254,22 @@ BalancedOutcome DrawBalanced(const DrawInput& input, RandomSource& random, const
     assert(input.shape.FitsMatrix());
     assert(input.listOrder.size() == input.roster.size());
     BalancedOutcome outcome;
-    const std::vector<int> channels = ChannelsInListOrder(input);
-    const std::vector<int> perChannel = PilotsPerChannel(channels);
-    outcome.refusal = RefusalFor(perChannel, input.shape);
+    outcome.refusal = RefusalOf(input);
     if (outcome.refusal != DrawRefusal::None)
         return outcome;
+    const std::vector<int> channels = ChannelsInListOrder(input);
     const int pilots = static_cast<int>(channels.size());
     const std::vector<int> sizes = EvenHeatSizes(pilots, input.shape);
     outcome.bound = BalancedDrawBound(input);
     BalanceState state(channels, input.shape.rounds, sizes);
+    ForbidTeamMates(state, input);
+    if (input.rules.noBackToBack)
+        state.ForbidBackToBack();
     SearchRandom searchRandom = SearchRandom::SeededFrom(random);
-    SeatFirst(state, outcome.bound, settings, searchRandom);
+    if (!SeatFirst(state, outcome.bound, settings, searchRandom)) {
+        outcome.refusal = DrawRefusal::NoLegalSeating;
+        return outcome;
+    }
     SearchProgress progress(state, outcome.bound, BudgetFor(input, settings), observer);
     Search(progress, searchRandom, settings.ingredients);
     outcome.matrix = ScheduleOf(state, progress.BestSeating(), input);

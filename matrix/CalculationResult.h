@@ -17,6 +17,9 @@ struct CalculationResult {
     int heats = 0;
     Matrix matrix;
     std::vector<PilotRecord> pilots;
+    Matrix timekeepers;  // who times each seat (Timekeepers.h); all empty without the rule
+
+    bool HasTimekeepers() const { return timekeepers != Matrix(); }
 
     // Whether there is anything to export or print: before the first
     // calculation, or after one drawn from an empty pilot list, there is not.

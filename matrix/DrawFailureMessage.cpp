@@ -26,6 +26,25 @@ BusiestChannel FindBusiestChannel(std::span<const PilotRecord> roster)
     return busiest;
 }
 
+struct BiggestTeam {
+    QString team;
+    int pilots = 0;
+};
+
+// The team with the most pilots; the first in name order on a tie.
+BiggestTeam FindBiggestTeam(std::span<const PilotRecord> roster)
+{
+    std::map<QString, int> pilotsOfTeam;
+    for (const PilotRecord& pilot : roster)
+        if (!pilot.team.isEmpty())
+            ++pilotsOfTeam[pilot.team];
+    BiggestTeam biggest;
+    for (const auto& [team, pilots] : pilotsOfTeam)
+        if (pilots > biggest.pilots)
+            biggest = {team, pilots};
+    return biggest;
+}
+
 // Counted nouns: each translation gives its language's own plural forms.
 QString Pilots(int count)
 {
@@ -76,9 +95,30 @@ QString ChannelOverloaded(const BusiestChannel& busiest, int pilots, int filledH
              Pilots(shape.pilotsPerHeat), RemedyForChannel(busiest, shape));
 }
 
+// More team mates than heats in the shape: no number of pilots per heat
+// helps, only more heats or a smaller team.
+QString TeamOverloaded(const BiggestTeam& biggest, int pilots, int filledHeats, const MatrixShape& shape)
+{
+    if (biggest.pilots > shape.heats)
+        return QCoreApplication::translate("DrawFailureMessage", "Team %1 has %2 but a round has only %3.")
+            .arg(biggest.team, Pilots(biggest.pilots), Heats(shape.heats));
+    return QCoreApplication::translate("DrawFailureMessage",
+                                       "Team %1 has %2, but the %3 of a round fill only %4 of %5 each, and no "
+                                       "heat may hold two pilots of one team. Use fewer pilots per heat.")
+        .arg(biggest.team, Pilots(biggest.pilots), Pilots(pilots), Heats(filledHeats), Pilots(shape.pilotsPerHeat));
+}
+
+QString BackToBackImpossible()
+{
+    return QCoreApplication::translate("DrawFailureMessage",
+                                       "The pilots fill only one heat a round, so they fly the last heat of each "
+                                       "round and the first of the next: \"Ne dvakrát po sobě\" cannot hold. Use "
+                                       "fewer pilots per heat, or clear the option.");
+}
+
 }  // namespace
 
-QString DrawFailureMessage(std::span<const PilotRecord> roster, const MatrixShape& shape)
+QString DrawFailureMessage(std::span<const PilotRecord> roster, const MatrixShape& shape, const DrawRules& rules)
 {
     const int pilots = static_cast<int>(roster.size());
     if (pilots > shape.PlacesPerRound())
@@ -88,6 +128,10 @@ QString DrawFailureMessage(std::span<const PilotRecord> roster, const MatrixShap
     const BusiestChannel busiest = FindBusiestChannel(roster);
     if (busiest.pilots > filledHeats)
         return ChannelOverloaded(busiest, pilots, filledHeats, shape);
+    if (const BiggestTeam biggest = FindBiggestTeam(roster); biggest.pilots > filledHeats)
+        return TeamOverloaded(biggest, pilots, filledHeats, shape);
+    if (rules.noBackToBack && filledHeats == 1 && shape.rounds >= 2)
+        return BackToBackImpossible();
     return QCoreApplication::translate("DrawFailureMessage", "Cannot resolve frequency conflict. Rerun Matrix to "
                                                              "reseed random number generator.");
 }

@@ -53,15 +53,20 @@ void SummarisePairs(DrawStatistics& statistics)
 
 bool DrawStatistics::IsAllowedPair(int one, int other) const
 {
-    return one != other && channels[one] != channels[other];
+    return one != other && channels[one] != channels[other] && (teams[one].isEmpty() || teams[one] != teams[other]);
 }
 
 DrawStatistics ComputeDrawStatistics(std::span<const PilotRecord> pilots, const Matrix& matrix, int rounds, int heats)
 {
     DrawStatistics statistics;
     statistics.pilots = static_cast<int>(pilots.size());
-    for (const PilotRecord& pilot : pilots)
+    for (const PilotRecord& pilot : pilots) {
         statistics.channels.push_back(pilot.frequency);
+        statistics.teams.push_back(pilot.team);
+    }
+    for (int one = 0; one < statistics.pilots; ++one)
+        for (int other = one + 1; other < statistics.pilots; ++other)
+            statistics.forbiddenPairs += !statistics.IsAllowedPair(one, other);
     statistics.meetings.assign(size_t(statistics.pilots) * statistics.pilots, 0);
     std::vector<std::vector<int>> heatSizes;
     for (int round = 0; round < std::clamp(rounds, 0, kMaxRounds); ++round) {
@@ -73,6 +78,6 @@ DrawStatistics ComputeDrawStatistics(std::span<const PilotRecord> pilots, const 
         }
     }
     SummarisePairs(statistics);
-    statistics.bound = CountingBound(PilotsPerChannel(statistics.channels), heatSizes);
+    statistics.bound = CountingBound(statistics.pilots, statistics.forbiddenPairs, heatSizes);
     return statistics;
 }

@@ -11,10 +11,11 @@
 
 // Who met whom in a schedule, random or balanced, and how that compares with
 // the counting bound for the schedule's own heat sizes. Pairs of channel
-// mates never share a heat, so they count neither as met nor as never met.
+// mates and of team mates never share a heat (the pairs that may not meet),
+// so they count neither as met nor as never met.
 struct PilotOpponents {
     int opponents = 0;   // different pilots met at least once
-    int possible = 0;    // pilots on other channels
+    int possible = 0;    // pilots it may meet: on other channels and of other teams
 };
 
 struct DrawStatistics {
@@ -26,6 +27,8 @@ struct DrawStatistics {
     std::vector<PilotOpponents> opponents;  // per roster position
     std::vector<int> meetings;            // pilots × pilots, by roster position
     std::vector<int> channels;            // per roster position
+    std::vector<QString> teams;           // per roster position, empty for none
+    std::int64_t forbiddenPairs = 0;      // pairs that may not meet
 
     int Meetings(int one, int other) const { return meetings[size_t(one) * pilots + other]; }
     bool IsAllowedPair(int one, int other) const;

@@ -3,14 +3,10 @@
 
 #include <algorithm>
 
-namespace {
-
 int HeatsInUse(int pilots, int pilotsPerHeat)
 {
     return pilotsPerHeat > 0 ? (pilots + pilotsPerHeat - 1) / pilotsPerHeat : 0;
 }
-
-}  // namespace
 
 std::vector<int> EvenHeatSizes(int pilots, const MatrixShape& shape)
 {
@@ -33,5 +29,17 @@ DrawRefusal RefusalFor(std::span<const int> pilotsPerChannel, const MatrixShape&
         return DrawRefusal::TooFewPlaces;
     if (busiest > HeatsInUse(pilots, shape.pilotsPerHeat))
         return DrawRefusal::ChannelOverloaded;
+    return DrawRefusal::None;
+}
+
+DrawRefusal RefusalForRules(int pilots, std::span<const int> pilotsPerTeam, const MatrixShape& shape,
+                            const DrawRules& rules)
+{
+    const int heats = HeatsInUse(pilots, shape.pilotsPerHeat);
+    for (int onTeam : pilotsPerTeam)
+        if (onTeam > heats)
+            return DrawRefusal::TeamOverloaded;
+    if (rules.noBackToBack && heats == 1 && shape.rounds >= 2)
+        return DrawRefusal::BackToBackImpossible;
     return DrawRefusal::None;
 }

@@ -3,19 +3,53 @@
 
 #include "matrix/DrawObserver.h"
 #include "matrix/RandomSource.h"
+#include "roster/PilotMates.h"
 
 #include <cassert>
 
 namespace {
 
-bool ClashesInHeat(const DrawContext& draw, int round, int heat, int slot, int channel)
+enum class Clash { None, Channel, Team, BackToBack };
+
+Clash ClashInHeat(const DrawContext& draw, int round, int heat, int slot, const PilotRecord& pilot)
 {
     for (int earlier = 0; earlier < slot; ++earlier) {
         const int placed = draw.matrix.At(round, heat, earlier);
-        if (placed != kEmptySlot && draw.roster[placed].frequency == channel)
-            return true;
+        if (placed == kEmptySlot)
+            continue;
+        if (draw.roster[placed].frequency == pilot.frequency)
+            return Clash::Channel;
+        if (AreTeamMates(draw.roster[placed], pilot))
+            return Clash::Team;
+    }
+    return Clash::None;
+}
+
+// The round before is complete when this one is drawn, so its last heat is
+// the last one holding a pilot.
+bool FlewLastHeatBefore(const DrawContext& draw, int round, int position)
+{
+    if (round == 0)
+        return false;
+    for (int heat = kMaxHeats - 1; heat >= 0; --heat) {
+        bool held = false;
+        for (int slot = 0; slot < kSlotsPerHeat; ++slot) {
+            const int placed = draw.matrix.At(round - 1, heat, slot);
+            if (placed == position)
+                return true;
+            held = held || placed != kEmptySlot;
+        }
+        if (held)
+            return false;
     }
     return false;
+}
+
+Clash ClashOf(const DrawContext& draw, int round, int heat, int slot, int position)
+{
+    if (draw.noBackToBack && heat == 0 && FlewLastHeatBefore(draw, round, position))
+        return Clash::BackToBack;
+    return ClashInHeat(draw, round, heat, slot, draw.roster[position]);
 }
 
 // Fills one slot: a first draw and, while they clash, one more per roster
@@ -49,9 +83,9 @@ bool PlaceRandomPilot(DrawContext& draw, int round, int heat, int slot)
 {
     const int line = LinePosition(draw.random.Next(), static_cast<int>(draw.pool.size()));
     const int position = draw.pool[line];
-    const int channel = draw.roster[position].frequency;
-    if (ClashesInHeat(draw, round, heat, slot, channel)) {
-        draw.observer.FrequencyConflict(round + 1, heat + 1, channel);
+    if (const Clash clash = ClashOf(draw, round, heat, slot, position); clash != Clash::None) {
+        if (clash == Clash::Channel)
+            draw.observer.FrequencyConflict(round + 1, heat + 1, draw.roster[position].frequency);
         return false;
     }
     draw.matrix.Set(round, heat, slot, position);
@@ -66,7 +100,7 @@ bool CalculateMatrix(const DrawInput& input, RandomSource& random, DrawObserver&
     matrix.Clear();
     observer.ClearingData();
     observer.BuildingPilotList();
-    DrawContext draw{input.roster, {}, matrix, random, observer};
+    DrawContext draw{input.roster, {}, matrix, random, observer, input.rules.noBackToBack};
     for (int round = 0; round < input.shape.rounds && !input.listOrder.empty(); ++round) {
         draw.pool.assign(input.listOrder.begin(), input.listOrder.end());
         FillRound(draw, input.shape, round);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "matrix/DrawRules.h"
 #include "matrix/Matrix.h"
 #include "matrix/MatrixShape.h"
 #include "roster/PilotRecord.h"
@@ -16,8 +17,10 @@ class RandomSource;
 // The pool is the pilot list during a round: the roster positions of the
 // pilots not yet placed, in the draw order (roster/DrawOrder.h). Each round starts from
 // the whole list again. A drawn pilot is placed unless a pilot already in the
-// heat flies on the same channel; a slot is drawn at most once plus once per
-// roster pilot, and a slot whose draws all clash stays empty.
+// heat flies on the same channel or for the same team, or, with no
+// back-to-back, the pilot flew the last heat of the round before and this is
+// the first heat; a slot is drawn at most once plus once per roster pilot,
+// and a slot whose draws all clash stays empty.
 
 constexpr int kMaxAttempts = 24;
 
@@ -27,6 +30,7 @@ struct DrawInput {
     std::span<const PilotRecord> roster;
     std::span<const int> listOrder;
     MatrixShape shape;
+    DrawRules rules;
 };
 
 // One attempt's working state.
@@ -36,6 +40,7 @@ struct DrawContext {
     Matrix& matrix;
     RandomSource& random;
     DrawObserver& observer;
+    bool noBackToBack = false;
 };
 
 struct DrawOutcome {
@@ -48,7 +53,7 @@ struct DrawOutcome {
 int LinePosition(int value, int lineCount);
 
 // One draw for one slot (all counted from 0). True when the drawn pilot was
-// placed and left the pool; false on a channel clash, which changes nothing.
+// placed and left the pool; false on a clash, which changes nothing.
 bool PlaceRandomPilot(DrawContext& draw, int round, int heat, int slot);
 
 // One attempt: true when every round placed every pilot. Either way the

@@ -56,14 +56,19 @@ std::int64_t ForcedRepeats(std::span<const std::vector<int>> heatSizes)
 
 MeetingBound CountingBound(std::span<const int> pilotsPerChannel, std::span<const std::vector<int>> heatSizes)
 {
-    MeetingBound bound;
-    std::int64_t pilots = 0;
+    int pilots = 0;
     std::int64_t matePairs = 0;
     for (int onChannel : pilotsPerChannel) {
         pilots += onChannel;
         matePairs += PairsOf(onChannel);
     }
-    bound.allowedPairs = PairsOf(pilots) - matePairs;
+    return CountingBound(pilots, matePairs, heatSizes);
+}
+
+MeetingBound CountingBound(int pilots, std::int64_t forbiddenPairs, std::span<const std::vector<int>> heatSizes)
+{
+    MeetingBound bound;
+    bound.allowedPairs = PairsOf(pilots) - forbiddenPairs;
     for (const std::vector<int>& round : heatSizes)
         for (int size : round)
             bound.meetings += PairsOf(size);

@@ -26,6 +26,9 @@ struct MeetingBound {
 
 // heatSizes: for each round the number of pilots in each of its heats.
 MeetingBound CountingBound(std::span<const int> pilotsPerChannel, std::span<const std::vector<int>> heatSizes);
+// The same where the pairs that may not meet are more than the channel
+// mates (team mates too): forbiddenPairs counts each such pair once.
+MeetingBound CountingBound(int pilots, std::int64_t forbiddenPairs, std::span<const std::vector<int>> heatSizes);
 
 // True when no two rounds force more repeats than the most even spread of
 // the meetings over the pairs: a schedule reaching the bound may exist in

@@ -83,7 +83,15 @@ DialogTemplate ExportScheduleCsvTemplate()
     return ExportTemplate(IDD_EXPORT_SCHEDULE_CSV, QT_TRANSLATE_NOOP("PathDialog", "Export rozpisu (CSV)"),
                           QT_TRANSLATE_NOOP("PathDialog", "Můžete uložit rozpis heatů do souboru CSV pro tabulkový "
                                                           "procesor nebo webovou stránku klubu. Každý řádek: kolo, "
-                                                          "heat, příjmení, jméno, frekvence."));
+                                                          "heat, příjmení, jméno, frekvence, tým, časoměřič."));
+}
+
+DialogTemplate ExportHeatListTemplate()
+{
+    return ExportTemplate(IDD_EXPORT_TIMEKEEPERS, QT_TRANSLATE_NOOP("PathDialog", "Export časoměřičů"),
+                          QT_TRANSLATE_NOOP("PathDialog", "Můžete uložit seznam heatů pro stolek časoměřičů: pro "
+                                                          "každý heat jeho piloty s frekvencí, týmem a tím, kdo "
+                                                          "jim měří čas."));
 }
 
 DialogTemplate ExportSchedulePageTemplate()

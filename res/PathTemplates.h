@@ -12,3 +12,4 @@ DialogTemplate ExportHeatsTemplate();
 DialogTemplate ExportStatisticsTemplate();
 DialogTemplate ExportScheduleCsvTemplate();
 DialogTemplate ExportSchedulePageTemplate();
+DialogTemplate ExportHeatListTemplate();

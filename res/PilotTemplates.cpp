@@ -30,6 +30,8 @@ DialogTemplate PilotDialogTemplate(const PilotDialogTexts& texts)
         EditControl(IDC_FIRST_NAME, QRect(7, 47, 122, 14)),
         LabelControl(QRect(7, 66, 50, 8), texts.frequencyLabel),
         EditControl(IDC_FREQUENCY, QRect(7, 76, 39, 14)),
+        LabelControl(QRect(56, 66, 73, 8), QT_TRANSLATE_NOOP("PilotDialog", "&Tým:")),
+        EditControl(IDC_TEAM, QRect(56, 76, 73, 14)),
     };
     return pilot;
 }
@@ -48,7 +50,8 @@ DialogTemplate AddPilotDialogTemplate()
     DialogTemplate add = PilotDialogTemplate({IDD_ADD_PILOT, QT_TRANSLATE_NOOP("PilotDialog", "Vložení pilota"),
                                               QT_TRANSLATE_NOOP("PilotDialog", "&Příjmení Pilota:"),
                                               QT_TRANSLATE_NOOP("PilotDialog", "&Frekvence:")});
-    add.controls.push_back(CheckBoxControl(IDC_ADD_ANOTHER, QRect(66, 80, 135, 10),
+    add.sizeDu = QSize(208, 112);
+    add.controls.push_back(CheckBoxControl(IDC_ADD_ANOTHER, QRect(7, 96, 135, 10),
                                            QT_TRANSLATE_NOOP("PilotDialog", "Chci vložit dalšího pilota")));
     AddButtons(add);
     return add;

@@ -103,3 +103,9 @@ constexpr int IDC_PRINT_PREVIEW = 1070;
 constexpr int ID_PRINT_HEAT_SHEETS = 32820;
 constexpr int ID_PRINT_PILOT_LIST = 32821;
 constexpr int ID_EXPORT_SCHEDULE_PAGE = 32822;
+// Teams, the rules of the draw and the timekeepers.
+constexpr int IDC_TEAM = 1080;
+constexpr int IDC_NO_BACK_TO_BACK = 1081;
+constexpr int IDC_TIMEKEEPERS = 1082;
+constexpr int IDD_EXPORT_TIMEKEEPERS = 171;
+constexpr int ID_EXPORT_TIMEKEEPERS = 32830;

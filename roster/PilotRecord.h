@@ -6,11 +6,11 @@
 constexpr int kRosterCapacity = 100;
 constexpr int kFirstNameChars = 20;
 constexpr int kLastNameChars = 30;
+constexpr int kTeamChars = 20;
 
-// The channels a pilot may fly on: the add dialog offers the lower part of
-// the range, the edit dialog and a roster file all of it.
+// The channels a pilot may fly on, in the dialogs, a roster file and a
+// contest file alike.
 constexpr int kLowestChannel = 10;
-constexpr int kHighestNewChannel = 60;
 constexpr int kHighestChannel = 80;
 
 // One pilot of the roster. A record read from a roster line is cut to the
@@ -20,6 +20,7 @@ struct PilotRecord {
     QString firstName;
     QString lastName;
     int frequency = 0;  // the radio channel the pilot flies on
+    QString team;       // empty for a pilot flying for no team; team mates never share a heat
 
     bool operator==(const PilotRecord&) const = default;
 };

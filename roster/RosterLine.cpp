@@ -58,17 +58,20 @@ RosterLineFields ReadRosterLine(const QString& line)
         read.firstName = fields[1];
     if (fields.size() > 2)
         read.frequency = ConvertLikeAtoi(fields[2]);
+    if (fields.size() > 3)
+        read.team = fields[3].trimmed();
     return read;
 }
 
-QString FormatRosterLine(const QString& lastName, const QString& firstName, int frequency)
+QString FormatRosterLine(const QString& lastName, const QString& firstName, int frequency, const QString& team)
 {
-    return lastName + u',' + firstName + u',' + QString::number(frequency);
+    const QString line = lastName + u',' + firstName + u',' + QString::number(frequency);
+    return team.isEmpty() ? line : line + u',' + team;
 }
 
 QString FormatRosterLine(const PilotRecord& pilot)
 {
-    return FormatRosterLine(pilot.lastName, pilot.firstName, pilot.frequency);
+    return FormatRosterLine(pilot.lastName, pilot.firstName, pilot.frequency, pilot.team);
 }
 
 void ApplyRosterLine(const RosterLineFields& fields, PilotRecord& pilot)
@@ -79,6 +82,8 @@ void ApplyRosterLine(const RosterLineFields& fields, PilotRecord& pilot)
         pilot.firstName = LimitCharacters(*fields.firstName, kFirstNameChars);
     if (fields.frequency)
         pilot.frequency = *fields.frequency;
+    if (fields.team)
+        pilot.team = LimitCharacters(*fields.team, kTeamChars).trimmed();
 }
 
 RosterLineFault CheckRosterLine(const QString& line)

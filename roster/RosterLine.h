@@ -7,22 +7,28 @@
 #include <optional>
 
 // The roster line, the one text form of a pilot: last name, comma, first
-// name, comma, channel. The pilot list shows it, the roster file holds it,
-// the duplicate check compares it.
+// name, comma, channel and, for a pilot of a team, comma and team. The pilot
+// list shows it, the roster file holds it, the duplicate check compares it.
+// A pilot without a team is written in three fields, as before teams, so a
+// roster file of three fields comes back byte for byte.
 //
 // Reading keeps every field in its place, empty or not: field 1 is the text
 // before the first comma, field 2 the text up to the second, field 3 the text
-// up to a third comma or the end; later fields are ignored. A field the line
-// does not reach is absent, and leaves its target as it was. So every line
-// the program writes reads back as the record it came from.
+// up to a third comma or the end, field 4 (the team) up to a fourth comma or
+// the end; later fields are ignored. A field the line does not reach is
+// absent, and leaves its target as it was. So every line the program writes
+// reads back as the record it came from. The team is taken without the
+// blanks around it: "Orlík" and "Orlík " are one team on the field.
 struct RosterLineFields {
     std::optional<QString> lastName;
     std::optional<QString> firstName;
     std::optional<int> frequency;
+    std::optional<QString> team;
 };
 
 RosterLineFields ReadRosterLine(const QString& line);
-QString FormatRosterLine(const QString& lastName, const QString& firstName, int frequency);
+QString FormatRosterLine(const QString& lastName, const QString& firstName, int frequency,
+                         const QString& team = {});
 QString FormatRosterLine(const PilotRecord& pilot);
 
 // Why a roster file line cannot become a pilot. A line becomes one when it

@@ -318,6 +318,10 @@
         <source>Please perform a Matrix Calculation before attempting to export the web page.</source>
         <translation>Před exportem webové stránky proveďte výpočet Matrixu.</translation>
     </message>
+    <message>
+        <source>Please perform a Matrix Calculation before attempting to export the heat list.</source>
+        <translation>Před exportem seznamu heatů nejprve spočítejte Matrix.</translation>
+    </message>
 </context>
 <context>
     <name>CStatisticsDlg</name>
@@ -342,6 +346,10 @@ Meze platí pro velikosti heatů tohoto výsledku; ne každou lze dosáhnout.</s
 Nejméně setkání jedné dvojice: %3 (mez: nejvýše %4)
 Dvojice, které se nepotkaly: %5 z %6 (mez: nejméně %7)
 Meze platí pro velikosti heatů tohoto výsledku; ne každou lze dosáhnout.</translation>
+    </message>
+    <message>
+        <source>Dvojice, které se potkat nesmějí (stejná frekvence nebo tým), se nepočítají: %1.</source>
+        <translation>Dvojice, které se potkat nesmějí (stejná frekvence nebo tým), se nepočítají: %1.</translation>
     </message>
 </context>
 <context>
@@ -533,6 +541,26 @@ Meze platí pro velikosti heatů tohoto výsledku; ne každou lze dosáhnout.</t
         <source>Round %1, heat %2 of the schedule</source>
         <translation>Kolo %1, heat %2 rozpisu</translation>
     </message>
+    <message>
+        <source>%1: &quot;%2&quot; must be true or false.</source>
+        <translation>%1: „%2“ musí být true nebo false.</translation>
+    </message>
+    <message>
+        <source>The rules</source>
+        <translation>Pravidla</translation>
+    </message>
+    <message>
+        <source>%1: &quot;team&quot; may not contain a comma.</source>
+        <translation>%1: „team“ nesmí obsahovat čárku.</translation>
+    </message>
+    <message>
+        <source>%1: &quot;timekeepers&quot; must be true or false.</source>
+        <translation>%1: „timekeepers“ musí být true nebo false.</translation>
+    </message>
+    <message>
+        <source>%1 has two pilots of team %2: %3 and %4.</source>
+        <translation>%1 má dva piloty týmu %2: %3 a %4.</translation>
+    </message>
 </context>
 <context>
     <name>DrawFailureMessage</name>
@@ -607,6 +635,18 @@ Meze platí pro velikosti heatů tohoto výsledku; ne každou lze dosáhnout.</t
     <message>
         <source>Cannot resolve frequency conflict. Rerun Matrix to reseed random number generator.</source>
         <translation>Konflikt frekvencí nelze vyřešit. Spusťte výpočet Matrixu znovu, generátor náhodných čísel začne jinde.</translation>
+    </message>
+    <message>
+        <source>Team %1 has %2 but a round has only %3.</source>
+        <translation>Tým %1 má %2, ale kolo má jen %3.</translation>
+    </message>
+    <message>
+        <source>Team %1 has %2, but the %3 of a round fill only %4 of %5 each, and no heat may hold two pilots of one team. Use fewer pilots per heat.</source>
+        <translation>Tým %1 má %2, ale %3 kola zaplní jen %4 po %5 a žádný heat nesmí mít dva piloty jednoho týmu. Použijte méně pilotů v heatu.</translation>
+    </message>
+    <message>
+        <source>The pilots fill only one heat a round, so they fly the last heat of each round and the first of the next: &quot;Ne dvakrát po sobě&quot; cannot hold. Use fewer pilots per heat, or clear the option.</source>
+        <translation>Piloti zaplní jen jeden heat v kole, takže létají poslední heat každého kola i první heat dalšího: „Ne dvakrát po sobě“ nelze dodržet. Použijte méně pilotů v heatu, nebo volbu zrušte.</translation>
     </message>
 </context>
 <context>
@@ -726,8 +766,16 @@ Meze platí pro velikosti heatů tohoto výsledku; ne každou lze dosáhnout.</t
         <translation>Export rozpisu (CSV)</translation>
     </message>
     <message>
-        <source>Můžete uložit rozpis heatů do souboru CSV pro tabulkový procesor nebo webovou stránku klubu. Každý řádek: kolo, heat, příjmení, jméno, frekvence.</source>
-        <translation>Můžete uložit rozpis heatů do souboru CSV pro tabulkový procesor nebo webovou stránku klubu. Každý řádek: kolo, heat, příjmení, jméno, frekvence.</translation>
+        <source>Můžete uložit rozpis heatů do souboru CSV pro tabulkový procesor nebo webovou stránku klubu. Každý řádek: kolo, heat, příjmení, jméno, frekvence, tým, časoměřič.</source>
+        <translation>Můžete uložit rozpis heatů do souboru CSV pro tabulkový procesor nebo webovou stránku klubu. Každý řádek: kolo, heat, příjmení, jméno, frekvence, tým, časoměřič.</translation>
+    </message>
+    <message>
+        <source>Export časoměřičů</source>
+        <translation>Export časoměřičů</translation>
+    </message>
+    <message>
+        <source>Můžete uložit seznam heatů pro stolek časoměřičů: pro každý heat jeho piloty s frekvencí, týmem a tím, kdo jim měří čas.</source>
+        <translation>Můžete uložit seznam heatů pro stolek časoměřičů: pro každý heat jeho piloty s frekvencí, týmem a tím, kdo jim měří čas.</translation>
     </message>
     <message>
         <source>Export webové stránky</source>
@@ -779,6 +827,10 @@ Meze platí pro velikosti heatů tohoto výsledku; ne každou lze dosáhnout.</t
     <message>
         <source>&amp;Frekvence</source>
         <translation>&amp;Frekvence</translation>
+    </message>
+    <message>
+        <source>&amp;Tým:</source>
+        <translation>&amp;Tým:</translation>
     </message>
 </context>
 <context>
@@ -1025,12 +1077,28 @@ Meze platí pro velikosti heatů tohoto výsledku; ne každou lze dosáhnout.</t
         <source>Seznam &amp;pilotů</source>
         <translation>Seznam &amp;pilotů</translation>
     </message>
+    <message>
+        <source>Export čas&amp;oměřičů…</source>
+        <translation>Export čas&amp;oměřičů…</translation>
+    </message>
+    <message>
+        <source>&amp;Ne dvakrát po sobě</source>
+        <translation>&amp;Ne dvakrát po sobě</translation>
+    </message>
+    <message>
+        <source>&amp;Časoměřiči</source>
+        <translation>&amp;Časoměřiči</translation>
+    </message>
 </context>
 <context>
     <name>ResultTree</name>
     <message>
         <source>Round %1, Heat %2</source>
         <translation>Kolo %1, Heat %2</translation>
+    </message>
+    <message>
+        <source>%1 – timed by %2 %3</source>
+        <translation>%1 – čas měří %2 %3</translation>
     </message>
 </context>
 <context>
@@ -1170,6 +1238,13 @@ Meze platí pro velikosti heatů tohoto výsledku; ne každou lze dosáhnout.</t
     <message>
         <source>%1 The file was left as it was.</source>
         <translation>%1 Soubor zůstal, jak byl.</translation>
+    </message>
+</context>
+<context>
+    <name>Timekeepers</name>
+    <message>
+        <source>The pilots fill only one heat a round, so nobody is free to time them. The schedule has no timekeepers; use fewer pilots per heat to have them.</source>
+        <translation>Piloti zaplní jen jeden heat v kole, takže nikdo nemá volno jim měřit čas. Rozpis je bez časoměřičů; pro ně použijte méně pilotů v heatu.</translation>
     </message>
 </context>
 </TS>

@@ -316,6 +316,10 @@
         <source>Please perform a Matrix Calculation before attempting to export the web page.</source>
         <translation>Please perform a Matrix Calculation before attempting to export the web page.</translation>
     </message>
+    <message>
+        <source>Please perform a Matrix Calculation before attempting to export the heat list.</source>
+        <translation>Please perform a Matrix Calculation before attempting to export the heat list.</translation>
+    </message>
 </context>
 <context>
     <name>CStatisticsDlg</name>
@@ -340,6 +344,10 @@ Meze platí pro velikosti heatů tohoto výsledku; ne každou lze dosáhnout.</s
 Fewest meetings of one pair: %3 (bound: at most %4)
 Pairs that never met: %5 of %6 (bound: at least %7)
 The bounds hold for the heat sizes of this result; not every one can be reached.</translation>
+    </message>
+    <message>
+        <source>Dvojice, které se potkat nesmějí (stejná frekvence nebo tým), se nepočítají: %1.</source>
+        <translation>Pairs that may not meet (same channel or team) are not counted: %1.</translation>
     </message>
 </context>
 <context>
@@ -531,6 +539,26 @@ The bounds hold for the heat sizes of this result; not every one can be reached.
         <source>Round %1, heat %2 of the schedule</source>
         <translation>Round %1, heat %2 of the schedule</translation>
     </message>
+    <message>
+        <source>%1: &quot;%2&quot; must be true or false.</source>
+        <translation>%1: &quot;%2&quot; must be true or false.</translation>
+    </message>
+    <message>
+        <source>The rules</source>
+        <translation>The rules</translation>
+    </message>
+    <message>
+        <source>%1: &quot;team&quot; may not contain a comma.</source>
+        <translation>%1: &quot;team&quot; may not contain a comma.</translation>
+    </message>
+    <message>
+        <source>%1: &quot;timekeepers&quot; must be true or false.</source>
+        <translation>%1: &quot;timekeepers&quot; must be true or false.</translation>
+    </message>
+    <message>
+        <source>%1 has two pilots of team %2: %3 and %4.</source>
+        <translation>%1 has two pilots of team %2: %3 and %4.</translation>
+    </message>
 </context>
 <context>
     <name>DrawFailureMessage</name>
@@ -599,6 +627,18 @@ The bounds hold for the heat sizes of this result; not every one can be reached.
     <message>
         <source>Cannot resolve frequency conflict. Rerun Matrix to reseed random number generator.</source>
         <translation>Cannot resolve frequency conflict. Rerun Matrix to reseed random number generator.</translation>
+    </message>
+    <message>
+        <source>Team %1 has %2 but a round has only %3.</source>
+        <translation>Team %1 has %2 but a round has only %3.</translation>
+    </message>
+    <message>
+        <source>Team %1 has %2, but the %3 of a round fill only %4 of %5 each, and no heat may hold two pilots of one team. Use fewer pilots per heat.</source>
+        <translation>Team %1 has %2, but the %3 of a round fill only %4 of %5 each, and no heat may hold two pilots of one team. Use fewer pilots per heat.</translation>
+    </message>
+    <message>
+        <source>The pilots fill only one heat a round, so they fly the last heat of each round and the first of the next: &quot;Ne dvakrát po sobě&quot; cannot hold. Use fewer pilots per heat, or clear the option.</source>
+        <translation>The pilots fill only one heat a round, so they fly the last heat of each round and the first of the next: &quot;No back-to-back&quot; cannot hold. Use fewer pilots per heat, or clear the option.</translation>
     </message>
 </context>
 <context>
@@ -718,8 +758,16 @@ The bounds hold for the heat sizes of this result; not every one can be reached.
         <translation>Export Schedule (CSV)</translation>
     </message>
     <message>
-        <source>Můžete uložit rozpis heatů do souboru CSV pro tabulkový procesor nebo webovou stránku klubu. Každý řádek: kolo, heat, příjmení, jméno, frekvence.</source>
-        <translation>You can save the heat schedule to a CSV file for a spreadsheet or a club&apos;s web page. Each line: round, heat, last name, first name, channel.</translation>
+        <source>Můžete uložit rozpis heatů do souboru CSV pro tabulkový procesor nebo webovou stránku klubu. Každý řádek: kolo, heat, příjmení, jméno, frekvence, tým, časoměřič.</source>
+        <translation>You can save the heat schedule to a CSV file for a spreadsheet or the club&apos;s web page. Each line: round, heat, last name, first name, channel, team, timekeeper.</translation>
+    </message>
+    <message>
+        <source>Export časoměřičů</source>
+        <translation>Export Timekeepers</translation>
+    </message>
+    <message>
+        <source>Můžete uložit seznam heatů pro stolek časoměřičů: pro každý heat jeho piloty s frekvencí, týmem a tím, kdo jim měří čas.</source>
+        <translation>You can save the heat list for the timekeepers&apos; table: for each heat its pilots with channel, team and who times them.</translation>
     </message>
     <message>
         <source>Export webové stránky</source>
@@ -771,6 +819,10 @@ The bounds hold for the heat sizes of this result; not every one can be reached.
     <message>
         <source>&amp;Frekvence</source>
         <translation>Fre&amp;quency</translation>
+    </message>
+    <message>
+        <source>&amp;Tým:</source>
+        <translation>&amp;Team:</translation>
     </message>
 </context>
 <context>
@@ -1017,12 +1069,28 @@ The bounds hold for the heat sizes of this result; not every one can be reached.
         <source>Seznam &amp;pilotů</source>
         <translation>&amp;Pilot List</translation>
     </message>
+    <message>
+        <source>Export čas&amp;oměřičů…</source>
+        <translation>Export &amp;Timekeepers…</translation>
+    </message>
+    <message>
+        <source>&amp;Ne dvakrát po sobě</source>
+        <translation>No &amp;back-to-back</translation>
+    </message>
+    <message>
+        <source>&amp;Časoměřiči</source>
+        <translation>&amp;Timekeepers</translation>
+    </message>
 </context>
 <context>
     <name>ResultTree</name>
     <message>
         <source>Round %1, Heat %2</source>
         <translation>Round %1, Heat %2</translation>
+    </message>
+    <message>
+        <source>%1 – timed by %2 %3</source>
+        <translation>%1 – timed by %2 %3</translation>
     </message>
 </context>
 <context>
@@ -1160,6 +1228,13 @@ The bounds hold for the heat sizes of this result; not every one can be reached.
     <message>
         <source>%1 The file was left as it was.</source>
         <translation>%1 The file was left as it was.</translation>
+    </message>
+</context>
+<context>
+    <name>Timekeepers</name>
+    <message>
+        <source>The pilots fill only one heat a round, so nobody is free to time them. The schedule has no timekeepers; use fewer pilots per heat to have them.</source>
+        <translation>The pilots fill only one heat a round, so nobody is free to time them. The schedule has no timekeepers; use fewer pilots per heat to have them.</translation>
     </message>
 </context>
 </TS>

@@ -19,10 +19,11 @@ struct BalanceJob {
     std::vector<PilotRecord> roster;
     std::vector<int> listOrder;
     MatrixShape shape;
+    DrawRules rules;
     unsigned seed = 0;
     BalanceSettings settings;
 
-    DrawInput Input() const { return {roster, listOrder, shape}; }
+    DrawInput Input() const { return {roster, listOrder, shape, rules}; }
 };
 
 // Runs the job here and now, following it with the observer.

@@ -13,6 +13,7 @@
 
 #include "window/ResultTree.h"
 #include "matrix/DrawFailureMessage.h"
+#include "matrix/Timekeepers.h"
 #include "res/ResourceIds.h"
 #include "roster/DrawOrder.h"
 
@@ -99,6 +100,7 @@ BalanceJob CRaceDlg::BalanceJobFromFields(unsigned seed, int effort)
     job.roster = m_contest.pilots;
     job.listOrder = DrawOrder(job.roster);
     job.shape = m_contest.fields;
+    job.rules = m_contest.rules;
     job.seed = seed;
     job.settings.effort = effort;
     return job;
@@ -113,13 +115,16 @@ CommandOutcome CRaceDlg::TakeBalancedResult(const BalanceJob& job, const Balance
     result.heats = job.shape.heats;
     result.matrix = outcome.matrix;
     result.completed = outcome.completed;
+    const std::optional<QString> noTimekeepers = AddTimekeepers(result, job.rules, job.seed);
     ShowResult(m_resultTree, result);
     m_contest.result = std::move(result);
     m_contest.draw = {DrawKind::Balanced, job.seed, job.settings.effort};
     if (!m_contest.result.completed)
-        return CommandOutcome::Failed(DrawFailureMessage(m_contest.result.pilots, job.shape));
+        return CommandOutcome::Failed(DrawFailureMessage(m_contest.result.pilots, job.shape, job.rules));
     SetStatusText(BalanceStatusText(outcome.figures, outcome.bound.least, SearchStateOf(outcome))
                   + tr(", seed %1").arg(job.seed));
+    if (noTimekeepers)
+        return CommandOutcome::Failed(*noTimekeepers);
     return CommandOutcome::Done();
 }
 

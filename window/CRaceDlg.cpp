@@ -64,6 +64,8 @@ void CRaceDlg::DoDataExchange(CDataExchange* pDX)
     DDV_MinMaxInt(pDX, m_contest.fields.heats, kMinHeats, kMaxHeats);
     DDX_Text(pDX, IDC_PILOTS_PER_HEAT, m_contest.fields.pilotsPerHeat);
     DDV_MinMaxInt(pDX, m_contest.fields.pilotsPerHeat, kMinPilotsPerHeat, kSlotsPerHeat);
+    DDX_Check(pDX, IDC_NO_BACK_TO_BACK, m_contest.rules.noBackToBack);
+    DDX_Check(pDX, IDC_TIMEKEEPERS, m_contest.rules.timekeepers);
 }
 
 bool CRaceDlg::OnCommand(int id, int notifyCode)
@@ -88,6 +90,7 @@ bool CRaceDlg::OnCommand(int id, int notifyCode)
         case ID_UNDO: ShowOutcome(Undo()); break;
         case ID_REDO: ShowOutcome(Redo()); break;
         case ID_EXPORT_SCHEDULE_CSV: ShowOutcome(ExportScheduleCsv()); break;
+        case ID_EXPORT_TIMEKEEPERS: ShowOutcome(ExportHeatList()); break;
         case ID_IMPORT_PILOTS: OnImportPilots(); break;
         case ID_EXPORT_PILOTS: OnExportPilots(); break;
         case ID_RECALCULATE: OnRecalculate(); break;

@@ -87,6 +87,7 @@ public:
     // The history of the contest's changes (window/ContestHistory.cpp).
     CommandOutcome Undo();
     CommandOutcome Redo();
+    CommandOutcome ExportHeatList();
     // The calculation (window/RecalculateCommand.cpp), seeded with the given
     // seed; the menu's command seeds it from the window's clock.
     CommandOutcome Recalculate(unsigned seed);

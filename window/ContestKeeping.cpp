@@ -10,6 +10,7 @@
 #include "res/ResourceIds.h"
 #include "roster/RosterLine.h"
 
+#include <QAbstractButton>
 #include <QDialog>
 
 QStringList RosterLines(std::span<const PilotRecord> pilots)
@@ -35,6 +36,13 @@ bool CRaceDlg::FieldsDifferFromContest() const
                                           {IDC_PILOTS_PER_HEAT, m_contest.fields.pilotsPerHeat}};
     for (const auto& [id, value] : fields) {
         if (GetDlgItem(id) && GetDlgItemText(id).trimmed() != QString::number(value))
+            return true;
+    }
+    const std::pair<int, bool> rules[] = {{IDC_NO_BACK_TO_BACK, m_contest.rules.noBackToBack},
+                                          {IDC_TIMEKEEPERS, m_contest.rules.timekeepers}};
+    for (const auto& [id, ticked] : rules) {
+        const auto* box = qobject_cast<const QAbstractButton*>(GetDlgItem(id));
+        if (box && box->isChecked() != ticked)
             return true;
     }
     return false;

@@ -55,8 +55,8 @@ CommandOutcome CRaceDlg::AddPilot()
             return CommandOutcome::Refused(RosterFullMessage());
         if (dialog.DoModal() != IDOK)
             return CommandOutcome::Cancelled();
-        const QString line =
-            FormatRosterLine(dialog.m_lastName, dialog.m_firstName, static_cast<int>(dialog.m_frequency));
+        const QString line = FormatRosterLine(dialog.m_lastName, dialog.m_firstName,
+                                              static_cast<int>(dialog.m_frequency), dialog.m_team);
         if (ListHoldsLine(m_pilotList, line)) {
             Host().ShowMessage(DuplicatePilotMessage(), MB_OK);
         } else {
@@ -88,14 +88,17 @@ CommandOutcome CRaceDlg::EditPilot()
     int frequency = 0;
     SplitPilotLine(m_pilotList.GetText(selected), dialog.m_lastName, dialog.m_firstName, frequency);
     dialog.m_frequency = FrequencyForDialog(frequency);
+    dialog.m_team = ReadRosterLine(m_pilotList.GetText(selected)).team.value_or(QString());
     if (dialog.DoModal() != IDOK)
         return CommandOutcome::Cancelled();
-    const QString line =
-        FormatRosterLine(dialog.m_lastName, dialog.m_firstName, static_cast<int>(dialog.m_frequency));
+    const QString line = FormatRosterLine(dialog.m_lastName, dialog.m_firstName,
+                                          static_cast<int>(dialog.m_frequency), dialog.m_team);
     if (ListHoldsLine(m_pilotList, line, selected))
         return CommandOutcome::Refused(DuplicatePilotMessage());
     m_pilotList.DeleteString(selected);
-    m_pilotList.AddString(line);
+    // The edited pilot stays the one highlighted and selected, wherever its
+    // new line sorts, so Odstranit or another edit acts on it.
+    m_pilotList.SetCurSel(m_pilotList.AddString(line));
     RebuildRoster();
     return CommandOutcome::Done();
 }

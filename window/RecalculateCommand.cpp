@@ -19,6 +19,7 @@ std::optional<CommandOutcome> CRaceDlg::RefuseEmptyPilotList() const
     return CommandOutcome::Refused(
         tr("The pilot list is empty. Add pilots or import a pilot list before calculating the matrix."));
 }
+#include "matrix/Timekeepers.h"
 
 CommandOutcome CRaceDlg::Recalculate(unsigned seed)
 {
@@ -36,9 +37,10 @@ CommandOutcome CRaceDlg::Recalculate(unsigned seed)
     SeededRandom random(seed);
     DrawStatusWriter status([this](const QString& text) { SetStatusText(text); });
     const std::vector<int> order = DrawOrder(result.pilots);
-    const DrawOutcome outcome = DrawMatrix({result.pilots, order, shape}, random, status);
+    const DrawOutcome outcome = DrawMatrix({result.pilots, order, shape, m_contest.rules}, random, status);
     result.matrix = outcome.matrix;
     result.completed = outcome.completed;
+    const std::optional<QString> noTimekeepers = AddTimekeepers(result, m_contest.rules, seed);
 
     ShowResult(m_resultTree, result);
     m_contest.result = std::move(result);
@@ -46,6 +48,8 @@ CommandOutcome CRaceDlg::Recalculate(unsigned seed)
     ShowResultState();
 
     if (!m_contest.result.completed)
-        return CommandOutcome::Failed(DrawFailureMessage(m_contest.result.pilots, shape));
+        return CommandOutcome::Failed(DrawFailureMessage(m_contest.result.pilots, shape, m_contest.rules));
+    if (noTimekeepers)
+        return CommandOutcome::Failed(*noTimekeepers);
     return CommandOutcome::Done();
 }

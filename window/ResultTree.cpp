@@ -5,6 +5,7 @@
 #include "platform/ListAndTree.h"
 
 #include <QCoreApplication>
+
 #include <algorithm>
 #include <vector>
 
@@ -17,6 +18,18 @@ QString HeatNodeText(int round, int heat)
     return QCoreApplication::translate("ResultTree", "Round %1, Heat %2")
         .arg(round, 2, 10, QChar('0'))
         .arg(heat, 2, 10, QChar('0'));
+}
+
+// "Round 01, Heat 02 – timed by Novák Jan" where the schedule has timekeepers.
+QString HeatText(const CalculationResult& result, int round, int heat, int slot)
+{
+    const QString text = HeatNodeText(round + 1, heat + 1);
+    const int keeper = result.timekeepers.At(round, heat, slot);
+    if (keeper < 0 || keeper >= int(result.pilots.size()))
+        return text;
+    const PilotRecord& timekeeper = result.pilots[size_t(keeper)];
+    return QCoreApplication::translate("ResultTree", "%1 – timed by %2 %3")
+        .arg(text, timekeeper.lastName, timekeeper.firstName);
 }
 
 } // namespace
@@ -39,5 +52,5 @@ void ShowResult(CTreeCtrl& tree, const CalculationResult& result)
             for (int slot = 0; slot < kSlotsPerHeat; ++slot)
                 if (const int position = result.matrix.At(round, heat, slot); position != kEmptySlot)
                     tree.InsertSorted(pilotNodes.at(size_t(position)),
-                                      {HeatNodeText(round + 1, heat + 1), kHeatImage, kSelectedImage, round + 1});
+                                      {HeatText(result, round, heat, slot), kHeatImage, kSelectedImage, round + 1});
 }

@@ -4,6 +4,7 @@
 #include "contest/ScheduleCsv.h"
 #include "dialogs/PathDialogs.h"
 #include "matrix/HeatCardFormat.h"
+#include "matrix/HeatListFormat.h"
 #include "matrix/MatrixFileFormat.h"
 #include "window/TextFileExport.h"
 
@@ -47,4 +48,16 @@ CommandOutcome CRaceDlg::ExportHeatCards()
     if (dialog.DoModal() != IDOK)
         return CommandOutcome::Cancelled();
     return ExportFile(dialog.Path(), HeatCardsText(HeatCardsOf(m_contest.result)));
+}
+
+CommandOutcome CRaceDlg::ExportHeatList()
+{
+    if (auto stop = CheckResultFor(
+            tr("Please perform a Matrix Calculation before attempting to export the heat list."), tr("export")))
+        return *stop;
+    CExportHeatListDlg dialog(Host());
+    dialog.SetAsksBeforeReplacing(m_asksBeforeReplacing);
+    if (dialog.DoModal() != IDOK)
+        return CommandOutcome::Cancelled();
+    return ExportTextFile(dialog.Path(), HeatListText(m_contest.result));
 }

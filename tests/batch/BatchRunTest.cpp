@@ -184,3 +184,33 @@ TEST_F(BatchRun, EveryOutputThatExistsIsReplacedWithoutAsking)
         EXPECT_FALSE(written.startsWith("the file of the day before")) << option.toStdString();
     }
 }
+
+// The team comes from the roster file's fourth field, the rules from their
+// options; a team larger than the heats fails with its reason and status 1,
+// and a run that can keep the rules writes the heat list with timekeepers
+// and saves the rules in the contest file.
+TEST_F(BatchRun, TeamsAndRulesFromTheCommandLineReachTheDrawTheFilesAndTheFailure)
+{
+    const QString roster = Path(QStringLiteral("teams.txt"));
+    QByteArray lines;
+    for (int pilot = 0; pilot < 12; ++pilot)
+        lines += "Pilot" + QByteArray::number(pilot) + ",Jan," + QByteArray::number(20 + pilot)
+                 + (pilot < 4 ? ",Orl\xC3\xADk\n" : "\n");
+    WriteBytes(roster, lines);
+    const KvoraxRun refused = RunKvorax({"--import", roster, "--heats", "3", "--pilots-per-heat", "4"});
+    EXPECT_EQ(refused.status, 1);
+    EXPECT_EQ(MessageLines(refused.errors), QStringList{QStringLiteral("Team Orlík has 4 pilots but a round has only 3 heats.")});
+
+    const QString list = Path(QStringLiteral("timekeepers.txt"));
+    const QString contest = Path(QStringLiteral("teams.kvorax"));
+    const KvoraxRun run = RunKvorax({"--import", roster, "--heats", "4", "--pilots-per-heat", "3", "--rounds", "3",
+                                     "--no-back-to-back", "--timekeepers", "--balanced", "--seed", "7",
+                                     "--export-timekeepers", list, "--save", contest});
+    ASSERT_EQ(run.status, 0) << run.errors.toStdString();
+    const QString written = QString::fromUtf8(ReadBytes(list));
+    EXPECT_EQ(written.count(QStringLiteral("Round 0")), 12);
+    EXPECT_EQ(written.count(QStringLiteral(", Orlík: Pilot")), 12);  // each member timed in each round
+    const QByteArray saved = ReadBytes(contest);
+    EXPECT_TRUE(saved.contains("\"noBackToBack\": true") && saved.contains("\"timekeepers\": true"));
+    EXPECT_TRUE(saved.contains("\"team\": \"Orl\xC3\xADk\""));
+}

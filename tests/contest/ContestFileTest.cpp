@@ -140,6 +140,35 @@ TEST(ContestFile, WritesTheDocumentedMembers)
     EXPECT_TRUE(written["date"].isNull());
 }
 
+// A file of today's members only, without teams or rules, reads as before,
+// and writes none of the new members back; team mates in one heat are
+// refused like channel mates.
+TEST(ContestFile, TeamsAndRulesAreOptionalAndTeamMatesNeverShareAHeat)
+{
+    const QByteArray plain = ContestFileBytes(SmallContest());
+    EXPECT_FALSE(plain.contains("\"team\"") || plain.contains("\"rules\""));
+    const ContestFileReading reading = ReadContestFile(plain);
+    ASSERT_TRUE(reading.contest) << reading.error.toStdString();
+    EXPECT_EQ(reading.contest->rules, DrawRules{});
+
+    Contest teamed = SmallContest();
+    teamed.rules.noBackToBack = true;
+    teamed.pilots[3].team = QStringLiteral("Orlík");
+    teamed.result.pilots = teamed.pilots;
+    const ContestFileReading kept = ReadContestFile(ContestFileBytes(teamed));
+    ASSERT_TRUE(kept.contest) << kept.error.toStdString();
+    EXPECT_EQ(kept.contest->pilots[3].team, QStringLiteral("Orlík"));
+    EXPECT_TRUE(kept.contest->rules.noBackToBack);
+    EXPECT_FALSE(kept.contest->rules.timekeepers);
+
+    teamed.pilots[2].team = QStringLiteral("Orlík");  // Novák and Šťastný fly round 1, heat 2 together
+    teamed.result.pilots = teamed.pilots;
+    const ContestFileReading refused = ReadContestFile(ContestFileBytes(teamed));
+    EXPECT_FALSE(refused.contest);
+    EXPECT_EQ(refused.error, QStringLiteral("Round 1, heat 2 of the schedule has two pilots of team Orlík: pilot 3 "
+                                            "(Novák Jan) and pilot 4 (Šťastný Petr)."));
+}
+
 // Each fault a hand-edited or foreign file may have, with the words the
 // organiser needs to find it: what is wrong and where.
 TEST(ContestFile, RefusesEachFaultNamingWhatAndWhere)
@@ -163,6 +192,11 @@ TEST(ContestFile, RefusesEachFaultNamingWhatAndWhere)
         {EditedFile({"pilots", 3, "lastName"}, QString(31, u'Ř')), {"Pilot 4", "lastName", "longer than 30"}},
         {EditedFile({"pilots", 0, "firstName"}, QString(21, u'ž')), {"Pilot 1", "firstName", "longer than 20"}},
         {EditedFile({"pilots", 2, "channel"}, 9), {"Pilot 3", "channel", "10 to 80"}},
+        {EditedFile({"pilots", 2, "team"}, "Orlík, Brno"), {"Pilot 3", "team", "comma"}},
+        {EditedFile({"pilots", 2, "team"}, QString(21, u'ž')), {"Pilot 3", "team", "longer than 20"}},
+        {EditedFile({"pilots", 2, "team"}, 4), {"Pilot 3", "team", "text"}},
+        {EditedFile({"rules"}, true), {"rules", "object"}},
+        {EditedFile({"rules", "timekeepers"}, "yes"), {"The rules", "timekeepers", "true or false"}},
         {EditedFile({"pilots", 2, "channel"}, 35.5), {"Pilot 3", "channel", "whole number"}},
         {EditedFile({"pilots"}, Repeated(PilotOnChannel(20), 101)), {"101 pilots", "at most 100"}},
         {EditedFile({"fields", "rounds"}, 26), {"fields", "rounds", "1 to 25"}},

@@ -6,6 +6,7 @@
 #include "matrix/DrawObserver.h"
 #include "matrix/MatrixDraw.h"
 #include "matrix/SeededRandom.h"
+#include "matrix/Timekeepers.h"
 
 #include <numeric>
 #include <random>
@@ -28,6 +29,7 @@ public:
         contest.pilots = Pilots(OneIn(10) ? kRosterCapacity : Between(0, 30));
         contest.fields = {Between(kMinRounds, kMaxRounds), Between(kMinHeats, kMaxHeats),
                           Between(kMinPilotsPerHeat, kSlotsPerHeat)};
+        contest.rules = {OneIn(3), OneIn(3)};
         if (!OneIn(4))
             Draw(contest);
         if (OneIn(4))
@@ -51,12 +53,20 @@ private:
         return text;
     }
 
+    // A few teams, so that some pilots are team mates; most pilots fly alone.
+    QString Team()
+    {
+        static const QStringList teams = {QStringLiteral("Orlík"), QStringLiteral("Sokoli 🛩"),
+                                          QString(kTeamChars, u'Ž')};
+        return OneIn(2) ? QString() : teams[Between(0, int(teams.size()) - 1)];
+    }
+
     std::vector<PilotRecord> Pilots(int count)
     {
         std::vector<PilotRecord> pilots;
         for (int position = 0; position < count; ++position)
             pilots.push_back({position, Text(kFirstNameChars), Text(kLastNameChars),
-                              Between(kLowestChannel, kHighestChannel)});
+                              Between(kLowestChannel, kHighestChannel), Team()});
         return pilots;
     }
 
@@ -64,7 +74,7 @@ private:
     {
         std::vector<int> listOrder(contest.pilots.size());
         std::iota(listOrder.begin(), listOrder.end(), 0);
-        const DrawInput input{contest.pilots, listOrder, contest.fields};
+        const DrawInput input{contest.pilots, listOrder, contest.fields, contest.rules};
         contest.draw = {OneIn(2) ? DrawKind::Random : DrawKind::Balanced, std::uniform_int_distribution<unsigned>()(m_engine),
                         Between(kMinBalanceEffort, kMaxBalanceEffort)};
         SeededRandom random(contest.draw.seed);
@@ -83,6 +93,7 @@ private:
             result.matrix = outcome.matrix;
             result.completed = outcome.completed;
         }
+        AddTimekeepers(result, contest.rules, contest.draw.seed);
     }
 
     std::mt19937 m_engine;

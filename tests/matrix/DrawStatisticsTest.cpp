@@ -88,3 +88,20 @@ TEST(MeetingBound, MatchesTheCountsOfRealContestShapes)
     EXPECT_EQ(big.allowedPairs, 1760);
     EXPECT_EQ(big.least, (MeetingFigures{1620 + 2 * 360, 140 + 120, 2}));
 }
+
+// Team mates count as channel mates do: a pair that may not meet, left out
+// of the figures, the opponents a pilot may meet and the bound.
+TEST(DrawStatistics, TeamMatesArePairsThatMayNotMeet)
+{
+    SmallContest contest;
+    contest.roster[1].team = contest.roster[3].team = QStringLiteral("Orlík");  // Bob and Dan never met
+    contest.roster[2].team = QStringLiteral("Sokoli");
+    const DrawStatistics statistics = ComputeDrawStatistics(contest.roster, contest.matrix, 2, 2);
+    EXPECT_FALSE(statistics.IsAllowedPair(1, 3));
+    EXPECT_TRUE(statistics.IsAllowedPair(1, 2));
+    EXPECT_EQ(statistics.forbiddenPairs, 2);
+    EXPECT_EQ(statistics.histogram, (std::vector<int>{1, 6, 1}));
+    EXPECT_EQ(statistics.figures.neverMet, 1);
+    EXPECT_EQ(statistics.opponents[1].possible, 3);
+    EXPECT_EQ(statistics.bound.allowedPairs, 8);
+}

@@ -57,6 +57,8 @@ TEST(MainTemplates, MainWindowHasItsControlsAtTheirPlaces)
         {1001, ControlKind::Edit, QRect(57, 18, 26, 14), QString()},
         {-1, ControlKind::Label, QRect(107, 7, 61, 8), QStringLiteral("&Pilotů v heatu")},
         {1002, ControlKind::Edit, QRect(107, 18, 29, 14), QString()},
+        {1081, ControlKind::CheckBox, QRect(145, 9, 76, 10), QStringLiteral("&Ne dvakrát po sobě")},
+        {1082, ControlKind::CheckBox, QRect(145, 22, 76, 10), QStringLiteral("&Časoměřiči")},
         {1009, ControlKind::Label, QRect(7, 44, 268, 8), QString()},
         {-1, ControlKind::Label, QRect(9, 59, 50, 8), QStringLiteral("Seznam pilotů")},
         {1019, ControlKind::Label, QRect(102, 59, 19, 8), QString()},

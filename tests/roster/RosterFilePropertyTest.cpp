@@ -49,7 +49,8 @@ protected:
         QStringList pilots;
         for (int position = 0; position < window.GetRosterCount(); ++position) {
             const PilotRecord& pilot = window.GetRoster()[position];
-            pilots << pilot.lastName + u'|' + pilot.firstName + u'|' + QString::number(pilot.frequency);
+            pilots << pilot.lastName + u'|' + pilot.firstName + u'|' + QString::number(pilot.frequency) + u'|'
+                          + pilot.team;
         }
         return pilots;
     }
@@ -73,15 +74,19 @@ QString RandomName(std::mt19937& random, int maxChars)
 }
 
 // Whatever roster the organiser types in, the file holds it exactly: read
-// back and written again, it gives the same bytes and the same pilots.
+// back and written again, it gives the same bytes and the same pilots, the
+// pilots of a team in four fields and the others in three.
 TEST_F(RosterFileProperties, ExportImportExportKeepsBytesAndRoster)
 {
     for (int round = 0; round < 150; ++round) {
         window.PilotList().ResetContent();
+        int teams = 0;
         for (int pilot = int(m_random() % 30); pilot > 0; --pilot) {
             const QString firstName = m_random() % 4 ? RandomName(m_random, kFirstNameChars) : QString();
+            const QString team = m_random() % 3 ? QString() : RandomName(m_random, kTeamChars).trimmed();
+            teams += !team.isEmpty();
             window.PilotList().AddString(RandomName(m_random, kLastNameChars) + u',' + firstName + u','
-                                         + QString::number(10 + m_random() % 71));
+                                         + QString::number(10 + m_random() % 71) + (team.isEmpty() ? "" : "," + team));
         }
         window.RebuildRoster();
         const QStringList typed = Roster();
@@ -89,6 +94,7 @@ TEST_F(RosterFileProperties, ExportImportExportKeepsBytesAndRoster)
         Import(bytes);
         ASSERT_EQ(Roster(), typed) << bytes.toStdString();
         ASSERT_EQ(ExportedBytes(), bytes);
+        ASSERT_EQ(bytes.count(",") - 2 * window.GetRosterCount(), teams) << "a fourth field only for a team";
     }
     EXPECT_TRUE(host.Messages().isEmpty());
 }

@@ -26,6 +26,25 @@ TEST(RosterLine, ReadsWhatItWrites)
     EXPECT_EQ(FormatRosterLine(pilot), QStringLiteral("Novak,Jan,35"));
 }
 
+// The fourth field is the team, without the blanks a spreadsheet leaves
+// around it; an empty one is no team, and a pilot of none keeps three fields.
+TEST(RosterLine, TakesTheFourthFieldAsTheTeamAndIgnoresLaterOnes)
+{
+    const PilotRecord member = Read(QStringLiteral("Novák,Jan,35, Orlík ,extra,more"));
+    EXPECT_EQ(member.team, QStringLiteral("Orlík"));
+    EXPECT_EQ(member.frequency, 35);
+    EXPECT_EQ(FormatRosterLine(member), QStringLiteral("Novák,Jan,35,Orlík"));
+    EXPECT_EQ(CheckRosterLine(QStringLiteral("Novák,Jan,35,Orlík")), RosterLineFault::None);
+
+    for (const QString& line : {QStringLiteral("Novák,Jan,35"), QStringLiteral("Novák,Jan,35,"),
+                                QStringLiteral("Novák,Jan,35,  ")}) {
+        const PilotRecord alone = Read(line);
+        EXPECT_TRUE(alone.team.isEmpty()) << line.toStdString();
+        EXPECT_EQ(FormatRosterLine(alone), QStringLiteral("Novák,Jan,35"));
+    }
+    EXPECT_EQ(Read(QStringLiteral("A,B,35,") + QString(30, u'Ř')).team, QString(kTeamChars, u'Ř'));
+}
+
 TEST(RosterLine, KeepsEmptyFieldsInTheirPlaces)
 {
     const PilotRecord emptyFirst = Read(QStringLiteral("Novak,,35"));

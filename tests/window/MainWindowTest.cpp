@@ -110,7 +110,8 @@ TEST_F(MainWindow, MenuHoldsEveryCommandInOrder)
     EXPECT_EQ(items[2], (QStringList{QStringLiteral("&Přepočítat"), QStringLiteral("&Vyvážený přepočet"),
                                      QStringLiteral("&Statistika setkání"), QStringLiteral("-"),
                                      QStringLiteral("&Export Matrixu"), QStringLiteral("Export karty &heatů "),
-                                     QStringLiteral("Export rozpisu (&CSV)…"), QStringLiteral("Export &webové stránky…")}));
+                                     QStringLiteral("Export rozpisu (&CSV)…"), QStringLiteral("Export &webové stránky…"),
+                                     QStringLiteral("Export čas&oměřičů…")}));
     EXPECT_EQ(items[3], (QStringList{QStringLiteral("&Vložit"), QStringLiteral("&Odstranit"), QStringLiteral("&Editovat")}));
     EXPECT_EQ(items[4], (QStringList{QStringLiteral("&Matrix"), QStringLiteral("&Karta heatů"),
                                      QStringLiteral("&Startovní listiny"), QStringLiteral("Seznam &pilotů")}));
@@ -127,7 +128,7 @@ TEST_F(MainWindow, MenuItemsCarryTheirCommandIds)
     }
     EXPECT_EQ(ids, (QList<int>{32800, 32801, 32802, 32803, 32804, 0,     32810, 32811, 32812, 32813, 32814,
                                0,     32771, 32772, 0,     32775, 32806, 32807, 32773, 32790, 32791, 0,     32774, 32780,
-                               32805, 32822, 32776, 32777, 32778, 32782, 32781, 32820, 32821, 32795, 32796, 32797,
+                               32805, 32822, 32830, 32776, 32777, 32778, 32782, 32781, 32820, 32821, 32795, 32796, 32797,
                                32779}));
 }
 
@@ -452,7 +453,7 @@ TEST(MainWindowHost, EachWindowWorksOnlyTheHostItWasHanded)
     firstWindow.OnDeletePilot();
 
     EXPECT_TRUE(second.AllAnswered());
-    EXPECT_EQ(second.Messages(), QStringList{IntegerRangeMessage(10, 60)});
+    EXPECT_EQ(second.Messages(), QStringList{IntegerRangeMessage(10, 80)});
     EXPECT_EQ(first.Messages().size(), 1);
     EXPECT_TRUE(first.Messages().front().startsWith("You must select a pilot"));
     EXPECT_TRUE(first.Problems().isEmpty());

@@ -65,7 +65,7 @@ TEST_F(PilotCommands, AddDialogOpensEmptyAndAddsThePilot)
         dialog.PressOk();
     });
     Command(ID_ADD_PILOT);
-    EXPECT_EQ(host.Messages(), (QStringList{EmptyLastNameMessage(), IntegerRangeMessage(10, 60)}));
+    EXPECT_EQ(host.Messages(), (QStringList{EmptyLastNameMessage(), IntegerRangeMessage(10, 80)}));
     EXPECT_EQ(ListedLines(), QStringList{QStringLiteral("Novák,Jan,35")});
     EXPECT_EQ(window.GetDlgItemText(IDC_PILOT_COUNT), QStringLiteral("1"));
     ASSERT_EQ(window.GetRosterCount(), 1);
@@ -110,11 +110,15 @@ TEST_F(PilotCommands, AddAnotherReopensWithTheConfirmedValues)
 
 TEST_F(PilotCommands, ChannelRangesOfAddAndEdit)
 {
-    for (const QString& refused : {QStringLiteral("61"), QStringLiteral("9"), QStringLiteral("81")})
-        EXPECT_EQ(MessagesForChannel(IDD_ADD_PILOT, ID_ADD_PILOT, refused), QStringList{IntegerRangeMessage(10, 60)});
+    for (const QString& refused : {QStringLiteral("9"), QStringLiteral("81")})
+        EXPECT_EQ(MessagesForChannel(IDD_ADD_PILOT, ID_ADD_PILOT, refused), QStringList{IntegerRangeMessage(10, 80)});
     EXPECT_EQ(MessagesForChannel(IDD_ADD_PILOT, ID_ADD_PILOT, QStringLiteral("-35")),
               QStringList{UnsignedExpectedMessage()});
     EXPECT_EQ(window.PilotList().GetCount(), 0);
+    for (const QString& accepted : {QStringLiteral("61"), QStringLiteral("80")})
+        EXPECT_TRUE(MessagesForChannel(IDD_ADD_PILOT, ID_ADD_PILOT, accepted).isEmpty());
+    EXPECT_EQ(window.PilotList().GetCount(), 2);
+    window.PilotList().ResetContent();
 
     ListPilots({QStringLiteral("Novak,Jan")});  // a roster file line without a channel
     window.PilotList().SetCurSel(0);
@@ -212,10 +216,13 @@ TEST_F(PilotCommands, EditFromMenuOrDoubleClickReplacesTheLine)
     Command(ID_EDIT_PILOT);
     EXPECT_EQ(ListedLines(), (QStringList{QStringLiteral("Adam,Jan,72"), QStringLiteral("Brown,Anne,21")}));
     EXPECT_EQ(window.GetRoster()[0].frequency, 72);
-    EXPECT_EQ(window.PilotList().GetCurSel(), LB_ERR);
+    // The edited pilot, sorted to the top now, is the one highlighted and
+    // selected: the window and the organiser see the same line.
+    auto* list = static_cast<QListWidget*>(window.GetDlgItem(IDC_PILOT_LIST));
+    EXPECT_EQ(window.PilotList().GetCurSel(), 0);
+    EXPECT_EQ(list->currentRow(), 0);
 
     // A double-click edits the line too.
-    auto* list = static_cast<QListWidget*>(window.GetDlgItem(IDC_PILOT_LIST));
     window.PilotList().SetCurSel(1);
     host.ExpectDialog(IDD_EDIT_PILOT, [](DialogDriver& dialog) {
         TypePilot(dialog, QStringLiteral("Brown"), QStringLiteral("Ann"), QStringLiteral("21"));
@@ -320,4 +327,42 @@ TEST_F(CzechPilotCommands, RosterTakesTheListsCzechOrderAfterAddAndEdit)
     Command(ID_EDIT_PILOT);
     EXPECT_EQ(RosterNames(window), (QStringList{"Cibulka", "Čermák", "Sýkora", "Zeman", "Žák"}));
     EXPECT_TRUE(host.Messages().isEmpty());
+}
+
+// The team is typed like a name: trimmed, at most the record's length, no
+// comma; the edit dialog shows it and keeps it unless changed.
+TEST_F(PilotCommands, TeamGoesThroughAddAndEditIntoTheLineAndTheRoster)
+{
+    host.ExpectDialog(IDD_ADD_PILOT, [](DialogDriver& dialog) {
+        EXPECT_EQ(dialog.MaxLength(IDC_TEAM), kTeamChars);
+        TypePilot(dialog, QStringLiteral("Novák"), QStringLiteral("Jan"), QStringLiteral("35"));
+        dialog.Type(IDC_TEAM, QStringLiteral("Orlík, Brno"));
+        dialog.PressOk();
+        EXPECT_FALSE(dialog.HasEnded());
+        dialog.Type(IDC_TEAM, QStringLiteral("  Orlík "));
+        dialog.PressOk();
+    });
+    Command(ID_ADD_PILOT);
+    EXPECT_EQ(host.TakeMessages(), QStringList{NameWithCommaMessage()});
+    EXPECT_EQ(ListedLines(), QStringList{QStringLiteral("Novák,Jan,35,Orlík")});
+    ASSERT_EQ(window.GetRosterCount(), 1);
+    EXPECT_EQ(window.GetRoster()[0].team, QStringLiteral("Orlík"));
+
+    window.PilotList().SetCurSel(0);
+    host.ExpectDialog(IDD_EDIT_PILOT, [](DialogDriver& dialog) {
+        EXPECT_EQ(dialog.Text(IDC_TEAM), QStringLiteral("Orlík"));
+        dialog.Type(IDC_FREQUENCY, QStringLiteral("72"));
+        dialog.PressOk();
+    });
+    Command(ID_EDIT_PILOT);
+    EXPECT_EQ(ListedLines(), QStringList{QStringLiteral("Novák,Jan,72,Orlík")});
+
+    window.PilotList().SetCurSel(0);
+    host.ExpectDialog(IDD_EDIT_PILOT, [](DialogDriver& dialog) {
+        dialog.Type(IDC_TEAM, QString());
+        dialog.PressOk();
+    });
+    Command(ID_EDIT_PILOT);
+    EXPECT_EQ(ListedLines(), QStringList{QStringLiteral("Novák,Jan,72")});
+    EXPECT_TRUE(window.GetRoster()[0].team.isEmpty());
 }

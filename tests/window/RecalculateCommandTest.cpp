@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "matrix/DrawRosters.h"
+#include "matrix/Timekeepers.h"
 #include "platform/DataExchange.h"
 #include "platform/DialogDriver.h"
 #include "res/ResourceIds.h"
@@ -219,4 +220,38 @@ TEST_F(RecalculateCommand, EmptyRosterIsSaidAndKeepsTheLastResult)
     EXPECT_EQ(window.ResultTree().GetCount(), 4 + 4 * 2);
     EXPECT_EQ(ResultMatrix(), drawn);
     EXPECT_EQ(window.GetDlgItemText(IDC_STATUS), QStringLiteral("The pilot list has changed since the matrix was calculated."));
+}
+
+// The rules ticked in the window reach the draw: with timekeepers every heat
+// a pilot flies names who times it, someone flying elsewhere in that round;
+// a round of one heat has nobody free, and the command says so.
+TEST_F(RecalculateCommand, TickedRulesReachTheDrawAndTheTreeNamesEachTimekeeper)
+{
+    ListPilotsOnDistinctChannels(12);
+    DialogDriver user(window);
+    user.Tick(IDC_TIMEKEEPERS);
+    user.Tick(IDC_NO_BACK_TO_BACK);
+    Recalculate(3, 3, 4);
+    EXPECT_TRUE(host.Messages().isEmpty()) << host.Messages().join(u'\n').toStdString();
+    EXPECT_TRUE(window.GetContest().rules.timekeepers && window.GetContest().rules.noBackToBack);
+    const CalculationResult& result = window.GetContest().result;
+    ASSERT_TRUE(result.HasTimekeepers());
+    int heats = 0;
+    for (const QString& line : Tree()) {
+        if (!line.startsWith(u' '))
+            continue;
+        ++heats;
+        const qsizetype at = line.indexOf(QStringLiteral(" – timed by Pilot"));
+        ASSERT_GE(at, 0) << line.toStdString();
+        EXPECT_TRUE(line.startsWith(QStringLiteral(" Round 0"))) << line.toStdString();
+    }
+    EXPECT_EQ(heats, 36);
+
+    Recalculate(3, 1, 12);
+    ASSERT_EQ(host.Messages().size(), 1);
+    EXPECT_TRUE(host.TakeMessages()[0].contains(QStringLiteral("only one heat")));
+    user.Tick(IDC_NO_BACK_TO_BACK, false);
+    Recalculate(3, 1, 12);
+    EXPECT_EQ(host.TakeMessages(), QStringList{NoTimekeepersMessage()});
+    EXPECT_FALSE(window.GetContest().result.HasTimekeepers());
 }

@@ -180,9 +180,11 @@ TEST_F(RosterFileCommands, ExportWritesTheRosterInRosterLineFormToTheByte)
     Export(PathOf("one.txt"));
     EXPECT_EQ(ReadFile(PathOf("one.txt")), QByteArray("Alpha,Beta,35\r\n"));
 
-    Import(WriteFile("in.txt", "Zeman, Jan, 40 \n\nAdam,Eva,35,extra\n\xC5\xA0tvrt\xC3\xA1,,21"));
+    // The fourth field is the team; a fifth is ignored.
+    Import(WriteFile("in.txt", "Zeman, Jan, 40 \n\nAdam,Eva,35,Orl\xC3\xADk,extra\n\xC5\xA0tvrt\xC3\xA1,,21"));
     Export(PathOf("two.txt"));
-    EXPECT_EQ(ReadFile(PathOf("two.txt")), QByteArray("Zeman, Jan,40\r\nAdam,Eva,35\r\n\xC5\xA0tvrt\xC3\xA1,,21\r\n"));
+    EXPECT_EQ(ReadFile(PathOf("two.txt")),
+              QByteArray("Zeman, Jan,40\r\nAdam,Eva,35,Orl\xC3\xADk\r\n\xC5\xA0tvrt\xC3\xA1,,21\r\n"));
 
     Import(WriteFile("empty.txt", ""));
     EXPECT_EQ(CountLabel(), QStringLiteral("0"));

@@ -1,0 +1,42 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "matrix/DrawRules.h"
+#include "matrix/Matrix.h"
+
+#include <QString>
+#include <optional>
+
+struct CalculationResult;
+
+// Who times whom. Every pilot of every heat gets a timekeeper: a pilot of
+// the same round who flies neither in that heat nor, where the round has
+// three heats or more, in the heat right after it (so the timekeeper can
+// get ready for a heat of its own). A team mate times the pilot where the
+// team has one free, else any pilot does. Over the contest the timekeeping
+// is spread evenly: no pilot times more than one pilot more than any other.
+//
+// The whole contest is assigned at once, as a matching of pilots in heats to
+// timekeepers in which each timekeeper takes its even share (the jobs over
+// the pilots, rounded up), team mates tried first. Heats so uneven that no
+// such matching exists (the random draw fills heats one after the other)
+// get the smallest share that fits. The same schedule and seed give the
+// same timekeepers.
+
+// The timekeeper of each seat, in the matrix's places; kEmptySlot where the
+// seat is empty. Nothing when some pilot has nobody to time it: a round of
+// one heat, where everyone flies.
+std::optional<Matrix> AssignTimekeepers(const CalculationResult& result, unsigned seed);
+
+// Why there are no timekeepers, for the organiser.
+QString NoTimekeepersMessage();
+
+// Gives a completed result its timekeepers where the rules ask for them,
+// and clears them otherwise; the reason when they cannot be had.
+std::optional<QString> AddTimekeepers(CalculationResult& result, const DrawRules& rules, unsigned seed);
+
+// The heats a round of the result fills (its last heat holding a pilot).
+int HeatsFilled(const CalculationResult& result, int round);
+
+// Whether the timekeeper may time a pilot of this heat of the round.
+bool MayTime(const CalculationResult& result, int round, int heat, int timekeeper);
