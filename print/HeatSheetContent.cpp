@@ -9,26 +9,48 @@
 
 namespace {
 
-QStringList RowOf(const PilotRecord& pilot, const std::vector<SheetColumn>& columns)
+QStringList RowOf(const PilotRecord& pilot, const PilotRecord* timekeeper, const std::vector<SheetColumn>& columns)
 {
     QStringList row;
     for (const SheetColumn& column : columns)
-        row << (column.IsBlank() ? QString() : column.cell(pilot));
+        row << (column.IsBlank() ? QString() : column.cell(pilot, timekeeper));
     return row;
+}
+
+const PilotRecord* PilotAt(const CalculationResult& result, int position)
+{
+    return position >= 0 && position < static_cast<int>(result.pilots.size()) ? &result.pilots[size_t(position)]
+                                                                              : nullptr;
+}
+
+bool HasTeams(const CalculationResult& result)
+{
+    return std::any_of(result.pilots.begin(), result.pilots.end(),
+                       [](const PilotRecord& pilot) { return !pilot.team.isEmpty(); });
 }
 
 } // namespace
 
-std::vector<SheetColumn> HeatSheetColumns()
+std::vector<SheetColumn> HeatSheetColumns(const CalculationResult& result)
 {
-    return {
-        {QCoreApplication::translate("Printout", "Last name"), [](const PilotRecord& pilot) { return pilot.lastName; }},
-        {QCoreApplication::translate("Printout", "First name"), [](const PilotRecord& pilot) { return pilot.firstName; }},
-        {QCoreApplication::translate("Printout", "Channel"), [](const PilotRecord& pilot) { return QString::number(pilot.frequency); }},
-        {QCoreApplication::translate("Printout", "Flight time"), {}},
-        {QCoreApplication::translate("Printout", "Landing"), {}},
-        {QCoreApplication::translate("Printout", "Points"), {}},
+    std::vector<SheetColumn> columns = {
+        {QCoreApplication::translate("Printout", "Last name"), [](const PilotRecord& pilot, const PilotRecord*) { return pilot.lastName; }},
+        {QCoreApplication::translate("Printout", "First name"), [](const PilotRecord& pilot, const PilotRecord*) { return pilot.firstName; }},
+        {QCoreApplication::translate("Printout", "Channel"),
+         [](const PilotRecord& pilot, const PilotRecord*) { return QString::number(pilot.frequency); }},
     };
+    if (HasTeams(result))
+        columns.push_back({QCoreApplication::translate("Printout", "Team"),
+                           [](const PilotRecord& pilot, const PilotRecord*) { return pilot.team; }});
+    if (result.HasTimekeepers())
+        columns.push_back({QCoreApplication::translate("Printout", "Timekeeper"),
+                           [](const PilotRecord&, const PilotRecord* timekeeper) {
+                               return timekeeper ? timekeeper->lastName + u' ' + timekeeper->firstName : QString();
+                           }});
+    for (const char* blank : {QT_TRANSLATE_NOOP("Printout", "Flight time"), QT_TRANSLATE_NOOP("Printout", "Landing"),
+                              QT_TRANSLATE_NOOP("Printout", "Points")})
+        columns.push_back({QCoreApplication::translate("Printout", blank), {}});
+    return columns;
 }
 
 QString HeatSheetHeading(int round, int heat)
@@ -45,9 +67,8 @@ std::vector<HeatSheet> HeatSheetsOf(const CalculationResult& result, const std::
         for (int heat = 0; heat < heats; ++heat) {
             HeatSheet sheet{HeatSheetHeading(round + 1, heat + 1), {}};
             for (int slot = 0; slot < kSlotsPerHeat; ++slot) {
-                const int position = result.matrix.At(round, heat, slot);
-                if (position >= 0 && position < static_cast<int>(result.pilots.size()))
-                    sheet.rows.push_back(RowOf(result.pilots[size_t(position)], columns));
+                if (const PilotRecord* pilot = PilotAt(result, result.matrix.At(round, heat, slot)))
+                    sheet.rows.push_back(RowOf(*pilot, PilotAt(result, result.timekeepers.At(round, heat, slot)), columns));
             }
             sheets.push_back(sheet);
         }

@@ -12,18 +12,20 @@ struct PilotRecord;
 // What the heat sheets of the timekeepers and scorers hold, before any
 // printer is involved: one sheet per heat with a row per pilot.
 
-// A column of a heat sheet: its title and what a pilot's row shows in it.
-// A column without a cell is left blank and ruled, for the scorers to
-// write in. Team and timekeeper join the list as columns of their own once
-// the contest knows them.
+// A column of a heat sheet: its title and what a pilot's row shows in it,
+// given the pilot and the pilot's timekeeper (none where the contest has
+// none). A column without a cell is left blank and ruled, for the scorers to
+// write in.
 struct SheetColumn {
     QString title;
-    std::function<QString(const PilotRecord&)> cell;
+    std::function<QString(const PilotRecord& pilot, const PilotRecord* timekeeper)> cell;
     bool IsBlank() const { return !cell; }
 };
 
-// Last name, first name and channel, then flight time, landing and points.
-std::vector<SheetColumn> HeatSheetColumns();
+// Last name, first name and channel, the team where a pilot of the result
+// has one, the timekeeper where the result has them; then flight time,
+// landing and points.
+std::vector<SheetColumn> HeatSheetColumns(const CalculationResult& result);
 
 // One heat: "Round 01, Heat 02" and one row per pilot placed in it, in slot
 // order, one text per column (empty in the blank ones).

@@ -120,7 +120,7 @@ PrintOutcome PrintHeatSheets(CPrintLayout& layout, SharedPrinter printer, int ba
     layout.PreparePrintout(std::move(printer), kTopMargin, baseFontSize, QStringLiteral("Heat Sheets"));
     if (heading)
         layout.HeadPages(PageHeaderText(*heading, title));
-    const std::vector<SheetColumn> columns = HeatSheetColumns();
+    const std::vector<SheetColumn> columns = HeatSheetColumns(result);
     const std::vector<HeatSheet> sheets = HeatSheetsOf(result, columns);
     int printedSize = baseFontSize;
     const SheetLayout measured = FitSheetSize(layout, baseFontSize, columns, sheets, printedSize);

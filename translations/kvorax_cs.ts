@@ -918,6 +918,14 @@ Meze platí pro velikosti heatů tohoto výsledku; ne každou lze dosáhnout.</t
         <source>Pilot List</source>
         <translation>Seznam pilotů</translation>
     </message>
+    <message>
+        <source>Team</source>
+        <translation>Tým</translation>
+    </message>
+    <message>
+        <source>Timekeeper</source>
+        <translation>Časoměřič</translation>
+    </message>
 </context>
 <context>
     <name>RaceDialog</name>

@@ -910,6 +910,14 @@ The bounds hold for the heat sizes of this result; not every one can be reached.
         <source>Pilot List</source>
         <translation>Pilot List</translation>
     </message>
+    <message>
+        <source>Team</source>
+        <translation>Team</translation>
+    </message>
+    <message>
+        <source>Timekeeper</source>
+        <translation>Timekeeper</translation>
+    </message>
 </context>
 <context>
     <name>RaceDialog</name>

@@ -71,7 +71,7 @@ TEST(HeatSheetContent, GivesEachHeatItsPilotsAndLeavesTheScorersColumnsBlank)
     for (int round = 0; round < 2; ++round)
         for (int pilot = 0; pilot < 7; ++pilot)
             result.matrix.Set(round, pilot % 3, 2 * (pilot / 3), (pilot + round) % 7);
-    const std::vector<SheetColumn> columns = HeatSheetColumns();
+    const std::vector<SheetColumn> columns = HeatSheetColumns(result);
     const std::vector<HeatSheet> sheets = HeatSheetsOf(result, columns);
     ASSERT_EQ(sheets.size(), 6u);
     EXPECT_EQ(sheets[4].heading, QStringLiteral("Round 02, Heat 02"));
@@ -90,4 +90,17 @@ TEST(HeatSheetContent, GivesEachHeatItsPilotsAndLeavesTheScorersColumnsBlank)
                     EXPECT_EQ(sheet.rows[row][qsizetype(column)].isEmpty(), columns[column].IsBlank());
             }
         }
+    EXPECT_EQ(columns.size(), 6u);  // neither teams nor timekeepers here
+
+    // A team and a timekeeper bring their columns; the timekeeper is the
+    // seat's own, named as the heat list names him.
+    const int first = result.matrix.At(0, 0, 0);
+    result.pilots[size_t(first)].team = QStringLiteral("Orlík");
+    result.timekeepers.Set(0, 0, 0, result.matrix.At(0, 1, 0));
+    const std::vector<SheetColumn> ruled = HeatSheetColumns(result);
+    EXPECT_EQ(ColumnTitles(ruled).mid(3, 2), (QStringList{QStringLiteral("Team"), QStringLiteral("Timekeeper")}));
+    const QStringList row = HeatSheetsOf(result, ruled)[0].rows[0];
+    const PilotRecord& keeper = result.pilots[size_t(result.matrix.At(0, 1, 0))];
+    EXPECT_EQ(row.mid(3, 2), (QStringList{QStringLiteral("Orlík"), keeper.lastName + u' ' + keeper.firstName}));
+    EXPECT_EQ(HeatSheetsOf(result, ruled)[1].rows[0][4], QString());  // a seat nobody times
 }
