@@ -2,11 +2,14 @@
 #include "contest/PilotListJson.h"
 
 #include "contest/ContestFileMembers.h"
+#include "matrix/Matrix.h"
 
 #include <QCoreApplication>
 #include <QJsonObject>
 
 namespace {
+
+int OptionalRound(const QJsonObject& pilot, const char* key, const QString& place);
 
 PilotRecord ReadPilot(const QJsonValue& value, int position, const QString& place)
 {
@@ -16,7 +19,29 @@ PilotRecord ReadPilot(const QJsonValue& value, int position, const QString& plac
     record.lastName = TextMember(pilot, "lastName", place, kLastNameChars);
     record.firstName = TextMember(pilot, "firstName", place, kFirstNameChars);
     record.frequency = int(WholeNumberMember(pilot, "channel", place, kLowestChannel, kHighestChannel));
+    record.withdrawnFromRound = OptionalRound(pilot, "withdrawnFromRound", place);
+    record.lateFromRound = OptionalRound(pilot, "lateFromRound", place);
     return record;
+}
+
+// A file of version 1 has neither contest-day member; each pilot flies every round.
+int OptionalRound(const QJsonObject& pilot, const char* key, const QString& place)
+{
+    if (!pilot.contains(QLatin1String(key)))
+        return 0;
+    return int(WholeNumberMember(pilot, key, place, 1, kMaxRounds));
+}
+
+QJsonObject PilotJson(const PilotRecord& pilot)
+{
+    QJsonObject object{{QStringLiteral("lastName"), pilot.lastName},
+                       {QStringLiteral("firstName"), pilot.firstName},
+                       {QStringLiteral("channel"), pilot.frequency}};
+    if (pilot.withdrawnFromRound > 0)
+        object.insert(QStringLiteral("withdrawnFromRound"), pilot.withdrawnFromRound);
+    if (pilot.lateFromRound > 0)
+        object.insert(QStringLiteral("lateFromRound"), pilot.lateFromRound);
+    return object;
 }
 
 }  // namespace
@@ -25,9 +50,7 @@ QJsonArray PilotListJson(std::span<const PilotRecord> pilots)
 {
     QJsonArray list;
     for (const PilotRecord& pilot : pilots)
-        list.append(QJsonObject{{QStringLiteral("lastName"), pilot.lastName},
-                                {QStringLiteral("firstName"), pilot.firstName},
-                                {QStringLiteral("channel"), pilot.frequency}});
+        list.append(PilotJson(pilot));
     return list;
 }
 

@@ -64,6 +64,8 @@ DrawRecord ReadDrawRecord(const QJsonObject& schedule)
                               .arg(SchedulePlace()));
     draw.seed = unsigned(WholeNumberMember(schedule, "seed", SchedulePlace(), 0, kHighestSeed));
     draw.effort = int(WholeNumberMember(schedule, "effort", SchedulePlace(), kMinBalanceEffort, kMaxBalanceEffort));
+    if (schedule.contains(QLatin1String("fromRound")))
+        draw.fromRound = int(WholeNumberMember(schedule, "fromRound", SchedulePlace(), 1, kMaxRounds));
     return draw;
 }
 
@@ -143,6 +145,8 @@ QJsonValue ScheduleJson(const Contest& contest)
                          {QStringLiteral("rounds"), RoundsJson(result)}};
     if (result.pilots != contest.pilots)
         schedule.insert(QStringLiteral("pilots"), PilotListJson(result.pilots));
+    if (contest.draw.fromRound > 1)
+        schedule.insert(QStringLiteral("fromRound"), contest.draw.fromRound);
     return schedule;
 }
 

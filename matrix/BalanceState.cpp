@@ -4,13 +4,13 @@
 #include <algorithm>
 #include <cassert>
 
-BalanceState::BalanceState(std::vector<int> channels, int rounds, std::vector<int> heatSizes)
+BalanceState::BalanceState(std::vector<int> channels, int rounds, std::vector<int> heatSizes, int keptSeats)
     : m_pilots(static_cast<int>(channels.size()))
     , m_rounds(rounds)
     , m_channels(std::move(channels))
     , m_sizes(std::move(heatSizes))
 {
-    m_seatsPerHeat = m_sizes.empty() ? 0 : *std::max_element(m_sizes.begin(), m_sizes.end());
+    m_seatsPerHeat = std::max(keptSeats, m_sizes.empty() ? 0 : *std::max_element(m_sizes.begin(), m_sizes.end()));
     m_hasMates.assign(m_pilots, 0);
     m_forbidden.assign(size_t(m_pilots) * m_pilots, 0);
     for (int one = 0; one < m_pilots; ++one)
@@ -24,6 +24,9 @@ BalanceState::BalanceState(std::vector<int> channels, int rounds, std::vector<in
     m_heatOf.assign(size_t(m_rounds) * m_pilots, -1);
     m_seatOf.assign(m_heatOf.size(), -1);
     m_members.assign(size_t(m_rounds) * Heats() * m_seatsPerHeat, -1);
+    m_filled.assign(size_t(m_rounds) * Heats(), 0);
+    for (int round = 0; round < m_rounds; ++round)
+        std::copy(m_sizes.begin(), m_sizes.end(), m_filled.begin() + ptrdiff_t(round) * Heats());
     m_counts.assign(size_t(m_pilots) * m_pilots, 0);
     m_histogram.assign(m_rounds + 2, 0);
     m_histogram[0] = m_pilots * (m_pilots - 1) / 2;
@@ -67,8 +70,28 @@ void BalanceState::AddMeeting(int one, int other, int change)
 void BalanceState::ClearRound(int round)
 {
     for (int heat = 0; heat < Heats(); ++heat)
-        for (int seat = 0; seat < m_sizes[heat]; ++seat)
+        for (int seat = 0; seat < m_seatsPerHeat; ++seat)
             m_members[Seat(round, heat, seat)] = -1;
+}
+
+void BalanceState::SeatKeptRound(int round, std::span<const int> heatOf)
+{
+    assert(static_cast<int>(heatOf.size()) == m_pilots);
+    ClearRound(round);
+    int* filled = &m_filled[size_t(round) * Heats()];
+    std::fill(filled, filled + Heats(), 0);
+    for (int pilot = 0; pilot < m_pilots; ++pilot) {
+        const int heat = heatOf[pilot];
+        m_heatOf[Index(round, pilot)] = heat;
+        if (heat < 0)
+            continue;
+        assert(heat < Heats() && filled[heat] < m_seatsPerHeat);
+        for (int seat = 0; seat < filled[heat]; ++seat)
+            AddMeeting(pilot, m_members[Seat(round, heat, seat)], +1);
+        m_members[Seat(round, heat, filled[heat])] = pilot;
+        m_seatOf[Index(round, pilot)] = filled[heat]++;
+    }
+    KeepRound(round);
 }
 
 void BalanceState::SeatRound(int round, std::span<const int> heatOf)
@@ -89,7 +112,10 @@ void BalanceState::SeatRound(int round, std::span<const int> heatOf)
 
 bool BalanceState::IsSeated() const
 {
-    return std::find(m_heatOf.begin(), m_heatOf.end(), -1) == m_heatOf.end();
+    return std::all_of(m_freeRounds.begin(), m_freeRounds.end(), [this](int round) {
+        const auto first = m_heatOf.begin() + ptrdiff_t(Index(round, 0));
+        return std::find(first, first + m_pilots, -1) == first + m_pilots;
+    });
 }
 
 MeetingFigures BalanceState::FiguresAfterSwap(int round, int one, int other) const
