@@ -137,6 +137,8 @@ ContestChange EnterLatePilot(const Contest& contest, const PilotRecord& pilot, i
 std::optional<QString> SeatFromRound(Contest& contest, int pilot, int fromRound)
 {
     for (int round = std::max(0, fromRound - 1); round < contest.result.rounds; ++round) {
+        if (!contest.result.pilots[size_t(pilot)].FliesInRound(round))
+            continue;
         const std::optional<int> heat = SmallestHeatTaking(contest, round, pilot);
         if (!heat)
             return Tr("No heat of round %1 can take %2: each is full (%3 pilots) or would break a rule.")

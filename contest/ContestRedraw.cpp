@@ -45,13 +45,14 @@ struct Drawn {
     QString reason;
 };
 
-Drawn DrawRounds(const RedrawPool& pool, const MatrixShape& shape, DrawKind kind, unsigned seed, int effort)
+Drawn DrawRounds(const RedrawPool& pool, const MatrixShape& shape, DrawKind kind, unsigned seed, int effort,
+                 std::int64_t steps)
 {
     SeededRandom random(seed);
     const DrawInput input{pool.roster, pool.order, shape, pool.keptHeats};
     if (kind == DrawKind::Balanced) {
         BalanceObserver quiet;
-        const BalancedOutcome outcome = DrawBalanced(input, random, {effort, 0, {}}, quiet);
+        const BalancedOutcome outcome = DrawBalanced(input, random, {effort, steps, {}}, quiet);
         if (outcome.completed)
             return {outcome.matrix, {}};
     } else {
@@ -92,7 +93,8 @@ std::optional<QString> KeepLaterMarks(Contest& contest, int firstDrawn)
 
 }  // namespace
 
-ContestChange RedrawFromRound(const Contest& contest, int fromRound, DrawKind kind, unsigned seed, int effort)
+ContestChange RedrawFromRound(const Contest& contest, int fromRound, DrawKind kind, unsigned seed, int effort,
+                              std::int64_t balanceSteps)
 {
     const CalculationResult& result = contest.result;
     if (!result.completed || !result.HasResult())
@@ -104,7 +106,8 @@ ContestChange RedrawFromRound(const Contest& contest, int fromRound, DrawKind ki
     const int firstDrawn = fromRound - 1;
     const RedrawPool pool = PoolFor(contest, firstDrawn);
     const MatrixShape shape{result.rounds - firstDrawn, result.heats, HeatCapacity(contest)};
-    const Drawn drawn = DrawRounds(pool, shape, kind, seed, std::clamp(effort, kMinBalanceEffort, kMaxBalanceEffort));
+    const Drawn drawn =
+        DrawRounds(pool, shape, kind, seed, std::clamp(effort, kMinBalanceEffort, kMaxBalanceEffort), balanceSteps);
     if (!drawn.matrix)
         return {std::nullopt, drawn.reason};
     Contest changed = contest;

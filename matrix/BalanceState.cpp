@@ -4,13 +4,13 @@
 #include <algorithm>
 #include <cassert>
 
-BalanceState::BalanceState(std::vector<int> channels, int rounds, std::vector<int> heatSizes, int keptSeats)
+BalanceState::BalanceState(std::vector<int> channels, int rounds, std::vector<int> heatSizes)
     : m_pilots(static_cast<int>(channels.size()))
     , m_rounds(rounds)
     , m_channels(std::move(channels))
     , m_sizes(std::move(heatSizes))
 {
-    m_seatsPerHeat = std::max(keptSeats, m_sizes.empty() ? 0 : *std::max_element(m_sizes.begin(), m_sizes.end()));
+    m_seatsPerHeat = m_sizes.empty() ? 0 : *std::max_element(m_sizes.begin(), m_sizes.end());
     m_hasMates.assign(m_pilots, 0);
     m_forbidden.assign(size_t(m_pilots) * m_pilots, 0);
     for (int one = 0; one < m_pilots; ++one)
@@ -18,6 +18,7 @@ BalanceState::BalanceState(std::vector<int> channels, int rounds, std::vector<in
             if (m_channels[one] == m_channels[other])
                 Forbid(one, other);
     m_kept.assign(m_rounds, 0);
+    m_asFlown.assign(m_rounds, 0);
     m_freeRounds.resize(m_rounds);
     for (int round = 0; round < m_rounds; ++round)
         m_freeRounds[round] = round;
@@ -70,27 +71,25 @@ void BalanceState::AddMeeting(int one, int other, int change)
 void BalanceState::ClearRound(int round)
 {
     for (int heat = 0; heat < Heats(); ++heat)
-        for (int seat = 0; seat < m_seatsPerHeat; ++seat)
+        for (int seat = 0; seat < m_sizes[heat]; ++seat)
             m_members[Seat(round, heat, seat)] = -1;
 }
 
+// A kept round holds no seats: the search never looks into its heats, which
+// may be more than the heats it seats. Only its meetings and its heats (as
+// labels) are kept.
 void BalanceState::SeatKeptRound(int round, std::span<const int> heatOf)
 {
     assert(static_cast<int>(heatOf.size()) == m_pilots);
     ClearRound(round);
-    int* filled = &m_filled[size_t(round) * Heats()];
-    std::fill(filled, filled + Heats(), 0);
+    std::fill(&m_filled[size_t(round) * Heats()], &m_filled[size_t(round) * Heats()] + Heats(), 0);
     for (int pilot = 0; pilot < m_pilots; ++pilot) {
-        const int heat = heatOf[pilot];
-        m_heatOf[Index(round, pilot)] = heat;
-        if (heat < 0)
-            continue;
-        assert(heat < Heats() && filled[heat] < m_seatsPerHeat);
-        for (int seat = 0; seat < filled[heat]; ++seat)
-            AddMeeting(pilot, m_members[Seat(round, heat, seat)], +1);
-        m_members[Seat(round, heat, filled[heat])] = pilot;
-        m_seatOf[Index(round, pilot)] = filled[heat]++;
+        m_heatOf[Index(round, pilot)] = heatOf[pilot];
+        for (int earlier = 0; earlier < pilot; ++earlier)
+            if (heatOf[pilot] >= 0 && heatOf[earlier] == heatOf[pilot])
+                AddMeeting(pilot, earlier, +1);
     }
+    m_asFlown[round] = 1;
     KeepRound(round);
 }
 
@@ -216,7 +215,12 @@ int BalanceState::PartnerFor(int round, int pilot, int heat, int seat) const
 MeetingFigures BalanceState::RecountFigures() const
 {
     std::vector<int> counts(size_t(m_pilots) * m_pilots, 0);
-    for (int round = 0; round < m_rounds; ++round)
+    for (int round = 0; round < m_rounds; ++round) {
+        if (m_asFlown[round])
+            for (int one = 0; one < m_pilots; ++one)
+                for (int other = one + 1; other < m_pilots; ++other)
+                    counts[size_t(one) * m_pilots + other] += HeatOf(round, one) >= 0
+                                                              && HeatOf(round, one) == HeatOf(round, other);
         for (int heat = 0; heat < Heats(); ++heat) {
             const std::span<const int> members = Members(round, heat);
             for (size_t one = 0; one < members.size(); ++one)
@@ -224,6 +228,7 @@ MeetingFigures BalanceState::RecountFigures() const
                     ++counts[size_t(std::min(members[one], members[other])) * m_pilots
                              + std::max(members[one], members[other])];
         }
+    }
     MeetingFigures figures;
     for (int one = 0; one < m_pilots; ++one)
         for (int other = one + 1; other < m_pilots; ++other) {

@@ -22,9 +22,8 @@
 class BalanceState {
 public:
     // channels: a channel number per pilot; heatSizes: the seats of each heat
-    // in every round the search seats; keptSeats: the most pilots a heat of a
-    // round seated by SeatKeptRound holds.
-    BalanceState(std::vector<int> channels, int rounds, std::vector<int> heatSizes, int keptSeats = 0);
+    // in every round the search seats.
+    BalanceState(std::vector<int> channels, int rounds, std::vector<int> heatSizes);
 
     int Pilots() const { return m_pilots; }
     int Rounds() const { return m_rounds; }
@@ -55,7 +54,8 @@ public:
     // exactly. Rounds are seated once, before any move.
     void SeatRound(int round, std::span<const int> heatOf);
     // Seats a round as it was flown and keeps it: heatOf[pilot] is the
-    // pilot's heat, or -1 where the pilot did not fly the round.
+    // pilot's heat, or -1 where the pilot did not fly the round. Its heats
+    // have no Members; they count for the meetings alone.
     void SeatKeptRound(int round, std::span<const int> heatOf);
     bool IsSeated() const;
 
@@ -92,6 +92,7 @@ private:
     std::vector<char> m_hasMates;
     std::vector<char> m_forbidden;  // per pair, both halves
     std::vector<char> m_kept;       // per round
+    std::vector<char> m_asFlown;    // per round: seated by SeatKeptRound
     std::vector<int> m_freeRounds;
     std::vector<int> m_sizes;
     std::vector<int> m_heatOf;     // round-major, per pilot

@@ -231,8 +231,7 @@ BalancedOutcome DrawBalanced(const DrawInput& input, RandomSource& random, const
     const int pilots = static_cast<int>(channels.size());
     const std::vector<int> sizes = EvenHeatSizes(pilots, input.shape);
     outcome.bound = GuidingBound(input);
-    BalanceState state(channels, input.KeptRounds() + input.shape.rounds, sizes,
-                       input.KeptRounds() > 0 ? kSlotsPerHeat : 0);
+    BalanceState state(channels, input.KeptRounds() + input.shape.rounds, sizes);
     SeatKeptRounds(state, input);
     SearchRandom searchRandom = SearchRandom::SeededFrom(random);
     SeatFirst(state, outcome.bound, settings, searchRandom);
