@@ -14,7 +14,7 @@ QString Tr(const char* text)
     return QCoreApplication::translate("ContestDay", text);
 }
 
-ContestChange Refuse(const QString& reason)
+ContestDayChange Refuse(const QString& reason)
 {
     return {std::nullopt, reason};
 }
@@ -94,7 +94,7 @@ std::optional<QString> LateEntryRefusal(const Contest& contest, const PilotRecor
 
 }  // namespace
 
-ContestChange WithdrawPilot(const Contest& contest, int pilot, int fromRound)
+ContestDayChange WithdrawPilot(const Contest& contest, int pilot, int fromRound)
 {
     if (std::optional<QString> refusal = ScheduleRefusal(contest, fromRound - 1, {pilot}))
         return Refuse(*refusal);
@@ -115,7 +115,7 @@ ContestChange WithdrawPilot(const Contest& contest, int pilot, int fromRound)
     return {std::move(changed), {}};
 }
 
-ContestChange EnterLatePilot(const Contest& contest, const PilotRecord& pilot, int fromRound)
+ContestDayChange EnterLatePilot(const Contest& contest, const PilotRecord& pilot, int fromRound)
 {
     if (std::optional<QString> refusal = LateEntryRefusal(contest, pilot, fromRound))
         return Refuse(*refusal);
@@ -149,7 +149,7 @@ std::optional<QString> SeatFromRound(Contest& contest, int pilot, int fromRound)
     return std::nullopt;
 }
 
-ContestChange SwapPilots(const Contest& contest, int round, int one, int other)
+ContestDayChange SwapPilots(const Contest& contest, int round, int one, int other)
 {
     if (std::optional<QString> refusal = ScheduleRefusal(contest, round, {one, other}))
         return Refuse(*refusal);
@@ -175,7 +175,7 @@ ContestChange SwapPilots(const Contest& contest, int round, int one, int other)
     return {std::move(changed), {}};
 }
 
-ContestChange MovePilot(const Contest& contest, int round, int pilot, int heat)
+ContestDayChange MovePilot(const Contest& contest, int round, int pilot, int heat)
 {
     if (std::optional<QString> refusal = ScheduleRefusal(contest, round, {pilot}))
         return Refuse(*refusal);

@@ -16,7 +16,7 @@
 // Pilots are counted by their position in the schedule's pilot list, rounds
 // and heats from 0, but a "from round" the way the organiser says it, from 1.
 
-struct ContestChange {
+struct ContestDayChange {
     std::optional<Contest> contest;  // the changed contest, or nothing
     QString reason;                  // why not, when nothing
 };
@@ -24,20 +24,20 @@ struct ContestChange {
 // The pilot's seats from round fromRound on are left empty (the heats close
 // up), the rounds before stay as flown, and the pilot stays on the lists,
 // marked as withdrawn from that round.
-ContestChange WithdrawPilot(const Contest& contest, int pilot, int fromRound);
+ContestDayChange WithdrawPilot(const Contest& contest, int pilot, int fromRound);
 
 // The pilot joins the lists, marked as late from round fromRound, and is
 // seated in every round from there: in the smallest heat that has a place
 // within the pilots per heat and keeps the rules (the earlier heat of two as
 // small). Refused when some round has no such heat.
-ContestChange EnterLatePilot(const Contest& contest, const PilotRecord& pilot, int fromRound);
+ContestDayChange EnterLatePilot(const Contest& contest, const PilotRecord& pilot, int fromRound);
 
 // The two pilots of round `round` trade heats.
-ContestChange SwapPilots(const Contest& contest, int round, int one, int other);
+ContestDayChange SwapPilots(const Contest& contest, int round, int one, int other);
 
 // The pilot leaves its heat of round `round` for `heat`, which must have a
 // place within the pilots per heat.
-ContestChange MovePilot(const Contest& contest, int round, int pilot, int heat);
+ContestDayChange MovePilot(const Contest& contest, int round, int pilot, int heat);
 
 // Seats a pilot of the schedule's list, who flies none of these rounds yet,
 // in every round from fromRound on as a late entry is seated. The reason when

@@ -93,7 +93,7 @@ std::optional<QString> KeepLaterMarks(Contest& contest, int firstDrawn)
 
 }  // namespace
 
-ContestChange RedrawFromRound(const Contest& contest, int fromRound, DrawKind kind, unsigned seed, int effort,
+ContestDayChange RedrawFromRound(const Contest& contest, int fromRound, DrawKind kind, unsigned seed, int effort,
                               std::int64_t balanceSteps)
 {
     const CalculationResult& result = contest.result;

@@ -15,5 +15,5 @@
 // them. Refused, with the reason, when the draw cannot seat the pilots.
 // balanceSteps, when above 0, is the balanced draw's budget instead of the
 // effort's (BalanceSettings::steps).
-ContestChange RedrawFromRound(const Contest& contest, int fromRound, DrawKind kind, unsigned seed,
+ContestDayChange RedrawFromRound(const Contest& contest, int fromRound, DrawKind kind, unsigned seed,
                               int effort = 1, std::int64_t balanceSteps = 0);

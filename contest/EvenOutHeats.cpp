@@ -35,7 +35,7 @@ std::optional<Contest> MoveTowardsEven(const Contest& contest, int round)
                 const int pilot = contest.result.matrix.At(round, from, slot);
                 if (pilot == kEmptySlot)
                     continue;
-                if (ContestChange moved = MovePilot(contest, round, pilot, to); moved.contest)
+                if (ContestDayChange moved = MovePilot(contest, round, pilot, to); moved.contest)
                     return std::move(moved.contest);
             }
         }

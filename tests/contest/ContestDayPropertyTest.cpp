@@ -16,7 +16,7 @@ class RandomDay {
 public:
     explicit RandomDay(unsigned seed) : m_engine(seed) {}
 
-    ContestChange Next(const Contest& contest, std::string& what)
+    ContestDayChange Next(const Contest& contest, std::string& what)
     {
         const int rounds = contest.result.rounds;
         const int pilots = int(contest.result.pilots.size());
@@ -66,7 +66,7 @@ TEST_P(ContestDayOverSeeds, EverySequenceOfChangesKeepsTheRulesAndTheFileKeepsTh
     for (int step = 0; step < 60; ++step) {
         std::string what;
         const Contest before = contest;
-        ContestChange change = day.Next(contest, what);
+        ContestDayChange change = day.Next(contest, what);
         ASSERT_EQ(contest, before) << what;
         if (!change.contest) {
             EXPECT_FALSE(change.reason.isEmpty()) << what;

@@ -36,7 +36,7 @@ TEST(ContestDay, ARefusedChangeSaysWhyNamingThePilotAndHeatAndChangesNothing)
     const struct {
         const char* what;
         const Contest& contest;
-        ContestChange change;
+        ContestDayChange change;
         QStringList reason;
     } cases[] = {
         {"swap into a channel mate", before, SwapPilots(before, 0, 1, 2), {"Pilot1 Jan", "Pilot2 Jan", "heat 1", "channel 35"}},

@@ -64,7 +64,7 @@ TEST_P(RedrawOverSeeds, KeepsTheRoundsBeforeByteForByteAndSeatsEveryPilotStillFl
     contest = *WithdrawPilot(contest, 3, 3).contest;
     contest = *EnterLatePilot(contest, {0, "Petr", "Late", 30}, 3).contest;
     for (const DrawKind kind : {DrawKind::Random, DrawKind::Balanced}) {
-        const ContestChange redrawn = RedrawFromRound(contest, 4, kind, GetParam(), 1, kSteps);
+        const ContestDayChange redrawn = RedrawFromRound(contest, 4, kind, GetParam(), 1, kSteps);
         ASSERT_TRUE(redrawn.contest) << redrawn.reason.toStdString();
         EXPECT_EQ(ExportBeforeRound(*redrawn.contest, 4), ExportBeforeRound(contest, 4));
         EXPECT_NE(MatrixFileText(redrawn.contest->result), MatrixFileText(contest.result));
@@ -83,7 +83,7 @@ TEST(Redraw, BalancedCountsTheRoundsFlownSoTheWholeContestIsNoWorseThanAFreshDra
     for (unsigned seed = 1; seed <= 6; ++seed) {
         Contest contest = DrawnContest(kClubChannels, {6, 4, 5}, seed);
         contest = *WithdrawPilot(contest, 5, 4).contest;
-        const ContestChange redrawn = RedrawFromRound(contest, 4, DrawKind::Balanced, seed, 1, kSteps);
+        const ContestDayChange redrawn = RedrawFromRound(contest, 4, DrawKind::Balanced, seed, 1, kSteps);
         ASSERT_TRUE(redrawn.contest) << redrawn.reason.toStdString();
         const MeetingFigures aware = WholeContestFigures(*redrawn.contest);
         const MeetingFigures blind = WholeContestFigures(BlindBalancedRedraw(contest, 4, seed));
