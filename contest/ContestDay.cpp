@@ -9,11 +9,6 @@
 
 namespace {
 
-QString Tr(const char* text)
-{
-    return QCoreApplication::translate("ContestDay", text);
-}
-
 ContestDayChange Refuse(const QString& reason)
 {
     return {std::nullopt, reason};
@@ -25,13 +20,13 @@ std::optional<QString> ScheduleRefusal(const Contest& contest, int round, std::i
 {
     const CalculationResult& result = contest.result;
     if (!result.completed || !result.HasResult())
-        return Tr("The contest has no schedule to change.");
+        return QCoreApplication::translate("ContestDay", "The contest has no schedule to change.");
     if (round < 0 || round >= result.rounds)
-        return Tr("The schedule has rounds 1 to %1; there is no round %2.")
+        return QCoreApplication::translate("ContestDay", "The schedule has rounds 1 to %1; there is no round %2.")
             .arg(QString::number(result.rounds), QString::number(round + 1));
     for (int pilot : pilots)
         if (pilot < 0 || pilot >= int(result.pilots.size()))
-            return Tr("The schedule has no pilot %1.").arg(pilot + 1);
+            return QCoreApplication::translate("ContestDay", "The schedule has no pilot %1.").arg(pilot + 1);
     return std::nullopt;
 }
 
@@ -80,15 +75,15 @@ std::optional<QString> LateEntryRefusal(const Contest& contest, const PilotRecor
     if (std::optional<QString> refusal = ScheduleRefusal(contest, fromRound - 1, {}))
         return refusal;
     if (pilot.lastName.trimmed().isEmpty())
-        return Tr("A late entry needs the pilot's last name.");
+        return QCoreApplication::translate("ContestDay", "A late entry needs the pilot's last name.");
     if (pilot.frequency < kLowestChannel || pilot.frequency > kHighestChannel)
-        return Tr("%1 flies on channel %2; a channel is %3 to %4.")
+        return QCoreApplication::translate("ContestDay", "%1 flies on channel %2; a channel is %3 to %4.")
             .arg(PersonNamed(pilot), QString::number(pilot.frequency), QString::number(kLowestChannel),
                  QString::number(kHighestChannel));
     if (ScheduledPilotNamed(contest, pilot.lastName, pilot.firstName) || IsListed(contest.pilots, pilot))
-        return Tr("%1 is on the schedule already.").arg(PersonNamed(pilot));
+        return QCoreApplication::translate("ContestDay", "%1 is on the schedule already.").arg(PersonNamed(pilot));
     if (int(contest.result.pilots.size()) >= kRosterCapacity || int(contest.pilots.size()) >= kRosterCapacity)
-        return Tr("The contest holds %1 pilots already, the most it takes.").arg(kRosterCapacity);
+        return QCoreApplication::translate("ContestDay", "The contest holds %1 pilots already, the most it takes.").arg(kRosterCapacity);
     return std::nullopt;
 }
 
@@ -100,10 +95,10 @@ ContestDayChange WithdrawPilot(const Contest& contest, int pilot, int fromRound)
         return Refuse(*refusal);
     const PilotRecord& record = contest.result.pilots[size_t(pilot)];
     if (record.withdrawnFromRound > 0 && record.withdrawnFromRound <= fromRound)
-        return Refuse(Tr("%1 has withdrawn from round %2 already.")
+        return Refuse(QCoreApplication::translate("ContestDay", "%1 has withdrawn from round %2 already.")
                           .arg(PersonNamed(record), QString::number(record.withdrawnFromRound)));
     if (record.lateFromRound > fromRound)
-        return Refuse(Tr("%1 enters only from round %2 and cannot withdraw before it.")
+        return Refuse(QCoreApplication::translate("ContestDay", "%1 enters only from round %2 and cannot withdraw before it.")
                           .arg(PersonNamed(record), QString::number(record.lateFromRound)));
     Contest changed = contest;
     for (int round = fromRound - 1; round < changed.result.rounds; ++round)
@@ -141,7 +136,7 @@ std::optional<QString> SeatFromRound(Contest& contest, int pilot, int fromRound)
             continue;
         const std::optional<int> heat = SmallestHeatTaking(contest, round, pilot);
         if (!heat)
-            return Tr("No heat of round %1 can take %2: each is full (%3 pilots) or would break a rule.")
+            return QCoreApplication::translate("ContestDay", "No heat of round %1 can take %2: each is full (%3 pilots) or would break a rule.")
                 .arg(QString::number(round + 1), PersonNamed(contest.result.pilots[size_t(pilot)]),
                      QString::number(HeatCapacity(contest)));
         SeatInHeat(contest.result.matrix, round, *heat, pilot);
@@ -158,9 +153,9 @@ ContestDayChange SwapPilots(const Contest& contest, int round, int one, int othe
     const std::optional<int> otherHeat = HeatOfPilot(contest, round, other);
     for (const auto& [pilot, heat] : {std::pair{one, oneHeat}, std::pair{other, otherHeat}})
         if (!heat)
-            return Refuse(Tr("%1 does not fly in round %2.").arg(PersonNamed(pilots[size_t(pilot)])).arg(round + 1));
+            return Refuse(QCoreApplication::translate("ContestDay", "%1 does not fly in round %2.").arg(PersonNamed(pilots[size_t(pilot)])).arg(round + 1));
     if (*oneHeat == *otherHeat)
-        return Refuse(Tr("%1 and %2 fly in the same heat %3 of round %4 already.")
+        return Refuse(QCoreApplication::translate("ContestDay", "%1 and %2 fly in the same heat %3 of round %4 already.")
                           .arg(PersonNamed(pilots[size_t(one)]), PersonNamed(pilots[size_t(other)]))
                           .arg(*oneHeat + 1)
                           .arg(round + 1));
@@ -168,7 +163,7 @@ ContestDayChange SwapPilots(const Contest& contest, int round, int one, int othe
     ExchangeSeats(changed.result.matrix, round, one, other);
     for (int heat : {*oneHeat, *otherHeat})
         if (std::optional<QString> breach = HeatRuleBreach(changed.result, round, heat))
-            return Refuse(Tr("%1 and %2 cannot swap heats in round %3: %4")
+            return Refuse(QCoreApplication::translate("ContestDay", "%1 and %2 cannot swap heats in round %3: %4")
                               .arg(PersonNamed(pilots[size_t(one)]), PersonNamed(pilots[size_t(other)]))
                               .arg(round + 1)
                               .arg(*breach));
@@ -182,13 +177,13 @@ ContestDayChange MovePilot(const Contest& contest, int round, int pilot, int hea
     const QString name = PersonNamed(contest.result.pilots[size_t(pilot)]);
     const std::optional<int> from = HeatOfPilot(contest, round, pilot);
     if (!from)
-        return Refuse(Tr("%1 does not fly in round %2.").arg(name).arg(round + 1));
+        return Refuse(QCoreApplication::translate("ContestDay", "%1 does not fly in round %2.").arg(name).arg(round + 1));
     if (heat < 0 || heat >= contest.result.heats)
-        return Refuse(Tr("Round %1 has heats 1 to %2; there is no heat %3.").arg(round + 1).arg(contest.result.heats).arg(heat + 1));
+        return Refuse(QCoreApplication::translate("ContestDay", "Round %1 has heats 1 to %2; there is no heat %3.").arg(round + 1).arg(contest.result.heats).arg(heat + 1));
     if (heat == *from)
-        return Refuse(Tr("%1 flies in heat %2 of round %3 already.").arg(name).arg(heat + 1).arg(round + 1));
+        return Refuse(QCoreApplication::translate("ContestDay", "%1 flies in heat %2 of round %3 already.").arg(name).arg(heat + 1).arg(round + 1));
     if (SeatedInHeat(contest.result.matrix, round, heat) >= HeatCapacity(contest))
-        return Refuse(Tr("Heat %1 of round %2 is full: it holds %3 pilots, the most a heat takes.")
+        return Refuse(QCoreApplication::translate("ContestDay", "Heat %1 of round %2 is full: it holds %3 pilots, the most a heat takes.")
                           .arg(heat + 1)
                           .arg(round + 1)
                           .arg(HeatCapacity(contest)));
@@ -196,7 +191,7 @@ ContestDayChange MovePilot(const Contest& contest, int round, int pilot, int hea
     UnseatFromHeat(changed.result.matrix, round, *from, pilot);
     SeatInHeat(changed.result.matrix, round, heat, pilot);
     if (std::optional<QString> breach = HeatRuleBreach(changed.result, round, heat))
-        return Refuse(Tr("%1 cannot move to heat %2 of round %3: %4").arg(name).arg(heat + 1).arg(round + 1).arg(*breach));
+        return Refuse(QCoreApplication::translate("ContestDay", "%1 cannot move to heat %2 of round %3: %4").arg(name).arg(heat + 1).arg(round + 1).arg(*breach));
     return {std::move(changed), {}};
 }
 

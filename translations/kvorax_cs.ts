@@ -317,6 +317,81 @@ Meze platí pro velikosti heatů tohoto výsledku; ne každou lze dosáhnout.</t
     </message>
 </context>
 <context>
+    <name>ContestDay</name>
+    <message>
+        <source>The contest has no schedule to change.</source>
+        <translation>Soutěž nemá rozpis, který by šlo změnit.</translation>
+    </message>
+    <message>
+        <source>The schedule has rounds 1 to %1; there is no round %2.</source>
+        <translation>Rozpis má kola 1 až %1; kolo %2 v něm není.</translation>
+    </message>
+    <message>
+        <source>The schedule has no pilot %1 %2.</source>
+        <translation>V rozpisu není pilot %1 %2.</translation>
+    </message>
+    <message>
+        <source>The schedule has no pilot %1.</source>
+        <translation>V rozpisu není pilot %1.</translation>
+    </message>
+    <message>
+        <source>A late entry needs the pilot&apos;s last name.</source>
+        <translation>Pozdní přihláška potřebuje příjmení pilota.</translation>
+    </message>
+    <message>
+        <source>%1 flies on channel %2; a channel is %3 to %4.</source>
+        <translation>%1 létá na kanálu %2; kanál je %3 až %4.</translation>
+    </message>
+    <message>
+        <source>%1 is on the schedule already.</source>
+        <translation>%1 už v rozpisu je.</translation>
+    </message>
+    <message>
+        <source>The contest holds %1 pilots already, the most it takes.</source>
+        <translation>Soutěž už má %1 pilotů, víc jich nepojme.</translation>
+    </message>
+    <message>
+        <source>%1 has withdrawn from round %2 already.</source>
+        <translation>%1 už odstoupil od kola %2.</translation>
+    </message>
+    <message>
+        <source>%1 enters only from round %2 and cannot withdraw before it.</source>
+        <translation>%1 nastupuje až od kola %2 a nemůže odstoupit dřív.</translation>
+    </message>
+    <message>
+        <source>No heat of round %1 can take %2: each is full (%3 pilots) or would break a rule.</source>
+        <translation>Žádný heat kola %1 nemůže přijmout pilota %2: každý je plný (%3 pilotů) nebo by porušil pravidlo.</translation>
+    </message>
+    <message>
+        <source>%1 does not fly in round %2.</source>
+        <translation>%1 v kole %2 nelétá.</translation>
+    </message>
+    <message>
+        <source>%1 and %2 fly in the same heat %3 of round %4 already.</source>
+        <translation>%1 a %2 už létají ve stejném heatu %3 kola %4.</translation>
+    </message>
+    <message>
+        <source>%1 and %2 cannot swap heats in round %3: %4</source>
+        <translation>%1 a %2 si v kole %3 nemohou vyměnit heaty: %4</translation>
+    </message>
+    <message>
+        <source>Round %1 has heats 1 to %2; there is no heat %3.</source>
+        <translation>Kolo %1 má heaty 1 až %2; heat %3 v něm není.</translation>
+    </message>
+    <message>
+        <source>%1 flies in heat %2 of round %3 already.</source>
+        <translation>%1 už létá v heatu %2 kola %3.</translation>
+    </message>
+    <message>
+        <source>Heat %1 of round %2 is full: it holds %3 pilots, the most a heat takes.</source>
+        <translation>Heat %1 kola %2 je plný: má %3 pilotů, víc heat nepojme.</translation>
+    </message>
+    <message>
+        <source>%1 cannot move to heat %2 of round %3: %4</source>
+        <translation>%1 nemůže přejít do heatu %2 kola %3: %4</translation>
+    </message>
+</context>
+<context>
     <name>ContestDialog</name>
     <message>
         <source>Soutěž</source>
@@ -504,6 +579,10 @@ Meze platí pro velikosti heatů tohoto výsledku; ne každou lze dosáhnout.</t
     <message>
         <source>Round %1, heat %2 of the schedule</source>
         <translation>Kolo %1, heat %2 rozpisu</translation>
+    </message>
+    <message>
+        <source>%1 seats %2, who does not fly in it (withdrawn or entered later).</source>
+        <translation>%1 obsazuje: %2, ač v něm nelétá (odstoupil nebo se přihlásil později).</translation>
     </message>
 </context>
 <context>

@@ -315,6 +315,81 @@ The bounds hold for the heat sizes of this result; not every one can be reached.
     </message>
 </context>
 <context>
+    <name>ContestDay</name>
+    <message>
+        <source>The contest has no schedule to change.</source>
+        <translation>The contest has no schedule to change.</translation>
+    </message>
+    <message>
+        <source>The schedule has rounds 1 to %1; there is no round %2.</source>
+        <translation>The schedule has rounds 1 to %1; there is no round %2.</translation>
+    </message>
+    <message>
+        <source>The schedule has no pilot %1 %2.</source>
+        <translation>The schedule has no pilot %1 %2.</translation>
+    </message>
+    <message>
+        <source>The schedule has no pilot %1.</source>
+        <translation>The schedule has no pilot %1.</translation>
+    </message>
+    <message>
+        <source>A late entry needs the pilot&apos;s last name.</source>
+        <translation>A late entry needs the pilot&apos;s last name.</translation>
+    </message>
+    <message>
+        <source>%1 flies on channel %2; a channel is %3 to %4.</source>
+        <translation>%1 flies on channel %2; a channel is %3 to %4.</translation>
+    </message>
+    <message>
+        <source>%1 is on the schedule already.</source>
+        <translation>%1 is on the schedule already.</translation>
+    </message>
+    <message>
+        <source>The contest holds %1 pilots already, the most it takes.</source>
+        <translation>The contest holds %1 pilots already, the most it takes.</translation>
+    </message>
+    <message>
+        <source>%1 has withdrawn from round %2 already.</source>
+        <translation>%1 has withdrawn from round %2 already.</translation>
+    </message>
+    <message>
+        <source>%1 enters only from round %2 and cannot withdraw before it.</source>
+        <translation>%1 enters only from round %2 and cannot withdraw before it.</translation>
+    </message>
+    <message>
+        <source>No heat of round %1 can take %2: each is full (%3 pilots) or would break a rule.</source>
+        <translation>No heat of round %1 can take %2: each is full (%3 pilots) or would break a rule.</translation>
+    </message>
+    <message>
+        <source>%1 does not fly in round %2.</source>
+        <translation>%1 does not fly in round %2.</translation>
+    </message>
+    <message>
+        <source>%1 and %2 fly in the same heat %3 of round %4 already.</source>
+        <translation>%1 and %2 fly in the same heat %3 of round %4 already.</translation>
+    </message>
+    <message>
+        <source>%1 and %2 cannot swap heats in round %3: %4</source>
+        <translation>%1 and %2 cannot swap heats in round %3: %4</translation>
+    </message>
+    <message>
+        <source>Round %1 has heats 1 to %2; there is no heat %3.</source>
+        <translation>Round %1 has heats 1 to %2; there is no heat %3.</translation>
+    </message>
+    <message>
+        <source>%1 flies in heat %2 of round %3 already.</source>
+        <translation>%1 flies in heat %2 of round %3 already.</translation>
+    </message>
+    <message>
+        <source>Heat %1 of round %2 is full: it holds %3 pilots, the most a heat takes.</source>
+        <translation>Heat %1 of round %2 is full: it holds %3 pilots, the most a heat takes.</translation>
+    </message>
+    <message>
+        <source>%1 cannot move to heat %2 of round %3: %4</source>
+        <translation>%1 cannot move to heat %2 of round %3: %4</translation>
+    </message>
+</context>
+<context>
     <name>ContestDialog</name>
     <message>
         <source>Soutěž</source>
@@ -502,6 +577,10 @@ The bounds hold for the heat sizes of this result; not every one can be reached.
     <message>
         <source>Round %1, heat %2 of the schedule</source>
         <translation>Round %1, heat %2 of the schedule</translation>
+    </message>
+    <message>
+        <source>%1 seats %2, who does not fly in it (withdrawn or entered later).</source>
+        <translation>%1 seats %2, who does not fly in it (withdrawn or entered later).</translation>
     </message>
 </context>
 <context>
