@@ -2,6 +2,7 @@
 #include "contest/ContestDay.h"
 
 #include "ContestDayFixture.h"
+#include "contest/ContestFile.h"
 
 #include <algorithm>
 
@@ -89,6 +90,9 @@ TEST(ContestDay, ALateEntryTakesTheSmallestHeatWithoutAChannelMate)
     EXPECT_EQ(HeatMembers(late40, 1, 1), (std::vector<int>{2, 3, 4}));
     EXPECT_TRUE(KeepsTheRules(late40));
     EXPECT_FALSE(EnterLatePilot(before, {0, "Eva", "Late", 35}, 1).contest);
+    // With Pilot3 gone instead, heat 2 is the smaller one.
+    const Contest otherGone = *WithdrawPilot(TwoHeats(), 3, 2).contest;
+    EXPECT_EQ(HeatMembers(*EnterLatePilot(otherGone, {0, "Petr", "Late", 60}, 2).contest, 1, 1), (std::vector<int>{2, 4}));
 }
 
 TEST(ContestDay, EvenOutMovesAsFewPilotsAsTheHeatSizesNeed)
@@ -119,5 +123,24 @@ TEST(ContestDay, EvenOutMovesAsFewPilotsAsTheHeatSizesNeed)
                     EXPECT_EQ(HeatMembers(evened, round, heat).size(), 3u) << "seed " << seed;
             }
         EXPECT_TRUE(KeepsTheRules(evened));
+    }
+}
+
+// The file keeps the day's marks, and its reader still refuses a schedule
+// that seats a pilot outside the rounds the pilot flies.
+TEST(ContestDay, TheFileReaderRefusesSeatsAfterAWithdrawalOrBeforeALateEntry)
+{
+    const Contest withdrawn = *WithdrawPilot(TwoHeats(), 3, 2).contest;
+    const Contest late = *EnterLatePilot(withdrawn, {0, "Petr", "Late", 60}, 2).contest;
+    EXPECT_TRUE(ReadContestFile(ContestFileBytes(late)).contest);
+    Contest seatedAfter = withdrawn;
+    seatedAfter.result.matrix.Set(1, 1, 1, 3);
+    Contest seatedBefore = late;
+    seatedBefore.result.matrix.Set(0, 0, 2, 4);
+    for (const Contest& wrong : {seatedAfter, seatedBefore}) {
+        const ContestFileReading reading = ReadContestFile(ContestFileBytes(wrong));
+        EXPECT_FALSE(reading.contest);
+        EXPECT_TRUE(reading.error.contains("Round 1") || reading.error.contains("Round 2")) << reading.error.toStdString();
+        EXPECT_TRUE(reading.error.contains("does not fly in it")) << reading.error.toStdString();
     }
 }
