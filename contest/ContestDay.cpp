@@ -195,6 +195,12 @@ ContestDayChange MovePilot(const Contest& contest, int round, int pilot, int hea
     return {std::move(changed), {}};
 }
 
+void ClearContestDayMarks(std::vector<PilotRecord>& pilots)
+{
+    for (PilotRecord& pilot : pilots)
+        pilot.withdrawnFromRound = pilot.lateFromRound = 0;
+}
+
 std::optional<int> ScheduledPilotNamed(const Contest& contest, const QString& lastName, const QString& firstName)
 {
     const std::vector<PilotRecord>& pilots = contest.result.pilots;

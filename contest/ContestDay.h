@@ -52,6 +52,11 @@ std::optional<QString> SeatFromRound(Contest& contest, int pilot, int fromRound)
 // keeps the rules stays as it is. `moves` counts the pilots moved.
 Contest EvenOutHeats(const Contest& contest, int fromRound, int* moves = nullptr);
 
+// A fresh draw of the whole schedule seats every pilot in every round: the
+// day's withdrawals and late entries no longer hold, and a schedule drawn
+// with them would break the file's rules.
+void ClearContestDayMarks(std::vector<PilotRecord>& pilots);
+
 // The position in the schedule's pilot list of the pilot of that name, if any.
 std::optional<int> ScheduledPilotNamed(const Contest& contest, const QString& lastName, const QString& firstName);
 

@@ -82,3 +82,26 @@ TEST(BatchContestDay, SavesWhatTheOperationsGiveAndNothingWhenOneIsRefused)
     EXPECT_TRUE(refused.errors.contains("channel 10")) << refused.errors.toStdString();
     EXPECT_FALSE(QFile::exists(refusedPath));
 }
+
+// A whole new draw after a contest day seats everyone in every round, so it
+// drops the day's marks; a schedule drawn with them kept would be saved into
+// a file that no longer opens.
+TEST(BatchContestDay, AWholeNewDrawAfterTheDayStartsAfreshAndItsFileOpens)
+{
+    QTemporaryDir folder;
+    const Contest contest = DrawnContest({10, 11, 12, 13, 14, 15, 16, 17}, {4, 2, 5}, 5);
+    Contest day = *WithdrawPilot(contest, 2, 2).contest;
+    day = *EnterLatePilot(day, {0, "Eva", "Late", 61}, 3).contest;
+    const QString opened = folder.filePath("day.kvorax");
+    WriteBytes(opened, ContestFileBytes(day));
+    for (const char* draw : {"--recalculate", "--balanced"}) {
+        const QString saved = folder.filePath(QStringLiteral("new%1.kvorax").arg(QLatin1String(draw)));
+        const KvoraxRun run = RunKvorax({"--open", opened, draw, "--seed", "4", "--save", saved});
+        ASSERT_EQ(run.status, 0) << run.errors.toStdString();
+        const ContestFileReading reading = ReadContestFile(ReadBytes(saved));
+        ASSERT_TRUE(reading.contest) << draw << ": " << reading.error.toStdString();
+        EXPECT_EQ(reading.contest->result.pilots.size(), 9u);
+        for (const PilotRecord& pilot : reading.contest->result.pilots)
+            EXPECT_TRUE(pilot.FliesInRound(0) && pilot.FliesInRound(3)) << draw;
+    }
+}
