@@ -703,6 +703,21 @@ Meze platí pro velikosti heatů tohoto výsledku; ne každou lze dosáhnout.</t
     </message>
 </context>
 <context>
+    <name>HeatGridModel</name>
+    <message>
+        <source>Heat %1</source>
+        <translation>Heat %1</translation>
+    </message>
+    <message>
+        <source>Kolo %1</source>
+        <translation>Kolo %1</translation>
+    </message>
+    <message>
+        <source>Pilot mění heat jen v rámci svého kola.</source>
+        <translation>Pilot mění heat jen v rámci svého kola.</translation>
+    </message>
+</context>
+<context>
     <name>PathDialog</name>
     <message>
         <source>OK</source>

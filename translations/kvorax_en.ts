@@ -695,6 +695,21 @@ The bounds hold for the heat sizes of this result; not every one can be reached.
     </message>
 </context>
 <context>
+    <name>HeatGridModel</name>
+    <message>
+        <source>Heat %1</source>
+        <translation>Heat %1</translation>
+    </message>
+    <message>
+        <source>Kolo %1</source>
+        <translation>Round %1</translation>
+    </message>
+    <message>
+        <source>Pilot mění heat jen v rámci svého kola.</source>
+        <translation>A pilot changes heats only within the round.</translation>
+    </message>
+</context>
+<context>
     <name>PathDialog</name>
     <message>
         <source>OK</source>
