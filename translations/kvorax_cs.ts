@@ -290,6 +290,14 @@
         <source>The printout could not be written completely to the file &quot;%1&quot;: it would pass the size limit set for this program&apos;s files (ulimit -f).</source>
         <translation>Výtisk se nepodařilo celý zapsat do souboru „%1“: překročil by limit velikosti souborů nastavený pro tento program (ulimit -f).</translation>
     </message>
+    <message>
+        <source>Withdrawing a pilot needs a drawn schedule. Recalculate the matrix first.</source>
+        <translation>Odstoupení pilota potřebuje vylosovaný rozpis. Nejprve přepočítejte matrix.</translation>
+    </message>
+    <message>
+        <source>Even out the heat sizes of the rounds from %1 on, moving as few pilots as possible?</source>
+        <translation>Vyrovnat velikosti heatů v kolech od %1 dál s přesunem co nejméně pilotů?</translation>
+    </message>
 </context>
 <context>
     <name>CStatisticsDlg</name>
@@ -1011,6 +1019,10 @@ Meze platí pro velikosti heatů tohoto výsledku; ne každou lze dosáhnout.</t
         <source>Z&amp;novu</source>
         <translation>Z&amp;novu</translation>
     </message>
+    <message>
+        <source>&amp;Odstoupení…</source>
+        <translation>&amp;Odstoupení…</translation>
+    </message>
 </context>
 <context>
     <name>RosterFile</name>
@@ -1118,6 +1130,33 @@ Meze platí pro velikosti heatů tohoto výsledku; ne každou lze dosáhnout.</t
     <message>
         <source>%1 The file was left as it was.</source>
         <translation>%1 Soubor zůstal, jak byl.</translation>
+    </message>
+</context>
+<context>
+    <name>WithdrawDialog</name>
+    <message>
+        <source>Vyberte pilota, který odstupuje.</source>
+        <translation>Vyberte pilota, který odstupuje.</translation>
+    </message>
+    <message>
+        <source>Odstoupení</source>
+        <translation>Odstoupení</translation>
+    </message>
+    <message>
+        <source>&amp;Pilot:</source>
+        <translation>&amp;Pilot:</translation>
+    </message>
+    <message>
+        <source>Od &amp;kola:</source>
+        <translation>Od &amp;kola:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Zrušit</translation>
     </message>
 </context>
 </TS>

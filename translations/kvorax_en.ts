@@ -288,6 +288,14 @@
         <source>The printout could not be written completely to the file &quot;%1&quot;: it would pass the size limit set for this program&apos;s files (ulimit -f).</source>
         <translation>The printout could not be written completely to the file &quot;%1&quot;: it would pass the size limit set for this program&apos;s files (ulimit -f).</translation>
     </message>
+    <message>
+        <source>Withdrawing a pilot needs a drawn schedule. Recalculate the matrix first.</source>
+        <translation>Withdrawing a pilot needs a drawn schedule. Recalculate the matrix first.</translation>
+    </message>
+    <message>
+        <source>Even out the heat sizes of the rounds from %1 on, moving as few pilots as possible?</source>
+        <translation>Even out the heat sizes of the rounds from %1 on, moving as few pilots as possible?</translation>
+    </message>
 </context>
 <context>
     <name>CStatisticsDlg</name>
@@ -1003,6 +1011,10 @@ The bounds hold for the heat sizes of this result; not every one can be reached.
         <source>Z&amp;novu</source>
         <translation>&amp;Redo</translation>
     </message>
+    <message>
+        <source>&amp;Odstoupení…</source>
+        <translation>&amp;Withdraw Pilot…</translation>
+    </message>
 </context>
 <context>
     <name>RosterFile</name>
@@ -1108,6 +1120,33 @@ The bounds hold for the heat sizes of this result; not every one can be reached.
     <message>
         <source>%1 The file was left as it was.</source>
         <translation>%1 The file was left as it was.</translation>
+    </message>
+</context>
+<context>
+    <name>WithdrawDialog</name>
+    <message>
+        <source>Vyberte pilota, který odstupuje.</source>
+        <translation>Choose the pilot who withdraws.</translation>
+    </message>
+    <message>
+        <source>Odstoupení</source>
+        <translation>Withdrawal</translation>
+    </message>
+    <message>
+        <source>&amp;Pilot:</source>
+        <translation>&amp;Pilot:</translation>
+    </message>
+    <message>
+        <source>Od &amp;kola:</source>
+        <translation>From &amp;round:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
     </message>
 </context>
 </TS>

@@ -82,6 +82,7 @@ public:
     CommandOutcome SaveContestTo(const QString& path);
     // The contest's name and date (window/ContestDetailsCommand.cpp).
     CommandOutcome EditContestDetails();
+    CommandOutcome WithdrawPilotFromSchedule();
     void SetContestDetails(const QString& name, const QDate& date);
     // The schedule as CSV for spreadsheets (window/TextExportCommands.cpp).
     CommandOutcome ExportScheduleCsv();

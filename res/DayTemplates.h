@@ -1,0 +1,7 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "platform/DialogTemplate.h"
+
+// The contest day's dialogs.
+DialogTemplate WithdrawDialogTemplate();
