@@ -24,3 +24,21 @@ DialogTemplate WithdrawDialogTemplate()
     };
     return withdraw;
 }
+
+DialogTemplate RedrawFromDialogTemplate()
+{
+    DialogTemplate redraw;
+    redraw.id = IDD_REDRAW_FROM;
+    redraw.caption = QT_TRANSLATE_NOOP("RedrawFromDialog", "Přepočítat od kola");
+    redraw.sizeDu = QSize(208, 52);
+    redraw.fontFace = kDialogFont;
+    redraw.textContext = "RedrawFromDialog";
+    redraw.controls = {
+        LabelControl(QRect(7, 9, 50, 8), QT_TRANSLATE_NOOP("RedrawFromDialog", "Od &kola:")),
+        EditControl(IDC_DAY_FROM_ROUND, QRect(60, 7, 30, 14), StyleDigitsOnly),
+        CheckBoxControl(IDC_DAY_BALANCED, QRect(7, 30, 137, 10), QT_TRANSLATE_NOOP("RedrawFromDialog", "&Vyvážený přepočet")),
+        DefaultButtonControl(IDOK, QRect(151, 7, 50, 14), QT_TRANSLATE_NOOP("RedrawFromDialog", "OK")),
+        ButtonControl(IDCANCEL, QRect(151, 24, 50, 14), QT_TRANSLATE_NOOP("RedrawFromDialog", "Cancel")),
+    };
+    return redraw;
+}

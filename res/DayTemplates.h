@@ -5,3 +5,4 @@
 
 // The contest day's dialogs.
 DialogTemplate WithdrawDialogTemplate();
+DialogTemplate RedrawFromDialogTemplate();

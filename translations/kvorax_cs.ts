@@ -298,6 +298,10 @@
         <source>Even out the heat sizes of the rounds from %1 on, moving as few pilots as possible?</source>
         <translation>Vyrovnat velikosti heatů v kolech od %1 dál s přesunem co nejméně pilotů?</translation>
     </message>
+    <message>
+        <source>A redraw from a round needs a drawn schedule. Recalculate the matrix first.</source>
+        <translation>Přepočet od kola potřebuje vylosovaný rozpis. Nejprve přepočítejte matrix.</translation>
+    </message>
 </context>
 <context>
     <name>CStatisticsDlg</name>
@@ -1022,6 +1026,33 @@ Meze platí pro velikosti heatů tohoto výsledku; ne každou lze dosáhnout.</t
     <message>
         <source>&amp;Odstoupení…</source>
         <translation>&amp;Odstoupení…</translation>
+    </message>
+    <message>
+        <source>Přepočítat od &amp;kola…</source>
+        <translation>Přepočítat od &amp;kola…</translation>
+    </message>
+</context>
+<context>
+    <name>RedrawFromDialog</name>
+    <message>
+        <source>Přepočítat od kola</source>
+        <translation>Přepočítat od kola</translation>
+    </message>
+    <message>
+        <source>Od &amp;kola:</source>
+        <translation>Od &amp;kola:</translation>
+    </message>
+    <message>
+        <source>&amp;Vyvážený přepočet</source>
+        <translation>&amp;Vyvážený přepočet</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Zrušit</translation>
     </message>
 </context>
 <context>

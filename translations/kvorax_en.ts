@@ -296,6 +296,10 @@
         <source>Even out the heat sizes of the rounds from %1 on, moving as few pilots as possible?</source>
         <translation>Even out the heat sizes of the rounds from %1 on, moving as few pilots as possible?</translation>
     </message>
+    <message>
+        <source>A redraw from a round needs a drawn schedule. Recalculate the matrix first.</source>
+        <translation>A redraw from a round needs a drawn schedule. Recalculate the matrix first.</translation>
+    </message>
 </context>
 <context>
     <name>CStatisticsDlg</name>
@@ -1014,6 +1018,33 @@ The bounds hold for the heat sizes of this result; not every one can be reached.
     <message>
         <source>&amp;Odstoupení…</source>
         <translation>&amp;Withdraw Pilot…</translation>
+    </message>
+    <message>
+        <source>Přepočítat od &amp;kola…</source>
+        <translation>Re&amp;draw From Round…</translation>
+    </message>
+</context>
+<context>
+    <name>RedrawFromDialog</name>
+    <message>
+        <source>Přepočítat od kola</source>
+        <translation>Redraw From Round</translation>
+    </message>
+    <message>
+        <source>Od &amp;kola:</source>
+        <translation>From &amp;round:</translation>
+    </message>
+    <message>
+        <source>&amp;Vyvážený přepočet</source>
+        <translation>&amp;Balanced draw</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
     </message>
 </context>
 <context>

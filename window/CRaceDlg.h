@@ -83,6 +83,7 @@ public:
     // The contest's name and date (window/ContestDetailsCommand.cpp).
     CommandOutcome EditContestDetails();
     CommandOutcome WithdrawPilotFromSchedule();
+    CommandOutcome RedrawFromRoundCommand();
     void SetContestDetails(const QString& name, const QDate& date);
     // The schedule as CSV for spreadsheets (window/TextExportCommands.cpp).
     CommandOutcome ExportScheduleCsv();

@@ -7,6 +7,8 @@
 
 #include "contest/ContestDay.h"
 #include "contest/ScheduleSeats.h"
+#include "contest/ContestRedraw.h"
+#include "dialogs/CRedrawFromDlg.h"
 #include "dialogs/CWithdrawDlg.h"
 
 CommandOutcome CRaceDlg::TakeContestDayChange(const ContestDayChange& change)
@@ -38,4 +40,18 @@ CommandOutcome CRaceDlg::WithdrawPilotFromSchedule()
                == IDYES)
         change.contest = EvenOutHeats(*change.contest, dialog.m_fromRound);
     return TakeContestDayChange(change);
+}
+
+// Přepočítat od kola: the rounds from the one asked drawn again, the rounds
+// before kept as flown; seeded from the window's clock as Přepočítat is.
+CommandOutcome CRaceDlg::RedrawFromRoundCommand()
+{
+    if (!m_contest.result.completed)
+        return CommandOutcome::Refused(tr("A redraw from a round needs a drawn schedule. Recalculate the matrix first."));
+    CRedrawFromDlg dialog(Host(), m_contest.result.rounds);
+    if (dialog.DoModal() != IDOK)
+        return CommandOutcome::Cancelled();
+    return TakeContestDayChange(RedrawFromRound(m_contest, dialog.m_fromRound,
+                                                dialog.m_balanced ? DrawKind::Balanced : DrawKind::Random,
+                                                static_cast<unsigned>(m_clock())));
 }

@@ -64,3 +64,25 @@ TEST_F(WithdrawCommand, ARoundOutsideTheScheduleIsRefusedInTheDialog)
     host.DropMessage(host.Messages().value(0));
     EXPECT_EQ(window.GetContest(), before);
 }
+
+// The rounds before the one asked stay as flown, the rest are drawn again by
+// the draw chosen, and the rules hold.
+TEST_F(WithdrawCommand, RedrawFromARoundKeepsTheRoundsBefore)
+{
+    const Contest before = window.GetContest();
+    for (const bool balanced : {false, true}) {
+        host.ExpectDialog(IDD_REDRAW_FROM, [=](DialogDriver& user) {
+            user.Type(IDC_DAY_FROM_ROUND, QStringLiteral("3"));
+            user.Tick(IDC_DAY_BALANCED, balanced);
+            user.PressOk();
+        });
+        window.OnCommand(ID_REDRAW_FROM, BN_CLICKED);
+        const Contest& after = window.GetContest();
+        EXPECT_EQ(after.draw.kind, balanced ? DrawKind::Balanced : DrawKind::Random);
+        EXPECT_EQ(after.draw.fromRound, 3);
+        for (int round = 0; round < 2; ++round)
+            for (int heat = 0; heat < 2; ++heat)
+                EXPECT_EQ(HeatMembers(after, round, heat), HeatMembers(before, round, heat));
+        EXPECT_TRUE(KeepsTheRules(after));
+    }
+}
