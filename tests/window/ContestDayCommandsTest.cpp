@@ -8,9 +8,9 @@
 
 namespace {
 
-class WithdrawCommand : public MainWindowFixture {
+class ContestDayCommand : public MainWindowFixture {
 protected:
-    WithdrawCommand()
+    ContestDayCommand()
     {
         ListPilots({"Novák,Jan,35", "Dvořák,Petr,36", "Svoboda,Tomáš,37", "Černý,Jiří,38", "Král,Ivo,39"});
         DialogDriver user(window);
@@ -35,7 +35,7 @@ protected:
 
 // The menu command asks the pilot and the round, withdraws as the core does,
 // evens out the heats when asked to, and is one undo step.
-TEST_F(WithdrawCommand, WithdrawsTheChosenPilotFromTheRoundAndUndoesInOneStep)
+TEST_F(ContestDayCommand, WithdrawsTheChosenPilotFromTheRoundAndUndoesInOneStep)
 {
     const Contest before = window.GetContest();
     host.AnswerQuestion(IDNO);
@@ -50,7 +50,7 @@ TEST_F(WithdrawCommand, WithdrawsTheChosenPilotFromTheRoundAndUndoesInOneStep)
     EXPECT_TRUE(KeepsTheRules(window.GetContest()));
 }
 
-TEST_F(WithdrawCommand, ARoundOutsideTheScheduleIsRefusedInTheDialog)
+TEST_F(ContestDayCommand, ARoundOutsideTheScheduleIsRefusedInTheDialog)
 {
     const Contest before = window.GetContest();
     host.ExpectDialog(IDD_WITHDRAW, [](DialogDriver& user) {
@@ -67,7 +67,7 @@ TEST_F(WithdrawCommand, ARoundOutsideTheScheduleIsRefusedInTheDialog)
 
 // The rounds before the one asked stay as flown, the rest are drawn again by
 // the draw chosen, and the rules hold.
-TEST_F(WithdrawCommand, RedrawFromARoundKeepsTheRoundsBefore)
+TEST_F(ContestDayCommand, RedrawFromARoundKeepsTheRoundsBefore)
 {
     const Contest before = window.GetContest();
     for (const bool balanced : {false, true}) {
