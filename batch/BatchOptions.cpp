@@ -5,6 +5,7 @@
 #include "platform/DataExchange.h"
 #include "text/CharacterCount.h"
 
+#include <algorithm>
 #include <functional>
 #include <limits>
 #include <set>
@@ -213,6 +214,11 @@ std::variant<BatchOptions, BatchArgumentError> ParseBatchArguments(const QString
             attachedValue = name.mid(equals + 1);
             name.truncate(equals);
         }
+        if (IsDayOption(name) && !attachedValue) {
+            if (std::optional<BatchArgumentError> error = ReadDayOption(arguments, i, options))
+                return *error;
+            continue;
+        }
         const CommandLineOption* option = FindOption(name);
         if (!option)
             return Error(QStringLiteral("Unknown argument \"%1\".").arg(arguments[i]));
@@ -237,12 +243,19 @@ std::variant<BatchOptions, BatchArgumentError> ParseBatchArguments(const QString
         return Error(QStringLiteral("A batch run needs --import FILE with the pilot list, or --open FILE with a contest."));
     if (options.balanceEffort && !options.balanced)
         return Error(QStringLiteral("The option --balance-effort works only with --balanced."));
+    if (!options.daySteps.empty() && options.openPath.isEmpty())
+        return Error(QStringLiteral("The contest-day options change an opened contest: they need --open FILE."));
     return options;
+}
+
+bool BatchOptions::Redraws() const
+{
+    return std::any_of(daySteps.begin(), daySteps.end(), [](const DayStep& step) { return step.kind == DayStep::Kind::Redraw; });
 }
 
 bool BatchOptions::Draws() const
 {
-    if (recalculate || balanced)
+    if (recalculate || (balanced && !Redraws()))
         return true;
     if (!openPath.isEmpty())
         return false;
@@ -269,5 +282,5 @@ QString BatchUsage()
             left += u' ' + QLatin1String(option.valueName);
         usage += QStringLiteral("  %1 %2\n").arg(left, -26).arg(option.help);
     }
-    return usage;
+    return usage + DayOptionsUsage();
 }

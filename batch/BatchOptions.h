@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "batch/DayOptions.h"
 #include "matrix/BalancedDraw.h"
 #include "matrix/MatrixShape.h"
 #include "print/PrintoutContent.h"
@@ -53,10 +54,17 @@ struct BatchOptions {
 
     QString savePath;
 
+    // The contest day's changes (DayOptions.h), run in this order on the
+    // opened contest after its draw, before the files are written.
+    std::vector<DayStep> daySteps;
+
     // Whether the run draws a schedule: an opened contest keeps its own
     // unless a draw is asked for; an imported pilot list is drawn unless the
-    // run only converts it (into a pilot list or a contest file).
+    // run only converts it (into a pilot list or a contest file). With a
+    // --redraw-from, --balanced chooses the redraw's kind and draws nothing
+    // whole.
     bool Draws() const;
+    bool Redraws() const;
 };
 
 // Why the command line cannot be used, in one sentence for the organiser.

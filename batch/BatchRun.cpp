@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "batch/BatchRun.h"
 
+#include "batch/DayStepRun.h"
 #include "platform/DialogDriver.h"
 #include "res/ResourceIds.h"
 
@@ -33,7 +34,8 @@ BatchRun::BatchRun(const BatchOptions& options, std::FILE* errors)
 
 BatchStatus BatchRun::Run()
 {
-    for (const auto& step : {&BatchRun::ImportOrOpen, &BatchRun::EnterDetails, &BatchRun::EnterFields, &BatchRun::Recalculate}) {
+    for (const auto& step : {&BatchRun::ImportOrOpen, &BatchRun::EnterDetails, &BatchRun::EnterFields, &BatchRun::Recalculate,
+                            &BatchRun::RunDaySteps}) {
         if (const BatchStatus status = (this->*step)(); status != BatchStatus::Success)
             return status;
     }
@@ -107,6 +109,20 @@ BatchStatus BatchRun::Recalculate()
     if (m_options.balanced)
         return Report(m_window.RecalculateBalanced(seed, m_options.balanceEffort.value_or(kMinBalanceEffort)), false);
     return Report(m_window.Recalculate(seed), false);
+}
+
+// Each change runs on the contest as the step before left it; the first one
+// refused ends the run with its reason, before any file is written or saved.
+BatchStatus BatchRun::RunDaySteps()
+{
+    const unsigned seed = m_options.seed ? *m_options.seed : static_cast<unsigned>(SystemClockSeconds());
+    const DayDrawChoice draw{m_options.balanced ? DrawKind::Balanced : DrawKind::Random, seed,
+                             m_options.balanceEffort.value_or(kMinBalanceEffort)};
+    for (const DayStep& step : m_options.daySteps)
+        if (const BatchStatus status = Report(m_window.TakeContestDayChange(RunDayStep(m_window.GetContest(), step, draw)), false);
+            status != BatchStatus::Success)
+            return status;
+    return BatchStatus::Success;
 }
 
 // A file command answers its dialogs with the path. A written file must also

@@ -23,7 +23,7 @@ BatchStatus StatusOf(const CommandOutcome& outcome, bool answerRefused);
 // A batch run: the menu commands of a real main window, created without being
 // shown, in the order an organiser would give them: import a pilot list or
 // open a contest, the contest's details, the three fields, Recalculate
-// (random or balanced), the text exports, the statistics, the printouts,
+// (random or balanced), the contest day's changes, the text exports, the statistics, the printouts,
 // saving the contest. Each step runs only when the options ask for it, and
 // the run stops at the first step that fails.
 class BatchRun {
@@ -39,6 +39,7 @@ private:
     BatchStatus EnterDetails();
     BatchStatus EnterFields();
     BatchStatus Recalculate();
+    BatchStatus RunDaySteps();
     BatchStatus RunFileCommand(Command command, const QString& path, bool writesFile);
     BatchStatus Report(const CommandOutcome& outcome, bool answerRefused);
 

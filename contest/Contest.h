@@ -20,6 +20,9 @@ struct DrawRecord {
     DrawKind kind = DrawKind::Random;
     unsigned seed = 0;
     int effort = 1;  // the balanced draw's budget multiplier; 1 for the random draw
+    // The first round drawn, from 1: a redraw on the contest day keeps the
+    // rounds before it as they were flown.
+    int fromRound = 1;
 
     bool operator==(const DrawRecord&) const = default;
 };

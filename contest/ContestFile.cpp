@@ -13,7 +13,11 @@
 
 namespace {
 
-constexpr int kFileVersion = 1;
+// Version 2 adds the contest day (withdrawals, late entries, a redraw from a
+// round); a contest without them is still written as version 1, byte for
+// byte as before, so an older Kvorax opens it.
+constexpr int kFileVersion = 2;
+constexpr int kFirstFileVersion = 1;
 const QString kFormat = QStringLiteral("kvorax-contest");
 const QString kDateFormat = QStringLiteral("yyyy-MM-dd");
 
@@ -140,6 +144,13 @@ MatrixShape ReadFields(const QJsonObject& file)
             int(WholeNumberMember(fields, "pilotsPerHeat", place, kMinPilotsPerHeat, kSlotsPerHeat))};
 }
 
+bool HasContestDay(const Contest& contest)
+{
+    const auto marked = [](const PilotRecord& pilot) { return pilot.withdrawnFromRound > 0 || pilot.lateFromRound > 0; };
+    return contest.draw.fromRound > 1 || std::any_of(contest.pilots.begin(), contest.pilots.end(), marked)
+           || std::any_of(contest.result.pilots.begin(), contest.result.pilots.end(), marked);
+}
+
 Contest ReadContest(const QByteArray& bytes)
 {
     const QJsonObject file = ParseContestFile(bytes);
@@ -162,7 +173,7 @@ Contest ReadContest(const QByteArray& bytes)
 QByteArray ContestFileBytes(const Contest& contest)
 {
     QJsonObject file{{QStringLiteral("format"), kFormat},
-                           {QStringLiteral("version"), kFileVersion},
+                     {QStringLiteral("version"), HasContestDay(contest) ? kFileVersion : kFirstFileVersion},
                            {QStringLiteral("name"), contest.name},
                            {QStringLiteral("date"), DateJson(contest.date)},
                            {QStringLiteral("fields"), FieldsJson(contest.fields)},

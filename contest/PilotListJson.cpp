@@ -2,6 +2,7 @@
 #include "contest/PilotListJson.h"
 
 #include "contest/ContestFileMembers.h"
+#include "matrix/Matrix.h"
 
 #include <QCoreApplication>
 #include <QJsonObject>
@@ -20,15 +21,7 @@ QString ReadTeam(const QJsonObject& pilot, const QString& place)
     return team;
 }
 
-QJsonObject PilotJson(const PilotRecord& pilot)
-{
-    QJsonObject object{{QStringLiteral("lastName"), pilot.lastName},
-                       {QStringLiteral("firstName"), pilot.firstName},
-                       {QStringLiteral("channel"), pilot.frequency}};
-    if (!pilot.team.isEmpty())
-        object.insert(QStringLiteral("team"), pilot.team);
-    return object;
-}
+int OptionalRound(const QJsonObject& pilot, const char* key, const QString& place);
 
 PilotRecord ReadPilot(const QJsonValue& value, int position, const QString& place)
 {
@@ -39,7 +32,31 @@ PilotRecord ReadPilot(const QJsonValue& value, int position, const QString& plac
     record.firstName = TextMember(pilot, "firstName", place, kFirstNameChars);
     record.frequency = int(WholeNumberMember(pilot, "channel", place, kLowestChannel, kHighestChannel));
     record.team = ReadTeam(pilot, place);
+    record.withdrawnFromRound = OptionalRound(pilot, "withdrawnFromRound", place);
+    record.lateFromRound = OptionalRound(pilot, "lateFromRound", place);
     return record;
+}
+
+// A file of version 1 has neither contest-day member; each pilot flies every round.
+int OptionalRound(const QJsonObject& pilot, const char* key, const QString& place)
+{
+    if (!pilot.contains(QLatin1String(key)))
+        return 0;
+    return int(WholeNumberMember(pilot, key, place, 1, kMaxRounds));
+}
+
+QJsonObject PilotJson(const PilotRecord& pilot)
+{
+    QJsonObject object{{QStringLiteral("lastName"), pilot.lastName},
+                       {QStringLiteral("firstName"), pilot.firstName},
+                       {QStringLiteral("channel"), pilot.frequency}};
+    if (!pilot.team.isEmpty())
+        object.insert(QStringLiteral("team"), pilot.team);
+    if (pilot.withdrawnFromRound > 0)
+        object.insert(QStringLiteral("withdrawnFromRound"), pilot.withdrawnFromRound);
+    if (pilot.lateFromRound > 0)
+        object.insert(QStringLiteral("lateFromRound"), pilot.lateFromRound);
+    return object;
 }
 
 }  // namespace

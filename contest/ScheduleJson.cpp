@@ -65,6 +65,8 @@ DrawRecord ReadDrawRecord(const QJsonObject& schedule)
                               .arg(SchedulePlace()));
     draw.seed = unsigned(WholeNumberMember(schedule, "seed", SchedulePlace(), 0, kHighestSeed));
     draw.effort = int(WholeNumberMember(schedule, "effort", SchedulePlace(), kMinBalanceEffort, kMaxBalanceEffort));
+    if (schedule.contains(QLatin1String("fromRound")))
+        draw.fromRound = int(WholeNumberMember(schedule, "fromRound", SchedulePlace(), 1, kMaxRounds));
     return draw;
 }
 
@@ -161,6 +163,8 @@ QJsonValue ScheduleJson(const Contest& contest)
         schedule.insert(QStringLiteral("pilots"), PilotListJson(result.pilots));
     if (result.HasTimekeepers())
         schedule.insert(QStringLiteral("timekeepers"), true);
+    if (contest.draw.fromRound > 1)
+        schedule.insert(QStringLiteral("fromRound"), contest.draw.fromRound);
     return schedule;
 }
 

@@ -13,8 +13,9 @@ QString RoundPlace(int round);
 QString HeatPlace(int round, int heat);
 
 // The rules every completed schedule keeps, whoever wrote the file: each
-// pilot of the schedule's roster flies exactly once in every round, and no
-// heat holds two pilots on one channel. The first rule broken, as a message
+// pilot of the schedule's roster flies exactly once in every round the pilot
+// flies (not after a withdrawal, not before a late entry) and in no other,
+// and every heat keeps the heat rules (HeatRules.h). Heats may be uneven. The first rule broken, as a message
 // naming the round (and heat) and the pilots; nothing when all hold. The
 // seats must already name pilots of the schedule's roster.
 std::optional<QString> BrokenScheduleRule(const CalculationResult& result);

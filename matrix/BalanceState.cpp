@@ -18,12 +18,16 @@ BalanceState::BalanceState(std::vector<int> channels, int rounds, std::vector<in
             if (m_channels[one] == m_channels[other])
                 Forbid(one, other);
     m_kept.assign(m_rounds, 0);
+    m_asFlown.assign(m_rounds, 0);
     m_freeRounds.resize(m_rounds);
     for (int round = 0; round < m_rounds; ++round)
         m_freeRounds[round] = round;
     m_heatOf.assign(size_t(m_rounds) * m_pilots, -1);
     m_seatOf.assign(m_heatOf.size(), -1);
     m_members.assign(size_t(m_rounds) * Heats() * m_seatsPerHeat, -1);
+    m_filled.assign(size_t(m_rounds) * Heats(), 0);
+    for (int round = 0; round < m_rounds; ++round)
+        std::copy(m_sizes.begin(), m_sizes.end(), m_filled.begin() + ptrdiff_t(round) * Heats());
     m_counts.assign(size_t(m_pilots) * m_pilots, 0);
     m_histogram.assign(m_rounds + 2, 0);
     m_histogram[0] = m_pilots * (m_pilots - 1) / 2;
@@ -71,6 +75,24 @@ void BalanceState::ClearRound(int round)
             m_members[Seat(round, heat, seat)] = -1;
 }
 
+// A kept round holds no seats: the search never looks into its heats, which
+// may be more than the heats it seats. Only its meetings and its heats (as
+// labels) are kept.
+void BalanceState::SeatKeptRound(int round, std::span<const int> heatOf)
+{
+    assert(static_cast<int>(heatOf.size()) == m_pilots);
+    ClearRound(round);
+    std::fill(&m_filled[size_t(round) * Heats()], &m_filled[size_t(round) * Heats()] + Heats(), 0);
+    for (int pilot = 0; pilot < m_pilots; ++pilot) {
+        m_heatOf[Index(round, pilot)] = heatOf[pilot];
+        for (int earlier = 0; earlier < pilot; ++earlier)
+            if (heatOf[pilot] >= 0 && heatOf[earlier] == heatOf[pilot])
+                AddMeeting(pilot, earlier, +1);
+    }
+    m_asFlown[round] = 1;
+    KeepRound(round);
+}
+
 void BalanceState::SeatRound(int round, std::span<const int> heatOf)
 {
     assert(static_cast<int>(heatOf.size()) == m_pilots);
@@ -89,7 +111,10 @@ void BalanceState::SeatRound(int round, std::span<const int> heatOf)
 
 bool BalanceState::IsSeated() const
 {
-    return std::find(m_heatOf.begin(), m_heatOf.end(), -1) == m_heatOf.end();
+    return std::all_of(m_freeRounds.begin(), m_freeRounds.end(), [this](int round) {
+        const auto first = m_heatOf.begin() + ptrdiff_t(Index(round, 0));
+        return std::find(first, first + m_pilots, -1) == first + m_pilots;
+    });
 }
 
 MeetingFigures BalanceState::FiguresAfterSwap(int round, int one, int other) const
@@ -209,7 +234,12 @@ int BalanceState::MatesIn(int round, int pilot, int heat) const
 MeetingFigures BalanceState::RecountFigures() const
 {
     std::vector<int> counts(size_t(m_pilots) * m_pilots, 0);
-    for (int round = 0; round < m_rounds; ++round)
+    for (int round = 0; round < m_rounds; ++round) {
+        if (m_asFlown[round])
+            for (int one = 0; one < m_pilots; ++one)
+                for (int other = one + 1; other < m_pilots; ++other)
+                    counts[size_t(one) * m_pilots + other] += HeatOf(round, one) >= 0
+                                                              && HeatOf(round, one) == HeatOf(round, other);
         for (int heat = 0; heat < Heats(); ++heat) {
             const std::span<const int> members = Members(round, heat);
             for (size_t one = 0; one < members.size(); ++one)
@@ -217,6 +247,7 @@ MeetingFigures BalanceState::RecountFigures() const
                     ++counts[size_t(std::min(members[one], members[other])) * m_pilots
                              + std::max(members[one], members[other])];
         }
+    }
     MeetingFigures figures;
     for (int one = 0; one < m_pilots; ++one)
         for (int other = one + 1; other < m_pilots; ++other) {

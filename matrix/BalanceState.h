@@ -16,10 +16,13 @@
 // Pairs that may not share a heat are a table of their own: channel mates
 // from the start, and any further pair a rule forbids (Forbid). A kept round
 // (a round already flown) is seated like any other, but no search moves a
-// pilot in it (IsKept).
+// pilot in it (IsKept). A round flown before a redraw is kept as it was flown
+// (SeatKeptRound): its heats may be of other sizes, and pilots who did not
+// fly it (late entries) sit in none of its heats; it counts for the meetings.
 class BalanceState {
 public:
-    // channels: a channel number per pilot; heatSizes: the seats of each heat.
+    // channels: a channel number per pilot; heatSizes: the seats of each heat
+    // in every round the search seats.
     BalanceState(std::vector<int> channels, int rounds, std::vector<int> heatSizes);
 
     int Pilots() const { return m_pilots; }
@@ -36,7 +39,7 @@ public:
     const std::vector<int>& FreeRounds() const { return m_freeRounds; }
     std::span<const int> Members(int round, int heat) const
     {
-        return {&m_members[Seat(round, heat, 0)], static_cast<size_t>(m_sizes[heat])};
+        return {&m_members[Seat(round, heat, 0)], static_cast<size_t>(m_filled[size_t(round) * Heats() + heat])};
     }
     int Meetings(int one, int other) const { return m_counts[size_t(one) * m_pilots + other]; }
     const MeetingFigures& Figures() const { return m_figures; }
@@ -60,6 +63,10 @@ public:
     // Seats a whole round: heatOf[pilot] for every pilot, filling each heat
     // exactly. Rounds are seated once, before any move.
     void SeatRound(int round, std::span<const int> heatOf);
+    // Seats a round as it was flown and keeps it: heatOf[pilot] is the
+    // pilot's heat, or -1 where the pilot did not fly the round. Its heats
+    // have no Members; they count for the meetings alone.
+    void SeatKeptRound(int round, std::span<const int> heatOf);
     bool IsSeated() const;
 
     // The figures after swapping two pilots of different heats of one round.
@@ -78,7 +85,8 @@ public:
     // The figures counted afresh from the seating, for checking.
     MeetingFigures RecountFigures() const;
 
-    // The heat of every pilot in every round, round by round.
+    // The heat of every pilot in every round, round by round (-1 where a
+    // pilot did not fly a kept round).
     const std::vector<int>& Seating() const { return m_heatOf; }
     void RestoreSeating(const std::vector<int>& seating);
 
@@ -99,11 +107,13 @@ private:
     std::vector<char> m_hasMates;
     std::vector<char> m_forbidden;  // per pair, both halves
     std::vector<char> m_kept;       // per round
+    std::vector<char> m_asFlown;    // per round: seated by SeatKeptRound
     std::vector<int> m_freeRounds;
     std::vector<int> m_sizes;
     std::vector<int> m_heatOf;     // round-major, per pilot
     std::vector<int> m_seatOf;     // the pilot's seat within its heat
     std::vector<int> m_members;    // the pilots of each round's heats
+    std::vector<int> m_filled;     // how many pilots each round's heats hold
     std::vector<int> m_counts;     // the pair-count table, both halves
     std::vector<int> m_histogram;  // how many pairs meet each number of times
     MeetingFigures m_figures;

@@ -123,7 +123,7 @@ bool SeatRepaired(BalanceState& state, int round, std::vector<int> heatOf, Searc
 
 bool SeatGreedily(BalanceState& state, SearchRandom& random)
 {
-    for (int round = 0; round < state.Rounds(); ++round)
+    for (int round : std::vector<int>(state.FreeRounds()))
         if (!SeatRepaired(state, round, GreedyRound(state, SeatingOrder(state, random), random), random))
             return false;
     return true;
@@ -133,7 +133,7 @@ bool SeatGreedily(BalanceState& state, SearchRandom& random)
 // a round it cannot seat is seated greedily.
 bool SeatByFreedom(BalanceState& state, int limit, SearchRandom& random)
 {
-    for (int round = 0; round < state.Rounds(); ++round) {
+    for (int round : std::vector<int>(state.FreeRounds())) {
         std::optional<std::vector<int>> heatOf = FreedomRound(state, limit, random);
         if (!heatOf)
             heatOf = GreedyRound(state, SeatingOrder(state, random), random);
@@ -213,18 +213,40 @@ void Search(SearchProgress& progress, SearchRandom& random, const BalanceIngredi
 }
 
 // The slots of each heat hold its pilots in list order, the rest stay empty.
+// Only the drawn rounds are written, from the matrix's first round on.
 Matrix ScheduleOf(const BalanceState& state, const std::vector<int>& seating, const DrawInput& input)
 {
     Matrix matrix;
     const int pilots = state.Pilots();
-    for (int round = 0; round < state.Rounds(); ++round) {
+    const int kept = input.KeptRounds();
+    for (int round = kept; round < state.Rounds(); ++round) {
         std::vector<int> filled(state.Heats(), 0);
         for (int pilot = 0; pilot < pilots; ++pilot) {
             const int heat = seating[size_t(round) * pilots + pilot];
-            matrix.Set(round, heat, filled[heat]++, input.listOrder[pilot]);
+            matrix.Set(round - kept, heat, filled[heat]++, input.listOrder[pilot]);
         }
     }
     return matrix;
+}
+
+// The rounds flown before a redraw, seated as flown; the search then never
+// moves a pilot in them, but every meeting in them counts.
+void SeatKeptRounds(BalanceState& state, const DrawInput& input)
+{
+    const size_t pilots = input.listOrder.size();
+    for (int round = 0; round < input.KeptRounds(); ++round)
+        state.SeatKeptRound(round, input.keptHeats.subspan(round * pilots, pilots));
+}
+
+// The counting bound assumes every pilot in every round in even heats,
+// which kept rounds need not be: with them the bound only guides the search
+// and is never taken as reached.
+MeetingBound GuidingBound(const DrawInput& input)
+{
+    MeetingBound bound = BalancedDrawBound(input);
+    if (input.KeptRounds() > 0)
+        bound.least.sumOfSquares = -1;
+    return bound;
 }
 
 }  // namespace
@@ -244,7 +266,8 @@ std::int64_t DefaultBalanceSteps(const DrawInput& input)
 MeetingBound BalancedDrawBound(const DrawInput& input)
 {
     const int pilots = int(input.listOrder.size());
-    const std::vector<std::vector<int>> roundSizes(input.shape.rounds, EvenHeatSizes(pilots, input.shape));
+    const std::vector<std::vector<int>> roundSizes(input.KeptRounds() + input.shape.rounds,
+                                                   EvenHeatSizes(pilots, input.shape));
     return CountingBound(pilots, ForbiddenPairs(input), roundSizes);
 }
 
@@ -260,11 +283,13 @@ BalancedOutcome DrawBalanced(const DrawInput& input, RandomSource& random, const
     const std::vector<int> channels = ChannelsInListOrder(input);
     const int pilots = static_cast<int>(channels.size());
     const std::vector<int> sizes = EvenHeatSizes(pilots, input.shape);
-    outcome.bound = BalancedDrawBound(input);
-    BalanceState state(channels, input.shape.rounds, sizes);
+    outcome.bound = GuidingBound(input);
+    BalanceState state(channels, input.KeptRounds() + input.shape.rounds, sizes);
     ForbidTeamMates(state, input);
     if (input.rules.noBackToBack)
         state.ForbidBackToBack();
+    // A pair that may not meet is forbidden before any round is seated.
+    SeatKeptRounds(state, input);
     SearchRandom searchRandom = SearchRandom::SeededFrom(random);
     if (!SeatFirst(state, outcome.bound, settings, searchRandom)) {
         outcome.refusal = DrawRefusal::NoLegalSeating;

@@ -53,7 +53,9 @@ void MeetingSums::AddMeeting(int one, int other, int change)
     const int before = after - change;
     const int gain = Gain(after) - Gain(before);
     const int loss = Loss(after) - Loss(before);
-    for (int round = 0; round < m_state.Rounds(); ++round) {
+    // Kept rounds see no move, and a round kept as flown seats pilots in no
+    // heat of the search's.
+    for (int round : m_state.FreeRounds()) {
         const size_t oneAt = Index(round, one, m_state.HeatOf(round, other));
         const size_t otherAt = Index(round, other, m_state.HeatOf(round, one));
         m_joining[oneAt] += gain;

@@ -7,6 +7,7 @@
 #include <QDateEdit>
 #include <QDialog>
 #include <QLineEdit>
+#include <QListWidget>
 #include <cassert>
 
 namespace {
@@ -42,6 +43,11 @@ QDate DialogDriver::Date(int id) const
 void DialogDriver::Tick(int id, bool checked)
 {
     ControlOf<QCheckBox>(m_dialog, id)->setChecked(checked);
+}
+
+void DialogDriver::ChooseLine(int id, int line)
+{
+    ControlOf<QListWidget>(m_dialog, id)->setCurrentRow(line, QItemSelectionModel::ClearAndSelect);
 }
 
 QString DialogDriver::Caption() const

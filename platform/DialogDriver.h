@@ -15,6 +15,8 @@ public:
 
     void Type(int id, const QString& text);
     void Tick(int id, bool checked = true);
+    // Selects a line of a list box, as a click on it does.
+    void ChooseLine(int id, int line);
     void PickDate(int id, const QDate& date);
     void Press(int id) { m_dialog.OnCommand(id, BN_CLICKED); }
     void PressOk() { Press(IDOK); }

@@ -93,6 +93,14 @@ constexpr int ID_CONTEST_DETAILS = 32804;
 constexpr int ID_EXPORT_SCHEDULE_CSV = 32805;
 constexpr int ID_UNDO = 32806;
 constexpr int ID_REDO = 32807;
+// The contest day.
+constexpr int IDD_WITHDRAW = 170;
+constexpr int IDC_DAY_PILOTS = 1070;
+constexpr int IDC_DAY_FROM_ROUND = 1071;
+constexpr int ID_WITHDRAW_PILOT = 32808;
+constexpr int IDD_REDRAW_FROM = 171;
+constexpr int IDC_DAY_BALANCED = 1072;
+constexpr int ID_REDRAW_FROM = 32809;
 // The contests opened or saved last, most recent first.
 constexpr int kRecentContestCount = 5;
 constexpr int ID_RECENT_CONTEST_FIRST = 32810;

@@ -21,6 +21,13 @@ struct PilotRecord {
     QString lastName;
     int frequency = 0;  // the radio channel the pilot flies on
     QString team;       // empty for a pilot flying for no team; team mates never share a heat
+    // On the contest day, rounds counted from 1, 0 for none: the pilot flies
+    // no round from withdrawnFromRound on, and none before lateFromRound.
+    int withdrawnFromRound = 0;
+    int lateFromRound = 0;
+
+    // Whether the pilot flies the round (counted from 0).
+    bool FliesInRound(int round) const { return (withdrawnFromRound == 0 || round < withdrawnFromRound - 1) && round >= lateFromRound - 1; }
 
     bool operator==(const PilotRecord&) const = default;
 };

@@ -322,6 +322,18 @@
         <source>Please perform a Matrix Calculation before attempting to export the heat list.</source>
         <translation>Před exportem seznamu heatů nejprve spočítejte Matrix.</translation>
     </message>
+    <message>
+        <source>Withdrawing a pilot needs a drawn schedule. Recalculate the matrix first.</source>
+        <translation>Odstoupení pilota potřebuje vylosovaný rozpis. Nejprve přepočítejte matrix.</translation>
+    </message>
+    <message>
+        <source>Even out the heat sizes of the rounds from %1 on, moving as few pilots as possible?</source>
+        <translation>Vyrovnat velikosti heatů v kolech od %1 dál s přesunem co nejméně pilotů?</translation>
+    </message>
+    <message>
+        <source>A redraw from a round needs a drawn schedule. Recalculate the matrix first.</source>
+        <translation>Přepočet od kola potřebuje vylosovaný rozpis. Nejprve přepočítejte matrix.</translation>
+    </message>
 </context>
 <context>
     <name>CStatisticsDlg</name>
@@ -350,6 +362,81 @@ Meze platí pro velikosti heatů tohoto výsledku; ne každou lze dosáhnout.</t
     <message>
         <source>Dvojice, které se potkat nesmějí (stejná frekvence nebo tým), se nepočítají: %1.</source>
         <translation>Dvojice, které se potkat nesmějí (stejná frekvence nebo tým), se nepočítají: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>ContestDay</name>
+    <message>
+        <source>The contest has no schedule to change.</source>
+        <translation>Soutěž nemá rozpis, který by šlo změnit.</translation>
+    </message>
+    <message>
+        <source>The schedule has rounds 1 to %1; there is no round %2.</source>
+        <translation>Rozpis má kola 1 až %1; kolo %2 v něm není.</translation>
+    </message>
+    <message>
+        <source>The schedule has no pilot %1 %2.</source>
+        <translation>V rozpisu není pilot %1 %2.</translation>
+    </message>
+    <message>
+        <source>The schedule has no pilot %1.</source>
+        <translation>V rozpisu není pilot %1.</translation>
+    </message>
+    <message>
+        <source>A late entry needs the pilot&apos;s last name.</source>
+        <translation>Pozdní přihláška potřebuje příjmení pilota.</translation>
+    </message>
+    <message>
+        <source>%1 flies on channel %2; a channel is %3 to %4.</source>
+        <translation>%1 létá na kanálu %2; kanál je %3 až %4.</translation>
+    </message>
+    <message>
+        <source>%1 is on the schedule already.</source>
+        <translation>%1 už v rozpisu je.</translation>
+    </message>
+    <message>
+        <source>The contest holds %1 pilots already, the most it takes.</source>
+        <translation>Soutěž už má %1 pilotů, víc jich nepojme.</translation>
+    </message>
+    <message>
+        <source>%1 has withdrawn from round %2 already.</source>
+        <translation>%1 už odstoupil od kola %2.</translation>
+    </message>
+    <message>
+        <source>%1 enters only from round %2 and cannot withdraw before it.</source>
+        <translation>%1 nastupuje až od kola %2 a nemůže odstoupit dřív.</translation>
+    </message>
+    <message>
+        <source>No heat of round %1 can take %2: each is full (%3 pilots) or would break a rule.</source>
+        <translation>Žádný heat kola %1 nemůže přijmout pilota %2: každý je plný (%3 pilotů) nebo by porušil pravidlo.</translation>
+    </message>
+    <message>
+        <source>%1 does not fly in round %2.</source>
+        <translation>%1 v kole %2 nelétá.</translation>
+    </message>
+    <message>
+        <source>%1 and %2 fly in the same heat %3 of round %4 already.</source>
+        <translation>%1 a %2 už létají ve stejném heatu %3 kola %4.</translation>
+    </message>
+    <message>
+        <source>%1 and %2 cannot swap heats in round %3: %4</source>
+        <translation>%1 a %2 si v kole %3 nemohou vyměnit heaty: %4</translation>
+    </message>
+    <message>
+        <source>Round %1 has heats 1 to %2; there is no heat %3.</source>
+        <translation>Kolo %1 má heaty 1 až %2; heat %3 v něm není.</translation>
+    </message>
+    <message>
+        <source>%1 flies in heat %2 of round %3 already.</source>
+        <translation>%1 už létá v heatu %2 kola %3.</translation>
+    </message>
+    <message>
+        <source>Heat %1 of round %2 is full: it holds %3 pilots, the most a heat takes.</source>
+        <translation>Heat %1 kola %2 je plný: má %3 pilotů, víc heat nepojme.</translation>
+    </message>
+    <message>
+        <source>%1 cannot move to heat %2 of round %3: %4</source>
+        <translation>%1 nemůže přejít do heatu %2 kola %3: %4</translation>
     </message>
 </context>
 <context>
@@ -561,6 +648,10 @@ Meze platí pro velikosti heatů tohoto výsledku; ne každou lze dosáhnout.</t
         <source>%1 has two pilots of team %2: %3 and %4.</source>
         <translation>%1 má dva piloty týmu %2: %3 a %4.</translation>
     </message>
+    <message>
+        <source>%1 seats %2, who does not fly in it (withdrawn or entered later).</source>
+        <translation>%1 obsazuje: %2, ač v něm nelétá (odstoupil nebo se přihlásil později).</translation>
+    </message>
 </context>
 <context>
     <name>DrawFailureMessage</name>
@@ -693,6 +784,21 @@ Meze platí pro velikosti heatů tohoto výsledku; ne každou lze dosáhnout.</t
     <message>
         <source>&amp;Náhled</source>
         <translation>&amp;Náhled</translation>
+    </message>
+</context>
+<context>
+    <name>HeatGridModel</name>
+    <message>
+        <source>Heat %1</source>
+        <translation>Heat %1</translation>
+    </message>
+    <message>
+        <source>Kolo %1</source>
+        <translation>Kolo %1</translation>
+    </message>
+    <message>
+        <source>Pilot mění heat jen v rámci svého kola.</source>
+        <translation>Pilot mění heat jen v rámci svého kola.</translation>
     </message>
 </context>
 <context>
@@ -1097,6 +1203,37 @@ Meze platí pro velikosti heatů tohoto výsledku; ne každou lze dosáhnout.</t
         <source>&amp;Časoměřiči</source>
         <translation>&amp;Časoměřiči</translation>
     </message>
+    <message>
+        <source>Ods&amp;toupení…</source>
+        <translation>Ods&amp;toupení…</translation>
+    </message>
+    <message>
+        <source>Přepočítat od &amp;kola…</source>
+        <translation>Přepočítat od &amp;kola…</translation>
+    </message>
+</context>
+<context>
+    <name>RedrawFromDialog</name>
+    <message>
+        <source>Přepočítat od kola</source>
+        <translation>Přepočítat od kola</translation>
+    </message>
+    <message>
+        <source>Od &amp;kola:</source>
+        <translation>Od &amp;kola:</translation>
+    </message>
+    <message>
+        <source>&amp;Vyvážený přepočet</source>
+        <translation>&amp;Vyvážený přepočet</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Zrušit</translation>
+    </message>
 </context>
 <context>
     <name>ResultTree</name>
@@ -1253,6 +1390,33 @@ Meze platí pro velikosti heatů tohoto výsledku; ne každou lze dosáhnout.</t
     <message>
         <source>The pilots fill only one heat a round, so nobody is free to time them. The schedule has no timekeepers; use fewer pilots per heat to have them.</source>
         <translation>Piloti zaplní jen jeden heat v kole, takže nikdo nemá volno jim měřit čas. Rozpis je bez časoměřičů; pro ně použijte méně pilotů v heatu.</translation>
+    </message>
+</context>
+<context>
+    <name>WithdrawDialog</name>
+    <message>
+        <source>Vyberte pilota, který odstupuje.</source>
+        <translation>Vyberte pilota, který odstupuje.</translation>
+    </message>
+    <message>
+        <source>Odstoupení</source>
+        <translation>Odstoupení</translation>
+    </message>
+    <message>
+        <source>&amp;Pilot:</source>
+        <translation>&amp;Pilot:</translation>
+    </message>
+    <message>
+        <source>Od &amp;kola:</source>
+        <translation>Od &amp;kola:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Zrušit</translation>
     </message>
 </context>
 </TS>

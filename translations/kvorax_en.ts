@@ -320,6 +320,18 @@
         <source>Please perform a Matrix Calculation before attempting to export the heat list.</source>
         <translation>Please perform a Matrix Calculation before attempting to export the heat list.</translation>
     </message>
+    <message>
+        <source>Withdrawing a pilot needs a drawn schedule. Recalculate the matrix first.</source>
+        <translation>Withdrawing a pilot needs a drawn schedule. Recalculate the matrix first.</translation>
+    </message>
+    <message>
+        <source>Even out the heat sizes of the rounds from %1 on, moving as few pilots as possible?</source>
+        <translation>Even out the heat sizes of the rounds from %1 on, moving as few pilots as possible?</translation>
+    </message>
+    <message>
+        <source>A redraw from a round needs a drawn schedule. Recalculate the matrix first.</source>
+        <translation>A redraw from a round needs a drawn schedule. Recalculate the matrix first.</translation>
+    </message>
 </context>
 <context>
     <name>CStatisticsDlg</name>
@@ -348,6 +360,81 @@ The bounds hold for the heat sizes of this result; not every one can be reached.
     <message>
         <source>Dvojice, které se potkat nesmějí (stejná frekvence nebo tým), se nepočítají: %1.</source>
         <translation>Pairs that may not meet (same channel or team) are not counted: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>ContestDay</name>
+    <message>
+        <source>The contest has no schedule to change.</source>
+        <translation>The contest has no schedule to change.</translation>
+    </message>
+    <message>
+        <source>The schedule has rounds 1 to %1; there is no round %2.</source>
+        <translation>The schedule has rounds 1 to %1; there is no round %2.</translation>
+    </message>
+    <message>
+        <source>The schedule has no pilot %1 %2.</source>
+        <translation>The schedule has no pilot %1 %2.</translation>
+    </message>
+    <message>
+        <source>The schedule has no pilot %1.</source>
+        <translation>The schedule has no pilot %1.</translation>
+    </message>
+    <message>
+        <source>A late entry needs the pilot&apos;s last name.</source>
+        <translation>A late entry needs the pilot&apos;s last name.</translation>
+    </message>
+    <message>
+        <source>%1 flies on channel %2; a channel is %3 to %4.</source>
+        <translation>%1 flies on channel %2; a channel is %3 to %4.</translation>
+    </message>
+    <message>
+        <source>%1 is on the schedule already.</source>
+        <translation>%1 is on the schedule already.</translation>
+    </message>
+    <message>
+        <source>The contest holds %1 pilots already, the most it takes.</source>
+        <translation>The contest holds %1 pilots already, the most it takes.</translation>
+    </message>
+    <message>
+        <source>%1 has withdrawn from round %2 already.</source>
+        <translation>%1 has withdrawn from round %2 already.</translation>
+    </message>
+    <message>
+        <source>%1 enters only from round %2 and cannot withdraw before it.</source>
+        <translation>%1 enters only from round %2 and cannot withdraw before it.</translation>
+    </message>
+    <message>
+        <source>No heat of round %1 can take %2: each is full (%3 pilots) or would break a rule.</source>
+        <translation>No heat of round %1 can take %2: each is full (%3 pilots) or would break a rule.</translation>
+    </message>
+    <message>
+        <source>%1 does not fly in round %2.</source>
+        <translation>%1 does not fly in round %2.</translation>
+    </message>
+    <message>
+        <source>%1 and %2 fly in the same heat %3 of round %4 already.</source>
+        <translation>%1 and %2 fly in the same heat %3 of round %4 already.</translation>
+    </message>
+    <message>
+        <source>%1 and %2 cannot swap heats in round %3: %4</source>
+        <translation>%1 and %2 cannot swap heats in round %3: %4</translation>
+    </message>
+    <message>
+        <source>Round %1 has heats 1 to %2; there is no heat %3.</source>
+        <translation>Round %1 has heats 1 to %2; there is no heat %3.</translation>
+    </message>
+    <message>
+        <source>%1 flies in heat %2 of round %3 already.</source>
+        <translation>%1 flies in heat %2 of round %3 already.</translation>
+    </message>
+    <message>
+        <source>Heat %1 of round %2 is full: it holds %3 pilots, the most a heat takes.</source>
+        <translation>Heat %1 of round %2 is full: it holds %3 pilots, the most a heat takes.</translation>
+    </message>
+    <message>
+        <source>%1 cannot move to heat %2 of round %3: %4</source>
+        <translation>%1 cannot move to heat %2 of round %3: %4</translation>
     </message>
 </context>
 <context>
@@ -559,6 +646,10 @@ The bounds hold for the heat sizes of this result; not every one can be reached.
         <source>%1 has two pilots of team %2: %3 and %4.</source>
         <translation>%1 has two pilots of team %2: %3 and %4.</translation>
     </message>
+    <message>
+        <source>%1 seats %2, who does not fly in it (withdrawn or entered later).</source>
+        <translation>%1 seats %2, who does not fly in it (withdrawn or entered later).</translation>
+    </message>
 </context>
 <context>
     <name>DrawFailureMessage</name>
@@ -685,6 +776,21 @@ The bounds hold for the heat sizes of this result; not every one can be reached.
     <message>
         <source>&amp;Náhled</source>
         <translation>&amp;Preview</translation>
+    </message>
+</context>
+<context>
+    <name>HeatGridModel</name>
+    <message>
+        <source>Heat %1</source>
+        <translation>Heat %1</translation>
+    </message>
+    <message>
+        <source>Kolo %1</source>
+        <translation>Round %1</translation>
+    </message>
+    <message>
+        <source>Pilot mění heat jen v rámci svého kola.</source>
+        <translation>A pilot changes heats only within the round.</translation>
     </message>
 </context>
 <context>
@@ -1089,6 +1195,37 @@ The bounds hold for the heat sizes of this result; not every one can be reached.
         <source>&amp;Časoměřiči</source>
         <translation>&amp;Timekeepers</translation>
     </message>
+    <message>
+        <source>Ods&amp;toupení…</source>
+        <translation>Withdraw &amp;Pilot…</translation>
+    </message>
+    <message>
+        <source>Přepočítat od &amp;kola…</source>
+        <translation>Re&amp;draw From Round…</translation>
+    </message>
+</context>
+<context>
+    <name>RedrawFromDialog</name>
+    <message>
+        <source>Přepočítat od kola</source>
+        <translation>Redraw From Round</translation>
+    </message>
+    <message>
+        <source>Od &amp;kola:</source>
+        <translation>From &amp;round:</translation>
+    </message>
+    <message>
+        <source>&amp;Vyvážený přepočet</source>
+        <translation>&amp;Balanced draw</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
 </context>
 <context>
     <name>ResultTree</name>
@@ -1243,6 +1380,33 @@ The bounds hold for the heat sizes of this result; not every one can be reached.
     <message>
         <source>The pilots fill only one heat a round, so nobody is free to time them. The schedule has no timekeepers; use fewer pilots per heat to have them.</source>
         <translation>The pilots fill only one heat a round, so nobody is free to time them. The schedule has no timekeepers; use fewer pilots per heat to have them.</translation>
+    </message>
+</context>
+<context>
+    <name>WithdrawDialog</name>
+    <message>
+        <source>Vyberte pilota, který odstupuje.</source>
+        <translation>Choose the pilot who withdraws.</translation>
+    </message>
+    <message>
+        <source>Odstoupení</source>
+        <translation>Withdrawal</translation>
+    </message>
+    <message>
+        <source>&amp;Pilot:</source>
+        <translation>&amp;Pilot:</translation>
+    </message>
+    <message>
+        <source>Od &amp;kola:</source>
+        <translation>From &amp;round:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
     </message>
 </context>
 </TS>

@@ -12,6 +12,7 @@
 #include "window/CRaceDlg.h"
 
 #include "window/ResultTree.h"
+#include "contest/ContestDay.h"
 #include "matrix/DrawFailureMessage.h"
 #include "matrix/Timekeepers.h"
 #include "res/ResourceIds.h"
@@ -96,6 +97,7 @@ void CRaceDlg::OnRecalculateBalanced()
 
 BalanceJob CRaceDlg::BalanceJobFromFields(unsigned seed, int effort)
 {
+    ClearContestDayMarks(m_contest.pilots);
     BalanceJob job;
     job.roster = m_contest.pilots;
     job.listOrder = DrawOrder(job.roster);

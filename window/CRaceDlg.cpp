@@ -87,6 +87,8 @@ bool CRaceDlg::OnCommand(int id, int notifyCode)
         case ID_SAVE_CONTEST: OnSaveContest(); break;
         case ID_SAVE_CONTEST_AS: OnSaveContestAs(); break;
         case ID_CONTEST_DETAILS: ShowOutcome(EditContestDetails()); break;
+        case ID_WITHDRAW_PILOT: ShowOutcome(WithdrawPilotFromSchedule()); break;
+        case ID_REDRAW_FROM: ShowOutcome(RedrawFromRoundCommand()); break;
         case ID_UNDO: ShowOutcome(Undo()); break;
         case ID_REDO: ShowOutcome(Redo()); break;
         case ID_EXPORT_SCHEDULE_CSV: ShowOutcome(ExportScheduleCsv()); break;

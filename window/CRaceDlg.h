@@ -37,6 +37,7 @@ QStringList RosterLines(std::span<const PilotRecord> pilots);
 // changes the contest, and shows it; the commands' bodies live in files of
 // their own beside it.
 struct PrintChoice;
+struct ContestDayChange;
 
 class CRaceDlg : public CDialog {
     Q_DECLARE_TR_FUNCTIONS(CRaceDlg)
@@ -81,6 +82,8 @@ public:
     CommandOutcome SaveContestTo(const QString& path);
     // The contest's name and date (window/ContestDetailsCommand.cpp).
     CommandOutcome EditContestDetails();
+    CommandOutcome WithdrawPilotFromSchedule();
+    CommandOutcome RedrawFromRoundCommand();
     void SetContestDetails(const QString& name, const QDate& date);
     // The schedule as CSV for spreadsheets (window/TextExportCommands.cpp).
     CommandOutcome ExportScheduleCsv();
@@ -157,6 +160,9 @@ public:
     WindowTranslator& Translator() { return m_translator; }
 
     const Contest& GetContest() const { return m_contest; }
+    // A contest-day change (contest/ContestDay.h) made or refused: the window
+    // shows the changed contest, or the outcome carries the reason.
+    CommandOutcome TakeContestDayChange(const ContestDayChange& change);
     const Roster& GetRoster() const { return m_contest.pilots; }
     int GetRosterCount() const { return static_cast<int>(m_contest.pilots.size()); }
     const CalculationResult& GetResult() const { return m_contest.result; }

@@ -6,6 +6,7 @@
 #include "window/CRaceDlg.h"
 
 #include "window/ResultTree.h"
+#include "contest/ContestDay.h"
 #include "matrix/DrawFailureMessage.h"
 #include "matrix/DrawStatusWriter.h"
 #include "matrix/MatrixDraw.h"
@@ -29,6 +30,7 @@ CommandOutcome CRaceDlg::Recalculate(unsigned seed)
     if (!UpdateData(true))
         return CommandOutcome::Cancelled();
     const MatrixShape shape = m_contest.fields;
+    ClearContestDayMarks(m_contest.pilots);
     CalculationResult result;
     result.pilots = m_contest.pilots;
     result.rounds = shape.rounds;

@@ -52,7 +52,7 @@ TEST(ContestFileIO, FailuresNameTheFileAndTheReason)
 
     const QString missing = folder.filePath(QStringLiteral("missing.kvorax"));
     const QString refused = folder.filePath(QStringLiteral("refused.kvorax"));
-    WriteFile(refused, R"({"format": "kvorax-contest", "version": 2})");
+    WriteFile(refused, R"({"format": "kvorax-contest", "version": 3})");
     const QString huge = folder.filePath(QStringLiteral("huge.kvorax"));
     QFile hugeFile(huge);
     ASSERT_TRUE(hugeFile.open(QIODevice::WriteOnly) && hugeFile.resize(100 * 1024 * 1024));  // sparse: no room taken
@@ -62,7 +62,7 @@ TEST(ContestFileIO, FailuresNameTheFileAndTheReason)
         QString reason;
     } cases[] = {
         {missing, QStringLiteral("No such file")},
-        {refused, QStringLiteral("of version 2")},
+        {refused, QStringLiteral("of version 3")},
         {huge, QStringLiteral("larger than 8 MiB")},
         {folder.path(), QStringLiteral("not a file")},
         {QStringLiteral("/dev/zero"), QStringLiteral("not a file")},

@@ -182,7 +182,7 @@ TEST(ContestFile, RefusesEachFaultNamingWhatAndWhere)
         {"[1, 2]", {"not a JSON object"}},
         {EditedFile({"format"}, "other-program"), {"not a contest file", "format"}},
         {EditedFile({"format"}, missing), {"not a contest file"}},
-        {EditedFile({"version"}, 3), {"This contest file is of version 3; this Kvorax reads version 1."}},
+        {EditedFile({"version"}, 3), {"This contest file is of version 3; this Kvorax reads version 2."}},
         {EditedFile({"version"}, "1"), {"version", "whole number"}},
         {EditedFile({"fields"}, missing), {"\"fields\" is missing"}},
         {EditedFile({"pilots", 1, "lastName"}, 5), {"Pilot 2", "lastName", "text"}},

@@ -1,0 +1,122 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "contest/ContestRedraw.h"
+
+#include "contest/ScheduleSeats.h"
+#include "matrix/BalancedDraw.h"
+#include "matrix/DrawFailureMessage.h"
+#include "matrix/DrawObserver.h"
+#include "matrix/SeededRandom.h"
+#include "roster/DrawOrder.h"
+
+#include <QCoreApplication>
+#include <algorithm>
+
+namespace {
+
+// The pilots a redraw seats, as a pilot list of their own: `positions`
+// maps each back to the schedule's list.
+struct RedrawPool {
+    std::vector<PilotRecord> roster;
+    std::vector<int> positions;
+    std::vector<int> order;
+    std::vector<int> keptHeats;
+};
+
+RedrawPool PoolFor(const Contest& contest, int firstDrawn)
+{
+    RedrawPool pool;
+    const std::vector<PilotRecord>& pilots = contest.result.pilots;
+    for (int position = 0; position < int(pilots.size()); ++position)
+        if (pilots[size_t(position)].FliesInRound(firstDrawn)) {
+            PilotRecord record = pilots[size_t(position)];
+            record.index = int(pool.roster.size());
+            pool.roster.push_back(record);
+            pool.positions.push_back(position);
+        }
+    pool.order = DrawOrder(pool.roster);
+    for (int round = 0; round < firstDrawn; ++round)
+        for (int listed : pool.order)
+            pool.keptHeats.push_back(HeatOfPilot(contest, round, pool.positions[size_t(listed)]).value_or(-1));
+    return pool;
+}
+
+struct Drawn {
+    std::optional<Matrix> matrix;
+    QString reason;
+};
+
+Drawn DrawRounds(const RedrawPool& pool, const MatrixShape& shape, const DrawRules& rules, DrawKind kind, unsigned seed,
+                 int effort, std::int64_t steps)
+{
+    SeededRandom random(seed);
+    const DrawInput input{pool.roster, pool.order, shape, rules, pool.keptHeats};
+    if (kind == DrawKind::Balanced) {
+        BalanceObserver quiet;
+        const BalancedOutcome outcome = DrawBalanced(input, random, {effort, steps, {}}, quiet);
+        if (outcome.completed)
+            return {outcome.matrix, {}};
+    } else {
+        DrawObserver quiet;
+        const DrawOutcome outcome = DrawMatrix(input, random, quiet);
+        if (outcome.completed)
+            return {outcome.matrix, {}};
+    }
+    return {std::nullopt, DrawFailureMessage(pool.roster, shape, rules)};
+}
+
+void PlaceDrawnRounds(Contest& contest, const RedrawPool& pool, const Matrix& drawn, int firstDrawn)
+{
+    CalculationResult& result = contest.result;
+    for (int round = firstDrawn; round < result.rounds; ++round)
+        for (int heat = 0; heat < kMaxHeats; ++heat)
+            for (int slot = 0; slot < kSlotsPerHeat; ++slot) {
+                const int listed = drawn.At(round - firstDrawn, heat, slot);
+                result.matrix.Set(round, heat, slot, listed == kEmptySlot ? kEmptySlot : pool.positions[size_t(listed)]);
+            }
+}
+
+// Withdrawals and late entries for rounds after the first drawn still hold.
+std::optional<QString> KeepLaterMarks(Contest& contest, int firstDrawn)
+{
+    for (int position = 0; position < int(contest.result.pilots.size()); ++position) {
+        const PilotRecord& pilot = contest.result.pilots[size_t(position)];
+        if (pilot.withdrawnFromRound - 1 > firstDrawn)
+            for (int round = pilot.withdrawnFromRound - 1; round < contest.result.rounds; ++round)
+                if (const std::optional<int> heat = HeatOfPilot(contest, round, position))
+                    UnseatFromHeat(contest.result.matrix, round, *heat, position);
+        if (pilot.lateFromRound - 1 > firstDrawn && pilot.FliesInRound(pilot.lateFromRound - 1))
+            if (std::optional<QString> refusal = SeatFromRound(contest, position, pilot.lateFromRound))
+                return refusal;
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
+ContestDayChange RedrawFromRound(const Contest& contest, int fromRound, DrawKind kind, unsigned seed, int effort,
+                              std::int64_t balanceSteps)
+{
+    const CalculationResult& result = contest.result;
+    if (!result.completed || !result.HasResult())
+        return {std::nullopt, QCoreApplication::translate("ContestDay", "The contest has no schedule to change.")};
+    if (fromRound < 1 || fromRound > result.rounds)
+        return {std::nullopt, QCoreApplication::translate("ContestDay", "The schedule has rounds 1 to %1; there is no "
+                                                                        "round %2.")
+                                  .arg(QString::number(result.rounds), QString::number(fromRound))};
+    const int firstDrawn = fromRound - 1;
+    const RedrawPool pool = PoolFor(contest, firstDrawn);
+    const MatrixShape shape{result.rounds - firstDrawn, result.heats, HeatCapacity(contest)};
+    const Drawn drawn =
+        DrawRounds(pool, shape, contest.rules, kind, seed, std::clamp(effort, kMinBalanceEffort, kMaxBalanceEffort),
+                   balanceSteps);
+    if (!drawn.matrix)
+        return {std::nullopt, drawn.reason};
+    Contest changed = contest;
+    PlaceDrawnRounds(changed, pool, *drawn.matrix, firstDrawn);
+    if (std::optional<QString> refusal = KeepLaterMarks(changed, firstDrawn))
+        return {std::nullopt, *refusal};
+    changed.draw = {kind, seed, kind == DrawKind::Balanced ? std::clamp(effort, kMinBalanceEffort, kMaxBalanceEffort)
+                                                           : kMinBalanceEffort,
+                    fromRound};
+    return {std::move(changed), {}};
+}

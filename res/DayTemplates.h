@@ -1,0 +1,8 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "platform/DialogTemplate.h"
+
+// The contest day's dialogs.
+DialogTemplate WithdrawDialogTemplate();
+DialogTemplate RedrawFromDialogTemplate();

@@ -1,0 +1,146 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "contest/ContestDay.h"
+
+#include "ContestDayFixture.h"
+#include "contest/ContestFile.h"
+
+#include <algorithm>
+
+namespace {
+
+// Two heats of one round by hand: heat 1 Pilot0 (35) and Pilot1 (40),
+// heat 2 Pilot2 (35) and Pilot3 (50), three seats a heat.
+Contest TwoHeats()
+{
+    Contest contest;
+    for (const auto& [name, channel] : {std::pair{"Pilot0", 35}, {"Pilot1", 40}, {"Pilot2", 35}, {"Pilot3", 50}})
+        contest.pilots.push_back({int(contest.pilots.size()), QStringLiteral("Jan"), QString::fromLatin1(name), channel});
+    contest.fields = {2, 2, 3};
+    contest.result = {true, 2, 2, {}, contest.pilots};
+    for (int round = 0; round < 2; ++round) {
+        contest.result.matrix.Set(round, 0, 0, 0);
+        contest.result.matrix.Set(round, 0, 1, 1);
+        contest.result.matrix.Set(round, 1, 0, 2);
+        contest.result.matrix.Set(round, 1, 1, 3);
+    }
+    return contest;
+}
+
+}  // namespace
+
+TEST(ContestDay, ARefusedChangeSaysWhyNamingThePilotAndHeatAndChangesNothing)
+{
+    const Contest before = TwoHeats();
+    Contest full = before;
+    full.fields.pilotsPerHeat = 2;
+    Contest withdrawn = *WithdrawPilot(before, 3, 2).contest;
+    const struct {
+        const char* what;
+        const Contest& contest;
+        ContestDayChange change;
+        QStringList reason;
+    } cases[] = {
+        {"swap into a channel mate", before, SwapPilots(before, 0, 1, 2), {"Pilot1 Jan", "Pilot2 Jan", "heat 1", "channel 35"}},
+        {"move to a channel mate", before, MovePilot(before, 1, 0, 1), {"Pilot0 Jan", "heat 2 of round 2", "channel 35"}},
+        {"move into a full heat", full, MovePilot(full, 0, 1, 1), {"Heat 2 of round 1 is full"}},
+        {"swap in one heat", before, SwapPilots(before, 0, 0, 1), {"same heat 1"}},
+        {"swap with a withdrawn pilot", withdrawn, SwapPilots(withdrawn, 1, 0, 3), {"Pilot3 Jan does not fly in round 2"}},
+        {"withdraw twice", withdrawn, WithdrawPilot(withdrawn, 3, 2), {"Pilot3 Jan", "round 2 already"}},
+        {"late on a channel every heat has", before, EnterLatePilot(before, {0, "Petr", "Late", 35}, 2), {"round 2", "Late Petr"}},
+        {"late twice", before, EnterLatePilot(before, {0, "Jan", "Pilot2", 45}, 1), {"Pilot2 Jan is on the schedule already"}},
+        {"late into full heats", full, EnterLatePilot(full, {0, "Petr", "Late", 60}, 1), {"round 1", "full (2 pilots)"}},
+        {"no such round", before, WithdrawPilot(before, 0, 3), {"no round 3"}},
+    };
+    for (const auto& [what, contest, change, reason] : cases) {
+        EXPECT_FALSE(change.contest) << what;
+        for (const QString& part : reason)
+            EXPECT_TRUE(change.reason.contains(part)) << what << ": " << change.reason.toStdString();
+    }
+    EXPECT_EQ(TwoHeats(), before);
+}
+
+TEST(ContestDay, AWithdrawalEmptiesTheSeatsFromItsRoundAndKeepsTheRoundsBefore)
+{
+    const Contest before = DrawnContest({10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 21}, {5, 3, 4}, 7);
+    const Contest after = *WithdrawPilot(before, 4, 3).contest;
+    for (int round = 0; round < 5; ++round)
+        for (int heat = 0; heat < 3; ++heat) {
+            std::vector<int> expected = HeatMembers(before, round, heat);
+            if (round >= 2)
+                expected.erase(std::remove(expected.begin(), expected.end(), 4), expected.end());
+            EXPECT_EQ(HeatMembers(after, round, heat), expected) << "round " << round << " heat " << heat;
+        }
+    EXPECT_EQ(after.result.pilots[4].withdrawnFromRound, 3);
+    EXPECT_EQ(after.pilots[4].withdrawnFromRound, 3);
+    EXPECT_TRUE(KeepsTheRules(after));
+}
+
+TEST(ContestDay, ALateEntryTakesTheSmallestHeatWithoutAChannelMate)
+{
+    // Round 2 after Pilot0 goes: heat 1 holds Pilot1 (40), heat 2 Pilot2 (35) and Pilot3 (50).
+    const Contest before = *WithdrawPilot(TwoHeats(), 0, 2).contest;
+    const Contest late60 = *EnterLatePilot(before, {0, "Petr", "Late", 60}, 2).contest;
+    EXPECT_EQ(HeatMembers(late60, 0, 0), HeatMembers(before, 0, 0));
+    EXPECT_EQ(HeatMembers(late60, 0, 1), HeatMembers(before, 0, 1));
+    EXPECT_EQ(HeatMembers(late60, 1, 0), (std::vector<int>{1, 4}));
+    EXPECT_EQ(late60.pilots.back().lateFromRound, 2);
+    EXPECT_EQ(late60.result.pilots.back().lateFromRound, 2);
+    EXPECT_TRUE(KeepsTheRules(late60));
+    const Contest late40 = *EnterLatePilot(before, {0, "Eva", "Late", 40}, 2).contest;
+    EXPECT_EQ(HeatMembers(late40, 1, 1), (std::vector<int>{2, 3, 4}));
+    EXPECT_TRUE(KeepsTheRules(late40));
+    EXPECT_FALSE(EnterLatePilot(before, {0, "Eva", "Late", 35}, 1).contest);
+    // With Pilot3 gone instead, heat 2 is the smaller one.
+    const Contest otherGone = *WithdrawPilot(TwoHeats(), 3, 2).contest;
+    EXPECT_EQ(HeatMembers(*EnterLatePilot(otherGone, {0, "Petr", "Late", 60}, 2).contest, 1, 1), (std::vector<int>{2, 4}));
+}
+
+TEST(ContestDay, EvenOutMovesAsFewPilotsAsTheHeatSizesNeed)
+{
+    for (unsigned seed = 1; seed <= 20; ++seed) {
+        Contest contest = DrawnContest(std::vector<int>{10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 21, 22, 23, 24, 25},
+                                       {4, 4, 4}, seed);
+        for (int pilot : {1, 5, 6, 9})
+            contest = *WithdrawPilot(contest, pilot, 2).contest;
+        int needed = 0;
+        for (int round = 1; round < 4; ++round) {
+            std::vector<int> sizes;
+            for (int heat = 0; heat < 4; ++heat)
+                sizes.push_back(int(HeatMembers(contest, round, heat).size()));
+            std::sort(sizes.rbegin(), sizes.rend());
+            const int pilots = 12;
+            for (int heat = 0; heat < 4; ++heat)
+                needed += std::max(0, sizes[size_t(heat)] - (pilots / 4 + (heat < pilots % 4)));
+        }
+        int moves = -1;
+        const Contest evened = EvenOutHeats(contest, 2, &moves);
+        EXPECT_EQ(moves, needed) << "seed " << seed;
+        for (int round = 0; round < 4; ++round)
+            for (int heat = 0; heat < 4; ++heat) {
+                if (round == 0)
+                    EXPECT_EQ(HeatMembers(evened, round, heat), HeatMembers(contest, round, heat));
+                else
+                    EXPECT_EQ(HeatMembers(evened, round, heat).size(), 3u) << "seed " << seed;
+            }
+        EXPECT_TRUE(KeepsTheRules(evened));
+    }
+}
+
+// The file keeps the day's marks, and its reader still refuses a schedule
+// that seats a pilot outside the rounds the pilot flies.
+TEST(ContestDay, TheFileReaderRefusesSeatsAfterAWithdrawalOrBeforeALateEntry)
+{
+    const Contest withdrawn = *WithdrawPilot(TwoHeats(), 3, 2).contest;
+    const Contest late = *EnterLatePilot(withdrawn, {0, "Petr", "Late", 60}, 2).contest;
+    EXPECT_TRUE(ReadContestFile(ContestFileBytes(late)).contest);
+    Contest seatedAfter = withdrawn;
+    seatedAfter.result.matrix.Set(1, 1, 1, 3);
+    Contest seatedBefore = late;
+    seatedBefore.result.matrix.Set(0, 0, 2, 4);
+    for (const Contest& wrong : {seatedAfter, seatedBefore}) {
+        const ContestFileReading reading = ReadContestFile(ContestFileBytes(wrong));
+        EXPECT_FALSE(reading.contest);
+        EXPECT_TRUE(reading.error.contains("Round 1") || reading.error.contains("Round 2")) << reading.error.toStdString();
+        EXPECT_TRUE(reading.error.contains("does not fly in it")) << reading.error.toStdString();
+    }
+}
