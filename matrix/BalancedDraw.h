@@ -32,7 +32,7 @@ constexpr int kMaxBalanceEffort = 10;
 struct BalanceSettings {
     int effort = kMinBalanceEffort;   // multiplies the default budget
     std::int64_t steps = 0;           // a budget of its own instead, when above 0
-    BalanceIngredients ingredients;   // all of them but to measure one's worth
+    BalanceIngredients ingredients{}; // all of them but to measure one's worth
 };
 
 struct BalancedOutcome {

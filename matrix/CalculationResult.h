@@ -17,7 +17,7 @@ struct CalculationResult {
     int heats = 0;
     Matrix matrix;
     std::vector<PilotRecord> pilots;
-    Matrix timekeepers;  // who times each seat (Timekeepers.h); all empty without the rule
+    Matrix timekeepers{};  // who times each seat (Timekeepers.h); all empty without the rule
 
     bool HasTimekeepers() const { return timekeepers != Matrix(); }
 

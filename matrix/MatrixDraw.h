@@ -30,12 +30,12 @@ struct DrawInput {
     std::span<const PilotRecord> roster;
     std::span<const int> listOrder;
     MatrixShape shape;  // the rounds to draw
-    DrawRules rules;
+    DrawRules rules{};
     // The rounds flown before a redraw, which the balanced draw counts the
     // meetings of: round by round, for each pilot of listOrder the heat the
     // pilot flew in, or -1 where the pilot did not fly the round. Empty for
     // a fresh draw; the random draw does not look at it.
-    std::span<const int> keptHeats;
+    std::span<const int> keptHeats{};
 
     int KeptRounds() const { return listOrder.empty() ? 0 : int(keptHeats.size() / listOrder.size()); }
 };

@@ -20,7 +20,7 @@ struct PilotRecord {
     QString firstName;
     QString lastName;
     int frequency = 0;  // the radio channel the pilot flies on
-    QString team;       // empty for a pilot flying for no team; team mates never share a heat
+    QString team{};     // empty for a pilot flying for no team; team mates never share a heat
     // On the contest day, rounds counted from 1, 0 for none: the pilot flies
     // no round from withdrawnFromRound on, and none before lateFromRound.
     int withdrawnFromRound = 0;
