@@ -2,6 +2,7 @@
 #include "platform/CDialog.h"
 
 #include "platform/DataExchange.h"
+#include "platform/ListBoxView.h"
 #include "platform/ModalHost.h"
 
 #include <QCheckBox>
@@ -13,7 +14,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QDateEdit>
 #include <QMenu>
 #include <QMenuBar>
@@ -23,6 +23,7 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QShortcut>
+#include <QTableView>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -112,11 +113,8 @@ QWidget* MakeControl(const ControlTemplate& control, QWidget* parent)
     }
     case ControlKind::CheckBox:
         return new QCheckBox(parent);
-    case ControlKind::ListBox: {
-        auto* list = new QListWidget(parent);
-        list->setSelectionMode(QAbstractItemView::SingleSelection);
-        return list;
-    }
+    case ControlKind::ListBox:
+        return new ListBoxView(parent);
     case ControlKind::TreeView: {
         auto* tree = new QTreeWidget(parent);
         tree->setHeaderHidden(true);
@@ -124,6 +122,8 @@ QWidget* MakeControl(const ControlTemplate& control, QWidget* parent)
         tree->setColumnCount(1);
         return tree;
     }
+    case ControlKind::GridView:
+        return new QTableView(parent);
     case ControlKind::DateEdit: {
         auto* date = new QDateEdit(parent);
         date->setCalendarPopup(true);
@@ -229,6 +229,9 @@ protected:
             return;
         case Qt::Key_Escape:
             m_owner.OnEscapeKey();
+            return;
+        case Qt::Key_Delete:
+            m_owner.OnDeleteKey();
             return;
         default:
             QWidget::keyPressEvent(event);
@@ -375,6 +378,12 @@ QWidget* CDialog::GetDlgItem(int id) const
     return found == m_controls.end() ? nullptr : found->second;
 }
 
+void CDialog::ShowControl(int id, bool shown)
+{
+    if (QWidget* control = GetDlgItem(id))
+        control->setVisible(shown);
+}
+
 void CDialog::SetDlgItemText(int id, const QString& text)
 {
     SetControlText(GetDlgItem(id), text);
@@ -505,6 +514,10 @@ void CDialog::OnEnterKey()
     OnCommand(DefaultButtonId(), BN_CLICKED);
 }
 
+void CDialog::OnDeleteKey()
+{
+}
+
 void CDialog::OnEscapeKey()
 {
     OnCommand(IDCANCEL, BN_CLICKED);
@@ -544,8 +557,8 @@ void CDialog::BuildControls(QWidget* client)
         const int id = control.id;
         if (auto* button = qobject_cast<QPushButton*>(widget))
             QObject::connect(button, &QPushButton::clicked, m_window, [this, id] { OnCommand(id, BN_CLICKED); });
-        else if (auto* list = qobject_cast<QListWidget*>(widget))
-            QObject::connect(list, &QListWidget::itemDoubleClicked, m_window, [this, id] { OnCommand(id, LBN_DBLCLK); });
+        else if (auto* list = qobject_cast<ListBoxView*>(widget))
+            QObject::connect(list, &ListBoxView::doubleClicked, m_window, [this, id] { OnCommand(id, LBN_DBLCLK); });
         else if (control.kind == ControlKind::Edit)
             m_window->WatchFocusLoss(widget, id);
         if (!control.text.isEmpty())

@@ -46,6 +46,8 @@ public:
 
     const DialogTemplate& Template() const { return m_template; }
     QWidget* GetDlgItem(int id) const;
+    // Shows or hides a control; a hidden one keeps its place and contents.
+    void ShowControl(int id, bool shown);
     void SetDlgItemText(int id, const QString& text);
     QString GetDlgItemText(int id) const;
     int FocusedControlId() const;
@@ -74,6 +76,8 @@ public:
     virtual void OnSysCommand(int id);
     virtual void OnEnterKey();
     virtual void OnEscapeKey();
+    // Delete pressed where no control takes it (not in an edit field).
+    virtual void OnDeleteKey();
     virtual void OnClose();
 
 protected:

@@ -2,12 +2,12 @@
 #include "platform/DialogDriver.h"
 
 #include "platform/DataExchange.h"
+#include "platform/ListBoxView.h"
 
 #include <QCheckBox>
 #include <QDateEdit>
 #include <QDialog>
 #include <QLineEdit>
-#include <QListWidget>
 #include <cassert>
 
 namespace {
@@ -47,7 +47,7 @@ void DialogDriver::Tick(int id, bool checked)
 
 void DialogDriver::ChooseLine(int id, int line)
 {
-    ControlOf<QListWidget>(m_dialog, id)->setCurrentRow(line, QItemSelectionModel::ClearAndSelect);
+    ControlOf<ListBoxView>(m_dialog, id)->SelectLine(line);
 }
 
 QString DialogDriver::Caption() const

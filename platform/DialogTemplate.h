@@ -17,6 +17,7 @@ enum class ControlKind {
     TreeView,
     Icon,           // a static picture
     DateEdit,       // a calendar date, typed or picked
+    GridView,       // a table of cells over a model the dialog gives it
 };
 
 // Style bits of a control that change its behaviour, beyond its kind.
@@ -65,6 +66,7 @@ inline ControlTemplate CheckBoxControl(int id, const QRect& rectDu, const QStrin
 inline ControlTemplate ListBoxControl(int id, const QRect& rectDu, unsigned style = StyleNone)
 { return {id, ControlKind::ListBox, rectDu, {}, style}; }
 inline ControlTemplate TreeControl(int id, const QRect& rectDu) { return {id, ControlKind::TreeView, rectDu}; }
+inline ControlTemplate GridControl(int id, const QRect& rectDu) { return {id, ControlKind::GridView, rectDu}; }
 inline ControlTemplate DateEditControl(int id, const QRect& rectDu) { return {id, ControlKind::DateEdit, rectDu}; }
 inline ControlTemplate IconControl(const QRect& rectDu, const QIcon& icon)
 { return {IDC_STATIC, ControlKind::Icon, rectDu, {}, StyleNone, icon}; }

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/ListAndTree.h"
 
-#include <QListWidget>
+#include "platform/ListBoxView.h"
+
 #include <QLocale>
 #include <QTreeWidget>
 #include <QTreeWidgetItemIterator>
@@ -9,8 +10,6 @@
 #include <cassert>
 #include <functional>
 #include <ranges>
-
-namespace {
 
 // The lists sort in the desktop's language. A C or POSIX locale, a fresh
 // machine's and a service's, names no language; the lists then follow the
@@ -23,6 +22,8 @@ QCollator SortCollator()
     collator.setCaseSensitivity(Qt::CaseInsensitive);
     return collator;
 }
+
+namespace {
 
 // Where a text goes among count texts kept in the collator's order: after
 // every text equal to it.
@@ -41,7 +42,7 @@ constexpr int kSelectedImageRole = Qt::UserRole + 2;
 
 void CListBox::Attach(QWidget* control, bool sorted)
 {
-    m_control = dynamic_cast<QListWidget*>(control);
+    m_control = dynamic_cast<ListBoxView*>(control);
     m_sorted = sorted;
     m_collator = SortCollator();
     assert(m_control);
@@ -50,7 +51,7 @@ void CListBox::Attach(QWidget* control, bool sorted)
 int CListBox::AddString(const QString& text)
 {
     const int position = m_sorted ? SortedPosition(text) : GetCount();
-    m_control->insertItem(position, text);
+    m_control->InsertLine(position, text);
     return position;
 }
 
@@ -58,66 +59,74 @@ int CListBox::DeleteString(int position)
 {
     if (!IsValid(position))
         return LB_ERR;
-    // Removing the selected line leaves no line selected.
-    const bool wasSelected = m_control->item(position)->isSelected();
-    delete m_control->takeItem(position);
-    if (wasSelected)
-        m_control->clearSelection();
+    m_control->RemoveLine(position);
     return GetCount();
 }
 
 void CListBox::ResetContent()
 {
-    m_control->clear();
+    m_control->RemoveAllLines();
 }
 
 int CListBox::GetCount() const
 {
-    return m_control->count();
+    return m_control->LineCount();
 }
 
 QString CListBox::GetText(int position) const
 {
-    return IsValid(position) ? m_control->item(position)->text() : QString();
+    return IsValid(position) ? m_control->LineText(position) : QString();
 }
 
 int CListBox::GetCurSel() const
 {
-    const QList<QListWidgetItem*> selected = m_control->selectedItems();
-    return selected.isEmpty() ? LB_ERR : m_control->row(selected.first());
+    const int selected = m_control->SelectedLine();
+    return selected < 0 ? LB_ERR : selected;
 }
 
 int CListBox::SetCurSel(int position)
 {
-    if (!IsValid(position)) {
-        m_control->clearSelection();
-        return LB_ERR;
-    }
-    m_control->setCurrentRow(position, QItemSelectionModel::ClearAndSelect);
-    return position;
+    m_control->SelectLine(position);
+    return IsValid(position) ? position : LB_ERR;
 }
 
 int CListBox::SetItemData(int position, int data)
 {
     if (!IsValid(position))
         return LB_ERR;
-    m_control->item(position)->setData(Qt::UserRole, data);
+    m_control->SetLineData(position, data);
     return 0;
 }
 
 int CListBox::GetItemData(int position) const
 {
-    return IsValid(position) ? m_control->item(position)->data(Qt::UserRole).toInt() : LB_ERR;
+    return IsValid(position) ? m_control->LineData(position) : LB_ERR;
+}
+
+void CListBox::SetColumns(const QStringList& headers)
+{
+    m_control->SetColumns(headers);
+}
+
+void CListBox::SetCell(int position, int column, const QString& text, std::optional<int> sortNumber)
+{
+    if (IsValid(position))
+        m_control->SetCell(position, column, text, sortNumber);
+}
+
+void CListBox::ShowColumn(int column, bool shown)
+{
+    m_control->setColumnHidden(column, !shown);
 }
 
 bool CListBox::IsValid(int position) const
 {
-    return position >= 0 && position < m_control->count();
+    return position >= 0 && position < GetCount();
 }
 
 int CListBox::SortedPosition(const QString& text) const
 {
-    const auto textAt = [this](int line) { return m_control->item(line)->text(); };
+    const auto textAt = [this](int line) { return m_control->LineText(line); };
     return PositionAfterEqual(m_collator, GetCount(), text, textAt);
 }
 

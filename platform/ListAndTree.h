@@ -5,14 +5,19 @@
 #include <QIcon>
 #include <QPixmap>
 #include <QString>
+#include <QStringList>
+#include <optional>
 #include <vector>
 
-class QListWidget;
+class ListBoxView;
 class QTreeWidget;
 class QTreeWidgetItem;
 class QWidget;
 
 constexpr int LB_ERR = -1;
+
+// The collation the lists below and the list box's columns sort by.
+QCollator SortCollator();
 
 // The two controls that keep their lines sorted. The order is the collation
 // of the user's locale (the default QLocale) with letter case ignored, as
@@ -36,11 +41,17 @@ public:
     int SetItemData(int position, int data);
     int GetItemData(int position) const;
 
+    // The columns the lines are shown in, and one line's cell; until columns
+    // are named each line shows its text.
+    void SetColumns(const QStringList& headers);
+    void SetCell(int position, int column, const QString& text, std::optional<int> sortNumber = std::nullopt);
+    void ShowColumn(int column, bool shown);
+
 private:
     bool IsValid(int position) const;
     int SortedPosition(const QString& text) const;
 
-    QListWidget* m_control = nullptr;
+    ListBoxView* m_control = nullptr;
     bool m_sorted = false;
     QCollator m_collator;
 };

@@ -66,6 +66,9 @@ std::vector<MenuPopupTemplate> MainMenu()
           {QT_TRANSLATE_NOOP("RaceDialog", "&Karta heatů"), ID_PRINT_HEAT_CARDS},
           {QT_TRANSLATE_NOOP("RaceDialog", "&Startovní listiny"), ID_PRINT_HEAT_SHEETS},
           {QT_TRANSLATE_NOOP("RaceDialog", "Seznam &pilotů"), ID_PRINT_PILOT_LIST}}},
+        {QT_TRANSLATE_NOOP("RaceDialog", "Zo&brazení"),
+         {{QT_TRANSLATE_NOOP("RaceDialog", "&Strom rozpisu"), ID_VIEW_TREE},
+          {QT_TRANSLATE_NOOP("RaceDialog", "&Mřížka heatů"), ID_VIEW_GRID}}},
         {QT_TRANSLATE_NOOP("RaceDialog", "&Jazyk / Language"),
          {{QT_TRANSLATE_NOOP("RaceDialog", "&Výchozí"), ID_LANGUAGE_DEFAULT},
           {QT_TRANSLATE_NOOP("RaceDialog", "&Čeština"), ID_LANGUAGE_CZECH},
@@ -119,7 +122,7 @@ DialogTemplate RaceDialogTemplate()
     DialogTemplate race;
     race.id = IDD_RACE;
     race.caption = QStringLiteral("Kvorax");
-    race.sizeDu = QSize(282, 242);
+    race.sizeDu = QSize(430, 242);
     race.fontFace = kDialogFont;
     race.textContext = "RaceDialog";
     race.hasMinMaxBoxes = true;
@@ -133,18 +136,20 @@ DialogTemplate RaceDialogTemplate()
         LabelControl(QRect(107, 7, 61, 8), QT_TRANSLATE_NOOP("RaceDialog", "&Pilotů v heatu")),
         EditControl(IDC_PILOTS_PER_HEAT, QRect(107, 18, 29, 14)),
         // The rules of the next draw, beside the fields it is drawn with.
-        CheckBoxControl(IDC_NO_BACK_TO_BACK, QRect(145, 9, 76, 10), QT_TRANSLATE_NOOP("RaceDialog", "&Ne dvakrát po sobě")),
-        CheckBoxControl(IDC_TIMEKEEPERS, QRect(145, 22, 76, 10), QT_TRANSLATE_NOOP("RaceDialog", "&Časoměřiči")),
-        Stretched(LabelControl(QRect(7, 44, 268, 8), QString(), StyleCentered, IDC_STATUS), {.growX = 1}),
+        CheckBoxControl(IDC_NO_BACK_TO_BACK, QRect(175, 9, 90, 10), QT_TRANSLATE_NOOP("RaceDialog", "&Ne dvakrát po sobě")),
+        CheckBoxControl(IDC_TIMEKEEPERS, QRect(175, 22, 90, 10), QT_TRANSLATE_NOOP("RaceDialog", "&Časoměřiči")),
+        Stretched(LabelControl(QRect(7, 44, 416, 8), QString(), StyleCentered, IDC_STATUS), {.growX = 1}),
         LabelControl(QRect(9, 59, 50, 8), QT_TRANSLATE_NOOP("RaceDialog", "Seznam pilotů")),
-        Stretched(LabelControl(QRect(102, 59, 19, 8), QString(), StyleCentered, IDC_PILOT_COUNT), {.moveX = 0.5}),
-        Stretched(LabelControl(QRect(135, 59, 55, 8), QT_TRANSLATE_NOOP("RaceDialog", "Výpočet Matrixu")), {.moveX = 0.5}),
+        Stretched(LabelControl(QRect(217, 59, 19, 8), QString(), StyleCentered, IDC_PILOT_COUNT), {.moveX = 0.5}),
+        Stretched(LabelControl(QRect(246, 59, 55, 8), QT_TRANSLATE_NOOP("RaceDialog", "Výpočet Matrixu")), {.moveX = 0.5}),
         // The pilot list and the result tree share the room a larger window gives.
-        Stretched(ListBoxControl(IDC_PILOT_LIST, QRect(7, 70, 115, 165), StyleSorted), {.growX = 0.5, .growY = 1}),
-        Stretched(TreeControl(IDC_RESULT_TREE, QRect(134, 70, 141, 164)), {.moveX = 0.5, .growX = 0.5, .growY = 1}),
-        Stretched(ButtonControl(IDCANCEL, QRect(225, 7, 50, 14), QT_TRANSLATE_NOOP("RaceDialog", "E&xit")), {.moveX = 1}),
+        Stretched(ListBoxControl(IDC_PILOT_LIST, QRect(7, 70, 230, 165), StyleSorted), {.growX = 0.5, .growY = 1}),
+        Stretched(TreeControl(IDC_RESULT_TREE, QRect(246, 70, 177, 164)), {.moveX = 0.5, .growX = 0.5, .growY = 1}),
+        // The heat grid takes the tree's place when the organiser chooses it.
+        Stretched(GridControl(IDC_HEAT_GRID, QRect(246, 70, 177, 164)), {.moveX = 0.5, .growX = 0.5, .growY = 1}),
+        Stretched(ButtonControl(IDCANCEL, QRect(373, 7, 50, 14), QT_TRANSLATE_NOOP("RaceDialog", "E&xit")), {.moveX = 1}),
         // Ends a balanced calculation early; enabled only while one runs.
-        Stretched(ButtonControl(IDC_STOP_BALANCE, QRect(225, 24, 50, 14), QT_TRANSLATE_NOOP("RaceDialog", "&Zastavit")), {.moveX = 1}),
+        Stretched(ButtonControl(IDC_STOP_BALANCE, QRect(373, 24, 50, 14), QT_TRANSLATE_NOOP("RaceDialog", "&Zastavit")), {.moveX = 1}),
     };
     return race;
 }

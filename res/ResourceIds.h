@@ -117,3 +117,7 @@ constexpr int IDC_NO_BACK_TO_BACK = 1081;
 constexpr int IDC_TIMEKEEPERS = 1082;
 constexpr int IDD_EXPORT_TIMEKEEPERS = 171;
 constexpr int ID_EXPORT_TIMEKEEPERS = 32830;
+// The schedule's two views: the tree or the heat grid.
+constexpr int IDC_HEAT_GRID = 1095;
+constexpr int ID_VIEW_TREE = 32850;
+constexpr int ID_VIEW_GRID = 32851;

@@ -334,6 +334,38 @@
         <source>A redraw from a round needs a drawn schedule. Recalculate the matrix first.</source>
         <translation>Přepočet od kola potřebuje vylosovaný rozpis. Nejprve přepočítejte matrix.</translation>
     </message>
+    <message>
+        <source>Change in the heat grid</source>
+        <translation>Změna v mřížce heatů</translation>
+    </message>
+    <message>
+        <source>Last name</source>
+        <translation>Příjmení</translation>
+    </message>
+    <message>
+        <source>First name</source>
+        <translation>Jméno</translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <translation>Kanál</translation>
+    </message>
+    <message>
+        <source>Team</source>
+        <translation>Tým</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Poznámka</translation>
+    </message>
+    <message>
+        <source>withdrawn from round %1</source>
+        <translation>odstoupil od kola %1</translation>
+    </message>
+    <message>
+        <source>from round %1</source>
+        <translation>od kola %1</translation>
+    </message>
 </context>
 <context>
     <name>CStatisticsDlg</name>
@@ -1210,6 +1242,18 @@ Meze platí pro velikosti heatů tohoto výsledku; ne každou lze dosáhnout.</t
     <message>
         <source>Přepočítat od &amp;kola…</source>
         <translation>Přepočítat od &amp;kola…</translation>
+    </message>
+    <message>
+        <source>Zo&amp;brazení</source>
+        <translation>Zo&amp;brazení</translation>
+    </message>
+    <message>
+        <source>&amp;Strom rozpisu</source>
+        <translation>&amp;Strom rozpisu</translation>
+    </message>
+    <message>
+        <source>&amp;Mřížka heatů</source>
+        <translation>&amp;Mřížka heatů</translation>
     </message>
 </context>
 <context>

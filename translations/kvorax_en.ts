@@ -332,6 +332,38 @@
         <source>A redraw from a round needs a drawn schedule. Recalculate the matrix first.</source>
         <translation>A redraw from a round needs a drawn schedule. Recalculate the matrix first.</translation>
     </message>
+    <message>
+        <source>Change in the heat grid</source>
+        <translation>Change in the heat grid</translation>
+    </message>
+    <message>
+        <source>Last name</source>
+        <translation>Last name</translation>
+    </message>
+    <message>
+        <source>First name</source>
+        <translation>First name</translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <translation>Channel</translation>
+    </message>
+    <message>
+        <source>Team</source>
+        <translation>Team</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Note</translation>
+    </message>
+    <message>
+        <source>withdrawn from round %1</source>
+        <translation>withdrawn from round %1</translation>
+    </message>
+    <message>
+        <source>from round %1</source>
+        <translation>from round %1</translation>
+    </message>
 </context>
 <context>
     <name>CStatisticsDlg</name>
@@ -1202,6 +1234,18 @@ The bounds hold for the heat sizes of this result; not every one can be reached.
     <message>
         <source>Přepočítat od &amp;kola…</source>
         <translation>Re&amp;draw From Round…</translation>
+    </message>
+    <message>
+        <source>Zo&amp;brazení</source>
+        <translation>&amp;View</translation>
+    </message>
+    <message>
+        <source>&amp;Strom rozpisu</source>
+        <translation>&amp;Schedule Tree</translation>
+    </message>
+    <message>
+        <source>&amp;Mřížka heatů</source>
+        <translation>&amp;Heat Grid</translation>
     </message>
 </context>
 <context>

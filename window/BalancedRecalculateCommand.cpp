@@ -118,9 +118,9 @@ CommandOutcome CRaceDlg::TakeBalancedResult(const BalanceJob& job, const Balance
     result.matrix = outcome.matrix;
     result.completed = outcome.completed;
     const std::optional<QString> noTimekeepers = AddTimekeepers(result, job.rules, job.seed);
-    ShowResult(m_resultTree, result);
     m_contest.result = std::move(result);
     m_contest.draw = {DrawKind::Balanced, job.seed, job.settings.effort};
+    ShowSchedule();
     if (!m_contest.result.completed)
         return CommandOutcome::Failed(DrawFailureMessage(m_contest.result.pilots, job.shape, job.rules));
     SetStatusText(BalanceStatusText(outcome.figures, outcome.bound.least, SearchStateOf(outcome))
@@ -137,6 +137,9 @@ void CRaceDlg::EnableCommandsThatChangeTheResult(bool enable)
 {
     if (QWidget* stop = GetDlgItem(IDC_STOP_BALANCE))
         stop->setEnabled(!enable);
+    // Nothing is dragged in a schedule about to be replaced.
+    if (QWidget* grid = GetDlgItem(IDC_HEAT_GRID))
+        grid->setEnabled(enable);
     if (QMenuBar* menuBar = MenuBar()) {
         for (QAction* action : menuBar->findChildren<QAction*>())
             if (IsHeldByBalancing(action->data().toInt()))

@@ -45,6 +45,8 @@ bool CRaceDlg::OnInitDialog()
     CheckLanguageItem();
     Window()->setWindowIcon(m_icon);
     SetUpTreeImages();
+    SetUpHeatGrid();
+    ShowPilotColumns();
     EnableCommandsThatChangeTheResult(true);
     ShowRecentContests();
     ShowHistoryItems();
@@ -90,6 +92,8 @@ bool CRaceDlg::OnCommand(int id, int notifyCode)
         case ID_WITHDRAW_PILOT: ShowOutcome(WithdrawPilotFromSchedule()); break;
         case ID_REDRAW_FROM: ShowOutcome(RedrawFromRoundCommand()); break;
         case ID_UNDO: ShowOutcome(Undo()); break;
+        case ID_VIEW_TREE:
+        case ID_VIEW_GRID: ShowScheduleView(id); break;
         case ID_REDO: ShowOutcome(Redo()); break;
         case ID_EXPORT_SCHEDULE_CSV: ShowOutcome(ExportScheduleCsv()); break;
         case ID_EXPORT_TIMEKEEPERS: ShowOutcome(ExportHeatList()); break;
@@ -136,11 +140,22 @@ void CRaceDlg::OnSysCommand(int id)
         CDialog::OnSysCommand(id);
 }
 
-// Enter checks the fields and nothing more: ending the window on a stray key
-// would be a surprise, and one that asks about unsaved changes.
+// Enter on the pilot list edits the selected pilot; elsewhere it checks the
+// fields and nothing more: ending the window on a stray key would be a
+// surprise, and one that asks about unsaved changes.
 void CRaceDlg::OnEnterKey()
 {
-    UpdateData(true);
+    if (FocusedControlId() == IDC_PILOT_LIST)
+        OnCommand(ID_EDIT_PILOT, BN_CLICKED);
+    else
+        UpdateData(true);
+}
+
+// Delete on the pilot list deletes the selected pilot.
+void CRaceDlg::OnDeleteKey()
+{
+    if (FocusedControlId() == IDC_PILOT_LIST)
+        OnCommand(ID_DELETE_PILOT, BN_CLICKED);
 }
 
 // Escape never ends the window; while a balanced calculation runs, it ends

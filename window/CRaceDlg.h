@@ -7,6 +7,7 @@
 #include "printer/CPrintLayout.h"
 #include "window/BackgroundBalance.h"
 #include "window/CommandOutcome.h"
+#include "window/HeatGridModel.h"
 #include "platform/CDialog.h"
 #include "platform/ListAndTree.h"
 #include "platform/ModalHost.h"
@@ -53,6 +54,7 @@ public:
     void OnSysCommand(int id) override;
     void OnEnterKey() override;
     void OnEscapeKey() override;
+    void OnDeleteKey() override;
     // Asks first when the contest holds changes that no file has
     // (window/ContestKeeping.cpp).
     void OnClose() override;
@@ -62,6 +64,17 @@ public:
     void SplitPilotLine(const QString& text, QString& lastName, QString& firstName, int& frequency);
     void RebuildRoster();
     void RefillPilotList();
+    // The schedule's two views (window/ScheduleViews.cpp): the tree and the
+    // heat grid show the contest's result; one of them is shown.
+    void SetUpHeatGrid();
+    void ShowSchedule();
+    void ShowScheduleView(int viewId);
+    void TakeHeatGridChange(const Contest& changed);
+    // The pilot list's column headers in the window's language, and one
+    // line's cells.
+    void ShowPilotColumns();
+    void ShowPilotCells(int line, const PilotRecord& pilot);
+    void ShowNoteColumn();
     // The menu commands. Each returns what it did; the On... handlers of the
     // menu run them and show their messages.
     // Pilot editing (window/PilotCommands.cpp).
@@ -236,6 +249,7 @@ private:
     QString m_pathToOpenAtStart;
     CListBox m_pilotList;
     CTreeCtrl m_resultTree;
+    HeatGridModel m_heatGrid;
     CPrintLayout m_printLayout;
     QIcon m_icon;
     CalculationClock m_clock = SystemClockSeconds;

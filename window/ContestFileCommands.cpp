@@ -113,7 +113,7 @@ void CRaceDlg::ShowContest()
     UpdateData(false);
     m_pilotList.ResetContent();
     RefillPilotList();
-    ShowResult(m_resultTree, m_contest.result);
+    ShowSchedule();
     if (!m_contest.result.HasResult())
         SetStatusText(QString());
     ShowResultState();

@@ -108,12 +108,15 @@ void CRaceDlg::ShowHistoryItems()
 
 // A command is named as its menu item reads, without the access key and the
 // dots of an item that opens a dialog; leaving the heats field, which changes
-// the fields, and a double click, which edits a pilot, as what they do.
+// the fields, a double click, which edits a pilot, and a drop in the heat
+// grid as what they do.
 QString CRaceDlg::ChangeName(int commandId) const
 {
     if (commandId == IDC_PILOT_LIST)
         commandId = ID_EDIT_PILOT;
-    QString name = commandId == IDC_HEATS ? tr("Heaty") : MenuItemText(commandId);
+    QString name = commandId == IDC_HEATS       ? tr("Heaty")
+                   : commandId == IDC_HEAT_GRID ? tr("Change in the heat grid")
+                                                : MenuItemText(commandId);
     name.remove(u'&');
     name.remove(u'…');
     return name.trimmed();

@@ -56,7 +56,8 @@ QVariant HeatGridModel::data(const QModelIndex& index, int role) const
         return {};
     const PilotRecord& record = m_contest.result.pilots[size_t(pilot)];
     if (role == Qt::DisplayRole)
-        return QStringLiteral("[%1] %2").arg(record.frequency).arg(PersonNamed(record));
+        return record.team.isEmpty() ? QStringLiteral("[%1] %2").arg(record.frequency).arg(PersonNamed(record))
+                                     : QStringLiteral("[%1] %2 (%3)").arg(record.frequency).arg(PersonNamed(record), record.team);
     if (role == Qt::UserRole)
         return pilot;
     return {};
@@ -107,20 +108,24 @@ bool HeatGridModel::dropMimeData(const QMimeData* data, Qt::DropAction action, i
     qint32 pilot = -1;
     QDataStream stream(data->data(kSeatMime));
     stream >> round >> pilot;
-    if (target.row() / m_seatRows != round) {
-        m_lastRefusal = tr("Pilot mění heat jen v rámci svého kola.");
-        return false;
-    }
+    if (target.row() / m_seatRows != round)
+        return Refuse(tr("Pilot mění heat jen v rámci svého kola."));
     const int other = PilotAt(target);
     const ContestDayChange change = other == kEmptySlot ? MovePilot(m_contest, round, pilot, target.column())
                                                         : SwapPilots(m_contest, round, pilot, other);
-    if (!change.contest) {
-        m_lastRefusal = change.reason;
-        return false;
-    }
+    if (!change.contest)
+        return Refuse(change.reason);
     m_lastRefusal.clear();
     SetContest(*change.contest);
     if (m_changed)
         m_changed(m_contest);
     return true;
+}
+
+bool HeatGridModel::Refuse(const QString& reason)
+{
+    m_lastRefusal = reason;
+    if (m_refused)
+        m_refused(reason);
+    return false;
 }

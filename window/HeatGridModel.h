@@ -9,7 +9,7 @@
 
 // The schedule as a grid for Qt's views: a column per heat, and per round a
 // block of rows, one per seat, so each cell is one pilot of one heat (with
-// channel) or a free seat; uneven heats show as free seats at a column's
+// channel and team) or a free seat; uneven heats show as free seats at a column's
 // foot. Dragging a pilot onto another pilot of the round swaps the two,
 // onto a free seat of another heat moves the pilot there; both go through
 // the contest day's operations, and a refused drop changes nothing and
@@ -19,6 +19,7 @@ class HeatGridModel : public QAbstractTableModel {
 
 public:
     using Changed = std::function<void(const Contest&)>;
+    using Refused = std::function<void(const QString&)>;
 
     explicit HeatGridModel(QObject* parent = nullptr);
 
@@ -26,6 +27,8 @@ public:
     const Contest& GetContest() const { return m_contest; }
     // Called with the changed contest after each accepted drop.
     void OnChanged(Changed changed) { m_changed = std::move(changed); }
+    // Called with the reason after each refused drop.
+    void OnRefused(Refused refused) { m_refused = std::move(refused); }
     const QString& LastRefusal() const { return m_lastRefusal; }
     int SeatRows() const { return m_seatRows; }
     QModelIndex SeatIndex(int round, int heat, int seat) const { return index(round * m_seatRows + seat, heat); }
@@ -43,9 +46,11 @@ public:
 
 private:
     int PilotAt(const QModelIndex& index) const;
+    bool Refuse(const QString& reason);
 
     Contest m_contest;
     int m_seatRows = 1;
     QString m_lastRefusal;
     Changed m_changed;
+    Refused m_refused;
 };

@@ -39,8 +39,9 @@ void CRaceDlg::OnLanguageChange()
         ShowResultState();
     ShowRecentContests();
     ShowHistoryItems();
-    // The heats in the tree are named in the window's language.
-    ShowResult(m_resultTree, m_contest.result);
+    ShowPilotColumns();
+    // The heats in the tree and the grid are named in the window's language.
+    ShowSchedule();
     RefreshTitle();
 }
 

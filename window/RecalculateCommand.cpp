@@ -44,9 +44,9 @@ CommandOutcome CRaceDlg::Recalculate(unsigned seed)
     result.completed = outcome.completed;
     const std::optional<QString> noTimekeepers = AddTimekeepers(result, m_contest.rules, seed);
 
-    ShowResult(m_resultTree, result);
     m_contest.result = std::move(result);
     m_contest.draw = {DrawKind::Random, seed, kMinBalanceEffort};
+    ShowSchedule();
     ShowResultState();
 
     if (!m_contest.result.completed)

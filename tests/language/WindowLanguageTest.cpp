@@ -146,7 +146,7 @@ TEST_F(LanguageMenu, EnglishChangesTheMenusAndDefaultRestoresEveryTextExactly)
 
     Choose(ID_LANGUAGE_ENGLISH);
     EXPECT_EQ(PopupTitles(window),
-              (QStringList{"&File", "&Edit", "&Matrix", "Pi&lot", "Pri&nt", "&Jazyk / Language", "&About"}));
+              (QStringList{"&File", "&Edit", "&Matrix", "Pi&lot", "Pri&nt", "&View", "&Jazyk / Language", "&About"}));
     EXPECT_EQ(window.GetDlgItemText(IDC_ROUNDS), QStringLiteral("6"));
     EXPECT_EQ(SavedChoice(), QStringLiteral("en"));
     EXPECT_TRUE(IsChecked(ID_LANGUAGE_ENGLISH));

@@ -1,16 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/ListAndTree.h"
+#include "platform/ListBoxView.h"
 
 #include "support/QtPrinters.h"
 
-#include <QListWidget>
 #include <QLocale>
 #include <QTreeWidget>
 #include <gtest/gtest.h>
 
 TEST(ListBox, SortedListInsertsIgnoringCaseAndKeepsItemData)
 {
-    QListWidget widget;
+    ListBoxView widget;
     CListBox list;
     list.Attach(&widget, true);
     EXPECT_EQ(list.AddString(QStringLiteral("novak")), 0);
@@ -83,7 +83,7 @@ const QStringList kShuffledNames = {"Žák", "sýkora", "Zeman", "Dvořák", "Š
 
 QStringList SortedByList()
 {
-    QListWidget widget;
+    ListBoxView widget;
     CListBox list;
     list.Attach(&widget, true);
     for (const QString& name : kShuffledNames)
@@ -135,7 +135,7 @@ TEST(ListBox, SortsByTheRootCollationInTheCLocale)
 {
     const QLocale desktop;
     QLocale::setDefault(QLocale::c());
-    QListWidget widget;
+    ListBoxView widget;
     CListBox list;
     list.Attach(&widget, true);
     QLocale::setDefault(desktop);

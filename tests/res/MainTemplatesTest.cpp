@@ -46,7 +46,7 @@ TEST(MainTemplates, MainWindowHasItsControlsAtTheirPlaces)
     const DialogTemplate race = RaceDialogTemplate();
     EXPECT_EQ(race.id, 102);
     EXPECT_EQ(race.caption, QStringLiteral("Kvorax"));
-    EXPECT_EQ(race.sizeDu, QSize(282, 242));
+    EXPECT_EQ(race.sizeDu, QSize(430, 242));
     EXPECT_EQ(race.fontFace, QStringLiteral("MS Sans Serif"));
     EXPECT_EQ(race.fontPointSize, 8);
     EXPECT_TRUE(race.hasMinMaxBoxes);
@@ -57,16 +57,17 @@ TEST(MainTemplates, MainWindowHasItsControlsAtTheirPlaces)
         {1001, ControlKind::Edit, QRect(57, 18, 26, 14), QString()},
         {-1, ControlKind::Label, QRect(107, 7, 61, 8), QStringLiteral("&Pilotů v heatu")},
         {1002, ControlKind::Edit, QRect(107, 18, 29, 14), QString()},
-        {1081, ControlKind::CheckBox, QRect(145, 9, 76, 10), QStringLiteral("&Ne dvakrát po sobě")},
-        {1082, ControlKind::CheckBox, QRect(145, 22, 76, 10), QStringLiteral("&Časoměřiči")},
-        {1009, ControlKind::Label, QRect(7, 44, 268, 8), QString()},
+        {1081, ControlKind::CheckBox, QRect(175, 9, 90, 10), QStringLiteral("&Ne dvakrát po sobě")},
+        {1082, ControlKind::CheckBox, QRect(175, 22, 90, 10), QStringLiteral("&Časoměřiči")},
+        {1009, ControlKind::Label, QRect(7, 44, 416, 8), QString()},
         {-1, ControlKind::Label, QRect(9, 59, 50, 8), QStringLiteral("Seznam pilotů")},
-        {1019, ControlKind::Label, QRect(102, 59, 19, 8), QString()},
-        {-1, ControlKind::Label, QRect(135, 59, 55, 8), QStringLiteral("Výpočet Matrixu")},
-        {1004, ControlKind::ListBox, QRect(7, 70, 115, 165), QString()},
-        {1005, ControlKind::TreeView, QRect(134, 70, 141, 164), QString()},
-        {2, ControlKind::PushButton, QRect(225, 7, 50, 14), QStringLiteral("E&xit")},
-        {1050, ControlKind::PushButton, QRect(225, 24, 50, 14), QStringLiteral("&Zastavit")},
+        {1019, ControlKind::Label, QRect(217, 59, 19, 8), QString()},
+        {-1, ControlKind::Label, QRect(246, 59, 55, 8), QStringLiteral("Výpočet Matrixu")},
+        {1004, ControlKind::ListBox, QRect(7, 70, 230, 165), QString()},
+        {1005, ControlKind::TreeView, QRect(246, 70, 177, 164), QString()},
+        {1095, ControlKind::GridView, QRect(246, 70, 177, 164), QString()},
+        {2, ControlKind::PushButton, QRect(373, 7, 50, 14), QStringLiteral("E&xit")},
+        {1050, ControlKind::PushButton, QRect(373, 24, 50, 14), QStringLiteral("&Zastavit")},
     });
     // The status line and the pilot count are centred; the list sorts its lines.
     EXPECT_TRUE(Control(race, 1009)->style & StyleCentered);

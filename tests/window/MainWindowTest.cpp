@@ -63,9 +63,10 @@ TEST_F(MainWindow, ControlsKeepTheLayoutInDialogUnits)
     const double unitY = metrics.height() / 8.0;
     const std::vector<std::pair<int, QRectF>> placed = {
         {IDC_ROUNDS, QRectF(7, 18, 26, 14)},         {IDC_HEATS, QRectF(57, 18, 26, 14)},
-        {IDC_PILOTS_PER_HEAT, QRectF(107, 18, 29, 14)}, {IDC_STATUS, QRectF(7, 44, 268, 8)},
-        {IDC_PILOT_COUNT, QRectF(102, 59, 19, 8)},    {IDC_PILOT_LIST, QRectF(7, 70, 115, 165)},
-        {IDC_RESULT_TREE, QRectF(134, 70, 141, 164)}, {IDCANCEL, QRectF(225, 7, 50, 14)},
+        {IDC_PILOTS_PER_HEAT, QRectF(107, 18, 29, 14)}, {IDC_STATUS, QRectF(7, 44, 416, 8)},
+        {IDC_PILOT_COUNT, QRectF(217, 59, 19, 8)},    {IDC_PILOT_LIST, QRectF(7, 70, 230, 165)},
+        {IDC_RESULT_TREE, QRectF(246, 70, 177, 164)}, {IDC_HEAT_GRID, QRectF(246, 70, 177, 164)},
+        {IDCANCEL, QRectF(373, 7, 50, 14)},
     };
     for (const auto& [id, du] : placed) {
         const QRect pixels = window.GetDlgItem(id)->geometry();
@@ -75,7 +76,7 @@ TEST_F(MainWindow, ControlsKeepTheLayoutInDialogUnits)
         EXPECT_NEAR(pixels.height(), du.height() * unitY, 1.0) << id;
     }
     const QWidget* client = window.GetDlgItem(IDC_PILOT_LIST)->parentWidget();
-    EXPECT_NEAR(client->width(), 282 * unitX, 1.0);
+    EXPECT_NEAR(client->width(), 430 * unitX, 1.0);
     EXPECT_NEAR(client->height(), 242 * unitY, 1.0);
 }
 
@@ -96,7 +97,7 @@ TEST_F(MainWindow, MenuHoldsEveryCommandInOrder)
         items << MenuTexts(popup->menu());
     }
     EXPECT_EQ(popups, (QStringList{QStringLiteral("&Soubor"), QStringLiteral("Úp&ravy"), QStringLiteral("&Matrix"), QStringLiteral("Pi&lot"),
-                                   QStringLiteral("&Tisk"), QStringLiteral("&Jazyk / Language"),
+                                   QStringLiteral("&Tisk"), QStringLiteral("Zo&brazení"), QStringLiteral("&Jazyk / Language"),
                                    QStringLiteral("&O programu")}));
     // The five recent contests are hidden while the window knows none.
     EXPECT_EQ(items[0], (QStringList{QStringLiteral("&Nová soutěž"), QStringLiteral("&Otevřít soutěž…"),
@@ -116,8 +117,9 @@ TEST_F(MainWindow, MenuHoldsEveryCommandInOrder)
     EXPECT_EQ(items[3], (QStringList{QStringLiteral("&Vložit"), QStringLiteral("&Odstranit"), QStringLiteral("&Editovat")}));
     EXPECT_EQ(items[4], (QStringList{QStringLiteral("&Matrix"), QStringLiteral("&Karta heatů"),
                                      QStringLiteral("&Startovní listiny"), QStringLiteral("Seznam &pilotů")}));
-    EXPECT_EQ(items[5], (QStringList{QStringLiteral("&Výchozí"), QStringLiteral("&Čeština"), QStringLiteral("&English")}));
-    EXPECT_EQ(items[6], QStringList{QStringLiteral("&O programu")});
+    EXPECT_EQ(items[5], (QStringList{QStringLiteral("&Strom rozpisu"), QStringLiteral("&Mřížka heatů")}));
+    EXPECT_EQ(items[6], (QStringList{QStringLiteral("&Výchozí"), QStringLiteral("&Čeština"), QStringLiteral("&English")}));
+    EXPECT_EQ(items[7], QStringList{QStringLiteral("&O programu")});
 }
 
 TEST_F(MainWindow, MenuItemsCarryTheirCommandIds)
@@ -129,7 +131,7 @@ TEST_F(MainWindow, MenuItemsCarryTheirCommandIds)
     }
     EXPECT_EQ(ids, (QList<int>{32800, 32801, 32802, 32803, 32804, 0,     32810, 32811, 32812, 32813, 32814,
                                0,     32771, 32772, 0,     32775, 32806, 32807, 32773, 32790, 32791, 0,     32774, 32780,
-                               32805, 32822, 32830, 0,     32808, 32809, 32776, 32777, 32778, 32782, 32781, 32820, 32821,
+                               32805, 32822, 32830, 0,     32808, 32809, 32776, 32777, 32778, 32782, 32781, 32820, 32821, 32850, 32851,
                                32795, 32796, 32797, 32779}));
 }
 
@@ -159,7 +161,7 @@ TEST_F(MainWindow, EveryMenuItemRunsItsCommand)
     host.ExpectDialog(IDD_ADD_PILOT, cancel);
     choose(3, 0);
     host.ExpectDialog(IDD_ABOUTBOX, [](DialogDriver& about) { about.PressOk(); });
-    choose(6, 0);
+    choose(7, 0);
     EXPECT_TRUE(host.AllAnswered());
 
     const std::vector<std::pair<QPoint, std::function<void()>>> refusing = {

@@ -2,10 +2,14 @@
 #include "dialogs/PilotFieldsExchange.h"
 #include "platform/DataExchange.h"
 #include "platform/DialogDriver.h"
+#include "platform/ListBoxView.h"
 #include "res/ResourceIds.h"
 #include "support/MainWindowFixture.h"
 
-#include <QListWidget>
+#include <QDialog>
+#include <QHeaderView>
+#include <QTest>
+
 
 namespace {
 
@@ -218,9 +222,10 @@ TEST_F(PilotCommands, EditFromMenuOrDoubleClickReplacesTheLine)
     EXPECT_EQ(window.GetRoster()[0].frequency, 72);
     // The edited pilot, sorted to the top now, is the one highlighted and
     // selected: the window and the organiser see the same line.
-    auto* list = static_cast<QListWidget*>(window.GetDlgItem(IDC_PILOT_LIST));
+    auto* list = static_cast<ListBoxView*>(window.GetDlgItem(IDC_PILOT_LIST));
     EXPECT_EQ(window.PilotList().GetCurSel(), 0);
-    EXPECT_EQ(list->currentRow(), 0);
+    EXPECT_EQ(list->currentIndex().row(), 0);
+    EXPECT_TRUE(list->selectionModel()->isRowSelected(0, {}));
 
     // A double-click edits the line too.
     window.PilotList().SetCurSel(1);
@@ -228,7 +233,7 @@ TEST_F(PilotCommands, EditFromMenuOrDoubleClickReplacesTheLine)
         TypePilot(dialog, QStringLiteral("Brown"), QStringLiteral("Ann"), QStringLiteral("21"));
         dialog.PressOk();
     });
-    emit list->itemDoubleClicked(list->item(1));
+    emit list->doubleClicked(list->model()->index(1, 0));
     EXPECT_EQ(ListedLines(), (QStringList{QStringLiteral("Adam,Jan,72"), QStringLiteral("Brown,Ann,21")}));
 
     window.PilotList().SetCurSel(0);
@@ -365,4 +370,38 @@ TEST_F(PilotCommands, TeamGoesThroughAddAndEditIntoTheLineAndTheRoster)
     Command(ID_EDIT_PILOT);
     EXPECT_EQ(ListedLines(), QStringList{QStringLiteral("Novák,Jan,72")});
     EXPECT_TRUE(window.GetRoster()[0].team.isEmpty());
+}
+
+// The list is a table: a click on the channel header sorts the view by
+// channel while the lines keep their name order; the keys act on the pilot
+// the organiser highlighted wherever the view shows it.
+TEST_F(PilotCommands, TableSortsByAClickedHeaderAndItsKeysActOnTheHighlightedPilot)
+{
+    ListPilots({"Adam,Jan,72", "Brown,Anne,21", "Cerny,Petr,40,Orlík"});
+    window.Window()->show();
+    auto* list = static_cast<ListBoxView*>(window.GetDlgItem(IDC_PILOT_LIST));
+    const auto shown = [list](int row, int column) { return list->model()->index(row, column).data().toString(); };
+    EXPECT_EQ(shown(2, 3), QStringLiteral("Orlík"));
+    QHeaderView* header = list->horizontalHeader();
+    QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, QPoint(header->sectionViewportPosition(2) + header->sectionSize(2) / 2, header->height() / 2));
+    EXPECT_EQ(shown(0, 0) + shown(1, 0) + shown(2, 0), QStringLiteral("BrownCernyAdam"));
+    EXPECT_EQ(ListedLines(), (QStringList{"Adam,Jan,72", "Brown,Anne,21", "Cerny,Petr,40,Orlík"}));
+
+    // The top row shown is Brown: Enter edits him, and he stays highlighted.
+    list->setFocus();
+    list->selectionModel()->setCurrentIndex(list->model()->index(0, 0),
+                                            QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    EXPECT_EQ(window.PilotList().GetCurSel(), 1);
+    host.ExpectDialog(IDD_EDIT_PILOT, [](DialogDriver& dialog) {
+        EXPECT_EQ(dialog.Text(IDC_LAST_NAME), QStringLiteral("Brown"));
+        dialog.Type(IDC_FREQUENCY, QStringLiteral("80"));
+        dialog.PressOk();
+    });
+    QTest::keyClick(list, Qt::Key_Return);
+    EXPECT_EQ(shown(2, 0) + shown(2, 2), QStringLiteral("Brown80"));
+    EXPECT_EQ(window.PilotList().GetText(window.PilotList().GetCurSel()), QStringLiteral("Brown,Anne,80"));
+
+    QTest::keyClick(list, Qt::Key_Delete);
+    EXPECT_EQ(ListedLines(), (QStringList{"Adam,Jan,72", "Cerny,Petr,40,Orlík"}));
+    EXPECT_EQ(window.GetRosterCount(), 2);
 }

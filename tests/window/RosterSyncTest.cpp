@@ -1,5 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/CDialog.h"
+#include "platform/DialogDriver.h"
+#include "platform/ListBoxView.h"
 #include "res/ResourceIds.h"
 #include "support/MainWindowFixture.h"
 
@@ -100,4 +102,38 @@ TEST_F(RosterSync, SplitKeepsTheCallersValuesForMissingFields)
     window.SplitPilotLine(QStringLiteral("Novak,,35"), last, first, frequency);
     EXPECT_EQ(first, QString());
     EXPECT_EQ(frequency, 35);
+}
+
+// A pilot's line holds no contest-day marks: an edit of any pilot rebuilds
+// the roster from the lines and keeps every pilot's marks, which the list
+// shows in its last column.
+TEST_F(RosterSync, AnEditKeepsEveryPilotsContestDayMarks)
+{
+    ListPilots({"Adam,Jan,35", "Brown,Anne,36", "Cerny,Petr,37", "Dvorak,Ivo,38"});
+    DialogDriver user(window);
+    user.Type(IDC_HEATS, QStringLiteral("2"));
+    user.Type(IDC_PILOTS_PER_HEAT, QStringLiteral("2"));
+    user.Type(IDC_ROUNDS, QStringLiteral("4"));
+    ASSERT_EQ(window.Recalculate(3).kind, CommandOutcome::Kind::Done);
+    host.AnswerQuestion(IDNO);
+    host.ExpectDialog(IDD_WITHDRAW, [](DialogDriver& dialog) {
+        dialog.ChooseLine(IDC_DAY_PILOTS, 2);
+        dialog.Type(IDC_DAY_FROM_ROUND, QStringLiteral("3"));
+        dialog.PressOk();
+    });
+    window.OnCommand(ID_WITHDRAW_PILOT, BN_CLICKED);
+    ASSERT_EQ(window.GetRoster()[2].withdrawnFromRound, 3);
+
+    window.PilotList().SetCurSel(0);
+    host.ExpectDialog(IDD_EDIT_PILOT, [](DialogDriver& dialog) {
+        dialog.Type(IDC_LAST_NAME, QStringLiteral("Zeman"));
+        dialog.PressOk();
+    });
+    window.OnCommand(ID_EDIT_PILOT, BN_CLICKED);
+    ASSERT_EQ(ListedLines().back(), QStringLiteral("Zeman,Jan,35"));
+    EXPECT_EQ(window.GetRoster()[1].lastName + QString::number(window.GetRoster()[1].withdrawnFromRound),
+              QStringLiteral("Cerny3"));
+    const auto* list = static_cast<const ListBoxView*>(window.GetDlgItem(IDC_PILOT_LIST));
+    EXPECT_EQ(list->model()->index(1, 4).data().toString(), QStringLiteral("withdrawn from round 3"));
+    EXPECT_EQ(window.GetRoster()[3].withdrawnFromRound, 0);
 }
