@@ -6,6 +6,7 @@
 #include "matrix/DrawObserver.h"
 #include "matrix/MatrixDraw.h"
 #include "matrix/SeededRandom.h"
+#include "matrix/Timekeepers.h"
 #include "roster/DrawOrder.h"
 
 #include <QStringList>
@@ -14,7 +15,7 @@
 
 // A contest with a random draw of its pilots, as the organiser has it in the
 // morning of the contest day: pilot i is "Pilot<i> Jan" on channels[i].
-inline Contest DrawnContest(const std::vector<int>& channels, MatrixShape shape, unsigned seed)
+inline Contest DrawnContest(const std::vector<int>& channels, MatrixShape shape, unsigned seed, DrawRules rules = {})
 {
     Contest contest;
     for (int position = 0; position < int(channels.size()); ++position)
@@ -28,9 +29,11 @@ inline Contest DrawnContest(const std::vector<int>& channels, MatrixShape shape,
     SeededRandom random(seed);
     DrawObserver quiet;
     const std::vector<int> order = DrawOrder(result.pilots);
-    const DrawOutcome outcome = DrawMatrix({result.pilots, order, shape}, random, quiet);
+    const DrawOutcome outcome = DrawMatrix({result.pilots, order, shape, rules}, random, quiet);
     result.matrix = outcome.matrix;
     result.completed = outcome.completed;
+    contest.rules = rules;
+    AddTimekeepers(result, rules, seed);
     contest.draw.seed = seed;
     return contest;
 }
@@ -45,13 +48,63 @@ inline std::vector<int> HeatMembers(const Contest& contest, int round, int heat)
     return members;
 }
 
+// The heats of the round that hold a pilot, in heat order.
+inline std::vector<int> HeldHeats(const Contest& contest, int round)
+{
+    std::vector<int> held;
+    for (int heat = 0; heat < contest.result.heats; ++heat)
+        if (!HeatMembers(contest, round, heat).empty())
+            held.push_back(heat);
+    return held;
+}
+
+inline bool InHeat(const Contest& contest, int round, int heat, int pilot)
+{
+    const std::vector<int> members = HeatMembers(contest, round, heat);
+    return std::find(members.begin(), members.end(), pilot) != members.end();
+}
+
+// Where the schedule keeps them, no back-to-back (nobody in the last heat
+// holding a pilot and heat 1 of the next round) and a timekeeper for every
+// seat who flies the round but neither that heat nor, in a round of three
+// heats or more, the next.
+inline ::testing::AssertionResult KeepsTheDayRules(const Contest& contest)
+{
+    const CalculationResult& result = contest.result;
+    for (int round = 0; round < result.rounds; ++round) {
+        const std::vector<int> held = HeldHeats(contest, round);
+        const std::vector<int> before = round > 0 ? HeldHeats(contest, round - 1) : std::vector<int>();
+        if (result.noBackToBack && !before.empty())
+            for (int pilot : HeatMembers(contest, round, 0))
+                if (InHeat(contest, round - 1, before.back(), pilot))
+                    return ::testing::AssertionFailure() << "pilot " << pilot << " flies back to back into round " << round + 1;
+        for (int heat = 0; heat < result.heats && result.HasTimekeepers(); ++heat)
+            for (int slot = 0; slot < kSlotsPerHeat; ++slot) {
+                const int keeper = result.timekeepers.At(round, heat, slot);
+                if (result.matrix.At(round, heat, slot) == kEmptySlot) {
+                    if (keeper != kEmptySlot)
+                        return ::testing::AssertionFailure() << "an empty seat is timed in round " << round + 1;
+                    continue;
+                }
+                const bool flies = std::any_of(held.begin(), held.end(), [&](int at) { return InHeat(contest, round, at, keeper); });
+                const bool next = held.size() >= 3 && heat < held.back() && InHeat(contest, round, heat + 1, keeper);
+                if (!flies || InHeat(contest, round, heat, keeper) || next)
+                    return ::testing::AssertionFailure() << "round " << round + 1 << ", heat " << heat + 1 << ", seat "
+                                                         << slot + 1 << " is timed by pilot " << keeper;
+            }
+    }
+    return ::testing::AssertionSuccess();
+}
+
 // The file reader's rules, and apart from them (so a fault in the one rule
 // function the reader shares with the changes cannot hide) the channel rule
-// counted afresh.
+// and the day's rules counted afresh.
 inline ::testing::AssertionResult KeepsTheRules(const Contest& contest)
 {
     if (const std::optional<QString> broken = BrokenScheduleRule(contest.result))
         return ::testing::AssertionFailure() << broken->toStdString();
+    if (::testing::AssertionResult day = KeepsTheDayRules(contest); !day)
+        return day;
     for (int round = 0; round < contest.result.rounds; ++round)
         for (int heat = 0; heat < contest.result.heats; ++heat) {
             std::vector<int> channels;

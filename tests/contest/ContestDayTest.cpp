@@ -3,6 +3,10 @@
 
 #include "ContestDayFixture.h"
 #include "contest/ContestFile.h"
+#include "contest/ScheduleSeats.h"
+#include "matrix/DrawStatistics.h"
+#include "matrix/HeatCardFormat.h"
+#include "matrix/HeatListFormat.h"
 
 #include <algorithm>
 
@@ -26,7 +30,80 @@ Contest TwoHeats()
     return contest;
 }
 
+// A schedule by hand held to no back-to-back: per round the heats' pilots,
+// pilot i being "Pilot<i> Jan" on channel 10 + i.
+Contest NoBackToBack(const std::vector<std::vector<std::vector<int>>>& rounds, int perHeat)
+{
+    Contest contest;
+    for (int position = 0; position < 6; ++position)
+        contest.pilots.push_back({position, QStringLiteral("Jan"), QStringLiteral("Pilot%1").arg(position), 10 + position});
+    contest.fields = {int(rounds.size()), int(rounds[0].size()), perHeat};
+    contest.rules.noBackToBack = true;
+    contest.result = {true, int(rounds.size()), int(rounds[0].size()), {}, contest.pilots};
+    contest.result.noBackToBack = true;
+    for (int round = 0; round < int(rounds.size()); ++round)
+        for (int heat = 0; heat < int(rounds[0].size()); ++heat)
+            for (int pilot : rounds[size_t(round)][size_t(heat)])
+                contest.result.matrix.Set(round, heat, SeatedInHeat(contest.result.matrix, round, heat), pilot);
+    return contest;
+}
+
 }  // namespace
+
+// Every change that would have a pilot fly the last heat of a round and the
+// first of the next is refused with the pilot and the rounds named.
+TEST(ContestDay, NoChangePutsAPilotBackToBack)
+{
+    const auto threeHeats = [] { return NoBackToBack({{{0, 1}, {2, 3}, {4, 5}}, {{0, 2}, {1, 4}, {3, 5}}}, 3); };
+    const auto aloneLast = [] { return NoBackToBack({{{0, 1}, {2, 3}, {4}}, {{0, 2}, {1, 5}, {3, 4}}}, 3); };
+    const Contest contest = threeHeats();
+    const Contest lonely = aloneLast();
+    // Round 1: heat 1 full, Pilot2 alone last; round 2: Pilot0 alone first.
+    const Contest late = NoBackToBack({{{0, 1}, {2}}, {{0}, {1, 2}}}, 2);
+    const struct {
+        const char* what;
+        ContestDayChange change;
+        QStringList reason;
+    } cases[] = {
+        {"swap into the first heat", SwapPilots(contest, 1, 0, 4), {"Pilot4 Jan", "round 1", "round 2", "back to back"}},
+        {"move into the first heat", MovePilot(contest, 1, 5, 0), {"Pilot5 Jan", "round 1", "round 2"}},
+        {"move into the last heat", MovePilot(contest, 0, 0, 2), {"Pilot0 Jan", "round 1", "round 2"}},
+        {"withdraw the last heat's only pilot", WithdrawPilot(lonely, 4, 1), {"Pilot4 Jan", "Pilot2 Jan", "round 2"}},
+        {"late into the first heat", EnterLatePilot(late, {0, "Petr", "Late", 60}, 1), {"round 2", "Late Petr"}},
+    };
+    for (const auto& [what, change, reason] : cases) {
+        EXPECT_FALSE(change.contest) << what;
+        for (const QString& part : reason)
+            EXPECT_TRUE(change.reason.contains(part)) << what << ": " << change.reason.toStdString();
+    }
+    EXPECT_EQ(contest, threeHeats());
+    EXPECT_EQ(lonely, aloneLast());
+    // Round 2 can be evened only by moving a pilot of round 1's last heat first.
+    const Contest uneven = NoBackToBack({{{0}, {1, 2, 3}}, {{0}, {1, 2, 3}}}, 4);
+    int moves = -1;
+    EXPECT_EQ(EvenOutHeats(uneven, 2, &moves), uneven);
+    EXPECT_EQ(moves, 0);
+    Contest free = uneven;
+    free.result.noBackToBack = false;
+    EvenOutHeats(free, 2, &moves);
+    EXPECT_EQ(moves, 1);
+}
+
+// The reader holds a schedule to the rule when the schedule says it keeps
+// it; a contest whose box was ticked only after the draw still opens.
+TEST(ContestDay, TheFileReaderRefusesBackToBackOnlyInAScheduleKeepingTheRule)
+{
+    Contest broken = NoBackToBack({{{0, 1}, {2, 3}, {4, 5}}, {{0, 2}, {1, 4}, {3, 5}}}, 3);
+    ExchangeSeats(broken.result.matrix, 1, 0, 4);
+    const ContestFileReading refused = ReadContestFile(ContestFileBytes(broken));
+    EXPECT_FALSE(refused.contest);
+    EXPECT_TRUE(refused.error.contains("Pilot4 Jan") && refused.error.contains("round 2")) << refused.error.toStdString();
+    Contest tickedLater = broken;
+    tickedLater.result.noBackToBack = false;
+    const ContestFileReading opened = ReadContestFile(ContestFileBytes(tickedLater));
+    ASSERT_TRUE(opened.contest) << opened.error.toStdString();
+    EXPECT_EQ(*opened.contest, tickedLater);
+}
 
 TEST(ContestDay, ARefusedChangeSaysWhyNamingThePilotAndHeatAndChangesNothing)
 {
@@ -143,4 +220,59 @@ TEST(ContestDay, TheFileReaderRefusesSeatsAfterAWithdrawalOrBeforeALateEntry)
         EXPECT_TRUE(reading.error.contains("Round 1") || reading.error.contains("Round 2")) << reading.error.toStdString();
         EXPECT_TRUE(reading.error.contains("does not fly in it")) << reading.error.toStdString();
     }
+}
+
+// A withdrawn pilot's card lists the rounds flown, a late pilot's the rounds
+// from the entry, each with its mark; the heat list marks them in every heat.
+TEST(ContestDay, TheCardsAndTheHeatListMarkWithdrawnAndLatePilots)
+{
+    Contest contest = DrawnContest({10, 11, 12, 13, 14, 15, 16, 17}, {4, 2, 5}, 3, {false, true});
+    contest = *WithdrawPilot(contest, 2, 3).contest;
+    contest = *EnterLatePilot(contest, {0, "Petr", "Late", 60}, 2).contest;
+    const std::vector<HeatCard> cards = HeatCardsOf(contest.result);
+    const QStringList withdrawn = cards[2].heatTexts;
+    const QStringList late = cards.back().heatTexts;
+    ASSERT_EQ(withdrawn.size(), 3);
+    EXPECT_TRUE(withdrawn[0].startsWith("Round 01") && withdrawn[1].startsWith("Round 02"));
+    EXPECT_EQ(withdrawn[2], QStringLiteral("withdrawn from round 03"));
+    ASSERT_EQ(late.size(), 4);
+    EXPECT_TRUE(late[0].startsWith("Round 02") && late[2].startsWith("Round 04"));
+    EXPECT_EQ(late[3], QStringLiteral("late from round 02"));
+    EXPECT_TRUE(HeatCardsText(cards).contains("    withdrawn from round 03\n"));
+    const QString list = HeatListText(contest.result);
+    EXPECT_EQ(list.count(PilotCardText(contest.result.pilots[2]) + ", withdrawn from round 03: "), 2);
+    EXPECT_EQ(list.count(PilotCardText(contest.result.pilots.back()) + ", late from round 02: "), 3);
+    EXPECT_EQ(list.count(", late from round"), 3);
+}
+
+// A pilot withdrawn before flying counts for nothing: the statistics are
+// those of the schedule drawn without the pilot. Two pilots who fly no round
+// together may not meet.
+TEST(ContestDay, TheStatisticsAreThoseOfTheScheduleAsItStands)
+{
+    for (unsigned seed = 1; seed <= 10; ++seed) {
+        const Contest drawn = DrawnContest({10, 11, 11, 12, 13, 14, 15, 16, 17, 18}, {4, 3, 4}, seed);
+        const int gone = int(seed % 10);
+        const CalculationResult result = WithdrawPilot(drawn, gone, 1).contest->result;
+        std::vector<PilotRecord> others = result.pilots;
+        others.erase(others.begin() + gone);
+        Matrix without;
+        for (int round = 0; round < 4; ++round)
+            for (int heat = 0; heat < 3; ++heat)
+                for (int slot = 0; slot < kSlotsPerHeat; ++slot)
+                    if (const int seated = result.matrix.At(round, heat, slot); seated != kEmptySlot)
+                        without.Set(round, heat, slot, seated - (seated > gone));
+        const DrawStatistics stands = ComputeDrawStatistics(result.pilots, result.matrix, 4, 3);
+        const DrawStatistics fresh = ComputeDrawStatistics(others, without, 4, 3);
+        EXPECT_EQ(stands.figures, fresh.figures) << "seed " << seed;
+        EXPECT_EQ(stands.histogram, fresh.histogram) << "seed " << seed;
+        EXPECT_EQ(stands.bound.least, fresh.bound.least) << "seed " << seed;
+        EXPECT_EQ(stands.bound.allowedPairs, fresh.bound.allowedPairs) << "seed " << seed;
+        EXPECT_EQ(stands.opponents[size_t(gone)].possible, 0);
+    }
+    Contest day = *WithdrawPilot(DrawnContest({10, 11, 12, 13, 14, 15}, {3, 2, 4}, 5), 0, 2).contest;
+    day = *EnterLatePilot(day, {0, "Petr", "Late", 60}, 2).contest;
+    const DrawStatistics statistics = ComputeDrawStatistics(day.result.pilots, day.result.matrix, 3, 2);
+    EXPECT_FALSE(statistics.IsAllowedPair(0, 6));
+    EXPECT_TRUE(statistics.IsAllowedPair(0, 1) && statistics.IsAllowedPair(1, 6));
 }
