@@ -81,14 +81,12 @@ inline ::testing::AssertionResult KeepsTheDayRules(const Contest& contest)
         for (int heat = 0; heat < result.heats && result.HasTimekeepers(); ++heat)
             for (int slot = 0; slot < kSlotsPerHeat; ++slot) {
                 const int keeper = result.timekeepers.At(round, heat, slot);
-                if (result.matrix.At(round, heat, slot) == kEmptySlot) {
-                    if (keeper != kEmptySlot)
-                        return ::testing::AssertionFailure() << "an empty seat is timed in round " << round + 1;
-                    continue;
-                }
-                const bool flies = std::any_of(held.begin(), held.end(), [&](int at) { return InHeat(contest, round, at, keeper); });
-                const bool next = held.size() >= 3 && heat < held.back() && InHeat(contest, round, heat + 1, keeper);
-                if (!flies || InHeat(contest, round, heat, keeper) || next)
+                const bool seated = result.matrix.At(round, heat, slot) != kEmptySlot;
+                const auto fliesIn = [&](int at) { return InHeat(contest, round, at, keeper); };
+                const bool legal = seated ? std::any_of(held.begin(), held.end(), fliesIn) && !fliesIn(heat)
+                                                && !(held.back() >= 2 && heat < held.back() && fliesIn(heat + 1))
+                                          : keeper == kEmptySlot;
+                if (!legal)
                     return ::testing::AssertionFailure() << "round " << round + 1 << ", heat " << heat + 1 << ", seat "
                                                          << slot + 1 << " is timed by pilot " << keeper;
             }

@@ -34,17 +34,14 @@ Contest TwoHeats()
 // pilot i being "Pilot<i> Jan" on channel 10 + i.
 Contest NoBackToBack(const std::vector<std::vector<std::vector<int>>>& rounds, int perHeat)
 {
-    Contest contest;
-    for (int position = 0; position < 6; ++position)
-        contest.pilots.push_back({position, QStringLiteral("Jan"), QStringLiteral("Pilot%1").arg(position), 10 + position});
-    contest.fields = {int(rounds.size()), int(rounds[0].size()), perHeat};
-    contest.rules.noBackToBack = true;
-    contest.result = {true, int(rounds.size()), int(rounds[0].size()), {}, contest.pilots};
-    contest.result.noBackToBack = true;
+    Contest contest = DrawnContest({10, 11, 12, 13, 14, 15}, {int(rounds.size()), int(rounds[0].size()), perHeat}, 1);
+    contest.result.matrix.Clear();
+    contest.result.completed = true;
+    contest.result.noBackToBack = contest.rules.noBackToBack = true;
     for (int round = 0; round < int(rounds.size()); ++round)
         for (int heat = 0; heat < int(rounds[0].size()); ++heat)
             for (int pilot : rounds[size_t(round)][size_t(heat)])
-                contest.result.matrix.Set(round, heat, SeatedInHeat(contest.result.matrix, round, heat), pilot);
+                SeatInHeat(contest.result.matrix, round, heat, pilot);
     return contest;
 }
 
@@ -54,38 +51,28 @@ Contest NoBackToBack(const std::vector<std::vector<std::vector<int>>>& rounds, i
 // first of the next is refused with the pilot and the rounds named.
 TEST(ContestDay, NoChangePutsAPilotBackToBack)
 {
-    const auto threeHeats = [] { return NoBackToBack({{{0, 1}, {2, 3}, {4, 5}}, {{0, 2}, {1, 4}, {3, 5}}}, 3); };
-    const auto aloneLast = [] { return NoBackToBack({{{0, 1}, {2, 3}, {4}}, {{0, 2}, {1, 5}, {3, 4}}}, 3); };
-    const Contest contest = threeHeats();
-    const Contest lonely = aloneLast();
-    // Round 1: heat 1 full, Pilot2 alone last; round 2: Pilot0 alone first.
-    const Contest late = NoBackToBack({{{0, 1}, {2}}, {{0}, {1, 2}}}, 2);
-    const struct {
-        const char* what;
-        ContestDayChange change;
-        QStringList reason;
-    } cases[] = {
-        {"swap into the first heat", SwapPilots(contest, 1, 0, 4), {"Pilot4 Jan", "round 1", "round 2", "back to back"}},
-        {"move into the first heat", MovePilot(contest, 1, 5, 0), {"Pilot5 Jan", "round 1", "round 2"}},
-        {"move into the last heat", MovePilot(contest, 0, 0, 2), {"Pilot0 Jan", "round 1", "round 2"}},
-        {"withdraw the last heat's only pilot", WithdrawPilot(lonely, 4, 1), {"Pilot4 Jan", "Pilot2 Jan", "round 2"}},
-        {"late into the first heat", EnterLatePilot(late, {0, "Petr", "Late", 60}, 1), {"round 2", "Late Petr"}},
+    const Contest contest = NoBackToBack({{{0, 1}, {2, 3}, {4, 5}}, {{0, 2}, {1, 4}, {3, 5}}}, 3);
+    const Contest lonely = NoBackToBack({{{0, 1}, {2, 3}, {4}}, {{0, 2}, {1, 5}, {3, 4}}}, 3);
+    const Contest late = NoBackToBack({{{0, 1}, {2}}, {{0}, {1, 2}}}, 2);  // only Pilot0's heat has room in round 2
+    const std::pair<ContestDayChange, QStringList> cases[] = {
+        {SwapPilots(contest, 1, 0, 4), {"Pilot4 Jan", "round 1", "round 2", "back to back"}},
+        {MovePilot(contest, 1, 5, 0), {"Pilot5 Jan", "round 1", "round 2"}},
+        {MovePilot(contest, 0, 0, 2), {"Pilot0 Jan", "round 1", "round 2"}},
+        {WithdrawPilot(lonely, 4, 1), {"Pilot4 Jan", "Pilot2 Jan", "round 2"}},
+        {EnterLatePilot(late, {0, "Petr", "Late", 60}, 1), {"round 2", "Late Petr"}},
     };
-    for (const auto& [what, change, reason] : cases) {
-        EXPECT_FALSE(change.contest) << what;
+    for (const auto& [change, reason] : cases) {
+        EXPECT_FALSE(change.contest);
         for (const QString& part : reason)
-            EXPECT_TRUE(change.reason.contains(part)) << what << ": " << change.reason.toStdString();
+            EXPECT_TRUE(change.reason.contains(part)) << change.reason.toStdString();
     }
-    EXPECT_EQ(contest, threeHeats());
-    EXPECT_EQ(lonely, aloneLast());
-    // Round 2 can be evened only by moving a pilot of round 1's last heat first.
-    const Contest uneven = NoBackToBack({{{0}, {1, 2, 3}}, {{0}, {1, 2, 3}}}, 4);
+    // Round 2 evens out only by a pilot of round 1's last heat moving first.
+    Contest uneven = NoBackToBack({{{0}, {1, 2, 3}}, {{0}, {1, 2, 3}}}, 4);
     int moves = -1;
     EXPECT_EQ(EvenOutHeats(uneven, 2, &moves), uneven);
     EXPECT_EQ(moves, 0);
-    Contest free = uneven;
-    free.result.noBackToBack = false;
-    EvenOutHeats(free, 2, &moves);
+    uneven.result.noBackToBack = false;
+    EvenOutHeats(uneven, 2, &moves);
     EXPECT_EQ(moves, 1);
 }
 
@@ -98,11 +85,10 @@ TEST(ContestDay, TheFileReaderRefusesBackToBackOnlyInAScheduleKeepingTheRule)
     const ContestFileReading refused = ReadContestFile(ContestFileBytes(broken));
     EXPECT_FALSE(refused.contest);
     EXPECT_TRUE(refused.error.contains("Pilot4 Jan") && refused.error.contains("round 2")) << refused.error.toStdString();
-    Contest tickedLater = broken;
-    tickedLater.result.noBackToBack = false;
-    const ContestFileReading opened = ReadContestFile(ContestFileBytes(tickedLater));
+    broken.result.noBackToBack = false;
+    const ContestFileReading opened = ReadContestFile(ContestFileBytes(broken));
     ASSERT_TRUE(opened.contest) << opened.error.toStdString();
-    EXPECT_EQ(*opened.contest, tickedLater);
+    EXPECT_EQ(*opened.contest, broken);
 }
 
 TEST(ContestDay, ARefusedChangeSaysWhyNamingThePilotAndHeatAndChangesNothing)
@@ -230,49 +216,34 @@ TEST(ContestDay, TheCardsAndTheHeatListMarkWithdrawnAndLatePilots)
     contest = *WithdrawPilot(contest, 2, 3).contest;
     contest = *EnterLatePilot(contest, {0, "Petr", "Late", 60}, 2).contest;
     const std::vector<HeatCard> cards = HeatCardsOf(contest.result);
-    const QStringList withdrawn = cards[2].heatTexts;
-    const QStringList late = cards.back().heatTexts;
-    ASSERT_EQ(withdrawn.size(), 3);
-    EXPECT_TRUE(withdrawn[0].startsWith("Round 01") && withdrawn[1].startsWith("Round 02"));
-    EXPECT_EQ(withdrawn[2], QStringLiteral("withdrawn from round 03"));
-    ASSERT_EQ(late.size(), 4);
-    EXPECT_TRUE(late[0].startsWith("Round 02") && late[2].startsWith("Round 04"));
-    EXPECT_EQ(late[3], QStringLiteral("late from round 02"));
-    EXPECT_TRUE(HeatCardsText(cards).contains("    withdrawn from round 03\n"));
+    EXPECT_EQ(cards[2].heatTexts.filter("Round 0").size(), 2);
+    EXPECT_EQ(cards[2].heatTexts.last(), QStringLiteral("withdrawn from round 03"));
+    EXPECT_TRUE(cards.back().heatTexts.first().startsWith("Round 02") && cards.back().heatTexts.size() == 4);
+    EXPECT_EQ(cards.back().heatTexts.last(), QStringLiteral("late from round 02"));
     const QString list = HeatListText(contest.result);
     EXPECT_EQ(list.count(PilotCardText(contest.result.pilots[2]) + ", withdrawn from round 03: "), 2);
-    EXPECT_EQ(list.count(PilotCardText(contest.result.pilots.back()) + ", late from round 02: "), 3);
-    EXPECT_EQ(list.count(", late from round"), 3);
+    EXPECT_EQ(list.count(", late from round 02: "), 3);
 }
 
 // A pilot withdrawn before flying counts for nothing: the statistics are
-// those of the schedule drawn without the pilot. Two pilots who fly no round
-// together may not meet.
+// those of the schedule drawn without the pilot.
 TEST(ContestDay, TheStatisticsAreThoseOfTheScheduleAsItStands)
 {
-    for (unsigned seed = 1; seed <= 10; ++seed) {
-        const Contest drawn = DrawnContest({10, 11, 11, 12, 13, 14, 15, 16, 17, 18}, {4, 3, 4}, seed);
-        const int gone = int(seed % 10);
+    for (int gone = 0; gone < 10; ++gone) {
+        const Contest drawn = DrawnContest({10, 11, 11, 12, 13, 14, 15, 16, 17, 18}, {4, 3, 4}, unsigned(gone));
         const CalculationResult result = WithdrawPilot(drawn, gone, 1).contest->result;
         std::vector<PilotRecord> others = result.pilots;
         others.erase(others.begin() + gone);
-        Matrix without;
+        Matrix without = result.matrix;
         for (int round = 0; round < 4; ++round)
             for (int heat = 0; heat < 3; ++heat)
                 for (int slot = 0; slot < kSlotsPerHeat; ++slot)
-                    if (const int seated = result.matrix.At(round, heat, slot); seated != kEmptySlot)
-                        without.Set(round, heat, slot, seated - (seated > gone));
+                    if (const int seated = result.matrix.At(round, heat, slot); seated > gone)
+                        without.Set(round, heat, slot, seated - 1);
         const DrawStatistics stands = ComputeDrawStatistics(result.pilots, result.matrix, 4, 3);
         const DrawStatistics fresh = ComputeDrawStatistics(others, without, 4, 3);
-        EXPECT_EQ(stands.figures, fresh.figures) << "seed " << seed;
-        EXPECT_EQ(stands.histogram, fresh.histogram) << "seed " << seed;
-        EXPECT_EQ(stands.bound.least, fresh.bound.least) << "seed " << seed;
-        EXPECT_EQ(stands.bound.allowedPairs, fresh.bound.allowedPairs) << "seed " << seed;
-        EXPECT_EQ(stands.opponents[size_t(gone)].possible, 0);
+        EXPECT_EQ(stands.figures, fresh.figures) << "pilot " << gone;
+        EXPECT_EQ(stands.histogram, fresh.histogram) << "pilot " << gone;
+        EXPECT_EQ(stands.bound.least, fresh.bound.least) << "pilot " << gone;
     }
-    Contest day = *WithdrawPilot(DrawnContest({10, 11, 12, 13, 14, 15}, {3, 2, 4}, 5), 0, 2).contest;
-    day = *EnterLatePilot(day, {0, "Petr", "Late", 60}, 2).contest;
-    const DrawStatistics statistics = ComputeDrawStatistics(day.result.pilots, day.result.matrix, 3, 2);
-    EXPECT_FALSE(statistics.IsAllowedPair(0, 6));
-    EXPECT_TRUE(statistics.IsAllowedPair(0, 1) && statistics.IsAllowedPair(1, 6));
 }
