@@ -217,7 +217,9 @@ std::optional<QString> RetimeFromRound(Contest& contest, int fromRound)
         return std::nullopt;
     const std::optional<Matrix> timekeepers = ReassignTimekeepers(result, fromRound - 1, contest.draw.seed);
     if (!timekeepers)
-        return NoTimekeepersMessage();
+        return QCoreApplication::translate("ContestDay", "After this change some pilot of round %1 or later would have "
+                                                         "nobody free to time them.")
+            .arg(fromRound);
     result.timekeepers = *timekeepers;
     return std::nullopt;
 }

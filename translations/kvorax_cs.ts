@@ -442,6 +442,10 @@ Meze platí pro velikosti heatů tohoto výsledku; ne každou lze dosáhnout.</t
         <source>%1 cannot withdraw from round %2: %3</source>
         <translation>%1 nemůže odstoupit od kola %2: %3</translation>
     </message>
+    <message>
+        <source>After this change some pilot of round %1 or later would have nobody free to time them.</source>
+        <translation>Po této změně by některého pilota kola %1 nebo pozdějšího neměl kdo měřit.</translation>
+    </message>
 </context>
 <context>
     <name>ContestDialog</name>

@@ -440,6 +440,10 @@ The bounds hold for the heat sizes of this result; not every one can be reached.
         <source>%1 cannot withdraw from round %2: %3</source>
         <translation>%1 cannot withdraw from round %2: %3</translation>
     </message>
+    <message>
+        <source>After this change some pilot of round %1 or later would have nobody free to time them.</source>
+        <translation>After this change some pilot of round %1 or later would have nobody free to time them.</translation>
+    </message>
 </context>
 <context>
     <name>ContestDialog</name>

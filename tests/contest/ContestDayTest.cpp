@@ -76,6 +76,16 @@ TEST(ContestDay, NoChangePutsAPilotBackToBack)
     EXPECT_EQ(moves, 1);
 }
 
+// Alone in the second heat, the pilot is the only one free to time the first.
+TEST(ContestDay, AChangeLeavingAPilotNobodyToTimeIsRefused)
+{
+    const Contest timed = DrawnContest({10, 11, 12}, {2, 2, 2}, 1, {false, true});
+    ASSERT_TRUE(timed.result.HasTimekeepers());
+    const ContestDayChange change = WithdrawPilot(timed, HeatMembers(timed, 0, 1).front(), 1);
+    EXPECT_FALSE(change.contest);
+    EXPECT_TRUE(change.reason.contains("nobody free to time")) << change.reason.toStdString();
+}
+
 // The reader holds a schedule to the rule when the schedule says it keeps
 // it; a contest whose box was ticked only after the draw still opens.
 TEST(ContestDay, TheFileReaderRefusesBackToBackOnlyInAScheduleKeepingTheRule)
