@@ -3,11 +3,14 @@
 
 #include "ContestDayFixture.h"
 #include "contest/ContestFile.h"
+#include "contest/HeatRules.h"
 #include "contest/ScheduleSeats.h"
 #include "matrix/DrawStatistics.h"
 #include "matrix/HeatCardFormat.h"
 #include "matrix/HeatListFormat.h"
 
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <algorithm>
 
 namespace {
@@ -99,6 +102,17 @@ TEST(ContestDay, TheFileReaderRefusesBackToBackOnlyInAScheduleKeepingTheRule)
     const ContestFileReading opened = ReadContestFile(ContestFileBytes(broken));
     ASSERT_TRUE(opened.contest) << opened.error.toStdString();
     EXPECT_EQ(*opened.contest, broken);
+    // Written before the schedule said so, a file is held to the rule its
+    // contest asks for only where the schedule keeps it.
+    for (const Contest& old : {broken, NoBackToBack({{{0, 1}, {2, 3}, {4, 5}}, {{0, 2}, {1, 4}, {3, 5}}}, 3)}) {
+        QJsonObject file = QJsonDocument::fromJson(ContestFileBytes(old)).object();
+        QJsonObject schedule = file.value("schedule").toObject();
+        schedule.remove("noBackToBack");
+        file.insert("schedule", schedule);
+        const ContestFileReading reading = ReadContestFile(QJsonDocument(file).toJson());
+        ASSERT_TRUE(reading.contest) << reading.error.toStdString();
+        EXPECT_EQ(reading.contest->result.noBackToBack, BackToBackPilots(old.result, 0).empty());
+    }
 }
 
 TEST(ContestDay, ARefusedChangeSaysWhyNamingThePilotAndHeatAndChangesNothing)
