@@ -205,7 +205,7 @@ void ReadTimekeepers(const QJsonObject& schedule, ScheduleReading& reading)
     const bool listed = schedule.contains(QLatin1String("timedBy"));
     if (flag.isUndefined() && !listed)
         return;
-    if (!flag.isBool())
+    if (!flag.isUndefined() && !flag.isBool())
         RefuseContestFile(QCoreApplication::translate("ContestFile", "%1: \"timekeepers\" must be true or false.")
                               .arg(SchedulePlace()));
     if (listed && !flag.toBool())

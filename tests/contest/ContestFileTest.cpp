@@ -232,6 +232,40 @@ TEST(ContestFile, RefusesEachFaultNamingWhatAndWhere)
     }
 }
 
+// The small contest's schedule with its timekeepers listed as given.
+QByteArray TimedFile(const QJsonArray& timedBy)
+{
+    QJsonObject file = QJsonDocument::fromJson(ContestFileBytes(SmallContest())).object();
+    QJsonObject schedule = file["schedule"].toObject();
+    schedule["timekeepers"] = true;
+    schedule["timedBy"] = timedBy;
+    file["schedule"] = schedule;
+    return QJsonDocument(file).toJson();
+}
+
+// Who times whom is read as listed, and refused where a seat has no
+// timekeeper, an empty seat has one, or the timekeeper flies in the heat.
+TEST(ContestFile, ReadsTheTimekeepersAsListedAndRefusesAnIllegalOne)
+{
+    const QJsonArray secondRound{Heat({1, 2}), Heat({0, 3})};
+    const ContestFileReading timed = ReadContestFile(TimedFile({QJsonArray{Heat({3, 2}), Heat({0, 1})}, secondRound}));
+    ASSERT_TRUE(timed.contest) << timed.error.toStdString();
+    EXPECT_EQ(timed.contest->result.timekeepers.At(0, 0, 0), 3);
+    const std::pair<QByteArray, QStringList> cases[] = {
+        {TimedFile({QJsonArray{Heat({1, 2}), Heat({0, 1})}, secondRound}), {"Round 1, heat 1", "pilot 2 (Černá Žofie) may not time seat 1"}},
+        {TimedFile({QJsonArray{Heat({2}), Heat({0, 1})}, secondRound}), {"Round 1, heat 1", "seat 2", "index of a pilot"}},
+        {TimedFile({QJsonArray{Heat({2, 3, 1}), Heat({0, 1})}, secondRound}), {"Round 1, heat 1", "seat 3 is empty"}},
+        {TimedFile(QJsonArray{QJsonValue(secondRound)}), {"\"timedBy\" has 1 rounds; the schedule has 2"}},
+        {EditedFile({"schedule", "timedBy"}, QJsonArray{secondRound, secondRound}), {"\"timekeepers\" must be true"}},
+    };
+    for (const auto& [file, words] : cases) {
+        const ContestFileReading reading = ReadContestFile(file);
+        EXPECT_FALSE(reading.contest);
+        for (const QString& word : words)
+            EXPECT_TRUE(reading.error.contains(word)) << reading.error.toStdString() << "\nlacks: " << word.toStdString();
+    }
+}
+
 TEST(ContestFile, AcceptsWhatTheLimitsStillAllow)
 {
     QFile page(QStringLiteral(KVORAX_SOURCE_DIR "/docs/contest-file.md"));
