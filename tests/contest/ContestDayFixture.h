@@ -2,6 +2,7 @@
 #pragma once
 
 #include "contest/Contest.h"
+#include "contest/ContestDay.h"
 #include "contest/ScheduleRules.h"
 #include "matrix/DrawObserver.h"
 #include "matrix/MatrixDraw.h"
@@ -48,44 +49,34 @@ inline std::vector<int> HeatMembers(const Contest& contest, int round, int heat)
     return members;
 }
 
-// The heats of the round that hold a pilot, in heat order.
-inline std::vector<int> HeldHeats(const Contest& contest, int round)
+// The round's last heat that holds a pilot; -1 for an empty round.
+inline int LastHeldHeat(const Contest& contest, int round)
 {
-    std::vector<int> held;
+    int last = -1;
     for (int heat = 0; heat < contest.result.heats; ++heat)
-        if (!HeatMembers(contest, round, heat).empty())
-            held.push_back(heat);
-    return held;
-}
-
-inline bool InHeat(const Contest& contest, int round, int heat, int pilot)
-{
-    const std::vector<int> members = HeatMembers(contest, round, heat);
-    return std::find(members.begin(), members.end(), pilot) != members.end();
+        last = HeatMembers(contest, round, heat).empty() ? last : heat;
+    return last;
 }
 
 // Where the schedule keeps them, no back-to-back (nobody in the last heat
 // holding a pilot and heat 1 of the next round) and a timekeeper for every
-// seat who flies the round but neither that heat nor, in a round of three
-// heats or more, the next.
+// seat who flies the round but neither that heat nor, where the round's last
+// heat holding a pilot is its third or later, the next.
 inline ::testing::AssertionResult KeepsTheDayRules(const Contest& contest)
 {
     const CalculationResult& result = contest.result;
     for (int round = 0; round < result.rounds; ++round) {
-        const std::vector<int> held = HeldHeats(contest, round);
-        const std::vector<int> before = round > 0 ? HeldHeats(contest, round - 1) : std::vector<int>();
-        if (result.noBackToBack && !before.empty())
-            for (int pilot : HeatMembers(contest, round, 0))
-                if (InHeat(contest, round - 1, before.back(), pilot))
-                    return ::testing::AssertionFailure() << "pilot " << pilot << " flies back to back into round " << round + 1;
+        const int last = LastHeldHeat(contest, round);
+        for (int pilot : round > 0 && result.noBackToBack ? HeatMembers(contest, round, 0) : std::vector<int>())
+            if (HeatOfPilot(contest, round - 1, pilot) == LastHeldHeat(contest, round - 1))
+                return ::testing::AssertionFailure() << "pilot " << pilot << " flies back to back into round " << round + 1;
         for (int heat = 0; heat < result.heats && result.HasTimekeepers(); ++heat)
             for (int slot = 0; slot < kSlotsPerHeat; ++slot) {
                 const int keeper = result.timekeepers.At(round, heat, slot);
-                const bool seated = result.matrix.At(round, heat, slot) != kEmptySlot;
-                const auto fliesIn = [&](int at) { return InHeat(contest, round, at, keeper); };
-                const bool legal = seated ? std::any_of(held.begin(), held.end(), fliesIn) && !fliesIn(heat)
-                                                && !(held.back() >= 2 && heat < held.back() && fliesIn(heat + 1))
-                                          : keeper == kEmptySlot;
+                const std::optional<int> timing = keeper < 0 ? std::nullopt : HeatOfPilot(contest, round, keeper);
+                const bool legal = result.matrix.At(round, heat, slot) == kEmptySlot
+                                       ? keeper == kEmptySlot
+                                       : timing && *timing != heat && !(last >= 2 && heat < last && *timing == heat + 1);
                 if (!legal)
                     return ::testing::AssertionFailure() << "round " << round + 1 << ", heat " << heat + 1 << ", seat "
                                                          << slot + 1 << " is timed by pilot " << keeper;
