@@ -54,6 +54,20 @@ std::optional<BatchArgumentError> ReadRound(const QStringList& arguments, qsizet
     return std::nullopt;
 }
 
+// --heat H after a move's round: a heat of the matrix, from 1.
+std::optional<BatchArgumentError> ReadHeat(const QStringList& arguments, qsizetype& at, DayStep& step)
+{
+    if (at + 1 >= arguments.size() || arguments[at + 1] != QLatin1String("--heat"))
+        return Error(QStringLiteral("The option --move needs --heat H right after its round."));
+    ++at;
+    const std::optional<QString> value = NextValue(arguments, at);
+    const std::optional<unsigned long long> heat = value ? ParseOptionNumber(*value) : std::nullopt;
+    if (!heat || *heat < 1 || *heat > kMaxHeats)
+        return BatchArgumentError{QStringLiteral("--heat: a heat is a whole number from 1 to %1.").arg(kMaxHeats), false};
+    step.heat = int(*heat);
+    return std::nullopt;
+}
+
 std::optional<BatchArgumentError> ReadPilot(const QStringList& arguments, qsizetype& at, const QString& option,
                                             int parts, QString& lastName, QString& firstName, int* channel)
 {
@@ -82,8 +96,8 @@ std::optional<BatchArgumentError> ReadPilot(const QStringList& arguments, qsizet
 bool IsDayOption(const QString& name)
 {
     return name == QLatin1String("--withdraw") || name == QLatin1String("--late") || name == QLatin1String("--swap")
-           || name == QLatin1String("--redraw-from") || name == QLatin1String("--from-round")
-           || name == QLatin1String("--round");
+           || name == QLatin1String("--move") || name == QLatin1String("--redraw-from")
+           || name == QLatin1String("--from-round") || name == QLatin1String("--round") || name == QLatin1String("--heat");
 }
 
 std::optional<BatchArgumentError> ReadDayOption(const QStringList& arguments, qsizetype& at, BatchOptions& options)
@@ -108,6 +122,13 @@ std::optional<BatchArgumentError> ReadDayOption(const QStringList& arguments, qs
             error = ReadPilot(arguments, at, option, 2, step.otherLastName, step.otherFirstName, nullptr);
         if (!error)
             error = ReadRound(arguments, at, option, QStringLiteral("--round"), step);
+    } else if (option == QLatin1String("--move")) {
+        step.kind = DayStep::Kind::Move;
+        error = ReadPilot(arguments, at, option, 2, step.lastName, step.firstName, nullptr);
+        if (!error)
+            error = ReadRound(arguments, at, option, QStringLiteral("--round"), step);
+        if (!error)
+            error = ReadHeat(arguments, at, step);
     } else if (option == QLatin1String("--redraw-from")) {
         step.kind = DayStep::Kind::Redraw;
         const std::optional<QString> value = NextValue(arguments, at);
@@ -117,7 +138,7 @@ std::optional<BatchArgumentError> ReadDayOption(const QStringList& arguments, qs
                                       false};
         step.round = *round;
     } else {
-        return Error(QStringLiteral("The option %1 belongs right after --withdraw, --late or --swap and its value.")
+        return Error(QStringLiteral("The option %1 belongs right after --withdraw, --late, --swap or --move and its value.")
                          .arg(option));
     }
     if (error)
@@ -132,6 +153,7 @@ QString DayOptionsUsage()
         {"--withdraw LAST,FIRST --from-round K", "the pilot flies no round from K on; repeatable, as all below"},
         {"--late LAST,FIRST,CHANNEL --from-round K", "a late entry, seated in every round from K on"},
         {"--swap LAST,FIRST LAST,FIRST --round K", "the two pilots trade heats in round K"},
+        {"--move LAST,FIRST --round K --heat H", "the pilot moves to heat H of round K"},
         {"--redraw-from K", "draws the rounds from K on again (balanced with --balanced)"},
     };
     QString usage;

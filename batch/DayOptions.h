@@ -12,14 +12,15 @@ struct BatchOptions;
 // One change of the contest day asked for on the command line, run on the
 // opened contest in the order given. Rounds count from 1.
 struct DayStep {
-    enum class Kind { Withdraw, Late, Swap, Redraw };
+    enum class Kind { Withdraw, Late, Swap, Move, Redraw };
     Kind kind = Kind::Withdraw;
-    QString lastName;        // the pilot (Withdraw, Late) or the first of two (Swap)
+    QString lastName;        // the pilot (Withdraw, Late, Move) or the first of two (Swap)
     QString firstName;
     QString otherLastName;   // the second pilot of a swap
     QString otherFirstName;
     int channel = 0;         // the late pilot's
-    int round = 0;           // from round (Withdraw, Late, Redraw), the round (Swap)
+    int round = 0;           // from round (Withdraw, Late, Redraw), the round (Swap, Move)
+    int heat = 0;            // the heat a pilot moves to (Move)
 
     bool operator==(const DayStep&) const = default;
 };
@@ -28,9 +29,10 @@ struct DayStep {
 //   --withdraw "LAST,FIRST" --from-round K
 //   --late "LAST,FIRST,CHANNEL" --from-round K
 //   --swap "LAST,FIRST" "LAST,FIRST" --round K
+//   --move "LAST,FIRST" --round K --heat H
 //   --redraw-from K
-// --from-round and --round belong to the option right before them and
-// nothing else, so each change reads as one phrase.
+// --from-round, --round and --heat belong to the option right before them
+// and nothing else, so each change reads as one phrase.
 bool IsDayOption(const QString& name);
 
 // Reads the day option at arguments[at] with its values and round, leaving

@@ -36,6 +36,10 @@ ContestDayChange RunDayStep(const Contest& contest, const DayStep& step, const D
             return SwapPilots(contest, step.round - 1, *one, *other);
         break;
     }
+    case DayStep::Kind::Move:
+        if (const std::optional<int> pilot = Find(contest, step.lastName, step.firstName, reason))
+            return MovePilot(contest, step.round - 1, *pilot, step.heat - 1);
+        break;
     case DayStep::Kind::Redraw:
         return RedrawFromRound(contest, step.round, draw.kind, draw.seed, draw.effort);
     }

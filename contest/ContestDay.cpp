@@ -3,6 +3,7 @@
 
 #include "contest/HeatRules.h"
 #include "contest/ScheduleSeats.h"
+#include "matrix/Timekeepers.h"
 
 #include <QCoreApplication>
 #include <algorithm>
@@ -12,6 +13,15 @@ namespace {
 ContestDayChange Refuse(const QString& reason)
 {
     return {std::nullopt, reason};
+}
+
+// The changed contest, once the rounds from fromRound (from 1) on are
+// timed again; the reason when nobody is free to time some pilot there.
+ContestDayChange Retimed(Contest changed, int fromRound)
+{
+    if (std::optional<QString> refusal = RetimeFromRound(changed, fromRound))
+        return Refuse(*refusal);
+    return {std::move(changed), {}};
 }
 
 // The first reason the contest cannot take a change in these rounds and of
@@ -56,7 +66,7 @@ std::optional<int> SmallestHeatTaking(const Contest& contest, int round, int pil
             continue;
         CalculationResult trial = result;
         SeatInHeat(trial.matrix, round, heat, pilot);
-        if (!HeatRuleBreach(trial, round, heat))
+        if (!RoundRuleBreach(trial, round))
             return heat;
     }
     return std::nullopt;
@@ -104,10 +114,16 @@ ContestDayChange WithdrawPilot(const Contest& contest, int pilot, int fromRound)
     for (int round = fromRound - 1; round < changed.result.rounds; ++round)
         if (const std::optional<int> heat = HeatOfPilot(changed, round, pilot))
             UnseatFromHeat(changed.result.matrix, round, *heat, pilot);
+    // A heat left empty moves the last or first heat of its round, which
+    // may put the pilots of another heat back to back.
+    for (int round = fromRound - 1; round < changed.result.rounds; ++round)
+        if (std::optional<QString> breach = RoundRuleBreach(changed.result, round))
+            return Refuse(QCoreApplication::translate("ContestDay", "%1 cannot withdraw from round %2: %3")
+                              .arg(PersonNamed(record), QString::number(fromRound), *breach));
     PilotRecord& marked = changed.result.pilots[size_t(pilot)];
     marked.withdrawnFromRound = fromRound;
     MarkOnContestList(changed, record, marked);
-    return {std::move(changed), {}};
+    return Retimed(std::move(changed), fromRound);
 }
 
 ContestDayChange EnterLatePilot(const Contest& contest, const PilotRecord& pilot, int fromRound)
@@ -126,7 +142,7 @@ ContestDayChange EnterLatePilot(const Contest& contest, const PilotRecord& pilot
     changed.pilots.push_back(entered);
     if (std::optional<QString> refusal = SeatFromRound(changed, int(changed.result.pilots.size()) - 1, fromRound))
         return Refuse(*refusal);
-    return {std::move(changed), {}};
+    return Retimed(std::move(changed), fromRound);
 }
 
 std::optional<QString> SeatFromRound(Contest& contest, int pilot, int fromRound)
@@ -161,13 +177,12 @@ ContestDayChange SwapPilots(const Contest& contest, int round, int one, int othe
                           .arg(round + 1));
     Contest changed = contest;
     ExchangeSeats(changed.result.matrix, round, one, other);
-    for (int heat : {*oneHeat, *otherHeat})
-        if (std::optional<QString> breach = HeatRuleBreach(changed.result, round, heat))
-            return Refuse(QCoreApplication::translate("ContestDay", "%1 and %2 cannot swap heats in round %3: %4")
-                              .arg(PersonNamed(pilots[size_t(one)]), PersonNamed(pilots[size_t(other)]))
-                              .arg(round + 1)
-                              .arg(*breach));
-    return {std::move(changed), {}};
+    if (std::optional<QString> breach = RoundRuleBreach(changed.result, round))
+        return Refuse(QCoreApplication::translate("ContestDay", "%1 and %2 cannot swap heats in round %3: %4")
+                          .arg(PersonNamed(pilots[size_t(one)]), PersonNamed(pilots[size_t(other)]))
+                          .arg(round + 1)
+                          .arg(*breach));
+    return Retimed(std::move(changed), round + 1);
 }
 
 ContestDayChange MovePilot(const Contest& contest, int round, int pilot, int heat)
@@ -190,9 +205,23 @@ ContestDayChange MovePilot(const Contest& contest, int round, int pilot, int hea
     Contest changed = contest;
     UnseatFromHeat(changed.result.matrix, round, *from, pilot);
     SeatInHeat(changed.result.matrix, round, heat, pilot);
-    if (std::optional<QString> breach = HeatRuleBreach(changed.result, round, heat))
+    if (std::optional<QString> breach = RoundRuleBreach(changed.result, round))
         return Refuse(QCoreApplication::translate("ContestDay", "%1 cannot move to heat %2 of round %3: %4").arg(name).arg(heat + 1).arg(round + 1).arg(*breach));
-    return {std::move(changed), {}};
+    return Retimed(std::move(changed), round + 1);
+}
+
+std::optional<QString> RetimeFromRound(Contest& contest, int fromRound)
+{
+    CalculationResult& result = contest.result;
+    if (!result.HasTimekeepers())
+        return std::nullopt;
+    const std::optional<Matrix> timekeepers = ReassignTimekeepers(result, fromRound - 1, contest.draw.seed);
+    if (!timekeepers)
+        return QCoreApplication::translate("ContestDay", "After this change some pilot of round %1 or later would have "
+                                                         "nobody free to time them.")
+            .arg(fromRound);
+    result.timekeepers = *timekeepers;
+    return std::nullopt;
 }
 
 void ClearContestDayMarks(std::vector<PilotRecord>& pilots)

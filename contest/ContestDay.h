@@ -10,8 +10,12 @@
 // pilot arrives late, two pilots swap heats, a pilot moves to another heat.
 // Each takes the contest and gives the changed one, or the reason it cannot
 // be done as one sentence naming the pilot and the heat; the contest handed
-// in is never touched. Every heat a change touches keeps the heat rules
-// (HeatRules.h), and only a move makes heat sizes uneven.
+// in is never touched. Every round a change touches keeps the round rules
+// (HeatRules.h: the heats' and, where the schedule keeps it, no
+// back-to-back), and only a move makes heat sizes uneven. A schedule with
+// timekeepers keeps those of the rounds before the change's first round and
+// is timed afresh from it on (Timekeepers.h); a change that leaves some
+// pilot with nobody free to time it is refused.
 //
 // Pilots are counted by their position in the schedule's pilot list, rounds
 // and heats from 0, but a "from round" the way the organiser says it, from 1.
@@ -45,11 +49,18 @@ ContestDayChange MovePilot(const Contest& contest, int round, int pilot, int hea
 // callers work on a copy.
 std::optional<QString> SeatFromRound(Contest& contest, int pilot, int fromRound);
 
+// Times the rounds from fromRound on afresh where the schedule has
+// timekeepers, the earlier rounds keeping theirs; the reason when some pilot
+// there has nobody free to time it (the contest is then as it was).
+std::optional<QString> RetimeFromRound(Contest& contest, int fromRound);
+
 // Evens out the heat sizes of every round from fromRound on after
 // withdrawals: within each round it moves pilots from the largest heat to
 // the smallest until no two heats differ by more than one, one pilot a move,
 // so no round takes more moves than its sizes need. A round where no move
-// keeps the rules stays as it is. `moves` counts the pilots moved.
+// keeps the rules stays as it is. `moves` counts the pilots moved. The
+// timekeepers are assigned once, after the moves; where nobody would be
+// free to time some pilot, the contest stays as it was.
 Contest EvenOutHeats(const Contest& contest, int fromRound, int* moves = nullptr);
 
 // A fresh draw of the whole schedule seats every pilot in every round: the

@@ -4,6 +4,7 @@
 #include "contest/ContestFileMembers.h"
 #include "contest/PilotListJson.h"
 #include "contest/ScheduleJson.h"
+#include "matrix/Timekeepers.h"
 
 #include <QCoreApplication>
 #include <QJsonDocument>
@@ -144,11 +145,20 @@ MatrixShape ReadFields(const QJsonObject& file)
             int(WholeNumberMember(fields, "pilotsPerHeat", place, kMinPilotsPerHeat, kSlotsPerHeat))};
 }
 
+// An older Kvorax ignores "timedBy" and assigns the timekeepers from the
+// seed: where a change by hand has timed the schedule otherwise, it would
+// show other timekeepers for rounds already flown, so it is not to open it.
+bool TimedOtherThanSeedTimes(const CalculationResult& result, unsigned seed)
+{
+    return result.HasTimekeepers() && AssignTimekeepers(result, seed) != result.timekeepers;
+}
+
 bool HasContestDay(const Contest& contest)
 {
     const auto marked = [](const PilotRecord& pilot) { return pilot.withdrawnFromRound > 0 || pilot.lateFromRound > 0; };
     return contest.draw.fromRound > 1 || std::any_of(contest.pilots.begin(), contest.pilots.end(), marked)
-           || std::any_of(contest.result.pilots.begin(), contest.result.pilots.end(), marked);
+           || std::any_of(contest.result.pilots.begin(), contest.result.pilots.end(), marked)
+           || TimedOtherThanSeedTimes(contest.result, contest.draw.seed);
 }
 
 Contest ReadContest(const QByteArray& bytes)
@@ -162,7 +172,8 @@ Contest ReadContest(const QByteArray& bytes)
     contest.rules = ReadRules(file);
     contest.pilots = ReadPilotList(ListMember(file, "pilots", FilePlace()), FilePlace(),
                                    QCoreApplication::translate("ContestFile", "Pilot %1"));
-    ScheduleReading schedule = ReadSchedule(RequiredMember(file, "schedule", FilePlace()), contest.pilots);
+    ScheduleReading schedule =
+        ReadSchedule(RequiredMember(file, "schedule", FilePlace()), contest.pilots, contest.rules.noBackToBack);
     contest.result = std::move(schedule.result);
     contest.draw = schedule.draw;
     return contest;

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "contest/ContestRedraw.h"
 
+#include "contest/HeatRules.h"
+#include "contest/ScheduleRules.h"
 #include "contest/ScheduleSeats.h"
 #include "matrix/BalancedDraw.h"
 #include "matrix/DrawFailureMessage.h"
@@ -91,6 +93,38 @@ std::optional<QString> KeepLaterMarks(Contest& contest, int firstDrawn)
     return std::nullopt;
 }
 
+size_t BackToBackAround(const CalculationResult& result, int round)
+{
+    return BackToBackPilots(result, round - 1).size() + BackToBackPilots(result, round).size();
+}
+
+// Neither draw sees the last kept round as it stands (the random draw not
+// at all, the balanced draw not where that round filled more heats), so a
+// pilot of its last heat may land in the first heat drawn. Each such pilot
+// trades heats with the first pilot of the round whose swap keeps the
+// heats' rules and leaves fewer pilots back to back.
+void PartBackToBack(Contest& contest, int firstDrawn)
+{
+    CalculationResult& result = contest.result;
+    if (!result.noBackToBack || firstDrawn == 0)
+        return;
+    for (int pilot : BackToBackPilots(result, firstDrawn - 1)) {
+        const std::optional<int> heat = HeatOfPilot(contest, firstDrawn, pilot);
+        for (int other = 0; heat && other < int(result.pilots.size()); ++other) {
+            const std::optional<int> otherHeat = HeatOfPilot(contest, firstDrawn, other);
+            if (!otherHeat || *otherHeat == *heat)
+                continue;
+            CalculationResult trial = result;
+            ExchangeSeats(trial.matrix, firstDrawn, pilot, other);
+            if (!HeatRuleBreach(trial, firstDrawn, *heat) && !HeatRuleBreach(trial, firstDrawn, *otherHeat)
+                && BackToBackAround(trial, firstDrawn) < BackToBackAround(result, firstDrawn)) {
+                result = std::move(trial);
+                break;
+            }
+        }
+    }
+}
+
 }  // namespace
 
 ContestDayChange RedrawFromRound(const Contest& contest, int fromRound, DrawKind kind, unsigned seed, int effort,
@@ -112,11 +146,18 @@ ContestDayChange RedrawFromRound(const Contest& contest, int fromRound, DrawKind
     if (!drawn.matrix)
         return {std::nullopt, drawn.reason};
     Contest changed = contest;
+    changed.result.noBackToBack = contest.rules.noBackToBack;
     PlaceDrawnRounds(changed, pool, *drawn.matrix, firstDrawn);
     if (std::optional<QString> refusal = KeepLaterMarks(changed, firstDrawn))
         return {std::nullopt, *refusal};
+    PartBackToBack(changed, firstDrawn);
+    // The kept rounds too, where the rule was not kept when they were drawn.
+    if (std::optional<QString> broken = BrokenScheduleRule(changed.result))
+        return {std::nullopt, *broken};
     changed.draw = {kind, seed, kind == DrawKind::Balanced ? std::clamp(effort, kMinBalanceEffort, kMaxBalanceEffort)
                                                            : kMinBalanceEffort,
                     fromRound};
+    if (std::optional<QString> refusal = RetimeFromRound(changed, fromRound))
+        return {std::nullopt, *refusal};
     return {std::move(changed), {}};
 }

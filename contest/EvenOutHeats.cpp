@@ -48,13 +48,21 @@ std::optional<Contest> MoveTowardsEven(const Contest& contest, int round)
 Contest EvenOutHeats(const Contest& contest, int fromRound, int* moves)
 {
     Contest evened = contest;
+    // Timed once, after the last move, rather than after every one.
+    evened.result.timekeepers.Clear();
     int moved = 0;
+    int firstMoved = 0;
     if (evened.result.completed)
         for (int round = std::max(0, fromRound - 1); round < evened.result.rounds; ++round)
             while (std::optional<Contest> next = MoveTowardsEven(evened, round)) {
                 evened = std::move(*next);
-                ++moved;
+                firstMoved = moved++ == 0 ? round + 1 : firstMoved;
             }
+    evened.result.timekeepers = contest.result.timekeepers;
+    if (moved > 0 && RetimeFromRound(evened, firstMoved)) {
+        evened = contest;
+        moved = 0;
+    }
     if (moves)
         *moves = moved;
     return evened;

@@ -26,9 +26,9 @@ std::optional<QString> BrokenRoundRule(const CalculationResult& result, int roun
                     .arg(RoundPlace(round), PilotNamed(result.pilots, position));
             seated[size_t(position)] = true;
         }
-        if (std::optional<QString> breach = HeatRuleBreach(result, round, heat))
-            return breach;
     }
+    if (std::optional<QString> breach = RoundRuleBreach(result, round))
+        return breach;
     for (int position = 0; position < int(seated.size()); ++position)
         if (!seated[size_t(position)] && result.pilots[size_t(position)].FliesInRound(round))
             return QCoreApplication::translate("ContestFile", "%1 leaves out %2.")

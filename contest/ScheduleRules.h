@@ -15,7 +15,9 @@ QString HeatPlace(int round, int heat);
 // The rules every completed schedule keeps, whoever wrote the file: each
 // pilot of the schedule's roster flies exactly once in every round the pilot
 // flies (not after a withdrawal, not before a late entry) and in no other,
-// and every heat keeps the heat rules (HeatRules.h). Heats may be uneven. The first rule broken, as a message
-// naming the round (and heat) and the pilots; nothing when all hold. The
+// and every round keeps the round's rules (HeatRules.h: the heats', and no
+// back-to-back where the schedule keeps it). Heats may be uneven. The first
+// rule broken, as a message naming the round (and heat) and the pilots;
+// nothing when all hold. The
 // seats must already name pilots of the schedule's roster.
 std::optional<QString> BrokenScheduleRule(const CalculationResult& result);

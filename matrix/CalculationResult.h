@@ -18,6 +18,9 @@ struct CalculationResult {
     Matrix matrix;
     std::vector<PilotRecord> pilots;
     Matrix timekeepers{};  // who times each seat (Timekeepers.h); all empty without the rule
+    // The schedule keeps no back-to-back (DrawRules): it was drawn under the
+    // rule, and every change on the contest day keeps it (HeatRules.h).
+    bool noBackToBack = false;
 
     bool HasTimekeepers() const { return timekeepers != Matrix(); }
 

@@ -53,7 +53,8 @@ void SummarisePairs(DrawStatistics& statistics)
 
 bool DrawStatistics::IsAllowedPair(int one, int other) const
 {
-    return one != other && channels[one] != channels[other] && (teams[one].isEmpty() || teams[one] != teams[other]);
+    return one != other && channels[one] != channels[other] && (teams[one].isEmpty() || teams[one] != teams[other])
+           && (roundsFlown[one] & roundsFlown[other]) != 0;
 }
 
 DrawStatistics ComputeDrawStatistics(std::span<const PilotRecord> pilots, const Matrix& matrix, int rounds, int heats)
@@ -63,6 +64,10 @@ DrawStatistics ComputeDrawStatistics(std::span<const PilotRecord> pilots, const 
     for (const PilotRecord& pilot : pilots) {
         statistics.channels.push_back(pilot.frequency);
         statistics.teams.push_back(pilot.team);
+        std::uint32_t flown = 0;
+        for (int round = 0; round < std::clamp(rounds, 0, kMaxRounds); ++round)
+            flown |= pilot.FliesInRound(round) ? std::uint32_t(1) << round : 0;
+        statistics.roundsFlown.push_back(flown);
     }
     for (int one = 0; one < statistics.pilots; ++one)
         for (int other = one + 1; other < statistics.pilots; ++other)

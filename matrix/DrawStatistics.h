@@ -11,11 +11,13 @@
 
 // Who met whom in a schedule, random or balanced, and how that compares with
 // the counting bound for the schedule's own heat sizes. Pairs of channel
-// mates and of team mates never share a heat (the pairs that may not meet),
-// so they count neither as met nor as never met.
+// mates and of team mates never share a heat, nor do two pilots of whom one
+// has withdrawn before the other entered late (the pairs that may not meet),
+// so they count neither as met nor as never met. A seat left empty on the
+// contest day counts for nothing.
 struct PilotOpponents {
     int opponents = 0;   // different pilots met at least once
-    int possible = 0;    // pilots it may meet: on other channels and of other teams
+    int possible = 0;    // pilots it may meet: on other channels, of other teams, flying a round with it
 };
 
 struct DrawStatistics {
@@ -28,6 +30,7 @@ struct DrawStatistics {
     std::vector<int> meetings;            // pilots × pilots, by roster position
     std::vector<int> channels;            // per roster position
     std::vector<QString> teams;           // per roster position, empty for none
+    std::vector<std::uint32_t> roundsFlown;  // per roster position, bit r for round r (from 0)
     std::int64_t forbiddenPairs = 0;      // pairs that may not meet
 
     int Meetings(int one, int other) const { return meetings[size_t(one) * pilots + other]; }

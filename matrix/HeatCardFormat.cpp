@@ -3,6 +3,7 @@
 
 #include "matrix/CalculationResult.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 
 QString PilotCardText(const PilotRecord& pilot)
@@ -13,6 +14,17 @@ QString PilotCardText(const PilotRecord& pilot)
 QString HeatCardText(int round, int heat)
 {
     return QString::asprintf("Round %02d, Heat %02d", round, heat);
+}
+
+QString ContestDayMark(const PilotRecord& pilot)
+{
+    if (pilot.withdrawnFromRound > 0)
+        return QCoreApplication::translate("HeatCards", "withdrawn from round %1")
+            .arg(QString::asprintf("%02d", pilot.withdrawnFromRound));
+    if (pilot.lateFromRound > 0)
+        return QCoreApplication::translate("HeatCards", "late from round %1")
+            .arg(QString::asprintf("%02d", pilot.lateFromRound));
+    return {};
 }
 
 std::vector<HeatCard> HeatCardsOf(const CalculationResult& result)
@@ -31,6 +43,9 @@ std::vector<HeatCard> HeatCardsOf(const CalculationResult& result)
                 if (const int position = result.matrix.At(round, heat, slot);
                     position >= 0 && position < int(cards.size()))
                     cards[size_t(position)].heatTexts << HeatCardText(round + 1, heat + 1);
+    for (size_t position = 0; position < cards.size(); ++position)
+        if (const QString mark = ContestDayMark(result.pilots[position]); !mark.isEmpty())
+            cards[position].heatTexts << mark;
     return cards;
 }
 

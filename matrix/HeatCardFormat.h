@@ -21,9 +21,14 @@ QString PilotCardText(const PilotRecord& pilot);
 // heats in round order.
 QString HeatCardText(int round, int heat);
 
+// On the contest day, "withdrawn from round 04" or "late from round 03" for
+// a pilot so marked; empty for a pilot who flies every round.
+QString ContestDayMark(const PilotRecord& pilot);
+
 // The cards of a calculation: one per pilot drawn, in the roster order the
-// draw was made from. A draw that did not complete placed nobody for good,
-// so its cards name the pilots without heats.
+// draw was made from, each with the heats the pilot flies and, after them,
+// the pilot's contest-day mark if any. A draw that did not complete placed
+// nobody for good, so its cards name the pilots without heats.
 std::vector<HeatCard> HeatCardsOf(const CalculationResult& result);
 
 // The heat-card file: per card the pilot's line, a rule of 41 hyphens, each

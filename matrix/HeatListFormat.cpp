@@ -18,6 +18,8 @@ QString SeatText(const PilotRecord& pilot, const PilotRecord* timekeeper)
     QString text = QStringLiteral("    ") + PilotCardText(pilot);
     if (!pilot.team.isEmpty())
         text += QStringLiteral(", ") + pilot.team;
+    if (const QString mark = ContestDayMark(pilot); !mark.isEmpty())
+        text += QStringLiteral(", ") + mark;
     text += u':';
     if (timekeeper)
         text += u' ' + timekeeper->lastName + u' ' + timekeeper->firstName;

@@ -29,13 +29,23 @@ struct Job {
 // every job has one, or show that none can.
 class ContestAssignment {
 public:
-    ContestAssignment(const CalculationResult& result, SearchRandom& random) : m_result(result)
+    // The rounds before firstRound keep their timekeepers; the jobs each
+    // timekeeper holds there count against its share.
+    ContestAssignment(const CalculationResult& result, int firstRound, SearchRandom& random)
+        : m_result(result), m_kept(result.pilots.size(), 0)
     {
         for (int round = 0; round < std::clamp(result.rounds, 0, kMaxRounds); ++round)
             for (int heat = 0; heat < HeatsFilled(result, round); ++heat)
-                for (int slot = 0; slot < kSlotsPerHeat; ++slot)
-                    if (const int pilot = result.matrix.At(round, heat, slot); pilot != kEmptySlot)
+                for (int slot = 0; slot < kSlotsPerHeat; ++slot) {
+                    const int pilot = result.matrix.At(round, heat, slot);
+                    const int keeper = result.timekeepers.At(round, heat, slot);
+                    if (pilot == kEmptySlot)
+                        continue;
+                    if (round >= firstRound)
                         m_jobs.push_back({round, heat, slot, pilot});
+                    else if (keeper >= 0 && keeper < int(m_kept.size()))
+                        ++m_kept[size_t(keeper)];
+                }
         for (const Job& job : m_jobs)
             m_candidates.push_back(Candidates(job, random));
     }
@@ -45,6 +55,7 @@ public:
         return std::none_of(m_candidates.begin(), m_candidates.end(), [](const auto& list) { return list.empty(); });
     }
     int Jobs() const { return int(m_jobs.size()); }
+    int KeptJobs() const { return std::accumulate(m_kept.begin(), m_kept.end(), 0); }
 
     bool AssignWithin(int capacity)
     {
@@ -88,7 +99,7 @@ private:
     {
         // A timekeeper on the path has handed a job on; it is full again.
         for (int keeper : m_candidates[size_t(job)])
-            if (!m_visited[size_t(keeper)] && int(m_held[size_t(keeper)].size()) < m_capacity) {
+            if (!m_visited[size_t(keeper)] && HasRoom(keeper)) {
                 Take(job, keeper);
                 return true;
             }
@@ -110,6 +121,11 @@ private:
         return false;
     }
 
+    bool HasRoom(int keeper) const
+    {
+        return m_kept[size_t(keeper)] + int(m_held[size_t(keeper)].size()) < m_capacity;
+    }
+
     void Take(int job, int keeper)
     {
         m_keeperOf[size_t(job)] = keeper;
@@ -118,6 +134,7 @@ private:
 
     const CalculationResult& m_result;
     std::vector<Job> m_jobs;
+    std::vector<int> m_kept;                 // per pilot, the jobs it times in the kept rounds
     std::vector<std::vector<int>> m_candidates;
     std::vector<int> m_keeperOf;             // per job
     std::vector<std::vector<int>> m_held;    // per pilot, the jobs it times
@@ -146,7 +163,8 @@ int HeatsFilled(const CalculationResult& result, int round)
 
 bool MayTime(const CalculationResult& result, int round, int heat, int timekeeper)
 {
-    if (FliesIn(result, round, heat, timekeeper))
+    if (timekeeper < 0 || timekeeper >= int(result.pilots.size())
+        || !result.pilots[size_t(timekeeper)].FliesInRound(round) || FliesIn(result, round, heat, timekeeper))
         return false;
     const int heats = HeatsFilled(result, round);
     return heats < 3 || heat + 1 >= heats || !FliesIn(result, round, heat + 1, timekeeper);
@@ -154,17 +172,27 @@ bool MayTime(const CalculationResult& result, int round, int heat, int timekeepe
 
 std::optional<Matrix> AssignTimekeepers(const CalculationResult& result, unsigned seed)
 {
+    return ReassignTimekeepers(result, 0, seed);
+}
+
+std::optional<Matrix> ReassignTimekeepers(const CalculationResult& result, int firstRound, unsigned seed)
+{
     SearchRandom random(std::uint64_t(seed) ^ kTimekeeperSalt);
-    ContestAssignment assignment(result, random);
+    ContestAssignment assignment(result, std::max(0, firstRound), random);
     if (!assignment.EveryJobHasCandidates())
         return std::nullopt;
     const int pilots = std::max<int>(1, int(result.pilots.size()));
     // The even share first: as many jobs as any other pilot, give or take
-    // one. Heats too uneven for it get the least uneven share that fits.
-    int capacity = (assignment.Jobs() + pilots - 1) / pilots;
+    // one. Heats too uneven for it, or kept rounds timed unevenly, get the
+    // least uneven share that fits.
+    int capacity = (assignment.KeptJobs() + assignment.Jobs() + pilots - 1) / pilots;
     while (!assignment.AssignWithin(capacity))
         ++capacity;
     Matrix timekeepers;
+    for (int round = 0; round < std::min(std::max(0, firstRound), kMaxRounds); ++round)
+        for (int heat = 0; heat < kMaxHeats; ++heat)
+            for (int slot = 0; slot < kSlotsPerHeat; ++slot)
+                timekeepers.Set(round, heat, slot, result.timekeepers.At(round, heat, slot));
     assignment.WriteInto(timekeepers);
     return timekeepers;
 }
@@ -179,6 +207,7 @@ QString NoTimekeepersMessage()
 std::optional<QString> AddTimekeepers(CalculationResult& result, const DrawRules& rules, unsigned seed)
 {
     result.timekeepers.Clear();
+    result.noBackToBack = rules.noBackToBack && result.completed;
     if (!rules.timekeepers || !result.completed)
         return std::nullopt;
     const std::optional<Matrix> timekeepers = AssignTimekeepers(result, seed);

@@ -9,8 +9,9 @@
 
 struct CalculationResult;
 
-// Who times whom. Every pilot of every heat gets a timekeeper: a pilot of
-// the same round who flies neither in that heat nor, where the round has
+// Who times whom. Every pilot of every heat gets a timekeeper: a pilot who
+// flies the same round (not withdrawn from it, not entered after it) but
+// neither in that heat nor, where the round has
 // three heats or more, in the heat right after it (so the timekeeper can
 // get ready for a heat of its own). A team mate times the pilot where the
 // team has one free, else any pilot does. Over the contest the timekeeping
@@ -28,11 +29,18 @@ struct CalculationResult;
 // one heat, where everyone flies.
 std::optional<Matrix> AssignTimekeepers(const CalculationResult& result, unsigned seed);
 
+// After a change on the contest day: the rounds before firstRound (from 0)
+// keep the timekeepers the result holds for them, and the rounds from it on
+// are assigned afresh, the timekeeping spread over the whole contest as
+// evenly as the kept rounds allow. Nothing as above.
+std::optional<Matrix> ReassignTimekeepers(const CalculationResult& result, int firstRound, unsigned seed);
+
 // Why there are no timekeepers, for the organiser.
 QString NoTimekeepersMessage();
 
-// Gives a completed result its timekeepers where the rules ask for them,
-// and clears them otherwise; the reason when they cannot be had.
+// Gives a newly drawn result the rules it was drawn under: its timekeepers
+// where the rules ask for them (cleared otherwise), and whether it keeps no
+// back-to-back; the reason when the timekeepers cannot be had.
 std::optional<QString> AddTimekeepers(CalculationResult& result, const DrawRules& rules, unsigned seed);
 
 // The heats a round of the result fills (its last heat holding a pilot).

@@ -470,6 +470,14 @@ Meze platí pro velikosti heatů tohoto výsledku; ne každou lze dosáhnout.</t
         <source>%1 cannot move to heat %2 of round %3: %4</source>
         <translation>%1 nemůže přejít do heatu %2 kola %3: %4</translation>
     </message>
+    <message>
+        <source>%1 cannot withdraw from round %2: %3</source>
+        <translation>%1 nemůže odstoupit od kola %2: %3</translation>
+    </message>
+    <message>
+        <source>After this change some pilot of round %1 or later would have nobody free to time them.</source>
+        <translation>Po této změně by některého pilota kola %1 nebo pozdějšího neměl kdo měřit.</translation>
+    </message>
 </context>
 <context>
     <name>ContestDialog</name>
@@ -684,6 +692,42 @@ Meze platí pro velikosti heatů tohoto výsledku; ne každou lze dosáhnout.</t
         <source>%1 seats %2, who does not fly in it (withdrawn or entered later).</source>
         <translation>%1 obsazuje: %2, ač v něm nelétá (odstoupil nebo se přihlásil později).</translation>
     </message>
+    <message>
+        <source>%1 flies the last heat of round %2 and the first heat of round %3, back to back.</source>
+        <translation>%1 letí poslední heat kola %2 a hned nato první heat kola %3.</translation>
+    </message>
+    <message>
+        <source>The schedule&apos;s &quot;timedBy&quot;</source>
+        <translation>„timedBy“ rozpisu</translation>
+    </message>
+    <message>
+        <source>%1: seat %2 is empty, so its timekeeper must be null.</source>
+        <translation>%1: místo %2 je prázdné, jeho časoměřič proto musí být null.</translation>
+    </message>
+    <message>
+        <source>%1: the timekeeper of seat %2 must be the index of a pilot of the list.</source>
+        <translation>%1: časoměřič místa %2 musí být index pilota ze seznamu.</translation>
+    </message>
+    <message>
+        <source>%1: %2 may not time seat %3 (%4): a timekeeper flies the round, but neither in that heat nor, in a round of three heats or more, the next.</source>
+        <translation>%1: %2 nesmí měřit místo %3 (%4): časoměřič létá v tomtéž kole, ale ani v tomto heatu, ani (v kole o třech a více heatech) v heatu následujícím.</translation>
+    </message>
+    <message>
+        <source>%1 has %2 rounds; the schedule has %3.</source>
+        <translation>%1 má %2 kol; rozpis jich má %3.</translation>
+    </message>
+    <message>
+        <source>%1: round %2 has %3 heats; the schedule has %4.</source>
+        <translation>%1: kolo %2 má %3 heatů; rozpis jich má %4.</translation>
+    </message>
+    <message>
+        <source>%1: &quot;timedBy&quot; lists timekeepers, so &quot;timekeepers&quot; must be true.</source>
+        <translation>%1: „timedBy“ uvádí časoměřiče, proto „timekeepers“ musí být true.</translation>
+    </message>
+    <message>
+        <source>%1: &quot;noBackToBack&quot; must be true or false.</source>
+        <translation>%1: „noBackToBack“ musí být true nebo false.</translation>
+    </message>
 </context>
 <context>
     <name>DrawFailureMessage</name>
@@ -816,6 +860,17 @@ Meze platí pro velikosti heatů tohoto výsledku; ne každou lze dosáhnout.</t
     <message>
         <source>&amp;Náhled</source>
         <translation>&amp;Náhled</translation>
+    </message>
+</context>
+<context>
+    <name>HeatCards</name>
+    <message>
+        <source>withdrawn from round %1</source>
+        <translation>odstoupení od kola %1</translation>
+    </message>
+    <message>
+        <source>late from round %1</source>
+        <translation>pozdě, od kola %1</translation>
     </message>
 </context>
 <context>

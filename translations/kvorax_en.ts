@@ -468,6 +468,14 @@ The bounds hold for the heat sizes of this result; not every one can be reached.
         <source>%1 cannot move to heat %2 of round %3: %4</source>
         <translation>%1 cannot move to heat %2 of round %3: %4</translation>
     </message>
+    <message>
+        <source>%1 cannot withdraw from round %2: %3</source>
+        <translation>%1 cannot withdraw from round %2: %3</translation>
+    </message>
+    <message>
+        <source>After this change some pilot of round %1 or later would have nobody free to time them.</source>
+        <translation>After this change some pilot of round %1 or later would have nobody free to time them.</translation>
+    </message>
 </context>
 <context>
     <name>ContestDialog</name>
@@ -682,6 +690,42 @@ The bounds hold for the heat sizes of this result; not every one can be reached.
         <source>%1 seats %2, who does not fly in it (withdrawn or entered later).</source>
         <translation>%1 seats %2, who does not fly in it (withdrawn or entered later).</translation>
     </message>
+    <message>
+        <source>%1 flies the last heat of round %2 and the first heat of round %3, back to back.</source>
+        <translation>%1 flies the last heat of round %2 and the first heat of round %3, back to back.</translation>
+    </message>
+    <message>
+        <source>The schedule&apos;s &quot;timedBy&quot;</source>
+        <translation>The schedule&apos;s &quot;timedBy&quot;</translation>
+    </message>
+    <message>
+        <source>%1: seat %2 is empty, so its timekeeper must be null.</source>
+        <translation>%1: seat %2 is empty, so its timekeeper must be null.</translation>
+    </message>
+    <message>
+        <source>%1: the timekeeper of seat %2 must be the index of a pilot of the list.</source>
+        <translation>%1: the timekeeper of seat %2 must be the index of a pilot of the list.</translation>
+    </message>
+    <message>
+        <source>%1: %2 may not time seat %3 (%4): a timekeeper flies the round, but neither in that heat nor, in a round of three heats or more, the next.</source>
+        <translation>%1: %2 may not time seat %3 (%4): a timekeeper flies the round, but neither in that heat nor, in a round of three heats or more, the next.</translation>
+    </message>
+    <message>
+        <source>%1 has %2 rounds; the schedule has %3.</source>
+        <translation>%1 has %2 rounds; the schedule has %3.</translation>
+    </message>
+    <message>
+        <source>%1: round %2 has %3 heats; the schedule has %4.</source>
+        <translation>%1: round %2 has %3 heats; the schedule has %4.</translation>
+    </message>
+    <message>
+        <source>%1: &quot;timedBy&quot; lists timekeepers, so &quot;timekeepers&quot; must be true.</source>
+        <translation>%1: &quot;timedBy&quot; lists timekeepers, so &quot;timekeepers&quot; must be true.</translation>
+    </message>
+    <message>
+        <source>%1: &quot;noBackToBack&quot; must be true or false.</source>
+        <translation>%1: &quot;noBackToBack&quot; must be true or false.</translation>
+    </message>
 </context>
 <context>
     <name>DrawFailureMessage</name>
@@ -808,6 +852,17 @@ The bounds hold for the heat sizes of this result; not every one can be reached.
     <message>
         <source>&amp;Náhled</source>
         <translation>&amp;Preview</translation>
+    </message>
+</context>
+<context>
+    <name>HeatCards</name>
+    <message>
+        <source>withdrawn from round %1</source>
+        <translation>withdrawn from round %1</translation>
+    </message>
+    <message>
+        <source>late from round %1</source>
+        <translation>late from round %1</translation>
     </message>
 </context>
 <context>

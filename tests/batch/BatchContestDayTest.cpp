@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "batch/BatchOptions.h"
+#include "batch/DayStepRun.h"
 #include "contest/ContestFile.h"
 #include "contest/ContestRedraw.h"
 #include "support/KvoraxProcess.h"
@@ -24,16 +25,19 @@ TEST(BatchContestDay, EachChangeTakesItsRoundRightAfterItAndMayBeRepeated)
 {
     const QStringList day = {"--open", "c.kvorax", "--withdraw", "Pilot1,Jan", "--from-round", "3",
                              "--withdraw", "Pilot2,Jan", "--from-round", "4", "--late", "Late,Eva,61", "--from-round",
-                             "2", "--swap", "Pilot3,Jan", "Pilot4,Jan", "--round", "5", "--redraw-from", "4"};
+                             "2", "--swap", "Pilot3,Jan", "Pilot4,Jan", "--round", "5", "--redraw-from", "4",
+                             "--move", "Pilot5,Jan", "--round", "2", "--heat", "3"};
     const auto parsed = ParseBatchArguments(day);
     ASSERT_TRUE(std::holds_alternative<BatchOptions>(parsed)) << ParseError(day)->toStdString();
     const std::vector<DayStep>& steps = std::get<BatchOptions>(parsed).daySteps;
-    ASSERT_EQ(steps.size(), 5u);
+    ASSERT_EQ(steps.size(), 6u);
     EXPECT_EQ(steps[1].lastName, "Pilot2");
     EXPECT_EQ(steps[1].round, 4);
     EXPECT_EQ(steps[2].channel, 61);
     EXPECT_EQ(steps[3].otherLastName, "Pilot4");
     EXPECT_EQ(steps[4].kind, DayStep::Kind::Redraw);
+    EXPECT_EQ(steps[5].kind, DayStep::Kind::Move);
+    EXPECT_EQ(steps[5].round * 10 + steps[5].heat, 23);
     const struct {
         QStringList arguments;
         const char* reason;
@@ -44,6 +48,8 @@ TEST(BatchContestDay, EachChangeTakesItsRoundRightAfterItAndMayBeRepeated)
         {{"--open", "c.kvorax", "--late", "Late,Eva", "--from-round", "3"}, "LAST,FIRST,CHANNEL"},
         {{"--open", "c.kvorax", "--late", "Late,Eva,99", "--from-round", "3"}, "channel"},
         {{"--open", "c.kvorax", "--redraw-from", "0"}, "from 1 to 25"},
+        {{"--open", "c.kvorax", "--move", "Pilot1,Jan", "--round", "2"}, "--heat H"},
+        {{"--open", "c.kvorax", "--move", "Pilot1,Jan", "--round", "2", "--heat", "11"}, "from 1 to 10"},
         {{"--import", "p.txt", "--redraw-from", "2"}, "need --open"},
     };
     for (const auto& [arguments, reason] : refused) {
@@ -103,5 +109,16 @@ TEST(BatchContestDay, AWholeNewDrawAfterTheDayStartsAfreshAndItsFileOpens)
         EXPECT_EQ(reading.contest->result.pilots.size(), 9u);
         for (const PilotRecord& pilot : reading.contest->result.pilots)
             EXPECT_TRUE(pilot.FliesInRound(0) && pilot.FliesInRound(3)) << draw;
+    }
+}
+
+// A move runs as the core's move of the pilot named, rounds and heats from 1.
+TEST(BatchContestDay, AMoveStepMovesThePilotNamed)
+{
+    const Contest contest = DrawnContest({10, 11, 12, 13, 14, 15, 16, 17}, {3, 3, 4}, 2);
+    for (int heat = 0; heat < 3; ++heat) {
+        const ContestDayChange step = RunDayStep(contest, {DayStep::Kind::Move, "Pilot4", "Jan", {}, {}, 0, 2, heat + 1}, {});
+        EXPECT_EQ(step.contest, MovePilot(contest, 1, 4, heat).contest);
+        EXPECT_EQ(bool(step.contest), heat != *HeatOfPilot(contest, 1, 4) && HeatMembers(contest, 1, heat).size() < 4);
     }
 }

@@ -132,7 +132,7 @@ TEST(BatchOptions, RefusesUnknownRepeatedAndIncompleteOptions)
     EXPECT_EQ(Refusal({"--import", "a.txt", "--roundz", "3"}), QStringLiteral("Unknown argument \"--roundz\"."));
     // --round is the round of a --swap, not a misspelt --rounds.
     EXPECT_EQ(Refusal({"--import", "a.txt", "--round", "3"}),
-              QStringLiteral("The option --round belongs right after --withdraw, --late or --swap and its value."));
+              QStringLiteral("The option --round belongs right after --withdraw, --late, --swap or --move and its value."));
     EXPECT_EQ(Refusal({"a.txt"}), QStringLiteral("Unknown argument \"a.txt\"."));
     EXPECT_EQ(Refusal({"--import", "a.txt", "--import", "b.txt"}),
               QStringLiteral("The option --import is given more than once."));

@@ -3,7 +3,14 @@
 
 #include "ContestDayFixture.h"
 #include "contest/ContestFile.h"
+#include "contest/HeatRules.h"
+#include "contest/ScheduleSeats.h"
+#include "matrix/DrawStatistics.h"
+#include "matrix/HeatCardFormat.h"
+#include "matrix/HeatListFormat.h"
 
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <algorithm>
 
 namespace {
@@ -26,7 +33,87 @@ Contest TwoHeats()
     return contest;
 }
 
+// A schedule by hand held to no back-to-back: per round the heats' pilots,
+// pilot i being "Pilot<i> Jan" on channel 10 + i.
+Contest NoBackToBack(const std::vector<std::vector<std::vector<int>>>& rounds, int perHeat)
+{
+    Contest contest = DrawnContest({10, 11, 12, 13, 14, 15}, {int(rounds.size()), int(rounds[0].size()), perHeat}, 1);
+    contest.result.matrix.Clear();
+    contest.result.completed = true;
+    contest.result.noBackToBack = contest.rules.noBackToBack = true;
+    for (int round = 0; round < int(rounds.size()); ++round)
+        for (int heat = 0; heat < int(rounds[0].size()); ++heat)
+            for (int pilot : rounds[size_t(round)][size_t(heat)])
+                SeatInHeat(contest.result.matrix, round, heat, pilot);
+    return contest;
+}
+
 }  // namespace
+
+// Every change that would have a pilot fly the last heat of a round and the
+// first of the next is refused with the pilot and the rounds named.
+TEST(ContestDay, NoChangePutsAPilotBackToBack)
+{
+    const Contest contest = NoBackToBack({{{0, 1}, {2, 3}, {4, 5}}, {{0, 2}, {1, 4}, {3, 5}}}, 3);
+    const Contest lonely = NoBackToBack({{{0, 1}, {2, 3}, {4}}, {{0, 2}, {1, 5}, {3, 4}}}, 3);
+    const Contest late = NoBackToBack({{{0, 1}, {2}}, {{0}, {1, 2}}}, 2);  // only Pilot0's heat has room in round 2
+    const std::pair<ContestDayChange, QStringList> cases[] = {
+        {SwapPilots(contest, 1, 0, 4), {"Pilot4 Jan", "round 1", "round 2", "back to back"}},
+        {MovePilot(contest, 1, 5, 0), {"Pilot5 Jan", "round 1", "round 2"}},
+        {MovePilot(contest, 0, 0, 2), {"Pilot0 Jan", "round 1", "round 2"}},
+        {WithdrawPilot(lonely, 4, 1), {"Pilot4 Jan", "Pilot2 Jan", "round 2"}},
+        {EnterLatePilot(late, {0, "Petr", "Late", 60}, 1), {"round 2", "Late Petr"}},
+    };
+    for (const auto& [change, reason] : cases) {
+        EXPECT_FALSE(change.contest);
+        for (const QString& part : reason)
+            EXPECT_TRUE(change.reason.contains(part)) << change.reason.toStdString();
+    }
+    // Round 2 evens out only by a pilot of round 1's last heat moving first.
+    Contest uneven = NoBackToBack({{{0}, {1, 2, 3}}, {{0}, {1, 2, 3}}}, 4);
+    int moves = -1;
+    EXPECT_EQ(EvenOutHeats(uneven, 2, &moves), uneven);
+    EXPECT_EQ(moves, 0);
+    uneven.result.noBackToBack = false;
+    EvenOutHeats(uneven, 2, &moves);
+    EXPECT_EQ(moves, 1);
+}
+
+// Alone in the second heat, the pilot is the only one free to time the first.
+TEST(ContestDay, AChangeLeavingAPilotNobodyToTimeIsRefused)
+{
+    const Contest timed = DrawnContest({10, 11, 12}, {2, 2, 2}, 1, {false, true});
+    ASSERT_TRUE(timed.result.HasTimekeepers());
+    const ContestDayChange change = WithdrawPilot(timed, HeatMembers(timed, 0, 1).front(), 1);
+    EXPECT_FALSE(change.contest);
+    EXPECT_TRUE(change.reason.contains("nobody free to time")) << change.reason.toStdString();
+}
+
+// The reader holds a schedule to the rule when the schedule says it keeps
+// it; a contest whose box was ticked only after the draw still opens.
+TEST(ContestDay, TheFileReaderRefusesBackToBackOnlyInAScheduleKeepingTheRule)
+{
+    Contest broken = NoBackToBack({{{0, 1}, {2, 3}, {4, 5}}, {{0, 2}, {1, 4}, {3, 5}}}, 3);
+    ExchangeSeats(broken.result.matrix, 1, 0, 4);
+    const ContestFileReading refused = ReadContestFile(ContestFileBytes(broken));
+    EXPECT_FALSE(refused.contest);
+    EXPECT_TRUE(refused.error.contains("Pilot4 Jan") && refused.error.contains("round 2")) << refused.error.toStdString();
+    broken.result.noBackToBack = false;
+    const ContestFileReading opened = ReadContestFile(ContestFileBytes(broken));
+    ASSERT_TRUE(opened.contest) << opened.error.toStdString();
+    EXPECT_EQ(*opened.contest, broken);
+    // Written before the schedule said so, a file is held to the rule its
+    // contest asks for only where the schedule keeps it.
+    for (const Contest& old : {broken, NoBackToBack({{{0, 1}, {2, 3}, {4, 5}}, {{0, 2}, {1, 4}, {3, 5}}}, 3)}) {
+        QJsonObject file = QJsonDocument::fromJson(ContestFileBytes(old)).object();
+        QJsonObject schedule = file.value("schedule").toObject();
+        schedule.remove("noBackToBack");
+        file.insert("schedule", schedule);
+        const ContestFileReading reading = ReadContestFile(QJsonDocument(file).toJson());
+        ASSERT_TRUE(reading.contest) << reading.error.toStdString();
+        EXPECT_EQ(reading.contest->result.noBackToBack, BackToBackPilots(old.result, 0).empty());
+    }
+}
 
 TEST(ContestDay, ARefusedChangeSaysWhyNamingThePilotAndHeatAndChangesNothing)
 {
@@ -142,5 +229,45 @@ TEST(ContestDay, TheFileReaderRefusesSeatsAfterAWithdrawalOrBeforeALateEntry)
         EXPECT_FALSE(reading.contest);
         EXPECT_TRUE(reading.error.contains("Round 1") || reading.error.contains("Round 2")) << reading.error.toStdString();
         EXPECT_TRUE(reading.error.contains("does not fly in it")) << reading.error.toStdString();
+    }
+}
+
+// A withdrawn pilot's card lists the rounds flown, a late pilot's the rounds
+// from the entry, each with its mark; the heat list marks them in every heat.
+TEST(ContestDay, TheCardsAndTheHeatListMarkWithdrawnAndLatePilots)
+{
+    Contest contest = DrawnContest({10, 11, 12, 13, 14, 15, 16, 17}, {4, 2, 5}, 3, {false, true});
+    contest = *WithdrawPilot(contest, 2, 3).contest;
+    contest = *EnterLatePilot(contest, {0, "Petr", "Late", 60}, 2).contest;
+    const std::vector<HeatCard> cards = HeatCardsOf(contest.result);
+    EXPECT_EQ(cards[2].heatTexts.filter("Round 0").size(), 2);
+    EXPECT_EQ(cards[2].heatTexts.last(), QStringLiteral("withdrawn from round 03"));
+    EXPECT_TRUE(cards.back().heatTexts.first().startsWith("Round 02") && cards.back().heatTexts.size() == 4);
+    EXPECT_EQ(cards.back().heatTexts.last(), QStringLiteral("late from round 02"));
+    const QString list = HeatListText(contest.result);
+    EXPECT_EQ(list.count(PilotCardText(contest.result.pilots[2]) + ", withdrawn from round 03: "), 2);
+    EXPECT_EQ(list.count(", late from round 02: "), 3);
+}
+
+// A pilot withdrawn before flying counts for nothing: the statistics are
+// those of the schedule drawn without the pilot.
+TEST(ContestDay, TheStatisticsAreThoseOfTheScheduleAsItStands)
+{
+    for (int gone = 0; gone < 10; ++gone) {
+        const Contest drawn = DrawnContest({10, 11, 11, 12, 13, 14, 15, 16, 17, 18}, {4, 3, 4}, unsigned(gone));
+        const CalculationResult result = WithdrawPilot(drawn, gone, 1).contest->result;
+        std::vector<PilotRecord> others = result.pilots;
+        others.erase(others.begin() + gone);
+        Matrix without = result.matrix;
+        for (int round = 0; round < 4; ++round)
+            for (int heat = 0; heat < 3; ++heat)
+                for (int slot = 0; slot < kSlotsPerHeat; ++slot)
+                    if (const int seated = result.matrix.At(round, heat, slot); seated > gone)
+                        without.Set(round, heat, slot, seated - 1);
+        const DrawStatistics stands = ComputeDrawStatistics(result.pilots, result.matrix, 4, 3);
+        const DrawStatistics fresh = ComputeDrawStatistics(others, without, 4, 3);
+        EXPECT_EQ(stands.figures, fresh.figures) << "pilot " << gone;
+        EXPECT_EQ(stands.histogram, fresh.histogram) << "pilot " << gone;
+        EXPECT_EQ(stands.bound.least, fresh.bound.least) << "pilot " << gone;
     }
 }

@@ -94,6 +94,17 @@ QJsonArray Heat(std::initializer_list<QJsonValue> seats)
     return QJsonArray(seats);
 }
 
+// The small contest's schedule with its timekeepers listed as given.
+QByteArray TimedFile(const QJsonArray& timedBy)
+{
+    QJsonObject file = QJsonDocument::fromJson(ContestFileBytes(SmallContest())).object();
+    QJsonObject schedule = file["schedule"].toObject();
+    schedule["timekeepers"] = true;
+    schedule["timedBy"] = timedBy;
+    file["schedule"] = schedule;
+    return QJsonDocument(file).toJson();
+}
+
 }  // namespace
 
 TEST(ContestFile, EveryContestReadsBackAsItWasWritten)
@@ -174,6 +185,7 @@ TEST(ContestFile, TeamsAndRulesAreOptionalAndTeamMatesNeverShareAHeat)
 TEST(ContestFile, RefusesEachFaultNamingWhatAndWhere)
 {
     const QJsonValue missing(QJsonValue::Undefined);
+    const QJsonArray round2{Heat({1, 2}), Heat({0, 3})};  // timed legally
     const struct {
         QByteArray file;
         QStringList words;
@@ -223,6 +235,11 @@ TEST(ContestFile, RefusesEachFaultNamingWhatAndWhere)
         {EditedFile({"schedule", "seed"}, 20.5), {"schedule", "seed", "whole number"}},
         {EditedFile({"schedule", "pilots"}, Repeated(PilotOnChannel(20), 101)), {"The schedule lists 101 pilots"}},
         {EditedFile({"schedule", "pilots"}, QJsonArray{PilotOnChannel(90)}), {"Pilot 1 of the schedule", "channel"}},
+        {TimedFile({QJsonArray{Heat({1, 2}), Heat({0, 1})}, round2}), {"Round 1, heat 1", "pilot 2 (Černá Žofie) may not time seat 1"}},
+        {TimedFile({QJsonArray{Heat({2}), Heat({0, 1})}, round2}), {"Round 1, heat 1", "seat 2", "index of a pilot"}},
+        {TimedFile({QJsonArray{Heat({2, 3, 1}), Heat({0, 1})}, round2}), {"Round 1, heat 1", "seat 3 is empty"}},
+        {TimedFile(QJsonArray{QJsonValue(round2)}), {"\"timedBy\" has 1 rounds; the schedule has 2"}},
+        {EditedFile({"schedule", "timedBy"}, QJsonArray{round2, round2}), {"\"timekeepers\" must be true"}},
     };
     for (const auto& [file, words] : cases) {
         const ContestFileReading reading = ReadContestFile(file);

@@ -93,3 +93,16 @@ TEST(Redraw, BalancedCountsTheRoundsFlownSoTheWholeContestIsNoWorseThanAFreshDra
     }
     EXPECT_GE(better, 4);
 }
+
+// Neither draw sees the seam to the kept rounds as it stands; the redraw
+// mends it, so a schedule held to no back-to-back keeps it.
+TEST(ContestRedraw, KeepsNoBackToBackAcrossTheSeam)
+{
+    for (unsigned seed = 1; seed <= 12; ++seed)
+        for (const DrawKind kind : {DrawKind::Random, DrawKind::Balanced}) {
+            const Contest contest = DrawnContest(kClubChannels, {6, 4, 5}, seed, {true, true});
+            const ContestDayChange redrawn = RedrawFromRound(contest, 3, kind, seed + 100, 1, 3000);
+            ASSERT_TRUE(redrawn.contest) << "seed " << seed << ": " << redrawn.reason.toStdString();
+            EXPECT_TRUE(KeepsTheRules(*redrawn.contest)) << "seed " << seed;
+        }
+}
