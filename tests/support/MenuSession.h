@@ -42,8 +42,11 @@ public:
         Run(ID_CONTEST_DETAILS);
     }
 
+    // To the list only, also when a schedule is drawn and a late entry is offered.
     void AddPilot(const QString& lastName, const QString& firstName, const QString& channel)
     {
+        if (m_window.GetResult().completed && m_window.GetResult().rounds > 1)
+            m_host.AnswerQuestion(IDNO);
         m_host.ExpectDialog(IDD_ADD_PILOT, [=](DialogDriver& dialog) {
             dialog.Type(IDC_LAST_NAME, lastName);
             dialog.Type(IDC_FIRST_NAME, firstName);
