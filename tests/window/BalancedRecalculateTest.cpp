@@ -74,8 +74,12 @@ TEST_F(BalancedRecalculation, MenuSearchesInTheBackgroundThenTheStatisticsWindow
     EXPECT_FALSE(MenuItemEnabled(ID_IMPORT_PILOTS));
     EXPECT_FALSE(MenuItemEnabled(ID_RECALCULATE));
     EXPECT_TRUE(MenuItemEnabled(ID_SHOW_STATISTICS));
-    window.OnCommand(ID_DELETE_PILOT, BN_CLICKED);
-    EXPECT_EQ(host.TakeMessages(), QStringList{"A balanced calculation is running. Press Escape or Stop to end it first."});
+    // The contest day's changes wait too: the search's schedule would replace theirs.
+    for (const int command : {ID_DELETE_PILOT, ID_WITHDRAW_PILOT, ID_REDRAW_FROM, ID_LATE_ENTRY, ID_SWAP_PILOTS, ID_MOVE_PILOT}) {
+        EXPECT_FALSE(MenuItemEnabled(command)) << command;
+        window.OnCommand(command, BN_CLICKED);
+        EXPECT_EQ(host.TakeMessages(), QStringList{"A balanced calculation is running. Press Escape or Stop to end it first."});
+    }
     EXPECT_EQ(window.GetRosterCount(), 9);
 
     ASSERT_TRUE(WaitForTheSearch());
@@ -163,27 +167,6 @@ TEST_F(BalancedRecalculation, SearchAfterAStoppedOneRunsToItsEnd)
     const QString status = window.GetDlgItemText(IDC_STATUS);
     EXPECT_TRUE(status.startsWith(QStringLiteral("Most meetings "))) << status.toStdString();
     EXPECT_FALSE(status.contains(QStringLiteral(" - "))) << status.toStdString();
-}
-
-// The contest day's changes wait for a running search too: its schedule
-// would replace theirs and leave their marks on the pilots behind.
-TEST_F(BalancedRecalculation, TheContestDaysChangesWaitForTheSearch)
-{
-    ListPilotsOnOwnChannels(100);
-    window.SetDlgItemText(IDC_HEATS, QStringLiteral("10"));
-    window.SetDlgItemText(IDC_PILOTS_PER_HEAT, QStringLiteral("10"));
-    ASSERT_EQ(window.Recalculate(5).kind, CommandOutcome::Kind::Done);
-    StartFromMenu(25, 10, 10);
-    ASSERT_TRUE(window.IsBalancing());
-    const Contest drawn = window.GetContest();
-    for (const int command : {ID_WITHDRAW_PILOT, ID_REDRAW_FROM, ID_LATE_ENTRY, ID_SWAP_PILOTS, ID_MOVE_PILOT}) {
-        EXPECT_FALSE(MenuItemEnabled(command)) << command;
-        window.OnCommand(command, BN_CLICKED);
-        EXPECT_EQ(host.TakeMessages(), QStringList{"A balanced calculation is running. Press Escape or Stop to end it first."});
-    }
-    EXPECT_EQ(window.GetContest(), drawn);
-    window.OnCommand(IDC_STOP_BALANCE, BN_CLICKED);
-    ASSERT_TRUE(WaitForTheSearch());
 }
 
 // The menu's balanced draw refuses an empty pilot list as the random one does.
