@@ -22,4 +22,6 @@ void CSwapPilotsDlg::SaveRightList(CDataExchange* pDX)
 {
     m_otherPilot = ChosenItem(pDX, IDC_DAY_OTHER_PILOTS, m_otherList,
                               QCoreApplication::translate("RoundListsDialog", "Vyberte druhého pilota."));
+    if (m_otherPilot == m_pilot)
+        pDX->Fail(QCoreApplication::translate("RoundListsDialog", "Vyberte dva různé piloty."));
 }

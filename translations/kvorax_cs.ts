@@ -1432,6 +1432,10 @@ Meze platí pro velikosti heatů tohoto výsledku; ne každou lze dosáhnout.</t
         <source>Do &amp;heatu:</source>
         <translation>Do &amp;heatu:</translation>
     </message>
+    <message>
+        <source>Vyberte dva různé piloty.</source>
+        <translation>Vyberte dva různé piloty.</translation>
+    </message>
 </context>
 <context>
     <name>SchedulePage</name>

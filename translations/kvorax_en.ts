@@ -1422,6 +1422,10 @@ The bounds hold for the heat sizes of this result; not every one can be reached.
         <source>Do &amp;heatu:</source>
         <translation>To &amp;heat:</translation>
     </message>
+    <message>
+        <source>Vyberte dva různé piloty.</source>
+        <translation>Choose two different pilots.</translation>
+    </message>
 </context>
 <context>
     <name>SchedulePage</name>

@@ -88,10 +88,11 @@ CommandOutcome CRaceDlg::EnterLatePilotCommand()
 }
 
 // Adding a pilot to a drawn schedule's list changes no heat until the next
-// draw; on the contest day the organiser more likely means a late entry.
+// draw; on the contest day the organiser more likely means a late entry. A
+// full list is refused by the add command as it stands.
 std::optional<CommandOutcome> CRaceDlg::OfferLateEntry()
 {
-    if (!m_contest.result.completed || m_contest.result.rounds < 2)
+    if (!m_contest.result.completed || m_contest.result.rounds < 2 || m_pilotList.GetCount() >= kRosterCapacity)
         return std::nullopt;
     const int answer = Host().ShowMessage(tr("The schedule is drawn already. Enter the new pilot late, into the "
                                              "rounds still to fly? No adds the pilot to the list only."),
