@@ -49,8 +49,7 @@ void CRoundListsDlg::DoDataExchange(CDataExchange* pDX)
     DDV_MinMaxInt(pDX, m_round, 1, m_contest.result.rounds);
     if (!pDX->IsSaving())
         return;
-    if (m_round - 1 != m_shownRound)
-        ShowRound(m_round - 1);
+    ShowRound(m_round - 1);
     m_pilot = ChosenItem(pDX, IDC_DAY_PILOTS, m_pilotList,
                          QCoreApplication::translate("RoundListsDialog", "Vyberte pilota v seznamu vlevo."));
     SaveRightList(pDX);
