@@ -6,3 +6,6 @@
 // The contest day's dialogs.
 DialogTemplate WithdrawDialogTemplate();
 DialogTemplate RedrawFromDialogTemplate();
+DialogTemplate LateEntryDialogTemplate();
+DialogTemplate SwapPilotsDialogTemplate();
+DialogTemplate MovePilotDialogTemplate();

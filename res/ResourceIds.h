@@ -94,13 +94,22 @@ constexpr int ID_EXPORT_SCHEDULE_CSV = 32805;
 constexpr int ID_UNDO = 32806;
 constexpr int ID_REDO = 32807;
 // The contest day.
-constexpr int IDD_WITHDRAW = 170;
+constexpr int IDD_WITHDRAW = 180;
 constexpr int IDC_DAY_PILOTS = 1070;
 constexpr int IDC_DAY_FROM_ROUND = 1071;
 constexpr int ID_WITHDRAW_PILOT = 32808;
-constexpr int IDD_REDRAW_FROM = 171;
+constexpr int IDD_REDRAW_FROM = 181;
 constexpr int IDC_DAY_BALANCED = 1072;
 constexpr int ID_REDRAW_FROM = 32809;
+constexpr int IDD_LATE_ENTRY = 182;
+constexpr int IDD_SWAP_PILOTS = 183;
+constexpr int IDD_MOVE_PILOT = 184;
+constexpr int IDC_DAY_ROUND = 1073;
+constexpr int IDC_DAY_OTHER_PILOTS = 1074;
+constexpr int IDC_DAY_HEATS = 1075;
+constexpr int ID_LATE_ENTRY = 32840;
+constexpr int ID_SWAP_PILOTS = 32841;
+constexpr int ID_MOVE_PILOT = 32842;
 // The contests opened or saved last, most recent first.
 constexpr int kRecentContestCount = 5;
 constexpr int ID_RECENT_CONTEST_FIRST = 32810;

@@ -335,6 +335,32 @@
         <translation>Přepočet od kola potřebuje vylosovaný rozpis. Nejprve přepočítejte matrix.</translation>
     </message>
     <message>
+        <source>Swapping pilots needs a drawn schedule. Recalculate the matrix first.</source>
+        <translation>Prohození pilotů potřebuje vylosovaný rozpis. Nejprve přepočítejte matrix.</translation>
+    </message>
+    <message>
+        <source>Moving a pilot needs a drawn schedule. Recalculate the matrix first.</source>
+        <translation>Přesun pilota potřebuje vylosovaný rozpis. Nejprve přepočítejte matrix.</translation>
+    </message>
+    <message>
+        <source>A late entry needs a drawn schedule. Recalculate the matrix first.</source>
+        <translation>Pozdní přihlášení potřebuje vylosovaný rozpis. Nejprve přepočítejte matrix.</translation>
+    </message>
+    <message>
+        <source>The schedule has one round only, so a late pilot would fly none of it. Add the pilot to the list and recalculate instead.</source>
+        <translation>Rozpis má jen jedno kolo, pozdě přihlášený pilot by tedy nelétal žádné. Vložte pilota do seznamu a rozpis přepočítejte.</translation>
+    </message>
+    <message>
+        <source>%1
+Draw the rounds from %2 on again with %3 among the pilots? The rounds before stay as they are.</source>
+        <translation>%1
+Vylosovat kola od %2 dál znovu i s pilotem %3? Kola před ním zůstanou, jak jsou.</translation>
+    </message>
+    <message>
+        <source>The schedule is drawn already. Enter the new pilot late, into the rounds still to fly? No adds the pilot to the list only.</source>
+        <translation>Rozpis je už vylosovaný. Přihlásit nového pilota pozdě, do kol, která se ještě poletí? Ne pilota jen vloží do seznamu.</translation>
+    </message>
+    <message>
         <source>Change in the heat grid</source>
         <translation>Změna v mřížce heatů</translation>
     </message>
@@ -866,7 +892,7 @@ Meze platí pro velikosti heatů tohoto výsledku; ne každou lze dosáhnout.</t
     <name>HeatCards</name>
     <message>
         <source>withdrawn from round %1</source>
-        <translation>odstoupení od kola %1</translation>
+        <translation>odstoupil od kola %1</translation>
     </message>
     <message>
         <source>late from round %1</source>
@@ -886,6 +912,41 @@ Meze platí pro velikosti heatů tohoto výsledku; ne každou lze dosáhnout.</t
     <message>
         <source>Pilot mění heat jen v rámci svého kola.</source>
         <translation>Pilot mění heat jen v rámci svého kola.</translation>
+    </message>
+</context>
+<context>
+    <name>LateEntryDialog</name>
+    <message>
+        <source>Pozdní přihlášení</source>
+        <translation>Pozdní přihlášení</translation>
+    </message>
+    <message>
+        <source>&amp;Příjmení pilota:</source>
+        <translation>&amp;Příjmení pilota:</translation>
+    </message>
+    <message>
+        <source>&amp;Jméno pilota:</source>
+        <translation>&amp;Jméno pilota:</translation>
+    </message>
+    <message>
+        <source>&amp;Frekvence:</source>
+        <translation>&amp;Frekvence:</translation>
+    </message>
+    <message>
+        <source>&amp;Tým:</source>
+        <translation>&amp;Tým:</translation>
+    </message>
+    <message>
+        <source>Od &amp;kola:</source>
+        <translation>Od &amp;kola:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Zrušit</translation>
     </message>
 </context>
 <context>
@@ -1299,6 +1360,18 @@ Meze platí pro velikosti heatů tohoto výsledku; ne každou lze dosáhnout.</t
         <translation>Přepočítat od &amp;kola…</translation>
     </message>
     <message>
+        <source>Po&amp;zdní přihlášení…</source>
+        <translation>Po&amp;zdní přihlášení…</translation>
+    </message>
+    <message>
+        <source>Prohodit p&amp;iloty…</source>
+        <translation>Prohodit p&amp;iloty…</translation>
+    </message>
+    <message>
+        <source>Přes&amp;unout pilota…</source>
+        <translation>Přes&amp;unout pilota…</translation>
+    </message>
+    <message>
         <source>Zo&amp;brazení</source>
         <translation>Zo&amp;brazení</translation>
     </message>
@@ -1406,6 +1479,61 @@ Meze platí pro velikosti heatů tohoto výsledku; ne každou lze dosáhnout.</t
     <message>
         <source>The pilots cannot be imported from &quot;%1&quot;: line %2 (&quot;%3&quot;) %4.</source>
         <translation>Piloty nelze importovat ze souboru „%1“: řádek %2 („%3“) %4.</translation>
+    </message>
+</context>
+<context>
+    <name>RoundListsDialog</name>
+    <message>
+        <source>Vyberte heat, do kterého pilot přejde.</source>
+        <translation>Vyberte heat, do kterého pilot přejde.</translation>
+    </message>
+    <message>
+        <source>Vyberte pilota v seznamu vlevo.</source>
+        <translation>Vyberte pilota v seznamu vlevo.</translation>
+    </message>
+    <message>
+        <source>Vyberte druhého pilota.</source>
+        <translation>Vyberte druhého pilota.</translation>
+    </message>
+    <message>
+        <source>&amp;Kolo:</source>
+        <translation>&amp;Kolo:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Zrušit</translation>
+    </message>
+    <message>
+        <source>Prohodit piloty</source>
+        <translation>Prohodit piloty</translation>
+    </message>
+    <message>
+        <source>&amp;První pilot:</source>
+        <translation>&amp;První pilot:</translation>
+    </message>
+    <message>
+        <source>&amp;Druhý pilot:</source>
+        <translation>&amp;Druhý pilot:</translation>
+    </message>
+    <message>
+        <source>Přesunout pilota</source>
+        <translation>Přesunout pilota</translation>
+    </message>
+    <message>
+        <source>&amp;Pilot:</source>
+        <translation>&amp;Pilot:</translation>
+    </message>
+    <message>
+        <source>Do &amp;heatu:</source>
+        <translation>Do &amp;heatu:</translation>
+    </message>
+    <message>
+        <source>Vyberte dva různé piloty.</source>
+        <translation>Vyberte dva různé piloty.</translation>
     </message>
 </context>
 <context>

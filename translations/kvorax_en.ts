@@ -333,6 +333,32 @@
         <translation>A redraw from a round needs a drawn schedule. Recalculate the matrix first.</translation>
     </message>
     <message>
+        <source>Swapping pilots needs a drawn schedule. Recalculate the matrix first.</source>
+        <translation>Swapping pilots needs a drawn schedule. Recalculate the matrix first.</translation>
+    </message>
+    <message>
+        <source>Moving a pilot needs a drawn schedule. Recalculate the matrix first.</source>
+        <translation>Moving a pilot needs a drawn schedule. Recalculate the matrix first.</translation>
+    </message>
+    <message>
+        <source>A late entry needs a drawn schedule. Recalculate the matrix first.</source>
+        <translation>A late entry needs a drawn schedule. Recalculate the matrix first.</translation>
+    </message>
+    <message>
+        <source>The schedule has one round only, so a late pilot would fly none of it. Add the pilot to the list and recalculate instead.</source>
+        <translation>The schedule has one round only, so a late pilot would fly none of it. Add the pilot to the list and recalculate instead.</translation>
+    </message>
+    <message>
+        <source>%1
+Draw the rounds from %2 on again with %3 among the pilots? The rounds before stay as they are.</source>
+        <translation>%1
+Draw the rounds from %2 on again with %3 among the pilots? The rounds before stay as they are.</translation>
+    </message>
+    <message>
+        <source>The schedule is drawn already. Enter the new pilot late, into the rounds still to fly? No adds the pilot to the list only.</source>
+        <translation>The schedule is drawn already. Enter the new pilot late, into the rounds still to fly? No adds the pilot to the list only.</translation>
+    </message>
+    <message>
         <source>Change in the heat grid</source>
         <translation>Change in the heat grid</translation>
     </message>
@@ -881,6 +907,41 @@ The bounds hold for the heat sizes of this result; not every one can be reached.
     </message>
 </context>
 <context>
+    <name>LateEntryDialog</name>
+    <message>
+        <source>Pozdní přihlášení</source>
+        <translation>Late Entry</translation>
+    </message>
+    <message>
+        <source>&amp;Příjmení pilota:</source>
+        <translation>&amp;Last name:</translation>
+    </message>
+    <message>
+        <source>&amp;Jméno pilota:</source>
+        <translation>&amp;First name:</translation>
+    </message>
+    <message>
+        <source>&amp;Frekvence:</source>
+        <translation>Fre&amp;quency:</translation>
+    </message>
+    <message>
+        <source>&amp;Tým:</source>
+        <translation>&amp;Team:</translation>
+    </message>
+    <message>
+        <source>Od &amp;kola:</source>
+        <translation>From &amp;round:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
     <name>PathDialog</name>
     <message>
         <source>OK</source>
@@ -1291,6 +1352,18 @@ The bounds hold for the heat sizes of this result; not every one can be reached.
         <translation>Re&amp;draw From Round…</translation>
     </message>
     <message>
+        <source>Po&amp;zdní přihlášení…</source>
+        <translation>&amp;Late Entry…</translation>
+    </message>
+    <message>
+        <source>Prohodit p&amp;iloty…</source>
+        <translation>Sw&amp;ap Pilots…</translation>
+    </message>
+    <message>
+        <source>Přes&amp;unout pilota…</source>
+        <translation>&amp;Move Pilot…</translation>
+    </message>
+    <message>
         <source>Zo&amp;brazení</source>
         <translation>&amp;View</translation>
     </message>
@@ -1396,6 +1469,61 @@ The bounds hold for the heat sizes of this result; not every one can be reached.
     <message>
         <source>The pilots cannot be imported from &quot;%1&quot;: line %2 (&quot;%3&quot;) %4.</source>
         <translation>The pilots cannot be imported from &quot;%1&quot;: line %2 (&quot;%3&quot;) %4.</translation>
+    </message>
+</context>
+<context>
+    <name>RoundListsDialog</name>
+    <message>
+        <source>Vyberte heat, do kterého pilot přejde.</source>
+        <translation>Choose the heat the pilot moves to.</translation>
+    </message>
+    <message>
+        <source>Vyberte pilota v seznamu vlevo.</source>
+        <translation>Choose a pilot in the list on the left.</translation>
+    </message>
+    <message>
+        <source>Vyberte druhého pilota.</source>
+        <translation>Choose the second pilot.</translation>
+    </message>
+    <message>
+        <source>&amp;Kolo:</source>
+        <translation>&amp;Round:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Prohodit piloty</source>
+        <translation>Swap Pilots</translation>
+    </message>
+    <message>
+        <source>&amp;První pilot:</source>
+        <translation>&amp;First pilot:</translation>
+    </message>
+    <message>
+        <source>&amp;Druhý pilot:</source>
+        <translation>&amp;Second pilot:</translation>
+    </message>
+    <message>
+        <source>Přesunout pilota</source>
+        <translation>Move Pilot</translation>
+    </message>
+    <message>
+        <source>&amp;Pilot:</source>
+        <translation>&amp;Pilot:</translation>
+    </message>
+    <message>
+        <source>Do &amp;heatu:</source>
+        <translation>To &amp;heat:</translation>
+    </message>
+    <message>
+        <source>Vyberte dva různé piloty.</source>
+        <translation>Choose two different pilots.</translation>
     </message>
 </context>
 <context>

@@ -24,10 +24,12 @@
 
 namespace {
 
-// Commands that change the pilots or the result, or start another draw.
-constexpr int kHeldWhileBalancing[] = {ID_NEW_CONTEST, ID_OPEN_CONTEST, ID_IMPORT_PILOTS, ID_RECALCULATE,
-                                       ID_RECALCULATE_BALANCED, ID_ADD_PILOT, ID_DELETE_PILOT, ID_EDIT_PILOT,
-                                       ID_UNDO, ID_REDO};
+// Commands that change the pilots or the result, or start another draw; the
+// balanced draw's result would replace what they change.
+constexpr int kHeldWhileBalancing[] = {
+    ID_NEW_CONTEST, ID_OPEN_CONTEST,   ID_IMPORT_PILOTS, ID_RECALCULATE, ID_RECALCULATE_BALANCED,
+    ID_ADD_PILOT,   ID_DELETE_PILOT,   ID_EDIT_PILOT,    ID_UNDO,        ID_REDO,
+    ID_WITHDRAW_PILOT, ID_REDRAW_FROM, ID_LATE_ENTRY,    ID_SWAP_PILOTS, ID_MOVE_PILOT};
 
 enum class SearchState { Running, Stopped, Ended, Best };
 

@@ -91,6 +91,9 @@ bool CRaceDlg::OnCommand(int id, int notifyCode)
         case ID_CONTEST_DETAILS: ShowOutcome(EditContestDetails()); break;
         case ID_WITHDRAW_PILOT: ShowOutcome(WithdrawPilotFromSchedule()); break;
         case ID_REDRAW_FROM: ShowOutcome(RedrawFromRoundCommand()); break;
+        case ID_LATE_ENTRY: ShowOutcome(EnterLatePilotCommand()); break;
+        case ID_SWAP_PILOTS: ShowOutcome(SwapPilotsCommand()); break;
+        case ID_MOVE_PILOT: ShowOutcome(MovePilotCommand()); break;
         case ID_UNDO: ShowOutcome(Undo()); break;
         case ID_VIEW_TREE:
         case ID_VIEW_GRID: ShowScheduleView(id); break;

@@ -97,6 +97,12 @@ public:
     CommandOutcome EditContestDetails();
     CommandOutcome WithdrawPilotFromSchedule();
     CommandOutcome RedrawFromRoundCommand();
+    CommandOutcome SwapPilotsCommand();
+    CommandOutcome MovePilotCommand();
+    // A late entry (window/LateEntryCommand.cpp); the add command offers it
+    // while a schedule is drawn.
+    CommandOutcome EnterLatePilotCommand();
+    std::optional<CommandOutcome> OfferLateEntry();
     void SetContestDetails(const QString& name, const QDate& date);
     // The schedule as CSV for spreadsheets (window/TextExportCommands.cpp).
     CommandOutcome ExportScheduleCsv();

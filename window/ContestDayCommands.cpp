@@ -8,7 +8,9 @@
 #include "contest/ContestDay.h"
 #include "contest/ScheduleSeats.h"
 #include "contest/ContestRedraw.h"
+#include "dialogs/CMovePilotDlg.h"
 #include "dialogs/CRedrawFromDlg.h"
+#include "dialogs/CSwapPilotsDlg.h"
 #include "dialogs/CWithdrawDlg.h"
 
 CommandOutcome CRaceDlg::TakeContestDayChange(const ContestDayChange& change)
@@ -54,4 +56,28 @@ CommandOutcome CRaceDlg::RedrawFromRoundCommand()
     return TakeContestDayChange(RedrawFromRound(m_contest, dialog.m_fromRound,
                                                 dialog.m_balanced ? DrawKind::Balanced : DrawKind::Random,
                                                 static_cast<unsigned>(m_clock())));
+}
+
+// Prohodit piloty: two pilots of one round trade heats, or the reason they
+// cannot is shown.
+CommandOutcome CRaceDlg::SwapPilotsCommand()
+{
+    if (!m_contest.result.completed)
+        return CommandOutcome::Refused(tr("Swapping pilots needs a drawn schedule. Recalculate the matrix first."));
+    CSwapPilotsDlg dialog(Host(), m_contest);
+    if (dialog.DoModal() != IDOK)
+        return CommandOutcome::Cancelled();
+    return TakeContestDayChange(SwapPilots(m_contest, dialog.m_round - 1, dialog.m_pilot, dialog.m_otherPilot));
+}
+
+// Přesunout pilota: a pilot of one round goes to another heat of it, which
+// may leave the heats uneven.
+CommandOutcome CRaceDlg::MovePilotCommand()
+{
+    if (!m_contest.result.completed)
+        return CommandOutcome::Refused(tr("Moving a pilot needs a drawn schedule. Recalculate the matrix first."));
+    CMovePilotDlg dialog(Host(), m_contest);
+    if (dialog.DoModal() != IDOK)
+        return CommandOutcome::Cancelled();
+    return TakeContestDayChange(MovePilot(m_contest, dialog.m_round - 1, dialog.m_pilot, dialog.m_heat));
 }

@@ -49,6 +49,8 @@ unsigned FrequencyForDialog(int frequency)
 // A duplicate is told at once, while "add another" keeps the dialog coming.
 CommandOutcome CRaceDlg::AddPilot()
 {
+    if (std::optional<CommandOutcome> late = OfferLateEntry())
+        return *late;
     CAddPilotDlg dialog(Host());
     for (;;) {
         if (m_pilotList.GetCount() >= kRosterCapacity)

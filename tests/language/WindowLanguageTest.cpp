@@ -3,6 +3,11 @@
 #include "dialogs/CAddPilotDlg.h"
 #include "dialogs/CEditPilotDlg.h"
 #include "dialogs/CFontSizeDlg.h"
+#include "dialogs/CLateEntryDlg.h"
+#include "dialogs/CMovePilotDlg.h"
+#include "dialogs/CRedrawFromDlg.h"
+#include "dialogs/CSwapPilotsDlg.h"
+#include "dialogs/CWithdrawDlg.h"
 #include "dialogs/CStatisticsDlg.h"
 #include "dialogs/PathDialogs.h"
 #include "platform/DialogDriver.h"
@@ -289,6 +294,7 @@ TEST_F(LanguageMenu, AMissingTranslationIsToldAndChangesNothing)
 TEST_F(LanguageMenu, EveryWindowFitsItsTextsAndKeepsItsAccessKeysApartInEachLanguage)
 {
     std::map<int, qsizetype> cutAsWritten;
+    const Contest noSchedule{};
     for (int item : {ID_LANGUAGE_DEFAULT, ID_LANGUAGE_CZECH, ID_LANGUAGE_ENGLISH}) {
         Choose(item);
         std::vector<std::unique_ptr<CDialog>> dialogs;
@@ -302,6 +308,11 @@ TEST_F(LanguageMenu, EveryWindowFitsItsTextsAndKeepsItsAccessKeysApartInEachLang
         dialogs.push_back(std::make_unique<CExportHeatsDlg>(host));
         dialogs.push_back(std::make_unique<CExportStatisticsDlg>(host));
         dialogs.push_back(std::make_unique<CStatisticsDlg>(std::vector<PilotRecord>{}, DrawStatistics{}, [] {}, host));
+        dialogs.push_back(std::make_unique<CWithdrawDlg>(host, QStringList{}, 1));
+        dialogs.push_back(std::make_unique<CRedrawFromDlg>(host, 1));
+        dialogs.push_back(std::make_unique<CLateEntryDlg>(host, 2));
+        dialogs.push_back(std::make_unique<CSwapPilotsDlg>(host, noSchedule));
+        dialogs.push_back(std::make_unique<CMovePilotDlg>(host, noSchedule));
         EXPECT_EQ(CutLabels(window.Window()), QStringList()) << "language item " << item;
         EXPECT_EQ(AccessKeyClashes(window), QStringList()) << "language item " << item;
         for (const std::unique_ptr<CDialog>& dialog : dialogs) {

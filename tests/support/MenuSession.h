@@ -42,8 +42,12 @@ public:
         Run(ID_CONTEST_DETAILS);
     }
 
+    // To the list only, also when a schedule is drawn and a late entry is offered.
     void AddPilot(const QString& lastName, const QString& firstName, const QString& channel)
     {
+        const bool offersLateEntry = m_window.GetResult().completed && m_window.GetResult().rounds > 1;
+        if (offersLateEntry)
+            m_host.AnswerQuestion(IDNO);
         m_host.ExpectDialog(IDD_ADD_PILOT, [=](DialogDriver& dialog) {
             dialog.Type(IDC_LAST_NAME, lastName);
             dialog.Type(IDC_FIRST_NAME, firstName);
@@ -51,6 +55,8 @@ public:
             dialog.PressOk();
         });
         Run(ID_ADD_PILOT);
+        if (offersLateEntry)
+            m_host.DropMessage(m_host.Questions().back().text);
     }
 
     void DeletePilot(const QString& line)

@@ -74,8 +74,12 @@ TEST_F(BalancedRecalculation, MenuSearchesInTheBackgroundThenTheStatisticsWindow
     EXPECT_FALSE(MenuItemEnabled(ID_IMPORT_PILOTS));
     EXPECT_FALSE(MenuItemEnabled(ID_RECALCULATE));
     EXPECT_TRUE(MenuItemEnabled(ID_SHOW_STATISTICS));
-    window.OnCommand(ID_DELETE_PILOT, BN_CLICKED);
-    EXPECT_EQ(host.TakeMessages(), QStringList{"A balanced calculation is running. Press Escape or Stop to end it first."});
+    // The contest day's changes wait too: the search's schedule would replace theirs.
+    for (const int command : {ID_DELETE_PILOT, ID_WITHDRAW_PILOT, ID_REDRAW_FROM, ID_LATE_ENTRY, ID_SWAP_PILOTS, ID_MOVE_PILOT}) {
+        EXPECT_FALSE(MenuItemEnabled(command)) << command;
+        window.OnCommand(command, BN_CLICKED);
+        EXPECT_EQ(host.TakeMessages(), QStringList{"A balanced calculation is running. Press Escape or Stop to end it first."});
+    }
     EXPECT_EQ(window.GetRosterCount(), 9);
 
     ASSERT_TRUE(WaitForTheSearch());

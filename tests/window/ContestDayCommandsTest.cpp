@@ -29,7 +29,48 @@ protected:
         });
         window.OnCommand(ID_WITHDRAW_PILOT, BN_CLICKED);
     }
+
+    // Types a late pilot into the dialog the next command opens, which
+    // offers the round given.
+    void ExpectLateEntry(int offered, const QString& lastName, int channel, int fromRound)
+    {
+        host.ExpectDialog(IDD_LATE_ENTRY, [=](DialogDriver& user) {
+            EXPECT_EQ(user.Text(IDC_DAY_FROM_ROUND), QString::number(offered));
+            user.Type(IDC_LAST_NAME, lastName);
+            user.Type(IDC_FREQUENCY, QString::number(channel));
+            user.Type(IDC_DAY_FROM_ROUND, QString::number(fromRound));
+            user.PressOk();
+        });
+    }
+
+    // Chooses a line of each list of the swap or move dialog in the round typed.
+    void ChooseInRound(int dialogId, int command, int round, int rightList, int left, int right)
+    {
+        host.ExpectDialog(dialogId, [=](DialogDriver& user) {
+            user.Type(IDC_DAY_ROUND, QString::number(round + 1));
+            user.Leave(IDC_DAY_ROUND);
+            user.ChooseLine(IDC_DAY_PILOTS, left);
+            user.ChooseLine(rightList, right);
+            user.PressOk();
+        });
+        window.OnCommand(command, BN_CLICKED);
+    }
+
+    // The round's pilots as the dialogs list them: heat by heat, in seat order.
+    std::vector<int> ListedInRound(int round) const
+    {
+        std::vector<int> listed;
+        for (int heat = 0; heat < window.GetResult().heats; ++heat)
+            for (int pilot : HeatMembers(window.GetContest(), round, heat))
+                listed.push_back(pilot);
+        return listed;
+    }
 };
+
+PilotRecord LatePilot(const QString& lastName, int channel)
+{
+    return {0, QString(), lastName, channel};
+}
 
 }  // namespace
 
@@ -85,4 +126,85 @@ TEST_F(ContestDayCommand, RedrawFromARoundKeepsTheRoundsBefore)
                 EXPECT_EQ(HeatMembers(after, round, heat), HeatMembers(before, round, heat));
         EXPECT_TRUE(KeepsTheRules(after));
     }
+}
+
+// While a schedule is drawn, adding a pilot offers the late entry (No adds
+// to the list only, as before any draw). The next late entry is offered the
+// round the last one joined.
+TEST_F(ContestDayCommand, AddingToADrawnScheduleOffersTheLateEntryWhichTheCoreSeatsOrRefuses)
+{
+    const Contest before = window.GetContest();
+    host.AnswerQuestion(IDYES);
+    ExpectLateEntry(2, QStringLiteral("Malý"), 40, 3);
+    window.OnCommand(ID_ADD_PILOT, BN_CLICKED);
+    host.DropMessage(host.Questions().back().text);
+    const Contest entered = window.GetContest();
+    EXPECT_EQ(entered, *EnterLatePilot(before, LatePilot(QStringLiteral("Malý"), 40), 3).contest);
+
+    ExpectLateEntry(3, QStringLiteral("MALÝ"), 41, 4);
+    window.OnCommand(ID_LATE_ENTRY, BN_CLICKED);
+    EXPECT_EQ(host.TakeMessages(), QStringList{EnterLatePilot(entered, LatePilot(QStringLiteral("MALÝ"), 41), 4).reason});
+    EXPECT_EQ(window.GetContest(), entered);
+    window.OnCommand(ID_UNDO, BN_CLICKED);
+    EXPECT_EQ(window.GetContest(), before);
+}
+
+// A late pilot on the channel of one who flies in the short heat of a round
+// finds no heat there, as the other is full. The command says so and offers
+// to draw that round and the rest again with the late pilot among the
+// pilots, who is seated in the rounds before as a late entry is.
+TEST_F(ContestDayCommand, ARoundWithoutAPlaceForTheLatePilotIsDrawnAgainWithThePilot)
+{
+    const Contest before = window.GetContest();
+    int blocker = -1;  // in a full heat in round 2, in the short heat latest after it
+    int fullRound = 0;
+    for (int pilot = 0; pilot < 5; ++pilot)
+        for (int round = 1; round < before.result.rounds; ++round)
+            if (HeatMembers(before, round, *HeatOfPilot(before, round, pilot)).size() == 2) {
+                if (round > fullRound)
+                    std::tie(blocker, fullRound) = std::pair(pilot, round);
+                break;
+            }
+    ASSERT_GE(fullRound, 2) << "the draw gives no pilot a short heat after a full one in round 2";
+    const int channel = before.result.pilots[size_t(blocker)].frequency;
+
+    host.AnswerQuestion(IDYES);
+    ExpectLateEntry(2, QStringLiteral("Malý"), channel, 2);
+    window.OnCommand(ID_LATE_ENTRY, BN_CLICKED);
+    EXPECT_EQ(host.TakeMessages().value(0).section(u'\n', 0, 0),
+              EnterLatePilot(before, LatePilot(QStringLiteral("Malý"), channel), 2).reason);
+    const Contest& after = window.GetContest();
+    EXPECT_EQ(after.draw.fromRound, fullRound + 1);
+    ASSERT_EQ(after.result.pilots.size(), 6u);
+    for (int round = 0; round < after.result.rounds; ++round)
+        EXPECT_EQ(HeatOfPilot(after, round, 5).has_value(), round >= 1) << "round " << round + 1;
+    EXPECT_TRUE(KeepsTheRules(after));
+    window.OnCommand(ID_UNDO, BN_CLICKED);
+    EXPECT_EQ(window.GetContest(), before);
+}
+
+// The lists show the round typed. A swap: the first pilot of its first heat
+// and the last of its last trade heats; two of one heat cannot. A move: a
+// pilot of the full heat goes to the short one; one of the short heat cannot
+// join the full one.
+TEST_F(ContestDayCommand, SwapAndMoveChangeTheRoundTypedOrGiveTheReason)
+{
+    const Contest before = window.GetContest();
+    const std::vector<int> listed = ListedInRound(2);
+    ChooseInRound(IDD_SWAP_PILOTS, ID_SWAP_PILOTS, 2, IDC_DAY_OTHER_PILOTS, 0, 4);
+    EXPECT_EQ(window.GetContest(), *SwapPilots(before, 2, listed[0], listed[4]).contest);
+    window.OnCommand(ID_UNDO, BN_CLICKED);
+    ChooseInRound(IDD_SWAP_PILOTS, ID_SWAP_PILOTS, 2, IDC_DAY_OTHER_PILOTS, 0, 1);
+    EXPECT_EQ(host.TakeMessages(), QStringList{SwapPilots(before, 2, listed[0], listed[1]).reason});
+    EXPECT_EQ(window.GetContest(), before);
+
+    const int full = HeatMembers(before, 2, 0).size() == 3 ? 0 : 1;
+    const size_t fromFull = full == 0 ? 0 : 2;
+    const size_t fromShort = full == 0 ? 3 : 0;
+    ChooseInRound(IDD_MOVE_PILOT, ID_MOVE_PILOT, 2, IDC_DAY_HEATS, int(fromFull), 1 - full);
+    EXPECT_EQ(window.GetContest(), *MovePilot(before, 2, listed[fromFull], 1 - full).contest);
+    window.OnCommand(ID_UNDO, BN_CLICKED);
+    ChooseInRound(IDD_MOVE_PILOT, ID_MOVE_PILOT, 2, IDC_DAY_HEATS, int(fromShort), full);
+    EXPECT_EQ(host.TakeMessages(), QStringList{MovePilot(before, 2, listed[fromShort], full).reason});
+    EXPECT_EQ(window.GetContest(), before);
 }

@@ -70,6 +70,8 @@ protected:
         const auto selectSomeone = [&] { window.PilotList().SetCurSel(pick(window.PilotList().GetCount())); };
         switch (pick(6)) {
         case 0:
+            if (window.GetResult().completed && window.GetResult().rounds > 1)
+                host.AnswerQuestion(IDNO);  // to the list only, no late entry
             host.ExpectDialog(IDD_ADD_PILOT, [n = pick(1000)](DialogDriver& user) {
                 user.Type(IDC_LAST_NAME, QStringLiteral("Pozdní%1").arg(n));
                 user.Type(IDC_FREQUENCY, QString::number(10 + n % 51));

@@ -161,12 +161,14 @@ TEST_F(ContestKeeping, AnyChangeMarksTheContestAndSavingKeepsIt)
     EXPECT_TRUE(IsMarkedChanged(*window)) << "after a draw";
     save();
 
+    host.AnswerQuestion(IDNO);  // to the list only, no late entry
     host.ExpectDialog(IDD_ADD_PILOT, [](DialogDriver& user) {
         user.Type(IDC_LAST_NAME, QStringLiteral("Zeman"));
         user.Type(IDC_FREQUENCY, QStringLiteral("41"));
         user.PressOk();
     });
     window->OnCommand(ID_ADD_PILOT, BN_CLICKED);
+    host.DropMessage(host.Questions().back().text);
     EXPECT_TRUE(IsMarkedChanged(*window)) << "after an add";
     save();
 

@@ -113,7 +113,9 @@ TEST_F(MainWindow, MenuHoldsEveryCommandInOrder)
                                      QStringLiteral("&Export Matrixu"), QStringLiteral("Export karty &heatů "),
                                      QStringLiteral("Export rozpisu (&CSV)…"), QStringLiteral("Export &webové stránky…"),
                                      QStringLiteral("Export čas&oměřičů…"), QStringLiteral("-"),
-                                     QStringLiteral("Ods&toupení…"), QStringLiteral("Přepočítat od &kola…")}));
+                                     QStringLiteral("Ods&toupení…"), QStringLiteral("Po&zdní přihlášení…"),
+                                     QStringLiteral("Prohodit p&iloty…"), QStringLiteral("Přes&unout pilota…"),
+                                     QStringLiteral("Přepočítat od &kola…")}));
     EXPECT_EQ(items[3], (QStringList{QStringLiteral("&Vložit"), QStringLiteral("&Odstranit"), QStringLiteral("&Editovat")}));
     EXPECT_EQ(items[4], (QStringList{QStringLiteral("&Matrix"), QStringLiteral("&Karta heatů"),
                                      QStringLiteral("&Startovní listiny"), QStringLiteral("Seznam &pilotů")}));
@@ -131,7 +133,7 @@ TEST_F(MainWindow, MenuItemsCarryTheirCommandIds)
     }
     EXPECT_EQ(ids, (QList<int>{32800, 32801, 32802, 32803, 32804, 0,     32810, 32811, 32812, 32813, 32814,
                                0,     32771, 32772, 0,     32775, 32806, 32807, 32773, 32790, 32791, 0,     32774, 32780,
-                               32805, 32822, 32830, 0,     32808, 32809, 32776, 32777, 32778, 32782, 32781, 32820, 32821, 32850, 32851,
+                               32805, 32822, 32830, 0,     32808, 32840, 32841, 32842, 32809, 32776, 32777, 32778, 32782, 32781, 32820, 32821, 32850, 32851,
                                32795, 32796, 32797, 32779}));
 }
 
@@ -170,7 +172,10 @@ TEST_F(MainWindow, EveryMenuItemRunsItsCommand)
         {QPoint(2, 5), [this] { window.OnExportHeatCards(); }},
         {QPoint(2, 6), [this] { window.ShowOutcome(window.ExportScheduleCsv()); }},
         {QPoint(2, 10), [this] { window.ShowOutcome(window.WithdrawPilotFromSchedule()); }},
-        {QPoint(2, 11), [this] { window.ShowOutcome(window.RedrawFromRoundCommand()); }},
+        {QPoint(2, 11), [this] { window.ShowOutcome(window.EnterLatePilotCommand()); }},
+        {QPoint(2, 12), [this] { window.ShowOutcome(window.SwapPilotsCommand()); }},
+        {QPoint(2, 13), [this] { window.ShowOutcome(window.MovePilotCommand()); }},
+        {QPoint(2, 14), [this] { window.ShowOutcome(window.RedrawFromRoundCommand()); }},
         {QPoint(3, 1), [this] { window.OnDeletePilot(); }},
         {QPoint(3, 2), [this] { window.OnEditPilot(); }},
         {QPoint(4, 0), [this] { window.OnPrintMatrix(); }},
