@@ -361,10 +361,6 @@ Vylosovat kola od %2 dál znovu i s pilotem %3? Kola před ním zůstanou, jak j
         <translation>Rozpis je už vylosovaný. Přihlásit nového pilota pozdě, do kol, která se ještě poletí? Ne pilota jen vloží do seznamu.</translation>
     </message>
     <message>
-        <source>Change in the heat grid</source>
-        <translation>Změna v mřížce heatů</translation>
-    </message>
-    <message>
         <source>Last name</source>
         <translation>Příjmení</translation>
     </message>
@@ -391,6 +387,10 @@ Vylosovat kola od %2 dál znovu i s pilotem %3? Kola před ním zůstanou, jak j
     <message>
         <source>from round %1</source>
         <translation>od kola %1</translation>
+    </message>
+    <message>
+        <source>Změna v mřížce heatů</source>
+        <translation>Změna v mřížce heatů</translation>
     </message>
 </context>
 <context>

@@ -359,10 +359,6 @@ Draw the rounds from %2 on again with %3 among the pilots? The rounds before sta
         <translation>The schedule is drawn already. Enter the new pilot late, into the rounds still to fly? No adds the pilot to the list only.</translation>
     </message>
     <message>
-        <source>Change in the heat grid</source>
-        <translation>Change in the heat grid</translation>
-    </message>
-    <message>
         <source>Last name</source>
         <translation>Last name</translation>
     </message>
@@ -389,6 +385,10 @@ Draw the rounds from %2 on again with %3 among the pilots? The rounds before sta
     <message>
         <source>from round %1</source>
         <translation>from round %1</translation>
+    </message>
+    <message>
+        <source>Změna v mřížce heatů</source>
+        <translation>Change in the Heat Grid</translation>
     </message>
 </context>
 <context>

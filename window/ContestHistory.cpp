@@ -115,7 +115,7 @@ QString CRaceDlg::ChangeName(int commandId) const
     if (commandId == IDC_PILOT_LIST)
         commandId = ID_EDIT_PILOT;
     QString name = commandId == IDC_HEATS       ? tr("Heaty")
-                   : commandId == IDC_HEAT_GRID ? tr("Change in the heat grid")
+                   : commandId == IDC_HEAT_GRID ? tr("Změna v mřížce heatů")
                                                 : MenuItemText(commandId);
     name.remove(u'&');
     name.remove(u'…');

@@ -23,6 +23,8 @@ void CRaceDlg::SetUpHeatGrid()
     grid->setDefaultDropAction(Qt::MoveAction);
     grid->setDragDropOverwriteMode(true);
     grid->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    grid->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    grid->verticalHeader()->setDefaultSectionSize(grid->fontMetrics().lineSpacing() + 4);
     m_heatGrid.OnChanged([this](const Contest& changed) { TakeHeatGridChange(changed); });
     m_heatGrid.OnRefused([this](const QString& reason) { ShowOutcome(CommandOutcome::Refused(reason)); });
     ShowScheduleView(ID_VIEW_TREE);

@@ -6,10 +6,13 @@
 #include "support/KvoraxProcess.h"
 #include "support/MainWindowFixture.h"
 
+#include <QAbstractItemView>
 #include <QAction>
 #include <QDialog>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMimeData>
+#include <memory>
 #include <random>
 
 namespace {
@@ -62,13 +65,29 @@ protected:
         Choose(ID_RECALCULATE);
     }
 
+    // A pilot of the heat grid dropped on another seat of the round: a swap,
+    // a move, or a refusal.
+    template <typename Pick>
+    void DragInTheHeatGrid(const Pick& pick)
+    {
+        QAbstractItemModel* grid = static_cast<QAbstractItemView*>(window.GetDlgItem(IDC_HEAT_GRID))->model();
+        if (grid->rowCount() == 0)
+            return;
+        const int seats = grid->rowCount() / window.GetResult().rounds;
+        const QModelIndex from = grid->index(pick(grid->rowCount()), pick(grid->columnCount()));
+        const QModelIndex onto = grid->index(from.row() / seats * seats + pick(seats), pick(grid->columnCount()));
+        const std::unique_ptr<QMimeData> seat(grid->mimeData({from}));
+        if (seat)
+            grid->dropMimeData(seat.get(), Qt::MoveAction, -1, -1, onto);
+    }
+
     // One of the commands an organiser changes a contest with, chosen and
     // filled in at random.
     void RandomCommand(std::mt19937& random)
     {
         const auto pick = [&](int below) { return std::uniform_int_distribution<int>(0, below - 1)(random); };
         const auto selectSomeone = [&] { window.PilotList().SetCurSel(pick(window.PilotList().GetCount())); };
-        switch (pick(6)) {
+        switch (pick(7)) {
         case 0:
             if (window.GetResult().completed && window.GetResult().rounds > 1)
                 host.AnswerQuestion(IDNO);  // to the list only, no late entry
@@ -100,6 +119,9 @@ protected:
                 user.PressOk();
             });
             Choose(ID_CONTEST_DETAILS);
+            break;
+        case 5:
+            DragInTheHeatGrid(pick);
             break;
         default:
             DialogDriver(window).Type(IDC_HEATS, QString::number(1 + pick(10)));
