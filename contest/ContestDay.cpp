@@ -24,6 +24,23 @@ ContestDayChange Retimed(Contest changed, int fromRound)
     return {std::move(changed), {}};
 }
 
+// The contest with the pilot on both lists, marked late from fromRound, not
+// seated yet.
+Contest WithLatePilot(const Contest& contest, const PilotRecord& pilot, int fromRound)
+{
+    Contest changed = contest;
+    PilotRecord entered = pilot;
+    entered.lastName = entered.lastName.trimmed();
+    entered.firstName = entered.firstName.trimmed();
+    entered.withdrawnFromRound = 0;
+    entered.lateFromRound = fromRound > 1 ? fromRound : 0;
+    entered.index = int(changed.result.pilots.size());
+    changed.result.pilots.push_back(entered);
+    entered.index = int(changed.pilots.size());
+    changed.pilots.push_back(entered);
+    return changed;
+}
+
 // The first reason the contest cannot take a change in these rounds and of
 // these pilots; nothing when it can.
 std::optional<QString> ScheduleRefusal(const Contest& contest, int round, std::initializer_list<int> pilots)
@@ -130,19 +147,29 @@ ContestDayChange EnterLatePilot(const Contest& contest, const PilotRecord& pilot
 {
     if (std::optional<QString> refusal = LateEntryRefusal(contest, pilot, fromRound))
         return Refuse(*refusal);
-    Contest changed = contest;
-    PilotRecord entered = pilot;
-    entered.lastName = entered.lastName.trimmed();
-    entered.firstName = entered.firstName.trimmed();
-    entered.withdrawnFromRound = 0;
-    entered.lateFromRound = fromRound > 1 ? fromRound : 0;
-    entered.index = int(changed.result.pilots.size());
-    changed.result.pilots.push_back(entered);
-    entered.index = int(changed.pilots.size());
-    changed.pilots.push_back(entered);
+    Contest changed = WithLatePilot(contest, pilot, fromRound);
     if (std::optional<QString> refusal = SeatFromRound(changed, int(changed.result.pilots.size()) - 1, fromRound))
         return Refuse(*refusal);
     return Retimed(std::move(changed), fromRound);
+}
+
+std::optional<UnseatedLateEntry> LateEntryWithoutAHeat(const Contest& contest, const PilotRecord& pilot, int fromRound)
+{
+    if (LateEntryRefusal(contest, pilot, fromRound))
+        return std::nullopt;
+    UnseatedLateEntry entry{WithLatePilot(contest, pilot, fromRound)};
+    const int position = int(entry.contest.result.pilots.size()) - 1;
+    if (!SeatFromRound(entry.contest, position, fromRound))
+        return std::nullopt;
+    entry.round = std::max(fromRound, 1);
+    while (HeatOfPilot(entry.contest, entry.round - 1, position))
+        ++entry.round;
+    // The rounds the pilot was seated in are timed afresh; the redraw times the rest.
+    ContestDayChange timed = Retimed(std::move(entry.contest), fromRound);
+    if (!timed.contest)
+        return std::nullopt;
+    entry.contest = std::move(*timed.contest);
+    return entry;
 }
 
 std::optional<QString> SeatFromRound(Contest& contest, int pilot, int fromRound)

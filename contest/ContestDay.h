@@ -36,6 +36,17 @@ ContestDayChange WithdrawPilot(const Contest& contest, int pilot, int fromRound)
 // small). Refused when some round has no such heat.
 ContestDayChange EnterLatePilot(const Contest& contest, const PilotRecord& pilot, int fromRound);
 
+// A late entry refused because some round has no heat for the pilot: the
+// contest with the pilot listed and seated (and timed) in the rounds before
+// that one, and that round, counted from 1, from which a redraw with the
+// pilot among the pilots seats them. Nothing when the entry is taken or
+// refused for another reason.
+struct UnseatedLateEntry {
+    Contest contest;
+    int round = 0;
+};
+std::optional<UnseatedLateEntry> LateEntryWithoutAHeat(const Contest& contest, const PilotRecord& pilot, int fromRound);
+
 // The two pilots of round `round` trade heats.
 ContestDayChange SwapPilots(const Contest& contest, int round, int one, int other);
 

@@ -26,36 +26,6 @@ PilotRecord AskedPilot(const CLateEntryDlg& dialog)
     return pilot;
 }
 
-// A late entry refused because a round has no heat for the pilot: the contest
-// with the pilot listed and seated in the rounds before that one, and the
-// round, from 1, to draw again from.
-struct RoundWithoutAPlace {
-    Contest contest;
-    int round = 0;
-};
-
-// The pilot is listed and seated here as EnterLatePilot does it. The entry
-// can also be refused before any seating (a name on the lists already, the
-// lists full); only a refusal of the seating names the same reason as this
-// seating gives, and only that one a redraw can mend.
-std::optional<RoundWithoutAPlace> RoundThatRefused(const Contest& contest, PilotRecord pilot, int fromRound,
-                                                   const QString& refusal)
-{
-    RoundWithoutAPlace partly{contest};
-    pilot.lateFromRound = fromRound;
-    pilot.index = int(partly.contest.result.pilots.size());
-    partly.contest.result.pilots.push_back(pilot);
-    pilot.index = int(partly.contest.pilots.size());
-    partly.contest.pilots.push_back(pilot);
-    const int position = int(partly.contest.result.pilots.size()) - 1;
-    if (SeatFromRound(partly.contest, position, fromRound) != refusal)
-        return std::nullopt;
-    partly.round = fromRound;
-    while (HeatOfPilot(partly.contest, partly.round - 1, position))
-        ++partly.round;
-    return partly;
-}
-
 }  // namespace
 
 CommandOutcome CRaceDlg::EnterLatePilotCommand()
@@ -74,7 +44,7 @@ CommandOutcome CRaceDlg::EnterLatePilotCommand()
     const ContestDayChange change = EnterLatePilot(m_contest, pilot, dialog.m_fromRound);
     if (change.contest)
         return TakeContestDayChange(change);
-    const std::optional<RoundWithoutAPlace> full = RoundThatRefused(m_contest, pilot, dialog.m_fromRound, change.reason);
+    const std::optional<UnseatedLateEntry> full = LateEntryWithoutAHeat(m_contest, pilot, dialog.m_fromRound);
     if (!full)
         return CommandOutcome::Refused(change.reason);
     if (Host().ShowMessage(tr("%1\nDraw the rounds from %2 on again with %3 among the pilots? The rounds before "

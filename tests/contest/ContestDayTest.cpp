@@ -182,6 +182,27 @@ TEST(ContestDay, ALateEntryTakesTheSmallestHeatWithoutAChannelMate)
     EXPECT_EQ(HeatMembers(*EnterLatePilot(otherGone, {0, "Petr", "Late", 60}, 2).contest, 1, 1), (std::vector<int>{2, 4}));
 }
 
+// A late entry that a later round cannot seat names that round, the pilot
+// seated in the rounds before it; an entry taken, or refused for another
+// reason, gives nothing.
+TEST(ContestDay, ALateEntryWithoutAHeatNamesTheRoundAndSeatsTheRoundsBeforeIt)
+{
+    // Pilot2 (35) gone from round 1, Ida (35) late from round 2: round 1 has
+    // a place for a third pilot on 35, round 2 has none.
+    const Contest gone = *WithdrawPilot(TwoHeats(), 2, 1).contest;
+    const Contest before = *EnterLatePilot(gone, {0, "Ida", "Late", 35}, 2).contest;
+    const PilotRecord eva{0, "Eva", "Late", 35};
+    ASSERT_FALSE(EnterLatePilot(before, eva, 1).contest);
+    const std::optional<UnseatedLateEntry> entry = LateEntryWithoutAHeat(before, eva, 1);
+    ASSERT_TRUE(entry);
+    EXPECT_EQ(entry->round, 2);
+    EXPECT_EQ(HeatMembers(entry->contest, 0, 1), (std::vector<int>{3, 5}));
+    EXPECT_EQ(HeatMembers(entry->contest, 1, 1), HeatMembers(before, 1, 1));
+    EXPECT_EQ(entry->contest.pilots.back().lastName + entry->contest.result.pilots.back().firstName, QStringLiteral("LateEva"));
+    EXPECT_FALSE(LateEntryWithoutAHeat(before, {0, "Eva", "Late", 60}, 1));
+    EXPECT_FALSE(LateEntryWithoutAHeat(before, {0, "Jan", "Pilot0", 60}, 1));
+}
+
 TEST(ContestDay, EvenOutMovesAsFewPilotsAsTheHeatSizesNeed)
 {
     for (unsigned seed = 1; seed <= 20; ++seed) {
