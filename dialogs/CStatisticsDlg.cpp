@@ -155,8 +155,8 @@ QString StatisticsFiguresText(const DrawStatistics& statistics)
         .arg(bound.allowedPairs)
         .arg(bound.least.neverMet)
            + u'\n'
-           + QCoreApplication::translate("CStatisticsDlg", "Dvojice, které se potkat nesmějí (stejná frekvence nebo "
-                                                           "tým), se nepočítají: %1.")
+           + QCoreApplication::translate("CStatisticsDlg", "Dvojice, které se potkat nesmějí nebo nemohou (stejná "
+                                                           "frekvence nebo tým, žádné společné kolo), se nepočítají: %1.")
                  .arg(statistics.forbiddenPairs);
 }
 

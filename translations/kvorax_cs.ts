@@ -418,8 +418,8 @@ Dvojice, které se nepotkaly: %5 z %6 (mez: nejméně %7)
 Meze platí pro velikosti heatů tohoto výsledku; ne každou lze dosáhnout.</translation>
     </message>
     <message>
-        <source>Dvojice, které se potkat nesmějí (stejná frekvence nebo tým), se nepočítají: %1.</source>
-        <translation>Dvojice, které se potkat nesmějí (stejná frekvence nebo tým), se nepočítají: %1.</translation>
+        <source>Dvojice, které se potkat nesmějí nebo nemohou (stejná frekvence nebo tým, žádné společné kolo), se nepočítají: %1.</source>
+        <translation>Dvojice, které se potkat nesmějí nebo nemohou (stejná frekvence nebo tým, žádné společné kolo), se nepočítají: %1.</translation>
     </message>
 </context>
 <context>

@@ -416,8 +416,8 @@ Pairs that never met: %5 of %6 (bound: at least %7)
 The bounds hold for the heat sizes of this result; not every one can be reached.</translation>
     </message>
     <message>
-        <source>Dvojice, které se potkat nesmějí (stejná frekvence nebo tým), se nepočítají: %1.</source>
-        <translation>Pairs that may not meet (same channel or team) are not counted: %1.</translation>
+        <source>Dvojice, které se potkat nesmějí nebo nemohou (stejná frekvence nebo tým, žádné společné kolo), se nepočítají: %1.</source>
+        <translation>Pairs that may not or cannot meet (same channel or team, no round flown together) are not counted: %1.</translation>
     </message>
 </context>
 <context>
