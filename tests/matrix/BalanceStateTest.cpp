@@ -15,7 +15,7 @@ namespace {
 
 // A random club seated round by round by dealing a shuffled, channel-grouped
 // list round the heats, the legal start the balanced draw falls back on.
-BalanceState RandomClub(std::mt19937& engine)
+BalanceState RandomClub(std::mt19937& engine, int teamPairs = 0)
 {
     auto between = [&engine](int low, int high) { return std::uniform_int_distribution<int>(low, high)(engine); };
     const int pilots = between(4, 60);
@@ -31,6 +31,9 @@ BalanceState RandomClub(std::mt19937& engine)
             channel = channelCount + (&channel - channels.data());  // its own channel
     const int rounds = between(1, 6);
     BalanceState state(channels, rounds, EvenHeatSizes(pilots, {rounds, heats, perHeat}));
+    for (int pair = 0; pair < teamPairs; ++pair)
+        if (const int one = between(0, pilots - 1), other = between(0, pilots - 1); one != other)
+            state.Forbid(one, other);
     std::vector<int> order(pilots);
     std::iota(order.begin(), order.end(), 0);
     for (int round = 0; round < rounds; ++round) {
@@ -86,7 +89,65 @@ std::optional<RandomSwap> PickSwap(std::mt19937& engine, const BalanceState& sta
     return swap;
 }
 
+// PartnerFor worked out by walking both heats, to check the state's own
+// bookkeeping of who sits with whom it may not meet.
+int PartnerByWalking(const BalanceState& state, int round, int pilot, int heat, int seat)
+{
+    const int fromHeat = state.HeatOf(round, pilot);
+    if (heat == fromHeat)
+        return -1;
+    std::vector<int> mates;
+    for (int member : state.Members(round, heat))
+        if (state.IsForbidden(pilot, member))
+            mates.push_back(member);
+    if (mates.size() >= 2)
+        return -1;
+    const int other = mates.empty() ? state.Members(round, heat)[seat] : mates.front();
+    for (int member : state.Members(round, fromHeat))
+        if (member != pilot && state.IsForbidden(other, member))
+            return -1;
+    if (state.BreaksBackToBack(round, pilot, heat) || state.BreaksBackToBack(round, other, fromHeat))
+        return -1;
+    return other;
+}
+
 }  // namespace
+
+// The legal partners and open seats, kept up to date swap after swap, against
+// a walk of the heats, in clubs with team mates beside the channel mates.
+TEST(BalanceState, LegalPartnersFollowEverySwap)
+{
+    std::mt19937 engine(1207);
+    int moves = 0;
+    for (int club = 0; club < 40; ++club) {
+        BalanceState state = RandomClub(engine, int(engine() % 40));
+        if (state.Heats() < 2)
+            continue;
+        for (int attempt = 0; attempt < 30; ++attempt) {
+            const int round = int(engine() % state.Rounds());
+            for (int pilot = 0; pilot < state.Pilots(); ++pilot)
+                for (int heat = 0; heat < state.Heats(); ++heat) {
+                    std::uint32_t open = 0;
+                    for (int seat = 0; seat < state.HeatSize(heat); ++seat) {
+                        ASSERT_EQ(state.PartnerFor(round, pilot, heat, seat),
+                                  PartnerByWalking(state, round, pilot, heat, seat))
+                            << "club " << club << ", move " << attempt;
+                        const int member = state.Members(round, heat)[seat];
+                        const auto others = state.Members(round, state.HeatOf(round, pilot));
+                        open |= std::uint32_t(std::none_of(others.begin(), others.end(), [&](int other) {
+                                    return state.IsForbidden(member, other);
+                                })) << seat;
+                    }
+                    ASSERT_EQ(state.OpenSeats(round, heat, state.HeatOf(round, pilot)), open) << "club " << club;
+                }
+            if (const auto swap = PickSwap(engine, state)) {
+                state.Swap(swap->round, swap->pilot, swap->other);
+                ++moves;
+            }
+        }
+    }
+    EXPECT_GT(moves, 300);
+}
 
 TEST(BalanceState, SwapFiguresMatchARecountAfterEveryMove)
 {
