@@ -22,7 +22,8 @@ public:
     virtual bool StopRequested() { return false; }
 };
 
-// The search's bookkeeping: the steps spent (one step is one move looked at),
+// The search's bookkeeping: the steps spent (one step is one move looked at,
+// or for tabu search a few heats looked at that held no legal move),
 // the best seating so far and when to end. The best seating is copied only
 // when a move leaves it, so improving moves cost nothing extra.
 class SearchProgress {

@@ -13,6 +13,7 @@ BalanceState::BalanceState(std::vector<int> channels, int rounds, std::vector<in
     m_seatsPerHeat = m_sizes.empty() ? 0 : *std::max_element(m_sizes.begin(), m_sizes.end());
     m_hasMates.assign(m_pilots, 0);
     m_forbidden.assign(size_t(m_pilots) * m_pilots, 0);
+    m_mates.resize(m_pilots);
     for (int one = 0; one < m_pilots; ++one)
         for (int other = one + 1; other < m_pilots; ++other)
             if (m_channels[one] == m_channels[other])
@@ -26,6 +27,9 @@ BalanceState::BalanceState(std::vector<int> channels, int rounds, std::vector<in
     m_seatOf.assign(m_heatOf.size(), -1);
     m_members.assign(size_t(m_rounds) * Heats() * m_seatsPerHeat, -1);
     m_filled.assign(size_t(m_rounds) * Heats(), 0);
+    m_matesIn.assign(size_t(m_rounds) * m_pilots * Heats(), 0);
+    m_open.assign(size_t(m_rounds) * Heats() * Heats(), 0);
+    assert(m_seatsPerHeat <= 32);
     for (int round = 0; round < m_rounds; ++round)
         std::copy(m_sizes.begin(), m_sizes.end(), m_filled.begin() + ptrdiff_t(round) * Heats());
     m_counts.assign(size_t(m_pilots) * m_pilots, 0);
@@ -43,6 +47,8 @@ void BalanceState::Forbid(int one, int other)
     forbidden = 1;
     m_forbidden[size_t(other) * m_pilots + one] = 1;
     m_hasMates[one] = m_hasMates[other] = 1;
+    m_mates[one].push_back(other);
+    m_mates[other].push_back(one);
     ++m_matePairs;
     m_figures.neverMet = m_pilots * (m_pilots - 1) / 2 - m_matePairs;
 }
@@ -73,6 +79,26 @@ void BalanceState::ClearRound(int round)
     for (int heat = 0; heat < Heats(); ++heat)
         for (int seat = 0; seat < m_sizes[heat]; ++seat)
             m_members[Seat(round, heat, seat)] = -1;
+    std::fill_n(m_matesIn.begin() + ptrdiff_t(Slot(round, 0, 0)), size_t(m_pilots) * Heats(), 0);
+    std::fill_n(m_open.begin() + ptrdiff_t(OpenIndex(round, 0, 0)), size_t(Heats()) * Heats(), 0);
+}
+
+// The pilot joins (change +1) or leaves (-1) the heat: its mates count it there.
+void BalanceState::CountMates(int round, int pilot, int heat, int change)
+{
+    for (int mate : m_mates[pilot])
+        m_matesIn[Slot(round, mate, heat)] += change;
+}
+
+// The pilot's seat is open towards each heat holding none of its mates.
+void BalanceState::MarkOpenSeat(int round, int pilot)
+{
+    const int heat = HeatOf(round, pilot);
+    const std::uint32_t bit = std::uint32_t(1) << m_seatOf[Index(round, pilot)];
+    for (int toHeat = 0; toHeat < Heats(); ++toHeat) {
+        std::uint32_t& open = m_open[OpenIndex(round, heat, toHeat)];
+        open = m_matesIn[Slot(round, pilot, toHeat)] == 0 ? open | bit : open & ~bit;
+    }
 }
 
 // A kept round holds no seats: the search never looks into its heats, which
@@ -104,9 +130,12 @@ void BalanceState::SeatRound(int round, std::span<const int> heatOf)
         for (int seat = 0; seat < filled[heat]; ++seat)
             AddMeeting(pilot, m_members[Seat(round, heat, seat)], +1);
         m_members[Seat(round, heat, filled[heat])] = pilot;
+        CountMates(round, pilot, heat, +1);
         m_heatOf[Index(round, pilot)] = heat;
         m_seatOf[Index(round, pilot)] = filled[heat]++;
     }
+    for (int pilot = 0; pilot < m_pilots; ++pilot)
+        MarkOpenSeat(round, pilot);
 }
 
 bool BalanceState::IsSeated() const
@@ -180,16 +209,24 @@ void BalanceState::Swap(int round, int one, int other)
     const size_t otherAt = Index(round, other);
     m_members[Seat(round, oneHeat, m_seatOf[oneAt])] = other;
     m_members[Seat(round, otherHeat, m_seatOf[otherAt])] = one;
+    CountMates(round, one, oneHeat, -1);
+    CountMates(round, one, otherHeat, +1);
+    CountMates(round, other, otherHeat, -1);
+    CountMates(round, other, oneHeat, +1);
     std::swap(m_seatOf[oneAt], m_seatOf[otherAt]);
     std::swap(m_heatOf[oneAt], m_heatOf[otherAt]);
+    // The two seats changed hands, and the mates of both count other heats.
+    for (int moved : {one, other}) {
+        MarkOpenSeat(round, moved);
+        for (int mate : m_mates[moved])
+            MarkOpenSeat(round, mate);
+    }
 }
 
 bool BalanceState::HeatHoldsForbidden(int round, int heat, int pilot, int except) const
 {
-    for (int other : Members(round, heat))
-        if (other != except && IsForbidden(pilot, other))
-            return true;
-    return false;
+    const bool exceptCounts = HeatOf(round, except) == heat && IsForbidden(pilot, except);
+    return m_matesIn[Slot(round, pilot, heat)] > int(exceptCounts);
 }
 
 int BalanceState::PartnerFor(int round, int pilot, int heat, int seat) const
@@ -197,16 +234,12 @@ int BalanceState::PartnerFor(int round, int pilot, int heat, int seat) const
     const int fromHeat = HeatOf(round, pilot);
     if (heat == fromHeat)
         return -1;
-    int other = -1;
-    if (HasMates(pilot))
-        for (int mate : Members(round, heat))
-            if (IsForbidden(pilot, mate)) {
-                if (other >= 0)
-                    return -1;  // no single swap parts the pilot from both
-                other = mate;
-            }
-    if (other < 0)
-        other = m_members[Seat(round, heat, seat)];
+    const int mates = m_matesIn[Slot(round, pilot, heat)];
+    if (mates >= 2)
+        return -1;  // no single swap parts the pilot from both
+    const int other = mates == 0 ? m_members[Seat(round, heat, seat)]
+                                 : *std::find_if(m_mates[pilot].begin(), m_mates[pilot].end(),
+                                                 [&](int mate) { return HeatOf(round, mate) == heat; });
     if (HasMates(other) && HeatHoldsForbidden(round, fromHeat, other, pilot))
         return -1;
     if (BreaksBackToBack(round, pilot, heat) || BreaksBackToBack(round, other, fromHeat))
@@ -220,15 +253,6 @@ bool BalanceState::BreaksBackToBackBeside(int round, int pilot, int heat) const
     if (heat == 0 && round > 0 && HeatOf(round - 1, pilot) == last)
         return true;
     return heat == last && round + 1 < m_rounds && HeatOf(round + 1, pilot) == 0;
-}
-
-int BalanceState::MatesIn(int round, int pilot, int heat) const
-{
-    int mates = 0;
-    for (int other : Members(round, heat))
-        if (IsForbidden(pilot, other) && ++mates == 2)
-            break;
-    return mates;
 }
 
 MeetingFigures BalanceState::RecountFigures() const

@@ -3,6 +3,7 @@
 
 #include "matrix/MeetingFigures.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <span>
 #include <vector>
@@ -80,7 +81,12 @@ public:
     int PartnerFor(int round, int pilot, int heat, int seat) const;
 
     // How many pilots of the heat the pilot may not meet, counting at most two.
-    int MatesIn(int round, int pilot, int heat) const;
+    int MatesIn(int round, int pilot, int heat) const { return std::min(2, m_matesIn[Slot(round, pilot, heat)]); }
+    // The seats of `heat` in the round (bit per seat) whose pilots have no
+    // one in `toHeat` they may not meet: for a pilot with no mate in `heat`,
+    // the only seats PartnerFor may give it there. Where most pilots have
+    // mates most seats are closed, and a search walks only the open ones.
+    std::uint32_t OpenSeats(int round, int heat, int toHeat) const { return m_open[OpenIndex(round, heat, toHeat)]; }
 
     // The figures counted afresh from the seating, for checking.
     MeetingFigures RecountFigures() const;
@@ -93,7 +99,11 @@ public:
 private:
     size_t Index(int round, int pilot) const { return size_t(round) * m_pilots + pilot; }
     size_t Seat(int round, int heat, int seat) const { return (size_t(round) * Heats() + heat) * m_seatsPerHeat + seat; }
+    size_t Slot(int round, int pilot, int heat) const { return Index(round, pilot) * Heats() + heat; }
     bool HeatHoldsForbidden(int round, int heat, int pilot, int except) const;
+    void CountMates(int round, int pilot, int heat, int change);
+    size_t OpenIndex(int round, int heat, int toHeat) const { return (size_t(round) * Heats() + heat) * Heats() + toHeat; }
+    void MarkOpenSeat(int round, int pilot);
     bool BreaksBackToBackBeside(int round, int pilot, int heat) const;
     void AddMeeting(int one, int other, int change);
     void ClearRound(int round);
@@ -106,6 +116,13 @@ private:
     std::vector<int> m_channels;
     std::vector<char> m_hasMates;
     std::vector<char> m_forbidden;  // per pair, both halves
+    std::vector<std::vector<int>> m_mates;  // per pilot: whom it may not meet
+    // Per round, pilot and heat of a seated round: how many of the heat's
+    // pilots the pilot may not meet. Kept up to date by every seating and
+    // swap, so that a swap's legality is a few look-ups, not a walk of both
+    // heats (most swaps are illegal where most pilots have mates).
+    std::vector<int> m_matesIn;
+    std::vector<std::uint32_t> m_open;  // per round, heat and other heat: OpenSeats
     std::vector<char> m_kept;       // per round
     std::vector<char> m_asFlown;    // per round: seated by SeatKeptRound
     std::vector<int> m_freeRounds;

@@ -15,6 +15,7 @@
 #include "matrix/SearchRandom.h"
 
 #include <algorithm>
+#include <bit>
 #include <numeric>
 
 namespace {
@@ -22,6 +23,11 @@ namespace {
 constexpr int kAllPilotsUpTo = 40;
 constexpr int kSampledPilots = 12;
 constexpr int kShakeSwaps = 6;
+// A heat looked at for a pilot without a legal swap there costs about an
+// eighth of a swap weighed; every eighth such look spends a step, so that
+// the budget bounds the time where most swaps are illegal (many channel and
+// team mates) and stays what it was where most are legal.
+constexpr int kEmptyLooksPerStep = 8;
 // A moved pilot may not go back to the heat it left until a tenure has
 // passed: one iteration per this many pilots, plus up to three times that at
 // random, counted from the iteration that moved it. With the least tenure a
@@ -140,24 +146,33 @@ private:
         chosen = {round, one, other, after, chosen.ties};
     }
 
+    bool ConsiderSwap(int round, int pilot, int heat, int seat, TabuMove& chosen)
+    {
+        const int other = m_state.PartnerFor(round, pilot, heat, seat);
+        if (other < 0)
+            return false;
+        Consider(round, pilot, other, chosen);
+        return true;
+    }
+
     void ConsiderMovesOf(int round, int pilot, TabuMove& chosen)
     {
+        const int fromHeat = m_state.HeatOf(round, pilot);
         for (int heat = 0; heat < m_state.Heats(); ++heat) {
-            // A heat holding a mate of the pilot has that mate as its only
-            // partner whatever the seat, and one holding two has none: the
-            // seats need no look each (a field of many channel and team
-            // mates would spend most of its time there).
-            const int mates = m_state.HasMates(pilot) ? m_state.MatesIn(round, pilot, heat) : 0;
-            if (mates >= 2)
+            if (heat == fromHeat)
                 continue;
-            for (int seat = 0; seat < (mates == 1 ? 1 : m_state.HeatSize(heat)); ++seat) {
-                const int other = m_state.PartnerFor(round, pilot, heat, seat);
-                if (other < 0)
-                    continue;
-                Consider(round, pilot, other, chosen);
-                if (m_state.IsForbidden(pilot, other))
-                    break;  // the mate is this heat's only partner
-            }
+            // A heat holding a mate of the pilot has that mate as its only
+            // partner whatever the seat (one look, seat 0), and one holding
+            // two has none; in any other only the seats open to the pilot's
+            // heat can be legal (a field of many channel and team mates
+            // would otherwise spend most of its time on illegal swaps).
+            const int mates = m_state.MatesIn(round, pilot, heat);
+            const std::uint32_t seats = mates >= 2 ? 0 : mates == 1 ? 1 : m_state.OpenSeats(round, heat, fromHeat);
+            bool weighed = false;
+            for (std::uint32_t left = seats; left != 0; left &= left - 1)
+                weighed = ConsiderSwap(round, pilot, heat, std::countr_zero(left), chosen) || weighed;
+            if (!weighed && ++m_emptyLooks % kEmptyLooksPerStep == 0)
+                m_progress.CountStep();
         }
     }
 
@@ -241,6 +256,7 @@ private:
     int m_evenTop;
     MeetingSums m_sums;
     std::int64_t m_iteration = 0;
+    std::int64_t m_emptyLooks = 0;
 };
 
 }  // namespace

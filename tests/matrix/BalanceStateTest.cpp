@@ -15,7 +15,7 @@ namespace {
 
 // A random club seated round by round by dealing a shuffled, channel-grouped
 // list round the heats, the legal start the balanced draw falls back on.
-BalanceState RandomClub(std::mt19937& engine)
+BalanceState RandomClub(std::mt19937& engine, int teamPairs = 0)
 {
     auto between = [&engine](int low, int high) { return std::uniform_int_distribution<int>(low, high)(engine); };
     const int pilots = between(4, 60);
@@ -31,6 +31,9 @@ BalanceState RandomClub(std::mt19937& engine)
             channel = channelCount + (&channel - channels.data());  // its own channel
     const int rounds = between(1, 6);
     BalanceState state(channels, rounds, EvenHeatSizes(pilots, {rounds, heats, perHeat}));
+    for (int pair = 0; pair < teamPairs; ++pair)
+        if (const int one = between(0, pilots - 1), other = between(0, pilots - 1); one != other)
+            state.Forbid(one, other);
     std::vector<int> order(pilots);
     std::iota(order.begin(), order.end(), 0);
     for (int round = 0; round < rounds; ++round) {
@@ -86,7 +89,47 @@ std::optional<RandomSwap> PickSwap(std::mt19937& engine, const BalanceState& sta
     return swap;
 }
 
+// PartnerFor worked out by walking both heats (no back-to-back rule).
+int PartnerByWalking(const BalanceState& state, int round, int pilot, int heat, int seat)
+{
+    auto matesIn = [&](int one, int inHeat, int except) {
+        std::vector<int> mates;
+        for (int member : state.Members(round, inHeat))
+            if (member != except && state.IsForbidden(one, member))
+                mates.push_back(member);
+        return mates;
+    };
+    const std::vector<int> mates = matesIn(pilot, heat, -1);
+    const int other = mates.empty() ? state.Members(round, heat)[seat] : mates.front();
+    const int fromHeat = state.HeatOf(round, pilot);
+    return heat != fromHeat && mates.size() < 2 && matesIn(other, fromHeat, pilot).empty() ? other : -1;
+}
+
 }  // namespace
+
+// The partners and open seats the state keeps up to date swap after swap,
+// against a walk of the heats, in clubs with team mates beside channel mates.
+TEST(BalanceState, LegalPartnersFollowEverySwap)
+{
+    std::mt19937 engine(1207);
+    for (int club = 0; club < 40; ++club) {
+        BalanceState state = RandomClub(engine, int(engine() % 40));
+        for (int move = 0; move < 30 && state.Heats() >= 2; ++move) {
+            const int round = int(engine() % state.Rounds());
+            for (int pilot = 0; pilot < state.Pilots(); ++pilot)
+                for (int heat = 0; heat < state.Heats(); ++heat)
+                    for (int seat = 0; seat < state.HeatSize(heat); ++seat) {
+                        const int partner = state.PartnerFor(round, pilot, heat, seat);
+                        ASSERT_EQ(partner, PartnerByWalking(state, round, pilot, heat, seat)) << "club " << club;
+                        const bool open = (state.OpenSeats(round, heat, state.HeatOf(round, pilot)) >> seat) & 1;
+                        if (heat != state.HeatOf(round, pilot) && state.MatesIn(round, pilot, heat) == 0)
+                            ASSERT_EQ(open, partner >= 0) << "club " << club;
+                    }
+            if (const auto swap = PickSwap(engine, state))
+                state.Swap(swap->round, swap->pilot, swap->other);
+        }
+    }
+}
 
 TEST(BalanceState, SwapFiguresMatchARecountAfterEveryMove)
 {
