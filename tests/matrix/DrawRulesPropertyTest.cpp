@@ -12,6 +12,7 @@
 #include "matrix/SeededRandom.h"
 #include "matrix/Timekeepers.h"
 #include "roster/PilotMates.h"
+#include "TimekeepingSpread.h"
 
 #include <QStringList>
 #include <gtest/gtest.h>
@@ -136,6 +137,49 @@ DrawRefusal CountedRefusal(const RuleCase& rule)
     return DrawRefusal::None;
 }
 
+constexpr size_t kCountedPilots = 12;
+
+std::string SpreadAboveTheLeast(const CalculationResult& result, int firstRound, const Matrix& timekeepers)
+{
+    const TimekeepingCount count(result, firstRound);
+    const int spread = count.SpreadOf(timekeepers, result, firstRound), least = count.LeastSpread();
+    if (spread <= least)
+        return {};
+    return "timekeeping spread " + std::to_string(spread) + " where " + std::to_string(least) + " fits, "
+           + std::to_string(result.pilots.size()) + " pilots in " + std::to_string(result.rounds) + " rounds of "
+           + std::to_string(HeatsFilled(result, 0)) + " heats of " + std::to_string(HeatSize(result.matrix, 0, 0))
+           + " to " + std::to_string(HeatSize(result.matrix, 0, HeatsFilled(result, 0) - 1));
+}
+
+// A pilot withdrawn from some round on: the rounds before keep their
+// timekeepers, the pilot times nothing after, and the rest share the timing
+// as evenly as counting allows; nobody to time some pilot is the only refusal.
+std::string WithdrawnAndRetimed(CalculationResult result, unsigned seed)
+{
+    const int pilot = int(seed % result.pilots.size()), from = int(seed / 7 % unsigned(result.rounds));
+    result.pilots[size_t(pilot)].withdrawnFromRound = from + 1;
+    for (int round = from; round < result.rounds; ++round)
+        for (int heat = 0; heat < result.heats; ++heat)
+            for (int slot = 0; slot < kSlotsPerHeat; ++slot)
+                if (result.matrix.At(round, heat, slot) == pilot)
+                    result.matrix.Set(round, heat, slot, kEmptySlot);
+    const std::optional<Matrix> retimed = ReassignTimekeepers(result, from, seed);
+    const TimekeepingCount count(result, from);
+    if (!retimed)
+        return std::count(count.jobs.begin(), count.jobs.end(), 0u) > 0 ? "" : "retiming refused after a withdrawal";
+    for (int round = 0; round < result.rounds; ++round)
+        for (int heat = 0; heat < result.heats; ++heat)
+            for (int slot = 0; slot < kSlotsPerHeat; ++slot) {
+                const int keeper = retimed->At(round, heat, slot);
+                if (round < from ? keeper != result.timekeepers.At(round, heat, slot)
+                                 : (keeper == kEmptySlot) != (result.matrix.At(round, heat, slot) == kEmptySlot)
+                                       || (keeper != kEmptySlot && !MayTime(result, round, heat, keeper)))
+                    return "after a withdrawal round " + std::to_string(round + 1) + " heat "
+                           + std::to_string(heat + 1) + " is timed wrongly";
+            }
+    return SpreadAboveTheLeast(result, from, *retimed);
+}
+
 // Every pilot of every heat timed by a pilot who may time it, and nobody
 // timing more than one pilot more than another over the contest.
 std::string BrokenTimekeeping(const RuleCase& rule, const Matrix& matrix, bool* teamMateTimed = nullptr)
@@ -168,7 +212,10 @@ std::string BrokenTimekeeping(const RuleCase& rule, const Matrix& matrix, bool* 
                     *teamMateTimed = true;
             }
     // Heats of one size can always share the timing evenly (each heat timed
-    // by another, in a ring); uneven heats may force some to time more.
+    // by another, in a ring); uneven heats may force some to time more, but
+    // never more than counting proves they must.
+    if (rule.roster.size() <= kCountedPilots)
+        return SpreadAboveTheLeast(result, 0, result.timekeepers) + WithdrawnAndRetimed(result, rule.seed);
     bool evenHeats = true;
     for (int round = 0; round < result.rounds; ++round)
         for (int heat = 1; heat < HeatsFilled(result, round); ++heat)
