@@ -12,7 +12,6 @@
 #include "matrix/SeededRandom.h"
 #include "matrix/Timekeepers.h"
 #include "roster/PilotMates.h"
-#include "TimekeepingSpread.h"
 
 #include <QStringList>
 #include <gtest/gtest.h>
@@ -139,21 +138,65 @@ DrawRefusal CountedRefusal(const RuleCase& rule)
 
 constexpr size_t kCountedPilots = 12;
 
-std::string SpreadAboveTheLeast(const CalculationResult& result, int firstRound, const Matrix& timekeepers)
+// Whether the rounds from `first` on are timed with no wider spread over the
+// pilots able to time (their jobs of the rounds before counted) than the
+// least one counting allows. Shares of least..least+spread fit exactly when
+// no set of pilots has more jobs only they may time than room, nor fewer
+// jobs any of them may time than their least shares ask.
+std::string SpreadAboveTheLeast(const CalculationResult& result, int first, const Matrix& timekeepers)
 {
-    const TimekeepingCount count(result, firstRound);
-    const int spread = count.SpreadOf(timekeepers, result, firstRound), least = count.LeastSpread();
-    if (spread <= least)
-        return {};
-    return "timekeeping spread " + std::to_string(spread) + " where " + std::to_string(least) + " fits, "
-           + std::to_string(result.pilots.size()) + " pilots in " + std::to_string(result.rounds) + " rounds of "
-           + std::to_string(HeatsFilled(result, 0)) + " heats of " + std::to_string(HeatSize(result.matrix, 0, 0))
-           + " to " + std::to_string(HeatSize(result.matrix, 0, HeatsFilled(result, 0) - 1));
+    std::vector<int> kept(result.pilots.size(), 0), timed(result.pilots.size(), 0);
+    std::vector<unsigned> jobs;
+    unsigned able = 0;
+    for (int round = 0; round < result.rounds; ++round)
+        for (int heat = 0; heat < result.heats; ++heat)
+            for (int slot = 0; slot < kSlotsPerHeat; ++slot) {
+                if (result.matrix.At(round, heat, slot) == kEmptySlot)
+                    continue;
+                ++(round < first ? kept : timed)[size_t(timekeepers.At(round, heat, slot))];
+                unsigned may = 0;
+                for (int keeper = 0; keeper < int(result.pilots.size()) && round >= first; ++keeper)
+                    may |= unsigned(MayTime(result, round, heat, keeper)) << keeper;
+                if (round >= first)
+                    jobs.push_back(may);
+                able |= may;
+            }
+    int lowest = 1 << 30, highest = 0;
+    for (int keeper = 0; keeper < int(kept.size()); ++keeper)
+        if (able >> keeper & 1) {
+            lowest = std::min(lowest, kept[size_t(keeper)] + timed[size_t(keeper)]);
+            highest = std::max(highest, kept[size_t(keeper)] + timed[size_t(keeper)]);
+        }
+    for (int spread = 1; spread < highest - lowest; ++spread)
+        for (int least = 0; least <= highest; ++least) {
+            bool fits = true;
+            for (unsigned set = able;; set = (set - 1) & able) {
+                int share = 0, room = 0, onlyThem = 0, anyOfThem = 0;
+                for (int keeper = 0; keeper < int(kept.size()); ++keeper)
+                    if (set >> keeper & 1) {
+                        share += std::max(0, least - kept[size_t(keeper)]);
+                        room += least + spread - kept[size_t(keeper)];
+                    }
+                for (unsigned may : jobs) {
+                    onlyThem += (may & ~set) == 0;
+                    anyOfThem += (may & set) != 0;
+                }
+                fits = onlyThem <= room && anyOfThem >= share;
+                if (!fits || set == 0)
+                    break;
+            }
+            if (fits)
+                return "timekeeping spread " + std::to_string(highest - lowest) + " where " + std::to_string(spread)
+                       + " fits, " + std::to_string(result.pilots.size()) + " pilots in " + std::to_string(result.rounds)
+                       + " rounds of " + std::to_string(HeatsFilled(result, 0)) + " heats";
+        }
+    return {};
 }
 
 // A pilot withdrawn from some round on: the rounds before keep their
 // timekeepers, the pilot times nothing after, and the rest share the timing
-// as evenly as counting allows; nobody to time some pilot is the only refusal.
+// as evenly as counting allows; nobody free to time some pilot is the only
+// refusal.
 std::string WithdrawnAndRetimed(CalculationResult result, unsigned seed)
 {
     const int pilot = int(seed % result.pilots.size()), from = int(seed / 7 % unsigned(result.rounds));
@@ -163,10 +206,17 @@ std::string WithdrawnAndRetimed(CalculationResult result, unsigned seed)
             for (int slot = 0; slot < kSlotsPerHeat; ++slot)
                 if (result.matrix.At(round, heat, slot) == pilot)
                     result.matrix.Set(round, heat, slot, kEmptySlot);
+    bool nobodyFree = false;
+    for (int round = from; round < result.rounds; ++round)
+        for (int heat = 0; heat < HeatsFilled(result, round); ++heat) {
+            bool free = false;
+            for (int keeper = 0; keeper < int(result.pilots.size()); ++keeper)
+                free = free || MayTime(result, round, heat, keeper);
+            nobodyFree = nobodyFree || (!free && HeatSize(result.matrix, round, heat) > 0);
+        }
     const std::optional<Matrix> retimed = ReassignTimekeepers(result, from, seed);
-    const TimekeepingCount count(result, from);
     if (!retimed)
-        return std::count(count.jobs.begin(), count.jobs.end(), 0u) > 0 ? "" : "retiming refused after a withdrawal";
+        return nobodyFree ? "" : "retiming refused after a withdrawal";
     for (int round = 0; round < result.rounds; ++round)
         for (int heat = 0; heat < result.heats; ++heat)
             for (int slot = 0; slot < kSlotsPerHeat; ++slot) {
