@@ -15,7 +15,9 @@
 
 #include <QStringList>
 #include <gtest/gtest.h>
+#include <functional>
 #include <map>
+#include <numeric>
 #include <random>
 
 namespace {
@@ -138,29 +140,32 @@ DrawRefusal CountedRefusal(const RuleCase& rule)
 
 constexpr size_t kCountedPilots = 12;
 
-// Whether the rounds from `first` on are timed with no wider spread over the
-// pilots able to time (their jobs of the rounds before counted) than the
-// least one counting allows. Shares of least..least+spread fit exactly when
-// no set of pilots has more jobs only they may time than room, nor fewer
+// What is wrong with the timing of the rounds from `first` on: a seat timed
+// by a pilot who may not time it, a kept round retimed, or a wider spread
+// over the pilots able to time (their jobs of the rounds before counted) than
+// the least one counting allows. Shares of least..least+spread fit exactly
+// when no set of pilots has more jobs only they may time than room, nor fewer
 // jobs any of them may time than their least shares ask.
-std::string SpreadAboveTheLeast(const CalculationResult& result, int first, const Matrix& timekeepers)
+std::string Mistimed(const CalculationResult& result, int first, const Matrix& timekeepers)
 {
     std::vector<int> kept(result.pilots.size(), 0), timed(result.pilots.size(), 0);
     std::vector<unsigned> jobs;
-    unsigned able = 0;
     for (int round = 0; round < result.rounds; ++round)
         for (int heat = 0; heat < result.heats; ++heat)
             for (int slot = 0; slot < kSlotsPerHeat; ++slot) {
-                if (result.matrix.At(round, heat, slot) == kEmptySlot)
+                const int keeper = timekeepers.At(round, heat, slot);
+                if (round < first ? keeper != result.timekeepers.At(round, heat, slot)
+                                  : (keeper == kEmptySlot) != (result.matrix.At(round, heat, slot) == kEmptySlot)
+                                        || (keeper != kEmptySlot && !MayTime(result, round, heat, keeper)))
+                    return "round " + std::to_string(round + 1) + " heat " + std::to_string(heat + 1) + " mistimed";
+                if (keeper == kEmptySlot)
                     continue;
-                ++(round < first ? kept : timed)[size_t(timekeepers.At(round, heat, slot))];
-                unsigned may = 0;
-                for (int keeper = 0; keeper < int(result.pilots.size()) && round >= first; ++keeper)
-                    may |= unsigned(MayTime(result, round, heat, keeper)) << keeper;
-                if (round >= first)
-                    jobs.push_back(may);
-                able |= may;
+                ++(round < first ? kept : timed)[size_t(keeper)];
+                jobs.push_back(0);
+                for (int other = 0; other < int(result.pilots.size()) && round >= first; ++other)
+                    jobs.back() |= unsigned(MayTime(result, round, heat, other)) << other;
             }
+    const unsigned able = std::accumulate(jobs.begin(), jobs.end(), 0u, std::bit_or<>());
     int lowest = 1 << 30, highest = 0;
     for (int keeper = 0; keeper < int(kept.size()); ++keeper)
         if (able >> keeper & 1) {
@@ -168,8 +173,7 @@ std::string SpreadAboveTheLeast(const CalculationResult& result, int first, cons
             highest = std::max(highest, kept[size_t(keeper)] + timed[size_t(keeper)]);
         }
     for (int spread = 1; spread < highest - lowest; ++spread)
-        for (int least = 0; least <= highest; ++least) {
-            bool fits = true;
+        for (int least = 0; least <= highest; ++least)
             for (unsigned set = able;; set = (set - 1) & able) {
                 int share = 0, room = 0, onlyThem = 0, anyOfThem = 0;
                 for (int keeper = 0; keeper < int(kept.size()); ++keeper)
@@ -178,25 +182,20 @@ std::string SpreadAboveTheLeast(const CalculationResult& result, int first, cons
                         room += least + spread - kept[size_t(keeper)];
                     }
                 for (unsigned may : jobs) {
-                    onlyThem += (may & ~set) == 0;
+                    onlyThem += may != 0 && (may & ~set) == 0;
                     anyOfThem += (may & set) != 0;
                 }
-                fits = onlyThem <= room && anyOfThem >= share;
-                if (!fits || set == 0)
+                if (onlyThem > room || anyOfThem < share)
                     break;
+                if (set == 0)
+                    return "spread " + std::to_string(highest - lowest) + " where " + std::to_string(spread) + " fits";
             }
-            if (fits)
-                return "timekeeping spread " + std::to_string(highest - lowest) + " where " + std::to_string(spread)
-                       + " fits, " + std::to_string(result.pilots.size()) + " pilots in " + std::to_string(result.rounds)
-                       + " rounds of " + std::to_string(HeatsFilled(result, 0)) + " heats";
-        }
     return {};
 }
 
-// A pilot withdrawn from some round on: the rounds before keep their
-// timekeepers, the pilot times nothing after, and the rest share the timing
-// as evenly as counting allows; nobody free to time some pilot is the only
-// refusal.
+// A pilot withdrawn from some round on and the rounds from it retimed: the
+// rest share the timing as evenly as counting allows; nobody free to time
+// some pilot is the only refusal.
 std::string WithdrawnAndRetimed(CalculationResult result, unsigned seed)
 {
     const int pilot = int(seed % result.pilots.size()), from = int(seed / 7 % unsigned(result.rounds));
@@ -206,28 +205,17 @@ std::string WithdrawnAndRetimed(CalculationResult result, unsigned seed)
             for (int slot = 0; slot < kSlotsPerHeat; ++slot)
                 if (result.matrix.At(round, heat, slot) == pilot)
                     result.matrix.Set(round, heat, slot, kEmptySlot);
-    bool nobodyFree = false;
+    if (const std::optional<Matrix> retimed = ReassignTimekeepers(result, from, seed))
+        return Mistimed(result, from, *retimed);
     for (int round = from; round < result.rounds; ++round)
         for (int heat = 0; heat < HeatsFilled(result, round); ++heat) {
-            bool free = false;
+            int free = 0;
             for (int keeper = 0; keeper < int(result.pilots.size()); ++keeper)
-                free = free || MayTime(result, round, heat, keeper);
-            nobodyFree = nobodyFree || (!free && HeatSize(result.matrix, round, heat) > 0);
+                free += MayTime(result, round, heat, keeper);
+            if (free == 0 && HeatSize(result.matrix, round, heat) > 0)
+                return {};
         }
-    const std::optional<Matrix> retimed = ReassignTimekeepers(result, from, seed);
-    if (!retimed)
-        return nobodyFree ? "" : "retiming refused after a withdrawal";
-    for (int round = 0; round < result.rounds; ++round)
-        for (int heat = 0; heat < result.heats; ++heat)
-            for (int slot = 0; slot < kSlotsPerHeat; ++slot) {
-                const int keeper = retimed->At(round, heat, slot);
-                if (round < from ? keeper != result.timekeepers.At(round, heat, slot)
-                                 : (keeper == kEmptySlot) != (result.matrix.At(round, heat, slot) == kEmptySlot)
-                                       || (keeper != kEmptySlot && !MayTime(result, round, heat, keeper)))
-                    return "after a withdrawal round " + std::to_string(round + 1) + " heat "
-                           + std::to_string(heat + 1) + " is timed wrongly";
-            }
-    return SpreadAboveTheLeast(result, from, *retimed);
+    return "retiming refused after a withdrawal";
 }
 
 // Every pilot of every heat timed by a pilot who may time it, and nobody
@@ -265,7 +253,7 @@ std::string BrokenTimekeeping(const RuleCase& rule, const Matrix& matrix, bool* 
     // by another, in a ring); uneven heats may force some to time more, but
     // never more than counting proves they must.
     if (rule.roster.size() <= kCountedPilots)
-        return SpreadAboveTheLeast(result, 0, result.timekeepers) + WithdrawnAndRetimed(result, rule.seed);
+        return Mistimed(result, 0, result.timekeepers) + WithdrawnAndRetimed(result, rule.seed);
     bool evenHeats = true;
     for (int round = 0; round < result.rounds; ++round)
         for (int heat = 1; heat < HeatsFilled(result, round); ++heat)
