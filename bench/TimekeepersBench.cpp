@@ -18,8 +18,8 @@ CalculationResult DrawnContest(int pilots)
 {
     CalculationResult result;
     for (int position = 0; position < pilots; ++position)
-        result.pilots.push_back({position, QStringLiteral("Jan"), QStringLiteral("Pilot%1").arg(position), 10 + position,
-                                 position % 4 ? QString() : QStringLiteral("Team%1").arg(position % 9)});
+        result.pilots.push_back({position, QStringLiteral("Jan"), QStringLiteral("Pilot%1").arg(position),
+                                 10 + position, position % 4 ? QString() : QStringLiteral("Team%1").arg(position % 9)});
     std::vector<int> order(result.pilots.size());
     std::iota(order.begin(), order.end(), 0);
     SeededRandom random(7);
