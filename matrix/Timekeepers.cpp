@@ -7,7 +7,6 @@
 
 #include <QCoreApplication>
 #include <algorithm>
-#include <numeric>
 #include <vector>
 
 namespace {
@@ -24,15 +23,16 @@ struct Job {
 };
 
 // The whole contest's timing as one assignment: every job (a pilot of a
-// heat) to a timekeeper who may time it, each timekeeper taking at most
-// `capacity` jobs. Augmenting paths move jobs between timekeepers until
-// every job has one, or show that none can.
+// heat) to a timekeeper who may time it, each timekeeper able to time some
+// job ending with `least` to `most` jobs over the contest. Augmenting paths
+// move jobs between timekeepers until every job has one and every
+// timekeeper its least share, or show that no assignment can.
 class ContestAssignment {
 public:
     // The rounds before firstRound keep their timekeepers; the jobs each
     // timekeeper holds there count against its share.
     ContestAssignment(const CalculationResult& result, int firstRound, SearchRandom& random)
-        : m_result(result), m_kept(result.pilots.size(), 0)
+        : m_result(result), m_kept(result.pilots.size(), 0), m_timeable(result.pilots.size())
     {
         for (int round = 0; round < std::clamp(result.rounds, 0, kMaxRounds); ++round)
             for (int heat = 0; heat < HeatsFilled(result, round); ++heat)
@@ -48,6 +48,9 @@ public:
                 }
         for (const Job& job : m_jobs)
             m_candidates.push_back(Candidates(job, random));
+        for (int job = 0; job < Jobs(); ++job)
+            for (int keeper : m_candidates[size_t(job)])
+                m_timeable[size_t(keeper)].push_back(job);
     }
 
     bool EveryJobHasCandidates() const
@@ -55,19 +58,19 @@ public:
         return std::none_of(m_candidates.begin(), m_candidates.end(), [](const auto& list) { return list.empty(); });
     }
     int Jobs() const { return int(m_jobs.size()); }
-    int KeptJobs() const { return std::accumulate(m_kept.begin(), m_kept.end(), 0); }
 
-    bool AssignWithin(int capacity)
+    // The least spread (of one or more) the timekeepers able to time some job
+    // can have, kept rounds counted, and an assignment within it. Every job
+    // must have a candidate.
+    void AssignLeastSpread()
     {
-        m_capacity = capacity;
-        m_keeperOf.assign(m_jobs.size(), -1);
-        m_held.assign(m_result.pilots.size(), {});
-        for (int job = 0; job < Jobs(); ++job) {
-            m_visited.assign(m_result.pilots.size(), 0);
-            if (!Augment(job))
-                return false;
-        }
-        return true;
+        int mostKept = 0;
+        for (size_t keeper = 0; keeper < m_kept.size(); ++keeper)
+            mostKept = m_timeable[keeper].empty() ? mostKept : std::max(mostKept, m_kept[keeper]);
+        for (int spread = 1;; ++spread)
+            for (int least = std::max(0, mostKept - spread); NewJobsAt(least, true) <= Jobs(); ++least)
+                if (NewJobsAt(least + spread, false) >= Jobs() && AssignWithin(least, least + spread))
+                    return;
     }
 
     void WriteInto(Matrix& timekeepers) const
@@ -93,13 +96,49 @@ private:
         return candidates;
     }
 
+    // The new jobs the timekeepers able to time some job take at the given
+    // share each, their kept jobs counted: at least, or exactly.
+    int NewJobsAt(int share, bool atLeast) const
+    {
+        int jobs = 0;
+        for (size_t keeper = 0; keeper < m_kept.size(); ++keeper)
+            if (!m_timeable[keeper].empty())
+                jobs += atLeast ? std::max(0, share - m_kept[keeper]) : share - m_kept[keeper];
+        return jobs;
+    }
+
+    // Every job to a timekeeper with room below `most`, team mates first;
+    // then each timekeeper below `least` takes jobs from those above it.
+    // Neither step lowers a timekeeper's count but the one giving a job
+    // away, so a failure of either shows that no assignment fits.
+    bool AssignWithin(int least, int most)
+    {
+        m_least = least;
+        m_most = most;
+        m_keeperOf.assign(m_jobs.size(), -1);
+        m_held.assign(m_result.pilots.size(), {});
+        for (int job = 0; job < Jobs(); ++job) {
+            m_visited.assign(m_result.pilots.size(), 0);
+            if (!Augment(job))
+                return false;
+        }
+        for (int keeper = 0; keeper < int(m_kept.size()); ++keeper)
+            while (!m_timeable[size_t(keeper)].empty() && Count(keeper) < m_least) {
+                m_visited.assign(m_result.pilots.size(), 0);
+                m_visited[size_t(keeper)] = 1;
+                if (!Regain(keeper))
+                    return false;
+            }
+        return true;
+    }
+
     // A timekeeper with room takes the job; a full one passes one of its
     // jobs on along a path that ends at a timekeeper with room.
     bool Augment(int job)
     {
         // A timekeeper on the path has handed a job on; it is full again.
         for (int keeper : m_candidates[size_t(job)])
-            if (!m_visited[size_t(keeper)] && HasRoom(keeper)) {
+            if (!m_visited[size_t(keeper)] && Count(keeper) < m_most) {
                 Take(job, keeper);
                 return true;
             }
@@ -121,10 +160,29 @@ private:
         return false;
     }
 
-    bool HasRoom(int keeper) const
+    // The timekeeper takes one job more from one above its least share,
+    // directly or along a path of timekeepers each taking the next one's job.
+    bool Regain(int keeper)
     {
-        return m_kept[size_t(keeper)] + int(m_held[size_t(keeper)].size()) < m_capacity;
+        for (int job : m_timeable[size_t(keeper)])
+            if (const int holder = m_keeperOf[size_t(job)]; !m_visited[size_t(holder)] && Count(holder) > m_least) {
+                Move(job, keeper);
+                return true;
+            }
+        for (int job : m_timeable[size_t(keeper)]) {
+            const int holder = m_keeperOf[size_t(job)];
+            if (m_visited[size_t(holder)])
+                continue;
+            m_visited[size_t(holder)] = 1;
+            if (Regain(holder)) {
+                Move(job, keeper);
+                return true;
+            }
+        }
+        return false;
     }
+
+    int Count(int keeper) const { return m_kept[size_t(keeper)] + int(m_held[size_t(keeper)].size()); }
 
     void Take(int job, int keeper)
     {
@@ -132,14 +190,23 @@ private:
         m_held[size_t(keeper)].push_back(job);
     }
 
+    void Move(int job, int keeper)
+    {
+        std::vector<int>& held = m_held[size_t(m_keeperOf[size_t(job)])];
+        held.erase(std::find(held.begin(), held.end(), job));
+        Take(job, keeper);
+    }
+
     const CalculationResult& m_result;
     std::vector<Job> m_jobs;
     std::vector<int> m_kept;                 // per pilot, the jobs it times in the kept rounds
     std::vector<std::vector<int>> m_candidates;
+    std::vector<std::vector<int>> m_timeable;  // per pilot, the jobs it may time
     std::vector<int> m_keeperOf;             // per job
     std::vector<std::vector<int>> m_held;    // per pilot, the jobs it times
     std::vector<char> m_visited;
-    int m_capacity = 0;
+    int m_least = 0;
+    int m_most = 0;
 };
 
 bool FliesIn(const CalculationResult& result, int round, int heat, int pilot)
@@ -181,13 +248,7 @@ std::optional<Matrix> ReassignTimekeepers(const CalculationResult& result, int f
     ContestAssignment assignment(result, std::max(0, firstRound), random);
     if (!assignment.EveryJobHasCandidates())
         return std::nullopt;
-    const int pilots = std::max<int>(1, int(result.pilots.size()));
-    // The even share first: as many jobs as any other pilot, give or take
-    // one. Heats too uneven for it, or kept rounds timed unevenly, get the
-    // least uneven share that fits.
-    int capacity = (assignment.KeptJobs() + assignment.Jobs() + pilots - 1) / pilots;
-    while (!assignment.AssignWithin(capacity))
-        ++capacity;
+    assignment.AssignLeastSpread();
     Matrix timekeepers;
     for (int round = 0; round < std::min(std::max(0, firstRound), kMaxRounds); ++round)
         for (int heat = 0; heat < kMaxHeats; ++heat)

@@ -18,11 +18,12 @@ struct CalculationResult;
 // is spread evenly: no pilot times more than one pilot more than any other.
 //
 // The whole contest is assigned at once, as a matching of pilots in heats to
-// timekeepers in which each timekeeper takes its even share (the jobs over
-// the pilots, rounded up), team mates tried first. Heats so uneven that no
-// such matching exists (the random draw fills heats one after the other)
-// get the smallest share that fits. The same schedule and seed give the
-// same timekeepers.
+// timekeepers in which each pilot able to time some heat ends with least to
+// least + 1 jobs, team mates tried first. Where the heats allow no such
+// share (a round of two heats of 5 and 2: the two time five pilots each),
+// the smallest spread that fits is taken; a pilot withdrawn, or entered late
+// and not yet flying, times nothing and is left out of the spread. The same
+// schedule and seed give the same timekeepers.
 
 // The timekeeper of each seat, in the matrix's places; kEmptySlot where the
 // seat is empty. Nothing when some pilot has nobody to time it: a round of
@@ -31,8 +32,9 @@ std::optional<Matrix> AssignTimekeepers(const CalculationResult& result, unsigne
 
 // After a change on the contest day: the rounds before firstRound (from 0)
 // keep the timekeepers the result holds for them, and the rounds from it on
-// are assigned afresh, the timekeeping spread over the whole contest as
-// evenly as the kept rounds allow. Nothing as above.
+// are assigned afresh, the timekeeping spread over the whole contest (the
+// jobs of the kept rounds counted) as evenly as the kept rounds allow.
+// Nothing as above.
 std::optional<Matrix> ReassignTimekeepers(const CalculationResult& result, int firstRound, unsigned seed);
 
 // Why there are no timekeepers, for the organiser.

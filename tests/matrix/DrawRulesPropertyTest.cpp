@@ -15,7 +15,9 @@
 
 #include <QStringList>
 #include <gtest/gtest.h>
+#include <functional>
 #include <map>
+#include <numeric>
 #include <random>
 
 namespace {
@@ -136,6 +138,86 @@ DrawRefusal CountedRefusal(const RuleCase& rule)
     return DrawRefusal::None;
 }
 
+constexpr size_t kCountedPilots = 12;
+
+// What is wrong with the timing of the rounds from `first` on: a seat timed
+// by a pilot who may not time it, a kept round retimed, or a wider spread
+// over the pilots able to time (their jobs of the rounds before counted) than
+// the least one counting allows. Shares of least..least+spread fit exactly
+// when no set of pilots has more jobs only they may time than room, nor fewer
+// jobs any of them may time than their least shares ask.
+std::string Mistimed(const CalculationResult& result, int first, const Matrix& timekeepers)
+{
+    std::vector<int> kept(result.pilots.size(), 0), timed(result.pilots.size(), 0);
+    std::vector<unsigned> jobs;
+    for (int round = 0; round < result.rounds; ++round)
+        for (int heat = 0; heat < result.heats; ++heat)
+            for (int slot = 0; slot < kSlotsPerHeat; ++slot) {
+                const int keeper = timekeepers.At(round, heat, slot);
+                if (round < first ? keeper != result.timekeepers.At(round, heat, slot)
+                                  : (keeper == kEmptySlot) != (result.matrix.At(round, heat, slot) == kEmptySlot)
+                                        || (keeper != kEmptySlot && !MayTime(result, round, heat, keeper)))
+                    return "round " + std::to_string(round + 1) + " heat " + std::to_string(heat + 1) + " mistimed";
+                if (keeper == kEmptySlot)
+                    continue;
+                ++(round < first ? kept : timed)[size_t(keeper)];
+                jobs.push_back(0);
+                for (int other = 0; other < int(result.pilots.size()) && round >= first; ++other)
+                    jobs.back() |= unsigned(MayTime(result, round, heat, other)) << other;
+            }
+    const unsigned able = std::accumulate(jobs.begin(), jobs.end(), 0u, std::bit_or<>());
+    int lowest = 1 << 30, highest = 0;
+    for (int keeper = 0; keeper < int(kept.size()); ++keeper)
+        if (able >> keeper & 1) {
+            lowest = std::min(lowest, kept[size_t(keeper)] + timed[size_t(keeper)]);
+            highest = std::max(highest, kept[size_t(keeper)] + timed[size_t(keeper)]);
+        }
+    for (int spread = 1; spread < highest - lowest; ++spread)
+        for (int least = 0; least <= highest; ++least)
+            for (unsigned set = able;; set = (set - 1) & able) {
+                int share = 0, room = 0, onlyThem = 0, anyOfThem = 0;
+                for (int keeper = 0; keeper < int(kept.size()); ++keeper)
+                    if (set >> keeper & 1) {
+                        share += std::max(0, least - kept[size_t(keeper)]);
+                        room += least + spread - kept[size_t(keeper)];
+                    }
+                for (unsigned may : jobs) {
+                    onlyThem += may != 0 && (may & ~set) == 0;
+                    anyOfThem += (may & set) != 0;
+                }
+                if (onlyThem > room || anyOfThem < share)
+                    break;
+                if (set == 0)
+                    return "spread " + std::to_string(highest - lowest) + " where " + std::to_string(spread) + " fits";
+            }
+    return {};
+}
+
+// A pilot withdrawn from some round on and the rounds from it retimed: the
+// rest share the timing as evenly as counting allows; nobody free to time
+// some pilot is the only refusal.
+std::string WithdrawnAndRetimed(CalculationResult result, unsigned seed)
+{
+    const int pilot = int(seed % result.pilots.size()), from = int(seed / 7 % unsigned(result.rounds));
+    result.pilots[size_t(pilot)].withdrawnFromRound = from + 1;
+    for (int round = from; round < result.rounds; ++round)
+        for (int heat = 0; heat < result.heats; ++heat)
+            for (int slot = 0; slot < kSlotsPerHeat; ++slot)
+                if (result.matrix.At(round, heat, slot) == pilot)
+                    result.matrix.Set(round, heat, slot, kEmptySlot);
+    if (const std::optional<Matrix> retimed = ReassignTimekeepers(result, from, seed))
+        return Mistimed(result, from, *retimed);
+    for (int round = from; round < result.rounds; ++round)
+        for (int heat = 0; heat < HeatsFilled(result, round); ++heat) {
+            int free = 0;
+            for (int keeper = 0; keeper < int(result.pilots.size()); ++keeper)
+                free += MayTime(result, round, heat, keeper);
+            if (free == 0 && HeatSize(result.matrix, round, heat) > 0)
+                return {};
+        }
+    return "retiming refused after a withdrawal";
+}
+
 // Every pilot of every heat timed by a pilot who may time it, and nobody
 // timing more than one pilot more than another over the contest.
 std::string BrokenTimekeeping(const RuleCase& rule, const Matrix& matrix, bool* teamMateTimed = nullptr)
@@ -168,7 +250,10 @@ std::string BrokenTimekeeping(const RuleCase& rule, const Matrix& matrix, bool* 
                     *teamMateTimed = true;
             }
     // Heats of one size can always share the timing evenly (each heat timed
-    // by another, in a ring); uneven heats may force some to time more.
+    // by another, in a ring); uneven heats may force some to time more, but
+    // never more than counting proves they must.
+    if (rule.roster.size() <= kCountedPilots)
+        return Mistimed(result, 0, result.timekeepers) + WithdrawnAndRetimed(result, rule.seed);
     bool evenHeats = true;
     for (int round = 0; round < result.rounds; ++round)
         for (int heat = 1; heat < HeatsFilled(result, round); ++heat)
