@@ -5,6 +5,8 @@
 #include "platform/ScriptedModalHost.h"
 #include "support/QtPrinters.h"
 
+#include <QCoreApplication>
+#include <QElapsedTimer>
 #include <gtest/gtest.h>
 #include <initializer_list>
 
@@ -20,6 +22,17 @@ protected:
         for (const QString& line : lines)
             window.PilotList().AddString(line);
         window.RebuildRoster();
+    }
+
+    // The window's event loop, as the desktop runs it, until a balanced
+    // search has handed its result back.
+    bool WaitForTheSearch()
+    {
+        QElapsedTimer clock;
+        clock.start();
+        while (window.IsBalancing() && clock.elapsed() < 60000)
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+        return !window.IsBalancing();
     }
 
     QStringList ListedLines()

@@ -32,17 +32,6 @@ protected:
         window.OnCommand(ID_RECALCULATE_BALANCED, BN_CLICKED);
     }
 
-    // The window's event loop, as the desktop runs it, until the search has
-    // handed its result back.
-    bool WaitForTheSearch()
-    {
-        QElapsedTimer clock;
-        clock.start();
-        while (window.IsBalancing() && clock.elapsed() < 60000)
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-        return !window.IsBalancing();
-    }
-
     // A table of the open statistics window, by its name.
     static const QTableWidget* OpenTable(const char* name)
     {
@@ -179,4 +168,52 @@ TEST_F(BalancedRecalculation, EmptyPilotListIsRefusedLikeTheRandomDraw)
     ASSERT_EQ(messages.size(), 2);
     EXPECT_TRUE(messages[0].startsWith(QStringLiteral("The pilot list is empty."))) << messages[0].toStdString();
     EXPECT_EQ(messages[1], messages[0]);
+}
+
+// The balanced redraw from a round searches as the full draw does: the
+// status line follows it, Escape ends it with a whole schedule whose rounds
+// before the one asked stay as flown.
+TEST_F(BalancedRecalculation, EscapeEndsABalancedRedrawKeepingTheRoundsBefore)
+{
+    ListPilotsOnOwnChannels(100);
+    window.SetDlgItemText(IDC_ROUNDS, QStringLiteral("25"));
+    window.SetDlgItemText(IDC_HEATS, QStringLiteral("10"));
+    window.SetDlgItemText(IDC_PILOTS_PER_HEAT, QStringLiteral("10"));
+    ASSERT_EQ(window.Recalculate(5).kind, CommandOutcome::Kind::Done);
+    const Matrix flown = window.GetResult().matrix;
+    host.ExpectDialog(IDD_REDRAW_FROM, [](DialogDriver& user) {
+        user.Type(IDC_DAY_FROM_ROUND, QStringLiteral("10"));
+        user.Tick(IDC_DAY_BALANCED, true);
+        user.PressOk();
+    });
+    window.OnCommand(ID_REDRAW_FROM, BN_CLICKED);
+    ASSERT_TRUE(window.IsBalancing());
+    EXPECT_FALSE(MenuItemEnabled(ID_RECALCULATE_BALANCED));
+    QElapsedTimer clock;
+    clock.start();
+    while (!window.GetDlgItemText(IDC_STATUS).endsWith(QStringLiteral(" - Escape stops")) && clock.elapsed() < 10000)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    EXPECT_TRUE(window.GetDlgItemText(IDC_STATUS).startsWith(QStringLiteral("Most meetings ")))
+        << window.GetDlgItemText(IDC_STATUS).toStdString();
+    EXPECT_EQ(window.GetResult().matrix, flown);
+
+    window.OnEscapeKey();
+    ASSERT_TRUE(WaitForTheSearch());
+    EXPECT_TRUE(host.Messages().isEmpty()) << host.Messages().join(u'\n').toStdString();
+    const CalculationResult& result = window.GetResult();
+    ASSERT_TRUE(result.completed);
+    EXPECT_EQ(window.GetContest().draw.fromRound, 10);
+    for (int round = 0; round < 25; ++round) {
+        int seated = 0;
+        for (int heat = 0; heat < 10; ++heat)
+            for (int slot = 0; slot < kSlotsPerHeat; ++slot) {
+                seated += result.matrix.At(round, heat, slot) != kEmptySlot;
+                if (round < 9) {
+                    EXPECT_EQ(result.matrix.At(round, heat, slot), flown.At(round, heat, slot));
+                }
+            }
+        EXPECT_EQ(seated, 100) << round;
+    }
+    EXPECT_TRUE(window.GetDlgItemText(IDC_STATUS).contains(QStringLiteral(" - stopped early, seed ")))
+        << window.GetDlgItemText(IDC_STATUS).toStdString();
 }
