@@ -173,6 +173,27 @@ TEST_F(ContestDayCommand, BalancedRedrawRunsInTheBackgroundAndEndsAsTheBatchRedr
         }
 }
 
+// A balanced redraw that cannot stand (here: no back to back asked after a
+// draw without it, which the kept rounds break) says why when the search
+// ends, as the batch run does, and leaves the contest and its history as
+// they were.
+TEST_F(ContestDayCommand, AFailedBalancedRedrawGivesTheBatchReasonAndChangesNothing)
+{
+    DialogDriver(window).Tick(IDC_NO_BACK_TO_BACK);
+    ASSERT_TRUE(window.UpdateData(true));
+    const Contest before = window.GetContest();
+    for (const int fromRound : {3, 4}) {
+        const ContestDayChange batch = RedrawFromRound(before, fromRound, DrawKind::Balanced, 0);
+        ASSERT_FALSE(batch.contest) << fromRound;
+        window.SetClock([] { return 0LL; });
+        RedrawFromMenu(fromRound, true);
+        ASSERT_TRUE(WaitForTheSearch());
+        EXPECT_EQ(host.TakeMessages(), QStringList{batch.reason});
+        EXPECT_EQ(window.GetContest(), before);
+        EXPECT_EQ(UndoItemText(), QStringLiteral("&Zpět"));
+    }
+}
+
 // While a schedule is drawn, adding a pilot offers the late entry (No adds
 // to the list only, as before any draw). The next late entry is offered the
 // round the last one joined.
