@@ -2,6 +2,8 @@
 #pragma once
 
 #include "window/CRaceDlg.h"
+#include "platform/DialogDriver.h"
+#include "res/ResourceIds.h"
 #include "platform/ScriptedModalHost.h"
 #include "support/QtPrinters.h"
 
@@ -33,6 +35,17 @@ protected:
         while (window.IsBalancing() && clock.elapsed() < 60000)
             QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
         return !window.IsBalancing();
+    }
+
+    // Přepočítat od kola through its dialog.
+    void RedrawFromMenu(int fromRound, bool balanced)
+    {
+        host.ExpectDialog(IDD_REDRAW_FROM, [=](DialogDriver& user) {
+            user.Type(IDC_DAY_FROM_ROUND, QString::number(fromRound));
+            user.Tick(IDC_DAY_BALANCED, balanced);
+            user.PressOk();
+        });
+        window.OnCommand(ID_REDRAW_FROM, BN_CLICKED);
     }
 
     QStringList ListedLines()

@@ -60,16 +60,6 @@ protected:
         window.OnCommand(command, BN_CLICKED);
     }
 
-    void RedrawFromMenu(int fromRound, bool balanced)
-    {
-        host.ExpectDialog(IDD_REDRAW_FROM, [=](DialogDriver& user) {
-            user.Type(IDC_DAY_FROM_ROUND, QString::number(fromRound));
-            user.Tick(IDC_DAY_BALANCED, balanced);
-            user.PressOk();
-        });
-        window.OnCommand(ID_REDRAW_FROM, BN_CLICKED);
-    }
-
     QString UndoItemText()
     {
         for (QAction* action : window.MenuBar()->findChildren<QAction*>())
