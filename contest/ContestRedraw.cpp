@@ -17,63 +17,47 @@ namespace {
 
 // The pilots a redraw seats, as a pilot list of their own: `positions`
 // maps each back to the schedule's list.
-struct RedrawPool {
-    std::vector<PilotRecord> roster;
-    std::vector<int> positions;
-    std::vector<int> order;
-    std::vector<int> keptHeats;
-};
-
-RedrawPool PoolFor(const Contest& contest, int firstDrawn)
+void SeatPoolOf(RedrawPlan& plan, const Contest& contest, int firstDrawn)
 {
-    RedrawPool pool;
     const std::vector<PilotRecord>& pilots = contest.result.pilots;
     for (int position = 0; position < int(pilots.size()); ++position)
         if (pilots[size_t(position)].FliesInRound(firstDrawn)) {
             PilotRecord record = pilots[size_t(position)];
-            record.index = int(pool.roster.size());
-            pool.roster.push_back(record);
-            pool.positions.push_back(position);
+            record.index = int(plan.roster.size());
+            plan.roster.push_back(record);
+            plan.positions.push_back(position);
         }
-    pool.order = DrawOrder(pool.roster);
+    plan.order = DrawOrder(plan.roster);
     for (int round = 0; round < firstDrawn; ++round)
-        for (int listed : pool.order)
-            pool.keptHeats.push_back(HeatOfPilot(contest, round, pool.positions[size_t(listed)]).value_or(-1));
-    return pool;
+        for (int listed : plan.order)
+            plan.keptHeats.push_back(HeatOfPilot(contest, round, plan.positions[size_t(listed)]).value_or(-1));
 }
 
-struct Drawn {
-    std::optional<Matrix> matrix;
-    QString reason;
-};
-
-Drawn DrawRounds(const RedrawPool& pool, const MatrixShape& shape, const DrawRules& rules, DrawKind kind, unsigned seed,
-                 int effort, std::int64_t steps)
+std::optional<Matrix> DrawRounds(const RedrawPlan& plan)
 {
-    SeededRandom random(seed);
-    const DrawInput input{pool.roster, pool.order, shape, rules, pool.keptHeats};
-    if (kind == DrawKind::Balanced) {
+    SeededRandom random(plan.seed);
+    if (plan.kind == DrawKind::Balanced) {
         BalanceObserver quiet;
-        const BalancedOutcome outcome = DrawBalanced(input, random, {effort, steps, {}}, quiet);
+        const BalancedOutcome outcome = DrawBalanced(plan.Input(), random, {plan.effort, plan.balanceSteps, {}}, quiet);
         if (outcome.completed)
-            return {outcome.matrix, {}};
+            return outcome.matrix;
     } else {
         DrawObserver quiet;
-        const DrawOutcome outcome = DrawMatrix(input, random, quiet);
+        const DrawOutcome outcome = DrawMatrix(plan.Input(), random, quiet);
         if (outcome.completed)
-            return {outcome.matrix, {}};
+            return outcome.matrix;
     }
-    return {std::nullopt, DrawFailureMessage(pool.roster, shape, rules)};
+    return std::nullopt;
 }
 
-void PlaceDrawnRounds(Contest& contest, const RedrawPool& pool, const Matrix& drawn, int firstDrawn)
+void PlaceDrawnRounds(Contest& contest, const RedrawPlan& plan, const Matrix& drawn, int firstDrawn)
 {
     CalculationResult& result = contest.result;
     for (int round = firstDrawn; round < result.rounds; ++round)
         for (int heat = 0; heat < kMaxHeats; ++heat)
             for (int slot = 0; slot < kSlotsPerHeat; ++slot) {
                 const int listed = drawn.At(round - firstDrawn, heat, slot);
-                result.matrix.Set(round, heat, slot, listed == kEmptySlot ? kEmptySlot : pool.positions[size_t(listed)]);
+                result.matrix.Set(round, heat, slot, listed == kEmptySlot ? kEmptySlot : plan.positions[size_t(listed)]);
             }
 }
 
@@ -127,8 +111,8 @@ void PartBackToBack(Contest& contest, int firstDrawn)
 
 }  // namespace
 
-ContestDayChange RedrawFromRound(const Contest& contest, int fromRound, DrawKind kind, unsigned seed, int effort,
-                              std::int64_t balanceSteps)
+PlannedRedraw PlanRedraw(const Contest& contest, int fromRound, DrawKind kind, unsigned seed, int effort,
+                         std::int64_t balanceSteps)
 {
     const CalculationResult& result = contest.result;
     if (!result.completed || !result.HasResult())
@@ -137,27 +121,44 @@ ContestDayChange RedrawFromRound(const Contest& contest, int fromRound, DrawKind
         return {std::nullopt, QCoreApplication::translate("ContestDay", "The schedule has rounds 1 to %1; there is no "
                                                                         "round %2.")
                                   .arg(QString::number(result.rounds), QString::number(fromRound))};
-    const int firstDrawn = fromRound - 1;
-    const RedrawPool pool = PoolFor(contest, firstDrawn);
-    const MatrixShape shape{result.rounds - firstDrawn, result.heats, HeatCapacity(contest)};
-    const Drawn drawn =
-        DrawRounds(pool, shape, contest.rules, kind, seed, std::clamp(effort, kMinBalanceEffort, kMaxBalanceEffort),
-                   balanceSteps);
-    if (!drawn.matrix)
-        return {std::nullopt, drawn.reason};
+    RedrawPlan plan;
+    plan.fromRound = fromRound;
+    plan.kind = kind;
+    plan.seed = seed;
+    plan.effort = kind == DrawKind::Balanced ? std::clamp(effort, kMinBalanceEffort, kMaxBalanceEffort)
+                                             : kMinBalanceEffort;
+    plan.balanceSteps = balanceSteps;
+    SeatPoolOf(plan, contest, fromRound - 1);
+    plan.shape = {result.rounds - (fromRound - 1), result.heats, HeatCapacity(contest)};
+    plan.rules = contest.rules;
+    return {std::move(plan), {}};
+}
+
+ContestDayChange FinishRedraw(const Contest& contest, const RedrawPlan& plan, const std::optional<Matrix>& drawn)
+{
+    if (!drawn)
+        return {std::nullopt, DrawFailureMessage(plan.roster, plan.shape, plan.rules)};
+    const int firstDrawn = plan.fromRound - 1;
     Contest changed = contest;
     changed.result.noBackToBack = contest.rules.noBackToBack;
-    PlaceDrawnRounds(changed, pool, *drawn.matrix, firstDrawn);
+    PlaceDrawnRounds(changed, plan, *drawn, firstDrawn);
     if (std::optional<QString> refusal = KeepLaterMarks(changed, firstDrawn))
         return {std::nullopt, *refusal};
     PartBackToBack(changed, firstDrawn);
     // The kept rounds too, where the rule was not kept when they were drawn.
     if (std::optional<QString> broken = BrokenScheduleRule(changed.result))
         return {std::nullopt, *broken};
-    changed.draw = {kind, seed, kind == DrawKind::Balanced ? std::clamp(effort, kMinBalanceEffort, kMaxBalanceEffort)
-                                                           : kMinBalanceEffort,
-                    fromRound};
-    if (std::optional<QString> refusal = RetimeFromRound(changed, fromRound))
+    changed.draw = {plan.kind, plan.seed, plan.effort, plan.fromRound};
+    if (std::optional<QString> refusal = RetimeFromRound(changed, plan.fromRound))
         return {std::nullopt, *refusal};
     return {std::move(changed), {}};
+}
+
+ContestDayChange RedrawFromRound(const Contest& contest, int fromRound, DrawKind kind, unsigned seed, int effort,
+                              std::int64_t balanceSteps)
+{
+    const PlannedRedraw planned = PlanRedraw(contest, fromRound, kind, seed, effort, balanceSteps);
+    if (!planned.plan)
+        return {std::nullopt, planned.reason};
+    return FinishRedraw(contest, *planned.plan, DrawRounds(*planned.plan));
 }

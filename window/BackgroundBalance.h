@@ -15,6 +15,7 @@ class QThread;
 
 // What one balanced draw works from: copies of the pilots and of the list
 // order taken when the command starts, so the search never reads the window.
+// A redraw from a round adds the heats of the rounds kept.
 struct BalanceJob {
     std::vector<PilotRecord> roster;
     std::vector<int> listOrder;
@@ -22,8 +23,9 @@ struct BalanceJob {
     DrawRules rules;
     unsigned seed = 0;
     BalanceSettings settings;
+    std::vector<int> keptHeats;
 
-    DrawInput Input() const { return {roster, listOrder, shape, rules}; }
+    DrawInput Input() const { return {roster, listOrder, shape, rules, keptHeats}; }
 };
 
 // Runs the job here and now, following it with the observer.

@@ -7,12 +7,14 @@
 // From the menu the search runs on a thread of its own: the status line
 // follows its best figures against the bound, Escape or the Stop button end
 // it early with the best schedule found, and the commands that would change
-// the pilots or the result wait until it has ended.
+// the pilots or the result wait until it has ended. The balanced redraw from
+// a round runs the same way, on the rounds it draws again.
 
 #include "window/CRaceDlg.h"
 
 #include "window/ResultTree.h"
 #include "contest/ContestDay.h"
+#include "contest/ContestRedraw.h"
 #include "matrix/DrawFailureMessage.h"
 #include "matrix/Timekeepers.h"
 #include "res/ResourceIds.h"
@@ -58,6 +60,12 @@ SearchState SearchStateOf(const BalancedOutcome& outcome)
     return outcome.stopped ? SearchState::Stopped : SearchState::Ended;
 }
 
+QString BalanceEndText(const BalancedOutcome& outcome, unsigned seed)
+{
+    return BalanceStatusText(outcome.figures, outcome.bound.least, SearchStateOf(outcome))
+           + CRaceDlg::tr(", seed %1").arg(seed);
+}
+
 }  // namespace
 
 CommandOutcome CRaceDlg::RecalculateBalanced(unsigned seed, int effort)
@@ -73,7 +81,7 @@ CommandOutcome CRaceDlg::RecalculateBalanced(unsigned seed, int effort)
 
 void CRaceDlg::OnRecalculateBalanced()
 {
-    m_contestBeforeBalance = m_contest;
+    const Contest before = m_contest;
     if (IsBalancing())
         return;
     if (auto refusal = RefuseEmptyPilotList()) {
@@ -82,17 +90,57 @@ void CRaceDlg::OnRecalculateBalanced()
     }
     if (!UpdateData(true))
         return;
-    BalanceJob job = BalanceJobFromFields(static_cast<unsigned>(m_clock()), kMinBalanceEffort);
+    const BalanceJob job = BalanceJobFromFields(static_cast<unsigned>(m_clock()), kMinBalanceEffort);
+    StartBalancing(before, job, ID_RECALCULATE_BALANCED,
+                   [this, job](const BalancedOutcome& outcome) { return TakeBalancedResult(job, outcome); });
+}
+
+// The rounds the plan draws, searched on the thread; the contest as it
+// stands now is what the drawn rounds are put into when the search ends
+// (the commands that could change it are held until then). A failure leaves
+// the contest as it was, as the redraw here and now does.
+void CRaceDlg::StartBalancedRedraw(const RedrawPlan& plan)
+{
+    BalanceJob job;
+    job.roster = plan.roster;
+    job.listOrder = plan.order;
+    job.shape = plan.shape;
+    job.rules = plan.rules;
+    job.seed = plan.seed;
+    job.settings = {plan.effort, plan.balanceSteps, {}};
+    job.keptHeats = plan.keptHeats;
+    StartBalancing(m_contest, job, ID_REDRAW_FROM, [this, plan, contest = m_contest](const BalancedOutcome& outcome) {
+        const ContestDayChange change =
+            FinishRedraw(contest, plan, outcome.completed ? std::optional(outcome.matrix) : std::nullopt);
+        if (!change.contest)
+            return CommandOutcome::Refused(change.reason);
+        // Only the schedule and its draw: the fields and pilots stay as the
+        // window has them now.
+        m_contest.result = change.contest->result;
+        m_contest.draw = change.contest->draw;
+        ShowSchedule();
+        SetStatusText(BalanceEndText(outcome, plan.seed));
+        return CommandOutcome::Done();
+    });
+}
+
+// While the search runs the status line follows its best figures and the
+// commands that change the contest are held; when it ends, take gives the
+// outcome to the contest, and the change from before is one step named
+// after the command.
+void CRaceDlg::StartBalancing(const Contest& before, const BalanceJob& job, int commandId, TakeBalance take)
+{
+    m_contestBeforeBalance = before;
     const MeetingFigures bound = BalancedDrawBound(job.Input()).least;
     EnableCommandsThatChangeTheResult(false);
     SetStatusText(QString());
     m_balance.Start(
         job, [this, bound](const MeetingFigures& best) { SetStatusText(BalanceStatusText(best, bound, SearchState::Running)); },
-        [this, job](const BalancedOutcome& outcome) {
+        [this, commandId, take = std::move(take)](const BalancedOutcome& outcome) {
             EnableCommandsThatChangeTheResult(true);
             ShowHistoryItems();
-            ShowOutcome(TakeBalancedResult(job, outcome));
-            RecordChange(m_contestBeforeBalance, ID_RECALCULATE_BALANCED);
+            ShowOutcome(take(outcome));
+            RecordChange(m_contestBeforeBalance, commandId);
             RefreshTitle();
         });
 }
@@ -125,8 +173,7 @@ CommandOutcome CRaceDlg::TakeBalancedResult(const BalanceJob& job, const Balance
     ShowSchedule();
     if (!m_contest.result.completed)
         return CommandOutcome::Failed(DrawFailureMessage(m_contest.result.pilots, job.shape, job.rules));
-    SetStatusText(BalanceStatusText(outcome.figures, outcome.bound.least, SearchStateOf(outcome))
-                  + tr(", seed %1").arg(job.seed));
+    SetStatusText(BalanceEndText(outcome, job.seed));
     if (noTimekeepers)
         return CommandOutcome::Failed(*noTimekeepers);
     return CommandOutcome::Done();

@@ -39,6 +39,7 @@ QStringList RosterLines(std::span<const PilotRecord> pilots);
 // their own beside it.
 struct PrintChoice;
 struct ContestDayChange;
+struct RedrawPlan;
 
 class CRaceDlg : public CDialog {
     Q_DECLARE_TR_FUNCTIONS(CRaceDlg)
@@ -216,6 +217,9 @@ private:
     int ShowPrintOutcome(const CommandOutcome& outcome);
     BalanceJob BalanceJobFromFields(unsigned seed, int effort);
     CommandOutcome TakeBalancedResult(const BalanceJob& job, const BalancedOutcome& outcome);
+    using TakeBalance = std::function<CommandOutcome(const BalancedOutcome& outcome)>;
+    void StartBalancing(const Contest& before, const BalanceJob& job, int commandId, TakeBalance take);
+    void StartBalancedRedraw(const RedrawPlan& plan);
     void EnableCommandsThatChangeTheResult(bool enable);
     bool IsHeldByBalancing(int id) const;
     // The history (window/ContestHistory.cpp).

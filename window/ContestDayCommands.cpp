@@ -45,7 +45,9 @@ CommandOutcome CRaceDlg::WithdrawPilotFromSchedule()
 }
 
 // Přepočítat od kola: the rounds from the one asked drawn again, the rounds
-// before kept as flown; seeded from the window's clock as Přepočítat is.
+// before kept as flown; seeded from the window's clock as Přepočítat is. The
+// random draw is quick and done here and now; the balanced one searches on
+// a thread of its own, as Vyvážený přepočet does.
 CommandOutcome CRaceDlg::RedrawFromRoundCommand()
 {
     if (!m_contest.result.completed)
@@ -53,9 +55,14 @@ CommandOutcome CRaceDlg::RedrawFromRoundCommand()
     CRedrawFromDlg dialog(Host(), m_contest.result.rounds);
     if (dialog.DoModal() != IDOK)
         return CommandOutcome::Cancelled();
-    return TakeContestDayChange(RedrawFromRound(m_contest, dialog.m_fromRound,
-                                                dialog.m_balanced ? DrawKind::Balanced : DrawKind::Random,
-                                                static_cast<unsigned>(m_clock())));
+    const unsigned seed = static_cast<unsigned>(m_clock());
+    if (!dialog.m_balanced)
+        return TakeContestDayChange(RedrawFromRound(m_contest, dialog.m_fromRound, DrawKind::Random, seed));
+    const PlannedRedraw planned = PlanRedraw(m_contest, dialog.m_fromRound, DrawKind::Balanced, seed);
+    if (!planned.plan)
+        return CommandOutcome::Refused(planned.reason);
+    StartBalancedRedraw(*planned.plan);
+    return CommandOutcome::Done();
 }
 
 // Prohodit piloty: two pilots of one round trade heats, or the reason they

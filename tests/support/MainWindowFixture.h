@@ -2,9 +2,13 @@
 #pragma once
 
 #include "window/CRaceDlg.h"
+#include "platform/DialogDriver.h"
+#include "res/ResourceIds.h"
 #include "platform/ScriptedModalHost.h"
 #include "support/QtPrinters.h"
 
+#include <QCoreApplication>
+#include <QElapsedTimer>
 #include <gtest/gtest.h>
 #include <initializer_list>
 
@@ -20,6 +24,28 @@ protected:
         for (const QString& line : lines)
             window.PilotList().AddString(line);
         window.RebuildRoster();
+    }
+
+    // The window's event loop, as the desktop runs it, until a balanced
+    // search has handed its result back.
+    bool WaitForTheSearch()
+    {
+        QElapsedTimer clock;
+        clock.start();
+        while (window.IsBalancing() && clock.elapsed() < 60000)
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+        return !window.IsBalancing();
+    }
+
+    // Přepočítat od kola through its dialog.
+    void RedrawFromMenu(int fromRound, bool balanced)
+    {
+        host.ExpectDialog(IDD_REDRAW_FROM, [=](DialogDriver& user) {
+            user.Type(IDC_DAY_FROM_ROUND, QString::number(fromRound));
+            user.Tick(IDC_DAY_BALANCED, balanced);
+            user.PressOk();
+        });
+        window.OnCommand(ID_REDRAW_FROM, BN_CLICKED);
     }
 
     QStringList ListedLines()

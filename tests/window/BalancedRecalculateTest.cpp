@@ -7,7 +7,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QMenuBar>
 #include <QTableWidget>
 
@@ -30,17 +29,6 @@ protected:
         window.SetDlgItemText(IDC_HEATS, QString::number(heats));
         window.SetDlgItemText(IDC_PILOTS_PER_HEAT, QString::number(pilotsPerHeat));
         window.OnCommand(ID_RECALCULATE_BALANCED, BN_CLICKED);
-    }
-
-    // The window's event loop, as the desktop runs it, until the search has
-    // handed its result back.
-    bool WaitForTheSearch()
-    {
-        QElapsedTimer clock;
-        clock.start();
-        while (window.IsBalancing() && clock.elapsed() < 60000)
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-        return !window.IsBalancing();
     }
 
     // A table of the open statistics window, by its name.
@@ -179,4 +167,23 @@ TEST_F(BalancedRecalculation, EmptyPilotListIsRefusedLikeTheRandomDraw)
     ASSERT_EQ(messages.size(), 2);
     EXPECT_TRUE(messages[0].startsWith(QStringLiteral("The pilot list is empty."))) << messages[0].toStdString();
     EXPECT_EQ(messages[1], messages[0]);
+}
+
+// The balanced redraw from a round searches as the full draw does: the
+// status line follows it, Escape ends it with a whole schedule.
+TEST_F(BalancedRecalculation, EscapeEndsABalancedRedrawKeepingTheRoundsBefore)
+{
+    ListPilotsOnOwnChannels(100);
+    StartFromMenu(25, 10, 10);
+    window.OnCommand(IDC_STOP_BALANCE, BN_CLICKED);
+    ASSERT_TRUE(WaitForTheSearch());
+    RedrawFromMenu(10, true);
+    while (window.IsBalancing() && !window.GetDlgItemText(IDC_STATUS).endsWith(QStringLiteral(" - Escape stops")))
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    ASSERT_TRUE(window.IsBalancing());
+    window.OnEscapeKey();
+    ASSERT_TRUE(WaitForTheSearch());
+    EXPECT_TRUE(window.GetDlgItemText(IDC_STATUS).contains(QStringLiteral(" - stopped early, seed ")));
+    EXPECT_TRUE(window.GetResult().completed);
+    EXPECT_EQ(window.GetContest().draw.fromRound, 10);
 }

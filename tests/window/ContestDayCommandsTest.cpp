@@ -1,10 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "contest/ContestDay.h"
+#include "contest/ContestRedraw.h"
 #include "platform/DialogDriver.h"
 #include "res/ResourceIds.h"
 #include "support/MainWindowFixture.h"
 
 #include "../contest/ContestDayFixture.h"
+
+#include <QAction>
+#include <QMenuBar>
 
 namespace {
 
@@ -54,6 +58,14 @@ protected:
             user.PressOk();
         });
         window.OnCommand(command, BN_CLICKED);
+    }
+
+    QString UndoItemText()
+    {
+        for (QAction* action : window.MenuBar()->findChildren<QAction*>())
+            if (action->data().toInt() == ID_UNDO)
+                return action->text();
+        return {};
     }
 
     // The round's pilots as the dialogs list them: heat by heat, in seat order.
@@ -112,12 +124,8 @@ TEST_F(ContestDayCommand, RedrawFromARoundKeepsTheRoundsBefore)
 {
     const Contest before = window.GetContest();
     for (const bool balanced : {false, true}) {
-        host.ExpectDialog(IDD_REDRAW_FROM, [=](DialogDriver& user) {
-            user.Type(IDC_DAY_FROM_ROUND, QStringLiteral("3"));
-            user.Tick(IDC_DAY_BALANCED, balanced);
-            user.PressOk();
-        });
-        window.OnCommand(ID_REDRAW_FROM, BN_CLICKED);
+        RedrawFromMenu(3, balanced);
+        ASSERT_TRUE(WaitForTheSearch());
         const Contest& after = window.GetContest();
         EXPECT_EQ(after.draw.kind, balanced ? DrawKind::Balanced : DrawKind::Random);
         EXPECT_EQ(after.draw.fromRound, 3);
@@ -126,6 +134,50 @@ TEST_F(ContestDayCommand, RedrawFromARoundKeepsTheRoundsBefore)
                 EXPECT_EQ(HeatMembers(after, round, heat), HeatMembers(before, round, heat));
         EXPECT_TRUE(KeepsTheRules(after));
     }
+}
+
+// The balanced redraw searches on a thread of its own: the command returns
+// with the contest as it was, the contest's commands wait for the search,
+// and when it ends the contest is what the batch run's redraw gives with that
+// seed, as one step that Zpět takes back. For every round and a few seeds.
+TEST_F(ContestDayCommand, BalancedRedrawRunsInTheBackgroundAndEndsAsTheBatchRedraw)
+{
+    const Contest before = window.GetContest();
+    for (const unsigned seed : {77u, 1733550000u})
+        for (const int fromRound : {1, 2, 4}) {
+            window.SetClock([seed] { return qint64(seed); });
+            RedrawFromMenu(fromRound, true);
+            ASSERT_TRUE(window.IsBalancing());
+            EXPECT_EQ(window.GetContest(), before);
+            window.OnCommand(ID_SWAP_PILOTS, BN_CLICKED);
+            EXPECT_EQ(host.TakeMessages(),
+                      QStringList{"A balanced calculation is running. Press Escape or Stop to end it first."});
+            ASSERT_TRUE(WaitForTheSearch());
+            const ContestDayChange batch = RedrawFromRound(before, fromRound, DrawKind::Balanced, seed);
+            ASSERT_TRUE(batch.contest) << batch.reason.toStdString();
+            EXPECT_EQ(window.GetContest(), *batch.contest) << seed << " from " << fromRound;
+            EXPECT_EQ(UndoItemText(), QStringLiteral("&Zpět: Přepočítat od kola"));
+            window.OnCommand(ID_UNDO, BN_CLICKED);
+            EXPECT_EQ(window.GetContest(), before);
+        }
+}
+
+// A balanced redraw that cannot stand (no back to back asked after a draw
+// without it, which the kept rounds break) gives the batch run's reason
+// when its search ends, and leaves the contest and its history as they were.
+TEST_F(ContestDayCommand, AFailedBalancedRedrawGivesTheBatchReasonAndChangesNothing)
+{
+    DialogDriver(window).Tick(IDC_NO_BACK_TO_BACK);
+    ASSERT_TRUE(window.UpdateData(true));
+    const Contest before = window.GetContest();
+    const ContestDayChange batch = RedrawFromRound(before, 4, DrawKind::Balanced, 0);
+    ASSERT_FALSE(batch.contest);
+    window.SetClock([] { return 0LL; });
+    RedrawFromMenu(4, true);
+    ASSERT_TRUE(WaitForTheSearch());
+    EXPECT_EQ(host.TakeMessages(), QStringList{batch.reason});
+    EXPECT_EQ(window.GetContest(), before);
+    EXPECT_EQ(UndoItemText(), QStringLiteral("&Zpět"));
 }
 
 // While a schedule is drawn, adding a pilot offers the late entry (No adds
