@@ -118,13 +118,13 @@ void BalancedDrawWithTeams(benchmark::State& state)
 // The draw without one of its ingredients (BalanceSearch.h), to show what
 // each brings. Arguments: the shape, the seed, the ingredient left out
 // (0 the freedom start, 1 conflict-driven moves, 2 the pair tabu, 3 the
-// perturbation).
+// perturbation, 4 the built rounds).
 void BalancedDrawWithout(benchmark::State& state)
 {
     BalanceSettings settings;
     BalanceIngredients& ingredients = settings.ingredients;
     bool* const leftOut[] = {&ingredients.freedomStart, &ingredients.conflictMoves, &ingredients.pairTabu,
-                             &ingredients.perturbation};
+                             &ingredients.perturbation, &ingredients.builtRounds};
     *leftOut[state.range(2)] = false;
     DrawAndReport(state, kShapes[state.range(0)], static_cast<unsigned>(state.range(1)), settings);
 }
@@ -182,7 +182,7 @@ void AllShapesAndSeeds(benchmark::internal::Benchmark* benchmark)
 void AblationShapesAndSeeds(benchmark::internal::Benchmark* benchmark)
 {
     for (int shape : {0, 3, 9})
-        for (int ingredient = 0; ingredient < 4; ++ingredient)
+        for (int ingredient = 0; ingredient < 5; ++ingredient)
             for (int seed = 1; seed <= 5; ++seed)
                 benchmark->Args({shape, seed, ingredient});
 }

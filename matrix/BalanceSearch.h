@@ -70,6 +70,7 @@ struct BalanceIngredients {
     bool conflictMoves = true;    // tabu search looks only at pilots meeting someone too often
     bool pairTabu = true;         // tabu on the swapped pair, not on a pilot's way back
     bool perturbation = true;     // random swaps after a run without a better schedule
+    bool builtRounds = true;      // AffineRounds.h where the field allows, before any search
 };
 
 // Simulated annealing over swaps, for `steps` steps or until the progress

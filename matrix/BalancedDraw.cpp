@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "matrix/BalancedDraw.h"
 
+#include "matrix/AffineRounds.h"
 #include "matrix/FreedomSeating.h"
 #include "matrix/SeatingRepair.h"
 #include "matrix/SearchRandom.h"
@@ -10,6 +11,7 @@
 #include <cassert>
 #include <map>
 #include <numeric>
+#include <span>
 
 namespace {
 
@@ -130,10 +132,12 @@ bool SeatGreedily(BalanceState& state, SearchRandom& random)
 }
 
 // Small heats, where tabu search follows, start from the freedom seating;
-// a round it cannot seat is seated greedily.
-bool SeatByFreedom(BalanceState& state, int limit, SearchRandom& random)
+// a round it cannot seat is seated greedily. Free rounds before `from` are
+// seated already.
+bool SeatByFreedom(BalanceState& state, int limit, SearchRandom& random, size_t from = 0)
 {
-    for (int round : std::vector<int>(state.FreeRounds())) {
+    const std::vector<int> rounds = state.FreeRounds();
+    for (int round : std::span(rounds).subspan(from)) {
         std::optional<std::vector<int>> heatOf = FreedomRound(state, limit, random);
         if (!heatOf)
             heatOf = GreedyRound(state, SeatingOrder(state, random), random);
@@ -148,8 +152,46 @@ bool IsAnnealed(const BalanceState& state)
     return state.HeatSize(0) >= kLargeHeat;
 }
 
+// Where every pilot may meet every other and no round is kept, a field of
+// p^n pilots in heats of p^k may have rounds with no repeat built for it
+// (AffineRounds.h), and the search then has nothing left to do. Where one
+// round more is wanted than can be built, the last is seated by freedom
+// and searched: 32 pilots in heats of 4 allow 9 such rounds, and a 10th
+// seated against them starts the search far nearer the bound than any
+// other start. A field it cannot build for draws as it would without it:
+// the trial's random numbers are spent only when it builds.
+std::optional<std::vector<std::vector<int>>> BuiltRounds(const BalanceState& state, SearchRandom& random)
+{
+    const int pilots = state.Pilots();
+    if (state.Heats() < 2 || state.Heats() * state.HeatSize(0) != pilots)
+        return std::nullopt;
+    if (int(state.FreeRounds().size()) != state.Rounds())
+        return std::nullopt;
+    for (int pilot = 0; pilot < pilots; ++pilot)
+        if (state.HasMates(pilot))
+            return std::nullopt;
+    for (int rounds = state.Rounds(); rounds >= std::max(1, state.Rounds() - 1); --rounds) {
+        SearchRandom trial = random;
+        if (auto built = AffineRounds(pilots, state.HeatSize(0), rounds, trial)) {
+            random = trial;
+            return built;
+        }
+    }
+    return std::nullopt;
+}
+
+bool SeatBuilt(BalanceState& state, const std::vector<std::vector<int>>& built, SearchRandom& random)
+{
+    for (size_t round = 0; round < built.size(); ++round)
+        if (!SeatRepaired(state, int(round), built[round], random))
+            return false;
+    return SeatByFreedom(state, 1, random, built.size());
+}
+
 bool SeatFirst(BalanceState& state, const MeetingBound& bound, const BalanceSettings& settings, SearchRandom& random)
 {
+    if (const auto built = settings.ingredients.builtRounds ? BuiltRounds(state, random) : std::nullopt)
+        return SeatBuilt(state, *built, random);
     if (settings.ingredients.freedomStart && state.Heats() >= 2 && !IsAnnealed(state))
         return SeatByFreedom(state, std::max(1, bound.least.largest), random);
     return SeatGreedily(state, random);

@@ -21,7 +21,9 @@ class RandomSource;
 // busiest channels first, every pilot in the legal heat where it meets the
 // fewest pilots it met before) and are annealed; smaller heats start from
 // the freedom seating (FreedomSeating.h) and get tabu search. Both swap two
-// pilots of one round. The budget is counted in steps, not seconds, so a
+// pilots of one round. Fields of p^n pilots in heats of p^k where every
+// pilot may meet every other start from rounds built with no repeat
+// (AffineRounds.h) instead. The budget is counted in steps, not seconds, so a
 // seed gives the same schedule on every machine; the search ends early once
 // the schedule reaches the counting bound (MeetingBound.h), and the outcome
 // says so: no schedule can be better.

@@ -141,8 +141,9 @@ TEST(BalancedDraw, StopsOnceTheBoundIsReached)
 
 // The draw's promise: where a schedule exists in which every allowed pair
 // meets equally often, the default budget finds it (and says so). 16 pilots
-// in 5 rounds and 25 in 6 meet every other pilot exactly once; 32 on 8
-// channels of 4 meet every pilot of the other channels exactly twice.
+// in 5 rounds and 25 in 6 meet every other pilot exactly once, 32 in 9
+// rounds of heats of 4 meet no pilot twice; 32 on 8 channels of 4 meet
+// every pilot of the other channels exactly twice.
 TEST(BalancedDraw, FindsThePerfectScheduleWhereOneExists)
 {
     std::vector<int> eightChannels(32);
@@ -155,6 +156,7 @@ TEST(BalancedDraw, FindsThePerfectScheduleWhereOneExists)
     } shapes[] = {
         {{RosterOnDistinctChannels(16), ListOrderOf(16), {5, 4, 4}}, {120, 0, 1}, {1, 2, 3, 4, 5}},
         {{RosterOnDistinctChannels(25), ListOrderOf(25), {6, 5, 5}}, {300, 0, 1}, {1, 2}},
+        {{RosterOnDistinctChannels(32), ListOrderOf(32), {9, 8, 4}}, {432, 64, 1}, {1, 2, 3, 4, 5}},
         {{RosterOnChannels(eightChannels), ListOrderOf(32), {8, 4, 8}}, {1792, 0, 2}, {2}},
     };
     for (const auto& [club, perfect, seeds] : shapes)
