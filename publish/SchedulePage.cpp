@@ -2,6 +2,7 @@
 #include "publish/SchedulePage.h"
 
 #include "contest/Contest.h"
+#include "contest/ScheduleSeats.h"
 #include "matrix/Matrix.h"
 
 #include <QCoreApplication>
@@ -34,6 +35,7 @@ tbody.heat th{background:#f4f4f4;vertical-align:top}
 .searching tbody.heat.hit{opacity:1}
 tbody.heat.hit th,tbody.heat.hit td{background:#ffe58a}
 tr.pilot.hit td{font-weight:bold}
+.detail{display:block;font-size:.85em;font-weight:normal;color:#444}
 #search label{display:block;margin:.6em 0 .2em}
 #search input{width:100%;box-sizing:border-box;font-size:1em;padding:6px}
 @media print{#search{display:none}.searching tbody.heat{opacity:1}table{page-break-inside:avoid}}
@@ -57,7 +59,7 @@ const char* const kScript = R"(
       var rows = heats[h].querySelectorAll('tr.pilot');
       var found = false;
       for (var r = 0; r < rows.length; r++) {
-        var name = rows[r].querySelector('td.name').textContent;
+        var name = rows[r].querySelector('.name').textContent;
         var hit = wanted !== '' && fold(name).indexOf(wanted) >= 0;
         rows[r].classList.toggle('hit', hit);
         found = found || hit;
@@ -79,6 +81,22 @@ QString PilotName(const PilotRecord& pilot)
     return pilot.firstName.isEmpty() ? pilot.lastName : pilot.lastName + QStringLiteral(", ") + pilot.firstName;
 }
 
+// The pilot's team and timekeeper, each on a line under the name, where the
+// contest has them: a phone's width has no room for two more columns.
+QString PilotDetail(const CalculationResult& result, const PilotRecord& pilot, int round, int heat, int slot)
+{
+    QStringList parts;
+    if (!pilot.team.isEmpty())
+        parts << QCoreApplication::translate("SchedulePage", "Team %1").arg(pilot.team);
+    const int keeper = result.timekeepers.At(round, heat, slot);
+    if (keeper >= 0 && keeper < static_cast<int>(result.pilots.size()))
+        parts << QCoreApplication::translate("SchedulePage", "Timekeeper %1").arg(PersonNamed(result.pilots[size_t(keeper)]));
+    QString detail;
+    for (const QString& part : parts)
+        detail += QStringLiteral("<span class=\"detail\">%1</span>").arg(Escaped(part));
+    return detail;
+}
+
 QString HeatRows(const CalculationResult& result, int round, int heat)
 {
     QStringList rows;
@@ -87,9 +105,10 @@ QString HeatRows(const CalculationResult& result, int round, int heat)
         if (position < 0 || position >= static_cast<int>(result.pilots.size()))
             continue;
         const PilotRecord& pilot = result.pilots[size_t(position)];
-        rows << QStringLiteral("<td class=\"name\">%1</td><td>%2</td></tr>\n")
-                    .arg(Escaped(PilotName(pilot)))
-                    .arg(pilot.frequency);
+        // One pass over the row: a name holding "%2" stays as typed.
+        rows << QStringLiteral("<td><span class=\"name\">%1</span>%2</td><td>%3</td></tr>\n")
+                    .arg(Escaped(PilotName(pilot)), PilotDetail(result, pilot, round, heat, slot),
+                         QString::number(pilot.frequency));
     }
     const QString heading = Escaped(QCoreApplication::translate("SchedulePage", "Heat %1").arg(TwoDigits(heat + 1)));
     if (rows.isEmpty())

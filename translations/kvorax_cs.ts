@@ -1566,6 +1566,14 @@ Meze platí pro velikosti heatů tohoto výsledku; ne každou lze dosáhnout.</t
         <source>Find your heats: type your name</source>
         <translation>Najděte své heaty: napište své jméno</translation>
     </message>
+    <message>
+        <source>Team %1</source>
+        <translation>Tým %1</translation>
+    </message>
+    <message>
+        <source>Timekeeper %1</source>
+        <translation>Časoměřič %1</translation>
+    </message>
 </context>
 <context>
     <name>StatisticsDialog</name>

@@ -1556,6 +1556,14 @@ The bounds hold for the heat sizes of this result; not every one can be reached.
         <source>Find your heats: type your name</source>
         <translation>Find your heats: type your name</translation>
     </message>
+    <message>
+        <source>Team %1</source>
+        <translation>Team %1</translation>
+    </message>
+    <message>
+        <source>Timekeeper %1</source>
+        <translation>Timekeeper %1</translation>
+    </message>
 </context>
 <context>
     <name>StatisticsDialog</name>

@@ -17,7 +17,9 @@ namespace {
 const QString kHostileName = QStringLiteral("<b>&\"");
 
 // Twelve pilots in four rounds of three heats; the first pilot's last name
-// is markup, another's is Czech with accents.
+// is markup, another's is Czech with accents, another's holds placeholders;
+// every other pilot is in a team, and each seat is timed by the pilot of the
+// same seat in the next heat.
 Contest ClubContest()
 {
     Contest contest;
@@ -31,13 +33,19 @@ Contest ClubContest()
         PilotRecord pilot;
         pilot.index = number;
         pilot.lastName = number == 0 ? kHostileName : number == 5 ? QStringLiteral("Šťastný") : QStringLiteral("Pilot%1").arg(number);
+        if (number == 7)
+            pilot.lastName = QStringLiteral("%2 %1");
         pilot.firstName = QStringLiteral("Jan");
+        pilot.team = number % 2 ? QString() : number % 4 ? QStringLiteral("Orlík") : QStringLiteral("<i>&");
         pilot.frequency = 35 + number;
         result.pilots.push_back(pilot);
     }
     for (int round = 0; round < result.rounds; ++round)
         for (int place = 0; place < 12; ++place)
             result.matrix.Set(round, place / 4, place % 4, (place + round * 5) % 12);
+    for (int round = 0; round < result.rounds; ++round)
+        for (int place = 0; place < 12; ++place)
+            result.timekeepers.Set(round, place / 4, place % 4, result.matrix.At(round, (place / 4 + 1) % 3, place % 4));
     return contest;
 }
 
@@ -101,6 +109,31 @@ TEST(SchedulePage, IsOneFileWithEveryNameEscaped)
     EXPECT_TRUE(page.contains(QStringLiteral("&lt;b&gt;&amp;&quot;, Jan")));
     EXPECT_FALSE(page.contains(QRegularExpression(QStringLiteral("(src|href)\\s*=|@import|url\\(|https?:"))));
     EXPECT_TRUE(page.contains(QStringLiteral("name=\"viewport\"")));
+}
+
+// Every seat's row holds its pilot's name as typed, then the pilot's team
+// and timekeeper, in round, heat and seat order.
+TEST(SchedulePage, EachRowShowsItsPilotWithTeamAndTimekeeper)
+{
+    const Contest contest = ClubContest();
+    const CalculationResult& result = contest.result;
+    const QString page = SchedulePageHtml(contest);
+    const QRegularExpression row(QStringLiteral("<tr class=\"pilot\">.*?</tr>"));
+    auto rows = row.globalMatch(page);
+    for (int round = 0; round < result.rounds; ++round)
+        for (int seat = 0; seat < 12; ++seat) {
+            ASSERT_TRUE(rows.hasNext()) << "round " << round + 1 << ", seat " << seat;
+            const QString shown = rows.next().captured();
+            const PilotRecord& pilot = result.pilots[size_t(result.matrix.At(round, seat / 4, seat % 4))];
+            const PilotRecord& keeper = result.pilots[size_t(result.timekeepers.At(round, seat / 4, seat % 4))];
+            const std::string where = "round " + std::to_string(round + 1) + ": " + shown.toStdString();
+            EXPECT_TRUE(shown.contains(u'>' + pilot.lastName.toHtmlEscaped() + QStringLiteral(", Jan<"))) << where;
+            EXPECT_EQ(shown.contains(QStringLiteral("Team ") + pilot.team.toHtmlEscaped()), !pilot.team.isEmpty()) << where;
+            EXPECT_EQ(shown.contains(QStringLiteral("Team ")), !pilot.team.isEmpty()) << where;
+            EXPECT_TRUE(shown.contains(keeper.lastName.toHtmlEscaped() + QStringLiteral(" Jan"))) << where;
+            EXPECT_TRUE(shown.contains(QStringLiteral("<td>%1</td>").arg(pilot.frequency))) << where;
+        }
+    EXPECT_FALSE(rows.hasNext());
 }
 
 // Opened in a real browser, the page lists every pilot in every round,
