@@ -3,25 +3,12 @@
 
 #include "platform/ListBoxView.h"
 
-#include <QLocale>
 #include <QTreeWidget>
 #include <QTreeWidgetItemIterator>
 #include <algorithm>
 #include <cassert>
 #include <functional>
 #include <ranges>
-
-// The lists sort in the desktop's language. A C or POSIX locale, a fresh
-// machine's and a service's, names no language; the lists then follow the
-// Unicode root collation, which English leaves as it is, so accented letters
-// sort beside their base letters instead of after every plain one.
-QCollator SortCollator()
-{
-    const QLocale desktop;
-    QCollator collator{desktop.language() == QLocale::C ? QLocale(QLocale::English) : desktop};
-    collator.setCaseSensitivity(Qt::CaseInsensitive);
-    return collator;
-}
 
 namespace {
 

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "text/SortCollation.h"
+
 #include <QCollator>
 #include <QIcon>
 #include <QPixmap>
@@ -15,9 +17,6 @@ class QTreeWidgetItem;
 class QWidget;
 
 constexpr int LB_ERR = -1;
-
-// The collation the lists below and the list box's columns sort by.
-QCollator SortCollator();
 
 // The two controls that keep their lines sorted. The order is the collation
 // of the user's locale (the default QLocale) with letter case ignored, as

@@ -12,18 +12,23 @@
 namespace {
 
 constexpr int kTopMargin = 0;
-constexpr int kTickColumn = 4;
 
-const std::vector<bool> kBlankColumns{false, false, false, false, true};
+// Only the last column, the box to tick, is left to write in.
+std::vector<bool> BlankColumns(const QStringList& titles)
+{
+    std::vector<bool> blank(size_t(titles.size()), false);
+    blank.back() = true;
+    return blank;
+}
 
-PrintTable FitPilotListSize(CPrintLayout& layout, int chosenSize, const std::vector<QStringList>& rows,
-                            int& printedSize)
+PrintTable FitPilotListSize(CPrintLayout& layout, int chosenSize, const QStringList& titles,
+                            const std::vector<QStringList>& rows, int& printedSize)
 {
     layout.ApplyPageMapping();
     for (int size = chosenSize;; --size) {
         layout.CreatePrintFonts(size);
         layout.SwitchToFont(layout.m_lineFont);
-        const PrintTable table = MeasureTable(layout, PilotListTitles(), rows, kBlankColumns);
+        const PrintTable table = MeasureTable(layout, titles, rows, BlankColumns(titles));
         layout.SwitchBack();
         if (table.Width() <= layout.m_pageWidth || size <= kSmallestBaseFontSize) {
             printedSize = size;
@@ -36,12 +41,12 @@ PrintTable FitPilotListSize(CPrintLayout& layout, int chosenSize, const std::vec
 
 // A row that would end below the page starts the next column, under the
 // titles repeated there.
-void PrintRow(CPrintLayout& layout, int& y, const PrintTable& table, const QStringList& row)
+void PrintRow(CPrintLayout& layout, int& y, const PrintTable& table, const QStringList& titles, const QStringList& row)
 {
     layout.AdvanceIfItWouldNotFit(y, table.rowHeight, kTopMargin);
     if (y == 0)
-        DrawTableRow(layout, table, y, PilotListTitles(), true);
-    DrawTickBox(layout, table, y, kTickColumn);
+        DrawTableRow(layout, table, y, titles, true);
+    DrawTickBox(layout, table, y, int(titles.size()) - 1);
     DrawTableRow(layout, table, y, row, false);
 }
 
@@ -66,13 +71,14 @@ PrintOutcome PrintPilotList(CPrintLayout& layout, SharedPrinter printer, int bas
     layout.PreparePrintout(std::move(printer), kTopMargin, baseFontSize, QStringLiteral("Pilot List"));
     if (heading)
         layout.HeadPages(PageHeaderText(*heading, title));
+    const QStringList titles = PilotListTitles(pilots);
     const std::vector<QStringList> rows = PilotListRows(pilots);
     int printedSize = baseFontSize;
-    const PrintTable table = FitPilotListSize(layout, baseFontSize, rows, printedSize);
+    const PrintTable table = FitPilotListSize(layout, baseFontSize, titles, rows, printedSize);
     const PrintOutcome outcome = layout.PrintBody([&](int& y) {
         layout.SwitchToFont(layout.m_lineFont);
         for (const QStringList& row : rows)
-            PrintRow(layout, y, table, row);
+            PrintRow(layout, y, table, titles, row);
         PrintCount(layout, y, table, int(rows.size()));
         layout.SwitchBack();
     });

@@ -3,6 +3,7 @@
 #include "print/HeatSheetContent.h"
 #include "print/PilotListContent.h"
 #include "roster/PilotRecord.h"
+#include "text/SortCollation.h"
 
 #include <gtest/gtest.h>
 #include <random>
@@ -31,27 +32,39 @@ class PilotListOverSeeds : public testing::TestWithParam<unsigned> {};
 } // namespace
 
 // The registration desk reads the list top to bottom: by last name, then
-// first name, whatever the case; numbered from 1; every pilot once.
+// first name, whatever the case, as the window's lists sort (Černá before
+// dvořák, not after Zeman by the letters' codes); numbered from 1; every pilot once, with
+// the team where any pilot of the contest is in one; the box to tick last
+// and empty.
 TEST_P(PilotListOverSeeds, ListsEveryPilotOnceInNameOrderIgnoringCase)
 {
     std::mt19937 random(GetParam());
-    const std::vector<PilotRecord> pilots = RandomRoster(random, 1 + int(random() % 40));
+    std::vector<PilotRecord> pilots = RandomRoster(random, 1 + int(random() % 40));
+    if (GetParam() % 2)
+        for (PilotRecord& pilot : pilots)
+            pilot.team = random() % 3 ? QString() : QStringLiteral("Orlík%1").arg(random() % 3);
+    const bool withTeams = std::any_of(pilots.begin(), pilots.end(), [](const PilotRecord& p) { return !p.team.isEmpty(); });
+    const QStringList titles = PilotListTitles(pilots);
+    EXPECT_EQ(titles.contains(QStringLiteral("Team")), withTeams);
+    const qsizetype team = titles.indexOf(QStringLiteral("Team"));
     const std::vector<QStringList> rows = PilotListRows(pilots);
     ASSERT_EQ(rows.size(), pilots.size());
+    const QCollator collator = SortCollator();
     QStringList listed;
     for (size_t row = 0; row < rows.size(); ++row) {
+        ASSERT_EQ(rows[row].size(), titles.size());
         EXPECT_EQ(rows[row][0], QString::number(row + 1));
-        EXPECT_TRUE(rows[row][4].isEmpty());
-        listed << rows[row][1] + u'|' + rows[row][2] + u'|' + rows[row][3];
+        EXPECT_TRUE(rows[row].back().isEmpty());
+        listed << rows[row][1] + u'|' + rows[row][2] + u'|' + rows[row][3] + u'|' + (team < 0 ? QString() : rows[row][team]);
         if (row > 0) {
-            const int last = rows[row - 1][1].compare(rows[row][1], Qt::CaseInsensitive);
-            EXPECT_TRUE(last < 0 || (last == 0 && rows[row - 1][2].compare(rows[row][2], Qt::CaseInsensitive) <= 0))
+            const int last = collator.compare(rows[row - 1][1], rows[row][1]);
+            EXPECT_TRUE(last < 0 || (last == 0 && collator.compare(rows[row - 1][2], rows[row][2]) <= 0))
                 << listed.join(" / ").toStdString();
         }
     }
     QStringList given;
     for (const PilotRecord& pilot : pilots)
-        given << pilot.lastName + u'|' + pilot.firstName + u'|' + QString::number(pilot.frequency);
+        given << pilot.lastName + u'|' + pilot.firstName + u'|' + QString::number(pilot.frequency) + u'|' + pilot.team;
     given.sort();
     listed.sort();
     EXPECT_EQ(listed, given);

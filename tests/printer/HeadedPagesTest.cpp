@@ -34,11 +34,15 @@ CalculationResult Schedule(int rounds, int heats, int pilotsPerHeat)
         pilot.lastName = QStringLiteral("Novák%1").arg(number);
         pilot.firstName = number % 3 ? QStringLiteral("Jan") : QStringLiteral("Maximilián");
         pilot.frequency = 35 + number % 40;
+        pilot.team = number % 4 ? QStringLiteral("Jestřábi") : QString();  // the widest sheets: teams and timekeepers
         result.pilots.push_back(pilot);
     }
     for (int round = 0; round < rounds; ++round)
-        for (int place = 0; place < pilots; ++place)
+        for (int place = 0; place < pilots; ++place) {
             result.matrix.Set(round, place / pilotsPerHeat, place % pilotsPerHeat, (place + round * 4) % pilots);
+            result.timekeepers.Set(round, place / pilotsPerHeat, place % pilotsPerHeat,
+                                   (place + round * 4 + pilotsPerHeat) % pilots);
+        }
     return result;
 }
 
