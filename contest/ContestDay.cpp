@@ -196,19 +196,17 @@ ContestDayChange SwapPilots(const Contest& contest, int round, int one, int othe
     const std::optional<int> otherHeat = HeatOfPilot(contest, round, other);
     for (const auto& [pilot, heat] : {std::pair{one, oneHeat}, std::pair{other, otherHeat}})
         if (!heat)
-            return Refuse(QCoreApplication::translate("ContestDay", "%1 does not fly in round %2.").arg(PersonNamed(pilots[size_t(pilot)])).arg(round + 1));
+            return Refuse(QCoreApplication::translate("ContestDay", "%1 does not fly in round %2.").arg(PersonNamed(pilots[size_t(pilot)]), QString::number(round + 1)));
     if (*oneHeat == *otherHeat)
         return Refuse(QCoreApplication::translate("ContestDay", "%1 and %2 fly in the same heat %3 of round %4 already.")
-                          .arg(PersonNamed(pilots[size_t(one)]), PersonNamed(pilots[size_t(other)]))
-                          .arg(*oneHeat + 1)
-                          .arg(round + 1));
+                          .arg(PersonNamed(pilots[size_t(one)]), PersonNamed(pilots[size_t(other)]),
+                               QString::number(*oneHeat + 1), QString::number(round + 1)));
     Contest changed = contest;
     ExchangeSeats(changed.result.matrix, round, one, other);
     if (std::optional<QString> breach = RoundRuleBreach(changed.result, round))
         return Refuse(QCoreApplication::translate("ContestDay", "%1 and %2 cannot swap heats in round %3: %4")
-                          .arg(PersonNamed(pilots[size_t(one)]), PersonNamed(pilots[size_t(other)]))
-                          .arg(round + 1)
-                          .arg(*breach));
+                          .arg(PersonNamed(pilots[size_t(one)]), PersonNamed(pilots[size_t(other)]),
+                               QString::number(round + 1), *breach));
     return Retimed(std::move(changed), round + 1);
 }
 
@@ -219,11 +217,12 @@ ContestDayChange MovePilot(const Contest& contest, int round, int pilot, int hea
     const QString name = PersonNamed(contest.result.pilots[size_t(pilot)]);
     const std::optional<int> from = HeatOfPilot(contest, round, pilot);
     if (!from)
-        return Refuse(QCoreApplication::translate("ContestDay", "%1 does not fly in round %2.").arg(name).arg(round + 1));
+        return Refuse(QCoreApplication::translate("ContestDay", "%1 does not fly in round %2.").arg(name, QString::number(round + 1)));
     if (heat < 0 || heat >= contest.result.heats)
         return Refuse(QCoreApplication::translate("ContestDay", "Round %1 has heats 1 to %2; there is no heat %3.").arg(round + 1).arg(contest.result.heats).arg(heat + 1));
     if (heat == *from)
-        return Refuse(QCoreApplication::translate("ContestDay", "%1 flies in heat %2 of round %3 already.").arg(name).arg(heat + 1).arg(round + 1));
+        return Refuse(QCoreApplication::translate("ContestDay", "%1 flies in heat %2 of round %3 already.")
+                          .arg(name, QString::number(heat + 1), QString::number(round + 1)));
     if (SeatedInHeat(contest.result.matrix, round, heat) >= HeatCapacity(contest))
         return Refuse(QCoreApplication::translate("ContestDay", "Heat %1 of round %2 is full: it holds %3 pilots, the most a heat takes.")
                           .arg(heat + 1)
@@ -233,7 +232,8 @@ ContestDayChange MovePilot(const Contest& contest, int round, int pilot, int hea
     UnseatFromHeat(changed.result.matrix, round, *from, pilot);
     SeatInHeat(changed.result.matrix, round, heat, pilot);
     if (std::optional<QString> breach = RoundRuleBreach(changed.result, round))
-        return Refuse(QCoreApplication::translate("ContestDay", "%1 cannot move to heat %2 of round %3: %4").arg(name).arg(heat + 1).arg(round + 1).arg(*breach));
+        return Refuse(QCoreApplication::translate("ContestDay", "%1 cannot move to heat %2 of round %3: %4")
+                          .arg(name, QString::number(heat + 1), QString::number(round + 1), *breach));
     return Retimed(std::move(changed), round + 1);
 }
 

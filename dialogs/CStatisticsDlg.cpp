@@ -21,7 +21,7 @@ const QColor kSamePilot(0x80, 0x80, 0x80);
 
 QString PilotName(const PilotRecord& pilot)
 {
-    return QStringLiteral("%1 %2 (%3)").arg(pilot.lastName, pilot.firstName).arg(pilot.frequency);
+    return QStringLiteral("%1 %2 (%3)").arg(pilot.lastName, pilot.firstName, QString::number(pilot.frequency));
 }
 
 QTableWidgetItem* Cell(const QString& text, const QColor& background = QColor())

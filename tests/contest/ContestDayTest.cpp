@@ -146,6 +146,28 @@ TEST(ContestDay, ARefusedChangeSaysWhyNamingThePilotAndHeatAndChangesNothing)
     EXPECT_EQ(TwoHeats(), before);
 }
 
+// A name holding placeholders stays as typed in every refusal naming it:
+// the round and heat numbers never take its place.
+TEST(ContestDay, ARefusalNamesAPilotAsTypedThoughTheNameHoldsPlaceholders)
+{
+    Contest contest = TwoHeats();
+    for (std::vector<PilotRecord>* pilots : {&contest.pilots, &contest.result.pilots}) {
+        (*pilots)[0].lastName = QStringLiteral("%2%3%4");
+        (*pilots)[1].lastName = QStringLiteral("%1");
+    }
+    const Contest withdrawn = *WithdrawPilot(contest, 1, 2).contest;
+    const std::pair<ContestDayChange, QString> cases[] = {
+        {SwapPilots(contest, 0, 0, 1), "%2%3%4 Jan and %1 Jan fly in the same heat 1 of round 1"},
+        {SwapPilots(contest, 0, 1, 2), "%1 Jan and Pilot2 Jan cannot swap heats in round 1: "},
+        {MovePilot(contest, 1, 0, 1), "%2%3%4 Jan cannot move to heat 2 of round 2: "},
+        {MovePilot(contest, 0, 0, 0), "%2%3%4 Jan flies in heat 1 of round 1 already"},
+        {SwapPilots(withdrawn, 1, 0, 1), "%1 Jan does not fly in round 2"},
+        {MovePilot(withdrawn, 1, 1, 1), "%1 Jan does not fly in round 2"},
+    };
+    for (const auto& [change, reason] : cases)
+        EXPECT_TRUE(change.reason.startsWith(reason)) << change.reason.toStdString();
+}
+
 TEST(ContestDay, AWithdrawalEmptiesTheSeatsFromItsRoundAndKeepsTheRoundsBefore)
 {
     const Contest before = DrawnContest({10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 21}, {5, 3, 4}, 7);
