@@ -21,7 +21,10 @@ QString TwoDigits(int number)
 }
 
 // Tables no wider than the screen: fixed columns for the heat and channel,
-// long names wrapped anywhere rather than pushed past the edge.
+// long names wrapped anywhere rather than pushed past the edge. On paper
+// each heat stays whole on a page and a round's heading stays with its first
+// heat; a round longer than a page goes on over the next, its column titles
+// repeated.
 const char* const kStyle = R"(
 body{font-family:sans-serif;margin:0 auto;padding:8px;max-width:48em;line-height:1.3}
 h1{font-size:1.4em;margin:.2em 0}
@@ -38,7 +41,7 @@ tr.pilot.hit td{font-weight:bold}
 .detail{display:block;font-size:.85em;font-weight:normal;color:#444}
 #search label{display:block;margin:.6em 0 .2em}
 #search input{width:100%;box-sizing:border-box;font-size:1em;padding:6px}
-@media print{#search{display:none}.searching tbody.heat{opacity:1}table{page-break-inside:avoid}}
+@media print{#search{display:none}.searching tbody.heat{opacity:1}h2{break-after:avoid}tbody.heat{break-inside:avoid}}
 )";
 
 // Marks the heats (and within them the rows) of every pilot whose name

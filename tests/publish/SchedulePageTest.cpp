@@ -2,6 +2,7 @@
 #include "publish/SchedulePage.h"
 
 #include "contest/Contest.h"
+#include "support/PdfPrinter.h"
 
 #include <QFile>
 #include <QProcess>
@@ -11,6 +12,7 @@
 #include <QUrl>
 #include <QUrlQuery>
 #include <gtest/gtest.h>
+#include <set>
 
 namespace {
 
@@ -59,6 +61,17 @@ int HeatOf(const CalculationResult& result, int round, int pilot)
     return -1;
 }
 
+QStringList BrowserArguments(const QString& profile)
+{
+    return {"--headless", "--no-sandbox", "--disable-gpu", "--disable-background-networking", "--disable-component-update",
+            "--disable-sync", "--no-first-run", "--enable-logging=stderr", "--v=0", "--user-data-dir=" + profile};
+}
+
+QString FindBrowser()
+{
+    return QStandardPaths::findExecutable(QStringLiteral("chromium"));
+}
+
 struct BrowserPage {
     QString dom;
     QString log;
@@ -73,9 +86,7 @@ BrowserPage OpenInBrowser(const QString& browser, const QString& file, const QSt
     if (!search.isEmpty())
         url.setQuery(QStringLiteral("q=") + QString::fromUtf8(QUrl::toPercentEncoding(search)));
     QProcess process;
-    process.start(browser, {"--headless", "--no-sandbox", "--disable-gpu", "--disable-background-networking",
-                            "--disable-component-update", "--disable-sync", "--no-first-run", "--enable-logging=stderr",
-                            "--v=0", "--user-data-dir=" + profile.path(), "--dump-dom", url.toString(QUrl::FullyEncoded)});
+    process.start(browser, BrowserArguments(profile.path()) << "--dump-dom" << url.toString(QUrl::FullyEncoded));
     process.waitForFinished(120000);
     return {QString::fromUtf8(process.readAllStandardOutput()), QString::fromUtf8(process.readAllStandardError())};
 }
@@ -141,7 +152,7 @@ TEST(SchedulePage, EachRowShowsItsPilotWithTeamAndTimekeeper)
 // search leaves exactly the heats of the one pilot found marked.
 TEST(SchedulePage, SearchInARealBrowserMarksOnlyThePilotsHeats)
 {
-    const QString browser = QStandardPaths::findExecutable(QStringLiteral("chromium"));
+    const QString browser = FindBrowser();
     if (browser.isEmpty())
         GTEST_SKIP() << "chromium is not installed (scripts/setup.sh test installs it), so no browser can open the page";
     const Contest contest = ClubContest();
@@ -172,5 +183,49 @@ TEST(SchedulePage, SearchInARealBrowserMarksOnlyThePilotsHeats)
         for (const PilotRecord& each : result.pilots)
             EXPECT_EQ(page.dom.count(each.lastName.toHtmlEscaped().replace(QStringLiteral("&quot;"), QStringLiteral("\"")) + u','), result.rounds)
                 << each.lastName.toStdString();
+    }
+}
+
+// Printed from a browser, a round taller than a page (100 pilots in ten
+// heats) starts under its heading on the first page, and no heat is split
+// across two pages.
+TEST(SchedulePage, PrintsEveryHeatWholeOnAPageFromTheFirstPageOn)
+{
+    const QString browser = FindBrowser();
+    if (browser.isEmpty())
+        GTEST_SKIP() << "chromium is not installed (scripts/setup.sh test installs it), so no browser can print the page";
+    Contest contest;
+    CalculationResult& result = contest.result;
+    result.rounds = 1;
+    result.heats = 10;
+    result.completed = true;
+    for (int number = 0; number < 100; ++number) {
+        result.pilots.push_back({number, QStringLiteral("Jan"), QStringLiteral("Pilot%1").arg(number, 3, 10, QChar('0')), 10 + number % 70});
+        result.matrix.Set(0, number / 10, number % 10, (number * 37) % 100);
+    }
+    QTemporaryDir folder;
+    const QString file = folder.filePath("schedule.html");
+    const QString pdf = folder.filePath("schedule.pdf");
+    QFile out(file);
+    ASSERT_TRUE(out.open(QIODevice::WriteOnly));
+    out.write(SchedulePageHtml(contest).toUtf8());
+    out.close();
+    QProcess process;
+    process.start(browser, BrowserArguments(folder.filePath("profile")) << "--no-pdf-header-footer"
+                                                                        << "--print-to-pdf=" + pdf << QUrl::fromLocalFile(file).toString());
+    process.waitForFinished(120000);
+    const int pages = PdfPageCount(pdf);
+    ASSERT_GT(pages, 1) << process.readAllStandardError().toStdString();
+    std::vector<QString> texts;
+    for (int page = 1; page <= pages; ++page)
+        texts.push_back(PdfPageText(pdf, page));
+    EXPECT_TRUE(texts.front().contains(result.pilots[size_t(result.matrix.At(0, 0, 0))].lastName)) << texts.front().toStdString();
+    for (int heat = 0; heat < 10; ++heat) {
+        std::set<int> pagesOfHeat;
+        for (int slot = 0; slot < 10; ++slot)
+            for (int page = 0; page < pages; ++page)
+                if (texts[size_t(page)].contains(result.pilots[size_t(result.matrix.At(0, heat, slot))].lastName + u','))
+                    pagesOfHeat.insert(page);
+        EXPECT_EQ(pagesOfHeat.size(), 1u) << "heat " << heat + 1;
     }
 }
