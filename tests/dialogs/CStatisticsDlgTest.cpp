@@ -14,17 +14,13 @@ TEST(StatisticsDialog, NamesEachPilotAsTypedThoughTheNameHoldsPlaceholders)
 {
     const std::vector<PilotRecord> pilots = {{0, QStringLiteral("Jan"), QStringLiteral("%1"), 35},
                                              {1, QStringLiteral("%2"), QStringLiteral("Novák"), 36}};
-    Matrix matrix;
-    matrix.Set(0, 0, 0, 0);
-    matrix.Set(0, 0, 1, 1);
     ScriptedModalHost host;
-    CStatisticsDlg dialog(pilots, ComputeDrawStatistics(pilots, matrix, 1, 1), [] {}, host);
+    CStatisticsDlg dialog(pilots, ComputeDrawStatistics(pilots, Matrix(), 1, 1), [] {}, host);
     dialog.Create();
     QStringList rows;
     for (const QTableWidget* table : dialog.Window()->findChildren<QTableWidget*>())
         for (int row = 0; row < table->rowCount(); ++row)
             if (const QTableWidgetItem* header = table->verticalHeaderItem(row))
                 rows << header->text();
-    EXPECT_TRUE(rows.contains(QStringLiteral("1. %1 Jan (35)"))) << rows.join(" / ").toStdString();
-    EXPECT_TRUE(rows.contains(QStringLiteral("2. Novák %2 (36)"))) << rows.join(" / ").toStdString();
+    EXPECT_EQ(rows, (QStringList{"1. %1 Jan (35)", "2. Novák %2 (36)"}));
 }

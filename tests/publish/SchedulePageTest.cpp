@@ -72,6 +72,15 @@ QString FindBrowser()
     return QStandardPaths::findExecutable(QStringLiteral("chromium"));
 }
 
+// The page of the contest written where a browser can open it.
+QString WritePage(const QTemporaryDir& folder, const Contest& contest)
+{
+    const QString file = folder.filePath("schedule.html");
+    QFile out(file);
+    EXPECT_TRUE(out.open(QIODevice::WriteOnly) && out.write(SchedulePageHtml(contest).toUtf8()) > 0);
+    return file;
+}
+
 struct BrowserPage {
     QString dom;
     QString log;
@@ -137,12 +146,11 @@ TEST(SchedulePage, EachRowShowsItsPilotWithTeamAndTimekeeper)
             const QString shown = rows.next().captured();
             const PilotRecord& pilot = result.pilots[size_t(result.matrix.At(round, seat / 4, seat % 4))];
             const PilotRecord& keeper = result.pilots[size_t(result.timekeepers.At(round, seat / 4, seat % 4))];
-            const std::string where = "round " + std::to_string(round + 1) + ": " + shown.toStdString();
-            EXPECT_TRUE(shown.contains(u'>' + pilot.lastName.toHtmlEscaped() + QStringLiteral(", Jan<"))) << where;
-            EXPECT_EQ(shown.contains(QStringLiteral("Team ") + pilot.team.toHtmlEscaped()), !pilot.team.isEmpty()) << where;
-            EXPECT_EQ(shown.contains(QStringLiteral("Team ")), !pilot.team.isEmpty()) << where;
-            EXPECT_TRUE(shown.contains(keeper.lastName.toHtmlEscaped() + QStringLiteral(" Jan"))) << where;
-            EXPECT_TRUE(shown.contains(QStringLiteral("<td>%1</td>").arg(pilot.frequency))) << where;
+            EXPECT_TRUE(shown.contains(u'>' + pilot.lastName.toHtmlEscaped() + QStringLiteral(", Jan<"))) << shown.toStdString();
+            EXPECT_TRUE(pilot.team.isEmpty() ? !shown.contains(QStringLiteral("Team "))
+                                             : shown.contains(QStringLiteral("Team ") + pilot.team.toHtmlEscaped()))
+                << shown.toStdString();
+            EXPECT_TRUE(shown.contains(keeper.lastName.toHtmlEscaped() + QStringLiteral(" Jan"))) << shown.toStdString();
         }
     EXPECT_FALSE(rows.hasNext());
 }
@@ -157,12 +165,7 @@ TEST(SchedulePage, SearchInARealBrowserMarksOnlyThePilotsHeats)
         GTEST_SKIP() << "chromium is not installed (scripts/setup.sh test installs it), so no browser can open the page";
     const Contest contest = ClubContest();
     QTemporaryDir folder;
-    const QString file = folder.filePath("schedule.html");
-    QFile out(file);
-    ASSERT_TRUE(out.open(QIODevice::WriteOnly));
-    out.write(SchedulePageHtml(contest).toUtf8());
-    out.close();
-
+    const QString file = WritePage(folder, contest);
     for (const int pilot : {0, 5}) {
         // "stastny" finds Šťastný: the search ignores case and accents.
         const QString search = pilot == 0 ? kHostileName : QStringLiteral("stastny");
@@ -196,23 +199,16 @@ TEST(SchedulePage, PrintsEveryHeatWholeOnAPageFromTheFirstPageOn)
         GTEST_SKIP() << "chromium is not installed (scripts/setup.sh test installs it), so no browser can print the page";
     Contest contest;
     CalculationResult& result = contest.result;
-    result.rounds = 1;
-    result.heats = 10;
-    result.completed = true;
+    result = {true, 1, 10, {}, {}};
     for (int number = 0; number < 100; ++number) {
         result.pilots.push_back({number, QStringLiteral("Jan"), QStringLiteral("Pilot%1").arg(number, 3, 10, QChar('0')), 10 + number % 70});
         result.matrix.Set(0, number / 10, number % 10, (number * 37) % 100);
     }
     QTemporaryDir folder;
-    const QString file = folder.filePath("schedule.html");
     const QString pdf = folder.filePath("schedule.pdf");
-    QFile out(file);
-    ASSERT_TRUE(out.open(QIODevice::WriteOnly));
-    out.write(SchedulePageHtml(contest).toUtf8());
-    out.close();
     QProcess process;
-    process.start(browser, BrowserArguments(folder.filePath("profile")) << "--no-pdf-header-footer"
-                                                                        << "--print-to-pdf=" + pdf << QUrl::fromLocalFile(file).toString());
+    process.start(browser, BrowserArguments(folder.filePath("profile")) << "--no-pdf-header-footer" << "--print-to-pdf=" + pdf
+                                                                        << QUrl::fromLocalFile(WritePage(folder, contest)).toString());
     process.waitForFinished(120000);
     const int pages = PdfPageCount(pdf);
     ASSERT_GT(pages, 1) << process.readAllStandardError().toStdString();
