@@ -34,20 +34,20 @@ Contest ClubContest()
     for (int number = 0; number < 12; ++number) {
         PilotRecord pilot;
         pilot.index = number;
-        pilot.lastName = number == 0 ? kHostileName : number == 5 ? QStringLiteral("Šťastný") : QStringLiteral("Pilot%1").arg(number);
-        if (number == 7)
-            pilot.lastName = QStringLiteral("%2 %1");
+        pilot.lastName = number == 0 ? kHostileName
+                         : number == 5 ? QStringLiteral("Šťastný")
+                         : number == 7 ? QStringLiteral("%2 %1")
+                                       : QStringLiteral("Pilot%1").arg(number);
         pilot.firstName = QStringLiteral("Jan");
         pilot.team = number % 2 ? QString() : number % 4 ? QStringLiteral("Orlík") : QStringLiteral("<i>&");
         pilot.frequency = 35 + number;
         result.pilots.push_back(pilot);
     }
     for (int round = 0; round < result.rounds; ++round)
-        for (int place = 0; place < 12; ++place)
+        for (int place = 0; place < 12; ++place) {
             result.matrix.Set(round, place / 4, place % 4, (place + round * 5) % 12);
-    for (int round = 0; round < result.rounds; ++round)
-        for (int place = 0; place < 12; ++place)
-            result.timekeepers.Set(round, place / 4, place % 4, result.matrix.At(round, (place / 4 + 1) % 3, place % 4));
+            result.timekeepers.Set(round, place / 4, place % 4, (place + 4 + round * 5) % 12);
+        }
     return contest;
 }
 
