@@ -15,8 +15,8 @@ struct PilotRecord;
 // any of the pilots is in one, and last the box.
 QStringList PilotListTitles(std::span<const PilotRecord> pilots);
 // One row per pilot, by last name and then first name in the order the
-// window's lists sort names in (SortCollation.h), with a text for every title; the box column,
-// the last, holds no text.
+// window's lists sort names in (SortCollation.h), with a text for every
+// title; the box column, the last, holds no text.
 std::vector<QStringList> PilotListRows(std::span<const PilotRecord> pilots);
 // The line under the list: how many pilots it holds.
 QString PilotCountText(int count);
