@@ -177,12 +177,16 @@ TEST_P(HeadedPagesOverSizes, EveryPrintoutKeepsItsHeaderFooterAndBlocksInsideThe
 {
     const PageSetting setting = GetParam();
     const PageSize page = setting.landscape ? PageSize{840, 594} : PageSize{594, 840};
+    // A heat sheet is never split, so the sheets take the largest heats a
+    // contest has; a matrix heat taller than its column goes on in the next.
     const CalculationResult result = Schedule(4, 3, 6);
+    const CalculationResult largest = Schedule(3, 3, 12);
     QTemporaryDir dir;
     for (const auto& [name, print] : Printouts()) {
         CPrintLayout layout;
         RecordedDrawing trace(layout.m_printerDC);
-        ASSERT_EQ(print(layout, A4Printer(dir.filePath("out.pdf"), setting.landscape), setting.size, result),
+        ASSERT_EQ(print(layout, A4Printer(dir.filePath("out.pdf"), setting.landscape), setting.size,
+                        name == "heat sheets" ? largest : result),
                   PrintOutcome::Printed)
             << name;
         ExpectHeadedPages(trace, page, name);
