@@ -219,7 +219,7 @@ private:
     CommandOutcome TakeBalancedResult(const BalanceJob& job, const BalancedOutcome& outcome);
     using TakeBalance = std::function<CommandOutcome(const BalancedOutcome& outcome)>;
     void StartBalancing(const Contest& before, const BalanceJob& job, int commandId, TakeBalance take);
-    void StartBalancedRedraw(const RedrawPlan& plan);
+    void StartBalancedRedraw(const Contest& planned, const RedrawPlan& plan, int commandId);
     void EnableCommandsThatChangeTheResult(bool enable);
     bool IsHeldByBalancing(int id) const;
     // The history (window/ContestHistory.cpp).
