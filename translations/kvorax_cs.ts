@@ -754,6 +754,10 @@ Meze platí pro velikosti heatů tohoto výsledku; ne každou lze dosáhnout.</t
         <source>%1: &quot;noBackToBack&quot; must be true or false.</source>
         <translation>%1: „noBackToBack“ musí být true nebo false.</translation>
     </message>
+    <message>
+        <source>The contest cannot be saved to &quot;%1&quot;: %2. Nothing was written.</source>
+        <translation>Soutěž nelze uložit do souboru „%1“: %2. Nic nebylo zapsáno.</translation>
+    </message>
 </context>
 <context>
     <name>DrawFailureMessage</name>

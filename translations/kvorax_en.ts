@@ -752,6 +752,10 @@ The bounds hold for the heat sizes of this result; not every one can be reached.
         <source>%1: &quot;noBackToBack&quot; must be true or false.</source>
         <translation>%1: &quot;noBackToBack&quot; must be true or false.</translation>
     </message>
+    <message>
+        <source>The contest cannot be saved to &quot;%1&quot;: %2. Nothing was written.</source>
+        <translation>The contest cannot be saved to &quot;%1&quot;: %2. Nothing was written.</translation>
+    </message>
 </context>
 <context>
     <name>DrawFailureMessage</name>

@@ -5,6 +5,7 @@
 #include "support/QtPrinters.h"
 
 #include <QPrinter>
+#include <algorithm>
 #include <cstdio>
 #include <gtest/gtest.h>
 #include <memory>
@@ -40,6 +41,24 @@ TEST(BatchModalHost, WritesEachMessageAsOneLineAndAnswersOk)
     EXPECT_EQ(host.ShowMessage(QStringLiteral("Příliš mnoho pilotů.\nZkraťte seznam."), MB_OK), IDOK);
     EXPECT_EQ(errors.Text(), QStringLiteral("Two lines in one box.\nPříliš mnoho pilotů. Zkraťte seznam.\n"));
     EXPECT_EQ(host.MessageCount(), 2);
+}
+
+// A pilot's name from a file may hold any control character; on the error
+// stream each shows as its code and none reaches the terminal.
+TEST(BatchModalHost, WritesControlCharactersAsTheirCodes)
+{
+    ErrorStream errors;
+    BatchModalHost host(errors.File());
+    for (char16_t code = 0; code < 0xa0; ++code) {
+        host.ShowMessage(QStringLiteral("a") + QChar(code) + u'b', MB_OK);
+        host.ShowNote(QStringLiteral("a") + QChar(code) + u'b');
+    }
+    const QStringList lines = errors.Text().split(u'\n', Qt::SkipEmptyParts);
+    EXPECT_EQ(lines.size(), 2 * 0xa0);
+    for (const QString& line : lines)
+        EXPECT_FALSE(std::any_of(line.begin(), line.end(), [](QChar c) { return c.category() == QChar::Other_Control; }))
+            << line.toStdString();
+    EXPECT_TRUE(lines.contains(QStringLiteral("a\\x1bb")));
 }
 
 TEST(BatchModalHost, CancelsADialogItCannotAnswerAndSaysSo)

@@ -180,6 +180,19 @@ TEST(ContestFile, TeamsAndRulesAreOptionalAndTeamMatesNeverShareAHeat)
                                             "(Novák Jan) and pilot 4 (Šťastný Petr)."));
 }
 
+// A name in a refusal shows its control characters as their codes, so a
+// foreign file cannot clear the organiser's terminal.
+TEST(ContestFile, RefusalShowsControlCharactersOfANameAsTheirCodes)
+{
+    Contest clash = SmallContest();
+    clash.pilots[2].lastName = QStringLiteral("No\x1b[2Jvák");
+    clash.pilots[3].frequency = 35;  // beside Novák in round 1, heat 2
+    clash.result.pilots = clash.pilots;
+    const ContestFileReading refused = ReadContestFile(ContestFileBytes(clash));
+    EXPECT_FALSE(refused.contest);
+    EXPECT_TRUE(refused.error.contains(QStringLiteral("pilot 3 (No\\x1b[2Jvák Jan)"))) << refused.error.toStdString();
+}
+
 // Each fault a hand-edited or foreign file may have, with the words the
 // organiser needs to find it: what is wrong and where.
 TEST(ContestFile, RefusesEachFaultNamingWhatAndWhere)
