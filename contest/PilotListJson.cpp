@@ -10,13 +10,15 @@
 namespace {
 
 // The window keeps each pilot as one line of comma-separated fields, as the
-// pilot list file does: a comma or a line break inside a name or the team
-// would split that line, and the pilot would come back as another one.
+// pilot list file does: a comma inside a name or the team would split that
+// line, and the pilot would come back as another one. Nothing Kvorax writes
+// holds one (the pilot dialogs, the pilot list file and --late all take
+// commas as separators); a line break it may keep, so that is read.
 QString PilotLineMember(const QJsonObject& pilot, const char* key, const QString& place, int maxChars)
 {
     const QString text = TextMember(pilot, key, place, maxChars);
-    if (text.contains(u',') || text.contains(u'\n') || text.contains(u'\r'))
-        RefuseContestFile(QCoreApplication::translate("ContestFile", "%1: \"%2\" may not contain a comma or a line break.")
+    if (text.contains(u','))
+        RefuseContestFile(QCoreApplication::translate("ContestFile", "%1: \"%2\" may not contain a comma.")
                               .arg(place, QString::fromLatin1(key)));
     return text;
 }

@@ -755,8 +755,8 @@ Meze platí pro velikosti heatů tohoto výsledku; ne každou lze dosáhnout.</t
         <translation>Soutěž nelze uložit do souboru „%1“: %2. Nic nebylo zapsáno.</translation>
     </message>
     <message>
-        <source>%1: &quot;%2&quot; may not contain a comma or a line break.</source>
-        <translation>%1: „%2“ nesmí obsahovat čárku ani konec řádku.</translation>
+        <source>%1: &quot;%2&quot; may not contain a comma.</source>
+        <translation>%1: „%2“ nesmí obsahovat čárku.</translation>
     </message>
 </context>
 <context>

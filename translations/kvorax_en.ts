@@ -753,8 +753,8 @@ The bounds hold for the heat sizes of this result; not every one can be reached.
         <translation>The contest cannot be saved to &quot;%1&quot;: %2. Nothing was written.</translation>
     </message>
     <message>
-        <source>%1: &quot;%2&quot; may not contain a comma or a line break.</source>
-        <translation>%1: &quot;%2&quot; may not contain a comma or a line break.</translation>
+        <source>%1: &quot;%2&quot; may not contain a comma.</source>
+        <translation>%1: &quot;%2&quot; may not contain a comma.</translation>
     </message>
 </context>
 <context>

@@ -216,7 +216,6 @@ TEST(ContestFile, RefusesEachFaultNamingWhatAndWhere)
         {EditedFile({"pilots", 2, "channel"}, 9), {"Pilot 3", "channel", "10 to 80"}},
         {EditedFile({"pilots", 2, "team"}, "Orlík, Brno"), {"Pilot 3", "team", "comma"}},
         {EditedFile({"pilots", 1, "lastName"}, "Nová, Černá"), {"Pilot 2", "lastName", "comma"}},
-        {EditedFile({"pilots", 0, "firstName"}, "Jiří\r\nPetr"), {"Pilot 1", "firstName", "line break"}},
         {EditedFile({"pilots", 2, "team"}, QString(21, u'ž')), {"Pilot 3", "team", "longer than 20"}},
         {EditedFile({"pilots", 2, "team"}, 4), {"Pilot 3", "team", "text"}},
         {EditedFile({"rules"}, true), {"rules", "object"}},
@@ -275,6 +274,7 @@ TEST(ContestFile, AcceptsWhatTheLimitsStillAllow)
         EditedFile({"schedule", "rounds", 0}, QJsonArray{Heat({0, QJsonValue::Null, 1}), Heat({2, 3})}),
         EditedFile({"schedule"}, QJsonValue::Null),
         EditedFile({"unknownMember"}, "a club's note"),
+        EditedFile({"pilots", 0, "firstName"}, "Jiří\r\nPetr"),  // the pilot list file keeps a lone CR, --late a LF
     };
     for (const QByteArray& file : cases) {
         const ContestFileReading reading = ReadContestFile(file);
