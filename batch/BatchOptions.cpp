@@ -264,7 +264,9 @@ bool BatchOptions::Draws() const
                                || !exportTimekeepersPath.isEmpty() || !printMatrixPath.isEmpty() || !printHeatsPath.isEmpty()
                                || !exportHtmlPath.isEmpty() || !printHeatSheetsPath.isEmpty();
     const bool converts = !exportPilotsPath.isEmpty() || !savePath.isEmpty();
-    return needsSchedule || !converts;
+    // A seed means nothing but a draw: an import given one is drawn with it,
+    // never saved without a schedule as if the seed had been used.
+    return needsSchedule || seed.has_value() || !converts;
 }
 
 QString BatchUsage()

@@ -96,6 +96,10 @@ TEST(ContestRoundTrip, ConversionDrawsNothingAndOpenKeepsTheSavedSchedule)
     const QByteArray saved = ReadBytes(drawn);
     ASSERT_EQ(RunKvorax({"--open", drawn, "--save", drawn}).status, 0);
     EXPECT_EQ(ReadBytes(drawn), saved);
+    // A seed asks for a draw: the import is saved with the schedule it gives.
+    const QString seeded = folder.filePath("seeded.kvorax");
+    ASSERT_EQ(RunKvorax({"--import", kContest, "--seed", "5", "--save", seeded}).status, 0);
+    EXPECT_EQ(QJsonDocument::fromJson(ReadBytes(seeded))["schedule"], QJsonDocument::fromJson(saved)["schedule"]);
 
     const KvoraxRun both = RunKvorax({"--open", drawn, "--import", kContest});
     EXPECT_EQ(both.status, 2);
