@@ -259,14 +259,17 @@ bool BatchOptions::Draws() const
         return true;
     if (!openPath.isEmpty())
         return false;
-    const bool needsSchedule = !exportMatrixPath.isEmpty() || !exportHeatsPath.isEmpty()
-                               || !exportStatisticsPath.isEmpty() || !exportCsvPath.isEmpty()
-                               || !exportTimekeepersPath.isEmpty() || !printMatrixPath.isEmpty() || !printHeatsPath.isEmpty()
-                               || !exportHtmlPath.isEmpty() || !printHeatSheetsPath.isEmpty();
     const bool converts = !exportPilotsPath.isEmpty() || !savePath.isEmpty();
     // A seed means nothing but a draw: an import given one is drawn with it,
     // never saved without a schedule as if the seed had been used.
-    return needsSchedule || seed.has_value() || !converts;
+    return NeedsSchedule() || seed.has_value() || !converts;
+}
+
+bool BatchOptions::NeedsSchedule() const
+{
+    return !exportMatrixPath.isEmpty() || !exportHeatsPath.isEmpty() || !exportStatisticsPath.isEmpty()
+           || !exportCsvPath.isEmpty() || !exportTimekeepersPath.isEmpty() || !printMatrixPath.isEmpty()
+           || !printHeatsPath.isEmpty() || !exportHtmlPath.isEmpty() || !printHeatSheetsPath.isEmpty();
 }
 
 QString BatchUsage()

@@ -66,6 +66,8 @@ struct BatchOptions {
     // whole.
     bool Draws() const;
     bool Redraws() const;
+    // Whether an output asks for the schedule (not only the pilots).
+    bool NeedsSchedule() const;
 };
 
 // Why the command line cannot be used, in one sentence for the organiser.
