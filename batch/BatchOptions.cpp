@@ -285,7 +285,9 @@ QString BatchUsage()
             left.prepend(kShortHelp + QLatin1String(", "));
         if (option.valueName)
             left += u' ' + QLatin1String(option.valueName);
-        usage += QStringLiteral("  %1 %2\n").arg(left, -26).arg(option.help);
+        // A name longer than its column puts the help on a line of its own.
+        const QString gap = left.size() < 27 ? QString(27 - left.size(), u' ') : u'\n' + QString(29, u' ');
+        usage += QStringLiteral("  %1%2%3\n").arg(left, gap, option.help);
     }
     return usage + DayOptionsUsage();
 }
