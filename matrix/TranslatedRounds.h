@@ -1,0 +1,22 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <optional>
+#include <vector>
+
+class SearchRandom;
+
+// Ten rounds of 32 pilots in heats of 4 where no pair meets twice, the most
+// that can exist (each pilot meets 3 new ones a round, 31 in all), which
+// the subspace rounds of AffineRounds.h cannot reach: they stop at 9. The
+// pilots are the 32 points of a 5-dimensional space over the integers mod
+// 2; every round is the union of the translates of one to three base heats
+// by the 8 vectors of one 3-dimensional subspace, so a short table of base
+// heats gives all 80 heats. The table was found by an exhaustive search
+// over rounds unchanged by those translates, with random restarts; most
+// of its rounds are not translates of a subspace, as a 10th round needs.
+// Pilots are numbered at random, as AffineRounds does, so each seed gives
+// its own schedule. nullopt for any other field or more than 10 rounds.
+// For each round, the heat of every pilot, for BalanceState::SeatRound.
+std::optional<std::vector<std::vector<int>>> TranslatedRounds(int pilots, int heatSize, int rounds,
+                                                              SearchRandom& random);
