@@ -11,12 +11,15 @@ class SearchRandom;
 // the subspace rounds of AffineRounds.h cannot reach: they stop at 9. The
 // pilots are the 32 points of a 5-dimensional space over the integers mod
 // 2; every round is the union of the translates of one to three base heats
-// by the 8 vectors of one 3-dimensional subspace, so a short table of base
-// heats gives all 80 heats. The table was found by an exhaustive search
-// over rounds unchanged by those translates, with random restarts; most
-// of its rounds are not translates of a subspace, as a 10th round needs.
+// by the 8 vectors of one 3-dimensional subspace, the same for every
+// round, so a short table of base heats gives all 80 heats. The table was found by a backtracking search
+// over the rounds unchanged by those translates, in random orders. None of
+// its rounds is the translates of one subspace: six are the translates of
+// a heat that is no subspace's translate, four mix the translates of two or
+// three subspaces.
 // Pilots are numbered at random, as AffineRounds does, so each seed gives
-// its own schedule. nullopt for any other field or more than 10 rounds.
+// its own schedule; fewer rounds are the first of the ten. nullopt for any
+// other field or more than 10 rounds.
 // For each round, the heat of every pilot, for BalanceState::SeatRound.
 std::optional<std::vector<std::vector<int>>> TranslatedRounds(int pilots, int heatSize, int rounds,
                                                               SearchRandom& random);
