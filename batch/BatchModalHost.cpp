@@ -5,6 +5,7 @@
 #include "platform/DialogDriver.h"
 #include "res/ResourceIds.h"
 #include "text/CharacterCount.h"
+#include "text/ControlCharacters.h"
 
 #include <QFileInfo>
 #include <QPageLayout>
@@ -87,7 +88,8 @@ bool BatchModalHost::TypeWhole(DialogDriver& driver, int id, const QString& text
 QString MessageLine(const QString& text)
 {
     QString line = text;
-    return line.replace(QStringLiteral("\r\n"), QStringLiteral(" ")).replace(u'\n', u' ').replace(u'\r', u' ');
+    line.replace(QStringLiteral("\r\n"), QStringLiteral(" ")).replace(u'\n', u' ').replace(u'\r', u' ');
+    return WithControlsEscaped(line);
 }
 
 // A question, should one come, is written too and takes its default answer.

@@ -10,7 +10,9 @@
 class DialogDriver;
 
 // A message as one line of the error stream: its line breaks become spaces,
-// so that a script reads one message per line.
+// so that a script reads one message per line, and any other control
+// character (a pilot's name from a file may hold ESC) is shown as its code
+// rather than sent to the terminal.
 QString MessageLine(const QString& text);
 
 // The modal host of a batch run. It answers every dialog of a command the way

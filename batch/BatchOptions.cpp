@@ -259,12 +259,17 @@ bool BatchOptions::Draws() const
         return true;
     if (!openPath.isEmpty())
         return false;
-    const bool needsSchedule = !exportMatrixPath.isEmpty() || !exportHeatsPath.isEmpty()
-                               || !exportStatisticsPath.isEmpty() || !exportCsvPath.isEmpty()
-                               || !exportTimekeepersPath.isEmpty() || !printMatrixPath.isEmpty() || !printHeatsPath.isEmpty()
-                               || !exportHtmlPath.isEmpty() || !printHeatSheetsPath.isEmpty();
     const bool converts = !exportPilotsPath.isEmpty() || !savePath.isEmpty();
-    return needsSchedule || !converts;
+    // A seed means nothing but a draw: an import given one is drawn with it,
+    // never saved without a schedule as if the seed had been used.
+    return NeedsSchedule() || seed.has_value() || !converts;
+}
+
+bool BatchOptions::NeedsSchedule() const
+{
+    return !exportMatrixPath.isEmpty() || !exportHeatsPath.isEmpty() || !exportStatisticsPath.isEmpty()
+           || !exportCsvPath.isEmpty() || !exportTimekeepersPath.isEmpty() || !printMatrixPath.isEmpty()
+           || !printHeatsPath.isEmpty() || !exportHtmlPath.isEmpty() || !printHeatSheetsPath.isEmpty();
 }
 
 QString BatchUsage()
@@ -280,7 +285,9 @@ QString BatchUsage()
             left.prepend(kShortHelp + QLatin1String(", "));
         if (option.valueName)
             left += u' ' + QLatin1String(option.valueName);
-        usage += QStringLiteral("  %1 %2\n").arg(left, -26).arg(option.help);
+        // A name longer than its column puts the help on a line of its own.
+        const QString gap = left.size() < 27 ? QString(27 - left.size(), u' ') : u'\n' + QString(29, u' ');
+        usage += QStringLiteral("  %1%2%3\n").arg(left, gap, option.help);
     }
     return usage + DayOptionsUsage();
 }

@@ -35,7 +35,7 @@ BatchRun::BatchRun(const BatchOptions& options, std::FILE* errors)
 BatchStatus BatchRun::Run()
 {
     for (const auto& step : {&BatchRun::ImportOrOpen, &BatchRun::EnterDetails, &BatchRun::EnterFields, &BatchRun::Recalculate,
-                            &BatchRun::RunDaySteps}) {
+                            &BatchRun::RunDaySteps, &BatchRun::RefuseStaleSchedule}) {
         if (const BatchStatus status = (this->*step)(); status != BatchStatus::Success)
             return status;
     }
@@ -123,6 +123,18 @@ BatchStatus BatchRun::RunDaySteps()
             status != BatchStatus::Success)
             return status;
     return BatchStatus::Success;
+}
+
+// The window asks before it writes a schedule drawn from another pilot
+// list; a batch run asks nothing, so it says why it writes none of it.
+BatchStatus BatchRun::RefuseStaleSchedule()
+{
+    if (!m_options.NeedsSchedule() || !m_window.IsResultStale())
+        return BatchStatus::Success;
+    m_host.ShowMessage(QStringLiteral("The pilot list has changed since the matrix was calculated, so the run writes "
+                                      "none of the schedule. Add --recalculate or --balanced to draw it again."),
+                       MB_OK);
+    return BatchStatus::Failed;
 }
 
 // A file command answers its dialogs with the path. A written file must also

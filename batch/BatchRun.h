@@ -40,6 +40,7 @@ private:
     BatchStatus EnterFields();
     BatchStatus Recalculate();
     BatchStatus RunDaySteps();
+    BatchStatus RefuseStaleSchedule();
     BatchStatus RunFileCommand(Command command, const QString& path, bool writesFile);
     BatchStatus Report(const CommandOutcome& outcome, bool answerRefused);
 

@@ -23,13 +23,19 @@ ContestFileReading Refused(const QString& message)
 std::optional<QString> SaveContestFile(const QString& path, const Contest& contest)
 {
     const QByteArray bytes = ContestFileBytes(contest);
+    const bool existed = QFileInfo::exists(path);
     QSaveFile file(path);
     if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
         return std::nullopt;
     const QString reason = file.errorString();
     file.cancelWriting();
-    return QCoreApplication::translate("ContestFile",
-                                       "The contest cannot be saved to \"%1\": %2. The file was left as it was.")
+    // The file beside it is dropped whole: a file that was there stays, and
+    // where there was none, none is left.
+    if (existed)
+        return QCoreApplication::translate("ContestFile",
+                                           "The contest cannot be saved to \"%1\": %2. The file was left as it was.")
+            .arg(path, reason);
+    return QCoreApplication::translate("ContestFile", "The contest cannot be saved to \"%1\": %2. Nothing was written.")
         .arg(path, reason);
 }
 

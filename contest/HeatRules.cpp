@@ -3,6 +3,7 @@
 
 #include "contest/ScheduleRules.h"
 #include "matrix/CalculationResult.h"
+#include "text/ControlCharacters.h"
 
 #include <QCoreApplication>
 #include <algorithm>
@@ -98,5 +99,5 @@ QString PilotNamed(const std::vector<PilotRecord>& pilots, int position)
 {
     const PilotRecord& pilot = pilots[size_t(position)];
     return QCoreApplication::translate("ContestFile", "pilot %1 (%2 %3)")
-        .arg(QString::number(position + 1), pilot.lastName, pilot.firstName);
+        .arg(QString::number(position + 1), WithControlsEscaped(pilot.lastName), WithControlsEscaped(pilot.firstName));
 }

@@ -9,16 +9,26 @@
 
 namespace {
 
-// A pilot without a team has no "team" member, or an empty one. A comma
-// would split the team in the pilot list's line, so it is refused.
+// The window keeps each pilot as one line of comma-separated fields, as the
+// pilot list file does: a comma inside a name or the team would split that
+// line, and the pilot would come back as another one. Nothing Kvorax writes
+// holds one (the pilot dialogs, the pilot list file and --late all take
+// commas as separators); a line break it may keep, so that is read.
+QString PilotLineMember(const QJsonObject& pilot, const char* key, const QString& place, int maxChars)
+{
+    const QString text = TextMember(pilot, key, place, maxChars);
+    if (text.contains(u','))
+        RefuseContestFile(QCoreApplication::translate("ContestFile", "%1: \"%2\" may not contain a comma.")
+                              .arg(place, QString::fromLatin1(key)));
+    return text;
+}
+
+// A pilot without a team has no "team" member, or an empty one.
 QString ReadTeam(const QJsonObject& pilot, const QString& place)
 {
     if (!pilot.contains(QLatin1String("team")))
         return {};
-    const QString team = TextMember(pilot, "team", place, kTeamChars).trimmed();
-    if (team.contains(u','))
-        RefuseContestFile(QCoreApplication::translate("ContestFile", "%1: \"team\" may not contain a comma.").arg(place));
-    return team;
+    return PilotLineMember(pilot, "team", place, kTeamChars).trimmed();
 }
 
 int OptionalRound(const QJsonObject& pilot, const char* key, const QString& place);
@@ -28,8 +38,8 @@ PilotRecord ReadPilot(const QJsonValue& value, int position, const QString& plac
     const QJsonObject pilot = ObjectEntry(value, place);
     PilotRecord record;
     record.index = position;
-    record.lastName = TextMember(pilot, "lastName", place, kLastNameChars);
-    record.firstName = TextMember(pilot, "firstName", place, kFirstNameChars);
+    record.lastName = PilotLineMember(pilot, "lastName", place, kLastNameChars);
+    record.firstName = PilotLineMember(pilot, "firstName", place, kFirstNameChars);
     record.frequency = int(WholeNumberMember(pilot, "channel", place, kLowestChannel, kHighestChannel));
     record.team = ReadTeam(pilot, place);
     record.withdrawnFromRound = OptionalRound(pilot, "withdrawnFromRound", place);

@@ -5,6 +5,7 @@
 #include "matrix/FreedomSeating.h"
 #include "matrix/SeatingRepair.h"
 #include "matrix/SearchRandom.h"
+#include "matrix/TranslatedRounds.h"
 #include "roster/PilotMates.h"
 
 #include <algorithm>
@@ -154,11 +155,11 @@ bool IsAnnealed(const BalanceState& state)
 
 // Where every pilot may meet every other and no round is kept, a field of
 // p^n pilots in heats of p^k may have rounds with no repeat built for it
-// (AffineRounds.h), and the search then has nothing left to do. Where one
+// (AffineRounds.h), and the search then has nothing left to do. 32 pilots
+// in heats of 4 allow 9 such rounds; 10, the most that exist, are built
+// from a table of translated heats instead (TranslatedRounds.h). Where one
 // round more is wanted than can be built, the last is seated by freedom
-// and searched: 32 pilots in heats of 4 allow 9 such rounds, and a 10th
-// seated against them starts the search far nearer the bound than any
-// other start. A field it cannot build for draws as it would without it:
+// and searched. A field it cannot build for draws as it would without it:
 // the trial's random numbers are spent only when it builds.
 std::optional<std::vector<std::vector<int>>> BuiltRounds(const BalanceState& state, SearchRandom& random)
 {
@@ -171,10 +172,12 @@ std::optional<std::vector<std::vector<int>>> BuiltRounds(const BalanceState& sta
         if (state.HasMates(pilot))
             return std::nullopt;
     for (int rounds = state.Rounds(); rounds >= std::max(1, state.Rounds() - 1); --rounds) {
-        SearchRandom trial = random;
-        if (auto built = AffineRounds(pilots, state.HeatSize(0), rounds, trial)) {
-            random = trial;
-            return built;
+        for (auto build : {AffineRounds, TranslatedRounds}) {
+            SearchRandom trial = random;
+            if (auto built = build(pilots, state.HeatSize(0), rounds, trial)) {
+                random = trial;
+                return built;
+            }
         }
     }
     return std::nullopt;

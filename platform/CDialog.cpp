@@ -126,6 +126,7 @@ QWidget* MakeControl(const ControlTemplate& control, QWidget* parent)
         return new QTableView(parent);
     case ControlKind::DateEdit: {
         auto* date = new QDateEdit(parent);
+        date->setMinimumDate(QDate(100, 1, 1));  // the earliest the edit shows; Qt's default starts in 1752
         date->setCalendarPopup(true);
         date->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
         return date;

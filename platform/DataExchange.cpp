@@ -101,10 +101,14 @@ void DDX_Date(CDataExchange* pDX, int id, QDate& value)
 {
     pDX->PrepareControl(id);
     auto* edit = qobject_cast<QDateEdit*>(pDX->Dialog()->GetDlgItem(id));
-    if (pDX->IsSaving())
-        value = edit->date();
-    else
+    if (!pDX->IsSaving()) {
         edit->setDate(value.isValid() ? value : QDate::currentDate());
+        return;
+    }
+    // A date before the edit's first day shows as that day; it is kept as it
+    // was unless another date is picked.
+    if (!value.isValid() || edit->date() != std::clamp(value, edit->minimumDate(), edit->maximumDate()))
+        value = edit->date();
 }
 
 void DDX_Check(CDataExchange* pDX, int id, int& value)

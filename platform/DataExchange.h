@@ -38,7 +38,8 @@ void DDX_Control(CDataExchange* pDX, int id, CTreeCtrl& tree);
 void DDX_Text(CDataExchange* pDX, int id, int& value);
 void DDX_Text(CDataExchange* pDX, int id, unsigned& value);
 void DDX_Text(CDataExchange* pDX, int id, QString& value);
-// A date field: an invalid date (none chosen) loads as today.
+// A date field: an invalid date (none chosen) loads as today; a date the
+// field cannot show is kept unless another one is picked.
 void DDX_Date(CDataExchange* pDX, int id, QDate& value);
 void DDX_Check(CDataExchange* pDX, int id, int& value);
 void DDX_Check(CDataExchange* pDX, int id, bool& value);

@@ -2,6 +2,7 @@
 #include "roster/RosterFile.h"
 
 #include "text/CharacterCount.h"
+#include "text/ControlCharacters.h"
 #include "roster/RosterFileDecoding.h"
 
 #include <QCoreApplication>
@@ -15,21 +16,6 @@ constexpr int kQuotedLineChars = 40;
 bool IsBlankLine(const QString& line)
 {
     return line.trimmed().isEmpty();
-}
-
-// A control character (ESC, a carriage return, DEL, one of the C1 codes)
-// would act on the terminal or the message box instead of showing; it is
-// shown as its code, \x1b for ESC.
-QString WithControlsEscaped(const QString& text)
-{
-    QString shown;
-    for (const QChar character : text) {
-        if (character.category() == QChar::Other_Control)
-            shown += QStringLiteral("\\x%1").arg(character.unicode(), 2, 16, QLatin1Char('0'));
-        else
-            shown += character;
-    }
-    return shown;
 }
 
 QString QuotedLine(const QString& line)

@@ -703,10 +703,6 @@ Meze platí pro velikosti heatů tohoto výsledku; ne každou lze dosáhnout.</t
         <translation>Pravidla</translation>
     </message>
     <message>
-        <source>%1: &quot;team&quot; may not contain a comma.</source>
-        <translation>%1: „team“ nesmí obsahovat čárku.</translation>
-    </message>
-    <message>
         <source>%1: &quot;timekeepers&quot; must be true or false.</source>
         <translation>%1: „timekeepers“ musí být true nebo false.</translation>
     </message>
@@ -753,6 +749,14 @@ Meze platí pro velikosti heatů tohoto výsledku; ne každou lze dosáhnout.</t
     <message>
         <source>%1: &quot;noBackToBack&quot; must be true or false.</source>
         <translation>%1: „noBackToBack“ musí být true nebo false.</translation>
+    </message>
+    <message>
+        <source>The contest cannot be saved to &quot;%1&quot;: %2. Nothing was written.</source>
+        <translation>Soutěž nelze uložit do souboru „%1“: %2. Nic nebylo zapsáno.</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; may not contain a comma.</source>
+        <translation>%1: „%2“ nesmí obsahovat čárku.</translation>
     </message>
 </context>
 <context>

@@ -701,10 +701,6 @@ The bounds hold for the heat sizes of this result; not every one can be reached.
         <translation>The rules</translation>
     </message>
     <message>
-        <source>%1: &quot;team&quot; may not contain a comma.</source>
-        <translation>%1: &quot;team&quot; may not contain a comma.</translation>
-    </message>
-    <message>
         <source>%1: &quot;timekeepers&quot; must be true or false.</source>
         <translation>%1: &quot;timekeepers&quot; must be true or false.</translation>
     </message>
@@ -751,6 +747,14 @@ The bounds hold for the heat sizes of this result; not every one can be reached.
     <message>
         <source>%1: &quot;noBackToBack&quot; must be true or false.</source>
         <translation>%1: &quot;noBackToBack&quot; must be true or false.</translation>
+    </message>
+    <message>
+        <source>The contest cannot be saved to &quot;%1&quot;: %2. Nothing was written.</source>
+        <translation>The contest cannot be saved to &quot;%1&quot;: %2. Nothing was written.</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; may not contain a comma.</source>
+        <translation>%1: &quot;%2&quot; may not contain a comma.</translation>
     </message>
 </context>
 <context>

@@ -97,9 +97,11 @@ void CRaceDlg::OnRecalculateBalanced()
 
 // The rounds the plan draws, searched on the thread; the contest as it
 // stands now is what the drawn rounds are put into when the search ends
-// (the commands that could change it are held until then). A failure leaves
-// the contest as it was, as the redraw here and now does.
-void CRaceDlg::StartBalancedRedraw(const RedrawPlan& plan)
+// (the commands that could change it are held until then). planned is the
+// contest the plan was made from: the window's own, or it with a late pilot
+// among the pilots, who join the list only with the drawn rounds. A failure
+// leaves the contest as it was, as the redraw here and now does.
+void CRaceDlg::StartBalancedRedraw(const Contest& planned, const RedrawPlan& plan, int commandId)
 {
     BalanceJob job;
     job.roster = plan.roster;
@@ -109,15 +111,20 @@ void CRaceDlg::StartBalancedRedraw(const RedrawPlan& plan)
     job.seed = plan.seed;
     job.settings = {plan.effort, plan.balanceSteps, {}};
     job.keptHeats = plan.keptHeats;
-    StartBalancing(m_contest, job, ID_REDRAW_FROM, [this, plan, contest = m_contest](const BalancedOutcome& outcome) {
+    StartBalancing(m_contest, job, commandId, [this, plan, planned](const BalancedOutcome& outcome) {
         const ContestDayChange change =
-            FinishRedraw(contest, plan, outcome.completed ? std::optional(outcome.matrix) : std::nullopt);
+            FinishRedraw(planned, plan, outcome.completed ? std::optional(outcome.matrix) : std::nullopt);
         if (!change.contest)
             return CommandOutcome::Refused(change.reason);
-        // Only the schedule and its draw: the fields and pilots stay as the
-        // window has them now.
+        // The schedule, its draw and the pilots it seats: the fields stay as
+        // the window has them now.
         m_contest.result = change.contest->result;
         m_contest.draw = change.contest->draw;
+        if (m_contest.pilots != change.contest->pilots) {
+            m_contest.pilots = change.contest->pilots;
+            m_pilotList.ResetContent();
+            RefillPilotList();
+        }
         ShowSchedule();
         SetStatusText(BalanceEndText(outcome, plan.seed));
         return CommandOutcome::Done();

@@ -120,6 +120,8 @@ public:
     CommandOutcome RecalculateBalanced(unsigned seed, int effort = kMinBalanceEffort);
     void OnRecalculateBalanced();
     bool IsBalancing() const { return m_balance.IsRunning(); }
+    // Whether the schedule was drawn from another pilot list than the one listed now.
+    bool IsResultStale() const;
     // The meeting statistics of the result (window/StatisticsCommands.cpp).
     CommandOutcome ShowStatistics();
     CommandOutcome ExportStatistics();
@@ -219,7 +221,7 @@ private:
     CommandOutcome TakeBalancedResult(const BalanceJob& job, const BalancedOutcome& outcome);
     using TakeBalance = std::function<CommandOutcome(const BalancedOutcome& outcome)>;
     void StartBalancing(const Contest& before, const BalanceJob& job, int commandId, TakeBalance take);
-    void StartBalancedRedraw(const RedrawPlan& plan);
+    void StartBalancedRedraw(const Contest& planned, const RedrawPlan& plan, int commandId);
     void EnableCommandsThatChangeTheResult(bool enable);
     bool IsHeldByBalancing(int id) const;
     // The history (window/ContestHistory.cpp).
@@ -239,7 +241,6 @@ private:
     void RememberRecentContest(const QString& path);
     void ShowRecentContests();
     // How the last result stands against the pilot list (window/ResultChecks.cpp).
-    bool IsResultStale() const;
     void ShowResultState();
     using DrawPrintout = std::function<PrintOutcome(PrintChoice& choice, const StatusLine& showStatus)>;
     CommandOutcome RunPrintout(const QString& noResultRefusal, const DrawPrintout& draw);

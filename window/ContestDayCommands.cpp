@@ -12,6 +12,7 @@
 #include "dialogs/CRedrawFromDlg.h"
 #include "dialogs/CSwapPilotsDlg.h"
 #include "dialogs/CWithdrawDlg.h"
+#include "res/ResourceIds.h"
 
 CommandOutcome CRaceDlg::TakeContestDayChange(const ContestDayChange& change)
 {
@@ -61,7 +62,7 @@ CommandOutcome CRaceDlg::RedrawFromRoundCommand()
     const PlannedRedraw planned = PlanRedraw(m_contest, dialog.m_fromRound, DrawKind::Balanced, seed);
     if (!planned.plan)
         return CommandOutcome::Refused(planned.reason);
-    StartBalancedRedraw(*planned.plan);
+    StartBalancedRedraw(m_contest, *planned.plan, ID_REDRAW_FROM);
     return CommandOutcome::Done();
 }
 

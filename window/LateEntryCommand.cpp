@@ -2,7 +2,9 @@
 // Pozdní přihlášení, and the add command's offer of it while a schedule is
 // drawn: the pilot and the round are asked and the pilot is seated as a late
 // entry is. Where a round has no heat that can take the pilot, the organiser
-// may draw the rounds from there again with the pilot among them.
+// may draw the rounds from there again with the pilot among them; a
+// balanced schedule is searched on a thread of its own, as Přepočítat od
+// kola does.
 
 #include "window/CRaceDlg.h"
 
@@ -11,6 +13,7 @@
 #include "contest/ScheduleSeats.h"
 #include "dialogs/CLateEntryDlg.h"
 #include "dialogs/CRoundListsDlg.h"
+#include "res/ResourceIds.h"
 
 #include <algorithm>
 
@@ -53,8 +56,14 @@ CommandOutcome CRaceDlg::EnterLatePilotCommand()
                            MB_YESNO | MB_ICONQUESTION)
         != IDYES)
         return CommandOutcome::Cancelled();
-    return TakeContestDayChange(
-        RedrawFromRound(full->contest, full->round, m_contest.draw.kind, static_cast<unsigned>(m_clock())));
+    const unsigned seed = static_cast<unsigned>(m_clock());
+    if (m_contest.draw.kind != DrawKind::Balanced)
+        return TakeContestDayChange(RedrawFromRound(full->contest, full->round, DrawKind::Random, seed));
+    const PlannedRedraw planned = PlanRedraw(full->contest, full->round, DrawKind::Balanced, seed);
+    if (!planned.plan)
+        return CommandOutcome::Refused(planned.reason);
+    StartBalancedRedraw(full->contest, *planned.plan, ID_LATE_ENTRY);
+    return CommandOutcome::Done();
 }
 
 // Adding a pilot to a drawn schedule's list changes no heat until the next

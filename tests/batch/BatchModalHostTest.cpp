@@ -5,6 +5,7 @@
 #include "support/QtPrinters.h"
 
 #include <QPrinter>
+#include <algorithm>
 #include <cstdio>
 #include <gtest/gtest.h>
 #include <memory>
@@ -40,6 +41,21 @@ TEST(BatchModalHost, WritesEachMessageAsOneLineAndAnswersOk)
     EXPECT_EQ(host.ShowMessage(QStringLiteral("Příliš mnoho pilotů.\nZkraťte seznam."), MB_OK), IDOK);
     EXPECT_EQ(errors.Text(), QStringLiteral("Two lines in one box.\nPříliš mnoho pilotů. Zkraťte seznam.\n"));
     EXPECT_EQ(host.MessageCount(), 2);
+}
+
+// Any control character in a message (a pilot's name from a file may hold
+// ESC) is written as its code; only the line ends reach the terminal.
+TEST(BatchModalHost, WritesControlCharactersAsTheirCodes)
+{
+    ErrorStream errors;
+    BatchModalHost host(errors.File());
+    for (char16_t code = 0; code < 0xa0; ++code)
+        host.ShowMessage(QStringLiteral("a") + QChar(code), MB_OK);
+    const QString text = errors.Text();
+    EXPECT_EQ(std::count_if(text.begin(), text.end(), [](QChar c) { return c.category() == QChar::Other_Control; }),
+              std::count(text.begin(), text.end(), u'\n'));
+    EXPECT_EQ(text.count(u'\n'), 0xa0);
+    EXPECT_TRUE(text.contains(QStringLiteral("\na\\x1b\n")));
 }
 
 TEST(BatchModalHost, CancelsADialogItCannotAnswerAndSaysSo)

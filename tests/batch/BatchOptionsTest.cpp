@@ -169,4 +169,14 @@ TEST(BatchOptions, UsageHasOneLinePerOption)
                                "--print-matrix FILE.pdf", "--print-heats FILE.pdf", "--font-size N", "--no-new-column",
                                "-h, --help", "--version"})
         EXPECT_EQ(usage.count(QStringLiteral("\n  %1 ").arg(QLatin1String(option))), 1) << option;
+    // Every option's help starts in one column, on the option's line or, for
+    // a long name, on the line under it.
+    const QStringList lines = usage.section(QStringLiteral("Options:\n"), 1).split(u'\n', Qt::SkipEmptyParts);
+    const auto helpAt29 = [](const QString& line) { return line.size() > 29 && line[28] == u' ' && line[29] != u' '; };
+    for (qsizetype index = 0; index < lines.size(); ++index) {
+        if (lines[index].startsWith(QStringLiteral("  -")))
+            EXPECT_TRUE(helpAt29(lines[index])
+                        || (helpAt29(lines.value(index + 1)) && lines.value(index + 1).left(29).trimmed().isEmpty()))
+                << lines[index].toStdString();
+    }
 }

@@ -96,6 +96,25 @@ TEST(ContestRoundTrip, ConversionDrawsNothingAndOpenKeepsTheSavedSchedule)
     const QByteArray saved = ReadBytes(drawn);
     ASSERT_EQ(RunKvorax({"--open", drawn, "--save", drawn}).status, 0);
     EXPECT_EQ(ReadBytes(drawn), saved);
+    // A seed asks for a draw: the import is saved with the schedule it gives.
+    const QString seeded = folder.filePath("seeded.kvorax");
+    ASSERT_EQ(RunKvorax({"--import", kContest, "--seed", "5", "--save", seeded}).status, 0);
+    EXPECT_EQ(QJsonDocument::fromJson(ReadBytes(seeded))["schedule"], QJsonDocument::fromJson(saved)["schedule"]);
+
+    // A contest saved with a pilot added after its draw is written out only
+    // once drawn again: the window would ask, a batch run says why.
+    const QString stale = folder.filePath("stale.kvorax");
+    MenuSession menu;
+    menu.OpenContest(drawn);
+    menu.AddPilot(QStringLiteral("Zeman"), QStringLiteral("Petr"), QStringLiteral("59"));
+    menu.SaveContestAs(stale);
+    const QString matrix = folder.filePath("stale-m.txt");
+    const KvoraxRun refused = RunKvorax({"--open", stale, "--export-pilots", folder.filePath("p.txt"), "--export-matrix", matrix});
+    EXPECT_EQ(refused.status, 1);
+    EXPECT_TRUE(refused.errors.startsWith(QStringLiteral("The pilot list has changed since the matrix was calculated, so")))
+        << refused.errors.toStdString();
+    EXPECT_FALSE(QFile::exists(matrix));
+    EXPECT_EQ(RunKvorax({"--open", stale, "--recalculate", "--export-matrix", matrix}).status, 0);
 
     const KvoraxRun both = RunKvorax({"--open", drawn, "--import", kContest});
     EXPECT_EQ(both.status, 2);

@@ -49,6 +49,8 @@ TEST(ContestFileIO, FailuresNameTheFileAndTheReason)
     ASSERT_TRUE(saveFailure);
     EXPECT_TRUE(saveFailure->contains(unsaveable)) << saveFailure->toStdString();
     EXPECT_TRUE(saveFailure->contains("cannot be saved")) << saveFailure->toStdString();
+    EXPECT_TRUE(saveFailure->contains("Nothing was written")) << saveFailure->toStdString();
+    EXPECT_TRUE(SaveContestFile("/proc/version", Contest()).value_or("").contains("The file was left as it was"));
 
     const QString missing = folder.filePath(QStringLiteral("missing.kvorax"));
     const QString refused = folder.filePath(QStringLiteral("refused.kvorax"));

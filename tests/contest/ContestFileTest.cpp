@@ -180,6 +180,16 @@ TEST(ContestFile, TeamsAndRulesAreOptionalAndTeamMatesNeverShareAHeat)
                                             "(Novák Jan) and pilot 4 (Šťastný Petr)."));
 }
 
+// A name in a refusal shows its control characters as their codes.
+TEST(ContestFile, RefusalShowsControlCharactersOfANameAsTheirCodes)
+{
+    Contest clash = SmallContest();
+    clash.pilots[2].lastName = QStringLiteral("No\x1bvák");
+    clash.pilots[3].frequency = 35;  // beside Novák in round 1, heat 2
+    clash.result.pilots = clash.pilots;
+    EXPECT_TRUE(ReadContestFile(ContestFileBytes(clash)).error.contains(QStringLiteral("pilot 3 (No\\x1bvák Jan)")));
+}
+
 // Each fault a hand-edited or foreign file may have, with the words the
 // organiser needs to find it: what is wrong and where.
 TEST(ContestFile, RefusesEachFaultNamingWhatAndWhere)
@@ -205,6 +215,7 @@ TEST(ContestFile, RefusesEachFaultNamingWhatAndWhere)
         {EditedFile({"pilots", 0, "firstName"}, QString(21, u'ž')), {"Pilot 1", "firstName", "longer than 20"}},
         {EditedFile({"pilots", 2, "channel"}, 9), {"Pilot 3", "channel", "10 to 80"}},
         {EditedFile({"pilots", 2, "team"}, "Orlík, Brno"), {"Pilot 3", "team", "comma"}},
+        {EditedFile({"pilots", 1, "lastName"}, "Nová, Černá"), {"Pilot 2", "lastName", "comma"}},
         {EditedFile({"pilots", 2, "team"}, QString(21, u'ž')), {"Pilot 3", "team", "longer than 20"}},
         {EditedFile({"pilots", 2, "team"}, 4), {"Pilot 3", "team", "text"}},
         {EditedFile({"rules"}, true), {"rules", "object"}},
@@ -263,6 +274,7 @@ TEST(ContestFile, AcceptsWhatTheLimitsStillAllow)
         EditedFile({"schedule", "rounds", 0}, QJsonArray{Heat({0, QJsonValue::Null, 1}), Heat({2, 3})}),
         EditedFile({"schedule"}, QJsonValue::Null),
         EditedFile({"unknownMember"}, "a club's note"),
+        EditedFile({"pilots", 0, "firstName"}, "Jiří\r\nPetr"),  // the pilot list file keeps a lone CR, --late a LF
     };
     for (const QByteArray& file : cases) {
         const ContestFileReading reading = ReadContestFile(file);

@@ -53,6 +53,9 @@ private:
         return text;
     }
 
+    // A pilot's name is one field of the pilot's line, so it holds no comma.
+    QString NameText(int maxChars) { return Text(maxChars).remove(u','); }
+
     // A few teams, so that some pilots are team mates; most pilots fly alone.
     QString Team()
     {
@@ -65,7 +68,7 @@ private:
     {
         std::vector<PilotRecord> pilots;
         for (int position = 0; position < count; ++position)
-            pilots.push_back({position, Text(kFirstNameChars), Text(kLastNameChars),
+            pilots.push_back({position, NameText(kFirstNameChars), NameText(kLastNameChars),
                               Between(kLowestChannel, kHighestChannel), Team()});
         return pilots;
     }

@@ -48,7 +48,7 @@ TEST(ScheduleCsv, HoldsEveryPilotOnceInEachRoundInHeatOrder)
         int last = 0;
         for (const QString& line : lines) {
             // Only the round and the heat, at the line's start, are plain:
-            // the names hold quotes and commas.
+            // the names hold quotes and tabs.
             const int heatInOrder = line.section(u',', 0, 0).toInt() * 100 + line.section(u',', 1, 1).toInt();
             EXPECT_LE(last, heatInOrder) << line.toStdString();
             last = heatInOrder;

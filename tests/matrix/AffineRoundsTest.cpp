@@ -2,22 +2,26 @@
 #include "matrix/AffineRounds.h"
 
 #include "matrix/SearchRandom.h"
+#include "matrix/TranslatedRounds.h"
 
 #include <gtest/gtest.h>
 #include <set>
 
 // Over seeds, every field of p^n pilots in heats of p^k gets the rounds
-// asked for, up to the most that exist: each round fills every heat exactly
-// and no two pilots share a heat twice.
+// asked for, up to the most that exist, and 32 pilots in heats of 4 their
+// 10 translated rounds: each round fills every heat exactly and no two
+// pilots share a heat twice.
 TEST(AffineRounds, BuildsRoundsWhereNoPairMeetsTwice)
 {
     const struct {
         int pilots, heatSize, rounds;
-    } fields[] = {{9, 3, 4}, {16, 4, 5}, {25, 5, 6}, {27, 3, 13}, {32, 4, 9}, {32, 2, 31}, {64, 8, 9}, {49, 7, 8}};
-    for (const auto& [pilots, heatSize, rounds] : fields)
+        decltype(&AffineRounds) build = AffineRounds;
+    } fields[] = {{9, 3, 4},   {16, 4, 5}, {25, 5, 6}, {27, 3, 13}, {32, 4, 9},
+                  {32, 2, 31}, {64, 8, 9}, {49, 7, 8}, {32, 4, 10, TranslatedRounds}};
+    for (const auto& [pilots, heatSize, rounds, build] : fields)
         for (std::uint64_t seed = 1; seed <= 5; ++seed) {
             SearchRandom random(seed);
-            const auto built = AffineRounds(pilots, heatSize, rounds, random);
+            const auto built = build(pilots, heatSize, rounds, random);
             ASSERT_TRUE(built) << pilots << " pilots in heats of " << heatSize << ", seed " << seed;
             ASSERT_EQ(int(built->size()), rounds);
             std::set<std::pair<int, int>> met;
@@ -25,7 +29,7 @@ TEST(AffineRounds, BuildsRoundsWhereNoPairMeetsTwice)
                 ASSERT_EQ(int(heatOf.size()), pilots);
                 std::vector<int> filled(pilots / heatSize, 0);
                 for (int one = 0; one < pilots; ++one) {
-                    ASSERT_LT(heatOf[one], int(filled.size()));
+                    ASSERT_TRUE(heatOf[one] >= 0 && heatOf[one] < int(filled.size()));
                     ++filled[heatOf[one]];
                     for (int other = one + 1; other < pilots; ++other)
                         if (heatOf[one] == heatOf[other]) {

@@ -157,6 +157,7 @@ TEST(BalancedDraw, FindsThePerfectScheduleWhereOneExists)
         {{RosterOnDistinctChannels(16), ListOrderOf(16), {5, 4, 4}}, {120, 0, 1}, {1, 2, 3, 4, 5}},
         {{RosterOnDistinctChannels(25), ListOrderOf(25), {6, 5, 5}}, {300, 0, 1}, {1, 2}},
         {{RosterOnDistinctChannels(32), ListOrderOf(32), {9, 8, 4}}, {432, 64, 1}, {1, 2, 3, 4, 5}},
+        {{RosterOnDistinctChannels(32), ListOrderOf(32), {10, 8, 4}}, {480, 16, 1}, {1, 2, 3, 4, 5}},
         {{RosterOnChannels(eightChannels), ListOrderOf(32), {8, 4, 8}}, {1792, 0, 2}, {2}},
     };
     for (const auto& [club, perfect, seeds] : shapes)

@@ -33,6 +33,12 @@ public:
         Run(ID_OPEN_CONTEST);
     }
 
+    void SaveContestAs(const QString& path)
+    {
+        m_host.AnswerFile(path);
+        Run(ID_SAVE_CONTEST_AS);
+    }
+
     void RenameContest(const QString& name)
     {
         m_host.ExpectDialog(IDD_CONTEST, [name](DialogDriver& dialog) {

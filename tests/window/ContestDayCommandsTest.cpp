@@ -204,35 +204,46 @@ TEST_F(ContestDayCommand, AddingToADrawnScheduleOffersTheLateEntryWhichTheCoreSe
 // A late pilot on the channel of one who flies in the short heat of a round
 // finds no heat there, as the other is full. The command says so and offers
 // to draw that round and the rest again with the late pilot among the
-// pilots, who is seated in the rounds before as a late entry is.
+// pilots, who is seated in the rounds before as a late entry is. A balanced
+// schedule is searched in the background and ends as the batch redraw does.
 TEST_F(ContestDayCommand, ARoundWithoutAPlaceForTheLatePilotIsDrawnAgainWithThePilot)
 {
-    const Contest before = window.GetContest();
-    int blocker = -1;  // in a full heat in round 2, in the short heat latest after it
-    int fullRound = 0;
-    for (int pilot = 0; pilot < 5; ++pilot)
-        for (int round = 1; round < before.result.rounds; ++round)
-            if (HeatMembers(before, round, *HeatOfPilot(before, round, pilot)).size() == 2) {
-                if (round > fullRound)
-                    std::tie(blocker, fullRound) = std::pair(pilot, round);
-                break;
-            }
-    ASSERT_GE(fullRound, 2) << "the draw gives no pilot a short heat after a full one in round 2";
-    const int channel = before.result.pilots[size_t(blocker)].frequency;
+    for (const bool balanced : {false, true}) {
+        if (balanced) {
+            ASSERT_EQ(window.RecalculateBalanced(5).kind, CommandOutcome::Kind::Done);
+        }
+        const Contest before = window.GetContest();
+        int blocker = -1;  // in a full heat in round 2, in the short heat latest after it
+        int fullRound = 0;
+        for (int pilot = 0; pilot < 5; ++pilot)
+            for (int round = 1; round < before.result.rounds; ++round)
+                if (HeatMembers(before, round, *HeatOfPilot(before, round, pilot)).size() == 2) {
+                    if (round > fullRound)
+                        std::tie(blocker, fullRound) = std::pair(pilot, round);
+                    break;
+                }
+        ASSERT_GE(fullRound, 2) << "the draw gives no pilot a short heat after a full one in round 2";
+        const PilotRecord late = LatePilot(QStringLiteral("Malý"), before.result.pilots[size_t(blocker)].frequency);
 
-    host.AnswerQuestion(IDYES);
-    ExpectLateEntry(2, QStringLiteral("Malý"), channel, 2);
-    window.OnCommand(ID_LATE_ENTRY, BN_CLICKED);
-    EXPECT_EQ(host.TakeMessages().value(0).section(u'\n', 0, 0),
-              EnterLatePilot(before, LatePilot(QStringLiteral("Malý"), channel), 2).reason);
-    const Contest& after = window.GetContest();
-    EXPECT_EQ(after.draw.fromRound, fullRound + 1);
-    ASSERT_EQ(after.result.pilots.size(), 6u);
-    for (int round = 0; round < after.result.rounds; ++round)
-        EXPECT_EQ(HeatOfPilot(after, round, 5).has_value(), round >= 1) << "round " << round + 1;
-    EXPECT_TRUE(KeepsTheRules(after));
-    window.OnCommand(ID_UNDO, BN_CLICKED);
-    EXPECT_EQ(window.GetContest(), before);
+        host.AnswerQuestion(IDYES);
+        ExpectLateEntry(2, late.lastName, late.frequency, 2);
+        window.SetClock([] { return 1234LL; });
+        window.OnCommand(ID_LATE_ENTRY, BN_CLICKED);
+        EXPECT_EQ(host.TakeMessages().value(0).section(u'\n', 0, 0), EnterLatePilot(before, late, 2).reason);
+        EXPECT_EQ(window.IsBalancing(), balanced);
+        ASSERT_TRUE(WaitForTheSearch());
+        const Contest& after = window.GetContest();
+        const ContestDayChange batch = RedrawFromRound(LateEntryWithoutAHeat(before, late, 2)->contest, fullRound + 1,
+                                                       before.draw.kind, 1234);
+        ASSERT_TRUE(batch.contest) << batch.reason.toStdString();
+        EXPECT_EQ(after, *batch.contest);
+        EXPECT_EQ(ListedLines().size(), 6);
+        for (int round = 0; round < after.result.rounds; ++round)
+            EXPECT_EQ(HeatOfPilot(after, round, 5).has_value(), round >= 1) << "round " << round + 1;
+        EXPECT_TRUE(KeepsTheRules(after));
+        window.OnCommand(ID_UNDO, BN_CLICKED);
+        EXPECT_EQ(window.GetContest(), before);
+    }
 }
 
 // The lists show the round typed. A swap: the first pilot of its first heat
