@@ -65,8 +65,7 @@ public:
           m_order(space.Points() - 1)
     {
         std::iota(m_order.begin(), m_order.end(), 1);
-        for (int last = int(m_order.size()) - 1; last > 0; --last)
-            std::swap(m_order[last], m_order[random.Below(last + 1)]);
+        random.Shuffle(m_order);
     }
 
     std::optional<std::vector<std::vector<int>>> Run()
@@ -165,8 +164,7 @@ std::optional<std::vector<std::vector<int>>> AffineRounds(int pilots, int heatSi
         return std::nullopt;
     std::vector<int> pointOf(pilots);
     std::iota(pointOf.begin(), pointOf.end(), 0);
-    for (int last = pilots - 1; last > 0; --last)
-        std::swap(pointOf[last], pointOf[random.Below(last + 1)]);
+    random.Shuffle(pointOf);
     std::vector<std::vector<int>> heatOf;
     for (const std::vector<int>& subspace : *subspaces)
         heatOf.push_back(RoundOf(space, subspace, pointOf));

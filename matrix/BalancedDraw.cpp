@@ -47,8 +47,7 @@ std::vector<int> SeatingOrder(const BalanceState& state, SearchRandom& random)
 {
     std::vector<int> order(state.Pilots());
     std::iota(order.begin(), order.end(), 0);
-    for (int last = state.Pilots() - 1; last > 0; --last)
-        std::swap(order[last], order[random.Below(last + 1)]);
+    random.Shuffle(order);
     std::map<int, int> onChannel;
     for (int pilot : order)
         ++onChannel[state.Channel(pilot)];

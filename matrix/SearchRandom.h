@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
+#include <utility>
+#include <vector>
 
 class RandomSource;
 
@@ -16,6 +19,14 @@ public:
     std::uint64_t Next();
     // 0..count-1, for count >= 1.
     int Below(int count) { return static_cast<int>(((Next() >> 32) * std::uint64_t(count)) >> 32); }
+    // The items in a random order, every order as likely (swapping each
+    // from the last down with one at or before it).
+    template <class Item>
+    void Shuffle(std::vector<Item>& items)
+    {
+        for (int last = int(items.size()) - 1; last > 0; --last)
+            std::swap(items[std::size_t(last)], items[std::size_t(Below(last + 1))]);
+    }
     // A fraction in [0, 1).
     double Fraction() { return double(Next() >> 11) * (1.0 / 9007199254740992.0); }
 

@@ -88,8 +88,7 @@ private:
         for (int keeper = 0; keeper < int(m_result.pilots.size()); ++keeper)
             if (keeper != job.pilot && MayTime(m_result, job.round, job.heat, keeper))
                 candidates.push_back(keeper);
-        for (int last = int(candidates.size()) - 1; last > 0; --last)
-            std::swap(candidates[size_t(last)], candidates[size_t(random.Below(last + 1))]);
+        random.Shuffle(candidates);
         const PilotRecord& pilot = m_result.pilots[size_t(job.pilot)];
         std::stable_partition(candidates.begin(), candidates.end(),
                               [&](int keeper) { return AreTeamMates(pilot, m_result.pilots[size_t(keeper)]); });

@@ -57,8 +57,7 @@ std::optional<std::vector<std::vector<int>>> TranslatedRounds(int pilots, int he
         return std::nullopt;
     std::vector<int> pointOf(pilots);
     std::iota(pointOf.begin(), pointOf.end(), 0);
-    for (int last = pilots - 1; last > 0; --last)
-        std::swap(pointOf[last], pointOf[random.Below(last + 1)]);
+    random.Shuffle(pointOf);
     std::vector<std::vector<int>> heatOf;
     for (int round = 0; round < rounds; ++round) {
         const std::vector<int> heatOfPoint = HeatOfPoint(kBaseHeats[round]);
