@@ -61,9 +61,8 @@ struct BatchOptions {
     // Whether the run draws a schedule: an opened contest keeps its own
     // unless a draw is asked for; an imported pilot list is drawn unless the
     // run only converts it (into a pilot list or a contest file) and names
-    // no seed. With a
-    // --redraw-from, --balanced chooses the redraw's kind and draws nothing
-    // whole.
+    // no seed. With a --redraw-from, --balanced chooses the redraw's kind and
+    // draws nothing whole.
     bool Draws() const;
     bool Redraws() const;
     // Whether an output asks for the schedule (not only the pilots).

@@ -12,8 +12,9 @@ class SearchRandom;
 // pilots are the 32 points of a 5-dimensional space over the integers mod
 // 2; every round is the union of the translates of one to three base heats
 // by the 8 vectors of one 3-dimensional subspace, the same for every
-// round, so a short table of base heats gives all 80 heats. The table was found by a backtracking search
-// over the rounds unchanged by those translates, in random orders. None of
+// round, so a short table of base heats gives all 80 heats. The table was
+// found by a backtracking search over the rounds unchanged by those
+// translates, in random orders. None of
 // its rounds is the translates of one subspace: six are the translates of
 // a heat that is no subspace's translate, four mix the translates of two or
 // three subspaces.
