@@ -158,6 +158,13 @@ TEST(BatchOptions, ReadsTheBalancedDrawAndItsEffortOnlyTogether)
             << effort;
     EXPECT_EQ(Refusal({"--import", "a.txt", "--balance-effort", "3"}),
               QStringLiteral("The option --balance-effort works only with --balanced."));
+    const QString seedUnused = QStringLiteral("The option --seed draws a schedule: with --open it needs --recalculate, "
+                                              "--balanced or --redraw-from.");
+    EXPECT_EQ(Refusal({"--open", "c.kvorax", "--seed", "7", "--export-matrix", "m.txt"}), seedUnused);
+    EXPECT_EQ(Refusal({"--open", "c.kvorax", "--seed", "7", "--withdraw", "Novák,Jan", "--from-round", "2"}), seedUnused);
+    for (const char* draw : {"--recalculate", "--balanced"})
+        EXPECT_EQ(Parsed({"--open", "c.kvorax", "--seed", "7", draw}).seed, 7u) << draw;
+    EXPECT_EQ(Parsed({"--open", "c.kvorax", "--seed", "7", "--redraw-from", "2"}).seed, 7u);
 }
 
 TEST(BatchOptions, UsageHasOneLinePerOption)
