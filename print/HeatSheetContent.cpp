@@ -70,7 +70,8 @@ std::vector<HeatSheet> HeatSheetsOf(const CalculationResult& result, const std::
                 if (const PilotRecord* pilot = PilotAt(result, result.matrix.At(round, heat, slot)))
                     sheet.rows.push_back(RowOf(*pilot, PilotAt(result, result.timekeepers.At(round, heat, slot)), columns));
             }
-            sheets.push_back(sheet);
+            if (!sheet.rows.empty())
+                sheets.push_back(sheet);
         }
     return sheets;
 }

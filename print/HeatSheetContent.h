@@ -36,7 +36,8 @@ struct HeatSheet {
 
 // Round and heat counted from 1, in the window's language.
 QString HeatSheetHeading(int round, int heat);
-// Every heat of the result in round and heat order.
+// Every heat of the result that flies, in round and heat order: a heat no
+// pilot is seated in (fewer pilots than places) gets no sheet to fill in.
 std::vector<HeatSheet> HeatSheetsOf(const CalculationResult& result, const std::vector<SheetColumn>& columns);
 QStringList ColumnTitles(const std::vector<SheetColumn>& columns);
 // Written under each heat, followed by the line to sign on.
