@@ -86,7 +86,8 @@ std::optional<std::vector<PairMeetings>> ReadStatisticsCsv(const QString& text)
         const int meetings = fields.size() == kFieldsPerLine ? fields[4].toInt(&isCount) : 0;
         if (!isCount || meetings < 0)
             return std::nullopt;
-        pairs.push_back({fields[0], fields[1], fields[2], fields[3], meetings});
+        pairs.push_back({CsvFieldText(fields[0]), CsvFieldText(fields[1]), CsvFieldText(fields[2]),
+                         CsvFieldText(fields[3]), meetings});
     }
     return pairs;
 }

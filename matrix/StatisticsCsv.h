@@ -12,7 +12,9 @@
 // The meeting statistics as a spreadsheet file: one line per allowed pair of
 // pilots, in roster order, "last,first,last,first,meetings", no heading line.
 // A name holding a comma, a double quote or a line break is enclosed in
-// double quotes with each quote inside doubled; other names go as they are.
+// double quotes with each quote inside doubled, and one a spreadsheet would
+// take for a formula gets an apostrophe before it (CsvField.h); other names
+// go as they are.
 QString StatisticsCsv(std::span<const PilotRecord> pilots, const DrawStatistics& statistics);
 
 struct PairMeetings {

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "matrix/StatisticsCsv.h"
 
+#include "matrix/CsvField.h"
+
 #include "matrix/DrawRosters.h"
 
 #include <gtest/gtest.h>
@@ -66,6 +68,28 @@ TEST(StatisticsCsv, RoundTripsEveryAllowedPairAndItsMeetings)
         total += pair.meetings;
     }
     EXPECT_EQ(total, statistics.bound.meetings);
+}
+
+// A name a spreadsheet would run as a formula is written as text, and reads
+// back as typed, whatever quoting it needs besides.
+TEST(StatisticsCsv, WritesNamesThatLookLikeFormulasAsText)
+{
+    const QStringList names = {QStringLiteral("=HYPERLINK(\"http://x\",\"Novák\")"), QStringLiteral("+420"),
+                               QStringLiteral("-Kos, ml."), QStringLiteral("@Malý"), QStringLiteral("\tTab"),
+                               QStringLiteral("'Jan"), QStringLiteral("''=1"), QStringLiteral("O'Brien"),
+                               QStringLiteral("Dvořák=1")};
+    for (const QString& name : names) {
+        const QString field = CsvField(name);
+        const QString unquoted = field.startsWith(u'"') ? field.mid(1) : field;
+        EXPECT_FALSE(QStringLiteral("=+-@\t").contains(unquoted.front())) << field.toStdString();
+        const QString line = QStringList{field, field, field, field, QStringLiteral("1")}.join(u',');
+        const auto pairs = ReadStatisticsCsv(line);
+        ASSERT_TRUE(pairs.has_value()) << line.toStdString();
+        EXPECT_EQ(pairs->at(0).lastName, name);
+        EXPECT_EQ(pairs->at(0).otherFirstName, name);
+    }
+    EXPECT_EQ(CsvField(QStringLiteral("O'Brien")), QStringLiteral("O'Brien"));
+    EXPECT_EQ(CsvField(QStringLiteral("=1+1")), QStringLiteral("'=1+1"));
 }
 
 TEST(StatisticsCsv, RefusesLinesThatAreNotPairCounts)
