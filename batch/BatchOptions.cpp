@@ -247,7 +247,7 @@ std::variant<BatchOptions, BatchArgumentError> ParseBatchArguments(const QString
         return Error(QStringLiteral("The contest-day options change an opened contest: they need --open FILE."));
     // An opened contest keeps its schedule unless the run draws it again, and
     // a seed nobody draws with would only look as if it had been used.
-    if (options.seed && !options.openPath.isEmpty() && !options.recalculate && !options.balanced && !options.Redraws())
+    if (options.seed && !options.openPath.isEmpty() && !options.Draws() && !options.Redraws())
         return Error(QStringLiteral("The option --seed draws a schedule: with --open it needs --recalculate, --balanced "
                                     "or --redraw-from."));
     return options;
